@@ -1,0 +1,28 @@
+// Command-line arguments of plotwise-cli: positional values and --options.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace plotwise::cli {
+
+struct OptionSpec {
+    std::string name;  // with its dashes: "--var"
+    bool takesValue;
+};
+
+struct ParsedArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;  // options with a value, and flags ("")
+    std::string error;                          // non-empty when the arguments are unusable
+
+    bool Has(const std::string& name) const { return values.count(name) != 0; }
+    std::string Value(const std::string& name, const std::string& fallback) const;
+};
+
+// "--" ends the options; an argument that starts with "-" but names no known option is a
+// value, so formulas such as -x^2 need no quoting. "--name=value" works as well.
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+
+}  // namespace plotwise::cli

@@ -1,0 +1,18 @@
+// The subcommands of plotwise-cli. Each prints its result on stdout and returns the exit
+// code: 0 done, 2 invalid input (the program's message on stderr), 3 input/output failure.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plotwise::cli {
+
+enum ExitCode { kExitOk = 0, kExitInvalid = 2, kExitIo = 3 };
+
+int RunEval(const std::vector<std::string>& args);
+int RunNumber(const std::vector<std::string>& args);
+
+// Prints a program message on stderr, "\r" line breaks as newlines.
+int Fail(const std::string& message, int code = kExitInvalid);
+
+}  // namespace plotwise::cli

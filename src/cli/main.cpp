@@ -1,0 +1,67 @@
+// plotwise-cli: the formula engine and the tools without a window.
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+namespace plotwise::cli {
+namespace {
+
+struct Command {
+    const char* name;
+    const char* synopsis;
+    int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Command kCommands[] = {
+    {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
+    {"number", "number TEXT", RunNumber},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: plotwise-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const Command& command : kCommands) out << "  " << command.synopsis << '\n';
+    out << "\n"
+           "eval prints the value of FORMULA in the variable NAME (default X) at NUMBER\n"
+           "(default 0) as the Calculator window shows it, or Error where the formula has\n"
+           "no value. number prints TEXT read as a number field reads it.\n"
+           "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
+           "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
+}
+
+}  // namespace
+
+int Fail(const std::string& message, int code) {
+    std::string text = message;
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    std::cerr << text << '\n';
+    return code;
+}
+
+}  // namespace plotwise::cli
+
+int main(int argc, char** argv) {
+    using namespace plotwise::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kExitInvalid;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (name != command.name) continue;
+        const auto optionsEnd = std::find(args.begin(), args.end(), "--");
+        if (std::find(args.begin(), optionsEnd, "--help") != optionsEnd) {
+            std::cout << "Usage: plotwise-cli " << command.synopsis << '\n';
+            return kExitOk;
+        }
+        return command.run(args);
+    }
+    return Fail("unknown command: " + name + " (see plotwise-cli --help)");
+}

@@ -1,0 +1,22 @@
+// plotwise-cli number TEXT: the text read as a number field reads it, shown as the
+// program shows numbers.
+#include <iostream>
+
+#include "cli_args.h"
+#include "commands.h"
+#include "number_input.h"
+#include "number_text.h"
+
+namespace plotwise::cli {
+
+int RunNumber(const std::vector<std::string>& args) {
+    const ParsedArgs parsed = ParseArgs(args, {});
+    if (parsed.positional.size() != 1) return Fail("usage: plotwise-cli number TEXT");
+    const std::string& text = parsed.positional[0];
+    long double value = 0;
+    if (CheckNumStr(text, value) != 0) return Fail("invalid number");
+    std::cout << NumToStr(StrToNumRounded(text)) << '\n';
+    return kExitOk;
+}
+
+}  // namespace plotwise::cli

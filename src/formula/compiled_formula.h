@@ -1,0 +1,34 @@
+// Compiling "(" + formula + ")" into a postfix program, and a program kept together
+// with its calculator for callers that evaluate one formula many times.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "calculator.h"
+#include "stack_list.h"
+
+namespace plotwise {
+
+// err is 0 on success, else 1 to 4 (analysis or transformation) and program is unusable.
+void CompileProgram(const std::string& formula, const std::string& varName, std::uint8_t& err,
+                    TStackList& program);
+void CompileProgram2Var(const std::string& formula, const std::string& firstName,
+                        const std::string& secondName, std::uint8_t& err, TStackList& program);
+
+class TCompiledFormula {
+public:
+    // Returns the compile error (0 when the formula is ready to evaluate).
+    std::uint8_t Compile(const std::string& formula, const std::string& varName);
+    bool Ready() const { return calculator_ != nullptr; }
+
+    // err 0, 7 or 8 as for TCalculator; 8 when nothing was compiled.
+    long double Calculate(std::uint8_t& err, long double x);
+
+private:
+    TStackList program_;
+    std::unique_ptr<TCalculator> calculator_;
+};
+
+}  // namespace plotwise

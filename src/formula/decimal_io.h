@@ -1,0 +1,24 @@
+// Decimal text to and from long double, always with "." as the decimal point: the
+// user's locale never reaches the program's numbers.
+#pragma once
+
+#include <string>
+
+namespace plotwise {
+
+// Reads the whole text as a decimal number (as strtold reads it, correctly rounded).
+// False when anything is left over or the text is empty.
+bool ParseDecimal(const std::string& text, long double& value);
+
+// Digits, optionally one "." and more digits: the numbers of the formula language.
+// False for any other text and for a number beyond the extended range.
+bool ScanUnsignedDecimal(const std::string& text, long double& value);
+
+// printf's "%.*Lf" and "%.*Le" in the C locale; decimals are clamped to 0..1000.
+std::string FormatFixed(long double value, int decimals);
+std::string FormatScientific(long double value, int decimals);
+
+// Splits "d.ddde+XX" into its mantissa text and exponent.
+void SplitScientific(const std::string& text, std::string& mantissa, int& exponent);
+
+}  // namespace plotwise

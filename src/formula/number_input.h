@@ -1,0 +1,25 @@
+// Number fields read: plain numbers and mantissa "*10^" exponent, "." as the point.
+#pragma once
+
+#include <string>
+
+namespace plotwise {
+
+// Validates and converts a user's number. Returns 0 when valid, with value rounded to 8
+// significant digits (below 1E-30 it is 0); any other result means invalid.
+int CheckNumStr(const std::string& text, long double& value);
+
+// Reads a text that passed CheckNumStr or that the program wrote; no validation (an
+// unreadable text gives 0). Magnitudes below 1E-30 become 0.
+long double StrToNum(const std::string& text);
+
+// StrToNum rounded to 8 significant digits.
+long double StrToNumRounded(const std::string& text);
+
+// A value as the display shows it; infinities and NaN come back unchanged.
+long double RoundTo8(long double v);
+
+// A plain number after trimming blanks, for texts the program produced itself.
+long double TrimVal(const std::string& text);
+
+}  // namespace plotwise

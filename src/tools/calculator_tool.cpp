@@ -1,0 +1,59 @@
+#include "calculator_tool.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "check_formula.h"
+#include "compiled_formula.h"
+#include "formula_errors.h"
+#include "number_input.h"
+#include "number_text.h"
+#include "text_utils.h"
+
+namespace plotwise {
+
+CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::string& name,
+                                     const std::string& valueText) {
+    CalculatorCheck check;
+    const char letter = name.size() == 1 ? UpperAscii(name[0]) : '\0';
+    if (letter < 'A' || letter > 'Z') {
+        check.field = CalculatorField::VariableName;
+        check.message = "The name of the variable must\rbe a letter of the latin alphabet";
+        return check;
+    }
+    long double value = 0;
+    if (CheckNumStr(valueText, value) != 0) {
+        check.field = CalculatorField::VariableValue;
+        check.message = "The value of the variable must be a number";
+        return check;
+    }
+    if (std::fabs(value) > 1e500L) {
+        check.field = CalculatorField::VariableValue;
+        check.message = "Too large value of the variable";
+        return check;
+    }
+    std::uint8_t err = 0;
+    if (!CheckFormula(formula, name, err)) {
+        check.field = CalculatorField::Formula;
+        check.message = FormulaErrorText(err);
+        return check;
+    }
+    if (RemoveSpaces(formula).empty()) {
+        check.field = CalculatorField::Formula;
+        check.message = "Empty formula";
+        return check;
+    }
+    check.value = value;
+    return check;
+}
+
+std::string GetResultString(const std::string& formula, const std::string& name,
+                            long double value) {
+    TCompiledFormula compiled;
+    if (compiled.Compile(formula, name) != kNoError) return "Error";
+    std::uint8_t err = 0;
+    const long double result = compiled.Calculate(err, value);
+    return err == kNoError ? NumToStrDecimals(result, 10) : "Error";
+}
+
+}  // namespace plotwise

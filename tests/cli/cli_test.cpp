@@ -1,0 +1,117 @@
+// plotwise-cli from the outside: output, messages and exit codes; and its argument rules.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_args.h"
+
+namespace plotwise::cli {
+namespace {
+
+struct CliRun {
+    std::string out;
+    std::string err;
+    int code;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+    const std::string errFile = testing::TempDir() + "plotwise_cli_stderr.txt";
+    std::string command = PLOTWISE_CLI;
+    for (const std::string& arg : args) {
+        command += ' ';
+        command += Quote(arg);
+    }
+    command += " 2>";
+    command += Quote(errFile);
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {"", "popen failed", -1};
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errStream(errFile);
+    std::stringstream errText;
+    errText << errStream.rdbuf();
+    run.err = errText.str();
+    return run;
+}
+
+TEST(PlotwiseCli, Commands) {
+    const struct {
+        std::vector<std::string> args;
+        const char* out;
+        const char* err;
+        int code;
+    } cases[] = {
+        {{"eval", "x^2+1", "--value", "3"}, "10\n", "", 0},
+        {{"eval", "-x^2", "--value", "-3"}, "-9\n", "", 0},
+        {{"eval", "sin(t)", "--var", "t"}, "0\n", "", 0},
+        {{"eval", "1/3"}, "0.3333333333\n", "", 0},
+        {{"eval", "1/x"}, "Error\n", "", 0},
+        {{"eval", "--value=2", "x*x"}, "4\n", "", 0},
+        {{"eval", "--", "--value"}, "", "Error 1: syntax error\n", 2},
+        {{"eval", "y"}, "", "Error 1: syntax error\n", 2},
+        {{"eval", " "}, "", "Empty formula\n", 2},
+        {{"eval", "x", "--var", "1"},
+         "",
+         "The name of the variable must\nbe a letter of the latin alphabet\n",
+         2},
+        {{"eval", "x", "--value", "1e3"}, "", "The value of the variable must be a number\n", 2},
+        {{"eval", "x", "--value"}, "", "option --value needs a value\n", 2},
+        {{"eval"}, "", "usage: plotwise-cli eval FORMULA [--var NAME] [--value NUMBER]\n", 2},
+        {{"number", "1.23456789"}, "1.2345679\n", "", 0},
+        {{"number", "1.5*10^(-3)"}, "0.0015\n", "", 0},
+        {{"number", "-12345678"}, "-1.2345678*10^7\n", "", 0},
+        {{"number", "0*10^5"}, "0\n", "", 0},
+        {{"number", "1e5"}, "", "invalid number\n", 2},
+        {{"number", "1*10^99999999999999999999"}, "", "invalid number\n", 2},
+        {{"frobnicate"}, "", "unknown command: frobnicate (see plotwise-cli --help)\n", 2},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.out, c.out) << c.args[0];
+        EXPECT_EQ(run.err, c.err) << c.args[0];
+        EXPECT_EQ(run.code, c.code) << c.args[0];
+    }
+}
+
+TEST(PlotwiseCli, Help) {
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("eval FORMULA"), std::string::npos);
+    EXPECT_NE(help.out.find("number TEXT"), std::string::npos);
+    EXPECT_EQ(RunCli({}).code, 2);
+    EXPECT_EQ(RunCli({"eval", "--help"}).code, 0);
+}
+
+TEST(ParseArgs, OptionsValuesAndDashes) {
+    const std::vector<OptionSpec> specs = {{"--var", true}, {"--abs", false}};
+    ParsedArgs parsed = ParseArgs({"-x^2", "--var", "-t", "--abs", "--unknown"}, specs);
+    EXPECT_TRUE(parsed.error.empty());
+    EXPECT_EQ(parsed.positional, (std::vector<std::string>{"-x^2", "--unknown"}));
+    EXPECT_EQ(parsed.Value("--var", ""), "-t");
+    EXPECT_TRUE(parsed.Has("--abs"));
+
+    parsed = ParseArgs({"--", "--var", "x"}, specs);
+    EXPECT_EQ(parsed.positional, (std::vector<std::string>{"--var", "x"}));
+    EXPECT_FALSE(parsed.Has("--var"));
+
+    EXPECT_FALSE(ParseArgs({"--abs=1"}, specs).error.empty());
+    EXPECT_EQ(ParseArgs({"--var=a=b"}, specs).Value("--var", ""), "a=b");
+}
+
+}  // namespace
+}  // namespace plotwise::cli
