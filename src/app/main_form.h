@@ -8,7 +8,7 @@ namespace plotwise {
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
 };
 

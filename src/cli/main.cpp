@@ -22,7 +22,8 @@ constexpr Command kCommands[] = {
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: plotwise-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const Command& command : kCommands) out << "  " << command.synopsis << '\n';
+    for (const Command& command : kCommands)
+        out << "  " << command.synopsis << '\n';
     out << "\n"
            "eval prints the value of FORMULA in the variable NAME (default X) at NUMBER\n"
            "(default 0) as the Calculator window shows it, or Error where the formula has\n"

@@ -14,7 +14,9 @@ constexpr long double kCancel = 1e-16L;
 constexpr long double kExpLimit = 1000.0L;
 constexpr long double kTrigLimit = 0x1p63L;  // sin and cos of larger arguments give 0
 
-long double Flush(long double t) { return std::fabs(t) < kTiny ? 0.0L : t; }
+long double Flush(long double t) {
+    return std::fabs(t) < kTiny ? 0.0L : t;
+}
 
 // A sum that is only rounding residue of its operands becomes exactly 0 (0.1+0.2-0.3).
 long double Cancel(long double r, long double a, long double b) {
@@ -73,29 +75,40 @@ bool ArcSineDomain(long double b, std::uint8_t& err) {
 // The operation itself; checks that return early set err and skip the final limit.
 long double Compute(std::uint8_t code, std::uint8_t& err, long double a, long double b) {
     switch (code) {
-        case kPower: return Power(a, b, err);
-        case kMinus: return Cancel(a - b, a, b);
-        case kPlus: return Cancel(a + b, a, b);
-        case kMultiply: return a * b;
+        case kPower:
+            return Power(a, b, err);
+        case kMinus:
+            return Cancel(a - b, a, b);
+        case kPlus:
+            return Cancel(a + b, a, b);
+        case kMultiply:
+            return a * b;
         case kDivide:
             if (b == 0) {
                 err = kDivisionByZero;
                 return 0;
             }
             return a / b;
-        case kUnaryMinus: return -b;
-        case kSin: return std::fabs(b) >= kTrigLimit ? 0.0L : std::sin(b);
-        case kCos: return std::fabs(b) >= kTrigLimit ? 0.0L : std::cos(b);
+        case kUnaryMinus:
+            return -b;
+        case kSin:
+            return std::fabs(b) >= kTrigLimit ? 0.0L : std::sin(b);
+        case kCos:
+            return std::fabs(b) >= kTrigLimit ? 0.0L : std::cos(b);
         case kSqrt:
             if (b < 0) {
                 err = kInvalidArgument;
                 return 0;
             }
             return std::sqrt(b);
-        case kAtan: return std::atan(b);
-        case kAbs: return std::fabs(b);
-        case kExp: return LimitedExp(b, err);
-        case kInt: return std::floor(b);
+        case kAtan:
+            return std::atan(b);
+        case kAbs:
+            return std::fabs(b);
+        case kExp:
+            return LimitedExp(b, err);
+        case kInt:
+            return std::floor(b);
         case kFrac: {
             const long double r = b - std::floor(b);
             return std::fabs(b) >= kTiny && std::fabs(r / b) < kCancel ? 0.0L : r;
@@ -119,11 +132,16 @@ long double Compute(std::uint8_t code, std::uint8_t& err, long double a, long do
             }
             return code == kTan ? s / c : c / s;
         }
-        case kAsin: return ArcSineDomain(b, err) ? std::asin(b) : 0.0L;
-        case kAcos: return ArcSineDomain(b, err) ? std::acos(b) : 0.0L;
-        case kSinh: return HyperbolicLimit(b, err) ? 0.0L : std::sinh(b);
-        case kCosh: return HyperbolicLimit(b, err) ? 0.0L : std::cosh(b);
-        case kTanh: return HyperbolicLimit(b, err) ? 0.0L : std::tanh(b);
+        case kAsin:
+            return ArcSineDomain(b, err) ? std::asin(b) : 0.0L;
+        case kAcos:
+            return ArcSineDomain(b, err) ? std::acos(b) : 0.0L;
+        case kSinh:
+            return HyperbolicLimit(b, err) ? 0.0L : std::sinh(b);
+        case kCosh:
+            return HyperbolicLimit(b, err) ? 0.0L : std::cosh(b);
+        case kTanh:
+            return HyperbolicLimit(b, err) ? 0.0L : std::tanh(b);
         case kCoth:
             if (HyperbolicLimit(b, err)) return 0;
             if (std::fabs(2 * std::sinh(b)) < kTiny) {
@@ -133,7 +151,8 @@ long double Compute(std::uint8_t code, std::uint8_t& err, long double a, long do
             return 1 / std::tanh(b);
         // The library's inverse hyperbolic functions stay exact where the logarithm
         // formulas cancel (ASINH of a large negative number, ATANH of a tiny one).
-        case kAsinh: return std::asinh(b);
+        case kAsinh:
+            return std::asinh(b);
         case kAcosh: {
             const long double t = Flush(b * b - 1);
             if (t < 0 || !(Flush(b + std::sqrt(t)) > 0)) {
@@ -158,7 +177,9 @@ long double Compute(std::uint8_t code, std::uint8_t& err, long double a, long do
             }
             return std::atanh(1 / b);
         }
-        default: err = kInvalidArgument; return 0;
+        default:
+            err = kInvalidArgument;
+            return 0;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "apply_operation.h"
 #include "extended.h"
 #include "formula_errors.h"
+#include "operation_impl.h"
 #include "round12.h"
 #include "token_codes.h"
 
@@ -31,7 +32,7 @@ TCalculatorBase::TCalculatorBase(const TStackList& program, bool twoVariables)
         }
     }
     valid_ = valid && depth == 1;
-    stack_.resize(static_cast<std::size_t>(maxDepth_));
+    stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
 long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, long double x,
@@ -40,46 +41,78 @@ long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, l
         err = kInvalidArgument;
         return 0;
     }
-    err = kNoError;
-    long double* next = stack_.data();  // the first free place
+    using namespace operation_detail;
+    // The top of the stack stays in a register; the rest lives in stack_.
+    std::uint8_t e = kNoError;
+    long double top = 0;
+    long double* below = stack_.data();
     const TStackItem* const first = program.Data();
     for (const TStackItem* item = first + program.Size(); item-- != first;) {
         const std::uint8_t code = item->code;
         switch (code) {
-            case kNumber: *next++ = item->value; break;
-            case kVariable: *next++ = x; break;
-            case kSecondVariable: *next++ = y; break;
-            case kPower:
-            case kMinus:
-            case kPlus:
+            case kNumber:
+                *below++ = top;
+                top = item->value;
+                break;
+            case kVariable:
+                *below++ = top;
+                top = x;
+                break;
+            case kSecondVariable:
+                *below++ = top;
+                top = y;
+                break;
+            case kPlus: {
+                const long double a = *--below;
+                top = Limited(Cancel(a + top, a, top), e);
+                break;
+            }
+            case kMinus: {
+                const long double a = *--below;
+                top = Limited(Cancel(a - top, a, top), e);
+                break;
+            }
             case kMultiply:
+                top = Limited(*--below * top, e);
+                break;
             case kDivide: {
-                const long double b = *--next;
-                next[-1] = ApplyOperation(code, err, next[-1], b);
-                if (err != kNoError) return 0;
+                const long double a = *--below;
+                top = Limited(Quotient(a, top, e), e);
+                break;
+            }
+            case kUnaryMinus:
+                top = -top;
+                break;
+            case kPower: {
+                const long double a = *--below;
+                top = Power(a, top, e);
+                if (e == kNoError) top = Limited(top, e);
                 break;
             }
             default:
-                next[-1] = ApplyOperation(code, err, 0, next[-1]);
-                if (err != kNoError) return 0;
+                top = ApplyOperation(code, e, 0, top);
                 break;
         }
+        if (e != kNoError) {
+            err = e;
+            return 0;
+        }
     }
+    err = kNoError;
     // A lone number or variable passes no operation, so the limit is applied here too.
-    const long double result = next[-1];
-    if (!(std::fabs(result) <= kMaxResult)) {
+    if (!(std::fabs(top) <= kMaxResult)) {
         err = kInvalidArgument;
         return 0;
     }
-    return result;
+    return top;
 }
 
 long double TCalculator::Calculate(const TStackList& program, std::uint8_t& err, long double x) {
     return Round12(Run(program, err, x, 0));
 }
 
-long double TCalculator2Var::Calculate(const TStackList& program, std::uint8_t& err,
-                                       long double x, long double y) {
+long double TCalculator2Var::Calculate(const TStackList& program, std::uint8_t& err, long double x,
+                                       long double y) {
     return Round12(Run(program, err, x, y));
 }
 

@@ -11,14 +11,14 @@ namespace plotwise {
 
 // Shared by both calculators: the evaluation stack sized for one program.
 class TCalculatorBase {
-public:
+  public:
     int MaxDepth() const { return maxDepth_; }
 
-protected:
+  protected:
     TCalculatorBase(const TStackList& program, bool twoVariables);
     long double Run(const TStackList& program, std::uint8_t& err, long double x, long double y);
 
-private:
+  private:
     int maxDepth_ = 0;
     std::size_t programSize_ = 0;
     bool valid_ = false;  // the program leaves exactly one value and never underflows
@@ -26,7 +26,7 @@ private:
 };
 
 class TCalculator : public TCalculatorBase {
-public:
+  public:
     explicit TCalculator(const TStackList& program) : TCalculatorBase(program, false) {}
 
     // The value at x rounded by Round12; err 0, or 7 or 8 when there is no value at x.
@@ -40,7 +40,7 @@ public:
 };
 
 class TCalculator2Var : public TCalculatorBase {
-public:
+  public:
     explicit TCalculator2Var(const TStackList& program) : TCalculatorBase(program, true) {}
 
     long double Calculate(const TStackList& program, std::uint8_t& err, long double x,

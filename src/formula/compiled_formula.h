@@ -18,7 +18,7 @@ void CompileProgram2Var(const std::string& formula, const std::string& firstName
                         const std::string& secondName, std::uint8_t& err, TStackList& program);
 
 class TCompiledFormula {
-public:
+  public:
     // Returns the compile error (0 when the formula is ready to evaluate).
     std::uint8_t Compile(const std::string& formula, const std::string& varName);
     bool Ready() const { return calculator_ != nullptr; }
@@ -26,7 +26,7 @@ public:
     // err 0, 7 or 8 as for TCalculator; 8 when nothing was compiled.
     long double Calculate(std::uint8_t& err, long double x);
 
-private:
+  private:
     TStackList program_;
     std::unique_ptr<TCalculator> calculator_;
 };

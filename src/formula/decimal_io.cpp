@@ -17,13 +17,13 @@ locale_t CLocale() {
 
 // printf has no locale argument, so the C locale is switched in for the calling thread.
 class CLocaleScope {
-public:
+  public:
     CLocaleScope() : previous_(uselocale(CLocale())) {}
     ~CLocaleScope() { uselocale(previous_); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
+  private:
     locale_t previous_;
 };
 
@@ -51,17 +51,21 @@ bool ParseDecimal(const std::string& text, long double& value) {
 
 bool ScanUnsignedDecimal(const std::string& text, long double& value) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
     if (i == 0) return false;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
     }
     if (i != text.size()) return false;
     return ParseDecimal(text, value) && std::isfinite(value);
 }
 
-std::string FormatFixed(long double value, int decimals) { return Format("%.*Lf", decimals, value); }
+std::string FormatFixed(long double value, int decimals) {
+    return Format("%.*Lf", decimals, value);
+}
 
 std::string FormatScientific(long double value, int decimals) {
     return Format("%.*Le", decimals, value);

@@ -13,10 +13,13 @@ bool Removes(std::uint8_t incoming, std::uint8_t stacked) {
     if (stacked == kOpenBracket || IsFunction(incoming)) return false;
     const bool stackedTight = stacked == kPower || IsFunction(stacked);
     switch (incoming) {
-        case kPower: return stackedTight;
+        case kPower:
+            return stackedTight;
         case kMultiply:
-        case kDivide: return stackedTight || stacked == kMultiply || stacked == kDivide;
-        default: return true;  // "+", binary "-" and unary minus remove every operator
+        case kDivide:
+            return stackedTight || stacked == kMultiply || stacked == kDivide;
+        default:
+            return true;  // "+", binary "-" and unary minus remove every operator
     }
 }
 
@@ -37,7 +40,8 @@ void TExpTransformator::Transform(TStackList&& tokens, TStackList& program,
             operators.push_back(code);
         } else if (code == kCloseBracket) {
             std::size_t open = operators.size();
-            while (open > 0 && operators[open - 1] != kOpenBracket) --open;
+            while (open > 0 && operators[open - 1] != kOpenBracket)
+                --open;
             if (open == 0) {
                 err = kMissingOpen;
                 break;

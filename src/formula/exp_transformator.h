@@ -8,7 +8,7 @@
 namespace plotwise {
 
 class TExpTransformator {
-public:
+  public:
     // Consumes tokens (last token on top). program is always refilled, its first
     // instruction on top. err is 0, 3 (an "(" left open) or 4 (a ")" without "(").
     void Transform(TStackList&& tokens, TStackList& program, std::uint8_t& err) const;

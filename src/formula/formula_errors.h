@@ -12,8 +12,8 @@ enum FormulaError : std::uint8_t {
     kDiscordance = 2,
     kMissingClose = 3,
     kMissingOpen = 4,
-    kDivisionByZero = 7,  // also overflow, poles and domain limits of functions
-    kInvalidArgument = 8, // roots and logarithms of invalid arguments, faults, beyond 1E500
+    kDivisionByZero = 7,   // also overflow, poles and domain limits of functions
+    kInvalidArgument = 8,  // roots and logarithms of invalid arguments, faults, beyond 1E500
 };
 
 // Texts indexed from 1; codes 5 to 8 are Windows-1251 bytes and never shown.

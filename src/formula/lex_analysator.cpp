@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "decimal_io.h"
 #include "extended.h"
 #include "formula_errors.h"
-#include "decimal_io.h"
 #include "text_utils.h"
 #include "token_codes.h"
 
@@ -18,15 +18,16 @@ struct FunctionName {
 };
 
 constexpr FunctionName kFunctions[] = {
-    {"SIN", kSin},     {"COS", kCos},     {"TAN", kTan},     {"COT", kCot},
-    {"FRAC", kFrac},   {"INT", kInt},     {"ABS", kAbs},     {"EXP", kExp},
-    {"LN", kLn},       {"LG", kLg},       {"SQRT", kSqrt},   {"ATAN", kAtan},
-    {"ASIN", kAsin},   {"ACOS", kAcos},   {"SINH", kSinh},   {"COSH", kCosh},
-    {"TANH", kTanh},   {"COTH", kCoth},   {"ASINH", kAsinh}, {"ACOSH", kAcosh},
+    {"SIN", kSin},     {"COS", kCos},     {"TAN", kTan},   {"COT", kCot},     {"FRAC", kFrac},
+    {"INT", kInt},     {"ABS", kAbs},     {"EXP", kExp},   {"LN", kLn},       {"LG", kLg},
+    {"SQRT", kSqrt},   {"ATAN", kAtan},   {"ASIN", kAsin}, {"ACOS", kAcos},   {"SINH", kSinh},
+    {"COSH", kCosh},   {"TANH", kTanh},   {"COTH", kCoth}, {"ASINH", kAsinh}, {"ACOSH", kAcosh},
     {"ATANH", kAtanh}, {"ACOTH", kAcoth},
 };
 
-bool IsOperatorChar(char c) { return c != '\0' && std::strchr("()*+-/^", c) != nullptr; }
+bool IsOperatorChar(char c) {
+    return c != '\0' && std::strchr("()*+-/^", c) != nullptr;
+}
 
 // Upper-cases a-z only and drops blanks; every other byte stays as it is.
 std::string Normalise(const std::string& text) {
@@ -56,24 +57,45 @@ std::uint8_t Scan(const std::string& text, const VariableName* names, int nameCo
                 tokens.Push(i > 0 && text[i - 1] == '(' ? kUnaryMinus : kMinus);
                 ++i;
                 continue;
-            case '(': tokens.Push(kOpenBracket); ++i; continue;
-            case ')': tokens.Push(kCloseBracket); ++i; continue;
-            case '*': tokens.Push(kMultiply); ++i; continue;
-            case '+': tokens.Push(kPlus); ++i; continue;
-            case '/': tokens.Push(kDivide); ++i; continue;
-            case '^': tokens.Push(kPower); ++i; continue;
-            default: break;
+            case '(':
+                tokens.Push(kOpenBracket);
+                ++i;
+                continue;
+            case ')':
+                tokens.Push(kCloseBracket);
+                ++i;
+                continue;
+            case '*':
+                tokens.Push(kMultiply);
+                ++i;
+                continue;
+            case '+':
+                tokens.Push(kPlus);
+                ++i;
+                continue;
+            case '/':
+                tokens.Push(kDivide);
+                ++i;
+                continue;
+            case '^':
+                tokens.Push(kPower);
+                ++i;
+                continue;
+            default:
+                break;
         }
         std::size_t j = i + 1;
         if (c >= '0' && c <= '9') {
-            while (j < n && !IsOperatorChar(text[j]) && !(text[j] >= 'A' && text[j] <= 'Z')) ++j;
+            while (j < n && !IsOperatorChar(text[j]) && !(text[j] >= 'A' && text[j] <= 'Z'))
+                ++j;
             long double value = 0;
             if (!ScanUnsignedDecimal(text.substr(i, j - i), value)) return kSyntaxError;
             tokens.Push(kNumber, value);
             i = j;
             continue;
         }
-        while (j < n && !IsOperatorChar(text[j])) ++j;
+        while (j < n && !IsOperatorChar(text[j]))
+            ++j;
         const std::string word = text.substr(i, j - i);
         i = j;
         std::uint8_t code = 0xFF;
@@ -111,13 +133,15 @@ bool MayFollow(std::uint8_t earlier, std::uint8_t next) {
     const Kind k = KindOf(next);
     switch (e) {
         case Kind::Operand:
-        case Kind::Close: return k == Kind::Close || IsBinaryOperator(next);
+        case Kind::Close:
+            return k == Kind::Close || IsBinaryOperator(next);
         case Kind::Open:
             return k == Kind::Operand || k == Kind::Open || k == Kind::Function ||
                    next == kUnaryMinus;
         case Kind::Operator:
             return k == Kind::Operand || k == Kind::Open || k == Kind::Function;
-        case Kind::Function: return k == Kind::Open;
+        case Kind::Function:
+            return k == Kind::Open;
     }
     return false;
 }
@@ -138,8 +162,8 @@ void AnalyseWithNames(const std::string& text, const VariableName* names, int na
 
 }  // namespace
 
-void TLexAnalysator::Analyse(const std::string& text, const std::string& varName,
-                             std::uint8_t& err, TStackList& tokens) const {
+void TLexAnalysator::Analyse(const std::string& text, const std::string& varName, std::uint8_t& err,
+                             TStackList& tokens) const {
     const VariableName names[] = {{UpperAscii(varName), kVariable}};
     AnalyseWithNames(text, names, 1, err, tokens);
 }

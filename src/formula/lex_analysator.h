@@ -9,7 +9,7 @@
 namespace plotwise {
 
 class TLexAnalysator {
-public:
+  public:
     // text is the formula already enclosed in "(" and ")". tokens is always refilled;
     // err is 0, 1 (syntax error) or 2 (discordance of lexems).
     void Analyse(const std::string& text, const std::string& varName, std::uint8_t& err,
@@ -17,7 +17,7 @@ public:
 };
 
 class TLexAnalysator2Var {
-public:
+  public:
     // As above; firstName gives code 3, secondName code 51 (it wins when both are equal).
     void Analyse(const std::string& text, const std::string& firstName,
                  const std::string& secondName, std::uint8_t& err, TStackList& tokens) const;

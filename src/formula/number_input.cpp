@@ -13,7 +13,9 @@ namespace {
 constexpr const char* kPowerOfTen = "*10^";
 constexpr long double kFlushBelow = 1e-30L;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipSign(const std::string& text) {
     return !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
@@ -23,9 +25,11 @@ std::size_t SkipSign(const std::string& text) {
 bool IsPlainNumber(const std::string& text) {
     std::size_t i = SkipSign(text);
     std::size_t digits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        ++digits;
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+        for (++i; i < text.size() && IsDigit(text[i]); ++i)
+            ++digits;
     }
     return digits > 0 && i == text.size();
 }
@@ -62,7 +66,9 @@ bool UnwrapExponent(std::string& text) {
     return true;
 }
 
-long double FlushTiny(long double v) { return std::fabs(v) < kFlushBelow ? 0.0L : v; }
+long double FlushTiny(long double v) {
+    return std::fabs(v) < kFlushBelow ? 0.0L : v;
+}
 
 }  // namespace
 

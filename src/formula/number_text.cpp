@@ -18,7 +18,8 @@ bool InPlainRange(long double v) {
 std::string StripFraction(std::string text, bool zeros) {
     if (text.find('.') == std::string::npos) return text;
     if (zeros) {
-        while (!text.empty() && text.back() == '0') text.pop_back();
+        while (!text.empty() && text.back() == '0')
+            text.pop_back();
     }
     if (!text.empty() && text.back() == '.') text.pop_back();
     return text;
@@ -26,8 +27,7 @@ std::string StripFraction(std::string text, bool zeros) {
 
 // "-0" and its fixed-point forms ("-0.00") lose their sign.
 std::string NoNegativeZero(std::string text) {
-    if (!text.empty() && text[0] == '-' &&
-        text.find_first_not_of("0.", 1) == std::string::npos) {
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
         text.erase(0, 1);
     }
     return text;
@@ -38,7 +38,9 @@ std::string NonFinite(long double v) {
     return v < 0 ? "-INF" : "INF";
 }
 
-std::string PlainText(long double v) { return StripFraction(FormatFixed(v, 7), true); }
+std::string PlainText(long double v) {
+    return StripFraction(FormatFixed(v, 7), true);
+}
 
 std::string ExponentText(int exponent) {
     const std::string digits = std::to_string(exponent);

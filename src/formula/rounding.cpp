@@ -4,6 +4,7 @@
 #include <string>
 
 #include "decimal_io.h"
+#include "round12.h"
 
 namespace plotwise {
 
@@ -23,14 +24,12 @@ int RoundToInt(long double v) {
     return static_cast<int>(std::fmax(-kLimit, std::fmin(kLimit, r)));
 }
 
-long double RoundHalfAway(long double v) { return std::round(v); }
+long double RoundHalfAway(long double v) {
+    return std::round(v);
+}
 
 long double Power10(int n) {
-    if (n >= 0 && n <= 27) {
-        long double p = 1;
-        for (int k = 0; k < n; ++k) p *= 10;  // exact while 10^n fits the mantissa
-        return p;
-    }
+    if (n >= 0 && n <= kMaxPow10) return Pow10Pair(n).hi;
     long double value = 0;
     ParseDecimal("1e" + std::to_string(n), value);
     return value;

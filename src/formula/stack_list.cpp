@@ -21,6 +21,8 @@ void TStackList::Peek(std::size_t index, std::uint8_t& code, long double& value,
     value = item.value;
 }
 
-void TStackList::Reverse() { std::reverse(items_.begin(), items_.end()); }
+void TStackList::Reverse() {
+    std::reverse(items_.begin(), items_.end());
+}
 
 }  // namespace plotwise

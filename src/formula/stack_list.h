@@ -15,7 +15,7 @@ struct TStackItem {
 };
 
 class TStackList {
-public:
+  public:
     void Push(std::uint8_t code, long double value = 0) { items_.push_back({value, code}); }
 
     // Removes the top item; on an empty list sets empty and changes nothing.
@@ -34,7 +34,7 @@ public:
     // Bottom-to-top view; the top item is the last one.
     const TStackItem* Data() const { return items_.data(); }
 
-private:
+  private:
     std::vector<TStackItem> items_;
 };
 

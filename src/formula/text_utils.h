@@ -6,7 +6,9 @@
 namespace plotwise {
 
 // Upper-cases a-z only, whatever the locale.
-inline char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+inline char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 std::string UpperAscii(const std::string& text);
 
 // A copy of text without any blank (character 32).

@@ -49,6 +49,8 @@ inline constexpr bool IsBinaryOperator(std::uint8_t code) {
     return code >= kPower && code <= kDivide;
 }
 // The neighbour check and the transformer treat the whole unassigned range as functions.
-inline constexpr bool IsFunction(std::uint8_t code) { return code >= 12 && code <= 50; }
+inline constexpr bool IsFunction(std::uint8_t code) {
+    return code >= 12 && code <= 50;
+}
 
 }  // namespace plotwise

@@ -19,7 +19,6 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
 
 // The formula's value at the variable's value with up to 10 decimals, or "Error" where the
 // formula has no value.
-std::string GetResultString(const std::string& formula, const std::string& name,
-                            long double value);
+std::string GetResultString(const std::string& formula, const std::string& name, long double value);
 
 }  // namespace plotwise

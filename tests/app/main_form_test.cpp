@@ -1,9 +1,9 @@
 // The main window starts and carries the program's name.
+#include "main_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
-#include "main_form.h"
 
 namespace plotwise {
 namespace {

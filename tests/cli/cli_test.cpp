@@ -21,7 +21,8 @@ struct CliRun {
 
 std::string Quote(const std::string& arg) {
     std::string quoted = "'";
-    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -39,7 +40,8 @@ CliRun RunCli(const std::vector<std::string>& args) {
     if (pipe == nullptr) return {"", "popen failed", -1};
     char buffer[4096];
     std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
     const int status = pclose(pipe);
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream errStream(errFile);

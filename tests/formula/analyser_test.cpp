@@ -90,10 +90,11 @@ TEST(LexAnalysator, TokensInTextOrderWithPiAndUnaryMinus) {
     std::uint8_t err = 99;
     TLexAnalysator().Analyse("(-pi*x-2.5)", "X", err, tokens);
     ASSERT_EQ(err, 0);
-    const std::uint8_t expected[] = {kOpenBracket, kUnaryMinus, kNumber, kMultiply,   kVariable,
-                                     kMinus,       kNumber,     kCloseBracket};
+    const std::uint8_t expected[] = {kOpenBracket, kUnaryMinus, kNumber, kMultiply,
+                                     kVariable,    kMinus,      kNumber, kCloseBracket};
     ASSERT_EQ(tokens.Size(), std::size(expected));
-    for (std::size_t k = 0; k < tokens.Size(); ++k) EXPECT_EQ(tokens.Data()[k].code, expected[k]);
+    for (std::size_t k = 0; k < tokens.Size(); ++k)
+        EXPECT_EQ(tokens.Data()[k].code, expected[k]);
     EXPECT_EQ(tokens.Data()[2].value, 0xC90FDAA22168C235p-62L);
     EXPECT_EQ(tokens.Data()[6].value, 2.5L);
 }
@@ -117,11 +118,11 @@ std::string ProgramText(const std::string& formula) {
 TEST(ExpTransformator, PrecedenceAndGrouping) {
     EXPECT_EQ(ProgramText("5"), "5");
     EXPECT_EQ(ProgramText("1+2*3"), "1 2 3 #7 #6");
-    EXPECT_EQ(ProgramText("2^3^2"), "2 3 #4 2 #4");         // "^" groups from the left
+    EXPECT_EQ(ProgramText("2^3^2"), "2 3 #4 2 #4");  // "^" groups from the left
     EXPECT_EQ(ProgramText("8-4-2"), "8 4 #5 2 #5");
-    EXPECT_EQ(ProgramText("-x^2"), "#3 2 #4 #9");          // minus of the whole term
+    EXPECT_EQ(ProgramText("-x^2"), "#3 2 #4 #9");  // minus of the whole term
     EXPECT_EQ(ProgramText("-2*3+1"), "2 3 #7 #9 1 #6");
-    EXPECT_EQ(ProgramText("sin(x)^2"), "#3 #14 2 #4");      // functions bind tightest
+    EXPECT_EQ(ProgramText("sin(x)^2"), "#3 #14 2 #4");  // functions bind tightest
     EXPECT_EQ(ProgramText("2/sqrt(x)*3"), "2 #3 #16 #8 3 #7");
 }
 
@@ -158,7 +159,8 @@ TEST(CheckFormula, LongAndHostileTextsAreHandled) {
     std::uint8_t err = 0;
     // A 255-character formula, as a document may hold, and far longer ones.
     std::string sum = "x";
-    while (sum.size() < 255) sum += "+x";
+    while (sum.size() < 255)
+        sum += "+x";
     EXPECT_TRUE(CheckFormula(sum, "X", err));
     EXPECT_TRUE(CheckFormula(std::string(20000, '(') + "x" + std::string(20000, ')'), "X", err));
     EXPECT_FALSE(CheckFormula(std::string(5000, '9'), "X", err));  // beyond the extended range

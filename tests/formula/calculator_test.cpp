@@ -1,11 +1,12 @@
 // Compiled formulas evaluated: precedence, domain limits through whole formulas, Round12.
+#include "calculator.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "calculator.h"
 #include "compiled_formula.h"
 #include "formula_errors.h"
 #include "token_codes.h"
@@ -48,22 +49,20 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"frac(-2.5)", 0, 0, 0.5L}, EvalCase{"frac(3)", 0, 0, 0},
         EvalCase{"acosh(1)", 0, 0, 0}, EvalCase{"lg(1000)-3", 0, 0, 0},
         EvalCase{"ln(exp(2))", 0, 0, 2}, EvalCase{"pi", 0, 0, 3.14159265359L},
-        EvalCase{"asinh(-1000000)", 0, 0, -14.5086577385L},
-        EvalCase{"atanh(x)", 1e-12L, 0, 1e-12L},
+        EvalCase{"asinh(-1000000)", 0, 0, -14.5086577385L}, EvalCase{"atanh(x)", 1e-12L, 0, 1e-12L},
         EvalCase{"exp(-1000)", 0, 0, 0}, EvalCase{"10^(-1000)", 0, 0, 0},
         // No value here.
         EvalCase{"(-8)^(1/3)", 0, 8, 0}, EvalCase{"0^0", 0, 8, 0}, EvalCase{"0^(-1)", 0, 8, 0},
         EvalCase{"10^1000", 0, 7, 0}, EvalCase{"exp(1000)", 0, 7, 0},
         EvalCase{"tanh(1000)", 0, 7, 0}, EvalCase{"sinh(-1000)", 0, 7, 0},
-        EvalCase{"asin(1)", 0, 7, 0}, EvalCase{"asin(-1)", 0, 7, 0},
-        EvalCase{"acos(1)", 0, 7, 0}, EvalCase{"acos(-1)", 0, 7, 0},
-        EvalCase{"acosh(0.5)", 0, 7, 0}, EvalCase{"acosh(-1)", 0, 7, 0},
-        EvalCase{"atanh(1)", 0, 7, 0}, EvalCase{"acoth(1)", 0, 7, 0},
-        EvalCase{"sqrt(-1)", 0, 8, 0}, EvalCase{"ln(0)", 0, 8, 0}, EvalCase{"1/0", 0, 7, 0},
-        EvalCase{"1/(x-x)", 12.5L, 7, 0}, EvalCase{"x*x", 1e300L, 8, 0},
+        EvalCase{"asin(1)", 0, 7, 0}, EvalCase{"asin(-1)", 0, 7, 0}, EvalCase{"acos(1)", 0, 7, 0},
+        EvalCase{"acos(-1)", 0, 7, 0}, EvalCase{"acosh(0.5)", 0, 7, 0},
+        EvalCase{"acosh(-1)", 0, 7, 0}, EvalCase{"atanh(1)", 0, 7, 0},
+        EvalCase{"acoth(1)", 0, 7, 0}, EvalCase{"sqrt(-1)", 0, 8, 0}, EvalCase{"ln(0)", 0, 8, 0},
+        EvalCase{"1/0", 0, 7, 0}, EvalCase{"1/(x-x)", 12.5L, 7, 0}, EvalCase{"x*x", 1e300L, 8, 0},
         // The first failing operation stops the run, whatever follows it.
-        EvalCase{"sqrt(-1)*0", 0, 8, 0}, EvalCase{"x", 1e600L, 8, 0},
-        EvalCase{"x", NAN, 8, 0}, EvalCase{"x^2", INFINITY, 7, 0}));
+        EvalCase{"sqrt(-1)*0", 0, 8, 0}, EvalCase{"x", 1e600L, 8, 0}, EvalCase{"x", NAN, 8, 0},
+        EvalCase{"x^2", INFINITY, 7, 0}));
 
 TEST(Calculator, MaxDepthMeasuresTheStack) {
     const struct {

@@ -1,11 +1,12 @@
 // Number fields read: what is accepted, its value, and hostile texts that must not hurt.
+#include "number_input.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <string>
 
-#include "number_input.h"
 #include "number_text.h"
 
 namespace plotwise {
@@ -36,23 +37,21 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"1.5*10^(3)", true, 1500}, InputCase{"+1.5*10^+3", true, 1500},
         InputCase{"1.5*10^(-3)", true, 0.0015L}, InputCase{" \t-2.5\r\n", true, -2.5L},
         InputCase{"1.23456789", true, 1.2345679L}, InputCase{"5.", true, 5},
-        InputCase{".5", true, 0.5L}, InputCase{"-0", true, 0},
-        InputCase{"1*10^200", true, 1e200L}, InputCase{"1*10^(-201)", true, 0},
-        InputCase{"1*10^(-31)", true, 0}, InputCase{"1*10^(-30)", true, 1e-30L},
-        InputCase{"0*10^5", true, 0}, InputCase{"0*10^999999", true, 0},
-        InputCase{"123456789*10^190", true, 1.2345679e198L},
+        InputCase{".5", true, 0.5L}, InputCase{"-0", true, 0}, InputCase{"1*10^200", true, 1e200L},
+        InputCase{"1*10^(-201)", true, 0}, InputCase{"1*10^(-31)", true, 0},
+        InputCase{"1*10^(-30)", true, 1e-30L}, InputCase{"0*10^5", true, 0},
+        InputCase{"0*10^999999", true, 0}, InputCase{"123456789*10^190", true, 1.2345679e198L},
         InputCase{"0.000001*10^205", true, 1e199L},
         InputCase{"1" + std::string(600, '0'), true, 1e600L},
         InputCase{"1*10^(-99999999999999999999)", true, 0},
         // Refused.
         InputCase{"", false, 0}, InputCase{"   ", false, 0}, InputCase{"1e3", false, 0},
-        InputCase{"1E3", false, 0}, InputCase{"1,5", false, 0},
-        InputCase{"1.5*10^2.5", false, 0}, InputCase{"1*10^201", false, 0},
-        InputCase{"2*10^501", false, 0}, InputCase{"10*10^200", false, 0},
-        InputCase{"1*10^99999999999999999999", false, 0}, InputCase{"1*10^", false, 0},
-        InputCase{"1*10^()", false, 0}, InputCase{"1*10^(5", false, 0},
-        InputCase{"1*10^(5]", false, 0}, InputCase{"*10^5", false, 0},
-        InputCase{"1*10^5*10^2", false, 0}, InputCase{"pi", false, 0},
+        InputCase{"1E3", false, 0}, InputCase{"1,5", false, 0}, InputCase{"1.5*10^2.5", false, 0},
+        InputCase{"1*10^201", false, 0}, InputCase{"2*10^501", false, 0},
+        InputCase{"10*10^200", false, 0}, InputCase{"1*10^99999999999999999999", false, 0},
+        InputCase{"1*10^", false, 0}, InputCase{"1*10^()", false, 0},
+        InputCase{"1*10^(5", false, 0}, InputCase{"1*10^(5]", false, 0},
+        InputCase{"*10^5", false, 0}, InputCase{"1*10^5*10^2", false, 0}, InputCase{"pi", false, 0},
         InputCase{"inf", false, 0}, InputCase{"nan", false, 0}, InputCase{"0x10", false, 0},
         InputCase{"+", false, 0}, InputCase{".", false, 0}, InputCase{"1.2.3", false, 0},
         InputCase{"--1", false, 0}, InputCase{"1 000", false, 0},

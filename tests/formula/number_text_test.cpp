@@ -1,10 +1,10 @@
 // Numbers shown: plain and power-of-ten forms, coordinates, coefficients and decimals.
+#include "number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-
-#include "number_text.h"
 
 namespace plotwise {
 namespace {
@@ -44,14 +44,16 @@ TEST(NumToStr, DisplayFormat) {
         {-HUGE_VALL, "-INF"},
         {NAN, "NAN"},
     };
-    for (const TextCase& c : cases) EXPECT_EQ(NumToStr(c.value), c.text);
+    for (const TextCase& c : cases)
+        EXPECT_EQ(NumToStr(c.value), c.text);
 }
 
 TEST(NumToExpStr, AlwaysPowerOfTen) {
-    const TextCase cases[] = {{0, "0*10^0"},         {1500, "1.5*10^3"},
-                              {-0.25L, "-2.5*10^(-1)"}, {1, "1*10^0"},
-                              {9.99999999e2L, "1*10^3"}, {1.23456789L, "1.2345679*10^0"}};
-    for (const TextCase& c : cases) EXPECT_EQ(NumToExpStr(c.value), c.text);
+    const TextCase cases[] = {
+        {0, "0*10^0"}, {1500, "1.5*10^3"},        {-0.25L, "-2.5*10^(-1)"},
+        {1, "1*10^0"}, {9.99999999e2L, "1*10^3"}, {1.23456789L, "1.2345679*10^0"}};
+    for (const TextCase& c : cases)
+        EXPECT_EQ(NumToExpStr(c.value), c.text);
 }
 
 TEST(RangeNumToStr, DecimalsFollowTheRangeWidth) {
@@ -88,7 +90,8 @@ TEST(CoefToStr, PowerOfTenInParentheses) {
                               {2, "2"},
                               {-0.5L, "-0.5"},
                               {1.0L / 7, "0.1428571"}};
-    for (const TextCase& c : cases) EXPECT_EQ(CoefToStr(c.value), c.text);
+    for (const TextCase& c : cases)
+        EXPECT_EQ(CoefToStr(c.value), c.text);
 }
 
 TEST(NumToStrDecimals, DecimalsAndMantissa) {
@@ -109,7 +112,8 @@ TEST(NumToStrDecimals, DecimalsAndMantissa) {
         {9999999.99999L, 3, "10*10^6"},  // a mantissa that rounds up stays 10
         {1e1000L, 2, "1*10^1000"},
     };
-    for (const auto& c : cases) EXPECT_EQ(NumToStrDecimals(c.value, c.decimals), c.text);
+    for (const auto& c : cases)
+        EXPECT_EQ(NumToStrDecimals(c.value, c.decimals), c.text);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Round12 against its definition, the text round trip, over every magnitude and near ties.
+#include "round12.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "decimal_io.h"
-#include "round12.h"
 
 namespace plotwise {
 namespace {
@@ -47,8 +48,8 @@ TEST(Round12, MatchesTheTextRoundTripOnAMillionValues) {
     std::uniform_int_distribution<long long> digits(100000000000LL, 999999999999LL);
     std::uniform_int_distribution<int> exponent(-205, 2005);
     for (int i = 0; i < 100000; ++i) {
-        const std::string tie = std::to_string(digits(random)) + "5e" +
-                                std::to_string(exponent(random) - 12);
+        const std::string tie =
+            std::to_string(digits(random)) + "5e" + std::to_string(exponent(random) - 12);
         const long double v = FromText(tie);
         ExpectSame(v, failures);
         ExpectSame(std::nextafter(v, 0.0L), failures);
@@ -56,7 +57,8 @@ TEST(Round12, MatchesTheTextRoundTripOnAMillionValues) {
     }
     // Values that come out of arithmetic: small integers and simple fractions.
     for (int n = 1; n <= 2000; ++n) {
-        for (int d = 1; d <= 50; ++d) ExpectSame(static_cast<long double>(n) / d, failures);
+        for (int d = 1; d <= 50; ++d)
+            ExpectSame(static_cast<long double>(n) / d, failures);
     }
     EXPECT_EQ(failures, 0);
 }
@@ -82,12 +84,13 @@ TEST(Round12, CleansComputedValues) {
     EXPECT_EQ(Round12(0.1L + 0.2L), 0.3L);
 }
 
-TEST(Round12, PowersOfFiveAreExactPairs) {
-    // 5^27 still fits the mantissa; beyond, hi + lo must carry what hi cannot.
-    EXPECT_EQ(Pow5(27).hi, 7450580596923828125.0L);
-    EXPECT_EQ(Pow5(27).lo, 0);
-    EXPECT_NE(Pow5(30).lo, 0);  // 5^30 has 70 significant bits
-    EXPECT_EQ(Pow5(30).hi, 931322574615478515625.0L);
+TEST(Round12, PowersOfTenPairs) {
+    // hi is the correctly rounded power; lo carries what hi cannot.
+    for (int n = 0; n <= kMaxPow10; ++n) {
+        ASSERT_EQ(Pow10Pair(n).hi, FromText("1e" + std::to_string(n))) << n;
+    }
+    EXPECT_EQ(Pow10Pair(27).lo, 0);
+    EXPECT_NE(Pow10Pair(30).lo, 0);  // 5^30 has 70 significant bits
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // Rounding helpers of the plot engine and the tools.
+#include "rounding.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
-
-#include "rounding.h"
 
 namespace plotwise {
 namespace {

@@ -1,9 +1,9 @@
 // The Calculator window's checks, in their order, and its result text.
+#include "calculator_tool.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "calculator_tool.h"
 
 namespace plotwise {
 namespace {

@@ -1,0 +1,274 @@
+// Evaluation speed of compiled formulas: with and without Round12, against the same math
+// written directly in long double (what the functions themselves cost) and against
+// muParser in double (the speed anchor). Prints a summary of ratios at the end.
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calculator.h"
+#include "compiled_formula.h"
+#include "extended.h"
+#include "round12.h"
+
+namespace {
+
+using plotwise::TCalculator;
+using plotwise::TCalculator2Var;
+using plotwise::TStackList;
+
+// x^y as the formula engine computes it for a positive base, so native code pays the same.
+long double Pow(long double a, long double b) {
+    return std::exp(b * std::log(std::fabs(a)));
+}
+
+struct Formula {
+    const char* label;
+    const char* text;
+    const char* muparser;
+    long double (*native)(long double);
+};
+
+const Formula kFormulas[] = {
+    {"x^2+1", "x^2+1", "x^2+1", [](long double x) { return Pow(x, 2) + 1; }},
+    {"sin(x)*x^2+ln(abs(x)+1)", "sin(x)*x^2+ln(abs(x)+1)", "sin(x)*x^2+ln(abs(x)+1)",
+     [](long double x) { return std::sin(x) * Pow(x, 2) + std::log(std::fabs(x) + 1); }},
+    {"exp(-x^2/2)/sqrt(2*pi)", "exp(-x^2/2)/sqrt(2*pi)", "exp(-x^2/2)/sqrt(2*_pi)",
+     [](long double x) { return std::exp(-Pow(x, 2) / 2) / std::sqrt(2 * plotwise::kPi); }},
+    {"(x^3-2*x)/(x^2+1)", "(x^3-2*x)/(x^2+1)", "(x^3-2*x)/(x^2+1)",
+     [](long double x) { return (Pow(x, 3) - 2 * x) / (Pow(x, 2) + 1); }},
+    {"sqrt(abs(x))*cos(3*x)-atan(x)", "sqrt(abs(x))*cos(3*x)-atan(x)",
+     "sqrt(abs(x))*cos(3*x)-atan(x)",
+     [](long double x) { return std::sqrt(std::fabs(x)) * std::cos(3 * x) - std::atan(x); }},
+    {"x*x+1 (no library math)", "x*x+1", "x*x+1", [](long double x) { return x * x + 1; }},
+};
+
+constexpr int kPoints = 1000;  // samples across [-10, 10], as a graph is sampled
+constexpr int kGrid = 801;     // the two-variable formula over an 801 x 801 grid
+
+std::vector<long double> Samples() {
+    std::vector<long double> xs(kPoints);
+    for (int i = 0; i < kPoints; ++i)
+        xs[i] = -10 + 20.0L * (i + 0.5L) / kPoints;
+    return xs;
+}
+
+// Every benchmark reports its evaluations per iteration; the reporter divides by them.
+void CountEvaluations(benchmark::State& state, double perIteration) {
+    state.counters["evals"] = perIteration;
+}
+
+void RegisterOneVariable() {
+    for (const Formula& f : kFormulas) {
+        const std::string label = f.label;
+        benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(), [f](benchmark::State& state) {
+            TStackList program;
+            std::uint8_t err = 0;
+            plotwise::CompileProgram(f.text, "X", err, program);
+            TCalculator calc(program);
+            const std::vector<long double> xs = Samples();
+            for (auto _ : state) {
+                for (long double x : xs)
+                    benchmark::DoNotOptimize(calc.Calculate(program, err, x));
+            }
+            CountEvaluations(state, kPoints);
+        });
+        benchmark::RegisterBenchmark(("NoRound12/" + label).c_str(), [f](benchmark::State& state) {
+            TStackList program;
+            std::uint8_t err = 0;
+            plotwise::CompileProgram(f.text, "X", err, program);
+            TCalculator calc(program);
+            const std::vector<long double> xs = Samples();
+            for (auto _ : state) {
+                for (long double x : xs)
+                    benchmark::DoNotOptimize(calc.Evaluate(program, err, x));
+            }
+            CountEvaluations(state, kPoints);
+        });
+        benchmark::RegisterBenchmark(("Native/" + label).c_str(), [f](benchmark::State& state) {
+            const std::vector<long double> xs = Samples();
+            for (auto _ : state) {
+                for (long double x : xs) {
+                    benchmark::DoNotOptimize(x);
+                    benchmark::DoNotOptimize(f.native(x));
+                }
+            }
+            CountEvaluations(state, kPoints);
+        });
+        benchmark::RegisterBenchmark(("muParser/" + label).c_str(), [f](benchmark::State& state) {
+            double x = 0;
+            mu::Parser parser;
+            parser.DefineVar("x", &x);
+            parser.SetExpr(f.muparser);
+            const std::vector<long double> xs = Samples();
+            for (auto _ : state) {
+                for (long double v : xs) {
+                    x = static_cast<double>(v);
+                    benchmark::DoNotOptimize(parser.Eval());
+                }
+            }
+            CountEvaluations(state, kPoints);
+        });
+    }
+}
+
+void RegisterTwoVariables() {
+    const std::string label = "x^2+y^2-25 (801x801)";
+    auto grid = [](int i) { return -10 + 20.0L * i / (kGrid - 1); };
+    benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(), [grid](benchmark::State& state) {
+        TStackList program;
+        std::uint8_t err = 0;
+        plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
+        TCalculator2Var calc(program);
+        for (auto _ : state) {
+            for (int i = 0; i < kGrid; ++i) {
+                for (int j = 0; j < kGrid; ++j) {
+                    benchmark::DoNotOptimize(calc.Calculate(program, err, grid(i), grid(j)));
+                }
+            }
+        }
+        CountEvaluations(state, double(kGrid) * kGrid);
+    });
+    benchmark::RegisterBenchmark(("NoRound12/" + label).c_str(), [grid](benchmark::State& state) {
+        TStackList program;
+        std::uint8_t err = 0;
+        plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
+        TCalculator2Var calc(program);
+        for (auto _ : state) {
+            for (int i = 0; i < kGrid; ++i) {
+                for (int j = 0; j < kGrid; ++j) {
+                    benchmark::DoNotOptimize(calc.Evaluate(program, err, grid(i), grid(j)));
+                }
+            }
+        }
+        CountEvaluations(state, double(kGrid) * kGrid);
+    });
+    benchmark::RegisterBenchmark(("Native/" + label).c_str(), [grid](benchmark::State& state) {
+        for (auto _ : state) {
+            for (int i = 0; i < kGrid; ++i) {
+                for (int j = 0; j < kGrid; ++j) {
+                    long double x = grid(i);
+                    long double y = grid(j);
+                    benchmark::DoNotOptimize(x);
+                    benchmark::DoNotOptimize(y);
+                    benchmark::DoNotOptimize(Pow(x, 2) + Pow(y, 2) - 25);
+                }
+            }
+        }
+        CountEvaluations(state, double(kGrid) * kGrid);
+    });
+    benchmark::RegisterBenchmark(("muParser/" + label).c_str(), [grid](benchmark::State& state) {
+        double x = 0;
+        double y = 0;
+        mu::Parser parser;
+        parser.DefineVar("x", &x);
+        parser.DefineVar("y", &y);
+        parser.SetExpr("x^2+y^2-25");
+        for (auto _ : state) {
+            for (int i = 0; i < kGrid; ++i) {
+                for (int j = 0; j < kGrid; ++j) {
+                    x = static_cast<double>(grid(i));
+                    y = static_cast<double>(grid(j));
+                    benchmark::DoNotOptimize(parser.Eval());
+                }
+            }
+        }
+        CountEvaluations(state, double(kGrid) * kGrid);
+    });
+}
+
+// Round12 alone over values of every magnitude, against the text round trip it replaces.
+void RegisterRound12() {
+    auto values = [] {
+        std::vector<long double> v(kPoints);
+        for (int i = 0; i < kPoints; ++i) {
+            v[i] = std::sin(i * 0.7L) * std::pow(10.0L, (i % 61) - 30);  // 1E-30 .. 1E30
+        }
+        return v;
+    };
+    benchmark::RegisterBenchmark("Round12/fast", [values](benchmark::State& state) {
+        const std::vector<long double> v = values();
+        for (auto _ : state) {
+            for (long double x : v)
+                benchmark::DoNotOptimize(plotwise::Round12(x));
+        }
+        CountEvaluations(state, kPoints);
+    });
+    benchmark::RegisterBenchmark("Round12/text", [values](benchmark::State& state) {
+        const std::vector<long double> v = values();
+        for (auto _ : state) {
+            for (long double x : v)
+                benchmark::DoNotOptimize(plotwise::Round12ByText(x));
+        }
+        CountEvaluations(state, kPoints);
+    });
+}
+
+class SummaryReporter : public benchmark::ConsoleReporter {
+  public:
+    // Keeps ns per evaluation by benchmark; with repetitions, the median wins.
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Aggregate && !median) continue;
+            const auto evals = run.counters.find("evals");
+            if (evals == run.counters.end() || run.iterations == 0) continue;
+            const std::string name = run.run_name.str();
+            if (!median && medians_.count(name)) continue;
+            if (median) medians_.insert(name);
+            nanoseconds_[name] =
+                run.real_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf(
+            "\nns per evaluation     ours  no-Round12  native math  muParser"
+            "   Round12 cost  overhead  ours/muParser\n");
+        for (const auto& [name, ns] : nanoseconds_) {
+            if (name.rfind("Plotwise/", 0) != 0) continue;
+            const std::string label = name.substr(9);
+            const double raw = Get("NoRound12/" + label);
+            const double native = Get("Native/" + label);
+            const double mu = Get("muParser/" + label);
+            std::printf("%-32s\n%20.1f %10.1f %12.1f %9.1f %13.1f %9.1f %12.2fx\n", label.c_str(),
+                        ns, raw, native, mu, ns - raw, raw - native, ns / mu);
+        }
+        const double fast = Get("Round12/fast");
+        const double text = Get("Round12/text");
+        if (fast > 0) {
+            std::printf("\nRound12 alone: %.1f ns, text round trip %.1f ns (%.0fx)\n", fast, text,
+                        text / fast);
+        }
+    }
+
+  private:
+    double Get(const std::string& name) const {
+        const auto found = nanoseconds_.find(name);
+        return found == nanoseconds_.end() ? 0 : found->second;
+    }
+    std::map<std::string, double> nanoseconds_;
+    std::set<std::string> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterOneVariable();
+    RegisterTwoVariables();
+    RegisterRound12();
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
