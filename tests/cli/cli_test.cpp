@@ -1,6 +1,7 @@
 // plotwise-cli from the outside: output, messages and exit codes; and its argument rules.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -27,7 +28,9 @@ std::string Quote(const std::string& arg) {
 }
 
 CliRun RunCli(const std::vector<std::string>& args) {
-    const std::string errFile = testing::TempDir() + "plotwise_cli_stderr.txt";
+    // One file per test process: CTest runs tests side by side.
+    const std::string errFile =
+        testing::TempDir() + "plotwise_cli_stderr_" + std::to_string(getpid()) + ".txt";
     std::string command = PLOTWISE_CLI;
     for (const std::string& arg : args) {
         command += ' ';
@@ -48,6 +51,7 @@ CliRun RunCli(const std::vector<std::string>& args) {
     std::stringstream errText;
     errText << errStream.rdbuf();
     run.err = errText.str();
+    std::remove(errFile.c_str());
     return run;
 }
 

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "number_text.h"
@@ -88,6 +89,34 @@ TEST(NumberText, WhatIsShownReadsBackAsRoundTo8) {
         ASSERT_EQ(CheckNumStr(shown, back), 0) << shown;
         EXPECT_EQ(back, RoundTo8(v)) << shown;
     }
+}
+
+TEST(CheckNumStr, RandomTextsAreReadSafely) {
+    const char* pieces[] = {
+        "1", "0", "9",  ".", "*10^", "(", ")", "-", "+", " ", "e", "5", "00000000000000000000",
+        "*", "^", "10", "\t"};
+    std::mt19937 random(4242);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> length(0, 10);
+    int valid = 0;
+    for (int i = 0; i < 40000; ++i) {
+        std::string text;
+        for (int n = length(random); n > 0; --n)
+            text += pieces[piece(random)];
+        long double value = 0;
+        if (CheckNumStr(text, value) != 0) continue;
+        ++valid;
+        ASSERT_TRUE(std::isfinite(value)) << text;
+        ASSERT_TRUE(value == 0 || std::fabs(value) >= 1e-30L) << text;
+        // What is shown reads back to a value that shows the same.
+        const std::string shown = NumToStr(value);
+        long double back = 0;
+        if (std::fabs(value) < 1e199L) {
+            ASSERT_EQ(CheckNumStr(shown, back), 0) << text << " shown as " << shown;
+            ASSERT_EQ(NumToStr(back), shown) << text;
+        }
+    }
+    EXPECT_GT(valid, 1000);
 }
 
 TEST(NumberText, DecimalPointIgnoresTheUserLocale) {
