@@ -65,32 +65,29 @@ void CountEvaluations(benchmark::State& state, double perIteration) {
     state.counters["evals"] = perIteration;
 }
 
+// Our calculator over the samples, through Round12 (Calculate) or not (Evaluate).
+void OneVariable(benchmark::State& state, const Formula& f, bool rounded) {
+    TStackList program;
+    std::uint8_t err = 0;
+    plotwise::CompileProgram(f.text, "X", err, program);
+    TCalculator calc(program);
+    const std::vector<long double> xs = Samples();
+    for (auto _ : state) {
+        for (long double x : xs) {
+            benchmark::DoNotOptimize(rounded ? calc.Calculate(program, err, x)
+                                             : calc.Evaluate(program, err, x));
+        }
+    }
+    CountEvaluations(state, kPoints);
+}
+
 void RegisterOneVariable() {
     for (const Formula& f : kFormulas) {
         const std::string label = f.label;
-        benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(), [f](benchmark::State& state) {
-            TStackList program;
-            std::uint8_t err = 0;
-            plotwise::CompileProgram(f.text, "X", err, program);
-            TCalculator calc(program);
-            const std::vector<long double> xs = Samples();
-            for (auto _ : state) {
-                for (long double x : xs)
-                    benchmark::DoNotOptimize(calc.Calculate(program, err, x));
-            }
-            CountEvaluations(state, kPoints);
-        });
+        benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(),
+                                     [f](benchmark::State& state) { OneVariable(state, f, true); });
         benchmark::RegisterBenchmark(("NoRound12/" + label).c_str(), [f](benchmark::State& state) {
-            TStackList program;
-            std::uint8_t err = 0;
-            plotwise::CompileProgram(f.text, "X", err, program);
-            TCalculator calc(program);
-            const std::vector<long double> xs = Samples();
-            for (auto _ : state) {
-                for (long double x : xs)
-                    benchmark::DoNotOptimize(calc.Evaluate(program, err, x));
-            }
-            CountEvaluations(state, kPoints);
+            OneVariable(state, f, false);
         });
         benchmark::RegisterBenchmark(("Native/" + label).c_str(), [f](benchmark::State& state) {
             const std::vector<long double> xs = Samples();
@@ -119,43 +116,40 @@ void RegisterOneVariable() {
     }
 }
 
+long double GridValue(int i) {
+    return -10 + 20.0L * i / (kGrid - 1);
+}
+
+void TwoVariables(benchmark::State& state, bool rounded) {
+    TStackList program;
+    std::uint8_t err = 0;
+    plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
+    TCalculator2Var calc(program);
+    for (auto _ : state) {
+        for (int i = 0; i < kGrid; ++i) {
+            for (int j = 0; j < kGrid; ++j) {
+                const long double x = GridValue(i);
+                const long double y = GridValue(j);
+                benchmark::DoNotOptimize(rounded ? calc.Calculate(program, err, x, y)
+                                                 : calc.Evaluate(program, err, x, y));
+            }
+        }
+    }
+    CountEvaluations(state, double(kGrid) * kGrid);
+}
+
 void RegisterTwoVariables() {
     const std::string label = "x^2+y^2-25 (801x801)";
-    auto grid = [](int i) { return -10 + 20.0L * i / (kGrid - 1); };
-    benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(), [grid](benchmark::State& state) {
-        TStackList program;
-        std::uint8_t err = 0;
-        plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
-        TCalculator2Var calc(program);
+    benchmark::RegisterBenchmark(("Plotwise/" + label).c_str(),
+                                 [](benchmark::State& state) { TwoVariables(state, true); });
+    benchmark::RegisterBenchmark(("NoRound12/" + label).c_str(),
+                                 [](benchmark::State& state) { TwoVariables(state, false); });
+    benchmark::RegisterBenchmark(("Native/" + label).c_str(), [](benchmark::State& state) {
         for (auto _ : state) {
             for (int i = 0; i < kGrid; ++i) {
                 for (int j = 0; j < kGrid; ++j) {
-                    benchmark::DoNotOptimize(calc.Calculate(program, err, grid(i), grid(j)));
-                }
-            }
-        }
-        CountEvaluations(state, double(kGrid) * kGrid);
-    });
-    benchmark::RegisterBenchmark(("NoRound12/" + label).c_str(), [grid](benchmark::State& state) {
-        TStackList program;
-        std::uint8_t err = 0;
-        plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
-        TCalculator2Var calc(program);
-        for (auto _ : state) {
-            for (int i = 0; i < kGrid; ++i) {
-                for (int j = 0; j < kGrid; ++j) {
-                    benchmark::DoNotOptimize(calc.Evaluate(program, err, grid(i), grid(j)));
-                }
-            }
-        }
-        CountEvaluations(state, double(kGrid) * kGrid);
-    });
-    benchmark::RegisterBenchmark(("Native/" + label).c_str(), [grid](benchmark::State& state) {
-        for (auto _ : state) {
-            for (int i = 0; i < kGrid; ++i) {
-                for (int j = 0; j < kGrid; ++j) {
-                    long double x = grid(i);
-                    long double y = grid(j);
+                    long double x = GridValue(i);
+                    long double y = GridValue(j);
                     benchmark::DoNotOptimize(x);
                     benchmark::DoNotOptimize(y);
                     benchmark::DoNotOptimize(Pow(x, 2) + Pow(y, 2) - 25);
@@ -164,7 +158,7 @@ void RegisterTwoVariables() {
         }
         CountEvaluations(state, double(kGrid) * kGrid);
     });
-    benchmark::RegisterBenchmark(("muParser/" + label).c_str(), [grid](benchmark::State& state) {
+    benchmark::RegisterBenchmark(("muParser/" + label).c_str(), [](benchmark::State& state) {
         double x = 0;
         double y = 0;
         mu::Parser parser;
@@ -174,8 +168,8 @@ void RegisterTwoVariables() {
         for (auto _ : state) {
             for (int i = 0; i < kGrid; ++i) {
                 for (int j = 0; j < kGrid; ++j) {
-                    x = static_cast<double>(grid(i));
-                    y = static_cast<double>(grid(j));
+                    x = static_cast<double>(GridValue(i));
+                    y = static_cast<double>(GridValue(j));
                     benchmark::DoNotOptimize(parser.Eval());
                 }
             }
