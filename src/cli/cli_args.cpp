@@ -7,11 +7,12 @@ std::string ParsedArgs::Value(const std::string& name, const std::string& fallba
     return found == values.end() ? fallback : found->second;
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+ParsedArgs ParseArgs(const std::vector<std::string>& args,
+                     const std::vector<KnownOption>& options) {
     ParsedArgs parsed;
-    auto findSpec = [&specs](const std::string& name) -> const OptionSpec* {
-        for (const OptionSpec& spec : specs) {
-            if (spec.name == name) return &spec;
+    auto findOption = [&options](const std::string& name) -> const KnownOption* {
+        for (const KnownOption& option : options) {
+            if (option.name == name) return &option;
         }
         return nullptr;
     };
@@ -28,10 +29,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = arg.rfind("--", 0) == 0 ? findSpec(name) : nullptr;
-        if (spec == nullptr) {
+        const KnownOption* known = arg.rfind("--", 0) == 0 ? findOption(name) : nullptr;
+        if (known == nullptr) {
             parsed.positional.push_back(arg);
-        } else if (!spec->takesValue) {
+        } else if (!known->takesValue) {
             if (equals != std::string::npos) parsed.error = "option " + name + " takes no value";
             parsed.values[name] = "";
         } else if (equals != std::string::npos) {

@@ -7,7 +7,7 @@
 
 namespace plotwise::cli {
 
-struct OptionSpec {
+struct KnownOption {
     std::string name;  // with its dashes: "--var"
     bool takesValue;
 };
@@ -23,6 +23,6 @@ struct ParsedArgs {
 
 // "--" ends the options; an argument that starts with "-" but names no known option is a
 // value, so formulas such as -x^2 need no quoting. "--name=value" works as well.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<KnownOption>& options);
 
 }  // namespace plotwise::cli

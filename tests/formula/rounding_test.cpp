@@ -9,17 +9,9 @@
 namespace plotwise {
 namespace {
 
-TEST(RoundHalfAway, HalvesGoAwayFromZero) {
-    EXPECT_EQ(RoundHalfAway(2.5L), 3);
-    EXPECT_EQ(RoundHalfAway(-2.5L), -3);
-    EXPECT_EQ(RoundHalfAway(2.4999L), 2);
-    EXPECT_EQ(RoundHalfAway(-0.4L), 0);
-}
-
 TEST(RoundMantissa, ElevenDecimalsOfTheBinaryMantissa) {
     EXPECT_EQ(RoundMantissa(1e-201L), 0);
     EXPECT_EQ(RoundMantissa(1e2001L), 1e2001L);
-    EXPECT_EQ(RoundMantissa(3), 3);
     EXPECT_EQ(RoundMantissa(0.1L + 0.2L), RoundMantissa(0.3L));
     // 99.5 - 1e-10: the residue below the 11th decimal of the mantissa is dropped.
     EXPECT_EQ(RoundMantissa(99.5L - 1e-10L), 99.5L);
@@ -37,12 +29,8 @@ TEST(RoundToInt, PixelsTiesToEvenAndClamped) {
     EXPECT_EQ(RoundToInt(NAN), 0);
 }
 
-TEST(Power10, IntegerPowers) {
-    EXPECT_EQ(Power10(0), 1);
-    EXPECT_EQ(Power10(5), 100000);
-    EXPECT_EQ(Power10(27), 1e27L);
+TEST(Power10, BeyondTheTableOfPowers) {
     EXPECT_EQ(Power10(-3), 0.001L);
-    EXPECT_EQ(Power10(300), 1e300L);
     EXPECT_EQ(Power10(-4000), 1e-4000L);
     EXPECT_TRUE(std::isinf(Power10(6000)));
     EXPECT_EQ(Power10(-6000), 0);
