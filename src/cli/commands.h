@@ -15,4 +15,7 @@ int RunNumber(const std::vector<std::string>& args);
 // Prints a program message on stderr, "\r" line breaks as newlines.
 int Fail(const std::string& message, int code = kExitInvalid);
 
+// The exit code after a result went to stdout: an output that failed is no success.
+int Printed();
+
 }  // namespace plotwise::cli

@@ -18,7 +18,7 @@ int RunEval(const std::vector<std::string>& args) {
     const CalculatorCheck check = CheckCalculatorInput(formula, name, parsed.Value("--value", "0"));
     if (check.field != CalculatorField::None) return Fail(check.message);
     std::cout << GetResultString(formula, name, check.value) << '\n';
-    return kExitOk;
+    return Printed();
 }
 
 }  // namespace plotwise::cli

@@ -41,6 +41,11 @@ int Fail(const std::string& message, int code) {
     return code;
 }
 
+int Printed() {
+    std::cout.flush();
+    return std::cout ? kExitOk : Fail("cannot write the result", kExitIo);
+}
+
 }  // namespace plotwise::cli
 
 int main(int argc, char** argv) {

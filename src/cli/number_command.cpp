@@ -16,7 +16,7 @@ int RunNumber(const std::vector<std::string>& args) {
     long double value = 0;
     if (CheckNumStr(text, value) != 0) return Fail("invalid number");
     std::cout << NumToStr(StrToNumRounded(text)) << '\n';
-    return kExitOk;
+    return Printed();
 }
 
 }  // namespace plotwise::cli

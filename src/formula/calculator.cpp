@@ -46,8 +46,9 @@ long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, l
     std::uint8_t e = kNoError;
     long double top = 0;
     long double* below = stack_.data();
-    const TStackItem* const first = program.Data();
-    for (const TStackItem* item = first + program.Size(); item-- != first;) {
+    const TStackItem* const items = program.Data();
+    for (std::size_t k = program.Size(); k-- > 0;) {
+        const TStackItem* item = items + k;
         const std::uint8_t code = item->code;
         switch (code) {
             case kNumber:
@@ -81,7 +82,7 @@ long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, l
                 break;
             }
             case kUnaryMinus:
-                top = -top;
+                top = Limited(-top, e);
                 break;
             case kPower: {
                 const long double a = *--below;

@@ -48,6 +48,7 @@ std::string ExponentText(int exponent) {
 }
 
 std::string ExponentForm(long double v) {
+    if (v == 0) v = 0;  // no "-0*10^0"
     std::string mantissaText;
     int exponent = 0;
     SplitScientific(FormatScientific(v, 11), mantissaText, exponent);

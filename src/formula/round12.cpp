@@ -75,7 +75,7 @@ std::vector<ExtendedPair> BuildPow10() {
     return table;
 }
 
-// Decimal exponent of a positive normal value, never above the true one by more than 1.
+// Decimal exponent of a positive normal value: the true one or one less.
 int DecimalExponentEstimate(long double a) {
     int e2 = 0;
     std::frexp(a, &e2);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -86,6 +87,13 @@ TEST(PlotwiseCli, Commands) {
         EXPECT_EQ(run.err, c.err) << c.args[0];
         EXPECT_EQ(run.code, c.code) << c.args[0];
     }
+}
+
+TEST(PlotwiseCli, OutputThatCannotBeWrittenIsAFailure) {
+    const std::string command = std::string(PLOTWISE_CLI) + " eval 1 >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 3);
 }
 
 TEST(PlotwiseCli, Help) {

@@ -48,7 +48,7 @@ TEST(ApplyOperation, ResultsAndCodes) {
         {kFrac, 0, -2.5L, 0, 0.5L}, {kFrac, 0, 3, 0, 0}, {kFrac, 0, 1e20L, 0, 0},
         // Hyperbolic functions: the 1000 limit applies to both signs.
         {kSinh, 0, 1000, 7, 0}, {kSinh, 0, -1000, 7, 0}, {kCosh, 0, -1000, 7, 0},
-        {kTanh, 0, 1000, 7, 0}, {kCoth, 0, -1000, 7, 0}, {kCoth, 0, 0, 7, 0},
+        {kTanh, 0, 1000, 7, 0}, {kCoth, 0, -1000, 7, 0}, {kCoth, 0, 0, 7, 0}, {kCoth, 0, 1e-30L, 0, 1e30L},
         {kSinh, 0, 1e-12L, 0, 1e-12L}, {kTanh, 0, 1e-12L, 0, 1e-12L},
         {kCoth, 0, 1, 0, 1.3130352854993313036L},
         // Inverse hyperbolic functions keep their domains and stay exact near 0.

@@ -32,7 +32,7 @@ TEST(NumToStr, DisplayFormat) {
 TEST(NumToExpStr, AlwaysPowerOfTen) {
     // clang-format off
     const TextCase cases[] = {
-        {0, "0*10^0"}, {1500, "1.5*10^3"}, {-0.25L, "-2.5*10^(-1)"}, {9.99999999e2L, "1*10^3"},
+        {0, "0*10^0"}, {-0.0L, "0*10^0"}, {1500, "1.5*10^3"}, {-0.25L, "-2.5*10^(-1)"}, {9.99999999e2L, "1*10^3"},
         {1.23456789L, "1.2345679*10^0"}};
     // clang-format on
     for (const TextCase& c : cases)
