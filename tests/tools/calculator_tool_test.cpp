@@ -1,37 +1,10 @@
-// The Calculator window's checks in their order, and its result text.
+// The Calculator window's result text (its checks are tested through plotwise-cli eval).
 #include "calculator_tool.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace plotwise {
 namespace {
-
-TEST(CheckCalculatorInput, FirstFailureInOrder) {
-    const std::string name = "The name of the variable must\rbe a letter of the latin alphabet";
-    const std::string value = "The value of the variable must be a number";
-    // clang-format off
-    const struct {
-        std::string formula, name, value;
-        CalculatorField field;
-        std::string message;
-    } cases[] = {
-        {"(", "", "x", CalculatorField::VariableName, name},
-        {"x", "\xe9", "0", CalculatorField::VariableName, name},
-        {"(", "x", "2*10^501", CalculatorField::VariableValue, value},
-        {"(", "x", "2" + std::string(501, '0'), CalculatorField::VariableValue, "Too large value of the variable"},
-        {"((x)", "X", "0", CalculatorField::Formula, "Error 3: not enough ')' "},
-        {"   ", "X", "0", CalculatorField::Formula, "Empty formula"},
-        {"sin(t)", "t", "1*10^200", CalculatorField::None, ""}};
-    // clang-format on
-    for (const auto& c : cases) {
-        const CalculatorCheck check = CheckCalculatorInput(c.formula, c.name, c.value);
-        EXPECT_EQ(check.field, c.field) << c.formula << " / " << c.name << " / " << c.value;
-        EXPECT_EQ(check.message, c.message);
-    }
-    EXPECT_EQ(CheckCalculatorInput("x", "x", "1.23456789").value, 1.2345679L);
-}
 
 TEST(GetResultString, ResultTexts) {
     // clang-format off
