@@ -7,8 +7,6 @@
 #include "round12.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "decimal_io.h"
@@ -39,8 +37,6 @@ using round12_detail::kExactPow10;
 using round12_detail::kTieMargin;
 
 constexpr int kMaxExact = 27;
-// The same for the corrected result, in units of its rounding gap.
-constexpr long double kGapMargin = 0x1p-20L;
 
 // Exact product a * b = p + e (Veltkamp split into 32-bit halves of the 64-bit mantissa).
 void Split(long double a, long double& hi, long double& lo) {
