@@ -71,10 +71,13 @@ std::string FormatScientific(long double value, int decimals) {
     return Format("%.*Le", decimals, value);
 }
 
-void SplitScientific(const std::string& text, std::string& mantissa, int& exponent) {
+long double ScientificParts(long double v, int decimals, int& exponent) {
+    const std::string text = FormatScientific(v, decimals);
     const std::size_t e = text.find('e');
-    mantissa = text.substr(0, e);
     exponent = e == std::string::npos ? 0 : std::atoi(text.c_str() + e + 1);
+    long double mantissa = 0;
+    ParseDecimal(text.substr(0, e), mantissa);
+    return mantissa;
 }
 
 }  // namespace plotwise

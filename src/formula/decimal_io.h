@@ -18,7 +18,8 @@ bool ScanUnsignedDecimal(const std::string& text, long double& value);
 std::string FormatFixed(long double value, int decimals);
 std::string FormatScientific(long double value, int decimals);
 
-// Splits "d.ddde+XX" into its mantissa text and exponent.
-void SplitScientific(const std::string& text, std::string& mantissa, int& exponent);
+// v written with decimals + 1 significant digits ("%.*Le"), read back as its mantissa
+// (1 <= |m| < 10, or 0) and its decimal exponent.
+long double ScientificParts(long double v, int decimals, int& exponent);
 
 }  // namespace plotwise

@@ -49,12 +49,8 @@ std::string ExponentText(int exponent) {
 
 std::string ExponentForm(long double v) {
     if (v == 0) v = 0;  // no "-0*10^0"
-    std::string mantissaText;
     int exponent = 0;
-    SplitScientific(FormatScientific(v, 11), mantissaText, exponent);
-    long double mantissa = 0;
-    ParseDecimal(mantissaText, mantissa);
-    std::string text = PlainText(mantissa);
+    std::string text = PlainText(ScientificParts(v, 11, exponent));
     if (text == "10" || text == "-10") {
         text.pop_back();  // "10" -> "1"
         ++exponent;
@@ -104,14 +100,9 @@ std::string CoefToStr(long double v) {
 std::string NumToStrDecimals(long double v, int decimals) {
     if (!std::isfinite(v)) return NonFinite(v);
     if (InPlainRange(v)) return NoNegativeZero(StripFraction(FormatFixed(v, decimals), true));
-    std::string mantissaText;
     int exponent = 0;
-    SplitScientific(FormatScientific(v, 17), mantissaText, exponent);
-    long double mantissa = 0;
-    ParseDecimal(mantissaText, mantissa);
-    const std::string exponentText = CoefToStr(exponent);
-    return NoNegativeZero(NumToStrDecimals(mantissa, decimals) + "*10^" +
-                          (exponent < 0 ? "(" + exponentText + ")" : exponentText));
+    const long double mantissa = ScientificParts(v, 17, exponent);
+    return NoNegativeZero(NumToStrDecimals(mantissa, decimals) + "*10^" + ExponentText(exponent));
 }
 
 }  // namespace plotwise
