@@ -47,11 +47,11 @@ std::string ExponentText(int exponent) {
     return exponent < 0 ? "(" + digits + ")" : digits;
 }
 
-std::string ExponentForm(long double v) {
+std::string ExponentForm(long double v, bool carry = true) {
     if (v == 0) v = 0;  // no "-0*10^0"
     int exponent = 0;
     std::string text = PlainText(ScientificParts(v, 11, exponent));
-    if (text == "10" || text == "-10") {
+    if (carry && (text == "10" || text == "-10")) {
         text.pop_back();  // "10" -> "1"
         ++exponent;
     }
@@ -80,6 +80,14 @@ std::string NumToStr(long double v) {
 std::string NumToExpStr(long double v) {
     if (!std::isfinite(v)) return NonFinite(v);
     return NoNegativeZero(ExponentForm(v));
+}
+
+std::string NumToFormulaStr(long double v) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    if (InPlainRange(v)) return NoNegativeZero(PlainText(v));
+    std::string text = "(";  // appended: GCC 12 misreports "(" + temporary (-Wrestrict)
+    text += ExponentForm(v, false);
+    return text += ')';
 }
 
 std::string RangeNumToStr(long double v, long double width, long double span) {

@@ -74,8 +74,19 @@ TEST(CoefToStr, PowerOfTenInParentheses) {
         EXPECT_EQ(CoefToStr(c.value), c.text);
 }
 
-TEST(NumToStrDecimals, DecimalsAndMantissa) {
+TEST(NumToFormulaStr, FormulaSyntax) {
     // clang-format off
+    const TextCase cases[] = {
+        {12345678, "(1.2345678*10^7)"}, {0.0002L, "(2*10^(-4))"}, {-12345678, "(-1.2345678*10^7)"},
+        {-0.0L, "0"}, {1e-250L, "0"}, {-0.5L, "-0.5"}, {1.0L / 3, "0.3333333"},
+        // A mantissa that rounds up to 10 stays 10.
+        {99999999.99L, "(10*10^7)"}, {1e500L, "(1*10^500)"}};
+    // clang-format on
+    for (const TextCase& c : cases)
+        EXPECT_EQ(NumToFormulaStr(c.value), c.text) << double(c.value);
+}
+
+TEST(NumToStrDecimals, DecimalsAndMantissa) {
     // clang-format off
     const struct {
         long double value;
