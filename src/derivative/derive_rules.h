@@ -1,0 +1,15 @@
+// The derivative rules: a tree to the infix token list of its derivative with respect to
+// the formula's variable.
+#pragma once
+
+#include "expr_tree.h"
+#include "token_list.h"
+
+namespace plotwise {
+
+// Operands appear in their fully parenthesised printing, so the list reads correctly with
+// the language's precedence. The tree must not contain ABS, INT or FRAC
+// (IsDifferentiable); such a node yields the number 0.
+TokenList Derive(const ExprNode& node);
+
+}  // namespace plotwise

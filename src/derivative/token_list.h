@@ -1,0 +1,16 @@
+// Token lists: formulas in infix order with explicit "(" and ")" items, as the derivative
+// rules and the tree printer produce them. Positions are 0-based.
+#pragma once
+
+#include <vector>
+
+#include "stack_list.h"
+
+namespace plotwise {
+
+using TokenList = std::vector<TStackItem>;
+
+// The list as the analyser leaves tokens (last item on top), ready for Transform.
+TStackList TokenListToStack(const TokenList& list);
+
+}  // namespace plotwise

@@ -1,0 +1,193 @@
+// The derivative rules item by item, the whole derivation as the windows show it, and the
+// measures callers use to refuse a formula.
+#include "derive_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "derivative.h"
+#include "derivative_test_support.h"
+#include "exp_transformator.h"
+#include "formula_printer.h"
+
+namespace plotwise {
+namespace {
+
+using testing_support::TreeOf;
+using testing_support::ValueOf;
+
+std::string RawDerivative(const std::string& formula) {
+    return TokenListToText(Derive(*TreeOf(formula)), "x");
+}
+
+TEST(Derive, EveryRuleItemByItem) {
+    // clang-format off
+    const struct {
+        const char* formula;
+        const char* raw;  // the rule's items before simplification
+    } cases[] = {
+        {"5", "0"}, {"x", "1"}, {"-x", "(-1)"}, {"x+2", "(1+0)"}, {"x-2", "(1-0)"},
+        {"x*2", "(1*2+x*0)"}, {"x/2", "((1*2-x*0)/2^2)"},
+        // Powers: number base, number exponent (m = n - 1), and the general rule.
+        {"2^x", "((2^x)*ln(2)*1)"}, {"x^3", "(3*x^2*1)"}, {"x^0.5", "(0.5*x^(-0.5)*1)"},
+        {"x^x", "((x^x)*(x/x*1+1*ln(x)))"}, {"2^3", "((2^3)*ln(2)*0)"},
+        {"exp(x)", "(exp(x)*1)"}, {"sin(x)", "(cos(x)*1)"}, {"cos(x)", "(-sin(x)*1)"},
+        {"tan(x)", "(1/cos(x)^2*1)"}, {"cot(x)", "(-1/sin(x)^2*1)"},
+        {"asin(x)", "(1/sqrt(1-x^2)*1)"}, {"acos(x)", "(-1/sqrt(1-x^2)*1)"},
+        {"atan(x)", "(1/(1+x^2)*1)"}, {"sinh(x)", "(cosh(x)*1)"}, {"cosh(x)", "(sinh(x)*1)"},
+        {"tanh(x)", "(1/cosh(x)^2*1)"}, {"coth(x)", "(-1/sinh(x)^2*1)"},
+        {"asinh(x)", "(1/sqrt(x^2+1)*1)"}, {"acosh(x)", "(1/sqrt(x^2-1)*1)"},
+        {"atanh(x)", "(1/(1-x^2)*1)"}, {"acoth(x)", "(1/(1-x^2)*1)"}, {"ln(x)", "(1/x*1)"},
+        {"lg(x)", "(1/(x*ln(10))*1)"}, {"sqrt(x)", "(1/(2*sqrt(x))*1)"},
+        // Compound operands appear fully parenthesised, so precedence cannot regroup them.
+        {"sin(x*2)", "(cos((x*2))*(1*2+x*0))"}, {"(x+1)^2", "(2*(x+1)^1*(1+0))"},
+        {"exp(-x)", "(exp((-x))*(-1))"}, {"2^(x*x)", "((2^(x*x))*ln(2)*(1*x+x*1))"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(RawDerivative(c.formula), c.raw) << c.formula;
+}
+
+TEST(DerivativeText, SimplifiedResults) {
+    // clang-format off
+    const struct {
+        const char* formula;
+        const char* var;
+        const char* text;
+    } cases[] = {
+        {"5", "x", "0"}, {"x", "x", "1"}, {"x^2", "x", "2*x"}, {"sin(x^2)", "x", "cos(x^2)*2*x"},
+        {"2^x", "x", "2^x*0.6931472"}, {"x^3", "x", "3*x^2"}, {"x^0.5", "x", "0.5*x^(-0.5)"},
+        {"x^(-1)", "x", "x^(-1)*(-1)/x"}, {"-x", "x", "(-1)"}, {"3*x^2+1", "x", "3*2*x"},
+        {"pi*x", "x", "3.1415927"}, {"12345678*x", "x", "(1.2345678*10^7)"},
+        {"0.0002*x", "x", "(2*10^(-4))"}, {"x*(-2)", "x", "(-2)"},
+        {"atanh(x)", "x", "1/(1-x^2)"}, {"acoth(x)", "x", "1/(1-x^2)"},
+        {"exp(-x^2)", "x", "exp(-x^2)*(-2*x)"}, {"ln(0)*x", "x", "ln(0)"},
+        // The variable prints exactly as the caller names it; the formula's case is free.
+        {"SIN(T)", "t", "cos(t)"}, {"a^2", "a", "2*a"}, {"Y*Y", "y", "y+y"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::uint8_t err = 99;
+        std::string text = "old";
+        bool notDifferentiable = true;
+        DerivativeText(c.formula, c.var, err, text, notDifferentiable);
+        EXPECT_EQ(text, c.text) << c.formula;
+        EXPECT_EQ(err, 0) << c.formula;
+        EXPECT_FALSE(notDifferentiable) << c.formula;
+    }
+}
+
+TEST(DerivativeText, LgIsOneOverXLn10) {
+    std::uint8_t err = 0;
+    std::string text;
+    bool notDifferentiable = false;
+    DerivativeText("lg(x)", "x", err, text, notDifferentiable);
+    for (const long double x : {1.0L, 0.25L, 7.5L, 1e6L}) {
+        const long double value = ValueOf(text, x, err);
+        ASSERT_EQ(err, 0);
+        EXPECT_NEAR(value, 1 / (x * std::log(10.0L)), 1e-7L / x) << x;
+    }
+    EXPECT_NEAR(ValueOf(text, 1, err), 0.4342944819L, 1e-7L);
+}
+
+TEST(DerivativeText, FailuresAndBlankText) {
+    // clang-format off
+    const struct {
+        const char* formula;
+        int err;
+        bool notDifferentiable;
+    } cases[] = {
+        {"abs(x)", 0, true}, {"int(x)", 0, true}, {"frac(x+1)", 0, true},
+        {"sin(x)*(2+abs(3))", 0, true}, {"x+", 2, false}, {"((x)", 3, false}, {"y", 1, false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        std::uint8_t err = 99;
+        std::string text = "old";
+        bool notDifferentiable = !c.notDifferentiable;
+        DerivativeText(c.formula, "x", err, text, notDifferentiable);
+        EXPECT_EQ(err, c.err) << c.formula;
+        EXPECT_EQ(notDifferentiable, c.notDifferentiable) << c.formula;
+        EXPECT_EQ(text, "") << c.formula;
+
+        TStackList tokens;
+        tokens.Push(kNumber, 1);
+        DerivativeTokens(c.formula, "x", tokens, notDifferentiable, err);
+        EXPECT_EQ(err, c.err) << c.formula;
+        EXPECT_EQ(notDifferentiable, c.notDifferentiable) << c.formula;
+        EXPECT_TRUE(tokens.Empty()) << c.formula;
+    }
+    // A blank formula touches nothing.
+    std::uint8_t err = 99;
+    std::string text = "old";
+    bool notDifferentiable = true;
+    DerivativeText("  ", "x", err, text, notDifferentiable);
+    EXPECT_EQ(err, 99);
+    EXPECT_EQ(text, "old");
+    EXPECT_TRUE(notDifferentiable);
+}
+
+TEST(DerivativeTokens, EnclosedAndEvaluableWithTheTextsValue) {
+    for (const char* formula : {"x^3", "sin(x)*exp(x)", "x^x", "-x", "ln(x)/x"}) {
+        TStackList tokens;
+        bool notDifferentiable = true;
+        std::uint8_t err = 99;
+        DerivativeTokens(formula, "x", tokens, notDifferentiable, err);
+        ASSERT_EQ(err, 0) << formula;
+        ASSERT_FALSE(notDifferentiable) << formula;
+        ASSERT_GE(tokens.Size(), 3u);
+        EXPECT_EQ(tokens.Data()[0].code, kOpenBracket);
+        EXPECT_EQ(tokens.Data()[tokens.Size() - 1].code, kCloseBracket);
+
+        TStackList program;
+        TExpTransformator().Transform(std::move(tokens), program, err);
+        ASSERT_EQ(err, 0) << formula;
+        std::string text;
+        DerivativeText(formula, "x", err, text, notDifferentiable);
+        const long double x = 1.7L;
+        const long double fromTokens = TCalculator(program).Evaluate(program, err, x);
+        EXPECT_NEAR(fromTokens, ValueOf(text, x, err), 1e-6L * std::fabs(fromTokens)) << formula;
+    }
+}
+
+TEST(TreeDepth, CountsEveryLevelButSumsAndNegation) {
+    // clang-format off
+    const struct {
+        const char* formula;
+        int depth;
+    } cases[] = {
+        {"x", 1}, {"x+1", 1}, {"sin(x)", 2}, {"x^2*sin(x)", 3}, {"x+x+x+x", 1},
+        {"x*x*x*x", 4}, {"-x", 1}, {"-(x*x)", 2}, {"x-x*x", 2}, {"sin(cos(x))+x", 3},
+        {"x/2^x", 3}, {"5", 1},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(TreeDepth(*TreeOf(c.formula)), c.depth) << c.formula;
+        std::uint8_t err = 99;
+        EXPECT_EQ(FormulaDepth(c.formula, "x", err), c.depth) << c.formula;
+        EXPECT_EQ(err, 0);
+    }
+    std::uint8_t err = 0;
+    FormulaDepth("(x", "x", err);
+    EXPECT_EQ(err, 3);
+}
+
+TEST(IsDifferentiable, AbsIntAndFracAnywhere) {
+    // clang-format off
+    const struct {
+        const char* formula;
+        bool differentiable;
+    } cases[] = {
+        {"abs(x)", false}, {"int(x)", false}, {"frac(x+1)", false}, {"sin(2*abs(x))", false},
+        {"x+int(2)", false}, {"sin(x)^x", true}, {"5", true},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(IsDifferentiable(TreeOf(c.formula).get()), c.differentiable) << c.formula;
+    EXPECT_TRUE(IsDifferentiable(nullptr));
+}
+
+}  // namespace
+}  // namespace plotwise
