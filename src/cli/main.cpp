@@ -16,6 +16,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"derive", "derive FORMULA [--var NAME]", RunDerive},
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
     {"number", "number TEXT", RunNumber},
 };
@@ -27,7 +28,8 @@ void PrintUsage(std::ostream& out) {
     out << "\n"
            "eval prints the value of FORMULA in the variable NAME (default X) at NUMBER\n"
            "(default 0) as the Calculator window shows it, or Error where the formula has\n"
-           "no value. number prints TEXT read as a number field reads it.\n"
+           "no value. derive prints the derivative of FORMULA in NAME (default x) as the\n"
+           "Derivative window shows it. number prints TEXT read as a number field reads it.\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }

@@ -54,6 +54,13 @@ CliRun RunCli(const std::vector<std::string>& args) {
     return run;
 }
 
+std::string Repeat(const std::string& text, int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += text;
+    return out;
+}
+
 TEST(PlotwiseCli, Commands) {
     // clang-format off
     const struct {
@@ -83,6 +90,16 @@ TEST(PlotwiseCli, Commands) {
         {{"number", "-12345678"}, "-1.2345678*10^7\n", "", 0}, {{"number", "0*10^5"}, "0\n", "", 0},
         {{"number", "1e5"}, "", "invalid number\n", 2},
         {{"number", "1*10^99999999999999999999"}, "", "invalid number\n", 2},
+        {{"derive", "sin(x^2)"}, "cos(x^2)*2*x\n", "", 0},
+        {{"derive", "A^3", "--var", "a"}, "3*a^2\n", "", 0},
+        {{"derive", "x^2"}, "2*x\n", "", 0}, {{"derive", "x^2", "--var", "t"}, "", "Error 1: syntax error\n", 2},
+        {{"derive", "frac(x)*x"}, "", "The expression contains nondifferentiable function\n", 2},
+        {{"derive", ""}, "", "Empty formula\n", 2}, {{"derive", "(x"}, "", "Error 3: not enough ')' \n", 2},
+        // Depth 25 is differentiated, 26 is refused; the text must stay below 251 characters.
+        {{"derive", "x" + Repeat("^1", 24)}, "1\n", "", 0},
+        {{"derive", "x" + Repeat("^1", 25)}, "", "Too large expression for derivation\n", 2},
+        {{"derive", Repeat("sin(", 24) + "x" + Repeat(")", 24)}, "", "Too long formula of the derivative\n", 2},
+        {{"derive", "x" + Repeat("+x", 20000)}, "", "Too large expression for derivation\n", 2},
         {{"frobnicate"}, "", "unknown command: frobnicate (see plotwise-cli --help)\n", 2}};
     // clang-format on
     for (const auto& c : cases) {
@@ -105,6 +122,7 @@ TEST(PlotwiseCli, Help) {
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("eval FORMULA"), std::string::npos);
     EXPECT_NE(help.out.find("number TEXT"), std::string::npos);
+    EXPECT_NE(help.out.find("derive FORMULA"), std::string::npos);
     EXPECT_EQ(RunCli({}).code, 2);
     EXPECT_EQ(RunCli({"eval", "--help"}).code, 0);
 }
