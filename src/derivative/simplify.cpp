@@ -44,6 +44,12 @@ void Keep(ExprTree& node, ExprTree ExprNode::*side) {
     node = std::move(kept);
 }
 
+// Replaces a unary minus node by its argument.
+void Unwrap(ExprTree& negation) {
+    ExprTree argument = std::move(negation->right);
+    negation = std::move(argument);
+}
+
 // Replaces node by unary minus of one of its subtrees.
 void Negate(ExprTree& node, ExprTree ExprNode::*side) {
     auto negated = std::make_unique<ExprNode>();
@@ -91,15 +97,14 @@ void SimplifyDifference(ExprTree& node) {
         Keep(node, &ExprNode::left);
     } else if (IsNumber(node->left, 0)) {
         if (IsUnaryMinus(node->right)) {
-            ExprTree argument = std::move(node->right->right);
-            node = std::move(argument);  // 0 - (-x) is x
+            Unwrap(node->right);  // 0 - (-x) is x
+            Keep(node, &ExprNode::right);
         } else {
             Negate(node, &ExprNode::right);
         }
     } else if (IsUnaryMinus(node->right)) {
         node->code = kPlus;
-        ExprTree argument = std::move(node->right->right);
-        node->right = std::move(argument);
+        Unwrap(node->right);
     }
 }
 
@@ -112,8 +117,7 @@ void SimplifySum(ExprTree& node) {
         Keep(node, &ExprNode::right);
     } else if (IsUnaryMinus(node->right)) {
         node->code = kMinus;
-        ExprTree argument = std::move(node->right->right);
-        node->right = std::move(argument);
+        Unwrap(node->right);
     }
 }
 
@@ -131,8 +135,8 @@ void SimplifyUnaryMinus(ExprTree& node) {
     if (IsNumber(node->right)) {
         Fold(*node);
     } else if (IsUnaryMinus(node->right)) {
-        ExprTree argument = std::move(node->right->right);
-        node = std::move(argument);  // -(-x) is x
+        Unwrap(node->right);  // -(-x) is x
+        Keep(node, &ExprNode::right);
     }
 }
 
