@@ -61,9 +61,7 @@ class FormulaGenerator {
                                               "100", "1.25", "3.", "pi", "PI",  "0.001", "7"};
         --nodesLeft_;
         if (Chance(0.55)) {
-            std::string name = var_;
-            if (Chance(0.3)) std::transform(name.begin(), name.end(), name.begin(), ::toupper);
-            return {name, 3};
+            return {Chance(0.3) ? UpperAscii(var_) : var_, 3};
         }
         return {numbers[Uniform(0, std::size(numbers) - 1)], 3};
     }
@@ -79,7 +77,7 @@ class FormulaGenerator {
         if (pick <= 2) {  // a function; rarely one without a derivative
             const std::size_t count = Chance(0.05) ? kFunctions.size() : kDifferentiableFunctions;
             const std::string name = kFunctions[Uniform(0, static_cast<int>(count) - 1)];
-            return {(Chance(0.2) ? Upper(name) : name) + "(" + Expr(levels - 1).text + ")", 3};
+            return {(Chance(0.2) ? UpperAscii(name) : name) + "(" + Expr(levels - 1).text + ")", 3};
         }
         if (pick == 3) {  // unary minus of a term
             const Text arg = Operand(Expr(levels - 1), 1);
@@ -99,11 +97,6 @@ class FormulaGenerator {
             default:
                 return {Operand(left, 2).text + op + Operand(right, 3).text, 2};
         }
-    }
-
-    static std::string Upper(std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), ::toupper);
-        return s;
     }
 
     std::mt19937_64 rng_;
