@@ -29,8 +29,7 @@ ExprTree SimplifiedDerivative(const std::string& text, const std::string& varNam
         return nullptr;
     }
     TokenList derivative{{0, kOpenBracket}};
-    const TokenList rules = Derive(*tree);
-    derivative.insert(derivative.end(), rules.begin(), rules.end());
+    Derive(*tree, derivative);
     derivative.push_back({0, kCloseBracket});
     TExpTransformator().Transform(TokenListToStack(derivative), program, err);
     if (err != kNoError) return nullptr;

@@ -192,6 +192,10 @@ void DeriveInto(const ExprNode& node, TokenList& out) {
 
 }  // namespace
 
+void Derive(const ExprNode& node, TokenList& out) {
+    DeriveInto(node, out);
+}
+
 TokenList Derive(const ExprNode& node) {
     TokenList out;
     DeriveInto(node, out);

@@ -9,7 +9,8 @@ namespace plotwise {
 
 // Operands appear in their fully parenthesised printing, so the list reads correctly with
 // the language's precedence. The tree must not contain ABS, INT or FRAC
-// (IsDifferentiable); such a node yields the number 0.
+// (IsDifferentiable); such a node yields the number 0. Appends to out.
+void Derive(const ExprNode& node, TokenList& out);
 TokenList Derive(const ExprNode& node);
 
 }  // namespace plotwise
