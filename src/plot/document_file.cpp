@@ -1,0 +1,108 @@
+#include "document_file.h"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <functional>
+
+#include "record_checks.h"
+#include "safe_file.h"
+
+namespace plotwise {
+namespace {
+
+// Calls onGraph for every whole graph record after a valid options record; stops at the
+// first record that fails its check.
+DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
+                           const std::function<void(TFunctionProps&)>& onGraph) {
+    DocumentCheck result;
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return result;
+    unsigned char record[kDocumentRecordSize];
+    long n = ReadFully(fd, record, sizeof record);
+    if (n == static_cast<long>(sizeof record)) {
+        std::memcpy(&options, record, sizeof options);
+        result.formatError = !CheckOptionsRecord(options);
+        while (!result.formatError) {
+            TFunctionProps props;
+            n = ReadFully(fd, &props, sizeof props);
+            if (n != static_cast<long>(sizeof props)) break;  // a partial record is ignored
+            if (!CheckGraphRecord(props)) {
+                result.formatError = true;
+                break;
+            }
+            NormaliseGraph(props);
+            onGraph(props);
+            ++result.graphs;
+        }
+    } else if (n >= 0) {
+        result.formatError = true;  // not even one whole record
+    }
+    close(fd);
+    result.valid = n >= 0 && !result.formatError;
+    if (result.valid) NormaliseOptions(options);
+    return result;
+}
+
+}  // namespace
+
+std::string DocumentCheck::Message() const {
+    if (valid) return std::string();
+    return formatError ? kIncorrectFormat : kInputOutputError;
+}
+
+DocumentCheck CheckDocumentFile(const std::string& path) {
+    TOptionsRecord options;
+    return ScanDocument(path, options, [](TFunctionProps&) {});
+}
+
+DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& contents) {
+    contents.graphs.clear();
+    const DocumentCheck check = ScanDocument(
+        path, contents.options, [&](TFunctionProps& props) { contents.graphs.push_back(props); });
+    if (!check.valid) contents.graphs.clear();
+    return check;
+}
+
+DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path) {
+    DocumentContents contents;
+    const DocumentCheck check = LoadDocumentFile(path, contents);
+    if (!check.valid) return check;
+    document.Options = contents.options;
+    document.ClearGraphs();
+    for (const TFunctionProps& props : contents.graphs)
+        document.AddGraph(props);
+    return check;
+}
+
+bool WriteDocument(const TGraphicsManager& document, const std::string& path) {
+    std::vector<unsigned char> bytes((document.Graphs.size() + 1) * kDocumentRecordSize, 0);
+    std::memcpy(bytes.data(), &document.Options, sizeof document.Options);
+    unsigned char* next = bytes.data() + kDocumentRecordSize;
+    for (const auto& graph : document.Graphs) {
+        std::memcpy(next, &graph->Props, kDocumentRecordSize);
+        next += kDocumentRecordSize;
+    }
+    return ReplaceFile(path, bytes);
+}
+
+TOptionsRecord LoadOptionsFile(const std::string& path) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return StandardOptions();
+    TOptionsRecord options;
+    const long n = ReadFully(fd, &options, sizeof options);
+    close(fd);
+    if (n != static_cast<long>(sizeof options) || !CheckOptionsRecord(options)) {
+        return StandardOptions();
+    }
+    NormaliseOptions(options);
+    return options;
+}
+
+bool SaveOptionsFile(const TOptionsRecord& options, const std::string& path) {
+    std::vector<unsigned char> bytes(sizeof options);
+    std::memcpy(bytes.data(), &options, sizeof options);
+    return ReplaceFile(path, bytes);
+}
+
+}  // namespace plotwise

@@ -1,0 +1,60 @@
+// The document file (.plw): record 0 holds the options, then one graph record per graph,
+// 2028 bytes each, with no header. And Plotwise.cfg: one options record.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "function_props.h"
+#include "graphics_manager.h"
+#include "options_record.h"
+
+namespace plotwise {
+
+inline constexpr std::size_t kDocumentRecordSize = sizeof(TFunctionProps);
+inline constexpr char kIncorrectFormat[] = "Incorrect format of the file";
+inline constexpr char kInputOutputError[] = "Input-output error";
+inline constexpr char kFileWriteError[] = "File write error";
+inline constexpr char kOptionsFileName[] = "Plotwise.cfg";
+
+struct DocumentCheck {
+    bool valid = false;
+    bool formatError = false;  // when not valid: the content (true) or input/output (false)
+    std::size_t graphs = 0;    // graph records, when valid
+
+    // "Incorrect format of the file" or "Input-output error"; empty when valid.
+    std::string Message() const;
+};
+
+// A document as read: options and graph records, checked and normalised.
+struct DocumentContents {
+    TOptionsRecord options;
+    std::vector<TFunctionProps> graphs;
+};
+
+// Checks every record (options first, then each graph record, all of them) without
+// keeping any. Special files (FIFOs, devices, folders) are input/output failures.
+DocumentCheck CheckDocumentFile(const std::string& path);
+
+// Reads, checks and normalises every record. On success contents holds the document.
+DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& contents);
+
+// Replaces document's options and graphs by what the file holds; the check result says
+// whether it did.
+DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path);
+
+// Writes the options record (with 244 zero bytes) and every graph record in list order.
+// The old file is replaced only by a complete, flushed new one; false when that failed
+// (the caller shows kInputOutputError).
+bool WriteDocument(const TGraphicsManager& document, const std::string& path);
+
+// The options Plotwise.cfg holds when it is readable and valid (normalised), else the
+// standard options. Never reports anything.
+TOptionsRecord LoadOptionsFile(const std::string& path);
+
+// Writes the options the safe way; false when that failed (the caller shows
+// kFileWriteError).
+bool SaveOptionsFile(const TOptionsRecord& options, const std::string& path);
+
+}  // namespace plotwise

@@ -1,0 +1,68 @@
+// TFunction: one graph of a document, its record and the points last computed from it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "function_props.h"
+#include "options_record.h"
+
+namespace plotwise {
+
+class TGraphicsManager;
+
+// The effective interval and sampling of a record under a document's options. Kinds 0 and
+// 1 (and 4, 5 per axis) cut their own interval to the visible range, or take the visible
+// range when DefaultInterval is set; kinds 2 and 3 use Min..Max as stored.
+long double EffectiveMinX(const TFunctionProps& props, const TOptionsRecord& options);
+long double EffectiveMaxX(const TFunctionProps& props, const TOptionsRecord& options);
+long double EffectiveMinY(const TFunctionProps& props, const TOptionsRecord& options);
+long double EffectiveMaxY(const TFunctionProps& props, const TOptionsRecord& options);
+int EffectiveStepsNum(const TFunctionProps& props, const TOptionsRecord& options);
+int EffectiveMaxGap(const TFunctionProps& props, const TOptionsRecord& options);
+
+// True when the formula (kind 3: either formula) has nothing but blanks; never for tables.
+bool IsEmptyRecord(const TFunctionProps& props);
+
+class TFunction {
+  public:
+    explicit TFunction(TGraphicsManager* owner) : Owner(owner) {}
+
+    TGraphicsManager* Owner;
+    TFunctionProps Props = EmptyFunctionProps();
+
+    // Computed points (layout by kind; +Infinity: no point there). Empty: nothing to draw.
+    std::vector<long double> Values;
+    // The cell codes of an inequality (kind 4, Relation 1 or 2) instead of Values.
+    std::vector<std::uint16_t> CellCodes;
+    bool LastBeyondEnd = false;
+
+    bool HasValues() const { return !Values.empty() || !CellCodes.empty(); }
+    void ClearValues();
+
+    bool IsEmpty() const { return IsEmptyRecord(Props); }
+
+    // Under the owner's options.
+    long double GetMinX() const;
+    long double GetMaxX() const;
+    long double GetMinY() const;
+    long double GetMaxY() const;
+    int GetStepsNum() const;
+    int GetMaxGap() const;
+
+    // 1-based, as the layouts count; a two-dimensional layout is stored by rows of
+    // `columns` values.
+    long double Value(std::size_t index) const { return Values[index - 1]; }
+    void SetValue(std::size_t index, long double value) { Values[index - 1] = value; }
+    long double Value(std::size_t column, std::size_t row, std::size_t columns) const {
+        return Values[(row - 1) * columns + (column - 1)];
+    }
+
+  private:
+    const TOptionsRecord& Options() const;
+};
+
+// Whether replacing graph's record by props needs new samples, or only a redraw.
+bool NeedsRecalcProps(const TFunction& graph, const TFunctionProps& props);
+
+}  // namespace plotwise

@@ -1,0 +1,165 @@
+#include "graphics_manager.h"
+
+#include <cstring>
+
+#include "rounding.h"
+#include "table_prepare.h"
+
+namespace plotwise {
+
+long double ScaleX = 1;
+long double ScaleY = 1;
+
+namespace {
+
+int Margin(long double scale, int size) {
+    return RoundToInt(9 * scale) + size / 40 + RoundToInt(5 * scale) + 3;
+}
+
+bool AxisChanged(bool oldLog, bool newLog, long double oldBase, long double newBase,
+                 long double oldCoeff, long double newCoeff) {
+    return oldCoeff != newCoeff || oldLog != newLog || (oldLog && newLog && oldBase != newBase);
+}
+
+bool XAxisChanged(const TOptionsRecord& a, const TOptionsRecord& b) {
+    return AxisChanged(a.LogX, b.LogX, a.LogXBase, b.LogXBase, a.CoeffX, b.CoeffX);
+}
+bool YAxisChanged(const TOptionsRecord& a, const TOptionsRecord& b) {
+    return AxisChanged(a.LogY, b.LogY, a.LogYBase, b.LogYBase, a.CoeffY, b.CoeffY);
+}
+
+}  // namespace
+
+TFunction& TGraphicsManager::AddGraph(const TFunctionProps& props) {
+    return InsertGraph(props, Graphs.size());
+}
+
+TFunction& TGraphicsManager::InsertGraph(const TFunctionProps& props, std::size_t index) {
+    auto graph = std::make_unique<TFunction>(this);
+    graph->Props = props;
+    TFunction& added = *graph;
+    Graphs.insert(Graphs.begin() + static_cast<std::ptrdiff_t>(std::min(index, Graphs.size())),
+                  std::move(graph));
+    return added;
+}
+
+TRect TGraphicsManager::GetPlotRect() const {
+    const TRect r = OnScreen ? ClientRect : OutputRect;
+    const int mx = Margin(ScaleX, r.Width());
+    const int my = Margin(ScaleY, r.Height());
+    return {r.left + mx, r.top + my, r.right - mx, r.bottom - my};
+}
+
+bool TGraphicsManager::PlotAreaUsable() const {
+    const TRect plot = GetPlotRect();
+    return plot.Width() >= 10 && plot.Height() >= 10;
+}
+
+long double TGraphicsManager::ScaleFactorX() const {
+    const TRect plot = GetPlotRect();
+    return plot.Width() / (static_cast<long double>(Options.MaxX) - Options.MinX);
+}
+
+long double TGraphicsManager::ScaleFactorY() const {
+    const TRect plot = GetPlotRect();
+    return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
+}
+
+int TGraphicsManager::XToScreen(long double x) const {
+    const TRect plot = GetPlotRect();
+    const int d = RoundToInt(ScaleFactorX() * (x - Options.MinX));
+    return Options.AxleX.Forward ? plot.left + d : plot.right - d;
+}
+
+int TGraphicsManager::YToScreen(long double y) const {
+    const TRect plot = GetPlotRect();
+    const int e = RoundToInt(ScaleFactorY() * (y - Options.MinY));
+    return Options.AxleY.Forward ? plot.bottom - e : plot.top + e;
+}
+
+long double TGraphicsManager::ScreenToX(int px) const {
+    if (!PlotAreaUsable()) return Options.MinX;
+    const TRect plot = GetPlotRect();
+    const int d = Options.AxleX.Forward ? px - plot.left : plot.right - px;
+    return d / ScaleFactorX() + Options.MinX;
+}
+
+long double TGraphicsManager::ScreenToY(int py) const {
+    if (!PlotAreaUsable()) return Options.MinY;
+    const TRect plot = GetPlotRect();
+    const int e = Options.AxleY.Forward ? plot.bottom - py : py - plot.top;
+    return e / ScaleFactorY() + Options.MinY;
+}
+
+bool TGraphicsManager::CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index) {
+    (void)options;
+    (void)index;
+    if (graph.Props.FuncStyle == fsTable && CalcContinue) PrepareTable(graph);
+    return CalcContinue;
+}
+
+void TGraphicsManager::SetOptions(const TOptionsRecord& options) {
+    const bool changed = std::memcmp(&Options, &options, sizeof options) != 0;
+    if (changed && UndoRecorder != nullptr) UndoRecorder->RecordOptions(Options);
+    std::vector<bool> resample(Graphs.size());
+    bool anyResample = false;
+    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+        resample[i] = NeedsRecalc(*Graphs[i], Options, options);
+        anyResample = anyResample || resample[i];
+    }
+    Drawing = true;
+    Options = options;
+    if (anyResample) Repaint();
+    CalcContinue = true;
+    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+        if (!resample[i]) continue;
+        if (CalcContinue) {
+            CalcContinue = CalculateGraph(*Graphs[i], Options, static_cast<int>(i));
+        } else {
+            Graphs[i]->ClearValues();  // the pass was interrupted: stale points would lie
+        }
+    }
+    Drawing = false;
+    if (!changed) return;
+    if (!anyResample) {
+        Repaint();
+        return;
+    }
+    for (const auto& graph : Graphs) {
+        if (graph->Props.DrawGraphic && !graph->IsEmpty() && graph->HasValues()) DrawGraph(*graph);
+    }
+}
+
+bool NeedsRecalc(const TFunction& graph, const TOptionsRecord& old, const TOptionsRecord& now) {
+    const TFunctionProps& p = graph.Props;
+    const bool sampling =
+        old.PointsAlign != now.PointsAlign || old.ReservedFlag != now.ReservedFlag;
+    const bool steps = old.StepsNum != now.StepsNum;
+    const bool ownSteps = p.FuncStyle <= fsParam && !p.Interval().DefaultSteps;
+    switch (p.FuncStyle) {
+        case fsYFromX:
+            return sampling || (steps && !ownSteps) || XAxisChanged(old, now) ||
+                   EffectiveMinX(p, old) != EffectiveMinX(p, now) ||
+                   EffectiveMaxX(p, old) != EffectiveMaxX(p, now);
+        case fsXFromY:
+            return sampling || (steps && !ownSteps) || YAxisChanged(old, now) ||
+                   EffectiveMinY(p, old) != EffectiveMinY(p, now) ||
+                   EffectiveMaxY(p, old) != EffectiveMaxY(p, now);
+        case fsPolar:
+        case fsParam:
+            return sampling || (steps && !ownSteps);
+        case fsEquation:
+        case fsDifField:
+            return sampling || XAxisChanged(old, now) || YAxisChanged(old, now) ||
+                   EffectiveMinX(p, old) != EffectiveMinX(p, now) ||
+                   EffectiveMaxX(p, old) != EffectiveMaxX(p, now) ||
+                   EffectiveMinY(p, old) != EffectiveMinY(p, now) ||
+                   EffectiveMaxY(p, old) != EffectiveMaxY(p, now);
+        case fsTable:
+            return sampling;
+        default:
+            return false;
+    }
+}
+
+}  // namespace plotwise

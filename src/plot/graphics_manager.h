@@ -1,0 +1,88 @@
+// TGraphicsManager: one document's graphs, options and world-to-pixel mapping, and the
+// application of new options. Sampling and drawing are its hooks; the plot engine's
+// samplers and renderers complete them.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "function.h"
+#include "options_record.h"
+
+namespace plotwise {
+
+struct TRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// Pixel sizes scale by these when output goes to a device of another resolution.
+extern long double ScaleX;
+extern long double ScaleY;
+
+// A document may hold this many graphs; the commands that add graphs refuse more.
+inline constexpr std::size_t kMaxGraphs = 30;
+
+// Receives the options a SetOptions call is about to replace, for the undo history.
+class TOptionsUndoRecorder {
+  public:
+    virtual ~TOptionsUndoRecorder() = default;
+    virtual void RecordOptions(const TOptionsRecord& previous) = 0;
+};
+
+class TGraphicsManager {
+  public:
+    explicit TGraphicsManager(const TOptionsRecord& options) : Options(options) {}
+    virtual ~TGraphicsManager() = default;
+    TGraphicsManager(const TGraphicsManager&) = delete;
+    TGraphicsManager& operator=(const TGraphicsManager&) = delete;
+
+    std::string FileName;
+    bool Named = false;
+    bool Modified = false;
+    bool Drawing = false;  // repaints draw no graphs while the graphs are being resampled
+    bool CalcContinue = true;
+    bool OnScreen = true;  // false: the plot area comes from OutputRect
+    TRect ClientRect;      // the window's client area
+    TRect OutputRect;      // printer page or bitmap
+    TOptionsRecord Options;
+    std::vector<std::unique_ptr<TFunction>> Graphs;
+    TOptionsUndoRecorder* UndoRecorder = nullptr;
+
+    TFunction& AddGraph(const TFunctionProps& props);
+    TFunction& InsertGraph(const TFunctionProps& props, std::size_t index);
+    void SetGraphProps(TFunction& graph, const TFunctionProps& props) { graph.Props = props; }
+    void ClearGraphs() { Graphs.clear(); }
+
+    // The client (or output) rectangle less the margins; smaller than 10 pixels either way
+    // means there is nothing to draw.
+    TRect GetPlotRect() const;
+    bool PlotAreaUsable() const;
+    long double ScaleFactorX() const;
+    long double ScaleFactorY() const;
+    int XToScreen(long double x) const;
+    int YToScreen(long double y) const;
+    long double ScreenToX(int px) const;
+    long double ScreenToY(int py) const;
+
+    // Applies new options: records the old ones when anything differs, resamples the
+    // graphs that need it in list order (an interruption stops the pass), and redraws.
+    void SetOptions(const TOptionsRecord& options);
+
+    // Samples one graph (index is its 0-based position); false when the user interrupted.
+    virtual bool CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index);
+    // The whole picture (no graphs while Drawing), and one graph on top of it.
+    virtual void Repaint() {}
+    virtual void DrawGraph(TFunction& graph) { (void)graph; }
+};
+
+// Whether a graph must be resampled when the document's options change from old to now.
+bool NeedsRecalc(const TFunction& graph, const TOptionsRecord& old, const TOptionsRecord& now);
+
+}  // namespace plotwise

@@ -1,0 +1,49 @@
+#include "new_graph.h"
+
+namespace plotwise {
+
+void SetNewProps(TFunctionProps& props, const TOptionsRecord& options) {
+    const TStandartProps& s = options.StandartProps;
+    switch (props.FuncStyle) {
+        case fsTable:
+            ClearTable(props);
+            props.SortType = s.SortType;
+            return;
+        case fsYFromX:
+            props.Interval() = s.YFromX;
+            break;
+        case fsXFromY:
+            props.Interval() = s.XFromY;
+            break;
+        case fsPolar:
+            props.Interval() = s.Polar;
+            break;
+        case fsParam:
+            props.FormulaY().SetText("");
+            props.Interval() = s.Param;
+            break;
+        case fsEquation:
+        case fsDifField:
+            props.Relation() = 0;
+            props.Area() = props.FuncStyle == fsEquation ? s.Equation : s.DifField;
+            break;
+        case fsIntegral:
+            props.Relation() = 0;
+            props.Integral() = s.Integral;
+            break;
+        default:
+            break;
+    }
+    props.Formula().SetText("");
+}
+
+TFunctionProps NewGraphRecord(const TOptionsRecord& options) {
+    TFunctionProps props = EmptyFunctionProps();
+    const std::int32_t kind = options.StandartProps.FuncStyle;
+    props.FuncStyle = kind >= fsYFromX && kind <= fsTable ? static_cast<std::uint8_t>(kind) : 0;
+    SetStyle(props, options.StandartProps.Style);
+    SetNewProps(props, options);
+    return props;
+}
+
+}  // namespace plotwise

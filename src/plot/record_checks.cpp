@@ -1,0 +1,176 @@
+#include "record_checks.h"
+
+#include <cmath>
+
+#include "check_formula.h"
+#include "number_input.h"
+
+namespace plotwise {
+namespace {
+
+constexpr long double kMaxBound = 1e100L;
+
+long double R(const Extended80& value) {
+    return RoundTo8(value);
+}
+
+// Written so that NaN fails every test.
+bool Within(const Extended80& value, long double limit) {
+    return std::fabs(R(value)) <= limit;
+}
+bool Bounds(const Extended80& min, const Extended80& max) {
+    return Within(min, kMaxBound) && Within(max, kMaxBound) && R(min) < R(max);
+}
+bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
+    return value >= low && value <= high;
+}
+bool NonZeroStep(const Extended80& step, long double limit) {
+    return Within(step, limit) && R(step) != 0;
+}
+
+bool IntervalValid(const TIntervalProps& block) {
+    return Bounds(block.Min, block.Max) && InRange(block.StepsNum, 1, 20000) &&
+           InRange(block.MaxGap, 1, 1000000);
+}
+
+bool AreaBoundsValid(const TAreaProps& area) {
+    return Bounds(area.MinX, area.MaxX) && Bounds(area.MinY, area.MaxY);
+}
+
+bool EquationAreaValid(const TAreaProps& area, std::int32_t minSteps) {
+    return AreaBoundsValid(area) && InRange(area.StepsNumX, minSteps, 400) &&
+           InRange(area.StepsNumY, minSteps, 400) && InRange(area.MaxGap, 1, 1000000);
+}
+
+bool DifFieldAreaValid(const TAreaProps& area, std::int32_t minLength) {
+    return AreaBoundsValid(area) && InRange(area.StepsNumX, 1, 100) &&
+           InRange(area.StepsNumY, 1, 100) && InRange(area.MaxGap, minLength, 100);
+}
+
+// B^max stays below 1E100 on a logarithmic axis.
+bool LogBoundValid(bool log, const Extended80& base, const Extended80& max) {
+    return !log || std::log(R(base)) * R(max) < std::log(kMaxBound);
+}
+
+bool Compiles(const String255& formula, const char* var) {
+    std::uint8_t err = 0;
+    return CheckFormula(formula.Text(), var, err);
+}
+
+bool Compiles2Var(const String255& formula) {
+    std::uint8_t err = 0;
+    return CheckFormula2Var(formula.Text(), "X", "Y", err);
+}
+
+void Round(Extended80& value) {
+    value = RoundTo8(value);
+}
+
+void Modulo(std::uint8_t& index, int choices) {
+    index = static_cast<std::uint8_t>(index % choices);
+}
+
+void Modulo(Int32& value, int choices) {
+    value = static_cast<std::int32_t>(value) % choices;
+}
+
+}  // namespace
+
+bool CheckOptionsRecord(const TOptionsRecord& o) {
+    const TStandartProps& s = o.StandartProps;
+    return Bounds(o.MinX, o.MaxX) && Bounds(o.MinY, o.MaxY) && NonZeroStep(o.CoeffX, 1e50L) &&
+           NonZeroStep(o.CoeffY, 1e50L) && R(o.LogXBase) > 1 && R(o.LogXBase) <= 1000 &&
+           R(o.LogYBase) > 1 && R(o.LogYBase) <= 1000 &&
+           LogBoundValid(o.LogX, o.LogXBase, o.MaxX) && LogBoundValid(o.LogY, o.LogYBase, o.MaxY) &&
+           InRange(o.StepsNum, 1, 20000) && InRange(o.MaxGap, 1, 1000000) &&
+           NonZeroStep(o.StepHor, kMaxBound) && NonZeroStep(o.StepVert, kMaxBound) &&
+           NonZeroStep(o.RadiusStep, kMaxBound) && NonZeroStep(o.NumLinesX.Step, kMaxBound) &&
+           NonZeroStep(o.NumLinesY.Step, kMaxBound) && NonZeroStep(o.NumsX.Step, kMaxBound) &&
+           NonZeroStep(o.NumsY.Step, kMaxBound) && NonZeroStep(o.AngleStep, 2) &&
+           o.NumsX.Font.Size > 0 && o.NumsY.Font.Size > 0 && o.AxleX.NameFont.Size >= 1 &&
+           IntervalValid(s.XFromY) && IntervalValid(s.YFromX) && IntervalValid(s.Polar) &&
+           IntervalValid(s.Param) && Bounds(s.Integral.Min, s.Integral.Max) &&
+           InRange(s.Integral.StepsNum, 1, 20000) && InRange(s.Integral.MaxGap, 1, 1000000) &&
+           EquationAreaValid(s.Equation, 10) && DifFieldAreaValid(s.DifField, 1) && s.SortType <= 3;
+}
+
+bool CheckGraphRecord(const TFunctionProps& p) {
+    switch (p.FuncStyle) {
+        case fsYFromX:
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "X");
+        case fsXFromY:
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "Y");
+        case fsPolar:
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "A");
+        case fsParam:
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "T") &&
+                   Compiles(p.FormulaY(), "T");
+        case fsEquation:
+            return p.Relation() <= 2 && EquationAreaValid(p.Area(), 1) && Compiles2Var(p.Formula());
+        case fsDifField:
+            return p.Relation() <= 1 && DifFieldAreaValid(p.Area(), 4) && Compiles2Var(p.Formula());
+        case fsTable:
+            for (const TTableRow& row : p.Body.Table) {
+                for (const Extended80* cell : {&row.X, &row.Y}) {
+                    if (static_cast<long double>(*cell) != kNoPoint && !Within(*cell, kMaxBound)) {
+                        return false;
+                    }
+                }
+            }
+            return p.SortType <= 3;
+        default:
+            return false;  // kind 7 has no command and no sampler; anything above is no kind
+    }
+}
+
+void NormaliseOptions(TOptionsRecord& o) {
+    for (Extended80* value :
+         {&o.MinX, &o.MaxX, &o.MinY, &o.MaxY, &o.CoeffX, &o.CoeffY, &o.StepHor, &o.StepVert,
+          &o.NumLinesX.Step, &o.NumLinesY.Step, &o.NumsX.Step, &o.NumsY.Step}) {
+        Round(*value);
+    }
+    for (std::uint8_t* style : {&o.HorStyle, &o.VertStyle, &o.AxleX.Style, &o.AxleY.Style,
+                                &o.AxleX.Pointer, &o.AxleY.Pointer}) {
+        Modulo(*style, 4);
+    }
+    for (std::uint8_t* color : {&o.HorColor, &o.VertColor, &o.BackColor, &o.AxleX.Color,
+                                &o.AxleY.Color, &o.NumLinesX.Color, &o.NumLinesY.Color}) {
+        Modulo(*color, 16);
+    }
+    for (Int32* width : {&o.HorWidth, &o.VertWidth, &o.AxleX.Width, &o.AxleY.Width})
+        Modulo(*width, 6);
+}
+
+void NormaliseGraph(TFunctionProps& p) {
+    switch (p.FuncStyle) {
+        case fsYFromX:
+        case fsXFromY:
+        case fsPolar:
+        case fsParam:
+            Round(p.Interval().Min);
+            Round(p.Interval().Max);
+            break;
+        case fsEquation:
+        case fsDifField:
+            for (Extended80* value :
+                 {&p.Area().MinX, &p.Area().MaxX, &p.Area().MinY, &p.Area().MaxY})
+                Round(*value);
+            break;
+        case fsIntegral:
+            for (Extended80* value : {&p.Integral().Min, &p.Integral().Max, &p.Integral().FirstX,
+                                      &p.Integral().FirstY}) {
+                Round(*value);
+            }
+            break;
+        case fsTable:
+            for (TTableRow& row : p.Body.Table) {
+                Round(row.X);
+                Round(row.Y);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace plotwise
