@@ -16,6 +16,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"check", "check FILE", RunCheck},
     {"derive", "derive FORMULA [--var NAME]", RunDerive},
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
     {"number", "number TEXT", RunNumber},
@@ -30,6 +31,7 @@ void PrintUsage(std::ostream& out) {
            "(default 0) as the Calculator window shows it, or Error where the formula has\n"
            "no value. derive prints the derivative of FORMULA in NAME (default x) as the\n"
            "Derivative window shows it. number prints TEXT read as a number field reads it.\n"
+           "check tells whether the document FILE opens and how many graphs it holds.\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }
