@@ -40,7 +40,11 @@ DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
     }
     close(fd);
     result.valid = n >= 0 && !result.formatError;
-    if (result.valid) NormaliseOptions(options);
+    if (result.valid) {
+        NormaliseOptions(options);
+    } else {
+        result.graphs = 0;
+    }
     return result;
 }
 

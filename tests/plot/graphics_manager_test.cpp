@@ -1,0 +1,308 @@
+// A document's data side: mapping, axis transforms, effective intervals, what needs
+// resampling, how new options are applied, and the drawing order of tables.
+#include "graphics_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "axis_transform.h"
+#include "plot_test_support.h"
+#include "table_prepare.h"
+
+namespace plotwise {
+namespace {
+
+using testing_support::BytesOf;
+using testing_support::GraphOfKind;
+
+TEST(Mapping, PlotRectangleAndBothDirections) {
+    TGraphicsManager doc(StandardOptions());
+    doc.ClientRect = {0, 0, 800, 600};
+    const TRect plot = doc.GetPlotRect();  // margins 9 + W/40 + 5 + 3
+    EXPECT_EQ(plot.left, 37);
+    EXPECT_EQ(plot.top, 32);
+    EXPECT_EQ(plot.right, 763);
+    EXPECT_EQ(plot.bottom, 568);
+    EXPECT_EQ(doc.XToScreen(-10), 37);
+    EXPECT_EQ(doc.XToScreen(0), 400);
+    EXPECT_EQ(doc.YToScreen(10), 32);
+    EXPECT_EQ(doc.YToScreen(-10), 568);
+    EXPECT_NEAR(doc.ScreenToX(400), 0, 1e-15L);
+    EXPECT_NEAR(doc.ScreenToY(300), 0, 1e-15L);
+
+    doc.Options.AxleX.Forward = false;
+    doc.Options.AxleY.Forward = false;
+    EXPECT_EQ(doc.XToScreen(-10), 763);
+    EXPECT_EQ(doc.XToScreen(10), 37);
+    EXPECT_EQ(doc.YToScreen(10), 568);
+    EXPECT_NEAR(doc.ScreenToX(763), -10, 1e-15L);
+    EXPECT_NEAR(doc.ScreenToY(32), -10, 1e-15L);
+
+    doc.OnScreen = false;
+    doc.OutputRect = {100, 100, 140, 140};  // a plot area of 4 pixels: nothing to draw
+    EXPECT_FALSE(doc.PlotAreaUsable());
+    EXPECT_EQ(doc.ScreenToX(120), -10);
+    EXPECT_EQ(doc.ScreenToY(120), -10);
+    ScaleX = 2;  // a printer's resolution widens the margins
+    doc.OutputRect = {0, 0, 800, 600};
+    EXPECT_EQ(doc.GetPlotRect().left, 18 + 20 + 10 + 3);
+    ScaleX = 1;
+}
+
+TEST(AxisTransforms, CoefficientsAndLogarithmicScales) {
+    TOptionsRecord o = StandardOptions();
+    o.CoeffX = 2;
+    o.LogY = true;
+    o.LogYBase = 10;
+    o.CoeffY = 0.5L;
+    EXPECT_EQ(ForwardX(o, 3), 6);
+    EXPECT_EQ(InverseX(o, 6), 3);
+    EXPECT_NEAR(ForwardY(o, 2), 50, 1e-15L);
+    EXPECT_NEAR(InverseY(o, 50), 2, 1e-15L);
+    EXPECT_EQ(InverseY(o, 0), kNoPoint);  // no position on a logarithmic axis
+    EXPECT_EQ(InverseY(o, -3), kNoPoint);
+}
+
+TEST(EffectiveInterval, CutToTheVisibleRangeByKind) {
+    TGraphicsManager doc(StandardOptions());
+    TFunctionProps line = GraphOfKind(fsYFromX, "x");
+    line.Interval().DefaultInterval = false;
+    line.Interval().Min = -20;
+    line.Interval().Max = 5;
+    TFunction& g = doc.AddGraph(line);
+    EXPECT_EQ(g.GetMinX(), -10);
+    EXPECT_EQ(g.GetMaxX(), 5);
+    g.Props.Interval().DefaultInterval = true;
+    EXPECT_EQ(g.GetMaxX(), 10);
+
+    g.Props = GraphOfKind(fsXFromY, "y");
+    g.Props.Interval().DefaultInterval = false;
+    g.Props.Interval().Min = 2;
+    EXPECT_EQ(g.GetMinY(), 2);
+    EXPECT_EQ(g.GetMaxY(), 10);
+
+    g.Props = GraphOfKind(fsPolar, "1");  // polar and parametric intervals are never cut
+    g.Props.Interval().Min = -30;
+    EXPECT_EQ(g.GetMinX(), -30);
+
+    g.Props = GraphOfKind(fsEquation, "x");
+    g.Props.Area().DefaultInterval = false;
+    g.Props.Area().MinX = -5;
+    g.Props.Area().MaxY = 50;
+    EXPECT_EQ(g.GetMinX(), -5);
+    EXPECT_EQ(g.GetMaxY(), 10);
+}
+
+TEST(EffectiveInterval, StepsAndGaps) {
+    TGraphicsManager doc(StandardOptions());
+    TFunction& g = doc.AddGraph(GraphOfKind(fsYFromX, "x"));
+    EXPECT_EQ(g.GetStepsNum(), 200);  // the document's
+    EXPECT_EQ(g.GetMaxGap(), 10000);
+    g.Props.Interval().DefaultSteps = false;
+    g.Props.Interval().MaxGap = 50;
+    EXPECT_EQ(g.GetStepsNum(), 100);
+    EXPECT_EQ(g.GetMaxGap(), 50);
+    g.Props = GraphOfKind(fsEquation, "x");
+    g.Props.Area().MaxGap = 77;
+    EXPECT_EQ(g.GetMaxGap(), 77);
+    g.Props = GraphOfKind(fsTable);
+    EXPECT_EQ(g.GetMaxGap(), 1000000);
+    EXPECT_FALSE(g.IsEmpty());
+    g.Props = GraphOfKind(fsParam, "t");
+    EXPECT_TRUE(g.IsEmpty());  // Y(t) is empty
+    g.Props.FormulaY().SetText(" t ");
+    EXPECT_FALSE(g.IsEmpty());
+}
+
+TEST(NeedsRecalc, ByKindAndOption) {
+    using Change = std::function<void(TOptionsRecord&)>;
+    const Change coeffX = [](TOptionsRecord& o) { o.CoeffX = 2; };
+    const Change coeffY = [](TOptionsRecord& o) { o.CoeffY = 2; };
+    const Change align = [](TOptionsRecord& o) { o.PointsAlign = false; };
+    const Change steps = [](TOptionsRecord& o) { o.StepsNum = 300; };
+    const Change maxX = [](TOptionsRecord& o) { o.MaxX = 20; };
+    const Change baseX = [](TOptionsRecord& o) { o.LogXBase = 2; };
+    const Change color = [](TOptionsRecord& o) { o.BackColor = 3; };
+    // clang-format off
+    const struct {
+        std::uint8_t kind;
+        const Change& change;
+        bool resample;
+    } cases[] = {
+        {fsYFromX, coeffX, true}, {fsYFromX, coeffY, false}, {fsXFromY, coeffY, true},
+        {fsXFromY, coeffX, false}, {fsPolar, coeffX, false}, {fsEquation, coeffY, true},
+        {fsDifField, coeffX, true}, {fsTable, coeffX, false},
+        {fsYFromX, align, true}, {fsParam, align, true}, {fsTable, align, true},
+        {fsYFromX, steps, true}, {fsPolar, steps, true}, {fsEquation, steps, false},
+        {fsTable, steps, false},
+        {fsYFromX, maxX, true}, {fsXFromY, maxX, false}, {fsParam, maxX, false},
+        {fsDifField, maxX, true},
+        {fsYFromX, baseX, false},  // a base matters on a logarithmic axis only
+        {fsYFromX, color, false}, {fsEquation, color, false},
+    };
+    // clang-format on
+    TGraphicsManager doc(StandardOptions());
+    for (const auto& c : cases) {
+        TFunction& g = doc.AddGraph(GraphOfKind(c.kind, "1"));
+        TOptionsRecord now = doc.Options;
+        c.change(now);
+        EXPECT_EQ(NeedsRecalc(g, doc.Options, now), c.resample) << int(c.kind);
+    }
+    // Own steps and an own interval inside the visible range ignore the document's.
+    TFunction& own = doc.AddGraph(GraphOfKind(fsYFromX, "x"));
+    own.Props.Interval().DefaultSteps = false;
+    own.Props.Interval().DefaultInterval = false;
+    own.Props.Interval().Min = -1;
+    own.Props.Interval().Max = 1;
+    for (const Change* change : {&steps, &maxX}) {
+        TOptionsRecord now = doc.Options;
+        (*change)(now);
+        EXPECT_FALSE(NeedsRecalc(own, doc.Options, now));
+    }
+    TOptionsRecord logOld = doc.Options;
+    logOld.LogX = true;
+    TOptionsRecord logNew = logOld;
+    baseX(logNew);
+    EXPECT_TRUE(NeedsRecalc(own, logOld, logNew));
+}
+
+TEST(NeedsRecalcProps, SamplingChangesAgainstStyleChanges) {
+    using Change = std::function<void(TFunctionProps&)>;
+    // clang-format off
+    const struct {
+        std::uint8_t kind;
+        const char* what;
+        Change change;
+        bool resample;
+    } cases[] = {
+        {fsYFromX, "same formula, other case and blanks", [](TFunctionProps& p) { p.Formula().SetText(" X ^ 2"); }, false},
+        {fsYFromX, "other formula", [](TFunctionProps& p) { p.Formula().SetText("x^3"); }, true},
+        {fsYFromX, "colour", [](TFunctionProps& p) { p.Color = 9; }, false},
+        {fsYFromX, "own steps", [](TFunctionProps& p) { p.Interval().DefaultSteps = false; }, true},
+        {fsYFromX, "gap", [](TFunctionProps& p) { p.Interval().MaxGap = 5; }, false},
+        {fsYFromX, "kind", [](TFunctionProps& p) { p.FuncStyle = fsXFromY; }, true},
+        {fsParam, "Y(t)", [](TFunctionProps& p) { p.FormulaY().SetText("t"); }, true},
+        {fsTable, "sorting", [](TFunctionProps& p) { p.SortType = 1; }, true},
+        {fsTable, "a cell", [](TFunctionProps& p) { p.Body.Table[0].X = 1; }, true},
+        {fsEquation, "relation", [](TFunctionProps& p) { p.Relation() = 1; }, true},
+        {fsEquation, "grid", [](TFunctionProps& p) { p.Area().StepsNumX = 20; }, true},
+        {fsDifField, "segment length", [](TFunctionProps& p) { p.Area().MaxGap = 30; }, false},
+        {fsDifField, "brush", [](TFunctionProps& p) { p.Brush = 4; }, false},
+    };
+    // clang-format on
+    TGraphicsManager doc(StandardOptions());
+    for (const auto& c : cases) {
+        TFunction& g = doc.AddGraph(GraphOfKind(c.kind, "x^2"));
+        TFunctionProps props = g.Props;
+        c.change(props);
+        EXPECT_EQ(NeedsRecalcProps(g, props), c.resample) << c.what;
+    }
+}
+
+// Records what applying options asks of the engine and the undo history.
+class RecordingDocument : public TGraphicsManager, public TOptionsUndoRecorder {
+  public:
+    RecordingDocument() : TGraphicsManager(StandardOptions()) { UndoRecorder = this; }
+
+    std::string log;
+    int interruptAt = -1;
+
+    bool CalculateGraph(TFunction& graph, const TOptionsRecord&, int index) override {
+        log += "calc" + std::to_string(index) + " ";
+        graph.Values.assign(3, 1);
+        return index != interruptAt;
+    }
+    void Repaint() override { log += Drawing ? "background " : "repaint "; }
+    void DrawGraph(TFunction& graph) override {
+        for (std::size_t i = 0; i < Graphs.size(); ++i) {
+            if (Graphs[i].get() == &graph) log += "draw" + std::to_string(i) + " ";
+        }
+    }
+    void RecordOptions(const TOptionsRecord&) override { log += "undo "; }
+};
+
+TEST(SetOptions, RecordsResamplesAndRedraws) {
+    using Change = std::function<void(TOptionsRecord&)>;
+    // clang-format off
+    const struct {
+        const char* what;
+        Change change;
+        int interruptAt;
+        const char* log;
+    } cases[] = {
+        {"identical options", [](TOptionsRecord&) {}, -1, ""},
+        {"a colour", [](TOptionsRecord& o) { o.BackColor = 2; }, -1, "undo repaint "},
+        // Graphs: 0 Y(x), 1 X(y), 2 empty Y(x), 3 hidden Y(x), 4 Y(x).
+        {"X coefficient", [](TOptionsRecord& o) { o.CoeffX = 3; }, -1,
+         "undo background calc0 calc2 calc3 calc4 draw0 draw1 draw4 "},
+        {"interrupted at graph 2", [](TOptionsRecord& o) { o.CoeffX = 3; }, 2,
+         "undo background calc0 calc2 draw0 draw1 "},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        RecordingDocument doc;
+        for (const char* formula : {"x", "y", " ", "x", "x"}) {
+            TFunction& g = doc.AddGraph(GraphOfKind(fsYFromX, formula));
+            g.Values.assign(3, 1);
+        }
+        doc.Graphs[1]->Props.FuncStyle = fsXFromY;
+        doc.Graphs[3]->Props.DrawGraphic = false;
+        doc.interruptAt = c.interruptAt;
+        TOptionsRecord options = doc.Options;
+        c.change(options);
+        doc.SetOptions(options);
+        EXPECT_EQ(doc.log, c.log) << c.what;
+        EXPECT_EQ(BytesOf(doc.Options), BytesOf(options)) << c.what;
+        EXPECT_FALSE(doc.Drawing);
+        if (c.interruptAt >= 0) {
+            EXPECT_FALSE(doc.CalcContinue);
+            EXPECT_FALSE(doc.Graphs[4]->HasValues());  // not resampled: no stale points
+        }
+    }
+}
+
+std::vector<std::pair<long double, long double>> DrawnPoints(const TFunction& table) {
+    std::vector<std::pair<long double, long double>> points;
+    for (std::size_t i = 1; i + 1 <= table.Values.size(); i += 2) {
+        if (std::isfinite(table.Value(i)) && std::isfinite(table.Value(i + 1)))
+            points.emplace_back(table.Value(i), table.Value(i + 1));
+    }
+    return points;
+}
+
+TEST(PrepareTable, SortsACopyOnly) {
+    using Points = std::vector<std::pair<long double, long double>>;
+    const struct {
+        std::uint8_t sortType;
+        Points expected;
+    } cases[] = {
+        {0, {{1, 5}, {2, 0}, {3, 1}}},
+        {1, {{2, 0}, {3, 1}, {1, 5}}},
+        {2, {{3, 1}, {1, 5}, {2, 0}}},
+    };
+    for (const auto& c : cases) {
+        TGraphicsManager doc(StandardOptions());
+        TFunction& g = doc.AddGraph(GraphOfKind(fsTable));
+        g.Props.SortType = c.sortType;
+        const long double rows[][2] = {{3, 1}, {1, 5}, {7, kNoPoint}, {2, 0}};
+        for (int k = 0; k < 4; ++k) {
+            g.Props.Body.Table[10 + 3 * k].X = rows[k][0];
+            g.Props.Body.Table[10 + 3 * k].Y = rows[k][1];
+        }
+        const std::vector<unsigned char> before = BytesOf(g.Props);
+        PrepareTable(g);
+        EXPECT_EQ(DrawnPoints(g), c.expected) << int(c.sortType);
+        EXPECT_EQ(BytesOf(g.Props), before);
+        ASSERT_EQ(g.Values.size(), 200u);
+        if (c.sortType != 2) {  // incomplete rows gather at the front
+            EXPECT_FALSE(std::isfinite(g.Value(193)) && std::isfinite(g.Value(194)));
+            EXPECT_TRUE(std::isfinite(g.Value(195)));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace plotwise

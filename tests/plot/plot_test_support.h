@@ -1,0 +1,64 @@
+// Shared by the plot tests: records of each kind, scratch folders and file bytes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "new_graph.h"
+
+namespace plotwise::testing_support {
+
+inline TFunctionProps GraphOfKind(std::uint8_t kind, const char* formula = "") {
+    const TOptionsRecord options = StandardOptions();
+    TFunctionProps props = NewGraphRecord(options);
+    props.FuncStyle = kind;
+    SetNewProps(props, options);
+    if (kind != fsTable) props.Formula().SetText(formula);
+    return props;
+}
+
+// A fresh folder under the test temporary directory, removed with its content.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = ::testing::TempDir() + "plotwise-XXXXXX";
+        path_ = mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+inline std::vector<unsigned char> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+}
+
+template <typename Record>
+std::vector<unsigned char> BytesOf(const Record& record) {
+    const auto* p = reinterpret_cast<const unsigned char*>(&record);
+    return std::vector<unsigned char>(p, p + sizeof record);
+}
+
+}  // namespace plotwise::testing_support
