@@ -110,6 +110,30 @@ TEST(PlotwiseCli, Commands) {
     }
 }
 
+TEST(PlotwiseCli, Check) {
+    const std::string examples = PLOTWISE_EXAMPLES;
+    const std::string empty = testing::TempDir() + "plotwise_cli_empty.plw";
+    std::ofstream(empty).close();
+    const struct {
+        std::string file;
+        const char* out;
+        const char* err;
+        int code;
+    } cases[] = {
+        {examples + "/equation.plw", "valid: 2 graphs\n", "", 0},
+        {examples + "/table.plw", "valid: 1 graphs\n", "", 0},
+        {empty, "", "Incorrect format of the file\n", 2},
+        {examples + "/missing.plw", "", "Input-output error\n", 3},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli({"check", c.file});
+        EXPECT_EQ(run.out, c.out) << c.file;
+        EXPECT_EQ(run.err, c.err) << c.file;
+        EXPECT_EQ(run.code, c.code) << c.file;
+    }
+    std::remove(empty.c_str());
+}
+
 TEST(PlotwiseCli, OutputThatCannotBeWrittenIsAFailure) {
     const std::string command = std::string(PLOTWISE_CLI) + " eval 1 >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
@@ -123,6 +147,7 @@ TEST(PlotwiseCli, Help) {
     EXPECT_NE(help.out.find("eval FORMULA"), std::string::npos);
     EXPECT_NE(help.out.find("number TEXT"), std::string::npos);
     EXPECT_NE(help.out.find("derive FORMULA"), std::string::npos);
+    EXPECT_NE(help.out.find("check FILE"), std::string::npos);
     EXPECT_EQ(RunCli({}).code, 2);
     EXPECT_EQ(RunCli({"eval", "--help"}).code, 0);
 }

@@ -10,7 +10,9 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <set>
 
+#include "example_documents.h"
 #include "plot_test_support.h"
 
 namespace plotwise {
@@ -230,6 +232,22 @@ TEST(OptionsFile, LoadsValidRecordsOnlyAndSavesSafely) {
     EXPECT_EQ(BytesOf(LoadOptionsFile(path)), standard);  // invalid
 
     EXPECT_FALSE(SaveOptionsFile(options, folder.File("missing/Plotwise.cfg")));
+}
+
+TEST(Examples, ShippedDocumentsAreWhatTheWriterMakes) {
+    ScratchFolder folder;
+    std::set<int> kinds;
+    for (const auto& example : examples::ExampleDocuments()) {
+        const std::string shipped = std::string(PLOTWISE_EXAMPLES) + "/" + example.fileName;
+        ASSERT_TRUE(CheckDocumentFile(shipped).valid) << shipped;
+        const std::string fresh = folder.File(example.fileName);
+        ASSERT_TRUE(WriteDocument(*example.document, fresh));
+        EXPECT_EQ(FileBytes(shipped), FileBytes(fresh))
+            << shipped << " is stale: rebuild it with plotwise_make_examples";
+        for (const auto& graph : example.document->Graphs)
+            kinds.insert(graph->Props.FuncStyle);
+    }
+    EXPECT_EQ(kinds.size(), 7u);  // kinds 0 to 6
 }
 
 }  // namespace
