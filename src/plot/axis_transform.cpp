@@ -10,6 +10,7 @@ long double Forward(bool log, long double base, long double coeff, long double s
 }
 
 long double Inverse(bool log, long double base, long double coeff, long double x) {
+    if (!std::isfinite(x)) return kNoPoint;  // no point stays no point, whatever the sign
     const long double v = x / coeff;
     if (!log) return v;
     return v > 0 ? std::log(v) / std::log(base) : kNoPoint;

@@ -10,8 +10,8 @@ namespace plotwise {
 long double ForwardX(const TOptionsRecord& options, long double s);
 long double ForwardY(const TOptionsRecord& options, long double s);
 
-// Formula value to axis value; on a logarithmic axis a value of 0 or below has no
-// position (+Infinity).
+// Formula value to axis value; a value that is no point, or on a logarithmic axis a value
+// of 0 or below, has no position (+Infinity).
 long double InverseX(const TOptionsRecord& options, long double x);
 long double InverseY(const TOptionsRecord& options, long double y);
 

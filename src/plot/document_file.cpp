@@ -1,9 +1,8 @@
 #include "document_file.h"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <functional>
+#include <new>
 
 #include "record_checks.h"
 #include "safe_file.h"
@@ -16,8 +15,9 @@ namespace {
 DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
                            const std::function<void(TFunctionProps&)>& onGraph) {
     DocumentCheck result;
-    const int fd = OpenRegularFile(path);
-    if (fd < 0) return result;
+    const FileHandle file = OpenRegularFile(path);
+    if (!file.Valid()) return result;
+    const int fd = file.Get();
     unsigned char record[kDocumentRecordSize];
     long n = ReadFully(fd, record, sizeof record);
     if (n == static_cast<long>(sizeof record)) {
@@ -38,7 +38,6 @@ DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
     } else if (n >= 0) {
         result.formatError = true;  // not even one whole record
     }
-    close(fd);
     result.valid = n >= 0 && !result.formatError;
     if (result.valid) {
         NormaliseOptions(options);
@@ -62,9 +61,17 @@ DocumentCheck CheckDocumentFile(const std::string& path) {
 
 DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& contents) {
     contents.graphs.clear();
-    const DocumentCheck check = ScanDocument(
-        path, contents.options, [&](TFunctionProps& props) { contents.graphs.push_back(props); });
-    if (!check.valid) contents.graphs.clear();
+    DocumentCheck check;
+    try {
+        check = ScanDocument(path, contents.options,
+                             [&](TFunctionProps& props) { contents.graphs.push_back(props); });
+    } catch (const std::bad_alloc&) {
+        check = DocumentCheck();  // a file too large to hold: it cannot be read
+    }
+    if (!check.valid) {
+        contents.graphs.clear();
+        contents.graphs.shrink_to_fit();
+    }
     return check;
 }
 
@@ -91,11 +98,10 @@ bool WriteDocument(const TGraphicsManager& document, const std::string& path) {
 }
 
 TOptionsRecord LoadOptionsFile(const std::string& path) {
-    const int fd = OpenRegularFile(path);
-    if (fd < 0) return StandardOptions();
+    const FileHandle file = OpenRegularFile(path);
+    if (!file.Valid()) return StandardOptions();
     TOptionsRecord options;
-    const long n = ReadFully(fd, &options, sizeof options);
-    close(fd);
+    const long n = ReadFully(file.Get(), &options, sizeof options);
     if (n != static_cast<long>(sizeof options) || !CheckOptionsRecord(options)) {
         return StandardOptions();
     }

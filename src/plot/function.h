@@ -50,12 +50,12 @@ class TFunction {
     int GetStepsNum() const;
     int GetMaxGap() const;
 
-    // 1-based, as the layouts count; a two-dimensional layout is stored by rows of
-    // `columns` values.
+    // 1-based, as the layouts count. A grid of kind 4 or 5 keeps cell (i, j) (column i of
+    // StepsNumX, row j of StepsNumY) at position (i - 1) * StepsNumY + j.
     long double Value(std::size_t index) const { return Values[index - 1]; }
     void SetValue(std::size_t index, long double value) { Values[index - 1] = value; }
-    long double Value(std::size_t column, std::size_t row, std::size_t columns) const {
-        return Values[(row - 1) * columns + (column - 1)];
+    long double Value(std::size_t i, std::size_t j, std::size_t stepsNumY) const {
+        return Values[(i - 1) * stepsNumY + (j - 1)];
     }
 
   private:

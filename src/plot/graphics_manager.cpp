@@ -1,5 +1,6 @@
 #include "graphics_manager.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "rounding.h"
@@ -12,8 +13,13 @@ long double ScaleY = 1;
 
 namespace {
 
+// Plain rounding, halves to even (not the mantissa-first rounding of pixel positions).
+int RoundEven(long double v) {
+    return static_cast<int>(std::fmax(std::fmin(std::nearbyint(v), 1e6L), -1e6L));
+}
+
 int Margin(long double scale, int size) {
-    return RoundToInt(9 * scale) + size / 40 + RoundToInt(5 * scale) + 3;
+    return RoundEven(9 * scale) + size / 40 + RoundEven(5 * scale) + 3;
 }
 
 bool AxisChanged(bool oldLog, bool newLog, long double oldBase, long double newBase,

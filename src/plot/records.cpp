@@ -1,4 +1,5 @@
 // The standard options and the blank graph record.
+#include <cstddef>
 #include <cstring>
 
 #include "function_props.h"
@@ -6,6 +7,8 @@
 
 namespace plotwise {
 namespace {
+
+constexpr std::size_t kStyleOffset = offsetof(TFunctionProps, Lines);
 
 void SetInterval(TIntervalProps& block, bool defaultInterval, long double min, long double max,
                  int steps) {
@@ -67,14 +70,16 @@ void SetLabels(TLabelsProps& labels) {
 
 }  // namespace
 
+// The style fields are the bytes from Lines on, laid out as TGraphStyle.
 TGraphStyle StyleOf(const TFunctionProps& props) {
     TGraphStyle style;
-    std::memcpy(&style, &props.Lines, sizeof style);
+    std::memcpy(&style, reinterpret_cast<const unsigned char*>(&props) + kStyleOffset,
+                sizeof style);
     return style;
 }
 
 void SetStyle(TFunctionProps& props, const TGraphStyle& style) {
-    std::memcpy(&props.Lines, &style, sizeof style);
+    std::memcpy(reinterpret_cast<unsigned char*>(&props) + kStyleOffset, &style, sizeof style);
 }
 
 TFunctionProps EmptyFunctionProps() {

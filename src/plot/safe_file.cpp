@@ -5,28 +5,24 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <filesystem>
+#include <random>
 
 namespace plotwise {
 namespace {
 
-// The file a write should replace: the target of a symbolic link, else path itself.
+// The file a write should replace: the final target of a chain of symbolic links (which
+// need not exist yet), else path itself.
 std::string ResolvedTarget(const std::string& path) {
-    struct stat info;
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved) != nullptr) return resolved;
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+        const fs::path link = fs::read_symlink(target, error);
+        if (error) break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
     }
-    return path;
-}
-
-mode_t NewFileMode(const std::string& target) {
-    struct stat info;
-    if (stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+    return target.string();
 }
 
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
@@ -40,17 +36,32 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
     return true;
 }
 
+// A new, empty file beside the target; the kernel applies the user's umask to 0666.
+int CreateTemporary(const std::string& folder, std::string& name) {
+    std::random_device seed;
+    std::mt19937 rng(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + ".plotwise-" + std::to_string(getpid()) + "-" + std::to_string(rng());
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 }  // namespace
 
-int OpenRegularFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
+FileHandle::~FileHandle() {
+    if (fd_ >= 0) close(fd_);
+}
+
+FileHandle OpenRegularFile(const std::string& path) {
+    FileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return -1;
+    if (!file.Valid() || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return FileHandle(-1);
     }
-    return fd;
+    fcntl(file.Get(), F_SETFL, fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
+    return file;
 }
 
 long ReadFully(int fd, void* data, std::size_t size) {
@@ -68,13 +79,16 @@ long ReadFully(int fd, void* data, std::size_t size) {
 
 bool ReplaceFile(const std::string& path, const std::vector<unsigned char>& data) {
     const std::string target = ResolvedTarget(path);
+    struct stat existing;
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    if (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
     const std::size_t slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    std::string temporary = folder + (slash == std::string::npos ? "/" : "") + ".plotwise-XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+    std::string temporary;
+    const int fd = CreateTemporary(folder, temporary);
     if (fd < 0) return false;
-    bool ok = fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, data.data(), data.size()) &&
-              fsync(fd) == 0;
+    bool ok = (!exists || fchmod(fd, existing.st_mode & 07777) == 0) &&
+              WriteAll(fd, data.data(), data.size()) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -82,11 +96,8 @@ bool ReplaceFile(const std::string& path, const std::vector<unsigned char>& data
         return false;
     }
     // The rename itself reaches the device with the folder; a failure here loses nothing.
-    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
+    FileHandle dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Valid()) fsync(dir.Get());
     return true;
 }
 

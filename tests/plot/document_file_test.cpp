@@ -182,10 +182,17 @@ TEST(WriteDocument, AFailureHalfWayLeavesTheOldFile) {
     // Nothing is left behind but the old file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 
+    // Whatever could not be written into is not swapped for a new file either.
     EXPECT_FALSE(WriteOver(folder.File("no such folder/doc.plw")));
+    const std::string fifo = folder.File("pipe.plw");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(WriteOver(fifo));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     if (geteuid() != 0) {  // permissions do not bind root
-        chmod(folder.Path().c_str(), 0500);
+        chmod(path.c_str(), 0444);
         EXPECT_FALSE(WriteOver(path));
+        chmod(folder.Path().c_str(), 0500);
+        EXPECT_FALSE(WriteOver(folder.File("new.plw")));
         EXPECT_EQ(FileBytes(path), old);
     }
 }
@@ -203,6 +210,12 @@ TEST(WriteDocument, KeepsPermissionsAndWritesThroughLinks) {
     struct stat info;
     ASSERT_EQ(stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    const std::string dangling = folder.File("dangling.plw");  // its target is yet to come
+    std::filesystem::create_symlink("later.plw", dangling);
+    ASSERT_TRUE(WriteOver(dangling));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(FileBytes(folder.File("later.plw")).size(), 4 * kDocumentRecordSize);
 }
 
 TEST(OptionsFile, LoadsValidRecordsOnlyAndSavesSafely) {

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
 
 #include "axis_transform.h"
+#include "number_input.h"
 #include "plot_test_support.h"
 #include "table_prepare.h"
 
@@ -46,9 +48,11 @@ TEST(Mapping, PlotRectangleAndBothDirections) {
     EXPECT_FALSE(doc.PlotAreaUsable());
     EXPECT_EQ(doc.ScreenToX(120), -10);
     EXPECT_EQ(doc.ScreenToY(120), -10);
-    ScaleX = 2;  // a printer's resolution widens the margins
     doc.OutputRect = {0, 0, 800, 600};
+    ScaleX = 2;  // a printer's resolution widens the margins
     EXPECT_EQ(doc.GetPlotRect().left, 18 + 20 + 10 + 3);
+    ScaleX = 0.5L;  // 4.5 and 2.5 round to even
+    EXPECT_EQ(doc.GetPlotRect().left, 4 + 20 + 2 + 3);
     ScaleX = 1;
 }
 
@@ -64,6 +68,8 @@ TEST(AxisTransforms, CoefficientsAndLogarithmicScales) {
     EXPECT_NEAR(InverseY(o, 50), 2, 1e-15L);
     EXPECT_EQ(InverseY(o, 0), kNoPoint);  // no position on a logarithmic axis
     EXPECT_EQ(InverseY(o, -3), kNoPoint);
+    o.CoeffX = -2;
+    EXPECT_EQ(InverseX(o, kNoPoint), kNoPoint);  // no point stays no point
 }
 
 TEST(EffectiveInterval, CutToTheVisibleRangeByKind) {
@@ -126,6 +132,8 @@ TEST(NeedsRecalc, ByKindAndOption) {
     const Change maxX = [](TOptionsRecord& o) { o.MaxX = 20; };
     const Change baseX = [](TOptionsRecord& o) { o.LogXBase = 2; };
     const Change color = [](TOptionsRecord& o) { o.BackColor = 3; };
+    const Change reserved = [](TOptionsRecord& o) { o.ReservedFlag = false; };
+    const Change logX = [](TOptionsRecord& o) { o.LogX = true; };
     // clang-format off
     const struct {
         std::uint8_t kind;
@@ -142,6 +150,8 @@ TEST(NeedsRecalc, ByKindAndOption) {
         {fsDifField, maxX, true},
         {fsYFromX, baseX, false},  // a base matters on a logarithmic axis only
         {fsYFromX, color, false}, {fsEquation, color, false},
+        {fsPolar, reserved, true}, {fsTable, reserved, true},
+        {fsYFromX, logX, true}, {fsXFromY, logX, false}, {fsDifField, logX, true},
     };
     // clang-format on
     TGraphicsManager doc(StandardOptions());
@@ -262,6 +272,25 @@ TEST(SetOptions, RecordsResamplesAndRedraws) {
             EXPECT_FALSE(doc.Graphs[4]->HasValues());  // not resampled: no stale points
         }
     }
+}
+
+TEST(PrepareTable, SortsAFullReversedTableWithEqualKeys) {
+    TGraphicsManager doc(StandardOptions());
+    TFunction& g = doc.AddGraph(GraphOfKind(fsTable));
+    for (int k = 0; k < kTableRows; ++k) {
+        // Keys repeat in fives, and values equal to 8 digits count as equal.
+        g.Props.Body.Table[k].X = (kTableRows - k) / 5 + (k % 2 ? 1e-12L : 0);
+        g.Props.Body.Table[k].Y = k;
+    }
+    PrepareTable(g);
+    std::vector<long double> ys;
+    for (std::size_t i = 1; i < 200; i += 2) {
+        EXPECT_LE(RoundTo8(g.Value(i)), RoundTo8(g.Value(i + 2 > 200 ? i : i + 2)));
+        ys.push_back(g.Value(i + 1));
+    }
+    std::sort(ys.begin(), ys.end());
+    for (int k = 0; k < kTableRows; ++k)
+        EXPECT_EQ(ys[k], k);  // every row once
 }
 
 std::vector<std::pair<long double, long double>> DrawnPoints(const TFunction& table) {

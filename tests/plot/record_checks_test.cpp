@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 #include "plot_test_support.h"
@@ -68,6 +69,13 @@ TEST(CheckOptionsRecord, EachCondition) {
     }
 }
 
+constexpr unsigned char kUnnormal[10] = {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F};
+constexpr unsigned char kPseudoInfinity[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F};
+
+void SetBytes(Extended80& value, const unsigned char (&bytes)[10]) {
+    std::memcpy(value.bytes, bytes, 10);
+}
+
 TEST(CheckGraphRecord, EachKindsConditions) {
     using Change = std::function<void(TFunctionProps&)>;
     const Change none = [](TFunctionProps&) {};
@@ -107,6 +115,9 @@ TEST(CheckGraphRecord, EachKindsConditions) {
         {fsTable, "", [](TFunctionProps& p) { p.Body.Table[5].X = -kNoPoint; }, false},
         {fsTable, "", [](TFunctionProps& p) { p.Body.Table[0].Y = std::nanl(""); }, false},
         {fsTable, "", [](TFunctionProps& p) { p.SortType = 4; }, false},
+        // Encodings no computation produces: an unnormal and a pseudo-infinity.
+        {fsYFromX, "x", [](TFunctionProps& p) { SetBytes(p.Interval().Min, kUnnormal); }, false},
+        {fsTable, "", [](TFunctionProps& p) { SetBytes(p.Body.Table[7].X, kPseudoInfinity); }, false},
         {fsIntegral, "x", none, false},
         {fsTable, "", [](TFunctionProps& p) { p.FuncStyle = 200; }, false},
     };
