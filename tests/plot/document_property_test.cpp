@@ -2,6 +2,7 @@
 // record or refused as "Incorrect format of the file", never anything worse.
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <random>
 
 #include "document_file.h"
@@ -179,6 +180,8 @@ TEST(DocumentProperty, DamagedFilesAreValidThroughoutOrRefused) {
         for (const TFunctionProps& props : contents.graphs)
             ASSERT_TRUE(CheckGraphRecord(props)) << n;
     }
+    std::cout << "damaged documents: " << accepted << " valid throughout, " << refused
+              << " refused\n";
     // Both outcomes must actually occur, or the test proves nothing.
     EXPECT_GT(refused, 250);
     EXPECT_GT(accepted, 250);
