@@ -22,6 +22,10 @@ int Margin(long double scale, int size) {
     return RoundEven(9 * scale) + size / 40 + RoundEven(5 * scale) + 3;
 }
 
+bool Usable(const TRect& plot) {
+    return plot.Width() >= 10 && plot.Height() >= 10;
+}
+
 bool AxisChanged(bool oldLog, bool newLog, long double oldBase, long double newBase,
                  long double oldCoeff, long double newCoeff) {
     return oldCoeff != newCoeff || oldLog != newLog || (oldLog && newLog && oldBase != newBase);
@@ -57,44 +61,49 @@ TRect TGraphicsManager::GetPlotRect() const {
 }
 
 bool TGraphicsManager::PlotAreaUsable() const {
-    const TRect plot = GetPlotRect();
-    return plot.Width() >= 10 && plot.Height() >= 10;
+    return Usable(GetPlotRect());
 }
 
 long double TGraphicsManager::ScaleFactorX() const {
-    const TRect plot = GetPlotRect();
-    return plot.Width() / (static_cast<long double>(Options.MaxX) - Options.MinX);
+    return ScaleFactorX(GetPlotRect());
 }
 
 long double TGraphicsManager::ScaleFactorY() const {
-    const TRect plot = GetPlotRect();
+    return ScaleFactorY(GetPlotRect());
+}
+
+long double TGraphicsManager::ScaleFactorX(const TRect& plot) const {
+    return plot.Width() / (static_cast<long double>(Options.MaxX) - Options.MinX);
+}
+
+long double TGraphicsManager::ScaleFactorY(const TRect& plot) const {
     return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
 }
 
 int TGraphicsManager::XToScreen(long double x) const {
     const TRect plot = GetPlotRect();
-    const int d = RoundToInt(ScaleFactorX() * (x - Options.MinX));
+    const int d = RoundToInt(ScaleFactorX(plot) * (x - Options.MinX));
     return Options.AxleX.Forward ? plot.left + d : plot.right - d;
 }
 
 int TGraphicsManager::YToScreen(long double y) const {
     const TRect plot = GetPlotRect();
-    const int e = RoundToInt(ScaleFactorY() * (y - Options.MinY));
+    const int e = RoundToInt(ScaleFactorY(plot) * (y - Options.MinY));
     return Options.AxleY.Forward ? plot.bottom - e : plot.top + e;
 }
 
 long double TGraphicsManager::ScreenToX(int px) const {
-    if (!PlotAreaUsable()) return Options.MinX;
     const TRect plot = GetPlotRect();
+    if (!Usable(plot)) return Options.MinX;
     const int d = Options.AxleX.Forward ? px - plot.left : plot.right - px;
-    return d / ScaleFactorX() + Options.MinX;
+    return d / ScaleFactorX(plot) + Options.MinX;
 }
 
 long double TGraphicsManager::ScreenToY(int py) const {
-    if (!PlotAreaUsable()) return Options.MinY;
     const TRect plot = GetPlotRect();
+    if (!Usable(plot)) return Options.MinY;
     const int e = Options.AxleY.Forward ? plot.bottom - py : py - plot.top;
-    return e / ScaleFactorY() + Options.MinY;
+    return e / ScaleFactorY(plot) + Options.MinY;
 }
 
 bool TGraphicsManager::CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index) {

@@ -80,6 +80,11 @@ class TGraphicsManager {
     // The whole picture (no graphs while Drawing), and one graph on top of it.
     virtual void Repaint() {}
     virtual void DrawGraph(TFunction& graph) { (void)graph; }
+
+  private:
+    // Pixels per world unit for a plot rectangle already at hand.
+    long double ScaleFactorX(const TRect& plot) const;
+    long double ScaleFactorY(const TRect& plot) const;
 };
 
 // Whether a graph must be resampled when the document's options change from old to now.
