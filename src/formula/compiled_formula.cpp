@@ -38,4 +38,21 @@ long double TCompiledFormula::Calculate(std::uint8_t& err, long double x) {
     return calculator_->Calculate(program_, err, x);
 }
 
+std::uint8_t TCompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
+                                           const std::string& secondName) {
+    calculator_.reset();
+    std::uint8_t err = kNoError;
+    CompileProgram2Var(formula, firstName, secondName, err, program_);
+    if (err == kNoError) calculator_ = std::make_unique<TCalculator2Var>(program_);
+    return err;
+}
+
+long double TCompiledFormula2Var::Calculate(std::uint8_t& err, long double x, long double y) {
+    if (!calculator_) {
+        err = kInvalidArgument;
+        return 0;
+    }
+    return calculator_->Calculate(program_, err, x, y);
+}
+
 }  // namespace plotwise

@@ -31,4 +31,17 @@ class TCompiledFormula {
     std::unique_ptr<TCalculator> calculator_;
 };
 
+class TCompiledFormula2Var {
+  public:
+    std::uint8_t Compile(const std::string& formula, const std::string& firstName,
+                         const std::string& secondName);
+    bool Ready() const { return calculator_ != nullptr; }
+
+    long double Calculate(std::uint8_t& err, long double x, long double y);
+
+  private:
+    TStackList program_;
+    std::unique_ptr<TCalculator2Var> calculator_;
+};
+
 }  // namespace plotwise
