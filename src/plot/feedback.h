@@ -1,0 +1,31 @@
+// TFeedback: all that samplers and long computations say to the shell, and the Esc poll.
+// The program answers with its status bar and keyboard; tests answer with a recording fake.
+#pragma once
+
+#include <string>
+
+namespace plotwise {
+
+inline constexpr int kProgressPanel = 0;  // "Ready", or how far a computation is
+inline constexpr int kHintPanel = 1;      // hints, and how to interrupt a computation
+
+inline constexpr const char* kReadyText = "Ready";
+inline constexpr const char* kPressEscText = "Press Esc to interrupt the calculation";
+inline constexpr const char* kNotEnoughMemory = "Not enough memory";
+
+class TFeedback {
+  public:
+    virtual ~TFeedback() = default;
+    virtual void ShowStatus(int panel, const std::string& text) = 0;
+    virtual void SetBusy(bool busy) = 0;  // the hourglass cursor
+    // Lets the window show what changed (status texts, the picture so far).
+    virtual void Refresh() = 0;
+    // True when Esc was pressed since the last poll; other keys typed meanwhile are dropped.
+    virtual bool EscPressed() = 0;
+    virtual void ShowError(const std::string& message) = 0;
+};
+
+// Says nothing and is never interrupted: for documents without a window.
+TFeedback& SilentFeedback();
+
+}  // namespace plotwise

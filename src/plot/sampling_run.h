@@ -1,0 +1,45 @@
+// One graph's sampling run as the user sees it: progress in the status bar, the busy
+// cursor and the Esc poll, never more often than the whole percentage grows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "feedback.h"
+
+namespace plotwise {
+
+// round(done / total * span), halves to even, in integers.
+inline int RoundedPercent(std::int64_t done, std::int64_t total, int span) {
+    const std::int64_t scaled = done * span;
+    std::int64_t q = scaled / total;
+    const std::int64_t twice = 2 * (scaled % total);
+    if (twice > total || (twice == total && q % 2 != 0)) ++q;
+    return static_cast<int>(q);
+}
+
+class TSamplingRun {
+  public:
+    // Shows "Graph N <index + 1>: 0%", the Esc hint and the busy cursor.
+    TSamplingRun(TFeedback& feedback, int index);
+    // "Ready", no hint, a refresh and the normal cursor, however the run ended.
+    ~TSamplingRun();
+    TSamplingRun(const TSamplingRun&) = delete;
+    TSamplingRun& operator=(const TSamplingRun&) = delete;
+
+    // Reports from + round(done / total * span) percent when that grew; false once the
+    // user pressed Esc.
+    bool Progress(std::int64_t done, std::int64_t total, int from = 0, int span = 100) {
+        const int percent = from + RoundedPercent(done, total, span);
+        return percent <= shown_ || Show(percent);
+    }
+
+  private:
+    bool Show(int percent);
+
+    TFeedback& feedback_;
+    std::string prefix_;
+    int shown_ = 0;
+};
+
+}  // namespace plotwise
