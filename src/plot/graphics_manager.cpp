@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <new>
 
+#include "curve_sampler.h"
+#include "grid_samplers.h"
 #include "rounding.h"
 #include "table_prepare.h"
 
@@ -107,10 +110,56 @@ long double TGraphicsManager::ScreenToY(int py) const {
 }
 
 bool TGraphicsManager::CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index) {
-    (void)options;
-    (void)index;
-    if (graph.Props.FuncStyle == fsTable && CalcContinue) PrepareTable(graph);
-    return CalcContinue;
+    if (graph.Props.FuncStyle == fsIntegral) return true;
+    graph.ClearValues();
+    if (!CalcContinue) return graph.Props.FuncStyle != fsTable;
+    // The samplers work on their own copy: nothing they call may change the options under them.
+    const TOptionsRecord copy = options;
+    try {
+        switch (graph.Props.FuncStyle) {
+            case fsYFromX:
+            case fsXFromY:
+                return CalcExplicit(graph, copy, index, *Feedback);
+            case fsPolar:
+            case fsParam:
+                return CalcPolarParam(graph, copy, index, *Feedback);
+            case fsEquation:
+                return graph.Props.Relation() == 0 ? CalcEquation(graph, copy, index, *Feedback)
+                                                   : CalcInequality(graph, copy, index, *Feedback);
+            case fsDifField:
+                return CalcDifField(graph, copy, index, *Feedback);
+            case fsTable:
+                PrepareTable(graph);
+                return true;
+            default:
+                return true;
+        }
+    } catch (const std::bad_alloc&) {
+        graph.ClearValues();
+        Feedback->Refresh();
+        Feedback->ShowError(kNotEnoughMemory);
+        return true;
+    }
+}
+
+void TGraphicsManager::CalculateGraphs() {
+    Drawing = true;
+    Repaint();
+    SampleGraphs(std::vector<bool>(Graphs.size(), true));
+    Drawing = false;
+    Repaint();
+}
+
+void TGraphicsManager::SampleGraphs(const std::vector<bool>& which) {
+    CalcContinue = true;
+    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+        if (!which[i]) continue;
+        if (CalcContinue) {
+            CalcContinue = CalculateGraph(*Graphs[i], Options, static_cast<int>(i));
+        } else {
+            Graphs[i]->ClearValues();  // the pass was interrupted: stale points would lie
+        }
+    }
 }
 
 void TGraphicsManager::SetOptions(const TOptionsRecord& options) {
@@ -125,15 +174,7 @@ void TGraphicsManager::SetOptions(const TOptionsRecord& options) {
     Drawing = true;
     Options = options;
     if (anyResample) Repaint();
-    CalcContinue = true;
-    for (std::size_t i = 0; i < Graphs.size(); ++i) {
-        if (!resample[i]) continue;
-        if (CalcContinue) {
-            CalcContinue = CalculateGraph(*Graphs[i], Options, static_cast<int>(i));
-        } else {
-            Graphs[i]->ClearValues();  // the pass was interrupted: stale points would lie
-        }
-    }
+    SampleGraphs(resample);
     Drawing = false;
     if (!changed) return;
     if (!anyResample) {

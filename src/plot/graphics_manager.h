@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "feedback.h"
 #include "function.h"
 #include "options_record.h"
 
@@ -54,6 +55,7 @@ class TGraphicsManager {
     TOptionsRecord Options;
     std::vector<std::unique_ptr<TFunction>> Graphs;
     TOptionsUndoRecorder* UndoRecorder = nullptr;
+    TFeedback* Feedback = &SilentFeedback();  // never null
 
     TFunction& AddGraph(const TFunctionProps& props);
     TFunction& InsertGraph(const TFunctionProps& props, std::size_t index);
@@ -75,13 +77,22 @@ class TGraphicsManager {
     // graphs that need it in list order (an interruption stops the pass), and redraws.
     void SetOptions(const TOptionsRecord& options);
 
-    // Samples one graph (index is its 0-based position); false when the user interrupted.
+    // Samples every graph in list order, the picture showing no graphs meanwhile. After an
+    // interruption the graphs not yet sampled keep no values.
+    void CalculateGraphs();
+
+    // Samples one graph (index is its 0-based position) by its kind; false only when the
+    // user interrupted. Running out of memory shows "Not enough memory" and leaves the
+    // graph without values.
     virtual bool CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index);
     // The whole picture (no graphs while Drawing), and one graph on top of it.
     virtual void Repaint() {}
     virtual void DrawGraph(TFunction& graph) { (void)graph; }
 
   private:
+    // Samples the graphs marked in `which` while CalcContinue holds; the rest of them lose
+    // their values once it is cleared.
+    void SampleGraphs(const std::vector<bool>& which);
     // Pixels per world unit for a plot rectangle already at hand.
     long double ScaleFactorX(const TRect& plot) const;
     long double ScaleFactorY(const TRect& plot) const;

@@ -1,0 +1,103 @@
+#include "curve_sampler.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "axis_transform.h"
+#include "compiled_formula.h"
+#include "extended.h"
+#include "sample_arguments.h"
+#include "sample_buffer.h"
+#include "sampling_run.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kMaxSteps = 20000;
+
+int StepsOf(const TFunction& graph, const TOptionsRecord& options) {
+    return std::clamp(EffectiveStepsNum(graph.Props, options), 1, kMaxSteps);
+}
+
+}  // namespace
+
+bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
+    const TFunctionProps& props = graph.Props;
+    const bool onX = props.FuncStyle == fsYFromX;
+    const long double visibleMin = onX ? options.MinX : options.MinY;
+    const long double visibleMax = onX ? options.MaxX : options.MaxY;
+    const long double start = onX ? EffectiveMinX(props, options) : EffectiveMinY(props, options);
+    long double end = onX ? EffectiveMaxX(props, options) : EffectiveMaxY(props, options);
+    if (visibleMin > end || visibleMax < start) end = start;
+    const int n = StepsOf(graph, options);
+    graph.ClearValues();
+    if (graph.IsEmpty() || !(Round12(start) < Round12(end))) return true;
+
+    TCompiledFormula formula;
+    if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != 0) return true;
+    ResizeSamples(graph.Values, static_cast<std::size_t>(n) + 1);
+
+    TSamplingRun run(feedback, index);
+    const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
+    long double s = a.first;
+    for (int i = 1; i <= n + 1; ++i) {
+        std::uint8_t err = 0;
+        long double v = formula.Calculate(err, onX ? ForwardX(options, s) : ForwardY(options, s));
+        if (err != 0 || a.PastEnd(s)) v = kNoPoint;
+        graph.SetValue(i, v);
+        s += a.h;
+        if (!run.Progress(i, n + 1)) {
+            graph.ClearValues();
+            return false;
+        }
+    }
+    graph.LastBeyondEnd = Round12(s - a.h) > a.end;
+    return true;
+}
+
+bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
+                    TFeedback& feedback) {
+    const TFunctionProps& props = graph.Props;
+    const bool polar = props.FuncStyle == fsPolar;
+    const long double start = props.Interval().Min;
+    const long double end = props.Interval().Max;
+    const int n = StepsOf(graph, options);
+    graph.ClearValues();
+    if (graph.IsEmpty() || start == end) return true;
+
+    TCompiledFormula formulaX;
+    TCompiledFormula formulaY;
+    if (formulaX.Compile(props.Formula().Text(), polar ? "A" : "T") != 0) return true;
+    if (!polar && formulaY.Compile(props.FormulaY().Text(), "T") != 0) return true;
+    ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
+
+    TSamplingRun run(feedback, index);
+    const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
+    long double s = a.first;
+    for (int i = 1; i <= n + 1; ++i) {
+        const long double t = Round12(s);
+        std::uint8_t errX = 0;
+        std::uint8_t errY = 0;
+        long double x = formulaX.Calculate(errX, polar ? t * kPi : t);
+        long double y = polar ? 0 : formulaY.Calculate(errY, t);
+        if (a.PastEnd(s)) errX = 1;
+        if (polar && errX == 0) {
+            const long double r = x;
+            x = std::cos(s * kPi) * r;
+            y = std::sin(s * kPi) * r;
+        } else if (polar) {
+            y = kNoPoint;
+        }
+        graph.SetValue(2 * i - 1, errX == 0 ? x : kNoPoint);
+        graph.SetValue(2 * i, errY == 0 ? y : kNoPoint);
+        s += a.h;
+        if (!run.Progress(i, n + 1)) {
+            graph.ClearValues();
+            return false;
+        }
+    }
+    graph.LastBeyondEnd = Round12(s - a.h) > a.end;
+    return true;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,32 @@
+#include "grid_function.h"
+
+#include "axis_transform.h"
+#include "function.h"
+#include "round12.h"
+
+namespace plotwise {
+
+bool TGridArea::Usable() const {
+    return Round12(xStart) != Round12(xEnd) && Round12(yStart) != Round12(yEnd);
+}
+
+TGridArea GridAreaOf(const TFunctionProps& props, const TOptionsRecord& options) {
+    TGridArea a{EffectiveMinX(props, options), EffectiveMaxX(props, options),
+                EffectiveMinY(props, options), EffectiveMaxY(props, options)};
+    if (options.MinX > a.xEnd || options.MaxX < a.xStart) a.xEnd = a.xStart;
+    if (options.MinY > a.yEnd || options.MaxY < a.yStart) a.yEnd = a.yStart;
+    return a;
+}
+
+bool TGridFunction::Compile(const std::string& formula) {
+    return formula_.Compile(formula, "X", "Y") == 0;
+}
+
+long double TGridFunction::At(long double x, long double y) {
+    std::uint8_t err = 0;
+    const long double v =
+        formula_.Calculate(err, ForwardX(options_, Round12(x)), ForwardY(options_, Round12(y)));
+    return err == 0 ? v : kNoPoint;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,41 @@
+// What the grid samplers share: the rectangle they cover and the formula evaluated at
+// points of it.
+#pragma once
+
+#include <string>
+
+#include "compiled_formula.h"
+#include "function_props.h"
+#include "options_record.h"
+
+namespace plotwise {
+
+// The graph's area cut to the visible range; an area wholly outside it along an axis
+// collapses to its start there.
+struct TGridArea {
+    long double xStart = 0;
+    long double xEnd = 0;
+    long double yStart = 0;
+    long double yEnd = 0;
+
+    // Whether there is anything to compute: both sides differ in 12 digits.
+    bool Usable() const;
+};
+
+TGridArea GridAreaOf(const TFunctionProps& props, const TOptionsRecord& options);
+
+// f(x, y) at axis coordinates: each coordinate through Round12 and the axis transform, the
+// result through Round12, +Infinity where the formula fails.
+class TGridFunction {
+  public:
+    explicit TGridFunction(const TOptionsRecord& options) : options_(options) {}
+    // False when the formula does not compile.
+    bool Compile(const std::string& formula);
+    long double At(long double x, long double y);
+
+  private:
+    const TOptionsRecord& options_;
+    TCompiledFormula2Var formula_;
+};
+
+}  // namespace plotwise

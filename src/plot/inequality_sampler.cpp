@@ -1,0 +1,114 @@
+// CalcInequality: which cells satisfy f(x, y) < 0 or > 0, refined 4 x 4 along the boundary.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "grid_function.h"
+#include "grid_samplers.h"
+#include "sample_buffer.h"
+#include "sampling_run.h"
+
+namespace plotwise {
+namespace {
+
+constexpr std::uint16_t kWholeCell = 0xFFFF;
+
+class TInequalityGrid {
+  public:
+    TInequalityGrid(TFunction& graph, const TGridArea& area, int nx, int ny, bool less,
+                    TGridFunction& f)
+        : codes_(graph.CellCodes),
+          x0_(area.xStart),
+          y0_(area.yStart),
+          dx_((area.xEnd - area.xStart) / nx),
+          dy_((area.yEnd - area.yStart) / ny),
+          nx_(nx),
+          ny_(ny),
+          less_(less),
+          f_(f) {
+        ResizeSamples(codes_, static_cast<std::size_t>(nx) * ny, std::uint16_t{0});
+    }
+
+    // Cells are 1-based, column i along X, row j along Y.
+    std::uint16_t& Code(int i, int j) {
+        return codes_[static_cast<std::size_t>(i - 1) * ny_ + (j - 1)];
+    }
+
+    void Centre(int i, int j) {
+        Code(i, j) = Holds(x0_ + (i - 0.5L) * dx_, y0_ + (j - 0.5L) * dy_) ? kWholeCell : 0;
+    }
+
+    bool OnBoundary(int i, int j) {
+        const std::uint16_t own = Code(i, j);
+        for (int a = std::max(i - 1, 1); a <= std::min(i + 1, nx_); ++a) {
+            for (int b = std::max(j - 1, 1); b <= std::min(j + 1, ny_); ++b) {
+                if (Code(a, b) != own) return true;
+            }
+        }
+        return false;
+    }
+
+    void Refine(int i, int j) {
+        std::uint16_t mask = 0;
+        for (int a = 1; a <= 4; ++a) {
+            const long double x = x0_ + (i - 1) * dx_ + (a - 0.5L) * 0.25L * dx_;
+            for (int b = 1; b <= 4; ++b) {
+                if (Holds(x, y0_ + (j - 1) * dy_ + (b - 0.5L) * 0.25L * dy_)) {
+                    mask |= static_cast<std::uint16_t>(1u << (4 * (a - 1) + (b - 1)));
+                }
+            }
+        }
+        Code(i, j) = mask;
+    }
+
+  private:
+    bool Holds(long double x, long double y) {
+        const long double v = f_.At(x, y);
+        return std::isfinite(v) && (less_ ? v < 0 : v > 0);
+    }
+
+    std::vector<std::uint16_t>& codes_;
+    long double x0_, y0_, dx_, dy_;
+    int nx_, ny_;
+    bool less_;
+    TGridFunction& f_;
+};
+
+}  // namespace
+
+bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
+                    TFeedback& feedback) {
+    const TGridArea area = GridAreaOf(graph.Props, options);
+    graph.ClearValues();
+    TGridFunction f(options);
+    if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
+    const int nx = std::clamp<int>(graph.Props.Area().StepsNumX, 1, 400);
+    const int ny = std::clamp<int>(graph.Props.Area().StepsNumY, 1, 400);
+    TInequalityGrid grid(graph, area, nx, ny, graph.Props.Relation() == 1, f);
+
+    TSamplingRun run(feedback, index);
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j)
+            grid.Centre(i, j);
+        if (!run.Progress(i, nx, 0, 50)) {
+            graph.ClearValues();
+            return false;
+        }
+    }
+    // In place: a cell compares with the already refined codes of the cells before it,
+    // which only widens the refined band.
+    const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
+    std::int64_t done = 0;
+    for (int i = 1; i <= nx; ++i) {
+        for (int j = 1; j <= ny; ++j) {
+            if (grid.OnBoundary(i, j)) grid.Refine(i, j);
+            if (!run.Progress(++done, cells, 50, 50)) {
+                graph.ClearValues();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace plotwise

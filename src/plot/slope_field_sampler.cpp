@@ -1,0 +1,38 @@
+// CalcDifField: the slope at every cell centre of the field.
+#include <algorithm>
+#include <cstdint>
+
+#include "grid_function.h"
+#include "grid_samplers.h"
+#include "sample_buffer.h"
+#include "sampling_run.h"
+
+namespace plotwise {
+
+bool CalcDifField(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
+    const TGridArea area = GridAreaOf(graph.Props, options);
+    graph.ClearValues();
+    TGridFunction f(options);
+    if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
+    const int nx = std::clamp<int>(graph.Props.Area().StepsNumX, 1, 100);
+    const int ny = std::clamp<int>(graph.Props.Area().StepsNumY, 1, 100);
+    const long double dx = (area.xEnd - area.xStart) / nx;
+    const long double dy = (area.yEnd - area.yStart) / ny;
+    const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
+    ReserveSamples(graph.Values, static_cast<std::size_t>(cells));
+
+    TSamplingRun run(feedback, index);
+    for (int i = 1; i <= nx; ++i) {
+        const long double x = area.xStart + (i - 0.5L) * dx;
+        for (int j = 1; j <= ny; ++j) {
+            graph.Values.push_back(f.At(x, area.yStart + (j - 0.5L) * dy));
+            if (!run.Progress(static_cast<std::int64_t>(graph.Values.size()), cells)) {
+                graph.ClearValues();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,176 @@
+// Sampling of Y(x), X(y), polar and parametric graphs, the progress protocol and the
+// sampling pass of a document.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "extended.h"
+#include "graphics_manager.h"
+#include "plot_test_support.h"
+#include "recording_feedback.h"
+#include "round12.h"
+#include "sample_buffer.h"
+
+namespace plotwise {
+namespace {
+
+using testing_support::GraphOfKind;
+using testing_support::RecordingFeedback;
+
+constexpr long double kInf = kNoPoint;
+
+struct Document {
+    TGraphicsManager doc{StandardOptions()};
+    RecordingFeedback feedback;
+    Document() { doc.Feedback = &feedback; }
+
+    TFunction& Add(std::uint8_t kind, const char* formula, long double min, long double max,
+                   int steps) {
+        TFunctionProps props = GraphOfKind(kind, formula);
+        props.Interval().DefaultInterval = false;
+        props.Interval().DefaultSteps = false;
+        props.Interval().Min = min;
+        props.Interval().Max = max;
+        props.Interval().StepsNum = steps;
+        return doc.AddGraph(props);
+    }
+    bool Sample(TFunction& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
+};
+
+TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
+    // clang-format off
+    const struct {
+        long double min, max;
+        int steps;
+        bool align;
+        std::vector<long double> values;
+        bool lastBeyondEnd;
+    } cases[] = {
+        {-1, 1, 4, true, {-1, -0.5L, 0, 0.5L, 1}, false},
+        {0.3L, 1.3L, 4, true, {0.5L, 0.75L, 1, 1.25L, kInf}, true},
+        {-1.3L, -0.3L, 4, true, {-1.25L, -1, -0.75L, -0.5L, kInf}, true},
+        {0.3L, 1.3L, 4, false, {0.3L, 0.55L, 0.8L, 1.05L, 1.3L}, false},
+        {-20, 30, 2, false, {-10, 0, 10}, false},  // cut to the visible -10..10
+        {-30, -20, 4, true, {}, false},            // wholly left of the view
+        {3, 3, 4, true, {}, false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        for (std::uint8_t kind : {fsYFromX, fsXFromY}) {
+            Document d;
+            d.doc.Options.PointsAlign = c.align;
+            TFunction& g = d.Add(kind, kind == fsYFromX ? "x" : "y", c.min, c.max, c.steps);
+            EXPECT_TRUE(d.Sample(g));
+            EXPECT_EQ(g.Values, c.values) << c.min << ".." << c.max << " align " << c.align;
+            EXPECT_EQ(g.LastBeyondEnd, c.lastBeyondEnd) << c.min << ".." << c.max;
+            if (c.values.empty()) {
+                EXPECT_TRUE(d.feedback.events.empty());
+            }
+        }
+    }
+}
+
+TEST(ExplicitSampler, FormulaSeesTheAxisTransformAndStoresItsOwnValue) {
+    Document d;
+    d.doc.Options.LogX = true;  // the view -2..3 is 0.01..1000 along X
+    d.doc.Options.MinX = -2;
+    d.doc.Options.MaxX = 3;
+    d.doc.Options.CoeffY = 4;
+    TFunction& y = d.Add(fsYFromX, "x", -2, 3, 5);
+    TFunction& x = d.Add(fsXFromY, "y", -1, 1, 2);
+    d.Sample(y);
+    d.Sample(x);
+    EXPECT_EQ(y.Values, (std::vector<long double>{0.01L, 0.1L, 1, 10, 100, 1000}));
+    EXPECT_EQ(x.Values, (std::vector<long double>{-4, 0, 4}));
+}
+
+TEST(PolarParamSampler, PointsPerKind) {
+    Document d;
+    TFunction& circle = d.Add(fsPolar, "1", -1, 1, 4);  // angles in units of pi
+    TFunction& spiral = d.Add(fsPolar, "a", 0, 1, 2);
+    TFunction& logPolar = d.Add(fsPolar, "ln(a)", -1, 1, 2);
+    TFunction& param = d.Add(fsParam, "t", -1, 1, 2);
+    param.Props.FormulaY().SetText("sqrt(t)");
+    for (TFunction* g : {&circle, &spiral, &logPolar, &param})
+        EXPECT_TRUE(d.Sample(*g));
+
+    const long double expected[][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+    ASSERT_EQ(circle.Values.size(), 10u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(circle.Values[2 * i], expected[i][0], 1e-18L) << i;
+        EXPECT_NEAR(circle.Values[2 * i + 1], expected[i][1], 1e-18L) << i;
+    }
+    EXPECT_NEAR(spiral.Values[2], 0, 1e-18L);  // at a = pi/2 the radius is pi/2, straight up
+    EXPECT_EQ(spiral.Values[3], Round12(kPi / 2));
+    ASSERT_EQ(logPolar.Values.size(), 6u);  // no radius at angles -pi and 0: no point at all
+    EXPECT_EQ(std::vector<long double>(logPolar.Values.begin(), logPolar.Values.begin() + 4),
+              std::vector<long double>(4, kInf));
+    EXPECT_EQ(logPolar.Values[4], -Round12(std::log(kPi)));
+    EXPECT_NEAR(logPolar.Values[5], 0, 1e-18L);
+    EXPECT_EQ(param.Values, (std::vector<long double>{-1, kInf, 0, 0, 1, 1}));
+}
+
+TEST(Sampling, NothingToComputeLeavesNoValuesAndSaysNothing) {
+    for (std::uint8_t kind : {fsYFromX, fsPolar, fsParam}) {
+        for (const char* formula : {"  ", "x+", "sin(", "a*t"}) {
+            Document d;
+            TFunction& g = d.Add(kind, formula, -1, 1, 10);
+            g.Props.FormulaY().SetText("t");
+            g.Values.assign(5, 1);  // stale values go in every case
+            EXPECT_TRUE(d.Sample(g));
+            EXPECT_FALSE(g.HasValues()) << int(kind) << " " << formula;
+            EXPECT_TRUE(d.feedback.events.empty());
+        }
+    }
+    Document failing;
+    TFunction& g = failing.Add(fsYFromX, "ln(-1-x^2)", -1, 1, 10);
+    EXPECT_TRUE(failing.Sample(g));
+    EXPECT_EQ(g.Values, std::vector<long double>(11, kInf));
+}
+
+TEST(Sampling, ProgressTextsAndTheirCount) {
+    Document d;
+    TFunction& g = d.Add(fsYFromX, "x", -1, 1, 3);
+    d.doc.CalculateGraph(g, d.doc.Options, 4);
+    EXPECT_EQ(d.feedback.events,
+              (std::vector<std::string>{
+                  "0:Graph N 5: 0%", "1:Press Esc to interrupt the calculation", "busy",
+                  "0:Graph N 5: 25%", "refresh", "0:Graph N 5: 50%", "refresh", "0:Graph N 5: 75%",
+                  "refresh", "0:Graph N 5: 100%", "refresh", "0:Ready", "1:", "refresh", "idle"}));
+    Document big;
+    big.Sample(big.Add(fsYFromX, "x", -1, 1, 20000));
+    EXPECT_EQ(big.feedback.polls, 100);
+}
+
+TEST(Sampling, EscInTheSecondOfThreeGraphsStopsThePass) {
+    Document d;
+    for (int k = 0; k < 3; ++k)
+        d.Add(fsYFromX, "x^2", -1, 1, 1000);
+    d.feedback.escAtPoll = 150;
+    d.doc.CalculateGraphs();
+    EXPECT_FALSE(d.doc.CalcContinue);
+    EXPECT_FALSE(d.doc.Drawing);
+    EXPECT_EQ(d.doc.Graphs[0]->Values.size(), 1001u);
+    EXPECT_FALSE(d.doc.Graphs[1]->HasValues());
+    EXPECT_FALSE(d.doc.Graphs[2]->HasValues());
+    EXPECT_EQ(d.feedback.events.back(), "idle");
+    for (const std::string& e : d.feedback.events)
+        EXPECT_EQ(e.find("Graph N 3"), std::string::npos);
+}
+
+TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
+    Document d;
+    TFunction& g = d.Add(fsYFromX, "x", -1, 1, 20000);
+    g.Values.assign(3, 1);
+    {
+        ScopedSampleMemoryLimit limit(1000);
+        EXPECT_TRUE(d.Sample(g));
+    }
+    EXPECT_FALSE(g.HasValues());
+    EXPECT_EQ(d.feedback.events, (std::vector<std::string>{"refresh", "error:Not enough memory"}));
+}
+
+}  // namespace
+}  // namespace plotwise
