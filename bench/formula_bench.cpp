@@ -8,14 +8,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "calculator.h"
 #include "compiled_formula.h"
 #include "extended.h"
+#include "per_eval_reporter.h"
 #include "round12.h"
 
 namespace {
@@ -60,10 +59,7 @@ std::vector<long double> Samples() {
     return xs;
 }
 
-// Every benchmark reports its evaluations per iteration; the reporter divides by them.
-void CountEvaluations(benchmark::State& state, double perIteration) {
-    state.counters["evals"] = perIteration;
-}
+using plotwise_bench::CountEvaluations;
 
 // Our calculator over the samples, through Round12 (Calculate) or not (Evaluate).
 void OneVariable(benchmark::State& state, const Formula& f, bool rounded) {
@@ -209,30 +205,14 @@ void RegisterRound12() {
     }
 }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
+class SummaryReporter : public plotwise_bench::PerEvalReporter {
   public:
-    // Keeps ns per evaluation by benchmark; with repetitions, the median wins.
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Aggregate && !median) continue;
-            const auto evals = run.counters.find("evals");
-            if (evals == run.counters.end() || run.iterations == 0) continue;
-            const std::string name = run.run_name.str();
-            if (!median && medians_.count(name)) continue;
-            if (median) medians_.insert(name);
-            nanoseconds_[name] =
-                run.real_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
-        }
-    }
-
     void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf(
             "\nns per evaluation     ours  no-Round12  native math  muParser"
             "   Round12 cost  overhead  ours/muParser\n");
-        for (const auto& [name, ns] : nanoseconds_) {
+        for (const auto& [name, ns] : All()) {
             if (name.rfind("Plotwise/", 0) != 0) continue;
             const std::string label = name.substr(9);
             const double raw = Get("NoRound12/" + label);
@@ -246,14 +226,6 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             "text round trip %.1f ns\n",
             Get("Round12/1E-3..1E3"), Get("Round12/1E-30..1E30"), Get("Round12/text"));
     }
-
-  private:
-    double Get(const std::string& name) const {
-        const auto found = nanoseconds_.find(name);
-        return found == nanoseconds_.end() ? 0 : found->second;
-    }
-    std::map<std::string, double> nanoseconds_;
-    std::set<std::string> medians_;
 };
 
 }  // namespace

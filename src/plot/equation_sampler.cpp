@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "grid_function.h"
@@ -31,16 +32,16 @@ class TEquationGrid {
         ResizeSamples(values_, static_cast<std::size_t>(nx + 1) * (ny + 1));
     }
 
+    int Columns() const { return nx_; }
+    int Rows() const { return ny_; }
     long double X(int i) const { return x0_ + i * dx_; }
     long double Y(int j) const { return y0_ + j * dy_; }
-    long double& F(int i, int j) { return values_[static_cast<std::size_t>(i) * (ny_ + 1) + j]; }
-    long double F(int i, int j) const {
-        return values_[static_cast<std::size_t>(i) * (ny_ + 1) + j];
-    }
+    long double StepX() const { return dx_; }
+    long double StepY() const { return dy_; }
+    long double* Column(int i) { return &values_[static_cast<std::size_t>(i) * (ny_ + 1)]; }
 
     // On the edge from node (i, j) up to (i, j + 1).
     Crossing Vertical(int i, int j) const {
-        if (i < 0 || i > nx_ || j < 0 || j >= ny_) return {};
         const long double a = F(i, j);
         const long double b = F(i, j + 1);
         if (!Crosses(a, b)) return {};
@@ -49,17 +50,16 @@ class TEquationGrid {
 
     // On the edge from node (i, j) right to (i + 1, j).
     Crossing Horizontal(int i, int j) const {
-        if (i < 0 || i >= nx_ || j < 0 || j > ny_) return {};
         const long double a = F(i, j);
         const long double b = F(i + 1, j);
         if (!Crosses(a, b)) return {};
         return {true, a == b ? X(i + 1) : X(i) + dx_ * a / (a - b), Y(j)};
     }
 
-    long double StepX() const { return dx_; }
-    long double StepY() const { return dy_; }
-
   private:
+    long double F(int i, int j) const {
+        return values_[static_cast<std::size_t>(i) * (ny_ + 1) + j];
+    }
     static bool Crosses(long double a, long double b) {
         return std::isfinite(a) && std::isfinite(b) && a * b <= 0;
     }
@@ -69,36 +69,58 @@ class TEquationGrid {
     std::vector<long double> values_;
 };
 
+// The crossings on one grid column's edges: vertical[j] above node j, horizontal[j] to the
+// right of it (none in the last column).
+struct ColumnCrossings {
+    std::vector<Crossing> vertical;
+    std::vector<Crossing> horizontal;
+
+    void Fill(const TEquationGrid& grid, int i) {
+        vertical.assign(grid.Rows(), {});
+        horizontal.assign(grid.Rows() + 1, {});
+        for (int j = 0; j < grid.Rows(); ++j)
+            vertical[j] = grid.Vertical(i, j);
+        if (i == grid.Columns()) return;
+        for (int j = 0; j <= grid.Rows(); ++j)
+            horizontal[j] = grid.Horizontal(i, j);
+    }
+};
+
 void AddSegment(std::vector<long double>& segments, const Crossing& p, const Crossing& q) {
-    if (p.x == q.x && p.y == q.y) return;
+    if (!p.found || !q.found || (p.x == q.x && p.y == q.y)) return;
     GrowSamples(segments, 4);
     segments.insert(segments.end(), {p.x, p.y, q.x, q.y});
 }
 
-// Every pair of crossings on the edges of the cell whose lower left node is (i, j), then the
-// joins from (i, j) along its grid lines: two crossings on consecutive edges of one line
-// closer than two steps.
-void SegmentsAtNode(const TEquationGrid& grid, int i, int j, int nx, int ny,
-                    std::vector<long double>& segments) {
+void AddJoin(std::vector<long double>& segments, const Crossing& p, const Crossing& q,
+             long double gap, long double step) {
+    if (gap < 2 * std::fabs(step)) AddSegment(segments, p, q);
+}
+
+// Scanning node (i, j): every pair of crossings on the edges of the cell above and right of
+// it, then the joins from it along its grid lines (two crossings on consecutive edges of
+// one line closer than two steps).
+void SegmentsAtNode(const TEquationGrid& grid, const ColumnCrossings& here,
+                    const ColumnCrossings& next, int i, int j, std::vector<long double>& segments) {
+    const int nx = grid.Columns();
+    const int ny = grid.Rows();
     if (i < nx && j < ny) {
-        const Crossing edges[4] = {grid.Vertical(i, j), grid.Horizontal(i, j),
-                                   grid.Vertical(i + 1, j), grid.Horizontal(i, j + 1)};
+        const Crossing* edges[4] = {&here.vertical[j], &here.horizontal[j], &next.vertical[j],
+                                    &here.horizontal[j + 1]};
         for (int p = 0; p < 4; ++p) {
-            for (int q = p + 1; q < 4; ++q) {
-                if (edges[p].found && edges[q].found) AddSegment(segments, edges[p], edges[q]);
-            }
+            for (int q = p + 1; q < 4; ++q)
+                AddSegment(segments, *edges[p], *edges[q]);
         }
     }
-    const Crossing up = grid.Vertical(i, j);
-    const Crossing upNext = grid.Vertical(i, j + 1);
-    if (up.found && upNext.found && std::fabs(up.y - upNext.y) < 2 * std::fabs(grid.StepY())) {
-        AddSegment(segments, up, upNext);
+    if (j + 1 < ny) {
+        const Crossing& up = here.vertical[j];
+        const Crossing& upNext = here.vertical[j + 1];
+        AddJoin(segments, up, upNext, std::fabs(up.y - upNext.y), grid.StepY());
     }
-    const Crossing right = grid.Horizontal(i, j);
-    const Crossing rightNext = grid.Horizontal(i + 1, j);
-    if (right.found && rightNext.found &&
-        std::fabs(right.x - rightNext.x) < 2 * std::fabs(grid.StepX())) {
-        AddSegment(segments, right, rightNext);
+    if (i + 1 < nx) {
+        const Crossing& right = here.horizontal[j];
+        const Crossing& rightNext = next.horizontal[j];
+        AddJoin(segments, right, rightNext, std::fabs(right.x - rightNext.x), grid.StepX());
     }
 }
 
@@ -114,14 +136,24 @@ bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TF
     TEquationGrid grid(area, nx, ny);
 
     TSamplingRun run(feedback, index);
+    std::vector<long double> rows(ny + 1);
+    for (int j = 0; j <= ny; ++j)
+        rows[j] = f.ArgumentY(grid.Y(j));
     for (int i = 0; i <= nx; ++i) {
+        const long double x = f.ArgumentX(grid.X(i));
+        long double* column = grid.Column(i);
         for (int j = 0; j <= ny; ++j)
-            grid.F(i, j) = f.At(grid.X(i), grid.Y(j));
+            column[j] = f.Value(x, rows[j]);
         if (!run.Progress(i + 1, nx + 1, 0, 50)) return false;
     }
+    ColumnCrossings here;
+    ColumnCrossings next;
+    next.Fill(grid, 0);
     for (int i = 0; i <= nx; ++i) {
+        std::swap(here, next);
+        if (i < nx) next.Fill(grid, i + 1);
         for (int j = 0; j <= ny; ++j)
-            SegmentsAtNode(grid, i, j, nx, ny, graph.Values);
+            SegmentsAtNode(grid, here, next, i, j, graph.Values);
         if (!run.Progress(i + 1, nx + 1, 50, 50)) {
             graph.ClearValues();
             return false;

@@ -22,11 +22,12 @@ bool TGridFunction::Compile(const std::string& formula) {
     return formula_.Compile(formula, "X", "Y") == 0;
 }
 
-long double TGridFunction::At(long double x, long double y) {
-    std::uint8_t err = 0;
-    const long double v =
-        formula_.Calculate(err, ForwardX(options_, Round12(x)), ForwardY(options_, Round12(y)));
-    return err == 0 ? v : kNoPoint;
+long double TGridFunction::ArgumentX(long double x) const {
+    return ForwardX(options_, Round12(x));
+}
+
+long double TGridFunction::ArgumentY(long double y) const {
+    return ForwardY(options_, Round12(y));
 }
 
 }  // namespace plotwise

@@ -2,11 +2,13 @@
 // points of it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "compiled_formula.h"
 #include "function_props.h"
 #include "options_record.h"
+#include "record_types.h"
 
 namespace plotwise {
 
@@ -25,13 +27,23 @@ struct TGridArea {
 TGridArea GridAreaOf(const TFunctionProps& props, const TOptionsRecord& options);
 
 // f(x, y) at axis coordinates: each coordinate through Round12 and the axis transform, the
-// result through Round12, +Infinity where the formula fails.
+// result through Round12, +Infinity where the formula fails. Grids transform each column's
+// and row's coordinate once and evaluate with Value.
 class TGridFunction {
   public:
     explicit TGridFunction(const TOptionsRecord& options) : options_(options) {}
     // False when the formula does not compile.
     bool Compile(const std::string& formula);
-    long double At(long double x, long double y);
+    long double At(long double x, long double y) { return Value(ArgumentX(x), ArgumentY(y)); }
+
+    // What the formula receives for an axis coordinate.
+    long double ArgumentX(long double x) const;
+    long double ArgumentY(long double y) const;
+    long double Value(long double argumentX, long double argumentY) {
+        std::uint8_t err = 0;
+        const long double v = formula_.Calculate(err, argumentX, argumentY);
+        return err == 0 ? v : kNoPoint;
+    }
 
   private:
     const TOptionsRecord& options_;

@@ -34,8 +34,16 @@ class TInequalityGrid {
         return codes_[static_cast<std::size_t>(i - 1) * ny_ + (j - 1)];
     }
 
-    void Centre(int i, int j) {
-        Code(i, j) = Holds(x0_ + (i - 0.5L) * dx_, y0_ + (j - 0.5L) * dy_) ? kWholeCell : 0;
+    // The first pass over column i, at the cell centres.
+    void Centres(int i) {
+        if (rows_.empty()) {
+            ResizeSamples(rows_, static_cast<std::size_t>(ny_));
+            for (int j = 1; j <= ny_; ++j)
+                rows_[j - 1] = f_.ArgumentY(y0_ + (j - 0.5L) * dy_);
+        }
+        const long double x = f_.ArgumentX(x0_ + (i - 0.5L) * dx_);
+        for (int j = 1; j <= ny_; ++j)
+            Code(i, j) = Satisfies(f_.Value(x, rows_[j - 1])) ? kWholeCell : 0;
     }
 
     bool OnBoundary(int i, int j) {
@@ -62,16 +70,15 @@ class TInequalityGrid {
     }
 
   private:
-    bool Holds(long double x, long double y) {
-        const long double v = f_.At(x, y);
-        return std::isfinite(v) && (less_ ? v < 0 : v > 0);
-    }
+    bool Satisfies(long double v) const { return std::isfinite(v) && (less_ ? v < 0 : v > 0); }
+    bool Holds(long double x, long double y) { return Satisfies(f_.At(x, y)); }
 
     std::vector<std::uint16_t>& codes_;
     long double x0_, y0_, dx_, dy_;
     int nx_, ny_;
     bool less_;
     TGridFunction& f_;
+    std::vector<long double> rows_;  // the formula's argument at each row's centre
 };
 
 }  // namespace
@@ -88,8 +95,7 @@ bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
 
     TSamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {
-        for (int j = 1; j <= ny; ++j)
-            grid.Centre(i, j);
+        grid.Centres(i);
         if (!run.Progress(i, nx, 0, 50)) {
             graph.ClearValues();
             return false;

@@ -1,5 +1,7 @@
 #include "sampling_run.h"
 
+#include <algorithm>
+
 namespace plotwise {
 
 TSamplingRun::TSamplingRun(TFeedback& feedback, int index)
@@ -16,11 +18,21 @@ TSamplingRun::~TSamplingRun() {
     feedback_.SetBusy(false);
 }
 
-bool TSamplingRun::Show(int percent) {
-    shown_ = percent;
-    feedback_.ShowStatus(kProgressPanel, prefix_ + std::to_string(percent) + "%");
-    feedback_.Refresh();
-    return !feedback_.EscPressed();
+bool TSamplingRun::Update(std::int64_t done, std::int64_t total, int from, int span) {
+    total_ = total;
+    from_ = from;
+    span_ = span;
+    const int percent = from + RoundedPercent(done, total, span);
+    bool goOn = true;
+    if (percent > shown_) {
+        shown_ = percent;
+        feedback_.ShowStatus(kProgressPanel, prefix_ + std::to_string(percent) + "%");
+        feedback_.Refresh();
+        goOn = !feedback_.EscPressed();
+    }
+    // The percentage first reaches shown_ + 1/2 past here.
+    next_ = std::max(done + 1, (2 * std::int64_t{shown_ - from} + 1) * total / (2 * span));
+    return goOn;
 }
 
 }  // namespace plotwise

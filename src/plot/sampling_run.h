@@ -29,17 +29,23 @@ class TSamplingRun {
 
     // Reports from + round(done / total * span) percent when that grew; false once the
     // user pressed Esc.
+    // Cheap between the points where the percentage can grow: samplers call it per sample.
     bool Progress(std::int64_t done, std::int64_t total, int from = 0, int span = 100) {
-        const int percent = from + RoundedPercent(done, total, span);
-        return percent <= shown_ || Show(percent);
+        if (done < next_ && total == total_ && from == from_ && span == span_) return true;
+        return Update(done, total, from, span);
     }
 
   private:
-    bool Show(int percent);
+    bool Update(std::int64_t done, std::int64_t total, int from, int span);
 
     TFeedback& feedback_;
     std::string prefix_;
     int shown_ = 0;
+    // Below next_ the percentage of total, from and span cannot exceed shown_.
+    std::int64_t next_ = 0;
+    std::int64_t total_ = 0;
+    int from_ = 0;
+    int span_ = 0;
 };
 
 }  // namespace plotwise

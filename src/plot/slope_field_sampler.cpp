@@ -23,9 +23,9 @@ bool CalcDifField(TFunction& graph, const TOptionsRecord& options, int index, TF
 
     TSamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {
-        const long double x = area.xStart + (i - 0.5L) * dx;
+        const long double x = f.ArgumentX(area.xStart + (i - 0.5L) * dx);
         for (int j = 1; j <= ny; ++j) {
-            graph.Values.push_back(f.At(x, area.yStart + (j - 0.5L) * dy));
+            graph.Values.push_back(f.Value(x, f.ArgumentY(area.yStart + (j - 0.5L) * dy)));
             if (!run.Progress(static_cast<std::int64_t>(graph.Values.size()), cells)) {
                 graph.ClearValues();
                 return false;

@@ -12,6 +12,7 @@
 #include "recording_feedback.h"
 #include "round12.h"
 #include "sample_buffer.h"
+#include "sampling_run.h"
 
 namespace plotwise {
 namespace {
@@ -142,6 +143,33 @@ TEST(Sampling, ProgressTextsAndTheirCount) {
     Document big;
     big.Sample(big.Add(fsYFromX, "x", -1, 1, 20000));
     EXPECT_EQ(big.feedback.polls, 100);
+}
+
+TEST(Sampling, EveryPercentageShownOnceWhenItGrows) {
+    for (int total : {1, 2, 3, 7, 99, 100, 101, 199, 200, 201, 333, 1000, 4097}) {
+        for (int from : {0, 50}) {
+            RecordingFeedback feedback;
+            std::vector<std::string> expected;
+            {
+                TSamplingRun run(feedback, 0);
+                int shown = 0;
+                for (int done = 1; done <= total; ++done) {
+                    // round(done / total * span), halves to even
+                    const long double exact = std::nearbyint(done * (100.0L - from) / total);
+                    if (from + exact > shown) {
+                        shown = from + static_cast<int>(exact);
+                        expected.push_back("0:Graph N 1: " + std::to_string(shown) + "%");
+                    }
+                    run.Progress(done, total, from, 100 - from);
+                }
+            }
+            std::vector<std::string> shown;
+            for (const std::string& e : feedback.events) {
+                if (e.rfind("0:Graph N 1: ", 0) == 0 && e != "0:Graph N 1: 0%") shown.push_back(e);
+            }
+            EXPECT_EQ(shown, expected) << total << " from " << from;
+        }
+    }
 }
 
 TEST(Sampling, EscInTheSecondOfThreeGraphsStopsThePass) {

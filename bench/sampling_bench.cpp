@@ -1,0 +1,153 @@
+// Sampling speed: each sampler against bare evaluation of its formula at as many points,
+// measured in the same run. Prints the ratios at the end.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "calculator.h"
+#include "compiled_formula.h"
+#include "graphics_manager.h"
+#include "new_graph.h"
+#include "per_eval_reporter.h"
+
+namespace {
+
+using plotwise_bench::CountEvaluations;
+using namespace plotwise;
+
+constexpr int kGraphs = 30;
+constexpr int kSteps = 20000;
+constexpr const char* kCurve = "sin(x)*x^2+ln(abs(x)+1)";
+
+TFunctionProps Graph(std::uint8_t kind, const char* formula, int steps) {
+    const TOptionsRecord options = StandardOptions();
+    TFunctionProps props = NewGraphRecord(options);
+    props.FuncStyle = kind;
+    SetNewProps(props, options);
+    props.Formula().SetText(formula);
+    if (kind == fsYFromX) {
+        props.Interval().DefaultSteps = false;
+        props.Interval().StepsNum = steps;
+    } else {
+        props.Area().StepsNumX = steps;
+        props.Area().StepsNumY = steps;
+    }
+    return props;
+}
+
+void SamplingPass(benchmark::State& state) {
+    TGraphicsManager doc(StandardOptions());
+    for (int k = 0; k < kGraphs; ++k)
+        doc.AddGraph(Graph(fsYFromX, kCurve, kSteps));
+    for (auto _ : state)
+        doc.CalculateGraphs();
+    CountEvaluations(state, double(kGraphs) * (kSteps + 1));
+}
+
+void BareCurve(benchmark::State& state) {
+    TStackList program;
+    std::uint8_t err = 0;
+    CompileProgram(kCurve, "X", err, program);
+    TCalculator calc(program);
+    const long double h = 20.0L / kSteps;
+    for (auto _ : state) {
+        for (int k = 0; k < kGraphs; ++k) {
+            long double s = -10;
+            for (int i = 0; i <= kSteps; ++i, s += h)
+                benchmark::DoNotOptimize(calc.Calculate(program, err, s));
+        }
+    }
+    CountEvaluations(state, double(kGraphs) * (kSteps + 1));
+}
+
+// One grid graph sampled over and over; points: the evaluations it makes per run.
+void GridSampler(benchmark::State& state, const char* formula, std::uint8_t kind, int relation,
+                 int steps, double points) {
+    TGraphicsManager doc(StandardOptions());
+    TFunctionProps props = Graph(kind, formula, steps);
+    props.Relation() = static_cast<std::uint8_t>(relation);
+    TFunction& graph = doc.AddGraph(props);
+    for (auto _ : state)
+        doc.CalculateGraph(graph, doc.Options, 0);
+    CountEvaluations(state, points);
+}
+
+// The formula at n x n points spread over -10..10.
+void BareGrid(benchmark::State& state, const char* formula, int n) {
+    TStackList program;
+    std::uint8_t err = 0;
+    CompileProgram2Var(formula, "X", "Y", err, program);
+    TCalculator2Var calc(program);
+    const long double d = 20.0L / n;
+    for (auto _ : state) {
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j)
+                benchmark::DoNotOptimize(calc.Calculate(program, err, -10 + i * d, -10 + j * d));
+        }
+    }
+    CountEvaluations(state, double(n) * n);
+}
+
+// Cells of x-y < 0 at 400 x 400 that end with a partial code: each took 16 more points.
+double InequalityPoints() {
+    TGraphicsManager doc(StandardOptions());
+    TFunctionProps props = Graph(fsEquation, "x-y", 400);
+    props.Relation() = 1;
+    TFunction& graph = doc.AddGraph(props);
+    doc.CalculateGraph(graph, doc.Options, 0);
+    double partial = 0;
+    for (std::uint16_t code : graph.CellCodes)
+        partial += code != 0 && code != 0xFFFF;
+    return 400.0 * 400 + 16 * partial;
+}
+
+class SummaryReporter : public plotwise_bench::PerEvalReporter {
+  public:
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-34s %12s %10s %10s %8s\n", "", "ms per run", "ns/point", "bare ns",
+                    "ratio");
+        for (const char* name : {"Pass/30 Y(x) x 20000", "CalcEquation/x^2+y^2-25 400x400",
+                                 "CalcInequality/x-y 400x400", "CalcDifField/x*y 100x100"}) {
+            const std::string label = std::string(name).substr(std::string(name).find('/') + 1);
+            const double ns = Get(name);
+            const double bare = Get("Bare/" + label);
+            std::printf("%-34s %12.2f %10.1f %10.1f %8.3f\n", name, ns * Evaluations(name) / 1e6,
+                        ns, bare, bare > 0 ? ns / bare : 0);
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::RegisterBenchmark("Pass/30 Y(x) x 20000", SamplingPass)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/30 Y(x) x 20000", BareCurve)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("CalcEquation/x^2+y^2-25 400x400", [](benchmark::State& s) {
+        GridSampler(s, "x^2+y^2-25", fsEquation, 0, 400, 801.0 * 801);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/x^2+y^2-25 400x400", [](benchmark::State& s) {
+        BareGrid(s, "x^2+y^2-25", 801);
+    })->Unit(benchmark::kMillisecond);
+    const double inequalityPoints = InequalityPoints();
+    benchmark::RegisterBenchmark("CalcInequality/x-y 400x400", [=](benchmark::State& s) {
+        GridSampler(s, "x-y", fsEquation, 1, 400, inequalityPoints);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/x-y 400x400", [](benchmark::State& s) {
+        BareGrid(s, "x-y", 400);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("CalcDifField/x*y 100x100", [](benchmark::State& s) {
+        GridSampler(s, "x*y", fsDifField, 0, 100, 100.0 * 100);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/x*y 100x100", [](benchmark::State& s) {
+        BareGrid(s, "x*y", 100);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
