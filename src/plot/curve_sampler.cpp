@@ -1,6 +1,5 @@
 #include "curve_sampler.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "axis_transform.h"
@@ -11,16 +10,6 @@
 #include "sampling_run.h"
 
 namespace plotwise {
-namespace {
-
-constexpr int kMaxSteps = 20000;
-
-int StepsOf(const TFunction& graph, const TOptionsRecord& options) {
-    return std::clamp(EffectiveStepsNum(graph.Props, options), 1, kMaxSteps);
-}
-
-}  // namespace
-
 bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
     const TFunctionProps& props = graph.Props;
     const bool onX = props.FuncStyle == fsYFromX;
@@ -29,9 +18,11 @@ bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TF
     const long double start = onX ? EffectiveMinX(props, options) : EffectiveMinY(props, options);
     long double end = onX ? EffectiveMaxX(props, options) : EffectiveMaxY(props, options);
     if (visibleMin > end || visibleMax < start) end = start;
-    const int n = StepsOf(graph, options);
+    const int n = EffectiveStepsNum(props, options);
     graph.ClearValues();
-    if (graph.IsEmpty() || !(Round12(start) < Round12(end))) return true;
+    if (graph.IsEmpty() || !(Round12(start) < Round12(end)) || !std::isfinite(end - start)) {
+        return true;
+    }
 
     TCompiledFormula formula;
     if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != 0) return true;
@@ -61,9 +52,9 @@ bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
     const bool polar = props.FuncStyle == fsPolar;
     const long double start = props.Interval().Min;
     const long double end = props.Interval().Max;
-    const int n = StepsOf(graph, options);
+    const int n = EffectiveStepsNum(props, options);
     graph.ClearValues();
-    if (graph.IsEmpty() || start == end) return true;
+    if (graph.IsEmpty() || start == end || !std::isfinite(end - start)) return true;
 
     TCompiledFormula formulaX;
     TCompiledFormula formulaY;

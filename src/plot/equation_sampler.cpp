@@ -1,5 +1,4 @@
 // CalcEquation: the curve f(x, y) = 0 as segments between the crossings of the grid's edges.
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
@@ -76,32 +75,48 @@ struct ColumnCrossings {
     std::vector<Crossing> horizontal;
 
     void Fill(const TEquationGrid& grid, int i) {
-        vertical.assign(grid.Rows(), {});
-        horizontal.assign(grid.Rows() + 1, {});
+        vertical.resize(grid.Rows());
+        horizontal.resize(grid.Rows() + 1);
         for (int j = 0; j < grid.Rows(); ++j)
             vertical[j] = grid.Vertical(i, j);
-        if (i == grid.Columns()) return;
+        const bool last = i == grid.Columns();
         for (int j = 0; j <= grid.Rows(); ++j)
-            horizontal[j] = grid.Horizontal(i, j);
+            horizontal[j] = last ? Crossing{} : grid.Horizontal(i, j);
     }
 };
 
-void AddSegment(std::vector<long double>& segments, const Crossing& p, const Crossing& q) {
-    if (!p.found || !q.found || (p.x == q.x && p.y == q.y)) return;
-    GrowSamples(segments, 4);
-    segments.insert(segments.end(), {p.x, p.y, q.x, q.y});
-}
+// Counts the segments on a first scan; writes them into a buffer of exactly that size on
+// the second. A degenerate formula such as 0 crosses every edge: millions of segments, so
+// the buffer must not grow by doubling.
+class TSegmentSink {
+  public:
+    explicit TSegmentSink(long double* out = nullptr) : out_(out) {}
 
-void AddJoin(std::vector<long double>& segments, const Crossing& p, const Crossing& q,
-             long double gap, long double step) {
-    if (gap < 2 * std::fabs(step)) AddSegment(segments, p, q);
-}
+    void Add(const Crossing& p, const Crossing& q) {
+        if (!p.found || !q.found || (p.x == q.x && p.y == q.y)) return;
+        ++count_;
+        if (out_ == nullptr) return;
+        out_[0] = p.x;
+        out_[1] = p.y;
+        out_[2] = q.x;
+        out_[3] = q.y;
+        out_ += 4;
+    }
+    void Join(const Crossing& p, const Crossing& q, long double gap, long double step) {
+        if (gap < 2 * std::fabs(step)) Add(p, q);
+    }
+    std::size_t Count() const { return count_; }
+
+  private:
+    long double* out_;
+    std::size_t count_ = 0;
+};
 
 // Scanning node (i, j): every pair of crossings on the edges of the cell above and right of
 // it, then the joins from it along its grid lines (two crossings on consecutive edges of
 // one line closer than two steps).
 void SegmentsAtNode(const TEquationGrid& grid, const ColumnCrossings& here,
-                    const ColumnCrossings& next, int i, int j, std::vector<long double>& segments) {
+                    const ColumnCrossings& next, int i, int j, TSegmentSink& sink) {
     const int nx = grid.Columns();
     const int ny = grid.Rows();
     if (i < nx && j < ny) {
@@ -109,19 +124,35 @@ void SegmentsAtNode(const TEquationGrid& grid, const ColumnCrossings& here,
                                     &here.horizontal[j + 1]};
         for (int p = 0; p < 4; ++p) {
             for (int q = p + 1; q < 4; ++q)
-                AddSegment(segments, *edges[p], *edges[q]);
+                sink.Add(*edges[p], *edges[q]);
         }
     }
     if (j + 1 < ny) {
         const Crossing& up = here.vertical[j];
         const Crossing& upNext = here.vertical[j + 1];
-        AddJoin(segments, up, upNext, std::fabs(up.y - upNext.y), grid.StepY());
+        sink.Join(up, upNext, std::fabs(up.y - upNext.y), grid.StepY());
     }
     if (i + 1 < nx) {
         const Crossing& right = here.horizontal[j];
         const Crossing& rightNext = next.horizontal[j];
-        AddJoin(segments, right, rightNext, std::fabs(right.x - rightNext.x), grid.StepX());
+        sink.Join(right, rightNext, std::fabs(right.x - rightNext.x), grid.StepX());
     }
+}
+
+// The grid's nodes column by column; afterColumn(i) returns false to stop the scan.
+template <typename AfterColumn>
+bool ScanSegments(const TEquationGrid& grid, TSegmentSink& sink, AfterColumn afterColumn) {
+    ColumnCrossings here;
+    ColumnCrossings next;
+    next.Fill(grid, 0);
+    for (int i = 0; i <= grid.Columns(); ++i) {
+        std::swap(here, next);
+        if (i < grid.Columns()) next.Fill(grid, i + 1);
+        for (int j = 0; j <= grid.Rows(); ++j)
+            SegmentsAtNode(grid, here, next, i, j, sink);
+        if (!afterColumn(i)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -131,8 +162,8 @@ bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TF
     graph.ClearValues();
     TGridFunction f(options);
     if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
-    const int nx = 2 * std::clamp<int>(graph.Props.Area().StepsNumX, 1, 400);
-    const int ny = 2 * std::clamp<int>(graph.Props.Area().StepsNumY, 1, 400);
+    const int nx = 2 * GridStepsX(graph.Props);
+    const int ny = 2 * GridStepsY(graph.Props);
     TEquationGrid grid(area, nx, ny);
 
     TSamplingRun run(feedback, index);
@@ -144,20 +175,18 @@ bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TF
         long double* column = grid.Column(i);
         for (int j = 0; j <= ny; ++j)
             column[j] = f.Value(x, rows[j]);
-        if (!run.Progress(i + 1, nx + 1, 0, 50)) return false;
+        if (!run.Progress(i, nx + 1, 0, 50)) return false;
     }
-    ColumnCrossings here;
-    ColumnCrossings next;
-    next.Fill(grid, 0);
-    for (int i = 0; i <= nx; ++i) {
-        std::swap(here, next);
-        if (i < nx) next.Fill(grid, i + 1);
-        for (int j = 0; j <= ny; ++j)
-            SegmentsAtNode(grid, here, next, i, j, graph.Values);
-        if (!run.Progress(i + 1, nx + 1, 50, 50)) {
-            graph.ClearValues();
-            return false;
-        }
+    // The segment phase runs from 50 to 100 %: counting, then writing.
+    TSegmentSink counter;
+    if (!ScanSegments(grid, counter, [&](int i) { return run.Progress(i + 1, nx + 1, 50, 25); })) {
+        return false;
+    }
+    ResizeSamples(graph.Values, 4 * counter.Count());
+    TSegmentSink writer(graph.Values.data());
+    if (!ScanSegments(grid, writer, [&](int i) { return run.Progress(i + 1, nx + 1, 75, 25); })) {
+        graph.ClearValues();
+        return false;
     }
     return true;
 }

@@ -18,7 +18,9 @@ class TFeedback {
     virtual ~TFeedback() = default;
     virtual void ShowStatus(int panel, const std::string& text) = 0;
     virtual void SetBusy(bool busy) = 0;  // the hourglass cursor
-    // Lets the window show what changed (status texts, the picture so far).
+    // Lets the window show what changed (status texts, the picture so far). Refresh and
+    // EscPressed must not run user input: the computation holds references into the
+    // document, which a command run meanwhile could change or close.
     virtual void Refresh() = 0;
     // True when Esc was pressed since the last poll; other keys typed meanwhile are dropped.
     virtual bool EscPressed() = 0;

@@ -65,9 +65,20 @@ long double EffectiveMaxY(const TFunctionProps& p, const TOptionsRecord& o) {
     return CutMax(WholeRange(p), own, o.MaxY);
 }
 
+// Step counts are clamped where used: a record made in memory has not passed the checks.
 int EffectiveStepsNum(const TFunctionProps& p, const TOptionsRecord& o) {
-    if (p.FuncStyle <= fsParam && !p.Interval().DefaultSteps) return p.Interval().StepsNum;
-    return o.StepsNum;
+    const int steps = p.FuncStyle <= fsParam && !p.Interval().DefaultSteps
+                          ? static_cast<int>(p.Interval().StepsNum)
+                          : static_cast<int>(o.StepsNum);
+    return std::clamp(steps, 1, kMaxStepsNum);
+}
+
+int GridStepsX(const TFunctionProps& p) {
+    return std::clamp<int>(p.Area().StepsNumX, 1, p.FuncStyle == fsDifField ? 100 : 400);
+}
+
+int GridStepsY(const TFunctionProps& p) {
+    return std::clamp<int>(p.Area().StepsNumY, 1, p.FuncStyle == fsDifField ? 100 : 400);
 }
 
 int EffectiveMaxGap(const TFunctionProps& p, const TOptionsRecord& o) {

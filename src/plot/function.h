@@ -11,6 +11,8 @@ namespace plotwise {
 
 class TGraphicsManager;
 
+inline constexpr int kMaxStepsNum = 20000;
+
 // The effective interval and sampling of a record under a document's options. Kinds 0 and
 // 1 (and 4, 5 per axis) cut their own interval to the visible range, or take the visible
 // range when DefaultInterval is set; kinds 2 and 3 use Min..Max as stored.
@@ -19,6 +21,9 @@ long double EffectiveMaxX(const TFunctionProps& props, const TOptionsRecord& opt
 long double EffectiveMinY(const TFunctionProps& props, const TOptionsRecord& options);
 long double EffectiveMaxY(const TFunctionProps& props, const TOptionsRecord& options);
 int EffectiveStepsNum(const TFunctionProps& props, const TOptionsRecord& options);
+// A grid's cells per axis (kinds 4 and 5): samplers and drawers must agree on the layout.
+int GridStepsX(const TFunctionProps& props);
+int GridStepsY(const TFunctionProps& props);
 int EffectiveMaxGap(const TFunctionProps& props, const TOptionsRecord& options);
 
 // True when the formula (kind 3: either formula) has nothing but blanks; never for tables.

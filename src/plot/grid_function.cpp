@@ -1,5 +1,7 @@
 #include "grid_function.h"
 
+#include <cmath>
+
 #include "axis_transform.h"
 #include "function.h"
 #include "round12.h"
@@ -7,7 +9,8 @@
 namespace plotwise {
 
 bool TGridArea::Usable() const {
-    return Round12(xStart) != Round12(xEnd) && Round12(yStart) != Round12(yEnd);
+    return Round12(xStart) != Round12(xEnd) && Round12(yStart) != Round12(yEnd) &&
+           std::isfinite(xEnd - xStart) && std::isfinite(yEnd - yStart);
 }
 
 TGridArea GridAreaOf(const TFunctionProps& props, const TOptionsRecord& options) {

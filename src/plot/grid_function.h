@@ -20,7 +20,7 @@ struct TGridArea {
     long double yStart = 0;
     long double yEnd = 0;
 
-    // Whether there is anything to compute: both sides differ in 12 digits.
+    // Whether there is anything to compute: both sides finite and different in 12 digits.
     bool Usable() const;
 };
 

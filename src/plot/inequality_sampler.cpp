@@ -89,8 +89,8 @@ bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
     graph.ClearValues();
     TGridFunction f(options);
     if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
-    const int nx = std::clamp<int>(graph.Props.Area().StepsNumX, 1, 400);
-    const int ny = std::clamp<int>(graph.Props.Area().StepsNumY, 1, 400);
+    const int nx = GridStepsX(graph.Props);
+    const int ny = GridStepsY(graph.Props);
     TInequalityGrid grid(graph, area, nx, ny, graph.Props.Relation() == 1, f);
 
     TSamplingRun run(feedback, index);

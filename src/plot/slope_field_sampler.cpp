@@ -1,5 +1,4 @@
 // CalcDifField: the slope at every cell centre of the field.
-#include <algorithm>
 #include <cstdint>
 
 #include "grid_function.h"
@@ -14,8 +13,8 @@ bool CalcDifField(TFunction& graph, const TOptionsRecord& options, int index, TF
     graph.ClearValues();
     TGridFunction f(options);
     if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
-    const int nx = std::clamp<int>(graph.Props.Area().StepsNumX, 1, 100);
-    const int ny = std::clamp<int>(graph.Props.Area().StepsNumY, 1, 100);
+    const int nx = GridStepsX(graph.Props);
+    const int ny = GridStepsY(graph.Props);
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;

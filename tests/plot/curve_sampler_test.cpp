@@ -62,6 +62,10 @@ TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
         for (std::uint8_t kind : {fsYFromX, fsXFromY}) {
             Document d;
             d.doc.Options.PointsAlign = c.align;
+            if (kind == fsXFromY) {  // only the Y view may matter
+                d.doc.Options.MinX = 100;
+                d.doc.Options.MaxX = 200;
+            }
             TFunction& g = d.Add(kind, kind == fsYFromX ? "x" : "y", c.min, c.max, c.steps);
             EXPECT_TRUE(d.Sample(g));
             EXPECT_EQ(g.Values, c.values) << c.min << ".." << c.max << " align " << c.align;
@@ -94,8 +98,17 @@ TEST(PolarParamSampler, PointsPerKind) {
     TFunction& logPolar = d.Add(fsPolar, "ln(a)", -1, 1, 2);
     TFunction& param = d.Add(fsParam, "t", -1, 1, 2);
     param.Props.FormulaY().SetText("sqrt(t)");
-    for (TFunction* g : {&circle, &spiral, &logPolar, &param})
+    TFunction& polarPast = d.Add(fsPolar, "1", 0.3L, 1.3L, 4);  // aligned: the last is past 1.3
+    TFunction& paramPast = d.Add(fsParam, "t", 0.3L, 1.3L, 4);
+    paramPast.Props.FormulaY().SetText("t");
+    for (TFunction* g : {&circle, &spiral, &logPolar, &param, &polarPast, &paramPast})
         EXPECT_TRUE(d.Sample(*g));
+    EXPECT_EQ(std::vector<long double>(polarPast.Values.end() - 2, polarPast.Values.end()),
+              (std::vector<long double>{kInf, kInf}));
+    EXPECT_EQ(std::vector<long double>(paramPast.Values.end() - 4, paramPast.Values.end()),
+              (std::vector<long double>{1.25L, 1.25L, kInf, 1.5L}));  // X only is no point
+    EXPECT_TRUE(polarPast.LastBeyondEnd);
+    EXPECT_TRUE(paramPast.LastBeyondEnd);
 
     const long double expected[][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, 0}};
     ASSERT_EQ(circle.Values.size(), 10u);
@@ -198,6 +211,13 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     }
     EXPECT_FALSE(g.HasValues());
     EXPECT_EQ(d.feedback.events, (std::vector<std::string>{"refresh", "error:Not enough memory"}));
+
+    d.Add(fsYFromX, "x", -1, 1, 10);  // in a pass, the next graph is sampled
+    ScopedSampleMemoryLimit limit(1000);
+    d.doc.CalculateGraphs();
+    EXPECT_TRUE(d.doc.CalcContinue);
+    EXPECT_FALSE(d.doc.Graphs[0]->HasValues());
+    EXPECT_EQ(d.doc.Graphs[1]->Values.size(), 11u);
 }
 
 }  // namespace

@@ -79,20 +79,48 @@ TEST(EquationSampler, CrossingsInAxisUnits) {
 }
 
 TEST(EquationSampler, CrossingsCloseOnOneGridLineAreJoined) {
-    Grid g;
-    // Nodes 0.2 apart: every vertical grid line crosses y = -0.1 and y = 0.1 on two
-    // consecutive edges, which are joined; the cells between give the two lines.
-    TFunction& pair = g.Add(fsEquation, "y^2-0.01", 0, 50, 50);
-    ASSERT_TRUE(g.Sample(pair));
-    int vertical = 0;
-    int horizontal = 0;
-    for (std::size_t k = 0; k < pair.Values.size(); k += 4) {
-        vertical += pair.Values[k] == pair.Values[k + 2];
-        horizontal += pair.Values[k + 1] == pair.Values[k + 3];
+    // Nodes 0.2 apart across the two lines, 0.05 along them: every grid line across them
+    // meets both lines on two consecutive edges, 0.2 apart, which are joined.
+    // clang-format off
+    const struct { const char* formula; int nx, ny; long double maxX, maxY; } cases[] = {
+        {"y^2-0.01", 20, 50, 1, 10},  // joins vertical, lines horizontal
+        {"x^2-0.01", 50, 20, 10, 1},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Grid g;
+        TFunction& pair =
+            g.Add(fsEquation, c.formula, 0, c.nx, c.ny, -c.maxX, c.maxX, -c.maxY, c.maxY);
+        ASSERT_TRUE(g.Sample(pair));
+        int vertical = 0;
+        int horizontal = 0;
+        for (std::size_t k = 0; k < pair.Values.size(); k += 4) {
+            vertical += pair.Values[k] == pair.Values[k + 2];
+            horizontal += pair.Values[k + 1] == pair.Values[k + 3];
+        }
+        const bool joinsVertical = c.formula[0] == 'y';
+        EXPECT_EQ(joinsVertical ? vertical : horizontal, 41) << c.formula;
+        EXPECT_EQ(joinsVertical ? horizontal : vertical, 80) << c.formula;
+        EXPECT_EQ(pair.Values.size(), 4u * 121) << c.formula;
     }
-    EXPECT_EQ(vertical, 101);
-    EXPECT_EQ(horizontal, 200);
-    EXPECT_EQ(pair.Values.size(), 4u * 301);
+}
+
+TEST(EquationSampler, ZerosOnTheNodesGiveTheLineWithoutEmptySegments) {
+    Grid g;
+    TFunction& axis = g.Add(fsEquation, "y", 0, 10, 10);  // a row of nodes lies on y = 0
+    ASSERT_TRUE(g.Sample(axis));
+    ASSERT_FALSE(axis.Values.empty());
+    long double left = 10;
+    long double right = -10;
+    for (std::size_t k = 0; k < axis.Values.size(); k += 4) {
+        EXPECT_EQ(axis.Values[k + 1], 0);
+        EXPECT_EQ(axis.Values[k + 3], 0);
+        EXPECT_NE(axis.Values[k], axis.Values[k + 2]);
+        left = std::min({left, axis.Values[k], axis.Values[k + 2]});
+        right = std::max({right, axis.Values[k], axis.Values[k + 2]});
+    }
+    EXPECT_EQ(left, -10);
+    EXPECT_EQ(right, 10);
 }
 
 // The 4 x 4 mask of a cell by evaluating every sub-cell centre, and whether its centre holds.
@@ -162,6 +190,26 @@ TEST(InequalitySampler, CellCodesAgainstEverySubCell) {
     }
 }
 
+TEST(InequalitySampler, HandComputedCodesAndTheRefinedBandWidening) {
+    // clang-format off
+    const struct {
+        const char* formula; int nx, ny; long double maxX, maxY; std::vector<std::uint16_t> codes;
+    } cases[] = {
+        {"x-0.6", 2, 1, 2, 1, {0x00FF, 0}},  // sub-cell columns 1 and 2 of cell 1
+        {"y-0.6", 1, 2, 1, 2, {0x3333, 0}},  // sub-cell rows 1 and 2
+        // The middle cell is refined to a partial code, so its right neighbour is refined
+        // too and shows the strip x > 2.8 that its centre missed.
+        {"(x-1.3)*(2.8-x)", 3, 1, 3, 1, {0xFFFF, 0x000F, 0xF000}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Grid g;
+        TFunction& graph = g.Add(fsEquation, c.formula, 1, c.nx, c.ny, 0, c.maxX, 0, c.maxY);
+        ASSERT_TRUE(g.Sample(graph));
+        EXPECT_EQ(graph.CellCodes, c.codes) << c.formula;
+    }
+}
+
 TEST(SlopeFieldSampler, ValuesAtCellCentresColumnByColumn) {
     Grid g;
     g.doc.Options.CoeffY = 10;  // the formula sees 10y
@@ -201,9 +249,30 @@ TEST(GridSamplers, FailingFormulasAndInterruptions) {
     }
 }
 
+TEST(GridSamplers, ProgressTextsAndAreasOutOfView) {
+    Grid g;
+    TFunction& circle = g.Add(fsEquation, "x^2+y^2-25", 0, 2, 2);  // 5 x 5 nodes
+    ASSERT_TRUE(g.Sample(circle));
+    std::vector<std::string> shown;
+    for (const std::string& e : g.feedback.events) {
+        if (e.rfind("0:Graph N 1: ", 0) == 0) shown.push_back(e.substr(13));
+    }
+    // Evaluation to 50 %, then counting and writing the segments.
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"0%", "10%", "20%", "30%", "40%", "55%", "60%", "65%",
+                                        "70%", "75%", "80%", "85%", "90%", "95%", "100%"}));
+    for (std::uint8_t kind : {fsEquation, fsDifField}) {
+        Grid outside;
+        TFunction& graph = outside.Add(kind, "x+y", 1, 10, 10, 20, 30, -5, 5);
+        ASSERT_TRUE(outside.Sample(graph));
+        EXPECT_FALSE(graph.HasValues());
+        EXPECT_TRUE(outside.feedback.events.empty());
+    }
+}
+
 TEST(GridSamplers, SegmentListOutOfMemoryMidRun) {
     Grid g;
-    TFunction& circle = g.Add(fsEquation, "x^2+y^2-25", 0, 3, 3);  // 7 x 7 nodes
+    TFunction& circle = g.Add(fsEquation, "0", 0, 3, 3);  // 7 x 7 nodes, every edge crossed
     {
         ScopedSampleMemoryLimit limit(7 * 7 * sizeof(long double));
         EXPECT_TRUE(g.Sample(circle));
