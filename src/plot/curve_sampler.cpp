@@ -10,6 +10,28 @@
 #include "sampling_run.h"
 
 namespace plotwise {
+namespace {
+
+// Calls store(i, s) for the n + 1 arguments s; false (and no values) when the user
+// interrupted.
+template <typename Store>
+bool WalkArguments(TFunction& graph, const TSampleArguments& a, int n, TSamplingRun& run,
+                   Store store) {
+    long double s = a.first;
+    for (int i = 1; i <= n + 1; ++i) {
+        store(i, s);
+        s += a.h;
+        if (!run.Progress(i, n + 1)) {
+            graph.ClearValues();
+            return false;
+        }
+    }
+    graph.LastBeyondEnd = Round12(s - a.h) > a.end;
+    return true;
+}
+
+}  // namespace
+
 bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
     const TFunctionProps& props = graph.Props;
     const bool onX = props.FuncStyle == fsYFromX;
@@ -30,20 +52,12 @@ bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TF
 
     TSamplingRun run(feedback, index);
     const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
-    long double s = a.first;
-    for (int i = 1; i <= n + 1; ++i) {
+    return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         std::uint8_t err = 0;
         long double v = formula.Calculate(err, onX ? ForwardX(options, s) : ForwardY(options, s));
         if (err != 0 || a.PastEnd(s)) v = kNoPoint;
         graph.SetValue(i, v);
-        s += a.h;
-        if (!run.Progress(i, n + 1)) {
-            graph.ClearValues();
-            return false;
-        }
-    }
-    graph.LastBeyondEnd = Round12(s - a.h) > a.end;
-    return true;
+    });
 }
 
 bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
@@ -64,8 +78,7 @@ bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
 
     TSamplingRun run(feedback, index);
     const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
-    long double s = a.first;
-    for (int i = 1; i <= n + 1; ++i) {
+    return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         const long double t = Round12(s);
         std::uint8_t errX = 0;
         std::uint8_t errY = 0;
@@ -81,14 +94,7 @@ bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
         }
         graph.SetValue(2 * i - 1, errX == 0 ? x : kNoPoint);
         graph.SetValue(2 * i, errY == 0 ? y : kNoPoint);
-        s += a.h;
-        if (!run.Progress(i, n + 1)) {
-            graph.ClearValues();
-            return false;
-        }
-    }
-    graph.LastBeyondEnd = Round12(s - a.h) > a.end;
-    return true;
+    });
 }
 
 }  // namespace plotwise

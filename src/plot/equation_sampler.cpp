@@ -158,10 +158,9 @@ bool ScanSegments(const TEquationGrid& grid, TSegmentSink& sink, AfterColumn aft
 }  // namespace
 
 bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
-    const TGridArea area = GridAreaOf(graph.Props, options);
-    graph.ClearValues();
+    TGridArea area;
     TGridFunction f(options);
-    if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
+    if (!StartGridSampling(graph, options, area, f)) return true;
     const int nx = 2 * GridStepsX(graph.Props);
     const int ny = 2 * GridStepsY(graph.Props);
     TEquationGrid grid(area, nx, ny);

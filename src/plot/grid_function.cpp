@@ -33,4 +33,11 @@ long double TGridFunction::ArgumentY(long double y) const {
     return ForwardY(options_, Round12(y));
 }
 
+bool StartGridSampling(TFunction& graph, const TOptionsRecord& options, TGridArea& area,
+                       TGridFunction& f) {
+    area = GridAreaOf(graph.Props, options);
+    graph.ClearValues();
+    return !graph.IsEmpty() && area.Usable() && f.Compile(graph.Props.Formula().Text());
+}
+
 }  // namespace plotwise

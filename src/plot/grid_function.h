@@ -6,6 +6,7 @@
 #include <string>
 
 #include "compiled_formula.h"
+#include "function.h"
 #include "function_props.h"
 #include "options_record.h"
 #include "record_types.h"
@@ -49,5 +50,10 @@ class TGridFunction {
     const TOptionsRecord& options_;
     TCompiledFormula2Var formula_;
 };
+
+// The grid samplers' common start: the old values go; false when there is nothing to
+// compute (a blank formula, an area empty or out of view, a formula that does not compile).
+bool StartGridSampling(TFunction& graph, const TOptionsRecord& options, TGridArea& area,
+                       TGridFunction& f);
 
 }  // namespace plotwise

@@ -85,10 +85,9 @@ class TInequalityGrid {
 
 bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
                     TFeedback& feedback) {
-    const TGridArea area = GridAreaOf(graph.Props, options);
-    graph.ClearValues();
+    TGridArea area;
     TGridFunction f(options);
-    if (graph.IsEmpty() || !area.Usable() || !f.Compile(graph.Props.Formula().Text())) return true;
+    if (!StartGridSampling(graph, options, area, f)) return true;
     const int nx = GridStepsX(graph.Props);
     const int ny = GridStepsY(graph.Props);
     TInequalityGrid grid(graph, area, nx, ny, graph.Props.Relation() == 1, f);
