@@ -5,10 +5,6 @@
 namespace plotwise {
 namespace {
 
-long double Forward(bool log, long double base, long double coeff, long double s) {
-    return log ? std::pow(base, s) * coeff : s * coeff;
-}
-
 long double Inverse(bool log, long double base, long double coeff, long double x) {
     if (!std::isfinite(x)) return kNoPoint;  // no point stays no point, whatever the sign
     const long double v = x / coeff;
@@ -18,11 +14,17 @@ long double Inverse(bool log, long double base, long double coeff, long double x
 
 }  // namespace
 
+TAxisForward AxisForwardX(const TOptionsRecord& o) {
+    return {bool(o.LogX), o.LogXBase, o.CoeffX};
+}
+TAxisForward AxisForwardY(const TOptionsRecord& o) {
+    return {bool(o.LogY), o.LogYBase, o.CoeffY};
+}
 long double ForwardX(const TOptionsRecord& o, long double s) {
-    return Forward(o.LogX, o.LogXBase, o.CoeffX, s);
+    return AxisForwardX(o)(s);
 }
 long double ForwardY(const TOptionsRecord& o, long double s) {
-    return Forward(o.LogY, o.LogYBase, o.CoeffY, s);
+    return AxisForwardY(o)(s);
 }
 long double InverseX(const TOptionsRecord& o, long double x) {
     return Inverse(o.LogX, o.LogXBase, o.CoeffX, x);

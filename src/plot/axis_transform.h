@@ -1,9 +1,23 @@
 // Axis units and formula values: the coefficient and logarithmic scale of each axis.
 #pragma once
 
+#include <cmath>
+
 #include "options_record.h"
 
 namespace plotwise {
+
+// One axis's forward transform with the record's fields read once, for loops.
+struct TAxisForward {
+    bool log;
+    long double base;
+    long double coeff;
+    long double operator()(long double s) const {
+        return log ? std::pow(base, s) * coeff : s * coeff;
+    }
+};
+TAxisForward AxisForwardX(const TOptionsRecord& options);
+TAxisForward AxisForwardY(const TOptionsRecord& options);
 
 // Axis value s to the value formulas see: B^s * Coeff on a logarithmic axis, s * Coeff
 // otherwise.

@@ -52,9 +52,10 @@ bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TF
 
     TSamplingRun run(feedback, index);
     const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
+    const TAxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         std::uint8_t err = 0;
-        long double v = formula.Calculate(err, onX ? ForwardX(options, s) : ForwardY(options, s));
+        long double v = formula.Calculate(err, forward(s));
         if (err != 0 || a.PastEnd(s)) v = kNoPoint;
         graph.SetValue(i, v);
     });
