@@ -13,6 +13,7 @@ int RunCheck(const std::vector<std::string>& args);
 int RunDerive(const std::vector<std::string>& args);
 int RunEval(const std::vector<std::string>& args);
 int RunNumber(const std::vector<std::string>& args);
+int RunRender(const std::vector<std::string>& args);
 
 // Prints a program message on stderr, "\r" line breaks as newlines.
 int Fail(const std::string& message, int code = kExitInvalid);

@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"derive", "derive FORMULA [--var NAME]", RunDerive},
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
     {"number", "number TEXT", RunNumber},
+    {"render", "render FILE OUT [--size WxH]", RunRender},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -32,6 +33,8 @@ void PrintUsage(std::ostream& out) {
            "no value. derive prints the derivative of FORMULA in NAME (default x) as the\n"
            "Derivative window shows it. number prints TEXT read as a number field reads it.\n"
            "check tells whether the document FILE opens and how many graphs it holds.\n"
+           "render draws the document FILE into OUT as Save As Bitmap does (default size\n"
+           "800x600, each side 100 to 3000): a 16-colour BMP, or PNG when OUT ends in .png.\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }

@@ -1,6 +1,9 @@
 #include "feedback.h"
 
 namespace plotwise {
+
+bool EscEnabled = true;
+
 namespace {
 
 class TSilentFeedback final : public TFeedback {

@@ -11,9 +11,6 @@
 
 namespace plotwise {
 
-long double ScaleX = 1;
-long double ScaleY = 1;
-
 namespace {
 
 // Plain rounding, halves to even (not the mantissa-first rounding of pixel positions).
@@ -83,16 +80,34 @@ long double TGraphicsManager::ScaleFactorY(const TRect& plot) const {
     return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
 }
 
+int TScreenMap::X(long double x) const {
+    const int d = RoundToInt(factorX * (x - minX));
+    return right ? plot.left + d : plot.right - d;
+}
+
+int TScreenMap::Y(long double y) const {
+    const int e = RoundToInt(factorY * (y - minY));
+    return up ? plot.bottom - e : plot.top + e;
+}
+
+TScreenMap TGraphicsManager::ScreenMap() const {
+    TScreenMap map;
+    map.plot = GetPlotRect();
+    map.minX = Options.MinX;
+    map.minY = Options.MinY;
+    map.factorX = ScaleFactorX(map.plot);
+    map.factorY = ScaleFactorY(map.plot);
+    map.right = Options.AxleX.Forward;
+    map.up = Options.AxleY.Forward;
+    return map;
+}
+
 int TGraphicsManager::XToScreen(long double x) const {
-    const TRect plot = GetPlotRect();
-    const int d = RoundToInt(ScaleFactorX(plot) * (x - Options.MinX));
-    return Options.AxleX.Forward ? plot.left + d : plot.right - d;
+    return ScreenMap().X(x);
 }
 
 int TGraphicsManager::YToScreen(long double y) const {
-    const TRect plot = GetPlotRect();
-    const int e = RoundToInt(ScaleFactorY(plot) * (y - Options.MinY));
-    return Options.AxleY.Forward ? plot.bottom - e : plot.top + e;
+    return ScreenMap().Y(y);
 }
 
 long double TGraphicsManager::ScreenToX(int px) const {

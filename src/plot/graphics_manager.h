@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "device_scale.h"
 #include "feedback.h"
 #include "function.h"
 #include "options_record.h"
+
+class QPaintDevice;
 
 namespace plotwise {
 
@@ -23,9 +26,19 @@ struct TRect {
     int Height() const { return bottom - top; }
 };
 
-// Pixel sizes scale by these when output goes to a device of another resolution.
-extern long double ScaleX;
-extern long double ScaleY;
+// World to pixel for one plot rectangle, worked out once for a whole picture.
+struct TScreenMap {
+    TRect plot;
+    long double minX = 0;
+    long double minY = 0;
+    long double factorX = 0;  // pixels per unit
+    long double factorY = 0;
+    bool right = true;  // x grows to the right
+    bool up = true;     // y grows upwards
+
+    int X(long double x) const;
+    int Y(long double y) const;
+};
 
 // A document may hold this many graphs; the commands that add graphs refuse more.
 inline constexpr std::size_t kMaxGraphs = 30;
@@ -56,6 +69,7 @@ class TGraphicsManager {
     std::vector<std::unique_ptr<TFunction>> Graphs;
     TOptionsUndoRecorder* UndoRecorder = nullptr;
     TFeedback* Feedback = &SilentFeedback();  // never null
+    QPaintDevice* Canvas = nullptr;           // where Repaint draws; nothing when null
 
     TFunction& AddGraph(const TFunctionProps& props);
     TFunction& InsertGraph(const TFunctionProps& props, std::size_t index);
@@ -68,6 +82,7 @@ class TGraphicsManager {
     bool PlotAreaUsable() const;
     long double ScaleFactorX() const;
     long double ScaleFactorY() const;
+    TScreenMap ScreenMap() const;
     int XToScreen(long double x) const;
     int YToScreen(long double y) const;
     long double ScreenToX(int px) const;
@@ -85,9 +100,9 @@ class TGraphicsManager {
     // user interrupted. Running out of memory shows "Not enough memory" and leaves the
     // graph without values.
     virtual bool CalculateGraph(TFunction& graph, const TOptionsRecord& options, int index);
-    // The whole picture (no graphs while Drawing), and one graph on top of it.
-    virtual void Repaint() {}
-    virtual void DrawGraph(TFunction& graph) { (void)graph; }
+    // The whole picture on Canvas (no graphs while Drawing), and one graph on top of it.
+    virtual void Repaint();
+    virtual void DrawGraph(TFunction& graph);
 
   private:
     // Samples the graphs marked in `which` while CalcContinue holds; the rest of them lose

@@ -54,6 +54,52 @@ inline std::vector<Example> ExampleDocuments() {
     }
     table.Points = true;
     add("table.plw", table);
+
+    // Every kind at once over both grids.
+    TGraphicsManager* gallery = add("gallery.plw", Graph(fsYFromX, "3*sin(x)+4", 12));
+    TOptionsRecord& o = gallery->Options;
+    o.DrawVertLines = true;
+    o.DrawHorLines = true;
+    o.HorStyle = 2;
+    o.VertStyle = 2;
+    o.HorColor = 8;
+    o.VertColor = 8;
+    o.DrawRadius = true;
+    o.RadiusStep = 2;
+    o.DrawAngle = true;
+    o.AngleStep = 0.25L;
+    gallery->Graphs[0]->Props.LineWidth = 2;
+    gallery->AddGraph(Graph(fsXFromY, "y^2/10-9", 9));
+    gallery->AddGraph(Graph(fsPolar, "3*cos(3*a)", 5));
+    TFunctionProps lissajous = Graph(fsParam, "9*cos(t)", 4);
+    lissajous.FormulaY().SetText("4*sin(2*t)-4");
+    lissajous.Interval().Min = -3.1415927L;
+    lissajous.Interval().Max = 3.1415927L;
+    gallery->AddGraph(lissajous);
+    gallery->AddGraph(Graph(fsEquation, "(x-6)^2+(y+6)^2-9", 1));
+    TFunctionProps region = Graph(fsEquation, "y-x^3/40", 6);
+    region.Relation() = 1;
+    region.Brush = 2;
+    region.Area().DefaultInterval = false;
+    region.Area().MinX = -10;
+    region.Area().MaxX = 0;
+    region.Area().MinY = -10;
+    region.Area().MaxY = 0;
+    gallery->AddGraph(region);
+    TFunctionProps field = Graph(fsDifField, "x*y/10", 7);
+    field.Area().DefaultInterval = false;
+    field.Area().MinX = 0;
+    field.Area().MaxX = 10;
+    field.Area().MinY = 0;
+    field.Area().MaxY = 10;
+    field.Area().StepsNumX = 8;
+    field.Area().StepsNumY = 8;
+    gallery->AddGraph(field);
+    table.Points = true;
+    table.PointStyle = 7;
+    table.PointWidth = 7;
+    table.Color = 3;
+    gallery->AddGraph(table);
     return examples;
 }
 

@@ -1,0 +1,161 @@
+#include "bitmap_export.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <algorithm>
+#include <cctype>
+
+#include "safe_file.h"
+#include "style_colors.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kDotsPerMeter = 3780;  // 96 dots per inch: fonts come out as on screen
+
+void Put16(std::vector<unsigned char>& out, unsigned v) {
+    out.push_back(static_cast<unsigned char>(v & 0xFF));
+    out.push_back(static_cast<unsigned char>((v >> 8) & 0xFF));
+}
+
+void Put32(std::vector<unsigned char>& out, std::uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+bool EndsWithPng(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".png";
+}
+
+}  // namespace
+
+bool ParseBitmapSide(const std::string& text, int& side) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    const std::size_t last = text.find_last_not_of(' ');
+    std::size_t i = first;
+    const bool negative = text[i] == '-';
+    if (text[i] == '+' || negative) ++i;
+    if (i > last) return false;
+    long value = 0;
+    for (; i <= last; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+        value = std::min(value * 10 + (text[i] - '0'), 1000000L);
+    }
+    if (negative) value = -value;
+    if (value < kMinBitmapSide || value > kMaxBitmapSide) return false;
+    side = static_cast<int>(value);
+    return true;
+}
+
+QImage RenderBitmap(TGraphicsManager& document, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    image.fill(Qt::white);
+    struct Restore {
+        TGraphicsManager& d;
+        QPaintDevice* canvas = d.Canvas;
+        bool onScreen = d.OnScreen;
+        TRect output = d.OutputRect;
+        ~Restore() {
+            d.Canvas = canvas;
+            d.OnScreen = onScreen;
+            d.OutputRect = output;
+        }
+    } restore{document};
+    document.Canvas = &image;
+    document.OnScreen = false;
+    document.OutputRect = {0, 0, width, height};
+    document.Repaint();
+    return image;
+}
+
+QImage ToColorTable(const QImage& image) {
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    if (indexed.isNull()) return indexed;
+    indexed.setColorTable(QList<QRgb>(kColorTable.begin(), kColorTable.end()));
+    indexed.setDotsPerMeterX(image.dotsPerMeterX());
+    indexed.setDotsPerMeterY(image.dotsPerMeterY());
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    // Pictures hold few colours: remember the last one looked up.
+    QRgb last = rgb.isNull() || rgb.width() == 0 ? 0 : rgb.pixel(0, 0);
+    int lastIndex = NearestColorIndex(last);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (in[x] != last) {
+                last = in[x];
+                lastIndex = NearestColorIndex(last);
+            }
+            out[x] = static_cast<uchar>(lastIndex);
+        }
+    }
+    return indexed;
+}
+
+std::vector<unsigned char> EncodeBmp4(const QImage& image) {
+    const QImage indexed = image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16
+                               ? image
+                               : ToColorTable(image);
+    const std::uint32_t width = static_cast<std::uint32_t>(indexed.width());
+    const std::uint32_t height = static_cast<std::uint32_t>(indexed.height());
+    const std::uint32_t rowBytes = (width * 4 + 31) / 32 * 4;
+    const std::uint32_t headers = 14 + 40 + 4 * kColorCount;
+    std::vector<unsigned char> out;
+    out.reserve(headers + rowBytes * height);
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, headers + rowBytes * height);
+    Put32(out, 0);
+    Put32(out, headers);
+    Put32(out, 40);
+    Put32(out, width);
+    Put32(out, height);  // positive: the bottom row comes first
+    Put16(out, 1);
+    Put16(out, 4);
+    Put32(out, 0);  // no compression
+    Put32(out, rowBytes * height);
+    Put32(out, static_cast<std::uint32_t>(indexed.dotsPerMeterX()));
+    Put32(out, static_cast<std::uint32_t>(indexed.dotsPerMeterY()));
+    Put32(out, kColorCount);
+    Put32(out, 0);
+    for (const QRgb c : kColorTable) {
+        out.push_back(static_cast<unsigned char>(qBlue(c)));
+        out.push_back(static_cast<unsigned char>(qGreen(c)));
+        out.push_back(static_cast<unsigned char>(qRed(c)));
+        out.push_back(0);
+    }
+    for (std::uint32_t row = height; row-- > 0;) {
+        const uchar* pixels = indexed.constScanLine(static_cast<int>(row));
+        std::vector<unsigned char> line(rowBytes, 0);
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const unsigned char index = pixels[x] & 0x0F;
+            line[x / 2] |= (x % 2 == 0) ? static_cast<unsigned char>(index << 4) : index;
+        }
+        out.insert(out.end(), line.begin(), line.end());
+    }
+    return out;
+}
+
+std::vector<unsigned char> EncodePng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ToColorTable(image).save(&buffer, "PNG")) return {};
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+}
+
+bool WriteBitmapFile(const QImage& image, const std::string& path) {
+    const std::vector<unsigned char> data =
+        EndsWithPng(path) ? EncodePng(image) : EncodeBmp4(image);
+    return !data.empty() && ReplaceFile(path, data);
+}
+
+}  // namespace plotwise

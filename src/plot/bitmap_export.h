@@ -1,0 +1,39 @@
+// A document drawn into an image of a chosen size, as Save As Bitmap and the command line
+// make it, and that image written as a 16-colour BMP or as PNG.
+#pragma once
+
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "graphics_manager.h"
+
+namespace plotwise {
+
+inline constexpr int kMinBitmapSide = 100;
+inline constexpr int kMaxBitmapSide = 3000;
+inline constexpr char kBitmapWidthMessage[] =
+    "The width of bitmap must be an integer\rfrom 100 up to 3000";
+inline constexpr char kBitmapHeightMessage[] =
+    "The height of bitmap must be an integer\rfrom 100 up to 3000";
+inline constexpr char kOutOfResources[] = "Out of system resources";
+
+// A bitmap side as typed: an integer from 100 to 3000, blanks around it allowed.
+bool ParseBitmapSide(const std::string& text, int& side);
+
+// The whole image is the output area; the document's surface and output area are restored
+// afterwards. A null image when there is no memory for it.
+QImage RenderBitmap(TGraphicsManager& document, int width, int height);
+
+// Every pixel as its nearest colour of the 16-colour table.
+QImage ToColorTable(const QImage& image);
+
+// A BMP file of 4 bits per pixel: 16-entry palette, rows bottom-up, padded to 4 bytes.
+std::vector<unsigned char> EncodeBmp4(const QImage& image);
+std::vector<unsigned char> EncodePng(const QImage& image);
+
+// Writes the image reduced to the 16 colours: PNG when the name ends in ".png" (any case),
+// otherwise BMP. The old file is replaced only by a complete new one; false on failure.
+bool WriteBitmapFile(const QImage& image, const std::string& path);
+
+}  // namespace plotwise

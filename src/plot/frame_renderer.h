@@ -1,0 +1,28 @@
+// Everything of a picture that is not a graph: rectangular and polar grid, the axes with
+// their names and pointers, tick marks and number labels, drawn over the background in
+// that order.
+#pragma once
+
+#include "render_context.h"
+
+namespace plotwise {
+
+// Where the axes cross: the X axis lies at height y0, the Y axis at x0 (0 when in view,
+// otherwise the nearer edge; always the minimum on a logarithmic scale).
+struct TAxisPositions {
+    long double x0 = 0;
+    long double y0 = 0;
+    int ax = 0;  // the Y axis column
+    int ay = 0;  // the X axis row
+};
+TAxisPositions AxisPositions(const TRenderContext& ctx);
+
+void DrawFrame(TRenderContext& ctx);
+
+void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes);
+void DrawPolarGrid(TRenderContext& ctx);
+void DrawAxes(TRenderContext& ctx, const TAxisPositions& axes);
+void DrawMarks(TRenderContext& ctx, const TAxisPositions& axes);
+void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes);
+
+}  // namespace plotwise

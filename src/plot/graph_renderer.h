@@ -1,0 +1,28 @@
+// Graphs drawn from their stored values; drawing never evaluates a formula. Kinds 0, 1, 2,
+// 3 and 6 are lines and point markers; kind 4 an implicit curve or a shaded region; kind 5
+// a slope field. Esc stops the graph being drawn.
+#pragma once
+
+#include "function.h"
+#include "render_context.h"
+#include "segment_clip.h"
+
+namespace plotwise {
+
+// Nothing for a graph without values or of kind 7.
+void DrawGraphOn(TRenderContext& ctx, const TFunction& graph);
+
+void DrawLines(TRenderContext& ctx, const TFunction& graph);
+void DrawPoints(TRenderContext& ctx, const TFunction& graph);
+void DrawEquation(TRenderContext& ctx, const TFunction& graph);
+void DrawInequality(TRenderContext& ctx, const TFunction& graph);
+void DrawDifField(TRenderContext& ctx, const TFunction& graph);
+
+// The visible part of a segment in axis units, with the painter's pen.
+void DrawSegment(TRenderContext& ctx, const TSegmentClipper& clipper, long double x1,
+                 long double y1, long double x2, long double y2);
+
+// The pen of a graph's lines: its colour, its width kept within what can be chosen.
+QPen GraphPen(const TFunctionProps& props);
+
+}  // namespace plotwise

@@ -1,0 +1,142 @@
+// The rectangular grid, the polar grid, and the order of the whole frame.
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "axis_steps.h"
+#include "device_scale.h"
+#include "draw_routines.h"
+#include "extended.h"
+#include "frame_renderer.h"
+#include "pixel_lines.h"
+#include "round12.h"
+#include "style_colors.h"
+
+namespace plotwise {
+namespace {
+
+// The circles of the polar grid are drawn only when the origin is this close to the view,
+// in view widths.
+constexpr long double kPolarReach = 10;
+constexpr long double kMaxLines = 150;
+
+QPen GridPen(long long color, long long style) {
+    return QPen(ColorOf(color, Qt::black), 1, PenStyleOf(style));
+}
+
+long double AxisPosition(long double min, long double max, bool log) {
+    if (log || min > 0) return min;
+    if (max < 0) return max;
+    return 0;
+}
+
+// The circles (when drawn) and the length of the rays: the largest multiple of the
+// radius step not above rmax, 0 when there is none.
+long double DrawCircles(TRenderContext& ctx, long double rmax) {
+    const TOptionsRecord& o = ctx.options;
+    long double r0 = o.RadiusStep;
+    if (!(r0 > 0) || !std::isfinite(r0)) return 0;
+    while (rmax / r0 > kMaxLines)
+        r0 *= 2;
+    const QPaintDevice* device = ctx.painter.device();
+    ctx.painter.setPen(QPen(ColorOf(o.RadiusColor, Qt::black),
+                            ClampedPixels(o.RadiusWidth, kMaxLineWidth, ScaleMin)));
+    ctx.painter.setBrush(Qt::NoBrush);
+    long double r = r0;
+    for (; Round12(r) <= Round12(rmax); r += r0) {
+        if (!o.DrawRadius) continue;
+        const int x1 = ctx.map.X(-r);
+        const int x2 = ctx.map.X(r);
+        const int y1 = ctx.map.Y(r);
+        const int y2 = ctx.map.Y(-r);
+        const int left = std::min(x1, x2);
+        const int right = std::max(x1, x2);
+        const int top = std::min(y1, y2);
+        const int bottom = std::max(y1, y2);
+        if (right < 0 || bottom < 0 || left >= device->width() || top >= device->height()) {
+            continue;
+        }
+        // An outlined ellipse covers width + 1 pixels: both corners are on it.
+        ctx.painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+    }
+    return r - r0;
+}
+
+void DrawRays(TRenderContext& ctx, long double length) {
+    const TOptionsRecord& o = ctx.options;
+    long double a0 = o.AngleStep;
+    if (!o.DrawAngle || !(length > 0) || !(a0 > 0) || !std::isfinite(a0)) return;
+    while (2 / a0 > kMaxLines)
+        a0 *= 2;
+    const QColor color = ColorOf(o.AngleColor, Qt::black);
+    ctx.painter.setPen(QPen(color, ClampedPixels(o.AngleWidth, kMaxLineWidth, ScaleMin)));
+    const QPoint origin(ctx.map.X(0), ctx.map.Y(0));
+    for (long double a = 0; Round12(a) < 2; a += a0) {
+        const QPoint end(ctx.map.X(Round12(length * std::cos(a * kPi))),
+                         ctx.map.Y(Round12(length * std::sin(a * kPi))));
+        ctx.painter.drawLine(origin, end);
+    }
+}
+
+}  // namespace
+
+TAxisPositions AxisPositions(const TRenderContext& ctx) {
+    const TOptionsRecord& o = ctx.options;
+    TAxisPositions axes;
+    axes.y0 = AxisPosition(o.MinY, o.MaxY, o.LogY);
+    axes.x0 = AxisPosition(o.MinX, o.MaxX, o.LogX);
+    axes.ay = ctx.map.Y(axes.y0);
+    axes.ax = ctx.map.X(axes.x0);
+    return axes;
+}
+
+void DrawFrame(TRenderContext& ctx) {
+    const TAxisPositions axes = AxisPositions(ctx);
+    DrawGrid(ctx, axes);
+    DrawPolarGrid(ctx);
+    DrawAxes(ctx, axes);
+    DrawMarks(ctx, axes);
+    DrawLabels(ctx, axes);
+}
+
+void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes) {
+    const TOptionsRecord& o = ctx.options;
+    const TRect& p = ctx.map.plot;
+    if (o.DrawVertLines) {
+        ctx.painter.setPen(GridPen(o.VertColor, o.VertStyle));
+        const int w = ClampedPixels(o.VertWidth, kMaxLineWidth, ScaleX);
+        for (const long double x : AxisSteps(o.MinX, o.MaxX, o.StepVert).values) {
+            const int px = ctx.map.X(x);
+            if (o.AxleY.Draw && px == axes.ax) continue;
+            DrawThickVertical(ctx.painter, px, p.top, p.bottom, w);
+        }
+    }
+    if (o.DrawHorLines) {
+        ctx.painter.setPen(GridPen(o.HorColor, o.HorStyle));
+        const int w = ClampedPixels(o.HorWidth, kMaxLineWidth, ScaleY);
+        for (const long double y : AxisSteps(o.MinY, o.MaxY, o.StepHor).values) {
+            const int py = ctx.map.Y(y);
+            if (o.AxleX.Draw && py == axes.ay) continue;
+            DrawThickHorizontal(ctx.painter, py, p.left, p.right, w);
+        }
+    }
+}
+
+void DrawPolarGrid(TRenderContext& ctx) {
+    const TOptionsRecord& o = ctx.options;
+    if (o.LogX || o.LogY || !(o.DrawRadius || o.DrawAngle)) return;
+    const long double minX = o.MinX;
+    const long double maxX = o.MaxX;
+    const long double minY = o.MinY;
+    const long double maxY = o.MaxY;
+    const long double rmax =
+        std::max({std::fabs(minX), std::fabs(maxX), std::fabs(minY), std::fabs(maxY)});
+    if (!(rmax / (maxX - minX) <= kPolarReach) || !(rmax / (maxY - minY) <= kPolarReach)) return;
+    const TRect& p = ctx.map.plot;
+    ctx.painter.save();
+    ctx.painter.setClipRect(QRect(QPoint(p.left, p.top), QPoint(p.right, p.bottom)));
+    DrawRays(ctx, DrawCircles(ctx, rmax));
+    ctx.painter.restore();
+}
+
+}  // namespace plotwise

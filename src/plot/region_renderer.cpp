@@ -1,0 +1,123 @@
+// Kinds 4 and 5 drawn from their grids: implicit curves, shaded inequality regions and
+// slope fields.
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "device_scale.h"
+#include "draw_routines.h"
+#include "graph_renderer.h"
+#include "grid_function.h"
+#include "style_colors.h"
+
+namespace plotwise {
+namespace {
+
+constexpr std::uint16_t kWholeCell = 0xFFFF;
+constexpr long long kMaxSlopeLength = 100;  // pixels
+
+}  // namespace
+
+void DrawEquation(TRenderContext& ctx, const TFunction& graph) {
+    ctx.painter.setPen(GraphPen(graph.Props));
+    const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
+    const std::vector<long double>& v = graph.Values;
+    for (std::size_t k = 0; k + 3 < v.size(); k += 4) {
+        DrawSegment(ctx, clipper, v[k], v[k + 1], v[k + 2], v[k + 3]);
+        if (ctx.Interrupted()) return;
+    }
+}
+
+void DrawInequality(TRenderContext& ctx, const TFunction& graph) {
+    const TFunctionProps& props = graph.Props;
+    const int nx = GridStepsX(props);
+    const int ny = GridStepsY(props);
+    // Codes from another grid (the record changed since sampling) would be misplaced.
+    if (graph.CellCodes.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) {
+        return;
+    }
+    const TGridArea area = GridAreaOf(props, ctx.options);
+    const long double dx = (area.xEnd - area.xStart) / nx;
+    const long double dy = (area.yEnd - area.yStart) / ny;
+    QPainter& painter = ctx.painter;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(ColorOf(props.Color, Qt::black), BrushStyleOf(props.Brush)));
+    const auto xAt = [&](long double x) { return ctx.map.X(x); };
+    const auto yAt = [&](long double y) { return ctx.map.Y(y); };
+    for (int i = 1; i <= nx; ++i) {
+        const long double x0 = area.xStart + (i - 1) * dx;
+        const int left = xAt(x0);
+        const int right = xAt(area.xStart + i * dx);
+        const std::uint16_t* column = graph.CellCodes.data() + static_cast<std::size_t>(i - 1) * ny;
+        for (int j = 1; j <= ny; ++j) {
+            const std::uint16_t code = column[j - 1];
+            if (code == 0) continue;
+            const long double y0 = area.yStart + (j - 1) * dy;
+            if (code == kWholeCell) {
+                // A run of whole cells up the column is one rectangle.
+                int last = j;
+                while (last < ny && column[last] == kWholeCell)
+                    ++last;
+                FillArea(painter, left, yAt(y0), right, yAt(area.yStart + last * dy));
+                j = last;
+                continue;
+            }
+            for (int a = 1; a <= 4; ++a) {
+                for (int b = 1; b <= 4; ++b) {
+                    if ((code & (1u << (4 * (a - 1) + (b - 1)))) == 0) continue;
+                    FillArea(painter, xAt(x0 + (a - 1) * 0.25L * dx),
+                             yAt(y0 + (b - 1) * 0.25L * dy), xAt(x0 + a * 0.25L * dx),
+                             yAt(y0 + b * 0.25L * dy));
+                }
+            }
+        }
+        if (ctx.Interrupted()) return;
+    }
+}
+
+void DrawDifField(TRenderContext& ctx, const TFunction& graph) {
+    const TFunctionProps& props = graph.Props;
+    const int nx = GridStepsX(props);
+    const int ny = GridStepsY(props);
+    if (graph.Values.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) return;
+    const TGridArea area = GridAreaOf(props, ctx.options);
+    const long double dx = (area.xEnd - area.xStart) / nx;
+    const long double dy = (area.yEnd - area.yStart) / ny;
+    const long double length = std::clamp<long long>(props.Area().MaxGap, 1, kMaxSlopeLength);
+    const bool perX = props.Relation() == 0;  // dy/dx; otherwise dx/dy
+    const long double ratio =
+        perX ? ctx.map.factorY / ctx.map.factorX : ctx.map.factorX / ctx.map.factorY;
+    QPen pen = GraphPen(props);
+    pen.setCapStyle(Qt::FlatCap);
+    ctx.painter.setPen(pen);
+    for (int i = 1; i <= nx; ++i) {
+        const int cx = ctx.map.X(area.xStart + (i - 0.5L) * dx);
+        for (int j = 1; j <= ny; ++j) {
+            if (ctx.Interrupted()) return;
+            const long double f = graph.Value(i, j, ny);
+            if (!std::isfinite(f)) continue;
+            const int cy = ctx.map.Y(area.yStart + (j - 0.5L) * dy);
+            const long double k = f * ratio;
+            const long double norm = std::sqrt(k * k + 1);
+            // Half the segment along the slope; a slope too steep for the square root is
+            // upright.
+            long double along = length / (2 * norm);
+            long double across = k * length / (2 * norm);
+            if (!std::isfinite(norm)) {
+                along = 0;
+                across = std::copysign(length / 2, k);
+            }
+            long double hx = perX ? along : across;
+            long double hy = perX ? -across : -along;
+            if (!ctx.options.AxleX.Forward) hx = -hx;
+            if (!ctx.options.AxleY.Forward) hy = -hy;
+            const long double s = (length / 2) / std::sqrt((hx / ScaleX) * (hx / ScaleX) +
+                                                           (hy / ScaleY) * (hy / ScaleY));
+            const int ix = ScaledPixels(hx, s);
+            const int iy = ScaledPixels(hy, s);
+            ctx.painter.drawLine(cx + ix, cy + iy, cx - ix, cy - iy);
+        }
+    }
+}
+
+}  // namespace plotwise

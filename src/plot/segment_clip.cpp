@@ -1,0 +1,56 @@
+#include "segment_clip.h"
+
+#include <cmath>
+
+#include "rounding.h"
+
+namespace plotwise {
+namespace {
+
+// Moves (a, b) along the segment to where the coordinate a reaches bound; (c, d) is the
+// other end. A segment that does not cross the bound stays as it is (and is then refused).
+void CutAt(long double& a, long double& b, long double c, long double d, long double bound) {
+    if (a == c) return;
+    b = RoundMantissa(b - (b - d) * (a - bound) / (a - c));
+    a = bound;
+}
+
+}  // namespace
+
+TSegmentClipper::TSegmentClipper(const TOptionsRecord& options, long long maxGap)
+    : minX_(RoundMantissa(options.MinX)),
+      maxX_(RoundMantissa(options.MaxX)),
+      minY_(RoundMantissa(options.MinY)),
+      maxY_(RoundMantissa(options.MaxY)),
+      gapX_(maxGap * (maxX_ - minX_) * 0.01L),
+      gapY_(maxGap * (maxY_ - minY_) * 0.01L) {}
+
+bool TSegmentClipper::Inside(long double x, long double y) const {
+    x = RoundMantissa(x);
+    y = RoundMantissa(y);
+    return x >= minX_ && x <= maxX_ && y >= minY_ && y <= maxY_;
+}
+
+bool TSegmentClipper::Clip(long double& x1, long double& y1, long double& x2,
+                           long double& y2) const {
+    x1 = RoundMantissa(x1);
+    y1 = RoundMantissa(y1);
+    x2 = RoundMantissa(x2);
+    y2 = RoundMantissa(y2);
+    if ((y1 > maxY_ && y2 > maxY_) || (y1 < minY_ && y2 < minY_) || (x1 > maxX_ && x2 > maxX_) ||
+        (x1 < minX_ && x2 < minX_)) {
+        return false;
+    }
+    if (std::fabs(y1 - y2) > gapY_ || std::fabs(x1 - x2) > gapX_) return false;
+    if (y1 > maxY_) CutAt(y1, x1, y2, x2, maxY_);
+    if (y2 > maxY_) CutAt(y2, x2, y1, x1, maxY_);
+    if (y1 < minY_) CutAt(y1, x1, y2, x2, minY_);
+    if (y2 < minY_) CutAt(y2, x2, y1, x1, minY_);
+    if (x1 > maxX_) CutAt(x1, y1, x2, y2, maxX_);
+    if (x2 > maxX_) CutAt(x2, y2, x1, y1, maxX_);
+    if (x1 < minX_) CutAt(x1, y1, x2, y2, minX_);
+    if (x2 < minX_) CutAt(x2, y2, x1, y1, minX_);
+    return Inside(x1, y1) && Inside(x2, y2);
+}
+
+}  // namespace plotwise
