@@ -1,6 +1,8 @@
 #include "rounding.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "decimal_io.h"
@@ -8,24 +10,59 @@
 
 namespace plotwise {
 
+namespace {
+
+// The bits of an x87 extended value: 64-bit mantissa with explicit leading bit, then sign
+// and a 15-bit exponent biased by 16383. Building powers of two and reading exponents from
+// them is exact and far cheaper than frexp and ldexp, which pixel positions call per point.
+constexpr int kExponentBias = 16383;
+
+long double PowerOfTwo(int e) {
+    const std::uint64_t mantissa = std::uint64_t{1} << 63;
+    const auto exponent = static_cast<std::uint16_t>(kExponentBias + e);
+    unsigned char bytes[sizeof(long double)] = {};
+    std::memcpy(bytes, &mantissa, sizeof mantissa);
+    std::memcpy(bytes + sizeof mantissa, &exponent, sizeof exponent);
+    long double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// e with v = m * 2^e and 0.5 <= |m| < 1, for normal non-zero v (frexp's exponent).
+int FrexpExponent(long double v) {
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &v, sizeof v);
+    std::uint16_t exponent;
+    std::memcpy(&exponent, bytes + 8, sizeof exponent);
+    return (exponent & 0x7FFF) - kExponentBias + 1;
+}
+
+}  // namespace
+
 long double RoundMantissa(long double v) {
     const long double a = std::fabs(v);
     if (a < 1e-200L) return 0;
     if (!(a <= 1e2000L)) return v;
-    int exponent = 0;
-    const long double m = std::frexp(v, &exponent);
-    return std::ldexp(RoundHalfAway(m * 1e11L) / 1e11L, exponent);
+    const int exponent = FrexpExponent(v);
+    const long double m = v * PowerOfTwo(-exponent);
+    return RoundHalfAway(m * 1e11L) / 1e11L * PowerOfTwo(exponent);
 }
 
 int RoundToInt(long double v) {
     constexpr long double kLimit = 1e9L;
-    const long double r = std::nearbyint(RoundMantissa(v));
+    // rint rounds halves to even like nearbyint in the default rounding mode, as one
+    // instruction.
+    const long double r = std::rint(RoundMantissa(v));
     if (std::isnan(r)) return 0;
     return static_cast<int>(std::fmax(-kLimit, std::fmin(kLimit, r)));
 }
 
 long double RoundHalfAway(long double v) {
-    return std::round(v);
+    long double r = std::rint(v);
+    const long double d = v - r;  // exact: v and r are within a half of each other
+    if (d == 0.5L && v > 0) r += 1;
+    if (d == -0.5L && v < 0) r -= 1;
+    return r;
 }
 
 long double Power10(int n) {
