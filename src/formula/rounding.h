@@ -7,6 +7,10 @@ namespace plotwise {
 // Below 1E-200 gives 0; above 1E2000 comes back unchanged.
 long double RoundMantissa(long double v);
 
+// RoundMantissa moves a value by less than this part of its magnitude (twice the bound, for
+// safety): a comparison farther than that from its bound has the same outcome unrounded.
+inline constexpr long double kMantissaSlack = 2e-11L;
+
 // RoundMantissa, then the nearest integer (ties to even): pixel coordinates. Clamped to
 // +-1E9, far outside any surface, so callers can add offsets without overflow; NaN gives 0.
 int RoundToInt(long double v);

@@ -3,17 +3,6 @@
 #include <cmath>
 
 namespace plotwise {
-namespace {
-
-long double Inverse(bool log, long double base, long double coeff, long double x) {
-    if (!std::isfinite(x)) return kNoPoint;  // no point stays no point, whatever the sign
-    const long double v = x / coeff;
-    if (!log) return v;
-    return v > 0 ? std::log(v) / std::log(base) : kNoPoint;
-}
-
-}  // namespace
-
 TAxisForward AxisForwardX(const TOptionsRecord& o) {
     return {bool(o.LogX), o.LogXBase, o.CoeffX};
 }
@@ -26,11 +15,17 @@ long double ForwardX(const TOptionsRecord& o, long double s) {
 long double ForwardY(const TOptionsRecord& o, long double s) {
     return AxisForwardY(o)(s);
 }
+TAxisInverse AxisInverseX(const TOptionsRecord& o) {
+    return {bool(o.LogX), o.CoeffX, o.LogX ? std::log(static_cast<long double>(o.LogXBase)) : 1};
+}
+TAxisInverse AxisInverseY(const TOptionsRecord& o) {
+    return {bool(o.LogY), o.CoeffY, o.LogY ? std::log(static_cast<long double>(o.LogYBase)) : 1};
+}
 long double InverseX(const TOptionsRecord& o, long double x) {
-    return Inverse(o.LogX, o.LogXBase, o.CoeffX, x);
+    return AxisInverseX(o)(x);
 }
 long double InverseY(const TOptionsRecord& o, long double y) {
-    return Inverse(o.LogY, o.LogYBase, o.CoeffY, y);
+    return AxisInverseY(o)(y);
 }
 
 }  // namespace plotwise

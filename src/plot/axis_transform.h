@@ -19,6 +19,21 @@ struct TAxisForward {
 TAxisForward AxisForwardX(const TOptionsRecord& options);
 TAxisForward AxisForwardY(const TOptionsRecord& options);
 
+// One axis's inverse transform with the record's fields read once, for drawing loops.
+struct TAxisInverse {
+    bool log;
+    long double coeff;
+    long double logBase;  // ln of the base
+    long double operator()(long double x) const {
+        if (!std::isfinite(x)) return kNoPoint;  // no point stays no point, whatever the sign
+        const long double v = coeff == 1 ? x : x / coeff;  // dividing by 1 changes nothing
+        if (!log) return v;
+        return v > 0 ? std::log(v) / logBase : kNoPoint;
+    }
+};
+TAxisInverse AxisInverseX(const TOptionsRecord& options);
+TAxisInverse AxisInverseY(const TOptionsRecord& options);
+
 // Axis value s to the value formulas see: B^s * Coeff on a logarithmic axis, s * Coeff
 // otherwise.
 long double ForwardX(const TOptionsRecord& options, long double s);

@@ -14,7 +14,7 @@ namespace plotwise {
 QPen GraphPen(const TFunctionProps& props) {
     QPen pen(ColorOf(props.Color, Qt::black),
              ClampedPixels(props.LineWidth, kMaxLineWidth, ScaleMin));
-    pen.setCapStyle(Qt::RoundCap);
+    pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
 }
@@ -25,22 +25,74 @@ void DrawSegment(TRenderContext& ctx, const TSegmentClipper& clipper, long doubl
     ctx.painter.drawLine(ctx.map.X(x1), ctx.map.Y(y1), ctx.map.X(x2), ctx.map.Y(y2));
 }
 
+namespace {
+
+// One end of a graph's line as it comes, and where it lands when it is in view.
+struct TLineEnd {
+    long double x = 0;
+    long double y = 0;
+    bool inside = false;
+    QPoint pixel;
+};
+
+// Draws a graph's line segment by segment as DrawSegment would: every comparison on
+// coordinates rounded to 11 mantissa digits. Each point is judged and mapped once, though
+// it ends two segments, and rounded only where a comparison is close; a segment that only
+// repeats the pixel the last one ended on is not drawn again.
+class TLineWalker {
+  public:
+    TLineWalker(TRenderContext& ctx, const TFunction& graph)
+        : ctx_(ctx), clipper_(ctx.options, graph.GetMaxGap()) {}
+
+    void Add(long double x, long double y) {
+        TLineEnd end;
+        end.x = x;
+        end.y = y;
+        end.inside = clipper_.InsideUnrounded(x, y);
+        if (end.inside) end.pixel = QPoint(ctx_.map.XOfRounded(x), ctx_.map.YOfRounded(y));
+        if (havePrevious_) Segment(previous_, end);
+        previous_ = end;
+        havePrevious_ = true;
+    }
+    void Break() { havePrevious_ = false; }
+
+  private:
+    void Segment(const TLineEnd& a, const TLineEnd& b) {
+        if (a.inside && b.inside) {
+            if (clipper_.WithinGapUnrounded(a.x, a.y, b.x, b.y)) Line(a.pixel, b.pixel);
+            return;
+        }
+        long double x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
+        if (!clipper_.Clip(x1, y1, x2, y2)) return;
+        Line(QPoint(ctx_.map.X(x1), ctx_.map.Y(y1)), QPoint(ctx_.map.X(x2), ctx_.map.Y(y2)));
+    }
+    void Line(const QPoint& p1, const QPoint& p2) {
+        if (p1 == p2 && p1 == lastEnd_ && drawn_) return;
+        ctx_.painter.drawLine(p1, p2);
+        lastEnd_ = p2;
+        drawn_ = true;
+    }
+
+    TRenderContext& ctx_;
+    TSegmentClipper clipper_;
+    TLineEnd previous_;
+    bool havePrevious_ = false;
+    QPoint lastEnd_;
+    bool drawn_ = false;
+};
+
+}  // namespace
+
 void DrawLines(TRenderContext& ctx, const TFunction& graph) {
     ctx.painter.setPen(GraphPen(graph.Props));
-    const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
+    TLineWalker line(ctx, graph);
     // Empty table rows do not break a table's line; a missing point breaks a curve.
     const bool keepAcrossGaps = graph.Props.FuncStyle == fsTable;
-    bool havePrevious = false;
-    long double px = 0;
-    long double py = 0;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
         if (std::isfinite(x) && std::isfinite(y)) {
-            if (havePrevious) DrawSegment(ctx, clipper, px, py, x, y);
-            px = x;
-            py = y;
-            havePrevious = true;
+            line.Add(x, y);
         } else if (!keepAcrossGaps) {
-            havePrevious = false;
+            line.Break();
         }
         return !ctx.Interrupted();
     });
@@ -52,7 +104,11 @@ void DrawPoints(TRenderContext& ctx, const TFunction& graph) {
     ctx.painter.setBrush(color);
     const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
-        if (std::isfinite(x) && std::isfinite(y) && clipper.Inside(x, y)) {
+        if (!std::isfinite(x) || !std::isfinite(y)) return !ctx.Interrupted();
+        long double rx = x;
+        long double ry = y;
+        TSegmentClipper::Round(rx, ry);
+        if (clipper.Inside(rx, ry)) {
             DrawPoint(ctx.painter, ctx.map.X(x), ctx.map.Y(y), graph.Props.PointStyle,
                       graph.Props.PointWidth);
         }

@@ -80,16 +80,6 @@ long double TGraphicsManager::ScaleFactorY(const TRect& plot) const {
     return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
 }
 
-int TScreenMap::X(long double x) const {
-    const int d = RoundToInt(factorX * (x - minX));
-    return right ? plot.left + d : plot.right - d;
-}
-
-int TScreenMap::Y(long double y) const {
-    const int e = RoundToInt(factorY * (y - minY));
-    return up ? plot.bottom - e : plot.top + e;
-}
-
 TScreenMap TGraphicsManager::ScreenMap() const {
     TScreenMap map;
     map.plot = GetPlotRect();

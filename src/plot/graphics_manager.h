@@ -12,33 +12,11 @@
 #include "feedback.h"
 #include "function.h"
 #include "options_record.h"
+#include "screen_map.h"
 
 class QPaintDevice;
 
 namespace plotwise {
-
-struct TRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
-
-// World to pixel for one plot rectangle, worked out once for a whole picture.
-struct TScreenMap {
-    TRect plot;
-    long double minX = 0;
-    long double minY = 0;
-    long double factorX = 0;  // pixels per unit
-    long double factorY = 0;
-    bool right = true;  // x grows to the right
-    bool up = true;     // y grows upwards
-
-    int X(long double x) const;
-    int Y(long double y) const;
-};
 
 // A document may hold this many graphs; the commands that add graphs refuse more.
 inline constexpr std::size_t kMaxGraphs = 30;

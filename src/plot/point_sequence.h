@@ -17,6 +17,8 @@ template <typename Visit>
 void ForEachGraphPoint(const TFunction& graph, const TOptionsRecord& options, Visit visit) {
     const TFunctionProps& props = graph.Props;
     const std::vector<long double>& values = graph.Values;
+    const TAxisInverse inverseX = AxisInverseX(options);
+    const TAxisInverse inverseY = AxisInverseY(options);
     switch (props.FuncStyle) {
         case fsYFromX:
         case fsXFromY: {
@@ -29,8 +31,7 @@ void ForEachGraphPoint(const TFunction& graph, const TOptionsRecord& options, Vi
                 SampleArguments(start, end, EffectiveStepsNum(props, options), options.PointsAlign);
             long double s = a.first;
             for (const long double v : values) {
-                const bool go =
-                    onX ? visit(s, InverseY(options, v)) : visit(InverseX(options, v), s);
+                const bool go = onX ? visit(s, inverseY(v)) : visit(inverseX(v), s);
                 if (!go) return;
                 s += a.h;
             }
@@ -47,7 +48,7 @@ void ForEachGraphPoint(const TFunction& graph, const TOptionsRecord& options, Vi
                     x = RoundTo8(x);
                     y = RoundTo8(y);
                 }
-                if (!visit(InverseX(options, x), InverseY(options, y))) return;
+                if (!visit(inverseX(x), inverseY(y))) return;
             }
             return;
         default:

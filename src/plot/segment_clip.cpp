@@ -25,23 +25,36 @@ TSegmentClipper::TSegmentClipper(const TOptionsRecord& options, long long maxGap
       gapX_(maxGap * (maxX_ - minX_) * 0.01L),
       gapY_(maxGap * (maxY_ - minY_) * 0.01L) {}
 
-bool TSegmentClipper::Inside(long double x, long double y) const {
+void TSegmentClipper::Round(long double& x, long double& y) {
     x = RoundMantissa(x);
     y = RoundMantissa(y);
-    return x >= minX_ && x <= maxX_ && y >= minY_ && y <= maxY_;
 }
 
-bool TSegmentClipper::Clip(long double& x1, long double& y1, long double& x2,
-                           long double& y2) const {
-    x1 = RoundMantissa(x1);
-    y1 = RoundMantissa(y1);
-    x2 = RoundMantissa(x2);
-    y2 = RoundMantissa(y2);
+bool TSegmentClipper::WithinGapUnrounded(long double x1, long double y1, long double x2,
+                                         long double y2) const {
+    const long double dx = std::fabs(x1 - x2);
+    const long double dy = std::fabs(y1 - y2);
+    const long double sx = kMantissaSlack * (std::fabs(x1) + std::fabs(x2)) + 1e-4000L;
+    const long double sy = kMantissaSlack * (std::fabs(y1) + std::fabs(y2)) + 1e-4000L;
+    if (dx + sx <= gapX_ && dy + sy <= gapY_) return true;
+    if (dx - sx > gapX_ || dy - sy > gapY_) return false;
+    Round(x1, y1);
+    Round(x2, y2);
+    return WithinGap(x1, y1, x2, y2);
+}
+
+bool TSegmentClipper::WithinGap(long double x1, long double y1, long double x2,
+                                long double y2) const {
+    return std::fabs(y1 - y2) <= gapY_ && std::fabs(x1 - x2) <= gapX_;
+}
+
+bool TSegmentClipper::ClipRounded(long double& x1, long double& y1, long double& x2,
+                                  long double& y2) const {
     if ((y1 > maxY_ && y2 > maxY_) || (y1 < minY_ && y2 < minY_) || (x1 > maxX_ && x2 > maxX_) ||
         (x1 < minX_ && x2 < minX_)) {
         return false;
     }
-    if (std::fabs(y1 - y2) > gapY_ || std::fabs(x1 - x2) > gapX_) return false;
+    if (!WithinGap(x1, y1, x2, y2)) return false;
     if (y1 > maxY_) CutAt(y1, x1, y2, x2, maxY_);
     if (y2 > maxY_) CutAt(y2, x2, y1, x1, maxY_);
     if (y1 < minY_) CutAt(y1, x1, y2, x2, minY_);

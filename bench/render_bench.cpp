@@ -1,0 +1,140 @@
+// Drawing speed: a full Repaint of 30 Y(x) graphs of 20000 steps at 1920 x 1080 with grid,
+// labels and polar grid, against the bare QPainter calls for the same segments, measured in
+// the same run. Prints the figures at the end.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "graph_renderer.h"
+#include "graphics_manager.h"
+#include "new_graph.h"
+#include "per_eval_reporter.h"
+#include "point_sequence.h"
+
+namespace {
+
+using plotwise_bench::CountEvaluations;
+using namespace plotwise;
+
+constexpr int kGraphs = 30;
+constexpr int kSteps = 20000;
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr const char* kName = "30 Y(x) x 20000";
+
+struct Scene {
+    TGraphicsManager doc{StandardOptions()};
+    QImage image{kWidth, kHeight, QImage::Format_RGB32};
+    std::vector<QLine> segments;  // what the graphs' lines come to in pixels
+
+    Scene() {
+        TOptionsRecord& o = doc.Options;
+        o.DrawVertLines = true;
+        o.DrawHorLines = true;
+        o.DrawRadius = true;
+        o.DrawAngle = true;
+        for (int k = 0; k < kGraphs; ++k) {
+            TFunctionProps props = NewGraphRecord(o);
+            props.FuncStyle = fsYFromX;
+            SetNewProps(props, o);
+            // Waves from one to ten swings across the view, of growing height.
+            const std::string formula = std::to_string(1 + k / 3) + "*sin(x*" +
+                                        std::to_string(k + 1) + "/4)";
+            props.Formula().SetText(formula);
+            props.Interval().DefaultSteps = false;
+            props.Interval().StepsNum = kSteps;
+            props.LineWidth = 1 + k % 3;
+            doc.AddGraph(props);
+        }
+        doc.ClientRect = {0, 0, kWidth, kHeight};
+        doc.Canvas = &image;
+        doc.CalculateGraphs();
+        const TScreenMap map = doc.ScreenMap();
+        for (const auto& graph : doc.Graphs) {
+            bool have = false;
+            QPoint previous;
+            ForEachGraphPoint(*graph, doc.Options, [&](long double x, long double y) {
+                const QPoint p(map.X(x), map.Y(y));
+                if (have) segments.emplace_back(previous, p);
+                previous = p;
+                have = true;
+                return true;
+            });
+        }
+    }
+};
+
+Scene& TheScene() {
+    static Scene scene;
+    return scene;
+}
+
+void Repaint(benchmark::State& state) {
+    Scene& scene = TheScene();
+    for (auto _ : state)
+        scene.doc.Repaint();
+    CountEvaluations(state, double(scene.segments.size()));
+}
+
+void FrameOnly(benchmark::State& state) {
+    Scene& scene = TheScene();
+    scene.doc.Drawing = true;
+    for (auto _ : state)
+        scene.doc.Repaint();
+    scene.doc.Drawing = false;
+    CountEvaluations(state, double(scene.segments.size()));
+}
+
+// The QPainter calls alone: background and the same segments with the same pens.
+void Bare(benchmark::State& state) {
+    Scene& scene = TheScene();
+    for (auto _ : state) {
+        QPainter painter(&scene.image);
+        painter.fillRect(scene.image.rect(), Qt::white);
+        const std::size_t perGraph = scene.segments.size() / kGraphs;
+        for (int k = 0; k < kGraphs; ++k) {
+            painter.setPen(GraphPen(scene.doc.Graphs[k]->Props));
+            for (std::size_t i = k * perGraph; i < (k + 1) * perGraph; ++i)
+                painter.drawLine(scene.segments[i]);
+        }
+    }
+    CountEvaluations(state, double(scene.segments.size()));
+}
+
+class SummaryReporter : public plotwise_bench::PerEvalReporter {
+  public:
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const std::string name = kName;
+        const double segments = Evaluations("Repaint/" + name);
+        std::printf("\n%-32s %12s %10s\n", "", "ms per run", "ratio");
+        for (const std::string prefix : {"Repaint/", "Frame/", "Bare/"}) {
+            const double ns = Get(prefix + name);
+            const double bare = Get("Bare/" + name);
+            std::printf("%-32s %12.2f %10.3f\n", (prefix + name).c_str(), ns * segments / 1e6,
+                        bare > 0 ? ns / bare : 0);
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::string name = kName;
+    benchmark::RegisterBenchmark(("Repaint/" + name).c_str(), Repaint)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Bare/" + name).c_str(), Bare)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
