@@ -134,6 +134,43 @@ TEST(PlotwiseCli, Check) {
     std::remove(empty.c_str());
 }
 
+TEST(PlotwiseCli, Render) {
+    const std::string examples = PLOTWISE_EXAMPLES;
+    const std::string out = testing::TempDir() + "plotwise_cli_render_" + std::to_string(getpid());
+    const char* width = "The width of bitmap must be an integer\nfrom 100 up to 3000\n";
+    const char* height = "The height of bitmap must be an integer\nfrom 100 up to 3000\n";
+    const struct {
+        std::vector<std::string> args;
+        const char* err;
+        int code;
+        const char* magic;  // what the written file starts with
+    } cases[] = {
+        {{examples + "/gallery.plw", out + ".bmp"}, "", 0, "BM"},
+        {{examples + "/polar.plw", out + ".PNG", "--size", "100x3000"}, "", 0, "\x89PNG"},
+        {{examples + "/polar.plw", out + ".bmp", "--size", "99x300"}, width, 2, nullptr},
+        {{examples + "/polar.plw", out + ".bmp", "--size", "300x3001"}, height, 2, nullptr},
+        {{examples + "/polar.plw", out + ".bmp", "--size", "300"}, height, 2, nullptr},
+        {{examples + "/missing.plw", out + ".bmp"}, "Input-output error\n", 3, nullptr},
+        {{examples + "/polar.plw", "/nonexistent/dir/x.bmp"}, "File write error\n", 3, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::remove((out + ".bmp").c_str());
+        const CliRun run = RunCli([&] {
+            std::vector<std::string> args = {"render"};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            return args;
+        }());
+        EXPECT_EQ(run.err, c.err) << c.args[1];
+        EXPECT_EQ(run.code, c.code) << c.args[1];
+        if (c.magic == nullptr) continue;
+        std::ifstream file(c.args[1], std::ios::binary);
+        std::string head(std::string(c.magic).size(), '\0');
+        file.read(head.data(), static_cast<std::streamsize>(head.size()));
+        EXPECT_EQ(head, c.magic) << c.args[1];
+        std::remove(c.args[1].c_str());
+    }
+}
+
 TEST(PlotwiseCli, OutputThatCannotBeWrittenIsAFailure) {
     const std::string command = std::string(PLOTWISE_CLI) + " eval 1 >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
@@ -148,6 +185,7 @@ TEST(PlotwiseCli, Help) {
     EXPECT_NE(help.out.find("number TEXT"), std::string::npos);
     EXPECT_NE(help.out.find("derive FORMULA"), std::string::npos);
     EXPECT_NE(help.out.find("check FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("render FILE OUT"), std::string::npos);
     EXPECT_EQ(RunCli({}).code, 2);
     EXPECT_EQ(RunCli({"eval", "--help"}).code, 0);
 }

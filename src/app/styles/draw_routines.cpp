@@ -106,9 +106,14 @@ void DrawPointer(QPainter& painter, int kind, int x, int y, const QColor& color,
             break;
     }
     painter.save();
-    painter.setPen(QPen(color, 1));
+    // Filled, then outlined edge by edge: a polygon's own outline leaves out the last pixel
+    // of some edges, which would make the arrow lopsided.
+    painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     painter.drawPolygon(corners);
+    painter.setPen(QPen(color, 1));
+    for (int i = 0; i < 3; ++i)
+        painter.drawLine(corners[i], corners[(i + 1) % 3]);
     painter.restore();
 }
 

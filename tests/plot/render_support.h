@@ -1,0 +1,67 @@
+// Rendering documents in tests: a GUI application for fonts, and pixel queries.
+#pragma once
+
+#include <QGuiApplication>
+#include <QImage>
+#include <string>
+
+#include "bitmap_export.h"
+#include "graphics_manager.h"
+#include "style_colors.h"
+
+namespace plotwise::testing_support {
+
+// Text needs a QGuiApplication; one lives for the whole test program.
+inline void EnsureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) return;
+    static int argc = 1;
+    static char name[] = "plotwise_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
+
+// The colour of a table index as a pixel.
+inline QRgb Rgb(int index) {
+    return kColorTable[static_cast<std::size_t>(index)];
+}
+
+// How many pixels of a rectangle (inclusive corners) have the colour.
+inline int CountColor(const QImage& image, QRgb color, QRect area) {
+    area &= image.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixel(x, y) == color;
+    }
+    return n;
+}
+
+// Bounding box of the pixels of a colour.
+inline QRect BoxOf(const QImage& image, QRgb color) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == color) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// A document that draws nothing but what a test switches on: no axes, no labels.
+inline TOptionsRecord BareOptions() {
+    TOptionsRecord o = StandardOptions();
+    o.AxleX.Draw = false;
+    o.AxleY.Draw = false;
+    return o;
+}
+
+// The document's picture at the size, as the program makes bitmaps; the document's
+// ClientRect is set to the same size so its mapping matches the picture.
+inline QImage Render(TGraphicsManager& doc, int width = 400, int height = 300) {
+    EnsureGuiApplication();
+    doc.ClientRect = {0, 0, width, height};
+    return RenderBitmap(doc, width, height);
+}
+
+}  // namespace plotwise::testing_support
