@@ -2,7 +2,6 @@
 #include <QFontMetrics>
 #include <QPen>
 
-#include "axis_steps.h"
 #include "device_scale.h"
 #include "draw_routines.h"
 #include "font_mapping.h"
@@ -85,36 +84,21 @@ void DrawAxes(TRenderContext& ctx, const TAxisPositions& axes) {
 
 void DrawMarks(TRenderContext& ctx, const TAxisPositions& axes) {
     const TOptionsRecord& o = ctx.options;
-    if (o.NumLinesX.Show && o.AxleX.Draw) {
-        const TMarksProps& marks = o.NumLinesX;
-        ctx.painter.setPen(
-            QPen(ColorOf(marks.ColAsAxle ? o.AxleX.Color : marks.Color, Qt::black), 1));
-        const int length = ClampedPixels(marks.Length, kMaxMarkLength, ScaleY);
-        const int w = ClampedPixels(o.AxleX.Width, kMaxLineWidth, ScaleY);
+    for (const bool alongX : {true, false}) {
+        const TMarksProps& marks = alongX ? o.NumLinesX : o.NumLinesY;
+        const TAxleProps& axle = alongX ? o.AxleX : o.AxleY;
+        if (!marks.Show || !axle.Draw) continue;
+        // Sizes across the axis scale with the other direction's device scale.
+        const long double along = alongX ? ScaleX : ScaleY;
+        const long double across = alongX ? ScaleY : ScaleX;
+        ctx.painter.setPen(QPen(ColorOf(marks.ColAsAxle ? axle.Color : marks.Color, Qt::black), 1));
+        const int length = ClampedPixels(marks.Length, kMaxMarkLength, across);
+        const int w = ClampedPixels(axle.Width, kMaxLineWidth, across);
+        const int axis = alongX ? axes.ay : axes.ax;
         // L pixels beyond each edge of the axis line, as thick as the axis.
-        const int top = axes.ay - length - w / 2;
-        const int bottom = axes.ay + length + w / 2 - (w + 1) % 2;
-        const int thickness = std::max(1, ScaledPixels(w, ScaleX / ScaleY));
-        for (const long double x : AxisSteps(o.MinX, o.MaxX, marks.Step).values) {
-            const int px = ctx.map.X(x);
-            if (o.AxleY.Draw && px == axes.ax) continue;
-            DrawThickVertical(ctx.painter, px, top, bottom, thickness);
-        }
-    }
-    if (o.NumLinesY.Show && o.AxleY.Draw) {
-        const TMarksProps& marks = o.NumLinesY;
-        ctx.painter.setPen(
-            QPen(ColorOf(marks.ColAsAxle ? o.AxleY.Color : marks.Color, Qt::black), 1));
-        const int length = ClampedPixels(marks.Length, kMaxMarkLength, ScaleX);
-        const int w = ClampedPixels(o.AxleY.Width, kMaxLineWidth, ScaleX);
-        const int left = axes.ax - length - w / 2;
-        const int right = axes.ax + length + w / 2 - (w + 1) % 2;
-        const int thickness = std::max(1, ScaledPixels(w, ScaleY / ScaleX));
-        for (const long double y : AxisSteps(o.MinY, o.MaxY, marks.Step).values) {
-            const int py = ctx.map.Y(y);
-            if (o.AxleX.Draw && py == axes.ay) continue;
-            DrawThickHorizontal(ctx.painter, py, left, right, thickness);
-        }
+        DrawLinesAcross(ctx, axes, alongX, marks.Step, axis - length - w / 2,
+                        axis + length + w / 2 - (w + 1) % 2,
+                        std::max(1, ScaledPixels(w, along / across)));
     }
 }
 

@@ -19,6 +19,12 @@ TAxisPositions AxisPositions(const TRenderContext& ctx);
 
 void DrawFrame(TRenderContext& ctx);
 
+// At every step value along X (alongX) or Y, a line of the painter's pen and the given
+// thickness across that axis from `from` to `to`; the one on the other axis is left out
+// while that axis is drawn. Grid lines and tick marks.
+void DrawLinesAcross(TRenderContext& ctx, const TAxisPositions& axes, bool alongX, long double step,
+                     int from, int to, int thickness);
+
 void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes);
 void DrawPolarGrid(TRenderContext& ctx);
 void DrawAxes(TRenderContext& ctx, const TAxisPositions& axes);

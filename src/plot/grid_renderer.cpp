@@ -99,26 +99,36 @@ void DrawFrame(TRenderContext& ctx) {
     DrawLabels(ctx, axes);
 }
 
+void DrawLinesAcross(TRenderContext& ctx, const TAxisPositions& axes, bool alongX, long double step,
+                     int from, int to, int thickness) {
+    const TOptionsRecord& o = ctx.options;
+    const bool crossingDrawn = alongX ? o.AxleY.Draw : o.AxleX.Draw;
+    const int crossing = alongX ? axes.ax : axes.ay;
+    const long double min = alongX ? o.MinX : o.MinY;
+    const long double max = alongX ? o.MaxX : o.MaxY;
+    for (const long double v : AxisSteps(min, max, step).values) {
+        const int at = alongX ? ctx.map.X(v) : ctx.map.Y(v);
+        if (crossingDrawn && at == crossing) continue;
+        if (alongX) {
+            DrawThickVertical(ctx.painter, at, from, to, thickness);
+        } else {
+            DrawThickHorizontal(ctx.painter, at, from, to, thickness);
+        }
+    }
+}
+
 void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes) {
     const TOptionsRecord& o = ctx.options;
     const TRect& p = ctx.map.plot;
     if (o.DrawVertLines) {
         ctx.painter.setPen(GridPen(o.VertColor, o.VertStyle));
-        const int w = ClampedPixels(o.VertWidth, kMaxLineWidth, ScaleX);
-        for (const long double x : AxisSteps(o.MinX, o.MaxX, o.StepVert).values) {
-            const int px = ctx.map.X(x);
-            if (o.AxleY.Draw && px == axes.ax) continue;
-            DrawThickVertical(ctx.painter, px, p.top, p.bottom, w);
-        }
+        DrawLinesAcross(ctx, axes, true, o.StepVert, p.top, p.bottom,
+                        ClampedPixels(o.VertWidth, kMaxLineWidth, ScaleX));
     }
     if (o.DrawHorLines) {
         ctx.painter.setPen(GridPen(o.HorColor, o.HorStyle));
-        const int w = ClampedPixels(o.HorWidth, kMaxLineWidth, ScaleY);
-        for (const long double y : AxisSteps(o.MinY, o.MaxY, o.StepHor).values) {
-            const int py = ctx.map.Y(y);
-            if (o.AxleX.Draw && py == axes.ay) continue;
-            DrawThickHorizontal(ctx.painter, py, p.left, p.right, w);
-        }
+        DrawLinesAcross(ctx, axes, false, o.StepHor, p.left, p.right,
+                        ClampedPixels(o.HorWidth, kMaxLineWidth, ScaleY));
     }
 }
 
