@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cctype>
+#include <new>
 
 #include "safe_file.h"
 #include "style_colors.h"
@@ -31,6 +32,31 @@ bool EndsWithPng(const std::string& path) {
     return tail == ".png";
 }
 
+// The picture of RenderBitmap; allocation failures pass through.
+QImage DrawBitmap(TGraphicsManager& document, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    image.fill(Qt::white);
+    struct Restore {
+        TGraphicsManager& d;
+        QPaintDevice* canvas = d.Canvas;
+        bool onScreen = d.OnScreen;
+        TRect output = d.OutputRect;
+        ~Restore() {
+            d.Canvas = canvas;
+            d.OnScreen = onScreen;
+            d.OutputRect = output;
+        }
+    } restore{document};
+    document.Canvas = &image;
+    document.OnScreen = false;
+    document.OutputRect = {0, 0, width, height};
+    document.Repaint();
+    return image;
+}
+
 }  // namespace
 
 bool ParseBitmapSide(const std::string& text, int& side) {
@@ -53,27 +79,11 @@ bool ParseBitmapSide(const std::string& text, int& side) {
 }
 
 QImage RenderBitmap(TGraphicsManager& document, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    image.fill(Qt::white);
-    struct Restore {
-        TGraphicsManager& d;
-        QPaintDevice* canvas = d.Canvas;
-        bool onScreen = d.OnScreen;
-        TRect output = d.OutputRect;
-        ~Restore() {
-            d.Canvas = canvas;
-            d.OnScreen = onScreen;
-            d.OutputRect = output;
-        }
-    } restore{document};
-    document.Canvas = &image;
-    document.OnScreen = false;
-    document.OutputRect = {0, 0, width, height};
-    document.Repaint();
-    return image;
+    try {
+        return DrawBitmap(document, width, height);
+    } catch (const std::bad_alloc&) {
+        return QImage();
+    }
 }
 
 QImage ToColorTable(const QImage& image) {
@@ -101,9 +111,12 @@ QImage ToColorTable(const QImage& image) {
 }
 
 std::vector<unsigned char> EncodeBmp4(const QImage& image) {
-    const QImage indexed = image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16
+    if (image.isNull()) return {};
+    const QList<QRgb> table(kColorTable.begin(), kColorTable.end());
+    const QImage indexed = image.format() == QImage::Format_Indexed8 && image.colorTable() == table
                                ? image
                                : ToColorTable(image);
+    if (indexed.isNull()) return {};
     const std::uint32_t width = static_cast<std::uint32_t>(indexed.width());
     const std::uint32_t height = static_cast<std::uint32_t>(indexed.height());
     const std::uint32_t rowBytes = (width * 4 + 31) / 32 * 4;
@@ -145,6 +158,7 @@ std::vector<unsigned char> EncodeBmp4(const QImage& image) {
 }
 
 std::vector<unsigned char> EncodePng(const QImage& image) {
+    if (image.isNull()) return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

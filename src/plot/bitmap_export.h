@@ -22,7 +22,7 @@ inline constexpr char kOutOfResources[] = "Out of system resources";
 bool ParseBitmapSide(const std::string& text, int& side);
 
 // The whole image is the output area; the document's surface and output area are restored
-// afterwards. A null image when there is no memory for it.
+// afterwards. A null image when memory runs out making or drawing it.
 QImage RenderBitmap(TGraphicsManager& document, int width, int height);
 
 // Every pixel as its nearest colour of the 16-colour table.

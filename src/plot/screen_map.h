@@ -42,7 +42,9 @@ namespace screen_map_detail {
 inline int OffsetOfRounded(long double factor, long double v, long double min) {
     const long double t = factor * (v - min);
     const long double r = std::rint(t);
-    const long double slack = kMantissaSlack * (std::fabs(t) + factor * std::fabs(v)) + 1e-15L;
+    // RoundMantissa also sets values below 1E-200 to 0: an absolute move of up to that much.
+    const long double slack =
+        kMantissaSlack * (std::fabs(t) + factor * std::fabs(v)) + factor * 1e-200L + 1e-15L;
     if (std::fabs(t - r) < 0.5L - slack && std::fabs(r) < 1e9L) {
         return static_cast<int>(static_cast<double>(r));
     }

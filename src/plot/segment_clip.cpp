@@ -34,8 +34,9 @@ bool TSegmentClipper::WithinGapUnrounded(long double x1, long double y1, long do
                                          long double y2) const {
     const long double dx = std::fabs(x1 - x2);
     const long double dy = std::fabs(y1 - y2);
-    const long double sx = kMantissaSlack * (std::fabs(x1) + std::fabs(x2)) + 1e-4000L;
-    const long double sy = kMantissaSlack * (std::fabs(y1) + std::fabs(y2)) + 1e-4000L;
+    // Values below 1E-200 round to 0: each end may move by that much too.
+    const long double sx = kMantissaSlack * (std::fabs(x1) + std::fabs(x2)) + 2e-200L;
+    const long double sy = kMantissaSlack * (std::fabs(y1) + std::fabs(y2)) + 2e-200L;
     if (dx + sx <= gapX_ && dy + sy <= gapY_) return true;
     if (dx - sx > gapX_ || dy - sy > gapY_) return false;
     Round(x1, y1);

@@ -43,8 +43,9 @@ class TSegmentClipper {
 };
 
 inline bool TSegmentClipper::InsideUnrounded(long double x, long double y) const {
-    const long double sx = kMantissaSlack * std::fabs(x);
-    const long double sy = kMantissaSlack * std::fabs(y);
+    // Relative to the value, and absolute below 1E-200, which rounds to 0.
+    const long double sx = kMantissaSlack * std::fabs(x) + 1e-200L;
+    const long double sy = kMantissaSlack * std::fabs(y) + 1e-200L;
     if (x > minX_ + sx && x < maxX_ - sx && y > minY_ + sy && y < maxY_ - sy) return true;
     if (x < minX_ - sx || x > maxX_ + sx || y < minY_ - sy || y > maxY_ + sy) return false;
     Round(x, y);

@@ -1,6 +1,8 @@
 // Rendering documents in tests: a GUI application for fonts, and pixel queries.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <string>
@@ -11,15 +13,22 @@
 
 namespace plotwise::testing_support {
 
-// Text needs a QGuiApplication; one lives for the whole test program.
+// Text needs a QGuiApplication; one lives from the first test that draws to the end of
+// the program, and is then closed properly, so its font caches are not reported as leaks.
 inline void EnsureGuiApplication() {
     if (QGuiApplication::instance() != nullptr) return;
     static int argc = 1;
     static char name[] = "plotwise_tests";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    new QGuiApplication(argc, argv);
 }
+
+class GuiApplicationEnvironment : public ::testing::Environment {
+  public:
+    void TearDown() override { delete QGuiApplication::instance(); }
+};
+inline ::testing::Environment* const kGuiApplicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
 
 // The colour of a table index as a pixel.
 inline QRgb Rgb(int index) {

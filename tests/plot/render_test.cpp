@@ -91,6 +91,59 @@ TEST(Frame, ThickLinesPutTheirExtraPixelOnTheLeft) {
     EXPECT_NE(image.pixel(x + 1, y), Rgb(kRed));
 }
 
+TEST(Frame, PolarGridOnlyNearTheOriginAndOnPlainScales) {
+    // clang-format off
+    const struct { long double minX, maxX; bool logX; bool drawn; } cases[] = {
+        {-10, 10, false, true},
+        {100, 101, false, false},  // the origin is 101 view widths away
+        {-2, 3, true, false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        TGraphicsManager doc(BareOptions());
+        TOptionsRecord& o = doc.Options;
+        SetView(o, c.minX, c.maxX, 0, 1);
+        o.LogX = c.logX;
+        o.DrawRadius = true;
+        o.RadiusColor = kRed;
+        o.RadiusStep = 0.25L;
+        o.DrawAngle = true;
+        o.AngleColor = kBlue;
+        const QImage image = Render(doc);
+        EXPECT_EQ(BoxOf(image, Rgb(kRed)).isValid(), c.drawn) << double(c.minX);
+        EXPECT_EQ(BoxOf(image, Rgb(kBlue)).isValid(), c.drawn) << double(c.minX);
+        if (!c.drawn) continue;
+        // Circles and rays stay inside the plot rectangle, its right and bottom edge included.
+        const TRect p = doc.GetPlotRect();
+        EXPECT_TRUE(QRect(QPoint(p.left, p.top), QPoint(p.right, p.bottom))
+                        .contains(BoxOf(image, Rgb(kRed)) | BoxOf(image, Rgb(kBlue))));
+        EXPECT_EQ(image.pixel(doc.XToScreen(0), doc.YToScreen(0.5L)), Rgb(kBlue));  // ray at pi/2
+    }
+}
+
+TEST(Frame, AThickAxisStopsAtItsPointersBase) {
+    for (const int pointer : {0, 1}) {
+        TGraphicsManager doc(BareOptions());
+        doc.Options.AxleX.Draw = true;
+        doc.Options.AxleX.NameShow = false;
+        doc.Options.NumsX.Show = false;
+        doc.Options.NumLinesX.Show = false;
+        doc.Options.AxleX.Width = 5;
+        doc.Options.AxleX.Pointer = static_cast<std::uint8_t>(pointer);
+        doc.Options.AxleX.Color = kRed;
+        const QImage image = Render(doc);
+        const TRect p = doc.GetPlotRect();
+        const int ay = doc.YToScreen(0);
+        const int tip = p.right + 5 + 9;
+        SCOPED_TRACE(pointer);
+        EXPECT_EQ(image.pixel(tip, ay), Rgb(kRed));
+        // Two rows off the axis, near the tip: the arrow narrows there, the bare line does not.
+        EXPECT_EQ(image.pixel(tip - 2, ay - 2) == Rgb(kRed), pointer == 1);
+        EXPECT_EQ(BoxOf(image, Rgb(kRed)).left(), p.left - 5 - 9);
+        EXPECT_EQ(BoxOf(image, Rgb(kRed)).height(), pointer == 0 ? 9 : 5);
+    }
+}
+
 TEST(Frame, LabelTexts) {
     // clang-format off
     const struct { long double v, step, min, max; bool log; long double base; const char* text; }
@@ -194,6 +247,20 @@ TEST(Graphs, MarkersOnTheEdgeOfTheViewAndNotBeyond) {
     doc.CalculateGraphs();
     const QImage image = Render(doc);
     EXPECT_EQ(BoxOf(image, Rgb(kRed)), QRect(doc.XToScreen(10) - 1, doc.YToScreen(0) - 1, 3, 3));
+}
+
+TEST(Graphs, AnImplicitCurveIsDrawnFromItsSegments) {
+    TGraphicsManager doc(BareOptions());
+    TFunctionProps circle = GraphOfKind(fsEquation, "x^2+y^2-25");
+    circle.Color = kRed;
+    doc.AddGraph(circle);
+    doc.CalculateGraphs();
+    const QImage image = Render(doc, 300, 300);
+    const QRect box = BoxOf(image, Rgb(kRed));
+    EXPECT_NEAR(box.left(), doc.XToScreen(-5), 1);
+    EXPECT_NEAR(box.right(), doc.XToScreen(5), 1);
+    EXPECT_NEAR(box.top(), doc.YToScreen(5), 1);
+    EXPECT_EQ(image.pixel(doc.XToScreen(0), doc.YToScreen(0)), Rgb(15));  // a ring, not a disc
 }
 
 TEST(Graphs, InequalityCellsFilledWholeOrBySubCell) {

@@ -43,40 +43,47 @@ TEST(SegmentClip, GapClipAndMiss) {
     }
 }
 
-// The shortcuts must agree with rounding first, also next to bounds, gaps and half pixels.
+// The shortcuts must agree with rounding first, also next to bounds, gaps and half pixels,
+// and in a view so small that its values round to 0.
 TEST(SegmentClip, ShortcutsAgreeWithRoundingFirst) {
-    TOptionsRecord o = View();
-    o.MinX = -3.7L;
-    o.MaxX = 1e6L / 3;
-    const TSegmentClipper clipper(o, 37);
-    TScreenMap map;
-    map.plot = {20, 20, 1020, 720};
-    map.minX = o.MinX;
-    map.factorX = 1000 / (static_cast<long double>(o.MaxX) - o.MinX);
-    std::mt19937_64 random(5);
-    std::uniform_real_distribution<double> unit(-1, 1);
-    const long double anchors[] = {o.MinX, o.MaxX, o.MinY, o.MaxY, 0, 7.4L};
-    for (int i = 0; i < 200000; ++i) {
+    for (const long double scale : {1.0L, 1e-200L}) {
+        TOptionsRecord o = View();
+        o.MinX = -3.7L * scale;
+        o.MaxX = 1e6L / 3 * scale;
+        o.MinY = -10 * scale;
+        o.MaxY = 10 * scale;
+        const TSegmentClipper clipper(o, 37);
+        TScreenMap map;
+        map.plot = {20, 20, 1020, 720};
+        map.minX = o.MinX;
+        map.factorX = 1000 / (static_cast<long double>(o.MaxX) - o.MinX);
+        std::mt19937_64 random(5);
+        std::uniform_real_distribution<double> unit(-1, 1);
+        const long double anchors[] = {o.MinX, o.MaxX, o.MinY, o.MaxY, 0, 7.4L * scale};
         // Values at, just beside, and far from the anchors.
         const auto near = [&](long double a) {
-            const int scale = static_cast<int>(random() % 16);
-            return a + a * unit(random) * std::pow(10.0L, -2 - scale) + unit(random) * 1e-9L;
+            const int digits = static_cast<int>(random() % 16);
+            return a + a * unit(random) * std::pow(10.0L, -2 - digits) +
+                   unit(random) * 1e-9L * scale;
         };
-        const long double x = near(anchors[random() % 6]);
-        const long double y = near(anchors[random() % 6]);
-        long double rx = x, ry = y;
-        TSegmentClipper::Round(rx, ry);
-        ASSERT_EQ(clipper.InsideUnrounded(x, y), clipper.Inside(rx, ry)) << double(x);
-        const long double x2 = x + (i % 2 ? 0.37L * 2 * (o.MaxX - o.MinX) : unit(random));
-        const long double y2 = near(y + 0.37L * 20 * (i % 3 ? 1 : -1));
-        long double rx2 = x2, ry2 = y2;
-        TSegmentClipper::Round(rx2, ry2);
-        ASSERT_EQ(clipper.WithinGapUnrounded(x, y, x2, y2), clipper.WithinGap(rx, ry, rx2, ry2));
-        // Half a pixel off a pixel boundary, give or take a hair.
-        const long double half = o.MinX + (std::floor(unit(random) * 500 + 500) + 0.5L) /
-                                              map.factorX * (1 + unit(random) * 1e-12L);
-        ASSERT_EQ(map.XOfRounded(half), map.X(RoundMantissa(half))) << double(half);
-        ASSERT_EQ(map.XOfRounded(x), map.X(rx)) << double(x);
+        for (int i = 0; i < 100000; ++i) {
+            const long double x = near(anchors[random() % 6]);
+            const long double y = near(anchors[random() % 6]);
+            long double rx = x, ry = y;
+            TSegmentClipper::Round(rx, ry);
+            ASSERT_EQ(clipper.InsideUnrounded(x, y), clipper.Inside(rx, ry)) << double(x);
+            const long double x2 = x + (i % 2 ? 0.74L * (o.MaxX - o.MinX) : unit(random) * scale);
+            const long double y2 = near(y + 7.4L * scale * (i % 3 ? 1 : -1));
+            long double rx2 = x2, ry2 = y2;
+            TSegmentClipper::Round(rx2, ry2);
+            ASSERT_EQ(clipper.WithinGapUnrounded(x, y, x2, y2),
+                      clipper.WithinGap(rx, ry, rx2, ry2));
+            // Half a pixel off a pixel boundary, give or take a hair.
+            const long double half = o.MinX + (std::floor(unit(random) * 500 + 500) + 0.5L) /
+                                                  map.factorX * (1 + unit(random) * 1e-12L);
+            ASSERT_EQ(map.XOfRounded(half), map.X(RoundMantissa(half))) << double(half);
+            ASSERT_EQ(map.XOfRounded(x), map.X(rx)) << double(x);
+        }
     }
 }
 
