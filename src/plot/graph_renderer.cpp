@@ -43,6 +43,9 @@ class TLineWalker {
   public:
     TLineWalker(TRenderContext& ctx, const TFunction& graph)
         : ctx_(ctx), clipper_(ctx.options, graph.GetMaxGap()) {}
+    ~TLineWalker() { Flush(); }
+    TLineWalker(const TLineWalker&) = delete;
+    TLineWalker& operator=(const TLineWalker&) = delete;
 
     void Add(long double x, long double y) {
         TLineEnd end;
@@ -66,17 +69,37 @@ class TLineWalker {
         if (!clipper_.Clip(x1, y1, x2, y2)) return;
         Line(QPoint(ctx_.map.X(x1), ctx_.map.Y(y1)), QPoint(ctx_.map.X(x2), ctx_.map.Y(y2)));
     }
+    // A segment that goes on straight along a row or a column from where the pending one
+    // ends joins it: one line covers the same pixels, for any width of a solid pen.
     void Line(const QPoint& p1, const QPoint& p2) {
         if (p1 == p2 && p1 == lastEnd_ && drawn_) return;
-        ctx_.painter.drawLine(p1, p2);
+        if (drawn_ && p1 == lastEnd_ && SameStraightWay(pendingStart_, p1, p2)) {
+            lastEnd_ = p2;
+            return;
+        }
+        Flush();
+        pendingStart_ = p1;
         lastEnd_ = p2;
         drawn_ = true;
+    }
+    void Flush() {
+        if (drawn_) ctx_.painter.drawLine(pendingStart_, lastEnd_);
+    }
+    static bool SameStraightWay(const QPoint& a, const QPoint& b, const QPoint& c) {
+        const QPoint first = b - a;
+        const QPoint next = c - b;
+        if (first.y() == 0 && next.y() == 0)
+            return (first.x() > 0) == (next.x() > 0) && first.x() != 0;
+        if (first.x() == 0 && next.x() == 0)
+            return (first.y() > 0) == (next.y() > 0) && first.y() != 0;
+        return false;
     }
 
     TRenderContext& ctx_;
     TSegmentClipper clipper_;
     TLineEnd previous_;
     bool havePrevious_ = false;
+    QPoint pendingStart_;  // the line not yet drawn runs from here to lastEnd_
     QPoint lastEnd_;
     bool drawn_ = false;
 };

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "axis_steps.h"
+#include "graph_renderer.h"
 #include "plot_test_support.h"
+#include "point_sequence.h"
 #include "recording_feedback.h"
 #include "render_support.h"
 
@@ -213,6 +215,59 @@ TEST(Graphs, ALineLeavingTheViewIsCutExactlyAtItsEdge) {
     EXPECT_EQ(box.top(), doc.YToScreen(10));
     EXPECT_EQ(image.pixel(doc.XToScreen(5), doc.YToScreen(10)), Rgb(kBlue));
     EXPECT_EQ(box.bottomLeft(), QPoint(doc.XToScreen(0), doc.YToScreen(0)));
+}
+
+// Lines are drawn with shortcuts (each point mapped once, repeated pixels and straight runs
+// joined); the picture must be the one of drawing every segment on its own.
+TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
+    TGraphicsManager doc(BareOptions());
+    // clang-format off
+    const struct { const char* formula; int width; int steps; int gap; } graphs[] = {
+        {"9*sin(x*37)", 1, 20000, 10000},  // swings across the view between samples
+        {"x^3/50", 3, 20000, 10000},       // leaves the view at both ends
+        {"1/x", 2, 2000, 10000},           // no value at 0
+        {"tan(x)", 1, 20000, 50},          // jumps beyond the gap
+        {"0.5", 2, 20000, 10000},          // one long row
+        {"int(x)*2", 1, 777, 10000},       // steps: rows and columns
+    };
+    // clang-format on
+    for (std::size_t k = 0; k < std::size(graphs); ++k) {
+        TFunctionProps props = GraphOfKind(fsYFromX, graphs[k].formula);
+        props.LineWidth = graphs[k].width;
+        props.Color = static_cast<std::uint8_t>(9 + k % 6);
+        props.Interval().DefaultSteps = false;
+        props.Interval().StepsNum = graphs[k].steps;
+        props.Interval().MaxGap = graphs[k].gap;
+        doc.AddGraph(props);
+    }
+    doc.CalculateGraphs();
+    const QImage drawn = Render(doc, 900, 700);
+    doc.Drawing = true;
+    QImage expected = Render(doc, 900, 700);
+    QPainter painter(&expected);
+    TRenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
+    for (const auto& graph : doc.Graphs) {
+        painter.setPen(GraphPen(graph->Props));
+        const TSegmentClipper clipper(doc.Options, graph->GetMaxGap());
+        bool have = false;
+        long double px = 0, py = 0;
+        ForEachGraphPoint(*graph, doc.Options, [&](long double x, long double y) {
+            const bool point = std::isfinite(x) && std::isfinite(y);
+            if (point && have) DrawSegment(ctx, clipper, px, py, x, y);
+            have = point;
+            px = x;
+            py = y;
+            return true;
+        });
+    }
+    painter.end();
+    ASSERT_EQ(drawn.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x)
+            differing += drawn.pixel(x, y) != expected.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
