@@ -126,14 +126,18 @@ void DrawPoints(TRenderContext& ctx, const TFunction& graph) {
     ctx.painter.setPen(QPen(color, 1));
     ctx.painter.setBrush(color);
     const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
+    // A marker on the pixel of the one before adds nothing: long graphs put many there.
+    bool drawn = false;
+    QPoint last;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
-        if (!std::isfinite(x) || !std::isfinite(y)) return !ctx.Interrupted();
-        long double rx = x;
-        long double ry = y;
-        TSegmentClipper::Round(rx, ry);
-        if (clipper.Inside(rx, ry)) {
-            DrawPoint(ctx.painter, ctx.map.X(x), ctx.map.Y(y), graph.Props.PointStyle,
-                      graph.Props.PointWidth);
+        if (std::isfinite(x) && std::isfinite(y) && clipper.InsideUnrounded(x, y)) {
+            const QPoint at(ctx.map.X(x), ctx.map.Y(y));
+            if (!drawn || at != last) {
+                DrawPoint(ctx.painter, at.x(), at.y(), graph.Props.PointStyle,
+                          graph.Props.PointWidth);
+            }
+            drawn = true;
+            last = at;
         }
         return !ctx.Interrupted();
     });

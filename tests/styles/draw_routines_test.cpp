@@ -47,10 +47,13 @@ TEST(DrawPoint, EveryStyleAndSizeIsCentredAndSizeWide) {
 
 TEST(DrawPoint, HollowAndFilledShapesDifferAtTheCentre) {
     for (int style : {2, 4, 6}) {
-        EXPECT_EQ(Drawn([&](QPainter& p) { DrawPoint(p, 20, 20, style, 9); }).pixel(20, 20),
-                  kWhite);
-        EXPECT_NE(Drawn([&](QPainter& p) { DrawPoint(p, 20, 20, style + 1, 9); }).pixel(20, 20),
-                  kWhite);
+        // A hollow marker first: the filled one after it keeps the brush's colour.
+        const QImage image = Drawn([&](QPainter& p) {
+            DrawPoint(p, 10, 10, style, 9);
+            DrawPoint(p, 30, 30, style + 1, 9);
+        });
+        EXPECT_EQ(image.pixel(10, 10), kWhite) << style;
+        EXPECT_EQ(image.pixel(30, 30), QColor(Qt::red).rgb()) << style;
     }
 }
 

@@ -41,19 +41,21 @@ Qt::BrushStyle BrushStyleOf(long long style) {
 
 void DrawPoint(QPainter& painter, int x, int y, long long style, long long size) {
     const long long clamped = std::clamp<long long>(size, 1, kMaxPointSize);
+    QPen pen = painter.pen();
+    pen.setStyle(Qt::SolidLine);
     if (ScaledPixels(clamped, ScaleMin) <= 1) {
-        painter.save();
-        painter.setPen(QPen(painter.pen().color(), 1));
+        pen.setWidth(1);
+        painter.setPen(pen);
         painter.drawPoint(x, y);
-        painter.restore();
         return;
     }
     if (style < 0 || style >= kPointStyleCount) return;
-    painter.save();
-    QPen pen(painter.pen().color(), std::max(1, ScaledPixels(1, ScaleMin)));
+    pen.setWidth(std::max(1, ScaledPixels(1, ScaleMin)));
     painter.setPen(pen);
-    const bool filled = style == 3 || style == 5 || style == 7;
-    painter.setBrush(filled ? QBrush(painter.brush().color()) : QBrush(Qt::NoBrush));
+    // The brush keeps its colour: a hollow marker must not lose it for the next filled one.
+    QBrush brush = painter.brush();
+    brush.setStyle(style == 3 || style == 5 || style == 7 ? Qt::SolidPattern : Qt::NoBrush);
+    painter.setBrush(brush);
     const int hw = ScaledPixels(clamped, ScaleX) / 2;
     const int hh = ScaledPixels(clamped, ScaleY) / 2;
     // Aliased Qt lines include both ends and outlined shapes cover width + 1 pixels, so
@@ -81,7 +83,6 @@ void DrawPoint(QPainter& painter, int x, int y, long long style, long long size)
             painter.drawEllipse(box);
             break;
     }
-    painter.restore();
 }
 
 void DrawPointer(QPainter& painter, int kind, int x, int y, const QColor& color, int direction) {

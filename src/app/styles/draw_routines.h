@@ -21,7 +21,8 @@ Qt::BrushStyle BrushStyleOf(long long style);
 
 // A marker of the given style centred at (x, y) in the painter's pen and brush colours:
 // size pixels across (clamped to 1..11 before scaling); size 1 is a single pixel. An
-// unknown style draws nothing.
+// unknown style draws nothing. The pen's width and style and the brush's style are left
+// as the marker needed them; the colours stay.
 void DrawPoint(QPainter& painter, int x, int y, long long style, long long size);
 
 // An axis arrow head (kind 0; any other kind is no pointer) with its tip at (x, y),
