@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstring>
 
-#include "plot_test_support.h"
-#include "render_support.h"
+#include "style_colors.h"
 
 namespace plotwise {
 namespace {
@@ -67,24 +65,6 @@ TEST(Bmp4, SidesAsTyped) {
             EXPECT_EQ(side, c.side) << c.text;
         }
     }
-}
-
-TEST(Bmp4, FilesAreReplacedWholeOrNotAtAll) {
-    TGraphicsManager doc(StandardOptions());
-    const QImage image = testing_support::Render(doc, 120, 100);
-    testing_support::ScratchFolder folder;
-    const std::string bmp = folder.Path() + "/picture.bmp";
-    const std::string png = folder.Path() + "/picture.PNG";
-    ASSERT_TRUE(WriteBitmapFile(image, bmp));
-    ASSERT_TRUE(WriteBitmapFile(image, png));
-    const std::vector<unsigned char> bmpBytes = testing_support::FileBytes(bmp);
-    const std::vector<unsigned char> pngBytes = testing_support::FileBytes(png);
-    ASSERT_GE(bmpBytes.size(), 2u);
-    ASSERT_GE(pngBytes.size(), 4u);
-    EXPECT_EQ(std::string(bmpBytes.begin(), bmpBytes.begin() + 2), "BM");
-    EXPECT_EQ(std::string(pngBytes.begin() + 1, pngBytes.begin() + 4), "PNG");
-    EXPECT_EQ(QImage(QString::fromStdString(png)).pixel(0, 0), kColorTable[15]);
-    EXPECT_FALSE(WriteBitmapFile(image, folder.Path() + "/missing/picture.bmp"));
 }
 
 }  // namespace
