@@ -18,7 +18,6 @@ namespace {
 // The circles of the polar grid are drawn only when the origin is this close to the view,
 // in view widths.
 constexpr long double kPolarReach = 10;
-constexpr long double kMaxLines = 150;
 
 QPen GridPen(long long color, long long style) {
     return QPen(ColorOf(color, Qt::black), 1, PenStyleOf(style));
@@ -34,10 +33,8 @@ long double AxisPosition(long double min, long double max, bool log) {
 // radius step not above rmax, 0 when there is none.
 long double DrawCircles(TRenderContext& ctx, long double rmax) {
     const TOptionsRecord& o = ctx.options;
-    long double r0 = o.RadiusStep;
-    if (!(r0 > 0) || !std::isfinite(r0)) return 0;
-    while (rmax / r0 > kMaxLines)
-        r0 *= 2;
+    const long double r0 = LimitedStep(o.RadiusStep, 0, rmax);
+    if (r0 == 0) return 0;
     const QPaintDevice* device = ctx.painter.device();
     ctx.painter.setPen(QPen(ColorOf(o.RadiusColor, Qt::black),
                             ClampedPixels(o.RadiusWidth, kMaxLineWidth, ScaleMin)));
@@ -64,10 +61,8 @@ long double DrawCircles(TRenderContext& ctx, long double rmax) {
 
 void DrawRays(TRenderContext& ctx, long double length) {
     const TOptionsRecord& o = ctx.options;
-    long double a0 = o.AngleStep;
-    if (!o.DrawAngle || !(length > 0) || !(a0 > 0) || !std::isfinite(a0)) return;
-    while (2 / a0 > kMaxLines)
-        a0 *= 2;
+    const long double a0 = LimitedStep(o.AngleStep, 0, 2);  // in units of pi
+    if (!o.DrawAngle || !(length > 0) || a0 == 0) return;
     const QColor color = ColorOf(o.AngleColor, Qt::black);
     ctx.painter.setPen(QPen(color, ClampedPixels(o.AngleWidth, kMaxLineWidth, ScaleMin)));
     const QPoint origin(ctx.map.X(0), ctx.map.Y(0));
