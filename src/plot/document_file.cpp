@@ -78,12 +78,15 @@ DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& conten
 DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path) {
     DocumentContents contents;
     const DocumentCheck check = LoadDocumentFile(path, contents);
-    if (!check.valid) return check;
+    if (check.valid) TakeContents(document, contents);
+    return check;
+}
+
+void TakeContents(TGraphicsManager& document, const DocumentContents& contents) {
     document.Options = contents.options;
     document.ClearGraphs();
     for (const TFunctionProps& props : contents.graphs)
         document.AddGraph(props);
-    return check;
 }
 
 bool WriteDocument(const TGraphicsManager& document, const std::string& path) {

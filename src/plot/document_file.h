@@ -44,6 +44,9 @@ DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& conten
 // whether it did.
 DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path);
 
+// Replaces document's options and graphs by those of contents.
+void TakeContents(TGraphicsManager& document, const DocumentContents& contents);
+
 // Writes the options record (with 244 zero bytes) and every graph record in list order.
 // The old file is replaced only by a complete, flushed new one; false when that failed
 // (the caller shows kInputOutputError).

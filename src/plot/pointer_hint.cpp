@@ -1,0 +1,26 @@
+#include "pointer_hint.h"
+
+#include <cmath>
+
+#include "number_text.h"
+
+namespace plotwise {
+
+namespace {
+
+std::string AxisText(long double v, long double min, long double max, bool log, long double base) {
+    if (log) return NumToStr(std::pow(base, v));
+    return RangeNumToStrFixed(v, max - min, std::fabs(min) + std::fabs(max));
+}
+
+}  // namespace
+
+std::string PointerHint(const TGraphicsManager& document, int px, int py) {
+    const TRect plot = document.GetPlotRect();
+    if (py < plot.top || py > plot.bottom || px < plot.left || px > plot.right) return {};
+    const TOptionsRecord& o = document.Options;
+    return AxisText(document.ScreenToX(px), o.MinX, o.MaxX, o.LogX, o.LogXBase) + ":" +
+           AxisText(document.ScreenToY(py), o.MinY, o.MaxY, o.LogY, o.LogYBase);
+}
+
+}  // namespace plotwise

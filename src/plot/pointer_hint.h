@@ -1,0 +1,14 @@
+// The world coordinates under the mouse pointer, as the document window's hint shows them.
+#pragma once
+
+#include <string>
+
+#include "graphics_manager.h"
+
+namespace plotwise {
+
+// "X:Y" for a pixel inside the plot rectangle (edges included), else empty. Axis values:
+// the coefficients are not applied; a logarithmic axis shows the base raised to the value.
+std::string PointerHint(const TGraphicsManager& document, int px, int py);
+
+}  // namespace plotwise
