@@ -1,11 +1,24 @@
 #include <QApplication>
+#include <QDir>
+#include <QStringList>
 
+#include "document_names.h"
 #include "main_form.h"
+#include "program_settings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Plotwise");
-    plotwise::TMainForm form;
-    form.show();
+    // QApplication has taken its own options out of argv by now.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    plotwise::TMainFormSetup setup;
+    setup.programDir = QCoreApplication::applicationDirPath();
+    setup.settingsFile = plotwise::SettingsFilePath();
+    setup.commandLine = plotwise::CommandLineOf(arguments);
+    setup.hasArgument = arguments.size() > 1;
+    plotwise::TMainForm form(setup);
+    form.showMaximized();
     return QApplication::exec();
 }

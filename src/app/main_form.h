@@ -1,15 +1,128 @@
-// TMainForm: the program's main window.
+// TMainForm: the program's main window. It holds the menus, the three toolbars, the status
+// bar and the document windows, and runs start-up, the document commands and shut-down.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "command_table.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
 
 namespace plotwise {
 
-class TMainForm : public QMainWindow {
+class TFeedback;
+class TFileDialogs;
+class TFullScreenForm;
+class TGraphToolbar;
+class THelpWindow;
+class TMDIChild;
+class TMessages;
+class TShellFeedback;
+
+struct TMainFormSetup {
+    QString programDir;    // where Plotwise.cfg and Plotwise.hlp are
+    QString settingsFile;  // Plotwise.ini
+    QString commandLine;   // the whole command line, the program's own name first
+    bool hasArgument = false;
+};
+
+enum class TToolbar { Standard, Graph, Calculus };
+
+class TMainForm final : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // messages and dialogs: the services questions and file names come from; null for the
+    // desktop's own.
+    explicit TMainForm(const TMainFormSetup& setup, TMessages* messages = nullptr,
+                       TFileDialogs* dialogs = nullptr);
+    ~TMainForm() override;
+
+    // Documents
+    TMDIChild* CreateDocumentWindow(const QString& name);
+    TMDIChild* OpenDocument(const QString& path);  // null when the file could not be read
+    void NewDocument();
+    void OpenCommand();
+    bool SaveDocument(TMDIChild& child);
+    void SaveDocumentAs(TMDIChild& child);
+    // The question before a modified document closes; false keeps it open.
+    bool QueryCloseDocument(TMDIChild& child);
+    // Asks about every modified document in window order; false when the user stopped.
+    bool QueryShutDown();
+
+    TMDIChild* ActiveDocument() const;
+    QList<TMDIChild*> Documents() const;  // in window order, none that is closing
+    bool Started() const { return started_; }
+
+    void UpdateMenuItems();
+    void RebuildGraphsList();
+    void RunCommand(TCommand command);
+    void SetToolbarShown(TToolbar toolbar, bool shown);
+    bool ToolbarShown(TToolbar toolbar) const;
+
+    QAction* Action(TCommand command) const { return actions_[static_cast<int>(command)]; }
+    QToolBar* Toolbar(TToolbar toolbar) const;
+    QLabel* StatusPanel(int panel) const { return panels_[panel]; }
+    TFeedback& Feedback() const;
+    QMdiArea* MdiArea() const { return mdi_; }
+    THelpWindow* HelpWindow() const { return help_; }
+    QMenu* createPopupMenu() override;  // the toolbars' context menu
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void LoadSettings();
+    void SaveSettings();
+    void StartUp();
+    void FinishShutDown();
+    bool SaveWithDialog(TMDIChild& child);
+    void DocumentActivated(QMdiSubWindow* window);
+    void AutoMaximize();
+    void FillWindowMenu();
+    void ShowDocumentMenu(TMDIChild* child, const QPoint& globalPos);
+    void ArrangeIcons();
+    void MinimizeAll();
+    void SaveOptions();
+    QString OptionsFilePath() const;
+    QMenu* AddMenu(const char* title, const char* hint);
+    void AddMenuItems(QMenu* menu, std::initializer_list<TCommand> commands);
+
+    TMainFormSetup setup_;
+    std::unique_ptr<TMessages> ownMessages_;
+    std::unique_ptr<TFileDialogs> ownDialogs_;
+    TMessages* messages_;
+    TFileDialogs* dialogs_;
+    std::unique_ptr<TShellFeedback> feedback_;
+    std::array<QAction*, kCommandCount> actions_{};
+    std::array<QAction*, 3> toolbarMenuItems_{};  // the toolbars' context menu items
+    std::array<QToolBar*, 3> toolbars_{};
+    TGraphToolbar* graphToolbar_ = nullptr;
+    std::array<QLabel*, 2> panels_{};
+    QMdiArea* mdi_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QMenu* toolbarMenu_ = nullptr;
+    QMenu* documentMenu_ = nullptr;
+    THelpWindow* help_ = nullptr;
+    TFullScreenForm* fullScreen_ = nullptr;
+    QPointer<TMDIChild> lastActivated_;
+    bool started_ = false;
+    bool startScheduled_ = false;
+    bool destroying_ = false;
 };
 
 }  // namespace plotwise

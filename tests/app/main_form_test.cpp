@@ -1,22 +1,248 @@
-// The main window starts and carries the program's name.
+// The main window as a user meets it, offscreen, with scripted questions and file dialogs:
+// start-up, New, Open, Save, closing and shut-down, settings kept between runs, and the
+// status bar and Esc during a computation.
 #include "main_form.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QAction>
+#include <QCursor>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app_test_support.h"
+#include "current_options.h"
+#include "document_file.h"
+#include "document_window.h"
+#include "new_graph.h"
+#include "program_settings.h"
 
 namespace plotwise {
 namespace {
 
-TEST(TMainForm, Caption) {
-    int argc = 1;
-    char name[] = "plotwise_app_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    TMainForm form;
-    form.show();
-    EXPECT_EQ(form.windowTitle(), QString("Plotwise"));
-    EXPECT_TRUE(form.isVisible());
+using testing_support::PumpUntil;
+using testing_support::TScriptedDialogs;
+using testing_support::TScriptedMessages;
+
+class MainFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ProgramSettings = {};
+    }
+    void TearDown() override { form.reset(); }
+
+    void Start(const QString& commandLine = "plotwise", bool hasArgument = false) {
+        form.reset();
+        TMainFormSetup setup{dir.path(), dir.filePath("Plotwise.ini"), commandLine, hasArgument};
+        form = std::make_unique<TMainForm>(setup, &messages, &dialogs);
+        form->resize(900, 700);
+        form->show();
+        ASSERT_TRUE(PumpUntil([this] { return form->Started(); }));
+    }
+    QStringList Captions() const {
+        QStringList captions;
+        for (TMDIChild* child : form->Documents())
+            captions << child->Caption();
+        return captions;
+    }
+    void CloseWindow(TMDIChild* child) {
+        QPointer<TMDIChild> watched(child);
+        qobject_cast<QMdiSubWindow*>(child->parentWidget())->close();
+        PumpUntil([&] { return watched == nullptr; });
+    }
+    QString Path(const char* name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    TScriptedMessages messages;
+    TScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainFormTest, StartsWithNonameDocumentAndNumbersNewOnesInTheFirstGap) {
+    Start();
+    EXPECT_EQ(form->windowTitle(), "Plotwise");
+    EXPECT_EQ(form->minimumSize(), QSize(400, 300));
+    EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
+    form->NewDocument();
+    form->NewDocument();
+    EXPECT_EQ(Captions(), QStringList({"Noname1.plw", "Noname2.plw", "Noname3.plw"}));
+    CloseWindow(form->Documents()[1]);
+    form->NewDocument();
+    EXPECT_EQ(Captions().last(), "Noname2.plw");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, CommandsFollowTheNumberOfDocuments) {
+    Start();
+    const TCommand withDocument[] = {TCommand::Save, TCommand::SaveAs, TCommand::FullScreen,
+                                     TCommand::Cascade, TCommand::SaveOptions};
+    for (TCommand c : withDocument)
+        EXPECT_TRUE(form->Action(c)->isEnabled()) << CommandInfo(c).hint;
+    CloseWindow(form->Documents()[0]);
+    for (TCommand c : withDocument)
+        EXPECT_FALSE(form->Action(c)->isEnabled()) << CommandInfo(c).hint;
+    for (TCommand c : {TCommand::Undo, TCommand::Redo, TCommand::AddGraph})
+        EXPECT_FALSE(form->Action(c)->isEnabled());
+    for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Exit, TCommand::About})
+        EXPECT_TRUE(form->Action(c)->isEnabled());
+}
+
+TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
+    QFile bad(Path("bad.plw"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a document");
+    bad.close();
+    Start("plotwise " + Path("missing.plw"), true);
+    EXPECT_TRUE(form->Documents().isEmpty());
+    EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
+
+    EXPECT_EQ(form->OpenDocument(Path("bad.plw")), nullptr);
+    EXPECT_EQ(messages.shown.last(), "Error: Incorrect format of the file");
+    EXPECT_TRUE(form->Documents().isEmpty());
+
+    dialogs.names = {PLOTWISE_EXAMPLES "/gallery.plw"};
+    form->OpenCommand();
+    ASSERT_EQ(form->Documents().size(), 1);
+    TMDIChild* child = form->Documents()[0];
+    const TGraphicsManager& doc = child->Document();
+    EXPECT_EQ(child->Caption(), "gallery.plw");
+    EXPECT_TRUE(doc.Named);
+    EXPECT_FALSE(doc.Modified);
+    ASSERT_FALSE(doc.Graphs.empty());
+    EXPECT_GT(doc.Graphs[0]->Values.size(), 0u);  // sampled as it opened
+    EXPECT_EQ(std::memcmp(&CurrentOptions, &doc.Options, sizeof CurrentOptions), 0);
+}
+
+TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFails) {
+    Start();
+    TMDIChild* child = form->Documents()[0];
+    TGraphicsManager& doc = child->Document();
+    doc.Modified = true;
+    dialogs.names = {QString()};  // cancelled
+    EXPECT_FALSE(form->SaveDocument(*child));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(dialogs.proposed, QStringList({"Noname1.plw"}));
+
+    dialogs.names = {Path("first.plw")};
+    EXPECT_TRUE(form->SaveDocument(*child));
+    EXPECT_EQ(child->Caption(), "first.plw");
+    EXPECT_TRUE(doc.Named);
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_TRUE(CheckDocumentFile(Path("first.plw").toStdString()).valid);
+
+    // Named: no dialog; a folder that is gone makes the write fail.
+    doc.FileName = Path("gone/first.plw").toStdString();
+    doc.Modified = true;
+    EXPECT_FALSE(form->SaveDocument(*child));
+    EXPECT_TRUE(doc.Modified);
+    EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
+    EXPECT_EQ(dialogs.proposed.size(), 2);  // none for the named document
+}
+
+TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
+    Start();
+    TMDIChild* child = form->Documents()[0];
+    child->Document().Modified = true;
+    messages.answers = {TAnswer::Cancel};
+    qobject_cast<QMdiSubWindow*>(child->parentWidget())->close();
+    EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname1.plw?"}));
+    ASSERT_EQ(form->Documents().size(), 1);
+    messages.answers = {TAnswer::No};
+    CloseWindow(child);
+    EXPECT_TRUE(form->Documents().isEmpty());
+}
+
+TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
+    Start();
+    form->NewDocument();
+    for (TMDIChild* child : form->Documents())
+        child->Document().Modified = true;
+    messages.answers = {TAnswer::Yes, TAnswer::Cancel};
+    dialogs.names = {Path("one.plw")};
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname1.plw?",
+                                           "Ask: Save changes to Noname2.plw?"}));
+    EXPECT_EQ(Captions(), QStringList({"one.plw", "Noname2.plw"}));
+    EXPECT_FALSE(QFile::exists(Path("Plotwise.ini")));  // nothing written when stopped
+
+    messages.shown.clear();
+    messages.answers = {TAnswer::No};
+    EXPECT_TRUE(form->close());
+    form.reset();  // the windows go without asking again
+    EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname2.plw?"}));
+    EXPECT_TRUE(QFile::exists(Path("Plotwise.ini")));
+}
+
+TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
+    Start();
+    form->RunCommand(TCommand::GraphToolbar);
+    EXPECT_FALSE(form->Toolbar(TToolbar::Graph)->isVisible());
+    EXPECT_FALSE(form->Action(TCommand::GraphToolbar)->isChecked());
+    ProgramSettings.Research.DigitsNum = 4;
+    ASSERT_TRUE(form->close());
+    ProgramSettings = {};
+    Start();
+    EXPECT_FALSE(ProgramSettings.Panels.GraphsPanel);
+    EXPECT_FALSE(form->Toolbar(TToolbar::Graph)->isVisible());
+    EXPECT_TRUE(form->Toolbar(TToolbar::Standard)->isVisible());
+    EXPECT_EQ(ProgramSettings.Research.DigitsNum, 4);
+}
+
+// A document whose pass takes a while: several long graphs.
+QString WriteSlowDocument(const QString& path) {
+    TGraphicsManager doc(StandardOptions());
+    for (const char* f : {"sin(x)*cos(x)^2", "x^3-2*x", "exp(sin(x))"}) {
+        TFunctionProps props = NewGraphRecord(doc.Options);
+        props.FuncStyle = fsYFromX;
+        SetNewProps(props, doc.Options);
+        props.Formula().SetText(f);
+        props.Interval().StepsNum = 20000;
+        props.Interval().DefaultSteps = false;
+        doc.AddGraph(props);
+    }
+    EXPECT_TRUE(WriteDocument(doc, path.toStdString()));
+    return path;
+}
+
+TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
+    Start();
+    const QString path = WriteSlowDocument(Path("slow.plw"));
+    QStringList seen;
+    bool busyCursor = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        seen << form->StatusPanel(0)->text() + " | " + form->StatusPanel(1)->text();
+        busyCursor = busyCursor || QApplication::overrideCursor() != nullptr;
+    });
+    watcher.start(0);
+    TMDIChild* child = form->OpenDocument(path);
+    ASSERT_NE(child, nullptr);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_TRUE(seen.first().startsWith("Graph N 1: ")) << seen.first().toStdString();
+    EXPECT_TRUE(seen.first().endsWith("| Press Esc to interrupt the calculation"));
+    EXPECT_TRUE(busyCursor);
+    EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
+    EXPECT_EQ(form->StatusPanel(1)->text(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (const auto& graph : child->Document().Graphs)
+        EXPECT_TRUE(graph->HasValues());
+
+    // Esc waiting in the queue when the pass starts stops it at the first look.
+    QCoreApplication::postEvent(form.get(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    child = form->OpenDocument(path);
+    ASSERT_NE(child, nullptr);
+    EXPECT_FALSE(child->Document().CalcContinue);
+    for (const auto& graph : child->Document().Graphs)
+        EXPECT_FALSE(graph->HasValues());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+// The About box: the program's name, version and a link to its home page.
+#pragma once
+
+#include <QDialog>
+
+namespace plotwise {
+
+class TAboutForm final : public QDialog {
+  public:
+    explicit TAboutForm(QWidget* parent);
+};
+
+}  // namespace plotwise

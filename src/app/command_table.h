@@ -1,0 +1,91 @@
+// Every command of the main window with its menu caption, toolbar hint, status text,
+// shortcut and help topic. Menus and toolbars are built from this one table.
+#pragma once
+
+#include <optional>
+
+#include "toolbar_icons.h"
+
+namespace plotwise {
+
+enum class TCommand {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    SaveAsBitmap,
+    PageSetup,
+    Print,
+    Exit,
+    Undo,
+    Redo,
+    CopyAsBitmap,
+    FullScreen,
+    StandardToolbar,
+    GraphToolbar,
+    CalculusToolbar,
+    AddGraph,
+    FinishCounting,
+    Calculator,
+    AnalyseFunction,
+    Derivative,
+    TangentNormal,
+    Integration,
+    Regression,
+    GraphProperties,
+    PlotOptions,
+    AxisOptions,
+    BackgroundOptions,
+    CommonOptions,
+    StandardOptions,
+    StandardIntervals,
+    SaveOptions,
+    Cascade,
+    Tile,
+    ArrangeIcons,
+    MinimizeAll,
+    HelpContents,
+    VisitHomePage,
+    About,
+    IncreaseXY,
+    IncreaseY,
+    IncreaseX,
+    ReduceXY,
+    ReduceY,
+    ReduceX,
+    MoveLeft,
+    MoveRight,
+    MoveUp,
+    MoveDown,
+    DrawGraphic,
+    DrawLines,
+    DrawPoints,
+    GraphProps,
+    OtherProps,
+    DeleteGraph,
+    DoubleGraph,
+    Trace,
+};
+
+inline constexpr int kCommandCount = static_cast<int>(TCommand::Trace) + 1;
+
+struct TCommandInfo {
+    TCommand id;
+    const char* caption;    // menu caption ("&" marks the mnemonic), or null: a button only
+    const char* shortHint;  // the toolbar button's tooltip, or null: on no toolbar
+    const char* hint;       // the status bar text
+    const char* shortcut;   // or null
+    int helpContext;        // 0: no topic
+    std::optional<TIcon> icon;
+    bool checkable;
+};
+
+const TCommandInfo& CommandInfo(TCommand command);
+
+// Commands whose feature is not in the program yet: they stay disabled.
+bool CommandAvailable(TCommand command);
+
+// Enabled exactly while at least one document is open.
+bool NeedsDocument(TCommand command);
+
+}  // namespace plotwise

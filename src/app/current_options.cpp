@@ -1,0 +1,7 @@
+#include "current_options.h"
+
+namespace plotwise {
+
+TOptionsRecord CurrentOptions = StandardOptions();
+
+}  // namespace plotwise

@@ -1,0 +1,61 @@
+// TMDIChild: the window of one document. It owns the document, keeps its picture off
+// screen (so graphs can be drawn over it and pixels read back) and shows the world
+// coordinates under the pointer as its hint.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "graphics_manager.h"
+
+namespace plotwise {
+
+class TMDIChild final : public QWidget {
+    Q_OBJECT
+
+  public:
+    TMDIChild(const TOptionsRecord& options, const QString& caption, QWidget* parent = nullptr);
+    ~TMDIChild() override;
+
+    TGraphicsManager& Document() { return *document_; }
+    const TGraphicsManager& Document() const { return *document_; }
+    QString Caption() const { return windowTitle(); }
+    bool Closing() const { return closing_; }
+
+    // Asked before the window closes; false keeps it open (the user cancelled, or saving
+    // failed).
+    std::function<bool(TMDIChild&)> OnCloseQuery;
+
+    // The whole picture drawn again at the window's size, then shown.
+    void RedrawPicture();
+    // The document drawn on another surface of the given size (the full-screen view);
+    // the document is pointed back at this window afterwards.
+    void DrawOn(QPaintDevice& surface, const QSize& size);
+    const QImage& Picture() const { return picture_; }
+
+    QSize sizeHint() const override;
+
+  signals:
+    void ContextMenuRequested(TMDIChild* child, const QPoint& globalPos);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    class TScreenDocument;
+    void SetHint(const QString& hint);
+
+    std::unique_ptr<TGraphicsManager> document_;  // a TScreenDocument
+    QImage picture_;
+    bool closing_ = false;
+    bool redrawPending_ = false;
+};
+
+}  // namespace plotwise

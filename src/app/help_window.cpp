@@ -1,0 +1,59 @@
+#include "help_window.h"
+
+#include <QDesktopServices>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "messages.h"
+
+namespace plotwise {
+
+THelpWindow::THelpWindow(const QString& helpFilePath, TMessages& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      path_(helpFilePath),
+      messages_(messages),
+      browser_(new QTextBrowser(this)) {
+    setWindowTitle("Plotwise Help");
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(560, 480);
+}
+
+void THelpWindow::ShowTopic(int context) {
+    if (context != 0) Show(QString::number(context));
+}
+
+void THelpWindow::ShowContents() {
+    Show(kContentsTopic);
+}
+
+void THelpWindow::Show(const QString& key) {
+    // Read at every request, so a help file replaced while the program runs is seen.
+    if (!file_.Load(path_)) {
+        messages_.Error("The help file " + path_ + " cannot be read");
+        return;
+    }
+    const QString html = file_.Topic(key);
+    if (html.isEmpty()) {
+        messages_.Error("The help file has no topic " + key);
+        return;
+    }
+    current_ = key;
+    browser_->setHtml(html);
+    show();
+    raise();
+    activateWindow();
+}
+
+void THelpWindow::FollowLink(const QUrl& url) {
+    if (url.scheme() == "topic")
+        Show(url.path());
+    else if (url.scheme() == "http" || url.scheme() == "https")
+        QDesktopServices::openUrl(url);
+}
+
+}  // namespace plotwise

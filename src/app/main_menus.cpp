@@ -1,0 +1,270 @@
+// The main window's actions, menus and the context menus of the toolbars and documents,
+// and the dispatch of every command.
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QUrl>
+
+#include "about_form.h"
+#include "current_options.h"
+#include "document_file.h"
+#include "document_window.h"
+#include "full_screen_form.h"
+#include "help_window.h"
+#include "home_page.h"
+#include "main_form.h"
+#include "messages.h"
+
+namespace plotwise {
+
+namespace {
+
+constexpr int kToolbarsHelpTopic = 103;
+
+int HelpContextOf(const QAction* action) {
+    return action == nullptr ? 0 : action->data().toInt();
+}
+
+}  // namespace
+
+void TMainForm::CreateActions() {
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto command = static_cast<TCommand>(i);
+        const TCommandInfo& info = CommandInfo(command);
+        auto* action = new QAction(info.caption != nullptr ? info.caption : info.shortHint, this);
+        if (info.shortHint != nullptr) action->setToolTip(info.shortHint);
+        action->setStatusTip(info.hint);
+        if (info.shortcut != nullptr) action->setShortcut(QKeySequence(info.shortcut));
+        if (info.icon) action->setIcon(IconOf(*info.icon));
+        action->setCheckable(info.checkable);
+        action->setData(info.helpContext);
+        action->setEnabled(CommandAvailable(command) && !NeedsDocument(command));
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        actions_[i] = action;
+    }
+}
+
+QMenu* TMainForm::AddMenu(const char* title, const char* hint) {
+    QMenu* menu = menuBar()->addMenu(title);
+    if (hint != nullptr) menu->menuAction()->setStatusTip(hint);
+    menu->installEventFilter(this);  // F1 on an item
+    return menu;
+}
+
+void TMainForm::AddMenuItems(QMenu* menu, std::initializer_list<TCommand> commands) {
+    for (TCommand command : commands)
+        menu->addAction(Action(command));
+}
+
+void TMainForm::CreateMenus() {
+    using C = TCommand;
+    QMenu* file = AddMenu("&File", "Operations with files (Open, Save, Print, etc)");
+    AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap});
+    file->addSeparator();
+    AddMenuItems(file, {C::PageSetup, C::Print});
+    file->addSeparator();
+    AddMenuItems(file, {C::Exit});
+    QMenu* edit = AddMenu("&Edit", nullptr);
+    AddMenuItems(edit, {C::Undo, C::Redo});
+    edit->addSeparator();
+    AddMenuItems(edit, {C::CopyAsBitmap});
+    AddMenuItems(AddMenu("&View", "Maximizing the active window and toolbars management"),
+                 {C::FullScreen, C::StandardToolbar, C::GraphToolbar, C::CalculusToolbar});
+    AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
+    AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
+                 {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
+                  C::Integration, C::Regression});
+    QMenu* options = AddMenu("&Options", "Document and program options");
+    AddMenuItems(options, {C::GraphProperties, C::PlotOptions, C::AxisOptions, C::BackgroundOptions,
+                           C::CommonOptions, C::StandardOptions, C::StandardIntervals});
+    options->addSeparator();
+    AddMenuItems(options, {C::SaveOptions});
+    windowMenu_ = AddMenu("&Window", "Windows management");
+    connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
+    FillWindowMenu();
+    QMenu* help = AddMenu("&Help", "Information about the program");
+    AddMenuItems(help, {C::HelpContents, C::VisitHomePage});
+    help->addSeparator();
+    AddMenuItems(help, {C::About});
+
+    // The toolbars' context menu has its own items with the same flags.
+    toolbarMenu_ = new QMenu(this);
+    const char* names[] = {"Standard", "Graph", "Calculus"};
+    const char* hints[] = {"Hide/Show the Standard toolbar", "Hide/Show the Graph toolbar",
+                           "Hide/Show the Calculus toolbar"};
+    for (int i = 0; i < 3; ++i) {
+        QAction* item = toolbarMenu_->addAction(names[i]);
+        item->setCheckable(true);
+        item->setStatusTip(hints[i]);
+        const auto toolbar = static_cast<TToolbar>(i);
+        connect(item, &QAction::triggered, this,
+                [this, toolbar](bool on) { SetToolbarShown(toolbar, on); });
+        toolbarMenuItems_[i] = item;
+    }
+    toolbarMenu_->addSeparator();
+    QAction* toolbarHelp = toolbarMenu_->addAction("Help");
+    toolbarHelp->setStatusTip("Show the help information about toolbars");
+    toolbarHelp->setData(kToolbarsHelpTopic);
+    connect(toolbarHelp, &QAction::triggered, this,
+            [this] { help_->ShowTopic(kToolbarsHelpTopic); });
+    toolbarMenu_->installEventFilter(this);
+
+    documentMenu_ = new QMenu(this);
+    const std::pair<const char*, TCommand> items[] = {
+        {"Plot Options...", C::PlotOptions},
+        {"Axis Options...", C::AxisOptions},
+        {"Background Options...", C::BackgroundOptions}};
+    for (const auto& [caption, command] : items) {
+        QAction* item = documentMenu_->addAction(caption);
+        item->setStatusTip(CommandInfo(command).hint);
+        item->setData(CommandInfo(command).helpContext);
+        item->setEnabled(CommandAvailable(command));
+        connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    }
+    documentMenu_->installEventFilter(this);
+}
+
+QMenu* TMainForm::createPopupMenu() {
+    // The caller owns what it gets; a copy keeps ours alive.
+    auto* menu = new QMenu(this);
+    menu->addActions(toolbarMenu_->actions());
+    menu->installEventFilter(this);
+    return menu;
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu != nullptr && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        const int context = HelpContextOf(menu->activeAction());
+        if (context != 0) {
+            while (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            help_->ShowTopic(context);
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::FillWindowMenu() {
+    windowMenu_->clear();
+    AddMenuItems(windowMenu_, {TCommand::Cascade, TCommand::Tile, TCommand::ArrangeIcons,
+                               TCommand::MinimizeAll});
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    windowMenu_->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow* window : windows) {
+        ++n;
+        const QString caption = window->windowTitle();
+        QAction* item = windowMenu_->addAction(n < 10 ? QString("&%1 %2").arg(n).arg(caption)
+                                                      : QString("%1 %2").arg(n).arg(caption));
+        item->setCheckable(true);
+        item->setChecked(window == mdi_->currentSubWindow());
+        connect(item, &QAction::triggered, this, [this, window = QPointer(window)] {
+            if (window != nullptr) {
+                if (window->isMinimized()) window->showNormal();
+                mdi_->setActiveSubWindow(window);
+            }
+        });
+    }
+}
+
+void TMainForm::ShowDocumentMenu(TMDIChild*, const QPoint& globalPos) {
+    documentMenu_->popup(globalPos);
+}
+
+void TMainForm::RunCommand(TCommand command) {
+    using C = TCommand;
+    TMDIChild* active = ActiveDocument();
+    switch (command) {
+        case C::New:
+            NewDocument();
+            break;
+        case C::Open:
+            OpenCommand();
+            break;
+        case C::Save:
+            if (active != nullptr) SaveDocument(*active);
+            break;
+        case C::SaveAs:
+            if (active != nullptr) SaveDocumentAs(*active);
+            break;
+        case C::Exit:
+            close();
+            break;
+        case C::FullScreen:
+            fullScreen_->ShowDocument(active);
+            break;
+        case C::StandardToolbar:
+            SetToolbarShown(TToolbar::Standard, !ToolbarShown(TToolbar::Standard));
+            break;
+        case C::GraphToolbar:
+            SetToolbarShown(TToolbar::Graph, !ToolbarShown(TToolbar::Graph));
+            break;
+        case C::CalculusToolbar:
+            SetToolbarShown(TToolbar::Calculus, !ToolbarShown(TToolbar::Calculus));
+            break;
+        case C::SaveOptions:
+            SaveOptions();
+            break;
+        case C::Cascade:
+            mdi_->cascadeSubWindows();
+            break;
+        case C::Tile:
+            mdi_->tileSubWindows();
+            break;
+        case C::ArrangeIcons:
+            ArrangeIcons();
+            break;
+        case C::MinimizeAll:
+            MinimizeAll();
+            break;
+        case C::HelpContents:
+            help_->ShowContents();
+            break;
+        case C::VisitHomePage:
+            QDesktopServices::openUrl(QUrl(kHomePageUrl));
+            break;
+        case C::About:
+            TAboutForm(this).exec();
+            break;
+        default:
+            break;
+    }
+}
+
+void TMainForm::SaveOptions() {
+    if (!SaveOptionsFile(CurrentOptions, OptionsFilePath().toStdString()))
+        messages_->Error(kFileWriteError);
+}
+
+void TMainForm::MinimizeAll() {
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        (*it)->showMinimized();
+}
+
+void TMainForm::ArrangeIcons() {
+    // Minimised windows in rows along the bottom, the next row above the last.
+    const QSize area = mdi_->viewport()->size();
+    int x = 0;
+    int row = 1;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized()) continue;
+        const QSize s = window->size();
+        if (x > 0 && x + s.width() > area.width()) {
+            x = 0;
+            ++row;
+        }
+        window->move(x, area.height() - row * s.height());
+        x += s.width();
+    }
+}
+
+}  // namespace plotwise

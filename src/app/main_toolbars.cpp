@@ -1,0 +1,71 @@
+// The Standard, Graph and Calculus toolbars of the main window.
+#include <QToolBar>
+
+#include "graph_toolbar.h"
+#include "main_form.h"
+
+namespace plotwise {
+
+namespace {
+
+// nullopt: a separator.
+using TButtons = std::initializer_list<std::optional<TCommand>>;
+
+}  // namespace
+
+void TMainForm::CreateToolbars() {
+    using C = TCommand;
+    const auto fill = [this](QToolBar* bar, TButtons buttons) {
+        for (const std::optional<TCommand>& button : buttons) {
+            if (button)
+                bar->addAction(Action(*button));
+            else
+                bar->addSeparator();
+        }
+    };
+    auto* standard = new QToolBar("Standard", this);
+    standard->setObjectName("StandardToolbar");
+    fill(standard, {C::New,
+                    C::Open,
+                    C::Save,
+                    C::Print,
+                    {},
+                    C::Undo,
+                    C::Redo,
+                    {},
+                    C::PlotOptions,
+                    C::AxisOptions,
+                    C::BackgroundOptions,
+                    {},
+                    C::IncreaseXY,
+                    C::IncreaseY,
+                    C::IncreaseX,
+                    {},
+                    C::ReduceXY,
+                    C::ReduceY,
+                    C::ReduceX,
+                    {},
+                    C::MoveLeft,
+                    C::MoveRight,
+                    C::MoveUp,
+                    C::MoveDown,
+                    {},
+                    C::FullScreen});
+    graphToolbar_ = new TGraphToolbar(this, [this](TCommand c) { return Action(c); });
+    auto* calculus = new QToolBar("Calculus", this);
+    calculus->setObjectName("CalcToolbar");
+    fill(calculus, {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
+                    C::Integration, C::Regression});
+    toolbars_ = {standard, graphToolbar_, calculus};
+    for (QToolBar* bar : toolbars_) {
+        bar->setIconSize(QSize(16, 16));
+        bar->setFloatable(true);
+        bar->setMovable(true);
+    }
+    addToolBar(Qt::TopToolBarArea, standard);
+    addToolBar(Qt::TopToolBarArea, calculus);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, graphToolbar_);
+}
+
+}  // namespace plotwise

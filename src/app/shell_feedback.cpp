@@ -1,0 +1,120 @@
+#include "shell_feedback.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "messages.h"
+
+namespace plotwise {
+
+namespace {
+
+constexpr qint64 kCatchUpMs = 25;
+bool catchingUp = false;
+
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::TabletMove:
+        case QEvent::Drop:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::HoverLeave:
+        case QEvent::StatusTip:
+        case QEvent::ToolTip:
+        case QEvent::Close:  // a close box: the computation holds the document
+        case QEvent::Quit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+TShellFeedback::TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessages& messages)
+    : panels_{progressPanel, hintPanel}, messages_(messages) {
+    qApp->installEventFilter(this);
+}
+
+TShellFeedback::~TShellFeedback() {
+    while (busyDepth_ > 0)
+        SetBusy(false);
+}
+
+bool TShellFeedback::CatchingUp() {
+    return catchingUp;
+}
+
+void TShellFeedback::ShowStatus(int panel, const std::string& text) {
+    if (panel < 0 || panel > 1 || panels_[panel] == nullptr) return;
+    panels_[panel]->setText(QString::fromStdString(text));
+}
+
+void TShellFeedback::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            escSeen_ = false;
+            sinceCatchUp_.invalidate();  // the first poll of a run always looks
+        }
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TShellFeedback::Refresh() {
+    CatchUp();
+}
+
+bool TShellFeedback::EscPressed() {
+    // Drawing alone is short, and a window must not be reshaped while it draws: only a
+    // computation looks at the keyboard.
+    if (!EscEnabled || busyDepth_ == 0) return false;
+    CatchUp();
+    const bool esc = escSeen_;
+    escSeen_ = false;
+    return esc;
+}
+
+void TShellFeedback::ShowError(const std::string& message) {
+    messages_.Error(QString::fromStdString(message));
+}
+
+void TShellFeedback::CatchUp() {
+    if (catchingUp) return;
+    if (sinceCatchUp_.isValid() && sinceCatchUp_.elapsed() < kCatchUpMs) return;
+    catchingUp = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    catchingUp = false;
+    sinceCatchUp_.start();
+}
+
+bool TShellFeedback::eventFilter(QObject* watched, QEvent* event) {
+    if (!catchingUp || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        escSeen_ = true;
+    return true;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,46 @@
+// TShellFeedback: how computations reach the user in the program: the status bar panels,
+// the busy cursor, and the keyboard polled for Esc while nothing else may run.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include "feedback.h"
+
+class QLabel;
+
+namespace plotwise {
+
+class TMessages;
+
+class TShellFeedback final : public QObject, public TFeedback {
+  public:
+    TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessages& messages);
+    ~TShellFeedback() override;
+
+    void ShowStatus(int panel, const std::string& text) override;
+    void SetBusy(bool busy) override;
+    void Refresh() override;
+    bool EscPressed() override;
+    void ShowError(const std::string& message) override;
+
+    // True while a computation lets the windows catch up: input is swallowed then, and
+    // windows must not draw into or reshape a document (they retry afterwards).
+    static bool CatchingUp();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Delivers what is pending with user input filtered out; at most every few
+    // milliseconds, since drawing and sampling poll often.
+    void CatchUp();
+
+    QLabel* panels_[2];
+    TMessages& messages_;
+    int busyDepth_ = 0;
+    bool escSeen_ = false;
+    QElapsedTimer sinceCatchUp_;
+};
+
+}  // namespace plotwise

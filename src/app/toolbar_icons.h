@@ -1,0 +1,53 @@
+// The 16 x 16 pictures of the toolbar buttons, drawn for this program.
+#pragma once
+
+#include <QIcon>
+
+namespace plotwise {
+
+enum class TIcon {
+    // Standard toolbar
+    New,
+    Open,
+    Save,
+    Print,
+    Undo,
+    Redo,
+    PlotOptions,
+    AxisOptions,
+    BackgroundOptions,
+    IncreaseXY,
+    IncreaseY,
+    IncreaseX,
+    ReduceXY,
+    ReduceY,
+    ReduceX,
+    MoveLeft,
+    MoveRight,
+    MoveUp,
+    MoveDown,
+    FullScreen,
+    // Graph toolbar
+    DrawGraph,
+    DrawLines,
+    DrawPoints,
+    Properties,
+    AddProperties,
+    AddGraph,
+    DeleteGraph,
+    DoubleGraph,
+    Trace,
+    // Calculus toolbar
+    Calculator,
+    AnalyseFunction,
+    Derivative,
+    TangentNormal,
+    Integration,
+    Regression,
+};
+
+inline constexpr int kIconCount = static_cast<int>(TIcon::Regression) + 1;
+
+QIcon IconOf(TIcon icon);
+
+}  // namespace plotwise

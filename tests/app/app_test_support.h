@@ -1,0 +1,92 @@
+// Main window tests: one QApplication for the program, and scripted questions and file
+// dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <deque>
+
+#include "file_dialogs.h"
+#include "messages.h"
+
+namespace plotwise::testing_support {
+
+class WidgetApplicationEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "plotwise_app_tests";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void TearDown() override { delete QApplication::instance(); }
+};
+inline ::testing::Environment* const kWidgetApplicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new WidgetApplicationEnvironment);
+
+// Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
+// the script has run out).
+class TScriptedMessages final : public TMessages {
+  public:
+    QStringList shown;
+    std::deque<TAnswer> answers;
+
+    void Error(const QString& text) override { shown << "Error: " + text; }
+    bool YesNo(const QString& text) override {
+        shown << "Ask: " + text;
+        return Next() == TAnswer::Yes;
+    }
+    TAnswer YesNoCancel(const QString& text) override {
+        shown << "Ask: " + text;
+        return Next();
+    }
+
+  private:
+    TAnswer Next() {
+        if (answers.empty()) return TAnswer::Cancel;
+        const TAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// Hands out the scripted names (empty: the user cancelled) and records what was proposed.
+class TScriptedDialogs final : public TFileDialogs {
+  public:
+    std::deque<QString> names;
+    QStringList proposed;
+
+    QString OpenFileName(const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(const QString&, const QString& name, const QString&,
+                         const QString&) override {
+        proposed << name;
+        return Next();
+    }
+
+  private:
+    QString Next() {
+        if (names.empty()) return {};
+        const QString n = names.front();
+        names.pop_front();
+        return n;
+    }
+};
+
+// Runs the event loop until done() holds or a second has passed.
+template <typename Done>
+bool PumpUntil(Done done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 1000) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return done();
+}
+
+}  // namespace plotwise::testing_support
