@@ -6,6 +6,8 @@
 namespace plotwise {
 
 class TAboutForm final : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TAboutForm(QWidget* parent);
 };

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "document_window.h"
 #include "shell_feedback.h"
@@ -18,6 +19,8 @@ TFullScreenForm::TFullScreenForm(QWidget* parent)
 void TFullScreenForm::ShowDocument(TMDIChild* child) {
     child_ = child;
     if (child == nullptr) return;
+    // Sized here too: without a window manager nothing else makes it cover the screen.
+    if (const QScreen* screen = parentWidget()->screen()) setGeometry(screen->geometry());
     showFullScreen();
     raise();
     activateWindow();

@@ -10,6 +10,8 @@ namespace plotwise {
 class TMDIChild;
 
 class TFullScreenForm final : public QWidget {
+    Q_OBJECT
+
   public:
     explicit TFullScreenForm(QWidget* parent);
     void ShowDocument(TMDIChild* child);

@@ -13,6 +13,8 @@ namespace plotwise {
 class TMessages;
 
 class THelpWindow final : public QWidget {
+    Q_OBJECT
+
   public:
     THelpWindow(const QString& helpFilePath, TMessages& messages, QWidget* parent);
 

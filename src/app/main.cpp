@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QDir>
+#include <QScreen>
 #include <QStringList>
 
 #include "document_names.h"
@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
     setup.commandLine = plotwise::CommandLineOf(arguments);
     setup.hasArgument = arguments.size() > 1;
     plotwise::TMainForm form(setup);
+    // Covering the screen also where no window manager maximises.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return QApplication::exec();
 }

@@ -20,6 +20,7 @@
 #include "current_options.h"
 #include "document_file.h"
 #include "document_window.h"
+#include "full_screen_form.h"
 #include "new_graph.h"
 #include "program_settings.h"
 
@@ -92,6 +93,17 @@ TEST_F(MainFormTest, CommandsFollowTheNumberOfDocuments) {
         EXPECT_FALSE(form->Action(c)->isEnabled());
     for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Exit, TCommand::About})
         EXPECT_TRUE(form->Action(c)->isEnabled());
+}
+
+TEST_F(MainFormTest, FullScreenShowsTheActiveDocumentUntilEsc) {
+    Start();
+    form->RunCommand(TCommand::FullScreen);
+    auto* view = form->findChild<TFullScreenForm*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &esc);
+    EXPECT_FALSE(view->isVisible());
 }
 
 TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
