@@ -195,6 +195,7 @@ TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
 TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     Start();
     form->RunCommand(TCommand::GraphToolbar);
+    form->addToolBar(Qt::BottomToolBarArea, form->Toolbar(TToolbar::Calculus));
     EXPECT_FALSE(form->Toolbar(TToolbar::Graph)->isVisible());
     EXPECT_FALSE(form->Action(TCommand::GraphToolbar)->isChecked());
     ProgramSettings.Research.DigitsNum = 4;
@@ -204,6 +205,7 @@ TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     EXPECT_FALSE(ProgramSettings.Panels.GraphsPanel);
     EXPECT_FALSE(form->Toolbar(TToolbar::Graph)->isVisible());
     EXPECT_TRUE(form->Toolbar(TToolbar::Standard)->isVisible());
+    EXPECT_EQ(form->toolBarArea(form->Toolbar(TToolbar::Calculus)), Qt::BottomToolBarArea);
     EXPECT_EQ(ProgramSettings.Research.DigitsNum, 4);
 }
 
