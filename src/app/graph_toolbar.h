@@ -12,6 +12,8 @@ class QComboBox;
 namespace plotwise {
 
 class TGraphToolbar final : public QToolBar {
+    Q_OBJECT
+
   public:
     // actionOf gives the main window's action of each toggle and button.
     TGraphToolbar(QWidget* parent, const std::function<QAction*(TCommand)>& actionOf);

@@ -1,8 +1,9 @@
 #include "help_file.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QByteArray>
 #include <QRegularExpression>
+
+#include "safe_file.h"
 
 namespace plotwise {
 
@@ -15,11 +16,13 @@ constexpr qint64 kMaxHelpFileSize = 4 << 20;
 bool THelpFile::Load(const QString& path) {
     topics_.clear();
     // Only a regular file: opening a FIFO would wait for a writer.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxHelpFileSize) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    Parse(QString::fromUtf8(file.read(kMaxHelpFileSize)));
+    const FileHandle file = OpenRegularFile(path.toStdString());
+    if (!file.Valid()) return false;
+    QByteArray bytes(kMaxHelpFileSize + 1, Qt::Uninitialized);
+    const long read = ReadFully(file.Get(), bytes.data(), static_cast<std::size_t>(bytes.size()));
+    if (read < 0 || read > kMaxHelpFileSize) return false;
+    bytes.truncate(read);
+    Parse(QString::fromUtf8(bytes));
     return !topics_.isEmpty();
 }
 

@@ -9,11 +9,24 @@
 
 namespace plotwise {
 
+namespace {
+
+// Topics are text only: a topic naming an image or style sheet must not make the browser
+// read files (a device or a pipe would never end). An empty value, not a null one: on a
+// null one the document reads the file itself.
+class TTopicBrowser final : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return QByteArray(); }
+};
+
+}  // namespace
+
 THelpWindow::THelpWindow(const QString& helpFilePath, TMessages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window),
       path_(helpFilePath),
       messages_(messages),
-      browser_(new QTextBrowser(this)) {
+      browser_(new TTopicBrowser(this)) {
     setWindowTitle("Plotwise Help");
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);

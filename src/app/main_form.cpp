@@ -62,8 +62,19 @@ TMainForm::TMainForm(const TMainFormSetup& setup, TMessages* messages, TFileDial
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::DocumentActivated);
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (QueryShutDown())
-            FinishShutDown();
+        // The session may still be cancelled by another program: documents keep their
+        // changed marks, so nothing closes later without asking.
+        bool anyModified = false;
+        for (TMDIChild* child : Documents())
+            anyModified = anyModified || child->Document().Modified;
+        if (TShellFeedback::CatchingUp() || (anyModified && !manager.allowsInteraction())) {
+            manager.cancel();  // no question can be answered now
+            return;
+        }
+        const bool go = QueryShutDown();
+        if (anyModified) manager.release();
+        if (go)
+            SaveSettings();
         else
             manager.cancel();
     });
@@ -76,9 +87,13 @@ TMainForm::TMainForm(const TMainFormSetup& setup, TMessages* messages, TFileDial
 TMainForm::~TMainForm() {
     destroying_ = true;
     disconnect(mdi_, nullptr, this, nullptr);
-    // Documents go first, while the feedback they report through still exists.
-    for (QMdiSubWindow* window : mdi_->subWindowList())
+    // Documents go first, while the feedback they report through still exists; also those
+    // closed and waiting to be deleted, which the window list no longer shows.
+    const auto windows = mdi_->viewport()->findChildren<QMdiSubWindow*>(Qt::FindDirectChildrenOnly);
+    for (QMdiSubWindow* window : windows) {
+        disconnect(window, nullptr, this, nullptr);
         delete window;
+    }
 }
 
 QString TMainForm::OptionsFilePath() const {

@@ -100,6 +100,7 @@ class TMainForm final : public QMainWindow {
     void SaveOptions();
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);
+    void WatchMenu(QMenu* menu);
     void AddMenuItems(QMenu* menu, std::initializer_list<TCommand> commands);
 
     TMainFormSetup setup_;

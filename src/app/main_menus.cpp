@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QUrl>
 
 #include "about_form.h"
@@ -51,8 +53,17 @@ void TMainForm::CreateActions() {
 QMenu* TMainForm::AddMenu(const char* title, const char* hint) {
     QMenu* menu = menuBar()->addMenu(title);
     if (hint != nullptr) menu->menuAction()->setStatusTip(hint);
-    menu->installEventFilter(this);  // F1 on an item
+    WatchMenu(menu);
     return menu;
+}
+
+void TMainForm::WatchMenu(QMenu* menu) {
+    // F1 on an item, and the hint of the item under the pointer, also of a disabled item and
+    // of a context menu, whose hints the toolkit sends nowhere.
+    menu->installEventFilter(this);
+    connect(menu, &QMenu::hovered, this,
+            [this](QAction* action) { panels_[1]->setText(action->statusTip()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { panels_[1]->clear(); });
 }
 
 void TMainForm::AddMenuItems(QMenu* menu, std::initializer_list<TCommand> commands) {
@@ -111,7 +122,7 @@ void TMainForm::CreateMenus() {
     toolbarHelp->setData(kToolbarsHelpTopic);
     connect(toolbarHelp, &QAction::triggered, this,
             [this] { help_->ShowTopic(kToolbarsHelpTopic); });
-    toolbarMenu_->installEventFilter(this);
+    WatchMenu(toolbarMenu_);
 
     documentMenu_ = new QMenu(this);
     const std::pair<const char*, TCommand> items[] = {
@@ -125,19 +136,24 @@ void TMainForm::CreateMenus() {
         item->setEnabled(CommandAvailable(command));
         connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
     }
-    documentMenu_->installEventFilter(this);
+    WatchMenu(documentMenu_);
 }
 
 QMenu* TMainForm::createPopupMenu() {
     // The caller owns what it gets; a copy keeps ours alive.
     auto* menu = new QMenu(this);
     menu->addActions(toolbarMenu_->actions());
-    menu->installEventFilter(this);
+    WatchMenu(menu);
     return menu;
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu != nullptr && event->type() == QEvent::MouseMove) {
+        const QAction* action =
+            menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (action != nullptr && !action->isSeparator()) panels_[1]->setText(action->statusTip());
+    }
     if (menu != nullptr && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const int context = HelpContextOf(menu->activeAction());

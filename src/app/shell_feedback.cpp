@@ -1,5 +1,6 @@
 #include "shell_feedback.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,6 +55,12 @@ bool IsUserInput(QEvent::Type type) {
 TShellFeedback::TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessages& messages)
     : panels_{progressPanel, hintPanel}, messages_(messages) {
     qApp->installEventFilter(this);
+    // An Esc caught at the end of one graph's run stops the next one of the same pass; once
+    // the program waits for the user again, an Esc no computation took is forgotten.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] {
+                if (busyDepth_ == 0) escSeen_ = false;
+            });
 }
 
 TShellFeedback::~TShellFeedback() {
@@ -74,7 +81,6 @@ void TShellFeedback::SetBusy(bool busy) {
     if (busy) {
         if (busyDepth_++ == 0) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            escSeen_ = false;
             sinceCatchUp_.invalidate();  // the first poll of a run always looks
         }
     } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
@@ -114,6 +120,7 @@ bool TShellFeedback::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
         escSeen_ = true;
+    event->ignore();  // a close request refused, not carried out unseen
     return true;
 }
 

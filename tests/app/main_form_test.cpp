@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -104,6 +106,34 @@ TEST_F(MainFormTest, FullScreenShowsTheActiveDocumentUntilEsc) {
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &esc);
     EXPECT_FALSE(view->isVisible());
+}
+
+// The hint panel's text after the pointer moved over a menu item.
+QString HintOver(TMainForm& form, QMenu* menu, const QString& item) {
+    form.StatusPanel(1)->clear();
+    menu->popup(QPoint(0, 0));
+    for (QAction* action : menu->actions()) {
+        if (action->text() != item) continue;
+        const QPoint at = menu->actionGeometry(action).center();
+        QMouseEvent move(QEvent::MouseMove, at, menu->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &move);
+    }
+    const QString hint = form.StatusPanel(1)->text();
+    menu->hide();
+    return hint;
+}
+
+TEST_F(MainFormTest, MenuItemsShowTheirHintsAlsoDisabledAndInContextMenus) {
+    Start();
+    QMenu* plot = nullptr;
+    for (QObject* object : form->Action(TCommand::AddGraph)->associatedObjects())
+        plot = plot != nullptr ? plot : qobject_cast<QMenu*>(object);
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(HintOver(*form, plot, "&Add Graph..."), "Add new graph");  // disabled for now
+    std::unique_ptr<QMenu> toolbars(form->createPopupMenu());
+    EXPECT_EQ(HintOver(*form, toolbars.get(), "Graph"), "Hide/Show the Graph toolbar");
+    EXPECT_EQ(HintOver(*form, toolbars.get(), "Help"), "Show the help information about toolbars");
 }
 
 TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {

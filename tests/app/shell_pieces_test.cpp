@@ -2,12 +2,16 @@
 // command table the menus and toolbars are built from.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 
+#include "app_test_support.h"
 #include "command_table.h"
 #include "document_names.h"
 #include "file_dialogs.h"
 #include "help_file.h"
+#include "help_window.h"
 
 namespace plotwise {
 namespace {
@@ -56,6 +60,24 @@ TEST(HelpFile, TopicsAreSplitAtTheirMarkers) {
     EXPECT_TRUE(help.Topic("7").isEmpty());
     EXPECT_FALSE(help.Load("/nonexistent/Plotwise.hlp"));
     EXPECT_FALSE(help.Load("/dev/zero"));  // no regular file: never read
+}
+
+TEST(HelpWindow, TopicsReadNoOtherFilesAndContextZeroShowsNothing) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Plotwise.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "<!-- topic 1 --><img src=\"/dev/zero\"><link rel=\"stylesheet\" "
+        "href=\"/dev/urandom\">New");
+    file.close();
+    testing_support::TScriptedMessages messages;
+    THelpWindow help(file.fileName(), messages, nullptr);
+    help.ShowTopic(0);
+    EXPECT_FALSE(help.isVisible());
+    help.ShowTopic(1);  // would read forever if the browser loaded the image
+    EXPECT_EQ(help.CurrentTopic(), "1");
+    help.ShowTopic(2);
+    EXPECT_EQ(messages.shown, QStringList({"Error: The help file has no topic 2"}));
 }
 
 TEST(HelpFile, ShippedFileHasATopicForEveryCommand) {
