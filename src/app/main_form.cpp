@@ -154,6 +154,10 @@ void TMainForm::LoadSettings() {
         const QVariant layout = ini.value(kLayoutKey);
         if (layout.typeId() == QMetaType::QString)
             restoreState(QByteArray::fromBase64(layout.toString().toLatin1()));
+        // A layout from a foreign or edited file may dock it where it cannot be.
+        const Qt::ToolBarArea area = toolBarArea(graphToolbar_);
+        if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea)
+            addToolBar(Qt::TopToolBarArea, graphToolbar_);
     }
     const TPanelsSettings& panels = ProgramSettings.Panels;
     SetToolbarShown(TToolbar::Graph, panels.GraphsPanel);
