@@ -9,6 +9,10 @@
 namespace plotwise {
 namespace {
 
+bool FilledOrField(const TFunctionProps& p) {
+    return p.FuncStyle == fsEquation || p.FuncStyle == fsDifField;
+}
+
 bool ArgumentOnX(std::uint8_t kind) {
     return kind == fsYFromX || kind == fsEquation || kind == fsDifField;
 }
@@ -92,6 +96,14 @@ bool IsEmptyRecord(const TFunctionProps& p) {
     if (p.FuncStyle == fsTable) return false;
     if (RemoveSpaces(p.Formula().Text()).empty()) return true;
     return p.FuncStyle == fsParam && RemoveSpaces(p.FormulaY().Text()).empty();
+}
+
+bool ShowsLines(const TFunctionProps& p) {
+    return FilledOrField(p) || p.Lines;
+}
+
+bool ShowsPoints(const TFunctionProps& p) {
+    return !FilledOrField(p) && p.Points;
 }
 
 void TFunction::ClearValues() {

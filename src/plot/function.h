@@ -29,6 +29,12 @@ int EffectiveMaxGap(const TFunctionProps& props, const TOptionsRecord& options);
 // True when the formula (kind 3: either formula) has nothing but blanks; never for tables.
 bool IsEmptyRecord(const TFunctionProps& props);
 
+// What of a graph's style shows in its picture: curves and tables draw lines and points as
+// switched; equations, inequalities and slope fields always draw their lines (or shading)
+// and never points.
+bool ShowsLines(const TFunctionProps& props);
+bool ShowsPoints(const TFunctionProps& props);
+
 class TFunction {
   public:
     explicit TFunction(TGraphicsManager* owner) : Owner(owner) {}

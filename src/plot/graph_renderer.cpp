@@ -152,8 +152,8 @@ void DrawGraphOn(TRenderContext& ctx, const TFunction& graph) {
         case fsPolar:
         case fsParam:
         case fsTable:
-            if (props.Lines) DrawLines(ctx, graph);
-            if (props.Points) DrawPoints(ctx, graph);
+            if (ShowsLines(props)) DrawLines(ctx, graph);
+            if (ShowsPoints(props)) DrawPoints(ctx, graph);
             return;
         case fsEquation:
             if (!props.DrawGraphic) return;

@@ -1,5 +1,7 @@
 #include "new_graph.h"
 
+#include <array>
+
 namespace plotwise {
 
 void SetNewProps(TFunctionProps& props, const TOptionsRecord& options) {
@@ -44,6 +46,27 @@ TFunctionProps NewGraphRecord(const TOptionsRecord& options) {
     SetStyle(props, options.StandartProps.Style);
     SetNewProps(props, options);
     return props;
+}
+
+std::uint8_t NewGraphColor(const std::vector<std::uint8_t>& usedColors,
+                           const TOptionsRecord& options) {
+    constexpr int kColors = 16;
+    std::array<int, kColors> counts{};
+    for (const std::uint8_t c : usedColors)
+        if (c < kColors) ++counts[c];
+    const std::int32_t background = options.BackColor;
+    const std::int32_t standard = options.StandartProps.Style.Color;
+    std::int32_t result = standard;
+    int best = 255;
+    for (int k = 1; k <= kColors; ++k) {
+        const int c = k % kColors;  // 1..15, then 0
+        if (c == background) continue;
+        if (counts[c] < best || (counts[c] == best && c == standard)) {
+            best = counts[c];
+            result = c;
+        }
+    }
+    return static_cast<std::uint8_t>(result);
 }
 
 }  // namespace plotwise

@@ -1,6 +1,8 @@
 // Records of new graphs, from the default graph properties of an options record.
 #pragma once
 
+#include <vector>
+
 #include "function_props.h"
 #include "options_record.h"
 
@@ -14,5 +16,11 @@ void SetNewProps(TFunctionProps& props, const TOptionsRecord& options);
 // A new graph of the default kind (0 when the stored kind is none of 0..6) with the
 // default style.
 TFunctionProps NewGraphRecord(const TOptionsRecord& options);
+
+// The colour a new graph gets when new graphs take the least used colour: the colour index
+// (never the background's) used by the fewest of the given colours, the default graph
+// colour on a tie with it, else the first in the order 1..15, 0.
+std::uint8_t NewGraphColor(const std::vector<std::uint8_t>& usedColors,
+                           const TOptionsRecord& options);
 
 }  // namespace plotwise
