@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "decimal_io.h"
 #include "number_text.h"
@@ -129,6 +130,28 @@ long double TrimVal(const std::string& text) {
     long double value = 0;
     if (!ParseDecimal(TrimControls(text), value)) return 0;
     return value;
+}
+
+bool ReadInteger(const std::string& text, long long& value) {
+    value = 0;
+    const std::string t = TrimControls(text);
+    const std::size_t start = SkipSign(t);
+    if (!IsInteger(t)) return false;
+    const bool negative = t[0] == '-';
+    // Accumulated towards the sign, so the most negative value fits too.
+    long long v = 0;
+    for (std::size_t i = start; i < t.size(); ++i) {
+        const int digit = t[i] - '0';
+        if (negative) {
+            if (v < (std::numeric_limits<long long>::min() + digit) / 10) return false;
+            v = v * 10 - digit;
+        } else {
+            if (v > (std::numeric_limits<long long>::max() - digit) / 10) return false;
+            v = v * 10 + digit;
+        }
+    }
+    value = v;
+    return true;
 }
 
 }  // namespace plotwise

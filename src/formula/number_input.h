@@ -22,4 +22,8 @@ long double RoundTo8(long double v);
 // A plain number after trimming blanks, for texts the program produced itself.
 long double TrimVal(const std::string& text);
 
+// A decimal integer after trimming blanks and control characters: an optional sign and
+// digits only. False for anything else and beyond the range of long long.
+bool ReadInteger(const std::string& text, long long& value);
+
 }  // namespace plotwise

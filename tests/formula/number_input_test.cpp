@@ -69,6 +69,30 @@ TEST(RoundTo8, AsTheDisplayShowsIt) {
     EXPECT_TRUE(std::isinf(RoundTo8(-HUGE_VALL)));
 }
 
+TEST(ReadInteger, DecimalIntegersOnly) {
+    // clang-format off
+    const struct {
+        std::string text;
+        bool valid;
+        long long value;
+    } cases[] = {
+        {"20000", true, 20000}, {" \t+7\r\n", true, 7}, {"-0", true, 0}, {"007", true, 7},
+        {"9223372036854775807", true, 9223372036854775807LL},
+        {"-9223372036854775808", true, -9223372036854775807LL - 1},
+        {"9223372036854775808", false, 0}, {"-9223372036854775809", false, 0},
+        {"99999999999999999999", false, 0}, {"", false, 0}, {"  ", false, 0}, {"-", false, 0},
+        {"2.5", false, 0}, {"1*10^3", false, 0}, {"1e3", false, 0}, {"$10", false, 0},
+        {"0x10", false, 0}, {"1 0", false, 0}, {"--1", false, 0}, {"12a", false, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        long long value = -1;
+        EXPECT_EQ(ReadInteger(c.text, value), c.valid) << '"' << c.text << '"';
+        if (c.valid) {
+            EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+        }
+    }
+}
+
 TEST(CheckNumStr, RandomTextsAreReadSafely) {
     const char* pieces[] = {
         "1", "0", "9",  ".", "*10^", "(", ")", "-", "+", " ", "e", "5", "00000000000000000000",
