@@ -1,0 +1,344 @@
+#include "props_fields.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "check_formula.h"
+#include "formula_errors.h"
+#include "new_graph.h"
+#include "number_input.h"
+#include "number_text.h"
+#include "text_utils.h"
+
+namespace plotwise {
+namespace {
+
+constexpr long double kBoundLimit = 1e100L;
+constexpr const char* kLimitText = "1*10^100";
+
+bool HasOwnFormula(int kind) {
+    return kind >= fsYFromX && kind <= fsDifField;
+}
+
+bool IsIntervalKind(int kind) {
+    return kind >= fsYFromX && kind <= fsParam;
+}
+
+bool IsAreaKind(int kind) {
+    return kind == fsEquation || kind == fsDifField;
+}
+
+std::string IntText(std::int32_t value) {
+    return std::to_string(value);
+}
+
+void ShowXRange(TPropsFields& f, const TOptionsRecord& options) {
+    f.Min = NumToStr(options.MinX);
+    f.Max = NumToStr(options.MaxX);
+}
+
+void ShowYRange(TPropsFields& f, const TOptionsRecord& options, bool asArgument) {
+    (asArgument ? f.Min : f.MinY) = NumToStr(options.MinY);
+    (asArgument ? f.Max : f.MaxY) = NumToStr(options.MaxY);
+}
+
+void FillAddProperties(TPropsFields& f, const TFunctionProps& props,
+                       const TOptionsRecord& options) {
+    if (IsIntervalKind(f.Kind)) {
+        const TIntervalProps& in = props.Interval();
+        f.IntervalChecked = !in.DefaultInterval;
+        f.StepsChecked = !in.DefaultSteps;
+        // Polar and parametric intervals have no default: they always show their own.
+        if (in.DefaultInterval && f.Kind == fsYFromX) {
+            ShowXRange(f, options);
+        } else if (in.DefaultInterval && f.Kind == fsXFromY) {
+            ShowYRange(f, options, true);
+        } else {
+            f.Min = NumToStr(in.Min);
+            f.Max = NumToStr(in.Max);
+        }
+        f.Steps = IntText(in.DefaultSteps ? options.StepsNum : in.StepsNum);
+        f.MaxGap = IntText(in.DefaultSteps ? options.MaxGap : in.MaxGap);
+    } else if (IsAreaKind(f.Kind)) {
+        const TAreaProps& a = props.Area();
+        f.IntervalChecked = !a.DefaultInterval;
+        if (a.DefaultInterval) {
+            ShowXRange(f, options);
+            ShowYRange(f, options, false);
+        } else {
+            f.Min = NumToStr(a.MinX);
+            f.Max = NumToStr(a.MaxX);
+            f.MinY = NumToStr(a.MinY);
+            f.MaxY = NumToStr(a.MaxY);
+        }
+        f.Steps = IntText(a.StepsNumX);
+        f.StepsY = IntText(a.StepsNumY);
+        (f.Kind == fsEquation ? f.MaxGap : f.LinesLength) = IntText(a.MaxGap);
+    } else if (f.Kind == fsTable) {
+        f.SortType = props.SortType;
+    }
+}
+
+TStyleFields StyleFieldsOf(const TFunctionProps& props) {
+    // A record from a file may hold values no chooser offers; show the nearest item.
+    TStyleFields s;
+    s.Lines = props.Lines;
+    s.Points = props.Points;
+    s.LineWidthItem = std::clamp<int>(props.LineWidth - 1, 0, 4);
+    s.PointWidthItem = std::clamp<int>(props.PointWidth / 2, 0, 5);
+    s.PointStyle = std::clamp<int>(props.PointStyle, 0, 7);
+    s.Color = std::clamp<int>(props.Color, 0, 15);
+    s.Brush = std::clamp<int>(props.Brush, 0, 6);
+    return s;
+}
+
+std::string BoundMessage(bool minimum, char letter, const std::string& unit) {
+    return std::string(minimum ? "Minimum of " : "Maximum of ") + letter + " must be a number\r" +
+           "from -" + kLimitText + unit + " up to " + kLimitText + unit;
+}
+
+std::string OrderMessage(char letter) {
+    return std::string("Maximum of ") + letter + " must be more\r" + "than minimum of " + letter;
+}
+
+bool ReadBound(const std::string& text, long double& value) {
+    return CheckNumStr(text, value) == 0 && std::fabs(value) <= kBoundLimit;
+}
+
+bool ReadInRange(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    return ReadInteger(text, value) && value >= low && value <= high;
+}
+
+std::int32_t IntOf(const std::string& text) {
+    long long value = 0;
+    ReadInteger(text, value);
+    return static_cast<std::int32_t>(value);
+}
+
+TPropsFailure AddPropertiesFailure(std::string message, TPropsField field) {
+    return {std::move(message), TPropsPage::AddProperties, field};
+}
+
+// Minimum, maximum and their order; the fields are min and max of one axis.
+std::optional<TPropsFailure> CheckRange(const std::string& minText, const std::string& maxText,
+                                        char letter, const std::string& unit, TPropsField minField,
+                                        TPropsField maxField) {
+    long double low = 0;
+    long double high = 0;
+    if (!ReadBound(minText, low)) {
+        return AddPropertiesFailure(BoundMessage(true, letter, unit), minField);
+    }
+    if (!ReadBound(maxText, high)) {
+        return AddPropertiesFailure(BoundMessage(false, letter, unit), maxField);
+    }
+    if (high <= low) return AddPropertiesFailure(OrderMessage(letter), maxField);
+    return std::nullopt;
+}
+
+std::optional<TPropsFailure> CheckFormulas(const TPropsFields& f) {
+    std::uint8_t err = 0;
+    auto failure = [&err](TPropsField field) {
+        return TPropsFailure{FormulaErrorText(err), TPropsPage::Properties, field};
+    };
+    if (IsAreaKind(f.Kind)) {
+        if (!CheckFormula2Var(f.Formula, "X", "Y", err)) return failure(TPropsField::Formula);
+        return std::nullopt;
+    }
+    if (!IsIntervalKind(f.Kind)) return std::nullopt;
+    const std::string name(1, ArgumentLetter(f.Kind));
+    if (!CheckFormula(f.Formula, name, err)) return failure(TPropsField::Formula);
+    if (f.Kind == fsParam && !CheckFormula(f.FormulaY, name, err)) {
+        return failure(TPropsField::FormulaY);
+    }
+    return std::nullopt;
+}
+
+std::optional<TPropsFailure> CheckTable(const TPropsFields& f) {
+    for (int row = 0; row < kTableRows; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const std::string& text = f.Table[row][column];
+            long double value = 0;
+            if (TrimControls(text).empty() || ReadBound(text, value)) continue;
+            return TPropsFailure{"Numbers in table must be from -1*10^100 to 1*10^100",
+                                 TPropsPage::Properties, TPropsField::Table, row, column};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<TPropsFailure> CheckIntervalKind(const TPropsFields& f) {
+    const std::string unit = f.Kind == fsPolar ? "Pi" : "";
+    if (auto failure = CheckRange(f.Min, f.Max, ArgumentLetter(f.Kind), unit, TPropsField::Min,
+                                  TPropsField::Max)) {
+        return failure;
+    }
+    if (!ReadInRange(f.Steps, 1, 20000)) {
+        return AddPropertiesFailure("Number of steps must be a\rpositive integer up to 20000",
+                                    TPropsField::Steps);
+    }
+    if (!ReadInRange(f.MaxGap, 1, 1000000)) {
+        return AddPropertiesFailure("Maximum gap must be a\rpositive integer up to 1000000",
+                                    TPropsField::MaxGap);
+    }
+    return std::nullopt;
+}
+
+std::optional<TPropsFailure> CheckAreaKind(const TPropsFields& f) {
+    if (auto failure = CheckRange(f.Min, f.Max, 'X', "", TPropsField::Min, TPropsField::Max)) {
+        return failure;
+    }
+    if (auto failure = CheckRange(f.MinY, f.MaxY, 'Y', "", TPropsField::MinY, TPropsField::MaxY)) {
+        return failure;
+    }
+    const bool equation = f.Kind == fsEquation;
+    const long long low = equation ? 10 : 2;
+    const long long high = equation ? 400 : 100;
+    const std::string stepsMessage =
+        equation ? "Number of steps must be an\rinteger from 10 up to 400"
+                 : "Number of serieses must be\ran integer from 2 up to 100";
+    if (!ReadInRange(f.Steps, low, high)) {
+        return AddPropertiesFailure(stepsMessage, TPropsField::Steps);
+    }
+    if (!ReadInRange(f.StepsY, low, high)) {
+        return AddPropertiesFailure(stepsMessage, TPropsField::StepsY);
+    }
+    if (equation && !ReadInRange(f.MaxGap, 1, 1000000)) {
+        return AddPropertiesFailure("Maximum gap must be a\rpositive integer up to 1000000",
+                                    TPropsField::MaxGap);
+    }
+    if (!equation && !ReadInRange(f.LinesLength, 4, 100)) {
+        return AddPropertiesFailure("Line length must be\ran integer from 4 up to 100",
+                                    TPropsField::LinesLength);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+char ArgumentLetter(int kind) {
+    switch (kind) {
+        case fsXFromY:
+            return 'Y';
+        case fsPolar:
+            return 'A';
+        case fsParam:
+            return 'T';
+        default:
+            return 'X';
+    }
+}
+
+TPropsFields FieldsFromProps(const TFunctionProps& props, const TOptionsRecord& options) {
+    TPropsFields f;
+    f.Kind = props.FuncStyle;
+    if (HasOwnFormula(f.Kind)) f.Formula = props.Formula().Text();
+    if (f.Kind == fsParam) f.FormulaY = props.FormulaY().Text();
+    if (IsAreaKind(f.Kind)) f.Relation = props.Relation();
+    if (f.Kind == fsTable) {
+        for (int row = 0; row < kTableRows; ++row) {
+            const long double cells[2] = {props.Body.Table[row].X, props.Body.Table[row].Y};
+            for (int column = 0; column < 2; ++column) {
+                if (RoundTo8(cells[column]) != kNoPoint) {
+                    f.Table[row][column] = NumToStr(cells[column]);
+                }
+            }
+        }
+    }
+    FillAddProperties(f, props, options);
+    f.Style = StyleFieldsOf(props);
+    f.DrawGraphic = props.DrawGraphic;
+    return f;
+}
+
+void UncheckInterval(TPropsFields& fields, const TOptionsRecord& options) {
+    fields.IntervalChecked = false;
+    if (fields.Kind == fsYFromX) {
+        ShowXRange(fields, options);
+    } else if (fields.Kind == fsXFromY) {
+        ShowYRange(fields, options, true);
+    } else if (IsAreaKind(fields.Kind)) {
+        ShowXRange(fields, options);
+        ShowYRange(fields, options, false);
+    }
+}
+
+void UncheckSteps(TPropsFields& fields, const TOptionsRecord& options) {
+    fields.StepsChecked = false;
+    if (!IsIntervalKind(fields.Kind)) return;
+    fields.Steps = IntText(options.StepsNum);
+    fields.MaxGap = IntText(options.MaxGap);
+}
+
+void ChangeKind(TPropsFields& fields, TFunctionProps& props, int kind,
+                const TOptionsRecord& options) {
+    if (kind == fields.Kind) return;
+    if (HasOwnFormula(fields.Kind)) fields.CarriedFormula = fields.Formula;
+    props.FuncStyle = static_cast<std::uint8_t>(kind);
+    SetNewProps(props, options);
+    TPropsFields fresh = FieldsFromProps(props, options);
+    if (HasOwnFormula(kind)) fresh.Formula = fields.CarriedFormula;
+    fresh.FormulaY = std::move(fields.FormulaY);
+    fresh.Table = std::move(fields.Table);
+    // What the user chose in the style group stays, not what the record held.
+    fresh.Style = fields.Style;
+    fresh.DrawGraphic = fields.DrawGraphic;
+    fresh.CarriedFormula = std::move(fields.CarriedFormula);
+    fields = std::move(fresh);
+}
+
+std::optional<TPropsFailure> CheckFields(const TPropsFields& fields) {
+    if (auto failure = CheckFormulas(fields)) return failure;
+    if (fields.Kind == fsTable) return CheckTable(fields);
+    if (IsIntervalKind(fields.Kind)) return CheckIntervalKind(fields);
+    if (IsAreaKind(fields.Kind)) return CheckAreaKind(fields);
+    return std::nullopt;
+}
+
+void StoreFields(const TPropsFields& fields, TFunctionProps& props) {
+    const TStyleFields& s = fields.Style;
+    props.Lines = s.Lines;
+    props.Points = s.Points;
+    props.DrawGraphic = fields.DrawGraphic;
+    props.LineWidth = s.LineWidthItem + 1;
+    props.PointWidth = s.PointWidthItem * 2 + 1;
+    props.PointStyle = static_cast<std::uint8_t>(s.PointStyle);
+    props.Color = static_cast<std::uint8_t>(s.Color);
+    props.Brush = static_cast<std::uint8_t>(s.Brush);
+
+    const int kind = fields.Kind;
+    if (HasOwnFormula(kind)) props.Formula().SetText(fields.Formula);
+    if (IsIntervalKind(kind)) {
+        // FormulaY shares its bytes with the interval of kinds 0 to 2: kind 3 only.
+        if (kind == fsParam) props.FormulaY().SetText(fields.FormulaY);
+        TIntervalProps& in = props.Interval();
+        in.Min = StrToNumRounded(fields.Min);
+        in.Max = StrToNumRounded(fields.Max);
+        in.StepsNum = IntOf(fields.Steps);
+        in.MaxGap = IntOf(fields.MaxGap);
+        in.DefaultSteps = !fields.StepsChecked;
+        if (kind == fsYFromX || kind == fsXFromY) in.DefaultInterval = !fields.IntervalChecked;
+    } else if (IsAreaKind(kind)) {
+        props.Relation() = static_cast<std::uint8_t>(fields.Relation);
+        TAreaProps& a = props.Area();
+        a.DefaultInterval = !fields.IntervalChecked;
+        a.MinX = StrToNumRounded(fields.Min);
+        a.MaxX = StrToNumRounded(fields.Max);
+        a.MinY = StrToNumRounded(fields.MinY);
+        a.MaxY = StrToNumRounded(fields.MaxY);
+        a.StepsNumX = IntOf(fields.Steps);
+        a.StepsNumY = IntOf(fields.StepsY);
+        a.MaxGap = IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength);
+    } else if (kind == fsTable) {
+        for (int row = 0; row < kTableRows; ++row) {
+            Extended80* cells[2] = {&props.Body.Table[row].X, &props.Body.Table[row].Y};
+            for (int column = 0; column < 2; ++column) {
+                const std::string& text = fields.Table[row][column];
+                *cells[column] = TrimControls(text).empty() ? kNoPoint : StrToNumRounded(text);
+            }
+        }
+        props.SortType = static_cast<std::uint8_t>(fields.SortType);
+    }
+}
+
+}  // namespace plotwise

@@ -1,0 +1,135 @@
+// TStdPropsForm: the modal dialog in which the user sets everything about one graph: its
+// kind, formulas, style, and the interval, sampling or table data of the kind.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "function_props.h"
+#include "options_record.h"
+#include "props_fields.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QStackedWidget;
+class QTabWidget;
+
+namespace plotwise {
+
+class TNumTableGrid;
+class TStyleGroup;
+
+class TStdPropsForm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TStdPropsForm(QWidget* parent = nullptr);
+    ~TStdPropsForm() override;
+
+    // The working record; valid for the caller once the dialog closed with OK.
+    TFunctionProps Props;
+
+    // Fills the dialog from a record. options: the document's visible ranges, steps and
+    // standard blocks, which the default-interval fields and a kind change use.
+    void SetPropsInForm(const TFunctionProps& props, const TOptionsRecord& options);
+    void ShowPage(TPropsPage page);
+    // Only the "Add. Properties" page, for editing the standard blocks of a kind.
+    void SetDefaultsMode(bool on);
+
+    // Shows a rejected field's message ("\r" is a line break); a message box by default.
+    std::function<void(const QString&)> ShowError;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The Add. Properties controls of one kind; null where the kind has none.
+    struct TAddEdits {
+        QCheckBox* intervalCheck = nullptr;
+        QCheckBox* stepsCheck = nullptr;
+        QWidget* intervalFields = nullptr;
+        QWidget* stepsFields = nullptr;
+        QLineEdit* min = nullptr;
+        QLineEdit* max = nullptr;
+        QLineEdit* minY = nullptr;
+        QLineEdit* maxY = nullptr;
+        QLineEdit* steps = nullptr;
+        QLineEdit* stepsY = nullptr;
+        QLineEdit* maxGap = nullptr;
+        QSpinBox* linesLength = nullptr;
+    };
+
+    QWidget* CreatePropertiesPage();
+    QWidget* CreateAddPropertiesPage();
+    QWidget* CreateIntervalKindPage(bool polarOrParam);
+    QWidget* CreateAreaKindPage(int kind);
+
+    QLineEdit* FormulaEditOf(int kind) const;
+    const TAddEdits* AddEditsOf(int kind) const;
+    QWidget* FieldWidget(const TPropsFailure& failure) const;
+
+    TPropsFields ReadFields() const;
+    void ShowFields(const TPropsFields& fields);
+    void ShowKindControls(int kind);
+    void UpdateEnabledFields();
+    void ApplyStyleLayout();
+
+    void OnKindChosen(int index);
+    void OnIntervalClicked(bool checked);
+    void OnStepsClicked(bool checked);
+    void OnOK();
+
+    TOptionsRecord options_{};
+    std::string carriedFormula_;
+
+    QTabWidget* tabs_;
+    QWidget* propertiesPage_;
+    QWidget* addPropertiesPage_;
+
+    QComboBox* funcStyle_;
+    // The Add. Properties pages, one per group of kinds and one without any controls.
+    QStackedWidget* addArea_;
+    QWidget* noAddPage_;
+    QGroupBox* formulaGroup_;
+    QWidget* formulaRows_[fsTable] = {};  // the formula controls of kinds 0 to 5
+    QLineEdit* yFromX_;
+    QLineEdit* xFromY_;
+    QLineEdit* polar_;
+    QLineEdit* paramX_;
+    QLineEdit* paramY_;
+    QLineEdit* equation_;
+    QLineEdit* difField_;
+    QComboBox* equationRelation_;
+    QComboBox* difFieldRelation_;
+    TNumTableGrid* grid_;
+    TStyleGroup* style_;
+    QCheckBox* drawGraphic_;
+
+    QWidget* xyPage_;
+    QWidget* atPage_;
+    QLabel* minXYLabel_;
+    QLabel* maxXYLabel_;
+    QLabel* minATLabel_;
+    QLabel* maxATLabel_;
+    QLabel* piLabels_[2];
+    QWidget* equationPage_;
+    QWidget* difFieldPage_;
+    QWidget* sortPage_;
+    QRadioButton* sortButtons_[3];  // SortType 0 (On X), 1 (On Y), 2 (None)
+    TAddEdits xyEdits_;
+    TAddEdits atEdits_;
+    TAddEdits equationEdits_;
+    TAddEdits difFieldEdits_;
+
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+};
+
+}  // namespace plotwise
