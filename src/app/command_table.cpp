@@ -249,6 +249,15 @@ bool CommandAvailable(TCommand command) {
         case C::HelpContents:
         case C::VisitHomePage:
         case C::About:
+        case C::AddGraph:
+        case C::FinishCounting:
+        case C::DrawGraphic:
+        case C::DrawLines:
+        case C::DrawPoints:
+        case C::GraphProps:
+        case C::OtherProps:
+        case C::DeleteGraph:
+        case C::DoubleGraph:
             return true;
         default:
             return false;
@@ -284,6 +293,25 @@ bool NeedsDocument(TCommand command) {
         case C::SaveOptions:
         case C::CopyAsBitmap:
         case C::StandardIntervals:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool GraphBound(TCommand command) {
+    switch (command) {
+        case C::DrawGraphic:
+        case C::DrawLines:
+        case C::DrawPoints:
+        case C::GraphProps:
+        case C::OtherProps:
+        case C::DeleteGraph:
+        case C::DoubleGraph:
+        case C::Trace:
+        case C::Derivative:
+        case C::TangentNormal:
+        case C::Regression:
             return true;
         default:
             return false;

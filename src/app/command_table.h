@@ -87,5 +87,7 @@ bool CommandAvailable(TCommand command);
 
 // Enabled exactly while at least one document is open.
 bool NeedsDocument(TCommand command);
+// Commands on the selected graph: enabled while the active document has graphs.
+bool GraphBound(TCommand command);
 
 }  // namespace plotwise

@@ -41,6 +41,7 @@ TMDIChild::TMDIChild(const TOptionsRecord& options, const QString& caption, QWid
     : QWidget(parent), document_(std::make_unique<TScreenDocument>(options, *this)) {
     setWindowTitle(caption);
     document_->FileName = caption.toStdString();
+    document_->UndoRecorder = &undo_;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);  // the menu follows the right button's release

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "graphics_manager.h"
+#include "undo_manager.h"
 
 namespace plotwise {
 
@@ -21,6 +22,7 @@ class TMDIChild final : public QWidget {
 
     TGraphicsManager& Document() { return *document_; }
     const TGraphicsManager& Document() const { return *document_; }
+    TUndoManager& UndoManager() { return undo_; }
     QString Caption() const { return windowTitle(); }
     bool Closing() const { return closing_; }
 
@@ -52,6 +54,7 @@ class TMDIChild final : public QWidget {
     class TScreenDocument;
     void SetHint(const QString& hint);
 
+    TUndoManager undo_;                           // outlives the document that records into it
     std::unique_ptr<TGraphicsManager> document_;  // a TScreenDocument
     QImage picture_;
     bool closing_ = false;

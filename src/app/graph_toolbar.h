@@ -1,15 +1,23 @@
 // The Graph toolbar: the list of the active document's graphs and the style controls of
-// the selected one.
+// the selected one. The controls only mirror the selected graph; the main window runs the
+// commands.
 #pragma once
 
 #include <QToolBar>
 #include <functional>
 
 #include "command_table.h"
+#include "function_props.h"
 
 class QComboBox;
 
 namespace plotwise {
+
+class TBrushComboBox;
+class TColorComboBox;
+class TLineWidthComboBox;
+class TPointStyleComboBox;
+class TPointWidthComboBox;
 
 class TGraphToolbar final : public QToolBar {
     Q_OBJECT
@@ -19,18 +27,25 @@ class TGraphToolbar final : public QToolBar {
     TGraphToolbar(QWidget* parent, const std::function<QAction*(TCommand)>& actionOf);
 
     QComboBox* FuncComboBox = nullptr;
-    QComboBox* LineWidthComboBox = nullptr;
-    QComboBox* BrushComboBox = nullptr;
-    QComboBox* PointWidthComboBox = nullptr;
-    QComboBox* PointStyleComboBox = nullptr;
-    QComboBox* ColorComboBox = nullptr;
+    TLineWidthComboBox* LineWidthComboBox = nullptr;
+    TBrushComboBox* BrushComboBox = nullptr;
+    TPointWidthComboBox* PointWidthComboBox = nullptr;
+    TPointStyleComboBox* PointStyleComboBox = nullptr;
+    TColorComboBox* ColorComboBox = nullptr;
 
-    void ClearGraphsList();
-    // The list and the style choosers; the buttons are commands of the main window.
+    // The list and the choosers; the buttons are commands of the main window.
     void SetListEnabled(bool on);
+    // The style of a graph, or the neutral style for none (the toggles then keep their
+    // state). Filled kinds swap the thickness chooser for the shading chooser.
+    void ShowStyle(const TFunctionProps* props);
+    void RefillChoosers();
 
-    QAction* BrushComboAction = nullptr;      // shown instead of the thickness chooser
-    QAction* LineWidthComboAction = nullptr;  // for the filled kinds
+  private:
+    void ShowShading(bool shading);
+
+    std::function<QAction*(TCommand)> actionOf_;
+    QAction* brushComboAction_ = nullptr;  // shown instead of the thickness chooser
+    QAction* lineWidthComboAction_ = nullptr;
 };
 
 }  // namespace plotwise

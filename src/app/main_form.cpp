@@ -42,6 +42,9 @@ TMDIChild* ChildOf(QMdiSubWindow* window) {
 
 TMainForm::TMainForm(const TMainFormSetup& setup, TMessages* messages, TFileDialogs* dialogs)
     : setup_(setup) {
+    GraphEditor = [this](TFunctionProps& props, const QString& caption, TPropsPage page) {
+        return RunPropsDialog(props, caption, page);
+    };
     if (messages == nullptr) ownMessages_ = std::make_unique<TMessageBoxes>(this);
     if (dialogs == nullptr) ownDialogs_ = std::make_unique<TDesktopFileDialogs>(this);
     messages_ = messages != nullptr ? messages : ownMessages_.get();
@@ -243,11 +246,6 @@ void TMainForm::UpdateMenuItems() {
         lastActivated_ = nullptr;
         RebuildGraphsList();
     }
-}
-
-void TMainForm::RebuildGraphsList() {
-    graphToolbar_->ClearGraphsList();
-    graphToolbar_->SetListEnabled(false);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -5,9 +5,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "command_table.h"
+#include "function_props.h"
+#include "std_props_form.h"
 
 class QLabel;
 class QMdiArea;
@@ -19,6 +22,7 @@ namespace plotwise {
 
 class TFeedback;
 class TFileDialogs;
+class TFunction;
 class TFullScreenForm;
 class TGraphToolbar;
 class THelpWindow;
@@ -34,6 +38,18 @@ struct TMainFormSetup {
 };
 
 enum class TToolbar { Standard, Graph, Calculus };
+
+// The style fields that the Graph toolbar's toggles and choosers change.
+enum class TStyleField {
+    DrawGraphic,
+    Lines,
+    Points,
+    LineWidth,
+    PointWidth,
+    PointStyle,
+    Color,
+    Brush
+};
 
 class TMainForm final : public QMainWindow {
     Q_OBJECT
@@ -62,7 +78,19 @@ class TMainForm final : public QMainWindow {
     bool Started() const { return started_; }
 
     void UpdateMenuItems();
+
+    // The Graph toolbar's list and style controls, kept in step with the active document.
     void RebuildGraphsList();
+    void SetGraphsListItemIndex(int index);
+    void ShowGraphStyle(const TFunction* graph);  // null: the neutral style
+    void SetGraphControlsEnabled(bool on);
+    // Adds a graph from a record after the user confirmed it in the properties dialog;
+    // false when refused or cancelled.
+    bool AddGraphFromRecord(TFunctionProps record);
+    // Edits a record in the graph properties dialog; false when cancelled. Tests replace it.
+    std::function<bool(TFunctionProps& props, const QString& caption, TPropsPage page)> GraphEditor;
+    TGraphToolbar* GraphToolbar() const { return graphToolbar_; }
+
     void RunCommand(TCommand command);
     void SetToolbarShown(TToolbar toolbar, bool shown);
     bool ToolbarShown(TToolbar toolbar) const;
@@ -85,6 +113,7 @@ class TMainForm final : public QMainWindow {
     void CreateActions();
     void CreateMenus();
     void CreateToolbars();
+    void ConnectGraphToolbar();
     void CreateStatusBar();
     void LoadSettings();
     void SaveSettings();
@@ -98,6 +127,18 @@ class TMainForm final : public QMainWindow {
     void ArrangeIcons();
     void MinimizeAll();
     void SaveOptions();
+    // Graph commands
+    void AddGraphCommand();
+    bool AddEditedGraph(TFunctionProps record);
+    void DoubleGraphCommand();
+    void DeleteGraphCommand();
+    void EditGraphCommand(TPropsPage page);
+    void ChangeGraphStyle(TStyleField field, int item);
+    void FinishCounting();
+    void RegressionCommand();
+    TFunction* SelectedGraph() const;
+    void CalculateNewGraph(TMDIChild& child, TFunction& graph);
+    bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);
     void WatchMenu(QMenu* menu);

@@ -44,7 +44,8 @@ void TMainForm::CreateActions() {
         if (info.icon) action->setIcon(IconOf(*info.icon));
         action->setCheckable(info.checkable);
         action->setData(info.helpContext);
-        action->setEnabled(CommandAvailable(command) && !NeedsDocument(command));
+        action->setEnabled(CommandAvailable(command) && !NeedsDocument(command) &&
+                           !GraphBound(command));
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
         actions_[i] = action;
     }
@@ -249,6 +250,36 @@ void TMainForm::RunCommand(TCommand command) {
             break;
         case C::About:
             TAboutForm(this).exec();
+            break;
+        case C::AddGraph:
+            AddGraphCommand();
+            break;
+        case C::FinishCounting:
+            FinishCounting();
+            break;
+        case C::DrawGraphic:
+            ChangeGraphStyle(TStyleField::DrawGraphic, 0);
+            break;
+        case C::DrawLines:
+            ChangeGraphStyle(TStyleField::Lines, 0);
+            break;
+        case C::DrawPoints:
+            ChangeGraphStyle(TStyleField::Points, 0);
+            break;
+        case C::GraphProps:
+            EditGraphCommand(TPropsPage::Properties);
+            break;
+        case C::OtherProps:
+            EditGraphCommand(TPropsPage::AddProperties);
+            break;
+        case C::DeleteGraph:
+            DeleteGraphCommand();
+            break;
+        case C::DoubleGraph:
+            DoubleGraphCommand();
+            break;
+        case C::Regression:
+            RegressionCommand();
             break;
         default:
             break;

@@ -1,8 +1,10 @@
 // The Standard, Graph and Calculus toolbars of the main window.
+#include <QComboBox>
 #include <QToolBar>
 
 #include "graph_toolbar.h"
 #include "main_form.h"
+#include "style_choosers.h"
 
 namespace plotwise {
 
@@ -52,6 +54,7 @@ void TMainForm::CreateToolbars() {
                     {},
                     C::FullScreen});
     graphToolbar_ = new TGraphToolbar(this, [this](TCommand c) { return Action(c); });
+    ConnectGraphToolbar();
     auto* calculus = new QToolBar("Calculus", this);
     calculus->setObjectName("CalcToolbar");
     fill(calculus, {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
@@ -66,6 +69,27 @@ void TMainForm::CreateToolbars() {
     addToolBar(Qt::TopToolBarArea, calculus);
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, graphToolbar_);
+}
+
+void TMainForm::ConnectGraphToolbar() {
+    TGraphToolbar* bar = graphToolbar_;
+    connect(bar->FuncComboBox, &QComboBox::activated, this, &TMainForm::SetGraphsListItemIndex);
+    const std::pair<QComboBox*, TStyleField> choosers[] = {
+        {bar->LineWidthComboBox, TStyleField::LineWidth},
+        {bar->PointWidthComboBox, TStyleField::PointWidth},
+        {bar->PointStyleComboBox, TStyleField::PointStyle},
+        {bar->ColorComboBox, TStyleField::Color},
+        {bar->BrushComboBox, TStyleField::Brush}};
+    for (const auto& [box, field] : choosers)
+        connect(box, &QComboBox::activated, this,
+                [this, field](int item) { ChangeGraphStyle(field, item); });
+    connect(bar, &QToolBar::topLevelChanged, this, [this] {
+        graphToolbar_->RefillChoosers();
+        if (graphToolbar_->FuncComboBox->count() > 0)
+            SetGraphsListItemIndex(0);
+        else
+            ShowGraphStyle(nullptr);
+    });
 }
 
 }  // namespace plotwise

@@ -23,50 +23,17 @@
 #include "document_file.h"
 #include "document_window.h"
 #include "full_screen_form.h"
+#include "main_form_fixture.h"
 #include "new_graph.h"
 #include "program_settings.h"
 
 namespace plotwise {
 namespace {
 
+using testing_support::MainFormTest;
 using testing_support::PumpUntil;
 using testing_support::TScriptedDialogs;
 using testing_support::TScriptedMessages;
-
-class MainFormTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ProgramSettings = {};
-    }
-    void TearDown() override { form.reset(); }
-
-    void Start(const QString& commandLine = "plotwise", bool hasArgument = false) {
-        form.reset();
-        TMainFormSetup setup{dir.path(), dir.filePath("Plotwise.ini"), commandLine, hasArgument};
-        form = std::make_unique<TMainForm>(setup, &messages, &dialogs);
-        form->resize(900, 700);
-        form->show();
-        ASSERT_TRUE(PumpUntil([this] { return form->Started(); }));
-    }
-    QStringList Captions() const {
-        QStringList captions;
-        for (TMDIChild* child : form->Documents())
-            captions << child->Caption();
-        return captions;
-    }
-    void CloseWindow(TMDIChild* child) {
-        QPointer<TMDIChild> watched(child);
-        qobject_cast<QMdiSubWindow*>(child->parentWidget())->close();
-        PumpUntil([&] { return watched == nullptr; });
-    }
-    QString Path(const char* name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    TScriptedMessages messages;
-    TScriptedDialogs dialogs;
-    std::unique_ptr<TMainForm> form;
-};
 
 TEST_F(MainFormTest, StartsWithNonameDocumentAndNumbersNewOnesInTheFirstGap) {
     Start();
