@@ -10,24 +10,11 @@
 #include <QStringList>
 #include <deque>
 
+#include "../widget_application.h"
 #include "file_dialogs.h"
 #include "messages.h"
 
 namespace plotwise::testing_support {
-
-class WidgetApplicationEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "plotwise_app_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void TearDown() override { delete QApplication::instance(); }
-};
-inline ::testing::Environment* const kWidgetApplicationEnvironment =
-    ::testing::AddGlobalTestEnvironment(new WidgetApplicationEnvironment);
 
 // Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
 // the script has run out).

@@ -1,4 +1,4 @@
-// One QApplication for the widget tests of the properties dialog, and key presses.
+// Key presses for the widget tests of the properties dialog (one QApplication for them all).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,20 +6,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-namespace plotwise::testing_support {
+#include "../widget_application.h"
 
-class PropsApplicationEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "plotwise_props_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-    void TearDown() override { delete QApplication::instance(); }
-};
-inline ::testing::Environment* const kPropsApplicationEnvironment =
-    ::testing::AddGlobalTestEnvironment(new PropsApplicationEnvironment);
+namespace plotwise::testing_support {
 
 inline void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);

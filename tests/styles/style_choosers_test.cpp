@@ -8,23 +8,11 @@
 #include <QPainter>
 #include <memory>
 
+#include "../widget_application.h"
 #include "style_colors.h"
 
 namespace plotwise {
 namespace {
-
-class WidgetApplicationEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "plotwise_style_choosers_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-    void TearDown() override { delete QApplication::instance(); }
-};
-::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new WidgetApplicationEnvironment);
 
 // The item sits off the image's origin so that drawing relative to the image shows.
 const QRect kItem(5, 3, 70, 16);
