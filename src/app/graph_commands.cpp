@@ -35,7 +35,7 @@ void TMainForm::RebuildGraphsList() {
     TMDIChild* child = ActiveDocument();
     if (child != nullptr) {
         for (const auto& graph : child->Document().Graphs)
-            list->addItem(EntryText(graph->Props));
+            AddGraphsListItem(*graph);
     }
     if (list->count() > 0) {
         list->setCurrentIndex(0);
@@ -45,6 +45,22 @@ void TMainForm::RebuildGraphsList() {
         SetGraphControlsEnabled(false);
         ShowGraphStyle(nullptr);
     }
+}
+
+void TMainForm::AddGraphsListItem(const TFunction& graph) {
+    graphToolbar_->FuncComboBox->addItem(EntryText(graph.Props));
+}
+
+void TMainForm::InsertGraphsListItem(int index, const TFunction& graph) {
+    graphToolbar_->FuncComboBox->insertItem(index, EntryText(graph.Props));
+}
+
+void TMainForm::SetGraphsListItem(int index, const TFunction& graph) {
+    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph.Props));
+}
+
+void TMainForm::DeleteGraphsListItem(int index) {
+    graphToolbar_->FuncComboBox->removeItem(index);
 }
 
 void TMainForm::SetGraphsListItemIndex(int index) {
@@ -103,7 +119,7 @@ void TMainForm::AddGraphCommand() {
 }
 
 bool TMainForm::AddGraphFromRecord(TFunctionProps record) {
-    TMDIChild* child = ActiveDocument();
+    const QPointer<TMDIChild> child(ActiveDocument());
     if (child == nullptr) return false;
     TGraphicsManager& document = child->Document();
     if (document.Graphs.size() + 1 > kMaxGraphs) {
@@ -117,24 +133,22 @@ bool TMainForm::AddGraphFromRecord(TFunctionProps record) {
         record.Color = NewGraphColor(used, CurrentOptions);
     }
     if (!GraphEditor(record, "Add Graph", TPropsPage::Properties)) return false;
-    return AddEditedGraph(record);
+    // The dialog's event loop may have let the document go (a session ending).
+    if (child == nullptr || ActiveDocument() != child) return false;
+    AddEditedGraph(*child, record);
+    return true;
 }
 
-bool TMainForm::AddEditedGraph(TFunctionProps record) {
-    // The dialog may have closed the document meanwhile (a session ending).
-    TMDIChild* child = ActiveDocument();
-    if (child == nullptr) return false;
-    TGraphicsManager& document = child->Document();
+void TMainForm::AddEditedGraph(TMDIChild& child, const TFunctionProps& record) {
+    TGraphicsManager& document = child.Document();
     TFunction& graph = document.AddGraph(record);
     document.Modified = true;
-    child->UndoManager().AddUndo(TUndoKind::AddGraph);
-    QComboBox* list = graphToolbar_->FuncComboBox;
-    list->addItem(EntryText(graph.Props));
-    list->setCurrentIndex(list->count() - 1);
+    child.UndoManager().AddUndo(TUndoKind::AddGraph);
+    AddGraphsListItem(graph);
+    graphToolbar_->FuncComboBox->setCurrentIndex(graphToolbar_->FuncComboBox->count() - 1);
     SetGraphControlsEnabled(true);
     ShowGraphStyle(&graph);
-    if (!graph.HasValues()) CalculateNewGraph(*child, graph);
-    return true;
+    if (!graph.HasValues()) CalculateNewGraph(child, graph);
 }
 
 void TMainForm::DoubleGraphCommand() {
@@ -142,19 +156,21 @@ void TMainForm::DoubleGraphCommand() {
 }
 
 void TMainForm::DeleteGraphCommand() {
-    TMDIChild* child = ActiveDocument();
-    TFunction* graph = SelectedGraph();
+    const QPointer<TMDIChild> child(ActiveDocument());
+    const TFunction* graph = SelectedGraph();
     if (graph == nullptr) return;
     if (ProgramSettings.Common.FuncPanelDelConfirmation &&
         !messages_->YesNo("Do you want to remove the graph?"))
         return;
+    // The question's event loop may have let the document go (a session ending).
+    if (child == nullptr || ActiveDocument() != child || SelectedGraph() != graph) return;
     QComboBox* list = graphToolbar_->FuncComboBox;
     const int index = list->currentIndex();
     TGraphicsManager& document = child->Document();
     document.Modified = true;
     child->UndoManager().AddUndo(TUndoKind::DeleteGraph, graph->Props, index);
     document.Graphs.erase(document.Graphs.begin() + index);
-    list->removeItem(index);
+    DeleteGraphsListItem(index);
     if (list->count() == 0) {
         ShowGraphStyle(nullptr);
         SetGraphControlsEnabled(false);
@@ -192,7 +208,7 @@ void TMainForm::EditGraphCommand(TPropsPage page) {
     } else {
         document.SetGraphProps(*graph, edited);
     }
-    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph->Props));
+    SetGraphsListItem(index, *graph);
     SetGraphsListItemIndex(index);
     document.Repaint();
 }
@@ -252,20 +268,7 @@ void TMainForm::ChangeGraphStyle(TStyleField field, int item) {
 }
 
 void TMainForm::FinishCounting() {
-    TMDIChild* child = ActiveDocument();
-    if (child == nullptr) return;
-    TGraphicsManager& document = child->Document();
-    document.Drawing = true;
-    document.Repaint();
-    document.CalcContinue = true;
-    for (std::size_t i = 0; i < document.Graphs.size(); ++i) {
-        TFunction& graph = *document.Graphs[i];
-        if (!graph.HasValues())
-            document.CalcContinue =
-                document.CalculateGraph(graph, document.Options, static_cast<int>(i));
-    }
-    document.Drawing = false;
-    document.Repaint();
+    if (TMDIChild* child = ActiveDocument()) child->Document().CalculateUnsampledGraphs();
 }
 
 void TMainForm::RegressionCommand() {

@@ -1,7 +1,9 @@
 #include "graph_toolbar.h"
 
 #include <QComboBox>
+#include <QEvent>
 
+#include "props_fields.h"
 #include "style_choosers.h"
 
 namespace plotwise {
@@ -58,7 +60,17 @@ TGraphToolbar::TGraphToolbar(QWidget* parent, const std::function<QAction*(TComm
     addAction(actionOf(TCommand::DoubleGraph));
     addSeparator();
     addAction(actionOf(TCommand::Trace));
+    // A wheel turned over a chooser would restyle the graph, a step per notch.
+    for (QComboBox* box :
+         std::initializer_list<QComboBox*>{LineWidthComboBox, BrushComboBox, PointWidthComboBox,
+                                           PointStyleComboBox, ColorComboBox})
+        box->installEventFilter(this);
     ShowStyle(nullptr);
+}
+
+bool TGraphToolbar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) return true;
+    return QToolBar::eventFilter(watched, event);
 }
 
 void TGraphToolbar::SetListEnabled(bool on) {
@@ -93,12 +105,12 @@ void TGraphToolbar::ShowStyle(const TFunctionProps* props) {
     actionOf_(TCommand::DrawLines)->setChecked(props->Lines);
     actionOf_(TCommand::DrawPoints)->setChecked(props->Points);
     actionOf_(TCommand::DrawGraphic)->setChecked(props->DrawGraphic);
-    // An index the chooser lacks (a damaged record) shows nothing rather than a wrong style.
-    PointWidthComboBox->setCurrentIndex(props->PointWidth / 2);
-    PointStyleComboBox->setCurrentIndex(props->PointStyle);
-    ColorComboBox->setCurrentIndex(props->Color);
-    LineWidthComboBox->setCurrentIndex(props->LineWidth - 1);
-    BrushComboBox->setCurrentIndex(props->Brush);
+    const TStyleFields style = StyleFieldsOf(*props);
+    PointWidthComboBox->setCurrentIndex(style.PointWidthItem);
+    PointStyleComboBox->setCurrentIndex(style.PointStyle);
+    ColorComboBox->setCurrentIndex(style.Color);
+    LineWidthComboBox->setCurrentIndex(style.LineWidthItem);
+    BrushComboBox->setCurrentIndex(style.Brush);
 }
 
 void TGraphToolbar::RefillChoosers() {

@@ -40,6 +40,9 @@ class TGraphToolbar final : public QToolBar {
     void ShowStyle(const TFunctionProps* props);
     void RefillChoosers();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ShowShading(bool shading);
 

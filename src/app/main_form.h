@@ -81,6 +81,10 @@ class TMainForm final : public QMainWindow {
 
     // The Graph toolbar's list and style controls, kept in step with the active document.
     void RebuildGraphsList();
+    void AddGraphsListItem(const TFunction& graph);
+    void InsertGraphsListItem(int index, const TFunction& graph);
+    void SetGraphsListItem(int index, const TFunction& graph);
+    void DeleteGraphsListItem(int index);
     void SetGraphsListItemIndex(int index);
     void ShowGraphStyle(const TFunction* graph);  // null: the neutral style
     void SetGraphControlsEnabled(bool on);
@@ -129,7 +133,7 @@ class TMainForm final : public QMainWindow {
     void SaveOptions();
     // Graph commands
     void AddGraphCommand();
-    bool AddEditedGraph(TFunctionProps record);
+    void AddEditedGraph(TMDIChild& child, const TFunctionProps& record);
     void DoubleGraphCommand();
     void DeleteGraphCommand();
     void EditGraphCommand(TPropsPage page);

@@ -155,6 +155,17 @@ void TGraphicsManager::CalculateGraphs() {
     Repaint();
 }
 
+void TGraphicsManager::CalculateUnsampledGraphs() {
+    std::vector<bool> which(Graphs.size());
+    for (std::size_t i = 0; i < Graphs.size(); ++i)
+        which[i] = !Graphs[i]->HasValues();
+    Drawing = true;
+    Repaint();
+    SampleGraphs(which);
+    Drawing = false;
+    Repaint();
+}
+
 void TGraphicsManager::SampleGraphs(const std::vector<bool>& which) {
     CalcContinue = true;
     for (std::size_t i = 0; i < Graphs.size(); ++i) {

@@ -73,6 +73,9 @@ class TGraphicsManager {
     // Samples every graph in list order, the picture showing no graphs meanwhile. After an
     // interruption the graphs not yet sampled keep no values.
     void CalculateGraphs();
+    // The same for the graphs that have no values yet (after an interruption): the rest keep
+    // theirs.
+    void CalculateUnsampledGraphs();
 
     // Samples one graph (index is its 0-based position) by its kind; false only when the
     // user interrupted. Running out of memory shows "Not enough memory" and leaves the

@@ -79,19 +79,6 @@ void FillAddProperties(TPropsFields& f, const TFunctionProps& props,
     }
 }
 
-TStyleFields StyleFieldsOf(const TFunctionProps& props) {
-    // A record from a file may hold values no chooser offers; show the nearest item.
-    TStyleFields s;
-    s.Lines = props.Lines;
-    s.Points = props.Points;
-    s.LineWidthItem = std::clamp<int>(props.LineWidth - 1, 0, 4);
-    s.PointWidthItem = std::clamp<int>(props.PointWidth / 2, 0, 5);
-    s.PointStyle = std::clamp<int>(props.PointStyle, 0, 7);
-    s.Color = std::clamp<int>(props.Color, 0, 15);
-    s.Brush = std::clamp<int>(props.Brush, 0, 6);
-    return s;
-}
-
 std::string BoundMessage(bool minimum, char letter, const std::string& unit) {
     return std::string(minimum ? "Minimum of " : "Maximum of ") + letter + " must be a number\r" +
            "from -" + kLimitText + unit + " up to " + kLimitText + unit;
@@ -216,6 +203,20 @@ std::optional<TPropsFailure> CheckAreaKind(const TPropsFields& f) {
 
 }  // namespace
 
+TStyleFields StyleFieldsOf(const TFunctionProps& props) {
+    // A record from a file may hold values no chooser offers; show the nearest item.
+    TStyleFields s;
+    s.Lines = props.Lines;
+    s.Points = props.Points;
+    // In 64 bits: a damaged width may be any 32-bit value.
+    s.LineWidthItem = static_cast<int>(std::clamp<long long>(props.LineWidth - 1LL, 0, 4));
+    s.PointWidthItem = std::clamp<int>(props.PointWidth / 2, 0, 5);
+    s.PointStyle = std::clamp<int>(props.PointStyle, 0, 7);
+    s.Color = std::clamp<int>(props.Color, 0, 15);
+    s.Brush = std::clamp<int>(props.Brush, 0, 6);
+    return s;
+}
+
 char ArgumentLetter(int kind) {
     switch (kind) {
         case fsXFromY:
@@ -295,49 +296,66 @@ std::optional<TPropsFailure> CheckFields(const TPropsFields& fields) {
     return std::nullopt;
 }
 
+namespace {
+
+// Only what changed is written: bytes a file left (string tails, true bytes other than 1,
+// the sign of a zero) stay, so OK on an unchanged dialog leaves the record as it was.
+template <typename Field, typename Value>
+void Update(Field& field, Value value) {
+    if (static_cast<Value>(field) != value) field = value;
+}
+
+void UpdateText(String255& field, const std::string& text) {
+    if (field.Text() != text) field.SetText(text);
+}
+
+}  // namespace
+
 void StoreFields(const TPropsFields& fields, TFunctionProps& props) {
     const TStyleFields& s = fields.Style;
-    props.Lines = s.Lines;
-    props.Points = s.Points;
-    props.DrawGraphic = fields.DrawGraphic;
-    props.LineWidth = s.LineWidthItem + 1;
-    props.PointWidth = s.PointWidthItem * 2 + 1;
-    props.PointStyle = static_cast<std::uint8_t>(s.PointStyle);
-    props.Color = static_cast<std::uint8_t>(s.Color);
-    props.Brush = static_cast<std::uint8_t>(s.Brush);
+    Update(props.Lines, s.Lines);
+    Update(props.Points, s.Points);
+    Update(props.DrawGraphic, fields.DrawGraphic);
+    Update(props.LineWidth, std::int32_t{s.LineWidthItem + 1});
+    Update(props.PointWidth, std::int32_t{s.PointWidthItem * 2 + 1});
+    Update(props.PointStyle, static_cast<std::uint8_t>(s.PointStyle));
+    Update(props.Color, static_cast<std::uint8_t>(s.Color));
+    Update(props.Brush, static_cast<std::uint8_t>(s.Brush));
 
     const int kind = fields.Kind;
-    if (HasOwnFormula(kind)) props.Formula().SetText(fields.Formula);
+    if (HasOwnFormula(kind)) UpdateText(props.Formula(), fields.Formula);
     if (IsIntervalKind(kind)) {
         // FormulaY shares its bytes with the interval of kinds 0 to 2: kind 3 only.
-        if (kind == fsParam) props.FormulaY().SetText(fields.FormulaY);
+        if (kind == fsParam) UpdateText(props.FormulaY(), fields.FormulaY);
         TIntervalProps& in = props.Interval();
-        in.Min = StrToNumRounded(fields.Min);
-        in.Max = StrToNumRounded(fields.Max);
-        in.StepsNum = IntOf(fields.Steps);
-        in.MaxGap = IntOf(fields.MaxGap);
-        in.DefaultSteps = !fields.StepsChecked;
-        if (kind == fsYFromX || kind == fsXFromY) in.DefaultInterval = !fields.IntervalChecked;
+        Update(in.Min, StrToNumRounded(fields.Min));
+        Update(in.Max, StrToNumRounded(fields.Max));
+        Update(in.StepsNum, IntOf(fields.Steps));
+        Update(in.MaxGap, IntOf(fields.MaxGap));
+        Update(in.DefaultSteps, !fields.StepsChecked);
+        if (kind == fsYFromX || kind == fsXFromY)
+            Update(in.DefaultInterval, !fields.IntervalChecked);
     } else if (IsAreaKind(kind)) {
-        props.Relation() = static_cast<std::uint8_t>(fields.Relation);
+        Update(props.Relation(), static_cast<std::uint8_t>(fields.Relation));
         TAreaProps& a = props.Area();
-        a.DefaultInterval = !fields.IntervalChecked;
-        a.MinX = StrToNumRounded(fields.Min);
-        a.MaxX = StrToNumRounded(fields.Max);
-        a.MinY = StrToNumRounded(fields.MinY);
-        a.MaxY = StrToNumRounded(fields.MaxY);
-        a.StepsNumX = IntOf(fields.Steps);
-        a.StepsNumY = IntOf(fields.StepsY);
-        a.MaxGap = IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength);
+        Update(a.DefaultInterval, !fields.IntervalChecked);
+        Update(a.MinX, StrToNumRounded(fields.Min));
+        Update(a.MaxX, StrToNumRounded(fields.Max));
+        Update(a.MinY, StrToNumRounded(fields.MinY));
+        Update(a.MaxY, StrToNumRounded(fields.MaxY));
+        Update(a.StepsNumX, IntOf(fields.Steps));
+        Update(a.StepsNumY, IntOf(fields.StepsY));
+        Update(a.MaxGap, IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength));
     } else if (kind == fsTable) {
         for (int row = 0; row < kTableRows; ++row) {
             Extended80* cells[2] = {&props.Body.Table[row].X, &props.Body.Table[row].Y};
             for (int column = 0; column < 2; ++column) {
                 const std::string& text = fields.Table[row][column];
-                *cells[column] = TrimControls(text).empty() ? kNoPoint : StrToNumRounded(text);
+                Update(*cells[column],
+                       TrimControls(text).empty() ? kNoPoint : StrToNumRounded(text));
             }
         }
-        props.SortType = static_cast<std::uint8_t>(fields.SortType);
+        Update(props.SortType, static_cast<std::uint8_t>(fields.SortType));
     }
 }
 

@@ -69,6 +69,10 @@ struct TPropsFailure {
     int Column = -1;
 };
 
+// The choosers' items of a record's style; values no chooser offers (a damaged file) show as
+// the nearest item.
+TStyleFields StyleFieldsOf(const TFunctionProps& props);
+
 // The argument letter of the interval texts: X, Y, A, T by kind; X for kinds 4 and 5.
 char ArgumentLetter(int kind);
 

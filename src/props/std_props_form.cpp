@@ -321,7 +321,9 @@ QWidget* TStdPropsForm::CreateAreaKindPage(int kind) {
     } else {
         edits.linesLength = new QSpinBox(steps);
         edits.linesLength->setObjectName("LinesLengthEditDF");
-        edits.linesLength->setRange(4, 100);
+        // Wider than the accepted 4..100, so that OK names a wrong length rather than the
+        // box quietly putting back the last good one.
+        edits.linesLength->setRange(1, 999);
         edits.linesLength->setFixedWidth(kNumberEditWidth);
         edits.linesLength->installEventFilter(this);
         form->addRow("Number of Hor. Serieses", edits.steps);

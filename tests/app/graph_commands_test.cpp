@@ -126,6 +126,7 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
     const THistoryEntry& step = Doc().UndoManager().UndoList().back();
     EXPECT_EQ(step.kind, TUndoKind::DeleteGraph);
     EXPECT_EQ(std::get<TFunctionProps>(step.record).Formula().Text(), "1");
+    EXPECT_EQ(step.index, 0u);
     form->SetGraphsListItemIndex(1);
     form->RunCommand(TCommand::DeleteGraph);
     EXPECT_EQ(List()->currentIndex(), 0);  // past the end: the new last one
@@ -136,6 +137,12 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
         EXPECT_FALSE(form->Action(c)->isEnabled());
     EXPECT_FALSE(List()->isEnabled());
     EXPECT_TRUE(form->Action(TCommand::AddGraph)->isEnabled());
+    TGraphToolbar* bar = form->GraphToolbar();  // the neutral style
+    const QComboBox* shown[] = {bar->PointWidthComboBox, bar->PointStyleComboBox,
+                                bar->ColorComboBox, bar->LineWidthComboBox, bar->BrushComboBox};
+    const int items[] = {0, 3, 2, 0, 1};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(shown[i]->currentIndex(), items[i]) << i;
 }
 
 TEST_F(GraphCommandsTest, DeleteAsksWhenTheSettingSaysSo) {
@@ -160,21 +167,26 @@ TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
     EXPECT_FALSE(Document().Modified);
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps);
 
+    using P = const TFunctionProps&;
     const struct {
         QComboBox* box;
         int item;
-        std::function<int()> field;
+        int (*field)(P);
+        int expected;
     } cases[] = {
-        {bar->LineWidthComboBox, 4, [&] { return int{graph.Props.LineWidth}; }},
-        {bar->PointWidthComboBox, 5, [&] { return int{graph.Props.PointWidth}; }},
-        {bar->PointStyleComboBox, 6, [&] { return int{graph.Props.PointStyle}; }},
-        {bar->ColorComboBox, 9, [&] { return int{graph.Props.Color}; }},
-        {bar->BrushComboBox, 3, [&] { return int{graph.Props.Brush}; }},
+        {bar->LineWidthComboBox, 4, [](P p) { return int{p.LineWidth}; }, 5},
+        {bar->PointWidthComboBox, 5, [](P p) { return int{p.PointWidth}; }, 11},
+        {bar->PointStyleComboBox, 6, [](P p) { return int{p.PointStyle}; }, 6},
+        {bar->ColorComboBox, 9, [](P p) { return int{p.Color}; }, 9},
+        {bar->BrushComboBox, 3, [](P p) { return int{p.Brush}; }, 3},
     };
-    const int expected[] = {5, 11, 6, 9, 3};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        Choose(cases[i].box, cases[i].item);
-        EXPECT_EQ(cases[i].field(), expected[i]);
+    for (const auto& c : cases) {
+        const int before = c.field(graph.Props);
+        Choose(c.box, c.item);
+        EXPECT_EQ(c.field(graph.Props), c.expected);
+        // The step keeps the record as it was before the change.
+        const THistoryEntry& step = Doc().UndoManager().UndoList().back();
+        EXPECT_EQ(c.field(std::get<TFunctionProps>(step.record)), before);
     }
     EXPECT_TRUE(Document().Modified);
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps + 5);

@@ -201,6 +201,27 @@ TEST(Sampling, EscInTheSecondOfThreeGraphsStopsThePass) {
         EXPECT_EQ(e.find("Graph N 3"), std::string::npos);
 }
 
+TEST(Sampling, FinishingAnInterruptedPassSamplesOnlyWhatItLeftAndStopsAtEsc) {
+    Document d;
+    for (int k = 0; k < 4; ++k)
+        d.Add(fsYFromX, "x^2", -1, 1, 1000);
+    d.feedback.escAtPoll = 150;  // in the second graph
+    d.doc.CalculateGraphs();
+    const long double* kept = d.doc.Graphs[0]->Values.data();
+    d.feedback.escAtPoll = 150;
+    d.feedback.polls = 0;
+    d.doc.CalculateUnsampledGraphs();  // Esc again in its second graph: the last two wait
+    EXPECT_EQ(d.doc.Graphs[0]->Values.data(), kept);
+    EXPECT_TRUE(d.doc.Graphs[1]->HasValues());
+    EXPECT_FALSE(d.doc.Graphs[2]->HasValues());
+    EXPECT_FALSE(d.doc.Graphs[3]->HasValues());
+    d.feedback.escAtPoll = 0;
+    d.doc.CalculateUnsampledGraphs();
+    for (const auto& graph : d.doc.Graphs)
+        EXPECT_EQ(graph->Values.size(), 1001u);
+    EXPECT_FALSE(d.doc.Drawing);
+}
+
 TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     Document d;
     TFunction& g = d.Add(fsYFromX, "x", -1, 1, 20000);

@@ -363,6 +363,12 @@ TEST(StoreFields, RoundTripsEveryKind) {
         }
         if (kind != fsTable) p.Formula().SetText("1+2");
         if (kind == fsParam) p.FormulaY().SetText("3");
+        // What a file may hold and the fields cannot show: string tails, true bytes other
+        // than 1, a negative zero.
+        if (kind != fsTable) p.Formula().chars[200] = 'Z';
+        if (kind == fsParam) p.FormulaY().chars[100] = 'Z';
+        p.Lines.byte = 7;
+        if (kind == fsTable) p.Body.Table[2].X = -0.0L;
         const TPropsFields f = FieldsFromProps(p, o);
         ASSERT_FALSE(CheckFields(f).has_value()) << kind;
         TFunctionProps stored = p;

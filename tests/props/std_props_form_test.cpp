@@ -156,9 +156,14 @@ TEST_F(StdPropsFormTest, AReservedKindKeepsItsBytes) {
     EXPECT_EQ(std::memcmp(&form.Props.Body, &p.Body, sizeof p.Body), 0);
 }
 
-TEST_F(StdPropsFormTest, EscInTheLineLengthCancels) {
+TEST_F(StdPropsFormTest, LineLengthKeysAndAShortLengthNamedAtOK) {
     Fill(fsDifField);
-    PressKey(Find("LinesLengthEditDF"), Qt::Key_Escape);
+    auto* length = Find<QSpinBox>("LinesLengthEditDF");
+    length->setValue(3);
+    ClickOK();
+    EXPECT_EQ(errors, QStringList({"Line length must be\ran integer from 4 up to 100"}));
+    EXPECT_TRUE(results.isEmpty());
+    PressKey(length, Qt::Key_Escape);
     EXPECT_EQ(results, QList<int>{QDialog::Rejected});
 }
 
