@@ -12,6 +12,7 @@ enum ExitCode { kExitOk = 0, kExitInvalid = 2, kExitIo = 3 };
 int RunCheck(const std::vector<std::string>& args);
 int RunDerive(const std::vector<std::string>& args);
 int RunEval(const std::vector<std::string>& args);
+int RunIntegrate(const std::vector<std::string>& args);
 int RunNumber(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 

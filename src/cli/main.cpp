@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"check", "check FILE", RunCheck},
     {"derive", "derive FORMULA [--var NAME]", RunDerive},
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
+    {"integrate", "integrate FORMULA1 [FORMULA2] [--min A] [--max B] [--steps N] [--abs]",
+     RunIntegrate},
     {"number", "number TEXT", RunNumber},
     {"render", "render FILE OUT [--size WxH]", RunRender},
 };
@@ -35,6 +37,9 @@ void PrintUsage(std::ostream& out) {
            "check tells whether the document FILE opens and how many graphs it holds.\n"
            "render draws the document FILE into OUT as Save As Bitmap does (default size\n"
            "800x600, each side 100 to 3000): a 16-colour BMP, or PNG when OUT ends in .png.\n"
+           "integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
+           "over A..B by Simpson's rule on N steps (default 200), of its absolute value\n"
+           "with --abs, as the Definite Integral window shows it.\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }

@@ -1,58 +1,18 @@
 // plotwise-cli from the outside: output, messages and exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_test_support.h"
 
 namespace plotwise {
 namespace {
 
-struct CliRun {
-    std::string out;
-    std::string err;
-    int code;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    // One file per test process: CTest runs tests side by side.
-    const std::string errFile =
-        testing::TempDir() + "plotwise_cli_stderr_" + std::to_string(getpid()) + ".txt";
-    std::string command = PLOTWISE_CLI;
-    for (const std::string& arg : args) {
-        command += ' ';
-        command += Quote(arg);
-    }
-    command += " 2>";
-    command += Quote(errFile);
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return {"", "popen failed", -1};
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream errStream(errFile);
-    std::stringstream errText;
-    errText << errStream.rdbuf();
-    run.err = errText.str();
-    std::remove(errFile.c_str());
-    return run;
-}
+using testing_support::CliRun;
+using testing_support::RunCli;
 
 std::string Repeat(const std::string& text, int count) {
     std::string out;

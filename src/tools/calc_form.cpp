@@ -1,0 +1,115 @@
+#include "calc_form.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "messages.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kFormulaMaxLength = 250;
+constexpr int kFormulaWidth = 320;
+constexpr int kNameEditWidth = 30;
+
+QLineEdit* NewEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QLabel* NewLabel(const char* text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// Formula and number texts are single-byte characters.
+std::string TextOf(const QLineEdit* edit) {
+    return edit->text().toLatin1().toStdString();
+}
+
+QString FromText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TCalcForm::TCalcForm(QWidget* parent, TMessages& messages) : QDialog(parent), messages_(messages) {
+    setWindowTitle("Calculator");
+    setModal(false);
+
+    formula_ = NewEdit("FormulaEdit", this);
+    formula_->setMaxLength(kFormulaMaxLength);
+    formula_->setMinimumWidth(kFormulaWidth);
+    variableName_ = NewEdit("VariableNameEdit", this);
+    variableName_->setMaxLength(1);
+    variableName_->setFixedWidth(kNameEditWidth);
+    variableName_->setAlignment(Qt::AlignCenter);
+    variableName_->setText("X");
+    variableValue_ = NewEdit("VariableValueEdit", this);
+    variableValue_->setText("0");
+    result_ = NewEdit("ResultEdit", this);
+    result_->setReadOnly(true);
+    auto* calculate = new QPushButton("Calculate", this);
+    calculate->setObjectName("CalcButton");
+    calculate->setDefault(true);
+    connect(calculate, &QPushButton::clicked, this, [this] { Calculate(false); });
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(NewLabel("Formula", formula_, this), 0, 0);
+    grid->addWidget(formula_, 0, 1, 1, 4);
+    grid->addWidget(NewLabel("Variable", variableName_, this), 1, 0);
+    grid->addWidget(variableName_, 1, 1);
+    grid->addWidget(new QLabel("=", this), 1, 2);
+    grid->addWidget(variableValue_, 1, 3);
+    grid->addWidget(NewLabel("Result", result_, this), 2, 0);
+    grid->addWidget(result_, 2, 1, 1, 3);
+    grid->addWidget(calculate, 2, 4);
+    grid->setColumnStretch(3, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TCalcForm::ShowCalculator() {
+    show();
+    raise();
+    activateWindow();
+    // Activation may come late or, when the window is active already, not at all.
+    Calculate(true);
+}
+
+bool TCalcForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Calculate(true);
+    return QDialog::event(event);
+}
+
+void TCalcForm::Calculate(bool silent) {
+    result_->clear();
+    const std::string formula = TextOf(formula_);
+    const std::string name = TextOf(variableName_);
+    const CalculatorCheck check = CheckCalculatorInput(formula, name, TextOf(variableValue_));
+    if (check.field == CalculatorField::None) {
+        result_->setText(FromText(GetResultString(formula, name, check.value)));
+    } else if (!silent) {
+        messages_.Error(FromText(check.message));
+        FieldWidget(check.field)->setFocus();
+    }
+}
+
+QLineEdit* TCalcForm::FieldWidget(CalculatorField field) const {
+    switch (field) {
+        case CalculatorField::VariableName:
+            return variableName_;
+        case CalculatorField::VariableValue:
+            return variableValue_;
+        case CalculatorField::Formula:
+        case CalculatorField::None:
+            break;
+    }
+    return formula_;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,168 @@
+#include "integral_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "feedback.h"
+#include "messages.h"
+#include "number_text.h"
+#include "program_settings.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kFormulaMaxLength = 250;
+constexpr int kFormulaWidth = 320;
+constexpr int kNumberEditWidth = 130;
+
+QComboBox* NewFormulaBox(const char* name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    // Enter calculates; it must not add the typed formula to the list.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->lineEdit()->setMaxLength(kFormulaMaxLength);
+    box->setMinimumWidth(kFormulaWidth);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->addItem("0");
+    return box;
+}
+
+QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(kNumberEditWidth);
+    return edit;
+}
+
+// Formula and number texts are single-byte characters.
+std::string TextOf(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString FromText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TIntegralForm::TIntegralForm(QWidget* parent, TMessages& messages, TFeedback& feedback)
+    : QDialog(parent), messages_(messages), feedback_(feedback) {
+    setWindowTitle("Definite Integral");
+
+    auto* parameters = new QGroupBox("Parameters", this);
+    formula1_ = NewFormulaBox("Formula1ComboBox", parameters);
+    formula2_ = NewFormulaBox("Formula2ComboBox", parameters);
+    minX_ = NewNumberEdit("MinXEdit", parameters);
+    maxX_ = NewNumberEdit("MaxXEdit", parameters);
+    stepsNum_ = NewNumberEdit("StepsNumEdit", parameters);
+    absIntegrate_ = new QCheckBox("Integration of Absolute Value (Square)", parameters);
+    absIntegrate_->setObjectName("AbsIntegrateCheckBox");
+    auto* fields = new QFormLayout(parameters);
+    fields->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    fields->addRow("Between: Y(x)=", formula1_);
+    fields->addRow("and Y(x)=", formula2_);
+    fields->addRow("Minimum of X", minX_);
+    fields->addRow("Maximum of X", maxX_);
+    fields->addRow("Number of Integration Steps", stepsNum_);
+    fields->addRow(absIntegrate_);
+
+    result_ = new QLineEdit(this);
+    result_->setObjectName("ResultEdit");
+    result_->setReadOnly(true);
+    auto* resultLabel = new QLabel("Result", this);
+    resultLabel->setBuddy(result_);
+
+    auto* calculate = new QPushButton("Calculate", this);
+    calculate->setObjectName("OKButton");
+    calculate->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("CancelButton");
+    connect(calculate, &QPushButton::clicked, this, &TIntegralForm::OnCalculate);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(calculate);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(parameters);
+    layout->addWidget(resultLabel);
+    layout->addWidget(result_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TIntegralForm::Execute(const std::vector<std::string>& graphFormulas) {
+    Activate(graphFormulas);
+    exec();
+}
+
+void TIntegralForm::Activate(const std::vector<std::string>& graphFormulas) {
+    for (QComboBox* box : {formula1_, formula2_}) {
+        const QString typed = box->currentText();
+        box->clear();
+        box->addItem("0");
+        for (const std::string& formula : graphFormulas)
+            box->addItem(FromText(formula));
+        box->setEditText(typed);
+    }
+    const TIntegrateSettings& settings = ProgramSettings.Integrate;
+    minX_->setText(FromText(NumToStr(settings.MinX)));
+    maxX_->setText(FromText(NumToStr(settings.MaxX)));
+    stepsNum_->setText(QString::number(settings.StepsNum));
+    absIntegrate_->setChecked(settings.AbsIntegrate);
+    result_->clear();
+    formula1_->setFocus();
+}
+
+QWidget* TIntegralForm::FieldWidget(IntegralField field) const {
+    switch (field) {
+        case IntegralField::Formula1:
+            return formula1_;
+        case IntegralField::Formula2:
+            return formula2_;
+        case IntegralField::MinX:
+            return minX_;
+        case IntegralField::MaxX:
+            return maxX_;
+        case IntegralField::StepsNum:
+            return stepsNum_;
+        case IntegralField::None:
+            break;
+    }
+    return nullptr;
+}
+
+void TIntegralForm::OnCalculate() {
+    const IntegralCheck check = CheckIntegralInput(
+        TextOf(formula1_->currentText()), TextOf(formula2_->currentText()), TextOf(minX_->text()),
+        TextOf(maxX_->text()), TextOf(stepsNum_->text()), absIntegrate_->isChecked());
+    if (check.field != IntegralField::None) {
+        messages_.Error(FromText(check.message));
+        if (QWidget* field = FieldWidget(check.field)) field->setFocus();
+        return;
+    }
+    feedback_.SetBusy(true);
+    const IntegralResult result =
+        IntegrateSimpson(check.params, [this] { return feedback_.EscPressed(); });
+    feedback_.SetBusy(false);
+    result_->setText(FromText(IntegralResultText(result)));
+
+    // Kept even when the calculation failed or was interrupted.
+    TIntegrateSettings& settings = ProgramSettings.Integrate;
+    settings.MinX = check.params.minX;
+    settings.MaxX = check.params.maxX;
+    settings.StepsNum = check.params.stepsNum;
+    settings.AbsIntegrate = check.params.absIntegrate;
+}
+
+}  // namespace plotwise

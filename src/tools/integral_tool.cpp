@@ -1,0 +1,120 @@
+#include "integral_tool.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "check_formula.h"
+#include "compiled_formula.h"
+#include "formula_errors.h"
+#include "number_input.h"
+#include "number_text.h"
+#include "text_utils.h"
+
+namespace plotwise {
+namespace {
+
+constexpr char kVariable[] = "X";
+constexpr long double kMaxBound = 1e100L;
+// Beyond this the sum is of no use; either sign overflows the same way.
+constexpr long double kMaxSum = 1e500L;
+
+// The syntax and blank checks of one formula; false with the failure filled in.
+bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
+    std::uint8_t err = 0;
+    if (!CheckFormula(formula, kVariable, err)) {
+        check.message = FormulaErrorText(err);
+    } else if (RemoveSpaces(formula).empty()) {
+        check.message = "Empty formula";
+    } else {
+        return true;
+    }
+    check.field = field;
+    return false;
+}
+
+bool ReadBound(const std::string& text, long double& value) {
+    return CheckNumStr(text, value) == 0 && fabsl(value) <= kMaxBound;
+}
+
+}  // namespace
+
+IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string& formula2,
+                                 const std::string& minText, const std::string& maxText,
+                                 const std::string& stepsText, bool absIntegrate) {
+    IntegralCheck check;
+    if (!CheckIntegrand(formula1, IntegralField::Formula1, check)) return check;
+    if (!CheckIntegrand(formula2, IntegralField::Formula2, check)) return check;
+    IntegralParams& p = check.params;
+    if (!ReadBound(minText, p.minX)) {
+        check.field = IntegralField::MinX;
+        check.message = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+        return check;
+    }
+    if (!ReadBound(maxText, p.maxX)) {
+        check.field = IntegralField::MaxX;
+        check.message = "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+        return check;
+    }
+    if (p.maxX <= p.minX) {
+        check.field = IntegralField::MaxX;
+        check.message = "Maximum of X must be more\rthan minimum of X";
+        return check;
+    }
+    long long steps = 0;
+    if (!ReadInteger(stepsText, steps) || steps < kMinIntegralSteps || steps > kMaxIntegralSteps) {
+        check.field = IntegralField::StepsNum;
+        check.message = "The number of steps must be\ran integer from 10 up to 2000";
+        return check;
+    }
+    p.formula1 = formula1;
+    p.formula2 = formula2;
+    p.stepsNum = static_cast<int>(steps);
+    p.absIntegrate = absIntegrate;
+    return check;
+}
+
+IntegralResult IntegrateSimpson(const IntegralParams& params,
+                                const std::function<bool()>& escPressed) {
+    TCompiledFormula y1;
+    TCompiledFormula y2;
+    if (y1.Compile(params.formula1, kVariable) != kNoError ||
+        y2.Compile(params.formula2, kVariable) != kNoError) {
+        return {IntegralOutcome::EvaluationError, 0};
+    }
+    const int n = 2 * params.stepsNum;
+    const long double a = params.minX;
+    const long double h = (params.maxX - a) / n;
+    const long double third = 1.0L / 3.0L;
+    long double sum = 0;
+    for (int i = 0; i <= n; ++i) {
+        // From i rather than accumulated, so that rounding does not drift along the grid.
+        const long double x = i * h + a;
+        std::uint8_t err = 0;
+        const long double v1 = y1.Calculate(err, x);
+        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
+        const long double v2 = y2.Calculate(err, x);
+        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
+        long double v = params.absIntegrate ? fabsl(v2 - v1) : v1 - v2;
+        v *= i == 0 || i == n ? 1 : (i % 2 == 1 ? 4 : 2);
+        sum += v * h * third;
+        if (fabsl(sum) > kMaxSum) return {IntegralOutcome::TooLarge, 0};
+        if (escPressed && escPressed()) return {IntegralOutcome::Interrupted, 0};
+    }
+    return {IntegralOutcome::Done, sum};
+}
+
+std::string IntegralResultText(const IntegralResult& result) {
+    switch (result.outcome) {
+        case IntegralOutcome::Interrupted:
+            return "Calculation interrupted";
+        case IntegralOutcome::EvaluationError:
+            return "Error at function evaluation";
+        case IntegralOutcome::TooLarge:
+            return "Too large value of the integral";
+        case IntegralOutcome::Done:
+            break;
+    }
+    return NumToStr(result.sum);
+}
+
+}  // namespace plotwise
