@@ -9,6 +9,7 @@ namespace plotwise::cli {
 
 enum ExitCode { kExitOk = 0, kExitInvalid = 2, kExitIo = 3 };
 
+int RunAnalyse(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunDerive(const std::vector<std::string>& args);
 int RunEval(const std::vector<std::string>& args);

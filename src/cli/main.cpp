@@ -16,6 +16,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"analyse",
+     "analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] [--no-zeroes]\n"
+     "          [--no-extremums] [--derivative]",
+     RunAnalyse},
     {"check", "check FILE", RunCheck},
     {"derive", "derive FORMULA [--var NAME]", RunDerive},
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
@@ -37,7 +41,9 @@ void PrintUsage(std::ostream& out) {
            "check tells whether the document FILE opens and how many graphs it holds.\n"
            "render draws the document FILE into OUT as Save As Bitmap does (default size\n"
            "800x600, each side 100 to 3000): a 16-colour BMP, or PNG when OUT ends in .png.\n"
-           "integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
+           "analyse prints the zeros and extremums of the Y(x) formula FORMULA over A..B\n"
+           "(default -10..10, 200 steps, 2 decimal signs) as the analysis report file has\n"
+           "them. integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
            "over A..B by Simpson's rule on N steps (default 200), of its absolute value\n"
            "with --abs, as the Definite Integral window shows it.\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"

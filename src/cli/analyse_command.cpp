@@ -1,0 +1,44 @@
+// plotwise-cli analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] [--no-zeroes]
+// [--no-extremums] [--derivative]: the function analysis report as its text file has it.
+#include <iostream>
+
+#include "cli_args.h"
+#include "commands.h"
+#include "function_analysis.h"
+
+namespace plotwise::cli {
+
+int RunAnalyse(const std::vector<std::string>& args) {
+    const ParsedArgs parsed = ParseArgs(args, {{"--min", true},
+                                               {"--max", true},
+                                               {"--steps", true},
+                                               {"--digits", true},
+                                               {"--no-zeroes", false},
+                                               {"--no-extremums", false},
+                                               {"--derivative", false}});
+    if (!parsed.error.empty()) return Fail(parsed.error);
+    if (parsed.positional.size() != 1) {
+        return Fail(
+            "usage: plotwise-cli analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] "
+            "[--no-zeroes] [--no-extremums] [--derivative]");
+    }
+    // The defaults are those of a fresh settings file.
+    TAnalysisInput input;
+    input.formula = parsed.positional[0];
+    input.minX = parsed.Value("--min", "-10");
+    input.maxX = parsed.Value("--max", "10");
+    input.stepsNum = parsed.Value("--steps", "200");
+    input.digitsNum = parsed.Value("--digits", "2");
+    input.findZeroes = !parsed.Has("--no-zeroes");
+    input.findExtremums = !parsed.Has("--no-extremums");
+    input.useDerivative = parsed.Has("--derivative");
+    const TAnalysisCheck check = CheckAnalysisInput(input);
+    if (check.field != AnalysisField::None) return Fail(check.message);
+    TFunctionAnalysis analysis(input.formula, check.params);
+    analysis.Run(nullptr);
+    for (const std::string& line : analysis.BuildReport())
+        std::cout << line << '\n';
+    return Printed();
+}
+
+}  // namespace plotwise::cli

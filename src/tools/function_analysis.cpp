@@ -1,0 +1,446 @@
+#include "function_analysis.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "check_formula.h"
+#include "compiled_formula.h"
+#include "derivative.h"
+#include "derivative_tool.h"
+#include "exp_transformator.h"
+#include "expr_tree.h"
+#include "formula_errors.h"
+#include "number_input.h"
+#include "number_text.h"
+#include "round12.h"
+#include "rounding.h"
+#include "text_utils.h"
+
+namespace plotwise {
+namespace {
+
+constexpr char kVariableName[] = "X";
+constexpr char kDerivativeVariableName[] = "x";
+constexpr long double kMaxBound = 1e100L;
+// Values beyond this break the chain of grid points of the numeric extremum scan.
+constexpr long double kMaxExtremumValue = 1e1000L;
+// More halvings than the exponent range of the 80-bit format allows: only a value that
+// never settles (a NaN end) can reach it.
+constexpr int kMaxHalvings = 20000;
+
+constexpr char kTooLongForDerivative[] =
+    "It is impossible to calculate extremums with\rthe help of analytically obtained "
+    "derivative\ras the formula is too long for derivation";
+constexpr char kNondifferentiableForDerivative[] =
+    "It is impossible to calculate extremums with\rthe help of analytically obtained "
+    "derivative\ras the formula contains nondifferentiable function";
+
+enum class Derivability { Differentiable, TooLarge, NotDifferentiable };
+
+// The depth check first: a formula that deep is never handed to the derivation.
+Derivability DerivativeOf(const std::string& formula, std::string& text) {
+    std::uint8_t err = kNoError;
+    if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth)
+        return Derivability::TooLarge;
+    bool notDifferentiable = false;
+    DerivativeText(formula, kDerivativeVariableName, err, text, notDifferentiable);
+    return notDifferentiable ? Derivability::NotDifferentiable : Derivability::Differentiable;
+}
+
+// The value comes rounded as the field shows it.
+bool ReadBound(const std::string& text, long double& value) {
+    return CheckNumStr(text, value) == 0 && std::fabs(value) <= kMaxBound;
+}
+
+bool ReadIntegerIn(const std::string& text, int min, int max, int& value) {
+    long long read = 0;
+    if (!ReadInteger(text, read) || read < min || read > max) return false;
+    value = static_cast<int>(read);
+    return true;
+}
+
+// Left-aligned in a field of width characters, as "%-Ns" writes it.
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string ReportRow(const std::string& type, const std::string& x, const std::string& y) {
+    return Padded(TrimControls(type), 5) + Padded(TrimControls(x), 19) +
+           Padded(TrimControls(y), 19);
+}
+
+}  // namespace
+
+TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input) {
+    TAnalysisCheck check;
+    auto fail = [&check](AnalysisField field, std::string message) {
+        check.field = field;
+        check.message = std::move(message);
+        return check;
+    };
+    std::uint8_t err = kNoError;
+    if (!CheckFormula(input.formula, kVariableName, err))
+        return fail(AnalysisField::Formula, FormulaErrorText(err));
+    if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
+    TAnalysisParams& p = check.params;
+    if (!ReadBound(input.minX, p.MinX)) {
+        return fail(AnalysisField::MinX,
+                    "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100");
+    }
+    if (!ReadBound(input.maxX, p.MaxX)) {
+        return fail(AnalysisField::MaxX,
+                    "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100");
+    }
+    if (p.MaxX <= p.MinX)
+        return fail(AnalysisField::MaxX, "Maximum of X must be more\rthan minimum of X");
+    if (!ReadIntegerIn(input.stepsNum, kMinAnalysisSteps, kMaxAnalysisSteps, p.StepsNum)) {
+        return fail(AnalysisField::StepsNum, "Number of steps must be a\rpositive integer from " +
+                                                 std::to_string(kMinAnalysisSteps) + " up to " +
+                                                 std::to_string(kMaxAnalysisSteps));
+    }
+    if (!ReadIntegerIn(input.digitsNum, 0, kMaxAnalysisDigits, p.DigitsNum)) {
+        return fail(AnalysisField::DigitsNum,
+                    "Decimal signs number must be\ran integer from 0 up to 5");
+    }
+    if (!input.findZeroes && !input.findExtremums) {
+        return fail(AnalysisField::Nulls,
+                    "Not marked on an evaluation neither zeros\rnor extremums of function");
+    }
+    if (input.useDerivative && input.findExtremums) {
+        std::string text;
+        switch (DerivativeOf(input.formula, text)) {
+            case Derivability::TooLarge:
+                return fail(AnalysisField::UseDerivative, kTooLongForDerivative);
+            case Derivability::NotDifferentiable:
+                return fail(AnalysisField::UseDerivative, kNondifferentiableForDerivative);
+            case Derivability::Differentiable:
+                break;
+        }
+    }
+    p.FindZeroes = input.findZeroes;
+    p.FindExtremums = input.findExtremums;
+    p.UseDerivative = input.useDerivative;
+    return check;
+}
+
+long double AnalysisTolerance(int digitsNum, long double minX, long double maxX) {
+    const long double eps = Power10(-(digitsNum + 1));
+    const long double relative = 1e-12L * (maxX - minX);
+    return eps < relative ? relative : eps;
+}
+
+std::string AnalysisDerivativeLine(const std::string& formula) {
+    std::string text;
+    switch (DerivativeOf(formula, text)) {
+        case Derivability::TooLarge:
+            return kTooLargeForDerivation;
+        case Derivability::NotDifferentiable:
+            return kNotDifferentiable;
+        case Derivability::Differentiable:
+            break;
+    }
+    return "Y'(x)=" + text;
+}
+
+bool TPostfixFunction::CompileFormula(const std::string& formula) {
+    calculator_.reset();
+    std::uint8_t err = kNoError;
+    CompileProgram(formula, kVariableName, err, program_);
+    if (err != kNoError) return false;
+    calculator_ = std::make_unique<TCalculator>(program_);
+    return true;
+}
+
+bool TPostfixFunction::CompileDerivative(const std::string& formula) {
+    calculator_.reset();
+    std::uint8_t err = kNoError;
+    if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth) return false;
+    TStackList tokens;
+    bool notDifferentiable = false;
+    DerivativeTokens(formula, kDerivativeVariableName, tokens, notDifferentiable, err);
+    if (err != kNoError || notDifferentiable || tokens.Empty()) return false;
+    TExpTransformator().Transform(std::move(tokens), program_, err);
+    if (err != kNoError) return false;
+    calculator_ = std::make_unique<TCalculator>(program_);
+    return true;
+}
+
+bool TPostfixFunction::Value(long double x, long double& y) {
+    if (!calculator_) return false;
+    std::uint8_t err = kNoError;
+    y = calculator_->Calculate(program_, err, x);
+    return err == kNoError;
+}
+
+long double BisectRoot(TPostfixFunction& f, long double left, long double right, long double eps,
+                       bool& failed) {
+    failed = true;
+    long double leftValue = 0;
+    long double rightValue = 0;
+    if (!f.Value(left, leftValue) || !f.Value(right, rightValue)) return 0;
+    long double middle = left;
+    for (int k = 0; k < kMaxHalvings; ++k) {
+        middle = (left + right) * 0.5L;
+        // Far from 0 the representable numbers can lie farther apart than eps.
+        if (middle == left || middle == right) break;
+        long double value = 0;
+        if (!f.Value(middle, value)) return 0;
+        if (leftValue > 0 ? value > 0 : value < 0) {
+            left = middle;
+        } else {
+            right = middle;
+        }
+        if (std::fabs(right - left) < eps) break;
+    }
+    failed = false;
+    return middle;
+}
+
+long double RefineExtremum(TPostfixFunction& f, long double left, long double right,
+                           long double eps, bool& failed) {
+    failed = true;
+    long double leftValue = 0;
+    long double rightValue = 0;
+    long double middleValue = 0;
+    if (!f.Value(left, leftValue) || !f.Value(right, rightValue) ||
+        !f.Value((left + right) * 0.5L, middleValue))
+        return 0;
+    const bool isMax = leftValue < middleValue;
+    for (int k = 0; k < kMaxHalvings && std::fabs(right - left) > 2 * eps; ++k) {
+        // Far from 0 eps can be below the spacing of the numbers; two probes that coincide
+        // would tell nothing, so they stay a few spacings apart.
+        const long double middle = std::fabs((left + right) * 0.5L);
+        const long double spacing = std::nextafterl(middle, HUGE_VALL) - middle;
+        const long double offset = std::fmax(eps, 4 * spacing);
+        const long double x1 = (left + right - offset) * 0.5L;
+        const long double x2 = (left + right + offset) * 0.5L;
+        if (!(left < x1 && x1 < x2 && x2 < right)) break;  // no narrower interval left
+        long double y1 = 0;
+        long double y2 = 0;
+        if (!f.Value(x1, y1) || !f.Value(x2, y2)) return 0;
+        if (isMax ? y2 >= y1 : y2 <= y1) {
+            left = x1;
+        } else {
+            right = x2;
+        }
+    }
+    const long double result = (left + right) * 0.5L;
+    long double value = 0;
+    if (!f.Value(result, value)) return 0;
+    failed = false;
+    return result;
+}
+
+TFunctionAnalysis::TFunctionAnalysis(std::string formula, const TAnalysisParams& params)
+    : formula_(std::move(formula)), params_(params) {
+    derivativeLine_ = AnalysisDerivativeLine(formula_);
+    if (!params_.FindZeroes) SetZeroesCaption(-1);
+    SetExtremumsCaption(params_.FindExtremums ? -2 : -1);
+}
+
+void TFunctionAnalysis::Run(const TAnalysisProgress& progress) {
+    if (params_.FindZeroes) ScanZeroes(progress);
+    if (!params_.FindExtremums) return;
+    if (params_.UseDerivative) {
+        ScanExtremumsByDerivative(progress);
+    } else {
+        ScanExtremums(progress);
+    }
+}
+
+bool TFunctionAnalysis::ScanGrid(TPostfixFunction& scanned, bool limitValues,
+                                 const std::function<void(long double px, long double py,
+                                                          long double x, long double y)>& testPair,
+                                 const TAnalysisProgress& progress) const {
+    const long n = params_.StepsNum;
+    const long double h = (params_.MaxX - params_.MinX) / n;
+    // The last grid point carries the error of every addition: compared at 12 digits it
+    // still counts as inside.
+    const long double maxX = Round12(params_.MaxX);
+    long double x = params_.MinX;
+    bool hasPrevious = false;
+    long double px = 0;
+    long double py = 0;
+    int shown = 0;
+    for (long i = 1; i <= n + 1;) {
+        long double y = 0;
+        const bool valid = Round12(x) <= maxX && scanned.Value(x, y) &&
+                           !(limitValues && std::fabs(y) > kMaxExtremumValue);
+        if (valid) {
+            if (hasPrevious) testPair(px, py, x, y);
+            px = x;
+            py = y;
+        }
+        hasPrevious = valid;
+        ++i;
+        x += h;
+        const int p = static_cast<int>(std::nearbyintl(static_cast<long double>(i - 1) /
+                                                       static_cast<long double>(n + 1) * 100));
+        if (p / 10 > shown / 10) {
+            shown = p;
+            if (progress && progress(p)) return true;
+        }
+    }
+    return false;
+}
+
+void TFunctionAnalysis::ScanZeroes(const TAnalysisProgress& progress) {
+    TPostfixFunction f;
+    if (!f.CompileFormula(formula_)) return;
+    zeros_.clear();
+    SetZeroesCaption(0);
+    const long double eps = AnalysisTolerance(params_.DigitsNum, params_.MinX, params_.MaxX);
+    const auto testPair = [&](long double px, long double py, long double x, long double y) {
+        // The value halfway must lie between the two: a sign change across a pole has
+        // values of the wrong sign or size there.
+        long double ym = 0;
+        bool accept = false;
+        if (py > 0 && y <= 0) {
+            accept = f.Value((px + x) * 0.5L, ym) && py > ym && ym >= y;
+        } else if (py < 0 && y >= 0) {
+            accept = f.Value((px + x) * 0.5L, ym) && py < ym && ym <= y;
+        }
+        if (!accept) return;
+        bool failed = false;
+        const long double root = BisectRoot(f, px, x, eps, failed);
+        if (!failed) AddZeroRow(root);
+    };
+    if (ScanGrid(f, false, testPair, progress)) zeroesCaption_ += " (interrupted)";
+}
+
+void TFunctionAnalysis::ScanExtremums(const TAnalysisProgress& progress) {
+    TPostfixFunction f;
+    if (!f.CompileFormula(formula_)) return;
+    extremums_.clear();
+    SetExtremumsCaption(0);
+    const long double eps = AnalysisTolerance(params_.DigitsNum, params_.MinX, params_.MaxX);
+    const auto testPair = [&](long double px, long double py, long double x, long double y) {
+        const long double xq = 2 * x - px;  // the next grid point
+        long double yq = 0;
+        if (!f.Value(xq, yq) || std::fabs(yq) > kMaxExtremumValue) return;
+        // Strict comparisons: a plateau is no extremum.
+        const bool isMin = py > y && yq > y;
+        const bool isMax = py < y && yq < y;
+        if (!isMin && !isMax) return;
+        bool failed = false;
+        long double xe = RefineExtremum(f, px, xq, eps, failed);
+        if (failed || xe > params_.MaxX) return;
+        xe = RoundTo8(xe);
+        long double ye = 0;
+        if (f.Value(xe, ye)) AddExtremumRow(isMax, xe, ye);
+    };
+    if (ScanGrid(f, true, testPair, progress)) extremumsCaption_ += " (interrupted)";
+}
+
+void TFunctionAnalysis::ScanExtremumsByDerivative(const TAnalysisProgress& progress) {
+    TPostfixFunction f;
+    TPostfixFunction d;
+    if (!f.CompileFormula(formula_) || !d.CompileDerivative(formula_)) return;
+    extremums_.clear();
+    SetExtremumsCaption(0);
+    const long double eps = AnalysisTolerance(params_.DigitsNum, params_.MinX, params_.MaxX);
+    const auto testPair = [&](long double px, long double pd, long double x, long double dx) {
+        const bool isMax = pd > 0 && dx <= 0;
+        const bool isMin = pd < 0 && dx >= 0;
+        if (!isMax && !isMin) return;
+        long double dm = 0;
+        long double dq = 0;
+        if (!d.Value((px + x) * 0.5L, dm) || !d.Value(x + eps, dq)) return;
+        // A derivative that only touches 0 at a grid point (an inflection) keeps its sign
+        // beyond it.
+        const bool accept = isMax ? pd > dm && dm >= dx && (dx != 0 || dq < 0)
+                                  : pd < dm && dm <= dx && (dx != 0 || dq > 0);
+        if (!accept) return;
+        bool failed = false;
+        const long double xe = BisectRoot(d, px, x, eps, failed);
+        if (failed) return;
+        long double ye = 0;
+        if (f.Value(xe, ye) && std::fabs(ye) <= kMaxExtremumValue) AddExtremumRow(isMax, xe, ye);
+    };
+    if (ScanGrid(d, false, testPair, progress)) extremumsCaption_ += " (interrupted)";
+}
+
+std::string TFunctionAnalysis::RowNumber(long double v) const {
+    const long double scale = Power10(params_.DigitsNum);
+    long double r = RoundHalfAway(v * scale) / scale;
+    if (StrToNumRounded(NumToStr(r)) == 0) r = 0;  // no "-0"
+    return NumToStr(r);
+}
+
+void TFunctionAnalysis::AddZeroRow(long double x) {
+    if (zeros_.size() >= kMaxAnalysisResults) return;
+    std::string text = RowNumber(x);
+    if (!zeros_.empty() && zeros_.back() == text) return;
+    zeros_.push_back(std::move(text));
+    SetZeroesCaption(static_cast<int>(zeros_.size()));
+}
+
+void TFunctionAnalysis::AddExtremumRow(bool isMax, long double x, long double y) {
+    if (extremums_.size() >= kMaxAnalysisResults) return;
+    TExtremumRow row{isMax, RowNumber(x), RowNumber(y)};
+    if (!extremums_.empty() && extremums_.back().x == row.x) return;
+    extremums_.push_back(std::move(row));
+    SetExtremumsCaption(static_cast<int>(extremums_.size()));
+}
+
+void TFunctionAnalysis::SetZeroesCaption(int n) {
+    if (n < 0) {
+        zeroesCaption_ = "Zeroes of function: not calculated";
+    } else if (n == 0) {
+        zeroesCaption_ = "Zeroes of function: none";
+    } else {
+        zeroesCaption_ = "Zeroes of function: " + std::to_string(n);
+    }
+}
+
+void TFunctionAnalysis::SetExtremumsCaption(int n) {
+    if (n == -1) {
+        extremumsCaption_ = "Extremums: not calculated";
+    } else if (n == -2) {
+        extremumsCaption_ = "Extremums: ";
+    } else if (n == 0) {
+        extremumsCaption_ = "Extremums: none";
+    } else {
+        extremumsCaption_ = "Extremums: " + std::to_string(n);
+    }
+}
+
+std::string TFunctionAnalysis::MinXText() const {
+    return "Minimum of X = " + NumToStr(params_.MinX);
+}
+
+std::string TFunctionAnalysis::MaxXText() const {
+    return "Maximum of X = " + NumToStr(params_.MaxX);
+}
+
+std::string TFunctionAnalysis::DigitsText() const {
+    return "Accuracy (decimal signs) = " + std::to_string(params_.DigitsNum);
+}
+
+std::string TFunctionAnalysis::StepsText() const {
+    return "Number of steps = " + std::to_string(params_.StepsNum);
+}
+
+std::vector<std::string> TFunctionAnalysis::BuildReport() const {
+    std::vector<std::string> lines = {"Analysis of function Y(x)=" + formula_,
+                                      MinXText(),
+                                      MaxXText(),
+                                      DigitsText(),
+                                      StepsText(),
+                                      derivativeLine_,
+                                      "",
+                                      zeroesCaption_};
+    if (params_.FindZeroes) lines.insert(lines.end(), zeros_.begin(), zeros_.end());
+    lines.push_back("");
+    lines.push_back(extremumsCaption_);
+    if (params_.FindExtremums && !extremums_.empty()) {
+        lines.push_back(ReportRow("", " X", " Y"));
+        for (const TExtremumRow& row : extremums_)
+            lines.push_back(ReportRow(row.isMax ? "max" : "min", row.x, row.y));
+    }
+    return lines;
+}
+
+}  // namespace plotwise

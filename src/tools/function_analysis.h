@@ -1,0 +1,156 @@
+// The function analysis tool's computation: the zeros and local extremums of one Y(x)
+// formula over an interval, found on a grid and refined, and the report of what was found.
+// The results window and plotwise-cli analyse both run exactly this.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calculator.h"
+#include "stack_list.h"
+
+namespace plotwise {
+
+struct TAnalysisParams {
+    long double MinX = -10;
+    long double MaxX = 10;
+    bool FindZeroes = true;
+    bool FindExtremums = true;
+    int DigitsNum = 2;  // decimals after the point, 0 to 5
+    int StepsNum = 200;
+    bool UseDerivative = false;
+};
+
+inline constexpr int kMinAnalysisSteps = 100;
+inline constexpr int kMaxAnalysisSteps = 20000;
+inline constexpr int kMaxAnalysisDigits = 5;
+// A table holds at most this many results; later ones are neither added nor counted.
+inline constexpr std::size_t kMaxAnalysisResults = 2000;
+
+// The options dialog's fields as the user left them.
+struct TAnalysisInput {
+    std::string formula;
+    std::string minX;
+    std::string maxX;
+    std::string stepsNum;
+    std::string digitsNum;
+    bool findZeroes = true;
+    bool findExtremums = true;
+    bool useDerivative = false;
+};
+
+enum class AnalysisField { None, Formula, MinX, MaxX, StepsNum, DigitsNum, Nulls, UseDerivative };
+
+struct TAnalysisCheck {
+    AnalysisField field = AnalysisField::None;  // None: every field is valid
+    std::string message;                        // "\r" marks a line break
+    TAnalysisParams params;                     // the fields read, when valid
+};
+
+// Checks the fields in the dialog's order and reports the first failure.
+TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input);
+
+// Refinements stop at this width: a tenth of the last decimal shown, or a 10^12th of the
+// interval when that is wider.
+long double AnalysisTolerance(int digitsNum, long double minX, long double maxX);
+
+// The derivative line of the results: "Y'(x)=" and the derivative, or why there is none.
+std::string AnalysisDerivativeLine(const std::string& formula);
+
+// One compiled postfix program with its evaluator: the formula or its derivative.
+class TPostfixFunction {
+  public:
+    // False when the formula does not compile (the function is then never defined).
+    bool CompileFormula(const std::string& formula);
+    // False when the formula is too large to derive, not differentiable or invalid.
+    bool CompileDerivative(const std::string& formula);
+    // False where the function has no value.
+    bool Value(long double x, long double& y);
+
+  private:
+    TStackList program_;
+    std::unique_ptr<TCalculator> calculator_;
+};
+
+// A root of f between grid points left < right whose values differ in sign: halves the
+// interval until it is narrower than eps, or until the midpoint is one of its ends.
+// failed is set when f has no value at any point tried; the result then means nothing.
+long double BisectRoot(TPostfixFunction& f, long double left, long double right, long double eps,
+                       bool& failed);
+
+// The maximum (when f rises from left to the middle) or minimum of f in left..right, narrowed
+// by comparing two points eps apart about the middle; stops as BisectRoot does.
+long double RefineExtremum(TPostfixFunction& f, long double left, long double right,
+                           long double eps, bool& failed);
+
+// Called at every tenth of a scan's progress (10, 20, ... 100); true interrupts the scan.
+using TAnalysisProgress = std::function<bool(int percent)>;
+
+struct TExtremumRow {
+    bool isMax = false;
+    std::string x;
+    std::string y;
+};
+
+// One analysis of one formula: the tables and captions the results window shows and the
+// report built from them.
+class TFunctionAnalysis {
+  public:
+    // The captions start as "not calculated" for what params leave out, the extremums' as
+    // pending ("Extremums: ") otherwise.
+    TFunctionAnalysis(std::string formula, const TAnalysisParams& params);
+
+    // The scans params ask for, in order: zeros, then extremums by the derivative or not.
+    void Run(const TAnalysisProgress& progress);
+
+    void ScanZeroes(const TAnalysisProgress& progress);
+    void ScanExtremums(const TAnalysisProgress& progress);
+    void ScanExtremumsByDerivative(const TAnalysisProgress& progress);
+
+    // Rounded to DigitsNum decimals (a zero never negative); a row equal in X to the last
+    // one is dropped and not counted, and so is any row beyond kMaxAnalysisResults.
+    void AddZeroRow(long double x);
+    void AddExtremumRow(bool isMax, long double x, long double y);
+
+    // n < 0: not calculated; 0: none; else the count. Extremums: -2 is pending.
+    void SetZeroesCaption(int n);
+    void SetExtremumsCaption(int n);
+
+    const std::string& Formula() const { return formula_; }
+    const TAnalysisParams& Params() const { return params_; }
+    // "Minimum of X = ...", "Maximum of X = ...", "Accuracy (decimal signs) = ...",
+    // "Number of steps = ...": the window's labels and the report's lines.
+    std::string MinXText() const;
+    std::string MaxXText() const;
+    std::string DigitsText() const;
+    std::string StepsText() const;
+    const std::string& DerivativeLine() const { return derivativeLine_; }
+    const std::string& ZeroesCaption() const { return zeroesCaption_; }
+    const std::string& ExtremumsCaption() const { return extremumsCaption_; }
+    const std::vector<std::string>& Zeros() const { return zeros_; }
+    const std::vector<TExtremumRow>& Extremums() const { return extremums_; }
+
+    // The lines the clipboard and the text file get, without line ends.
+    std::vector<std::string> BuildReport() const;
+
+  private:
+    // Walks the grid MinX + k*h, k = 0..StepsNum, handing each pair of neighbouring points
+    // where the function has values to testPair. True when progress interrupted it.
+    bool ScanGrid(TPostfixFunction& scanned, bool limitValues,
+                  const std::function<void(long double px, long double py, long double x,
+                                           long double y)>& testPair,
+                  const TAnalysisProgress& progress) const;
+    std::string RowNumber(long double v) const;
+
+    std::string formula_;
+    TAnalysisParams params_;
+    std::string derivativeLine_;
+    std::string zeroesCaption_;
+    std::string extremumsCaption_;
+    std::vector<std::string> zeros_;
+    std::vector<TExtremumRow> extremums_;
+};
+
+}  // namespace plotwise

@@ -1,0 +1,175 @@
+#include "research_options_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "messages.h"
+#include "number_text.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kFormulaMaxLength = 250;
+constexpr int kNumberEditWidth = 130;
+
+// Formulas are single-byte texts, as in the graph records.
+std::string ToFormulaText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString FromFormulaText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QCheckBox* NewCheckBox(const char* text, const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(kNumberEditWidth);
+    return edit;
+}
+
+}  // namespace
+
+TResearchOptionsForm::TResearchOptionsForm(TMessages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+    setWindowTitle("Analyse Function");
+
+    formulaBox_ = new QComboBox(this);
+    formulaBox_->setObjectName("FormulaComboBox");
+    formulaBox_->setEditable(true);
+    formulaBox_->setInsertPolicy(QComboBox::NoInsert);
+    formulaBox_->lineEdit()->setMaxLength(kFormulaMaxLength);
+    formulaBox_->setMinimumWidth(360);
+    formulaBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* formulaLabel = new QLabel("Y(x)=", this);
+    formulaLabel->setBuddy(formulaBox_);
+
+    auto* calculations = new QGroupBox("Calculations", this);
+    nullsCheck_ = NewCheckBox("Zeroes of Function", "NullsCheckBox", calculations);
+    extremumsCheck_ = NewCheckBox("Extremums", "ExtremumsCheckBox", calculations);
+    auto* checks = new QVBoxLayout(calculations);
+    checks->addWidget(nullsCheck_);
+    checks->addWidget(extremumsCheck_);
+    checks->addStretch();
+
+    auto* parameters = new QGroupBox("Analysis Parameters", this);
+    minXEdit_ = NewNumberEdit("MinXEdit", parameters);
+    maxXEdit_ = NewNumberEdit("MaxXEdit", parameters);
+    stepsNumEdit_ = NewNumberEdit("StepsNumEdit", parameters);
+    digitsNumEdit_ = NewNumberEdit("DigitsNumEdit", parameters);
+    useDerivativeCheck_ = NewCheckBox("Use Derivative", "UseDerivativeCheckBox", parameters);
+    auto* fields = new QFormLayout(parameters);
+    fields->addRow("Minimum X", minXEdit_);
+    fields->addRow("Maximum X", maxXEdit_);
+    fields->addRow("Number of Steps", stepsNumEdit_);
+    fields->addRow("Accuracy (Decimal Signs)", digitsNumEdit_);
+    fields->addRow(useDerivativeCheck_);
+
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("OKButton");
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("CancelButton");
+    connect(okButton, &QPushButton::clicked, this, &TResearchOptionsForm::OnOK);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* formulaRow = new QHBoxLayout;
+    formulaRow->addWidget(formulaLabel);
+    formulaRow->addWidget(formulaBox_, 1);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(calculations);
+    groups->addWidget(parameters, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(formulaRow);
+    layout->addLayout(groups);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* order[] = {formulaBox_, nullsCheck_,   extremumsCheck_, minXEdit_,
+                        maxXEdit_,   stepsNumEdit_, digitsNumEdit_,  useDerivativeCheck_,
+                        okButton,    cancelButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TResearchOptionsForm::SetFormulas(const std::vector<std::string>& formulas) {
+    const QString text = formulaBox_->currentText();
+    formulaBox_->clear();
+    for (const std::string& formula : formulas)
+        formulaBox_->addItem(FromFormulaText(formula));
+    formulaBox_->setEditText(text);
+}
+
+void TResearchOptionsForm::SetFields(const std::string& formula, const TAnalysisParams& params) {
+    formulaBox_->setEditText(FromFormulaText(formula));
+    nullsCheck_->setChecked(params.FindZeroes);
+    extremumsCheck_->setChecked(params.FindExtremums);
+    minXEdit_->setText(QString::fromStdString(NumToStr(params.MinX)));
+    maxXEdit_->setText(QString::fromStdString(NumToStr(params.MaxX)));
+    stepsNumEdit_->setText(QString::number(params.StepsNum));
+    digitsNumEdit_->setText(QString::number(params.DigitsNum));
+    useDerivativeCheck_->setChecked(params.UseDerivative);
+    formulaBox_->setFocus();
+}
+
+QWidget* TResearchOptionsForm::FieldWidget(AnalysisField field) const {
+    switch (field) {
+        case AnalysisField::None:
+            return nullptr;
+        case AnalysisField::Formula:
+            return formulaBox_;
+        case AnalysisField::MinX:
+            return minXEdit_;
+        case AnalysisField::MaxX:
+            return maxXEdit_;
+        case AnalysisField::StepsNum:
+            return stepsNumEdit_;
+        case AnalysisField::DigitsNum:
+            return digitsNumEdit_;
+        case AnalysisField::Nulls:
+            return nullsCheck_;
+        case AnalysisField::UseDerivative:
+            return useDerivativeCheck_;
+    }
+    return nullptr;
+}
+
+void TResearchOptionsForm::OnOK() {
+    TAnalysisInput input;
+    input.formula = ToFormulaText(formulaBox_->currentText());
+    input.minX = minXEdit_->text().toStdString();
+    input.maxX = maxXEdit_->text().toStdString();
+    input.stepsNum = stepsNumEdit_->text().toStdString();
+    input.digitsNum = digitsNumEdit_->text().toStdString();
+    input.findZeroes = nullsCheck_->isChecked();
+    input.findExtremums = extremumsCheck_->isChecked();
+    input.useDerivative = useDerivativeCheck_->isChecked();
+    const TAnalysisCheck check = CheckAnalysisInput(input);
+    if (check.field != AnalysisField::None) {
+        messages_.Error(QString::fromStdString(check.message));
+        if (QWidget* field = FieldWidget(check.field)) field->setFocus();
+        return;
+    }
+    formula_ = input.formula;
+    params_ = check.params;
+    accept();
+}
+
+}  // namespace plotwise
