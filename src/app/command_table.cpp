@@ -258,6 +258,9 @@ bool CommandAvailable(TCommand command) {
         case C::OtherProps:
         case C::DeleteGraph:
         case C::DoubleGraph:
+        case C::Calculator:
+        case C::AnalyseFunction:
+        case C::Integration:
             return true;
         default:
             return false;

@@ -22,6 +22,7 @@
 #include "help_window.h"
 #include "messages.h"
 #include "program_settings.h"
+#include "research_form.h"
 #include "shell_feedback.h"
 
 #ifndef QT_NO_SESSIONMANAGER

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "command_table.h"
 #include "function_props.h"
@@ -23,7 +25,10 @@ namespace plotwise {
 class TFeedback;
 class TFileDialogs;
 class TFunction;
+class TCalcForm;
 class TFullScreenForm;
+class TFunctionAnalysisTool;
+class TIntegralForm;
 class TGraphToolbar;
 class THelpWindow;
 class TMDIChild;
@@ -141,6 +146,11 @@ class TMainForm final : public QMainWindow {
     void FinishCounting();
     void RegressionCommand();
     TFunction* SelectedGraph() const;
+    // Calculus tools
+    std::vector<std::string> ActiveFunctionFormulas() const;  // non-empty Y(x) graphs
+    void AnalyseFunctionCommand();
+    void IntegrationCommand();
+    void CalculatorCommand();
     void CalculateNewGraph(TMDIChild& child, TFunction& graph);
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
@@ -165,6 +175,9 @@ class TMainForm final : public QMainWindow {
     QMenu* documentMenu_ = nullptr;
     THelpWindow* help_ = nullptr;
     TFullScreenForm* fullScreen_ = nullptr;
+    std::unique_ptr<TFunctionAnalysisTool> analysis_;
+    TIntegralForm* integral_ = nullptr;
+    TCalcForm* calculator_ = nullptr;
     QPointer<TMDIChild> lastActivated_;
     bool started_ = false;
     bool startScheduled_ = false;

@@ -281,6 +281,15 @@ void TMainForm::RunCommand(TCommand command) {
         case C::Regression:
             RegressionCommand();
             break;
+        case C::Calculator:
+            CalculatorCommand();
+            break;
+        case C::AnalyseFunction:
+            AnalyseFunctionCommand();
+            break;
+        case C::Integration:
+            IntegrationCommand();
+            break;
         default:
             break;
     }
