@@ -154,4 +154,8 @@ bool ReadInteger(const std::string& text, long long& value) {
     return true;
 }
 
+bool ReadFieldNumber(const std::string& text, long double& value) {
+    return CheckNumStr(text, value) == 0 && fabsl(value) <= kMaxFieldNumber;
+}
+
 }  // namespace plotwise

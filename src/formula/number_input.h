@@ -9,6 +9,12 @@ namespace plotwise {
 // significant digits (below 1E-30 it is 0); any other result means invalid.
 int CheckNumStr(const std::string& text, long double& value);
 
+// Number fields take magnitudes up to 1E100 ("from -1*10^100 up to 1*10^100").
+inline constexpr long double kMaxFieldNumber = 1e100L;
+
+// CheckNumStr's number when it is valid and within kMaxFieldNumber.
+bool ReadFieldNumber(const std::string& text, long double& value);
+
 // Reads a text that passed CheckNumStr or that the program wrote; no validation (an
 // unreadable text gives 0). Magnitudes below 1E-30 become 0.
 long double StrToNum(const std::string& text);

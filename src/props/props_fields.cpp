@@ -13,7 +13,6 @@
 namespace plotwise {
 namespace {
 
-constexpr long double kBoundLimit = 1e100L;
 constexpr const char* kLimitText = "1*10^100";
 
 bool HasOwnFormula(int kind) {
@@ -88,10 +87,6 @@ std::string OrderMessage(char letter) {
     return std::string("Maximum of ") + letter + " must be more\r" + "than minimum of " + letter;
 }
 
-bool ReadBound(const std::string& text, long double& value) {
-    return CheckNumStr(text, value) == 0 && std::fabs(value) <= kBoundLimit;
-}
-
 bool ReadInRange(const std::string& text, long long low, long long high) {
     long long value = 0;
     return ReadInteger(text, value) && value >= low && value <= high;
@@ -113,10 +108,10 @@ std::optional<TPropsFailure> CheckRange(const std::string& minText, const std::s
                                         TPropsField maxField) {
     long double low = 0;
     long double high = 0;
-    if (!ReadBound(minText, low)) {
+    if (!ReadFieldNumber(minText, low)) {
         return AddPropertiesFailure(BoundMessage(true, letter, unit), minField);
     }
-    if (!ReadBound(maxText, high)) {
+    if (!ReadFieldNumber(maxText, high)) {
         return AddPropertiesFailure(BoundMessage(false, letter, unit), maxField);
     }
     if (high <= low) return AddPropertiesFailure(OrderMessage(letter), maxField);
@@ -146,7 +141,7 @@ std::optional<TPropsFailure> CheckTable(const TPropsFields& f) {
         for (int column = 0; column < 2; ++column) {
             const std::string& text = f.Table[row][column];
             long double value = 0;
-            if (TrimControls(text).empty() || ReadBound(text, value)) continue;
+            if (TrimControls(text).empty() || ReadFieldNumber(text, value)) continue;
             return TPropsFailure{"Numbers in table must be from -1*10^100 to 1*10^100",
                                  TPropsPage::Properties, TPropsField::Table, row, column};
         }

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "record_text.h"
 #include "style_group.h"
 #include "table_grid.h"
 
@@ -33,15 +34,6 @@ const char* const kKindNames[] = {"Y(x)",
                                   "f(x,y)>|=|<0 - equation or inequality",
                                   "dy/dx or dx/dy - slope field",
                                   "Table"};
-
-// Record texts are single-byte characters.
-std::string ToRecordText(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromRecordText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* NewFormulaEdit(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);

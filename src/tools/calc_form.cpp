@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "messages.h"
+#include "record_text.h"
 
 namespace plotwise {
 namespace {
@@ -27,13 +28,8 @@ QLabel* NewLabel(const char* text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-// Formula and number texts are single-byte characters.
 std::string TextOf(const QLineEdit* edit) {
-    return edit->text().toLatin1().toStdString();
-}
-
-QString FromText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return ToRecordText(edit->text());
 }
 
 }  // namespace
@@ -92,9 +88,9 @@ void TCalcForm::Calculate(bool silent) {
     const std::string name = TextOf(variableName_);
     const CalculatorCheck check = CheckCalculatorInput(formula, name, TextOf(variableValue_));
     if (check.field == CalculatorField::None) {
-        result_->setText(FromText(GetResultString(formula, name, check.value)));
+        result_->setText(FromRecordText(GetResultString(formula, name, check.value)));
     } else if (!silent) {
-        messages_.Error(FromText(check.message));
+        messages_.Error(FromRecordText(check.message));
         FieldWidget(check.field)->setFocus();
     }
 }

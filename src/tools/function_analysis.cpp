@@ -22,7 +22,6 @@ namespace {
 
 constexpr char kVariableName[] = "X";
 constexpr char kDerivativeVariableName[] = "x";
-constexpr long double kMaxBound = 1e100L;
 // Values beyond this break the chain of grid points of the numeric extremum scan.
 constexpr long double kMaxExtremumValue = 1e1000L;
 // More halvings than the exponent range of the 80-bit format allows: only a value that
@@ -46,11 +45,6 @@ Derivability DerivativeOf(const std::string& formula, std::string& text) {
     bool notDifferentiable = false;
     DerivativeText(formula, kDerivativeVariableName, err, text, notDifferentiable);
     return notDifferentiable ? Derivability::NotDifferentiable : Derivability::Differentiable;
-}
-
-// The value comes rounded as the field shows it.
-bool ReadBound(const std::string& text, long double& value) {
-    return CheckNumStr(text, value) == 0 && std::fabs(value) <= kMaxBound;
 }
 
 bool ReadIntegerIn(const std::string& text, int min, int max, int& value) {
@@ -85,11 +79,11 @@ TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input) {
         return fail(AnalysisField::Formula, FormulaErrorText(err));
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
     TAnalysisParams& p = check.params;
-    if (!ReadBound(input.minX, p.MinX)) {
+    if (!ReadFieldNumber(input.minX, p.MinX)) {
         return fail(AnalysisField::MinX,
                     "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100");
     }
-    if (!ReadBound(input.maxX, p.MaxX)) {
+    if (!ReadFieldNumber(input.maxX, p.MaxX)) {
         return fail(AnalysisField::MaxX,
                     "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100");
     }

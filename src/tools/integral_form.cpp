@@ -14,11 +14,13 @@
 #include "messages.h"
 #include "number_text.h"
 #include "program_settings.h"
+#include "record_text.h"
 
 namespace plotwise {
 namespace {
 
-constexpr int kFormulaMaxLength = 250;
+// As long as a graph record holds: picking a graph's formula from the list must not cut it.
+constexpr int kFormulaMaxLength = 255;
 constexpr int kFormulaWidth = 320;
 constexpr int kNumberEditWidth = 130;
 
@@ -40,15 +42,6 @@ QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     edit->setFixedWidth(kNumberEditWidth);
     return edit;
-}
-
-// Formula and number texts are single-byte characters.
-std::string TextOf(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -112,12 +105,12 @@ void TIntegralForm::Activate(const std::vector<std::string>& graphFormulas) {
         box->clear();
         box->addItem("0");
         for (const std::string& formula : graphFormulas)
-            box->addItem(FromText(formula));
+            box->addItem(FromRecordText(formula));
         box->setEditText(typed);
     }
     const TIntegrateSettings& settings = ProgramSettings.Integrate;
-    minX_->setText(FromText(NumToStr(settings.MinX)));
-    maxX_->setText(FromText(NumToStr(settings.MaxX)));
+    minX_->setText(FromRecordText(NumToStr(settings.MinX)));
+    maxX_->setText(FromRecordText(NumToStr(settings.MaxX)));
     stepsNum_->setText(QString::number(settings.StepsNum));
     absIntegrate_->setChecked(settings.AbsIntegrate);
     result_->clear();
@@ -144,10 +137,11 @@ QWidget* TIntegralForm::FieldWidget(IntegralField field) const {
 
 void TIntegralForm::OnCalculate() {
     const IntegralCheck check = CheckIntegralInput(
-        TextOf(formula1_->currentText()), TextOf(formula2_->currentText()), TextOf(minX_->text()),
-        TextOf(maxX_->text()), TextOf(stepsNum_->text()), absIntegrate_->isChecked());
+        ToRecordText(formula1_->currentText()), ToRecordText(formula2_->currentText()),
+        ToRecordText(minX_->text()), ToRecordText(maxX_->text()), ToRecordText(stepsNum_->text()),
+        absIntegrate_->isChecked());
     if (check.field != IntegralField::None) {
-        messages_.Error(FromText(check.message));
+        messages_.Error(FromRecordText(check.message));
         if (QWidget* field = FieldWidget(check.field)) field->setFocus();
         return;
     }
@@ -155,7 +149,7 @@ void TIntegralForm::OnCalculate() {
     const IntegralResult result =
         IntegrateSimpson(check.params, [this] { return feedback_.EscPressed(); });
     feedback_.SetBusy(false);
-    result_->setText(FromText(IntegralResultText(result)));
+    result_->setText(FromRecordText(IntegralResultText(result)));
 
     // Kept even when the calculation failed or was interrupted.
     TIntegrateSettings& settings = ProgramSettings.Integrate;

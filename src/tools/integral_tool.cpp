@@ -14,7 +14,6 @@ namespace plotwise {
 namespace {
 
 constexpr char kVariable[] = "X";
-constexpr long double kMaxBound = 1e100L;
 // Beyond this the sum is of no use; either sign overflows the same way.
 constexpr long double kMaxSum = 1e500L;
 
@@ -32,10 +31,6 @@ bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralChe
     return false;
 }
 
-bool ReadBound(const std::string& text, long double& value) {
-    return CheckNumStr(text, value) == 0 && fabsl(value) <= kMaxBound;
-}
-
 }  // namespace
 
 IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string& formula2,
@@ -45,12 +40,12 @@ IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string&
     if (!CheckIntegrand(formula1, IntegralField::Formula1, check)) return check;
     if (!CheckIntegrand(formula2, IntegralField::Formula2, check)) return check;
     IntegralParams& p = check.params;
-    if (!ReadBound(minText, p.minX)) {
+    if (!ReadFieldNumber(minText, p.minX)) {
         check.field = IntegralField::MinX;
         check.message = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
         return check;
     }
-    if (!ReadBound(maxText, p.maxX)) {
+    if (!ReadFieldNumber(maxText, p.maxX)) {
         check.field = IntegralField::MaxX;
         check.message = "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
         return check;

@@ -19,6 +19,7 @@
 #include "file_dialogs.h"
 #include "messages.h"
 #include "program_settings.h"
+#include "record_text.h"
 #include "research_options_form.h"
 #include "safe_file.h"
 
@@ -27,11 +28,6 @@ namespace {
 
 constexpr char kReportFilter[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
 constexpr int kTypeColumnWidth = 50;
-
-// Formulas and the report are single-byte texts.
-QString FromText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Every line ends in CR LF, the last one too.
 std::string ReportText(const std::vector<std::string>& lines) {
@@ -69,7 +65,7 @@ QTableWidget* NewGrid(const char* name, const QStringList& headers, QWidget* par
 }
 
 void SetCell(QTableWidget* grid, int row, int column, const std::string& text) {
-    grid->setItem(row, column, new QTableWidgetItem(FromText(text)));
+    grid->setItem(row, column, new QTableWidgetItem(FromRecordText(text)));
 }
 
 // The table back to its header and one empty row.
@@ -191,13 +187,13 @@ void TResearchForm::Analyse(const std::string& formula, const TAnalysisParams& p
 void TResearchForm::Prepare(const std::string& formula, const TAnalysisParams& params) {
     analysis_ = std::make_unique<TFunctionAnalysis>(formula, params);
     SetRunning(true);
-    formulaEdit_->setText(FromText("Y(x)=" + formula));
+    formulaEdit_->setText(FromRecordText("Y(x)=" + formula));
     formulaEdit_->setCursorPosition(0);
-    minXLabel_->setText(FromText(analysis_->MinXText()));
-    maxXLabel_->setText(FromText(analysis_->MaxXText()));
-    digitsNumLabel_->setText(FromText(analysis_->DigitsText()));
-    stepsNumLabel_->setText(FromText(analysis_->StepsText()));
-    derivativeEdit_->setText(FromText(analysis_->DerivativeLine()));
+    minXLabel_->setText(FromRecordText(analysis_->MinXText()));
+    maxXLabel_->setText(FromRecordText(analysis_->MaxXText()));
+    digitsNumLabel_->setText(FromRecordText(analysis_->DigitsText()));
+    stepsNumLabel_->setText(FromRecordText(analysis_->StepsText()));
+    derivativeEdit_->setText(FromRecordText(analysis_->DerivativeLine()));
     derivativeEdit_->setCursorPosition(0);
     nullsGrid_->setEnabled(params.FindZeroes);
     extremumsGrid_->setEnabled(params.FindExtremums);
@@ -229,8 +225,8 @@ bool TResearchForm::ShowProgress(int percent) {
 }
 
 void TResearchForm::ShowResults() {
-    nullsLabel_->setText(FromText(analysis_->ZeroesCaption()));
-    extremumsLabel_->setText(FromText(analysis_->ExtremumsCaption()));
+    nullsLabel_->setText(FromRecordText(analysis_->ZeroesCaption()));
+    extremumsLabel_->setText(FromRecordText(analysis_->ExtremumsCaption()));
     const std::vector<std::string>& zeros = analysis_->Zeros();
     if (zeros.size() > zerosShown_) {
         nullsGrid_->setRowCount(static_cast<int>(zeros.size()));
@@ -269,7 +265,7 @@ void TResearchForm::reject() {
 
 void TResearchForm::CopyToClipboard() {
     if (!analysis_) return;
-    const QString text = FromText(ReportText(analysis_->BuildReport()));
+    const QString text = FromRecordText(ReportText(analysis_->BuildReport()));
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard != nullptr) clipboard->setText(text);
     if (clipboard == nullptr || clipboard->text() != text) messages_.Error("Copy error");

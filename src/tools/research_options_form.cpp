@@ -12,21 +12,14 @@
 
 #include "messages.h"
 #include "number_text.h"
+#include "record_text.h"
 
 namespace plotwise {
 namespace {
 
-constexpr int kFormulaMaxLength = 250;
+// As long as a graph record holds: picking a graph's formula from the list must not cut it.
+constexpr int kFormulaMaxLength = 255;
 constexpr int kNumberEditWidth = 130;
-
-// Formulas are single-byte texts, as in the graph records.
-std::string ToFormulaText(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromFormulaText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QCheckBox* NewCheckBox(const char* text, const char* name, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
@@ -113,16 +106,16 @@ void TResearchOptionsForm::SetFormulas(const std::vector<std::string>& formulas)
     const QString text = formulaBox_->currentText();
     formulaBox_->clear();
     for (const std::string& formula : formulas)
-        formulaBox_->addItem(FromFormulaText(formula));
+        formulaBox_->addItem(FromRecordText(formula));
     formulaBox_->setEditText(text);
 }
 
 void TResearchOptionsForm::SetFields(const std::string& formula, const TAnalysisParams& params) {
-    formulaBox_->setEditText(FromFormulaText(formula));
+    formulaBox_->setEditText(FromRecordText(formula));
     nullsCheck_->setChecked(params.FindZeroes);
     extremumsCheck_->setChecked(params.FindExtremums);
-    minXEdit_->setText(QString::fromStdString(NumToStr(params.MinX)));
-    maxXEdit_->setText(QString::fromStdString(NumToStr(params.MaxX)));
+    minXEdit_->setText(FromRecordText(NumToStr(params.MinX)));
+    maxXEdit_->setText(FromRecordText(NumToStr(params.MaxX)));
     stepsNumEdit_->setText(QString::number(params.StepsNum));
     digitsNumEdit_->setText(QString::number(params.DigitsNum));
     useDerivativeCheck_->setChecked(params.UseDerivative);
@@ -153,17 +146,17 @@ QWidget* TResearchOptionsForm::FieldWidget(AnalysisField field) const {
 
 void TResearchOptionsForm::OnOK() {
     TAnalysisInput input;
-    input.formula = ToFormulaText(formulaBox_->currentText());
-    input.minX = minXEdit_->text().toStdString();
-    input.maxX = maxXEdit_->text().toStdString();
-    input.stepsNum = stepsNumEdit_->text().toStdString();
-    input.digitsNum = digitsNumEdit_->text().toStdString();
+    input.formula = ToRecordText(formulaBox_->currentText());
+    input.minX = ToRecordText(minXEdit_->text());
+    input.maxX = ToRecordText(maxXEdit_->text());
+    input.stepsNum = ToRecordText(stepsNumEdit_->text());
+    input.digitsNum = ToRecordText(digitsNumEdit_->text());
     input.findZeroes = nullsCheck_->isChecked();
     input.findExtremums = extremumsCheck_->isChecked();
     input.useDerivative = useDerivativeCheck_->isChecked();
     const TAnalysisCheck check = CheckAnalysisInput(input);
     if (check.field != AnalysisField::None) {
-        messages_.Error(QString::fromStdString(check.message));
+        messages_.Error(FromRecordText(check.message));
         if (QWidget* field = FieldWidget(check.field)) field->setFocus();
         return;
     }
