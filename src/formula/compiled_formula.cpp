@@ -30,6 +30,14 @@ std::uint8_t TCompiledFormula::Compile(const std::string& formula, const std::st
     return err;
 }
 
+std::uint8_t TCompiledFormula::CompileTokens(TStackList tokens) {
+    calculator_.reset();
+    std::uint8_t err = kNoError;
+    TExpTransformator().Transform(std::move(tokens), program_, err);
+    if (err == kNoError) calculator_ = std::make_unique<TCalculator>(program_);
+    return err;
+}
+
 long double TCompiledFormula::Calculate(std::uint8_t& err, long double x) {
     if (!calculator_) {
         err = kInvalidArgument;

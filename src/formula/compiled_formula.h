@@ -21,6 +21,8 @@ class TCompiledFormula {
   public:
     // Returns the compile error (0 when the formula is ready to evaluate).
     std::uint8_t Compile(const std::string& formula, const std::string& varName);
+    // The same from tokens already analysed (a derivative's, in "(" and ")").
+    std::uint8_t CompileTokens(TStackList tokens);
     bool Ready() const { return calculator_ != nullptr; }
 
     // err 0, 7 or 8 as for TCalculator; 8 when nothing was compiled.

@@ -8,7 +8,6 @@
 #include "compiled_formula.h"
 #include "derivative.h"
 #include "derivative_tool.h"
-#include "exp_transformator.h"
 #include "expr_tree.h"
 #include "formula_errors.h"
 #include "number_input.h"
@@ -139,32 +138,22 @@ std::string AnalysisDerivativeLine(const std::string& formula) {
 }
 
 bool TPostfixFunction::CompileFormula(const std::string& formula) {
-    calculator_.reset();
-    std::uint8_t err = kNoError;
-    CompileProgram(formula, kVariableName, err, program_);
-    if (err != kNoError) return false;
-    calculator_ = std::make_unique<TCalculator>(program_);
-    return true;
+    return compiled_.Compile(formula, kVariableName) == kNoError;
 }
 
 bool TPostfixFunction::CompileDerivative(const std::string& formula) {
-    calculator_.reset();
     std::uint8_t err = kNoError;
     if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth) return false;
     TStackList tokens;
     bool notDifferentiable = false;
     DerivativeTokens(formula, kDerivativeVariableName, tokens, notDifferentiable, err);
     if (err != kNoError || notDifferentiable || tokens.Empty()) return false;
-    TExpTransformator().Transform(std::move(tokens), program_, err);
-    if (err != kNoError) return false;
-    calculator_ = std::make_unique<TCalculator>(program_);
-    return true;
+    return compiled_.CompileTokens(std::move(tokens)) == kNoError;
 }
 
 bool TPostfixFunction::Value(long double x, long double& y) {
-    if (!calculator_) return false;
     std::uint8_t err = kNoError;
-    y = calculator_->Calculate(program_, err, x);
+    y = compiled_.Calculate(err, x);
     return err == kNoError;
 }
 

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "calculator.h"
-#include "stack_list.h"
+#include "compiled_formula.h"
 
 namespace plotwise {
 
@@ -70,8 +68,7 @@ class TPostfixFunction {
     bool Value(long double x, long double& y);
 
   private:
-    TStackList program_;
-    std::unique_ptr<TCalculator> calculator_;
+    TCompiledFormula compiled_;
 };
 
 // A root of f between grid points left < right whose values differ in sign: halves the
