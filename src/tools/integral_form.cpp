@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "feedback.h"
+#include "form_widgets.h"
 #include "messages.h"
 #include "number_text.h"
 #include "program_settings.h"
@@ -19,29 +20,12 @@
 namespace plotwise {
 namespace {
 
-// As long as a graph record holds: picking a graph's formula from the list must not cut it.
-constexpr int kFormulaMaxLength = 255;
 constexpr int kFormulaWidth = 320;
-constexpr int kNumberEditWidth = 130;
 
 QComboBox* NewFormulaBox(const char* name, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    // Enter calculates; it must not add the typed formula to the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->lineEdit()->setMaxLength(kFormulaMaxLength);
-    box->setMinimumWidth(kFormulaWidth);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QComboBox* box = NewFormulaComboBox(name, kFormulaWidth, parent);
     box->addItem("0");
     return box;
-}
-
-QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFixedWidth(kNumberEditWidth);
-    return edit;
 }
 
 }  // namespace

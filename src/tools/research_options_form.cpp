@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "form_widgets.h"
 #include "messages.h"
 #include "number_text.h"
 #include "record_text.h"
@@ -17,21 +18,10 @@
 namespace plotwise {
 namespace {
 
-// As long as a graph record holds: picking a graph's formula from the list must not cut it.
-constexpr int kFormulaMaxLength = 255;
-constexpr int kNumberEditWidth = 130;
-
 QCheckBox* NewCheckBox(const char* text, const char* name, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     return box;
-}
-
-QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFixedWidth(kNumberEditWidth);
-    return edit;
 }
 
 }  // namespace
@@ -40,13 +30,7 @@ TResearchOptionsForm::TResearchOptionsForm(TMessages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setWindowTitle("Analyse Function");
 
-    formulaBox_ = new QComboBox(this);
-    formulaBox_->setObjectName("FormulaComboBox");
-    formulaBox_->setEditable(true);
-    formulaBox_->setInsertPolicy(QComboBox::NoInsert);
-    formulaBox_->lineEdit()->setMaxLength(kFormulaMaxLength);
-    formulaBox_->setMinimumWidth(360);
-    formulaBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    formulaBox_ = NewFormulaComboBox("FormulaComboBox", 360, this);
     auto* formulaLabel = new QLabel("Y(x)=", this);
     formulaLabel->setBuddy(formulaBox_);
 
