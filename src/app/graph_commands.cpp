@@ -89,20 +89,6 @@ TFunction* TMainForm::SelectedGraph() const {
     return static_cast<std::size_t>(index) < graphs.size() ? graphs[index].get() : nullptr;
 }
 
-void TMainForm::CalculateNewGraph(TMDIChild& child, TFunction& graph) {
-    TGraphicsManager& document = child.Document();
-    const auto& graphs = document.Graphs;
-    int index = 0;
-    while (static_cast<std::size_t>(index) < graphs.size() && graphs[index].get() != &graph)
-        ++index;
-    document.Drawing = true;
-    document.CalcContinue = true;
-    document.Repaint();
-    document.CalculateGraph(graph, CurrentOptions, index);
-    document.Drawing = false;
-    document.Repaint();
-}
-
 bool TMainForm::RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page) {
     TStdPropsForm form(this);
     form.ShowError = [this](const QString& text) { messages_->Error(text); };
@@ -148,7 +134,8 @@ void TMainForm::AddEditedGraph(TMDIChild& child, const TFunctionProps& record) {
     graphToolbar_->FuncComboBox->setCurrentIndex(graphToolbar_->FuncComboBox->count() - 1);
     SetGraphControlsEnabled(true);
     ShowGraphStyle(&graph);
-    if (!graph.HasValues()) CalculateNewGraph(child, graph);
+    if (!graph.HasValues())
+        document.CalculateGraphAlone(document.Graphs.size() - 1, CurrentOptions);
 }
 
 void TMainForm::DoubleGraphCommand() {
@@ -197,20 +184,15 @@ void TMainForm::EditGraphCommand(TPropsPage page) {
         document.Modified = true;
         child->UndoManager().AddUndo(TUndoKind::ChangeGraphProps, before, index);
     }
-    if (NeedsRecalcProps(*graph, edited)) {
-        graph->ClearValues();
-        document.SetGraphProps(*graph, edited);
-        document.CalcContinue = true;
-        document.Drawing = true;
-        document.Repaint();
-        document.CalculateGraph(*graph, CurrentOptions, index);
-        document.Drawing = false;
-    } else {
-        document.SetGraphProps(*graph, edited);
-    }
+    const bool resample = NeedsRecalcProps(*graph, edited);
+    if (resample) graph->ClearValues();
+    document.SetGraphProps(*graph, edited);
     SetGraphsListItem(index, *graph);
     SetGraphsListItemIndex(index);
-    document.Repaint();
+    if (resample)
+        document.CalculateGraphAlone(index, CurrentOptions);
+    else
+        document.Repaint();
 }
 
 void TMainForm::ChangeGraphStyle(TStyleField field, int item) {

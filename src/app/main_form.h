@@ -151,7 +151,6 @@ class TMainForm final : public QMainWindow {
     void AnalyseFunctionCommand();
     void IntegrationCommand();
     void CalculatorCommand();
-    void CalculateNewGraph(TMDIChild& child, TFunction& graph);
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);

@@ -166,6 +166,15 @@ void TGraphicsManager::CalculateUnsampledGraphs() {
     Repaint();
 }
 
+void TGraphicsManager::CalculateGraphAlone(std::size_t index, const TOptionsRecord& options) {
+    Drawing = true;
+    CalcContinue = true;
+    Repaint();
+    CalculateGraph(*Graphs[index], options, static_cast<int>(index));
+    Drawing = false;
+    Repaint();
+}
+
 void TGraphicsManager::SampleGraphs(const std::vector<bool>& which) {
     CalcContinue = true;
     for (std::size_t i = 0; i < Graphs.size(); ++i) {

@@ -76,6 +76,9 @@ class TGraphicsManager {
     // The same for the graphs that have no values yet (after an interruption): the rest keep
     // theirs.
     void CalculateUnsampledGraphs();
+    // Samples one graph (a new or changed one) alone, with the rest of the picture shown
+    // meanwhile, then draws the whole picture.
+    void CalculateGraphAlone(std::size_t index, const TOptionsRecord& options);
 
     // Samples one graph (index is its 0-based position) by its kind; false only when the
     // user interrupted. Running out of memory shows "Not enough memory" and leaves the
