@@ -261,6 +261,17 @@ bool CommandAvailable(TCommand command) {
         case C::Calculator:
         case C::AnalyseFunction:
         case C::Integration:
+        case C::IncreaseXY:
+        case C::IncreaseY:
+        case C::IncreaseX:
+        case C::ReduceXY:
+        case C::ReduceY:
+        case C::ReduceX:
+        case C::MoveLeft:
+        case C::MoveRight:
+        case C::MoveUp:
+        case C::MoveDown:
+        case C::StandardIntervals:
             return true;
         default:
             return false;

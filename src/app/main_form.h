@@ -151,6 +151,9 @@ class TMainForm final : public QMainWindow {
     void AnalyseFunctionCommand();
     void IntegrationCommand();
     void CalculatorCommand();
+    // View interval
+    void ViewIntervalCommand(TCommand command);
+    void StandardIntervalsCommand();
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);

@@ -290,6 +290,21 @@ void TMainForm::RunCommand(TCommand command) {
         case C::Integration:
             IntegrationCommand();
             break;
+        case C::IncreaseXY:
+        case C::IncreaseY:
+        case C::IncreaseX:
+        case C::ReduceXY:
+        case C::ReduceY:
+        case C::ReduceX:
+        case C::MoveLeft:
+        case C::MoveRight:
+        case C::MoveUp:
+        case C::MoveDown:
+            ViewIntervalCommand(command);
+            break;
+        case C::StandardIntervals:
+            StandardIntervalsCommand();
+            break;
         default:
             break;
     }

@@ -189,7 +189,10 @@ void TGraphicsManager::SampleGraphs(const std::vector<bool>& which) {
 
 void TGraphicsManager::SetOptions(const TOptionsRecord& options) {
     const bool changed = std::memcmp(&Options, &options, sizeof options) != 0;
-    if (changed && UndoRecorder != nullptr) UndoRecorder->RecordOptions(Options);
+    if (changed) {
+        if (UndoRecorder != nullptr) UndoRecorder->RecordOptions(Options);
+        Modified = true;
+    }
     std::vector<bool> resample(Graphs.size());
     bool anyResample = false;
     for (std::size_t i = 0; i < Graphs.size(); ++i) {

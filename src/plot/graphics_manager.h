@@ -66,8 +66,9 @@ class TGraphicsManager {
     long double ScreenToX(int px) const;
     long double ScreenToY(int py) const;
 
-    // Applies new options: records the old ones when anything differs, resamples the
-    // graphs that need it in list order (an interruption stops the pass), and redraws.
+    // Applies new options: records the old ones and marks the document modified when
+    // anything differs, resamples the graphs that need it in list order (an interruption
+    // stops the pass), and redraws.
     void SetOptions(const TOptionsRecord& options);
 
     // Samples every graph in list order, the picture showing no graphs meanwhile. After an

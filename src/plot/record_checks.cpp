@@ -4,6 +4,7 @@
 
 #include "check_formula.h"
 #include "number_input.h"
+#include "view_interval.h"
 
 namespace plotwise {
 namespace {
@@ -47,9 +48,8 @@ bool DifFieldAreaValid(const TAreaProps& area, std::int32_t minLength) {
            InRange(area.StepsNumY, 1, 100) && InRange(area.MaxGap, minLength, 100);
 }
 
-// B^max stays below 1E100 on a logarithmic axis.
 bool LogBoundValid(bool log, const Extended80& base, const Extended80& max) {
-    return !log || std::log(R(base)) * R(max) < std::log(kMaxBound);
+    return !log || !LogBoundTooLarge(R(base), R(max));
 }
 
 bool Compiles(const String255& formula, const char* var) {

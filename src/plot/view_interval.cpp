@@ -1,0 +1,182 @@
+#include "view_interval.h"
+
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "number_input.h"
+#include "round12.h"
+
+namespace plotwise {
+namespace {
+
+constexpr long double kMaxBound = 1e100L;
+constexpr const char* kLogBoundMessage =
+    "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
+
+struct TBounds {
+    long double min;
+    long double max;
+};
+
+// The half width is lost in rounding far from 0; the full width then moves the view.
+TBounds ChangedX(long double min, long double max, TIntervalChange change) {
+    const long double w = max - min;
+    const long double c = (min + max) * 0.5L;
+    switch (change) {
+        case TIntervalChange::None:
+            return {min, max};
+        case TIntervalChange::Increase:
+            return {RoundTo8(c - w), RoundTo8(c + w)};
+        case TIntervalChange::Reduce:
+            return {RoundTo8(c - w * 0.25L), RoundTo8(c + w * 0.25L)};
+        case TIntervalChange::TowardSmaller:
+        case TIntervalChange::TowardGreater:
+            break;
+    }
+    const long double sign = change == TIntervalChange::TowardGreater ? 1.0L : -1.0L;
+    const long double h = w * 0.5L;
+    TBounds moved{RoundTo8(min + sign * h), RoundTo8(max + sign * h)};
+    if (moved.min == min || moved.max == max)
+        moved = {RoundTo8(min + sign * w), RoundTo8(max + sign * w)};
+    return moved;
+}
+
+// Y moves by a shift rounded first, so both bounds move by the same displayed amount.
+TBounds ChangedY(long double min, long double max, TIntervalChange change) {
+    if (change != TIntervalChange::TowardSmaller && change != TIntervalChange::TowardGreater)
+        return ChangedX(min, max, change);
+    const long double w = max - min;
+    const long double sign = change == TIntervalChange::TowardGreater ? 1.0L : -1.0L;
+    long double h = RoundTo8(Round12(w * 0.5L));
+    TBounds moved{min + sign * h, max + sign * h};
+    if (moved.min == min || moved.max == max) {
+        h = RoundTo8(Round12(w));
+        moved = {min + sign * h, max + sign * h};
+    }
+    return moved;
+}
+
+// Written so that NaN fails.
+bool Within(long double v) {
+    return std::fabs(v) <= kMaxBound;
+}
+
+std::string CheckInterval(const TOptionsRecord& o, TBounds x, TBounds y) {
+    if (!Within(x.min)) return "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!Within(x.max)) return "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!(x.max > x.min)) return "Maximum of X must be more\rthan minimum of X";
+    if (!Within(y.min)) return "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!Within(y.max)) return "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
+    // The first letter is the Cyrillic capital Em the program has always shown here.
+    if (!(y.max > y.min)) return "\u041Caximum of Y must be more\rthan minimum of Y";
+    if (o.LogX && LogBoundTooLarge(o.LogXBase, x.max)) return kLogBoundMessage;
+    if (o.LogY && LogBoundTooLarge(o.LogYBase, y.max)) return kLogBoundMessage;
+    return {};
+}
+
+void RescaleStep(Extended80& step, long double k) {
+    const long double nice = NiceStep(step * k);
+    if (nice <= kMaxBound && nice > 0) step = nice;
+}
+
+// Rounds half to even: the integer nearest to n / 10^17 for n >= 0.
+std::int64_t NearestOfScaled(std::int64_t n) {
+    constexpr std::int64_t kScale = 100000000000000000;  // 10^17
+    const std::int64_t q = n / kScale;
+    const std::int64_t r = n % kScale;
+    if (r * 2 > kScale || (r * 2 == kScale && q % 2 == 1)) return q + 1;
+    return q;
+}
+
+}  // namespace
+
+TIntervalChange MoveChange(bool axisForward, bool towardScreenForward) {
+    return axisForward == towardScreenForward ? TIntervalChange::TowardGreater
+                                              : TIntervalChange::TowardSmaller;
+}
+
+long double FlushTiny(long double v) {
+    return std::fabs(v) < 1e-20L ? 0.0L : v;
+}
+
+bool LogBoundTooLarge(long double base, long double x) {
+    return !(base > 0 && std::log(base) * x < std::log(kMaxBound));
+}
+
+long double NiceStep(long double v) {
+    if (!std::isfinite(v) || v == 0) return v;
+    // The mantissa to 18 significant digits, as a whole number of 10^-17: the choice and its
+    // ties are then decided on the decimal digits, free of binary noise.
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17Le", std::fabs(v));
+    const char* e = std::strchr(text, 'e');
+    if (e == nullptr) return v;
+    std::int64_t m = 0;
+    for (const char* p = text; p < e; ++p)
+        if (*p >= '0' && *p <= '9') m = m * 10 + (*p - '0');
+    const int exponent = std::atoi(e + 1);
+    constexpr std::int64_t kScale = 100000000000000000;  // 10^17
+    const std::int64_t halves = NearestOfScaled(2 * m);  // a = halves * 0.5
+    const std::int64_t fifths = NearestOfScaled(5 * m);  // b = fifths * 0.2
+    const std::int64_t toA = std::llabs(m - halves * (kScale / 2));
+    const std::int64_t toB = std::llabs(m - fifths * (kScale / 5));
+    // The chosen mantissa in tenths: exact, so the decimal text reads back to the nearest
+    // value and the step shows as written.
+    const std::int64_t tenths = toA < toB ? halves * 5 : fifths * 2;
+    std::snprintf(text, sizeof text, "%s%" PRId64 ".%" PRId64 "e%d", v < 0 ? "-" : "", tenths / 10,
+                  tenths % 10, exponent);
+    return std::strtold(text, nullptr);
+}
+
+void RescaleSteps(TOptionsRecord& options, long double kx, long double ky) {
+    if (Round12(kx) != 1) {
+        RescaleStep(options.NumsX.Step, kx);
+        RescaleStep(options.NumLinesX.Step, kx);
+        RescaleStep(options.StepVert, kx);
+    }
+    if (Round12(ky) != 1) {
+        RescaleStep(options.NumsY.Step, ky);
+        RescaleStep(options.NumLinesY.Step, ky);
+        RescaleStep(options.StepHor, ky);
+    }
+}
+
+std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TIntervalChange y) {
+    const long double minX = options.MinX;
+    const long double maxX = options.MaxX;
+    const long double minY = options.MinY;
+    const long double maxY = options.MaxY;
+    TBounds nx = ChangedX(minX, maxX, x);
+    TBounds ny = ChangedY(minY, maxY, y);
+    nx = {FlushTiny(nx.min), FlushTiny(nx.max)};
+    ny = {FlushTiny(ny.min), FlushTiny(ny.max)};
+    std::string failure = CheckInterval(options, nx, ny);
+    if (!failure.empty()) return failure;
+    const long double kx = (nx.max - nx.min) / (maxX - minX);
+    const long double ky = (ny.max - ny.min) / (maxY - minY);
+    options.MinX = RoundTo8(nx.min);
+    options.MaxX = RoundTo8(nx.max);
+    options.MinY = RoundTo8(ny.min);
+    options.MaxY = RoundTo8(ny.max);
+    RescaleSteps(options, kx, ky);
+    return {};
+}
+
+std::string StandardIntervals(TOptionsRecord& options) {
+    if ((options.LogX && LogBoundTooLarge(options.LogXBase, 10)) ||
+        (options.LogY && LogBoundTooLarge(options.LogYBase, 10)))
+        return kLogBoundMessage;
+    options.MinX = -10.0L;
+    options.MaxX = 10.0L;
+    options.MinY = -10.0L;
+    options.MaxY = 10.0L;
+    for (Extended80* step : {&options.NumLinesX.Step, &options.NumLinesY.Step, &options.NumsX.Step,
+                             &options.NumsY.Step, &options.StepHor, &options.StepVert})
+        *step = 1.0L;
+    return {};
+}
+
+}  // namespace plotwise

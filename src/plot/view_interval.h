@@ -1,0 +1,40 @@
+// The view interval commands' arithmetic: widening, narrowing and moving MinX..MaxX by
+// MinY..MaxY, and the grid, mark and label steps that follow the new width. No widgets:
+// the commands show the message these return and apply the options themselves.
+#pragma once
+
+#include <string>
+
+#include "options_record.h"
+
+namespace plotwise {
+
+enum class TIntervalChange { None, Increase, Reduce, TowardSmaller, TowardGreater };
+
+// The change that moves the picture the way a move button points on screen: toward greater
+// values on an axis that runs forward (X to the right, Y upwards), toward smaller on a
+// reversed one.
+TIntervalChange MoveChange(bool axisForward, bool towardScreenForward);
+
+// Below 1E-20 in magnitude a boundary is 0 (the remains of rounding about a centre of 0).
+long double FlushTiny(long double v);
+
+// Whether base to the power x reaches 1E100, or base is no valid base; true for NaN.
+bool LogBoundTooLarge(long double base, long double x);
+
+// v with its mantissa moved to the nearer of the nearest multiples of 0.5 and of 0.2 (a
+// tie goes to 0.2): 3.33 gives 3.4, 0.0224 gives 0.022. Not finite: v itself.
+long double NiceStep(long double v);
+
+// Scales the Cartesian grid, mark and label steps by kx along X and ky along Y, each made
+// nice; a ratio that rounds to 1, or a step that would leave 0..1E100, changes nothing.
+void RescaleSteps(TOptionsRecord& options, long double kx, long double ky);
+
+// Applies the changes to options' interval and rescales the steps. Returns the message
+// of the first failed check, and then leaves options untouched; empty on success.
+std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TIntervalChange y);
+
+// -10..10 on both axes with all six steps 1, or the logarithmic scale's message.
+std::string StandardIntervals(TOptionsRecord& options);
+
+}  // namespace plotwise
