@@ -28,6 +28,9 @@ TMDIChild* TMainForm::CreateDocumentWindow(const QString& name) {
     auto* child = new TMDIChild(CurrentOptions, name);
     child->Document().Feedback = feedback_.get();
     child->OnCloseQuery = [this](TMDIChild& c) { return QueryCloseDocument(c); };
+    child->UndoManager().OnChanged = [this] {
+        if (!destroying_) UpdateUndoMenu();
+    };
     connect(child, &TMDIChild::ContextMenuRequested, this, &TMainForm::ShowDocumentMenu);
     QMdiSubWindow* window = mdi_->addSubWindow(child);
     connect(window, &QObject::destroyed, this, &TMainForm::UpdateMenuItems);

@@ -241,9 +241,8 @@ void TMainForm::UpdateMenuItems() {
         const auto command = static_cast<TCommand>(i);
         if (NeedsDocument(command)) actions_[i]->setEnabled(any && CommandAvailable(command));
     }
+    UpdateUndoMenu();
     if (!any) {
-        Action(TCommand::Undo)->setEnabled(false);
-        Action(TCommand::Redo)->setEnabled(false);
         lastActivated_ = nullptr;
         RebuildGraphsList();
     }

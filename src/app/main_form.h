@@ -151,7 +151,10 @@ class TMainForm final : public QMainWindow {
     void AnalyseFunctionCommand();
     void IntegrationCommand();
     void CalculatorCommand();
-    // View interval
+    // History and view interval
+    void UndoCommand();
+    void RedoCommand();
+    void UpdateUndoMenu();  // the Edit menu's captions for the active document's history
     void ViewIntervalCommand(TCommand command);
     void StandardIntervalsCommand();
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);

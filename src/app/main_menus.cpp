@@ -290,6 +290,12 @@ void TMainForm::RunCommand(TCommand command) {
         case C::Integration:
             IntegrationCommand();
             break;
+        case C::Undo:
+            UndoCommand();
+            break;
+        case C::Redo:
+            RedoCommand();
+            break;
         case C::IncreaseXY:
         case C::IncreaseY:
         case C::IncreaseX:
