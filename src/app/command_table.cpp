@@ -272,6 +272,10 @@ bool CommandAvailable(TCommand command) {
         case C::MoveUp:
         case C::MoveDown:
         case C::StandardIntervals:
+        case C::PlotOptions:
+        case C::AxisOptions:
+        case C::BackgroundOptions:
+        case C::CommonOptions:
             return true;
         default:
             return false;

@@ -157,6 +157,7 @@ class TMainForm final : public QMainWindow {
     void UpdateUndoMenu();  // the Edit menu's captions for the active document's history
     void ViewIntervalCommand(TCommand command);
     void StandardIntervalsCommand();
+    void OptionsDialogCommand(TCommand command);  // Plot, Axis, Background, Common
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);

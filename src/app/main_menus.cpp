@@ -311,6 +311,12 @@ void TMainForm::RunCommand(TCommand command) {
         case C::StandardIntervals:
             StandardIntervalsCommand();
             break;
+        case C::PlotOptions:
+        case C::AxisOptions:
+        case C::BackgroundOptions:
+        case C::CommonOptions:
+            OptionsDialogCommand(command);
+            break;
         default:
             break;
     }

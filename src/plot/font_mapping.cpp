@@ -15,6 +15,15 @@ QString RecordText(const std::string& text) {
     return utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
 }
 
+std::string RecordBytes(const QString& text, std::size_t maxBytes) {
+    std::string bytes = text.toStdString();
+    if (bytes.size() <= maxBytes) return bytes;
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+        --cut;  // bytes[cut] continues a character: the character goes whole
+    return bytes.substr(0, cut);
+}
+
 QFont FontOf(const TFontRecord& record) {
     const QString name = RecordText(record.Name.Text());
     QFont font;

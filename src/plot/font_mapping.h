@@ -21,6 +21,8 @@ QFont FontOf(const TFontRecord& record);
 // Text of a record (axis names, suffixes, font names): UTF-8 when it is valid UTF-8,
 // otherwise one character per byte as older files hold it.
 QString RecordText(const std::string& text);
+// A text for a record: UTF-8, cut at a character boundary to at most maxBytes bytes.
+std::string RecordBytes(const QString& text, std::size_t maxBytes);
 
 // red + 256 green + 65536 blue; higher bytes are ignored.
 QColor FontColorOf(const TFontRecord& record);

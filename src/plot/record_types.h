@@ -76,6 +76,17 @@ struct ShortString {
 using String255 = ShortString<255>;
 using String32 = ShortString<32>;
 
+// Dialogs write a field only when its value changed: bytes a file left (string tails, true
+// bytes other than 1, the sign of a zero) stay, so OK on an unchanged dialog changes nothing.
+template <typename Field, typename Value>
+void UpdateField(Field& field, Value value) {
+    if (static_cast<Value>(field) != value) field = value;
+}
+template <std::size_t Capacity>
+void UpdateField(ShortString<Capacity>& field, const std::string& text) {
+    if (field.Text() != text) field.SetText(text);
+}
+
 static_assert(sizeof(Bool8) == 1 && sizeof(Int32) == 4 && sizeof(Extended80) == 10);
 static_assert(sizeof(String255) == 256 && sizeof(String32) == 33);
 

@@ -291,66 +291,51 @@ std::optional<TPropsFailure> CheckFields(const TPropsFields& fields) {
     return std::nullopt;
 }
 
-namespace {
-
-// Only what changed is written: bytes a file left (string tails, true bytes other than 1,
-// the sign of a zero) stay, so OK on an unchanged dialog leaves the record as it was.
-template <typename Field, typename Value>
-void Update(Field& field, Value value) {
-    if (static_cast<Value>(field) != value) field = value;
-}
-
-void UpdateText(String255& field, const std::string& text) {
-    if (field.Text() != text) field.SetText(text);
-}
-
-}  // namespace
-
 void StoreFields(const TPropsFields& fields, TFunctionProps& props) {
     const TStyleFields& s = fields.Style;
-    Update(props.Lines, s.Lines);
-    Update(props.Points, s.Points);
-    Update(props.DrawGraphic, fields.DrawGraphic);
-    Update(props.LineWidth, std::int32_t{s.LineWidthItem + 1});
-    Update(props.PointWidth, std::int32_t{s.PointWidthItem * 2 + 1});
-    Update(props.PointStyle, static_cast<std::uint8_t>(s.PointStyle));
-    Update(props.Color, static_cast<std::uint8_t>(s.Color));
-    Update(props.Brush, static_cast<std::uint8_t>(s.Brush));
+    UpdateField(props.Lines, s.Lines);
+    UpdateField(props.Points, s.Points);
+    UpdateField(props.DrawGraphic, fields.DrawGraphic);
+    UpdateField(props.LineWidth, std::int32_t{s.LineWidthItem + 1});
+    UpdateField(props.PointWidth, std::int32_t{s.PointWidthItem * 2 + 1});
+    UpdateField(props.PointStyle, static_cast<std::uint8_t>(s.PointStyle));
+    UpdateField(props.Color, static_cast<std::uint8_t>(s.Color));
+    UpdateField(props.Brush, static_cast<std::uint8_t>(s.Brush));
 
     const int kind = fields.Kind;
-    if (HasOwnFormula(kind)) UpdateText(props.Formula(), fields.Formula);
+    if (HasOwnFormula(kind)) UpdateField(props.Formula(), fields.Formula);
     if (IsIntervalKind(kind)) {
         // FormulaY shares its bytes with the interval of kinds 0 to 2: kind 3 only.
-        if (kind == fsParam) UpdateText(props.FormulaY(), fields.FormulaY);
+        if (kind == fsParam) UpdateField(props.FormulaY(), fields.FormulaY);
         TIntervalProps& in = props.Interval();
-        Update(in.Min, StrToNumRounded(fields.Min));
-        Update(in.Max, StrToNumRounded(fields.Max));
-        Update(in.StepsNum, IntOf(fields.Steps));
-        Update(in.MaxGap, IntOf(fields.MaxGap));
-        Update(in.DefaultSteps, !fields.StepsChecked);
+        UpdateField(in.Min, StrToNumRounded(fields.Min));
+        UpdateField(in.Max, StrToNumRounded(fields.Max));
+        UpdateField(in.StepsNum, IntOf(fields.Steps));
+        UpdateField(in.MaxGap, IntOf(fields.MaxGap));
+        UpdateField(in.DefaultSteps, !fields.StepsChecked);
         if (kind == fsYFromX || kind == fsXFromY)
-            Update(in.DefaultInterval, !fields.IntervalChecked);
+            UpdateField(in.DefaultInterval, !fields.IntervalChecked);
     } else if (IsAreaKind(kind)) {
-        Update(props.Relation(), static_cast<std::uint8_t>(fields.Relation));
+        UpdateField(props.Relation(), static_cast<std::uint8_t>(fields.Relation));
         TAreaProps& a = props.Area();
-        Update(a.DefaultInterval, !fields.IntervalChecked);
-        Update(a.MinX, StrToNumRounded(fields.Min));
-        Update(a.MaxX, StrToNumRounded(fields.Max));
-        Update(a.MinY, StrToNumRounded(fields.MinY));
-        Update(a.MaxY, StrToNumRounded(fields.MaxY));
-        Update(a.StepsNumX, IntOf(fields.Steps));
-        Update(a.StepsNumY, IntOf(fields.StepsY));
-        Update(a.MaxGap, IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength));
+        UpdateField(a.DefaultInterval, !fields.IntervalChecked);
+        UpdateField(a.MinX, StrToNumRounded(fields.Min));
+        UpdateField(a.MaxX, StrToNumRounded(fields.Max));
+        UpdateField(a.MinY, StrToNumRounded(fields.MinY));
+        UpdateField(a.MaxY, StrToNumRounded(fields.MaxY));
+        UpdateField(a.StepsNumX, IntOf(fields.Steps));
+        UpdateField(a.StepsNumY, IntOf(fields.StepsY));
+        UpdateField(a.MaxGap, IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength));
     } else if (kind == fsTable) {
         for (int row = 0; row < kTableRows; ++row) {
             Extended80* cells[2] = {&props.Body.Table[row].X, &props.Body.Table[row].Y};
             for (int column = 0; column < 2; ++column) {
                 const std::string& text = fields.Table[row][column];
-                Update(*cells[column],
-                       TrimControls(text).empty() ? kNoPoint : StrToNumRounded(text));
+                UpdateField(*cells[column],
+                            TrimControls(text).empty() ? kNoPoint : StrToNumRounded(text));
             }
         }
-        Update(props.SortType, static_cast<std::uint8_t>(fields.SortType));
+        UpdateField(props.SortType, static_cast<std::uint8_t>(fields.SortType));
     }
 }
 

@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QPushButton>
+#include <QTimer>
 #include <cstring>
 
+#include "build_form.h"
 #include "current_options.h"
 #include "graph_commands_fixture.h"
 #include "style_choosers.h"
@@ -149,6 +155,28 @@ TEST_F(UndoCommandsTest, ViewButtonsFollowReversedAxesAndRefuseWithTheirMessage)
                                            "interval\r(in view of the logarithmic scale)"}));
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps);
     EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 20);
+}
+
+TEST_F(UndoCommandsTest, PlotOptionsApplyAsOneStepAndScaleStepsWhenAsked) {
+    ProgramSettings.Common.ChangeSteps = true;
+    const TOptionsRecord before = Document().Options;
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<TBuildForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        form->Edits[pfMinX]->setText("-100");
+        form->Edits[pfMaxX]->setText("100");
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    form->RunCommand(C::PlotOptions);
+    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 100);
+    EXPECT_EQ(static_cast<long double>(Document().Options.StepVert), 10 * before.StepVert);
+    EXPECT_EQ(UndoText(), "&Undo Change options");
+    // Cancel applies nothing and records nothing.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    form->RunCommand(C::PlotOptions);
+    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 1u);
+    form->RunCommand(C::Undo);
+    EXPECT_TRUE(Same(Document().Options, before));
 }
 
 }  // namespace

@@ -1,0 +1,112 @@
+// The option dialogs' widgets: filled from options and stored back byte for byte, a
+// rejected field shown on its page with the focus, and the font working copies.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <cstring>
+
+#include "../widget_application.h"
+#include "axles_form.h"
+#include "background_form.h"
+#include "build_form.h"
+
+namespace plotwise {
+namespace {
+
+TOptionsRecord Odd() {
+    TOptionsRecord o = StandardOptions();
+    o.MinX = -3.25L;
+    o.MaxY = 7.5L;
+    o.LogY = true;
+    o.LogYBase = 2.0L;
+    o.HorWidth = 3;
+    o.RadiusColor = 12;
+    o.AngleStep = 0.25L;
+    o.AxleX.Forward = false;
+    o.AxleY.Name.SetText("Höhe");
+    o.NumLinesY.Length = 7;
+    o.NumsX.AddName.SetText("\xB0");  // a Latin-1 degree sign from an older file
+    return o;
+}
+
+template <typename Form>
+void ExpectUnchangedRoundTrip() {
+    Form form;
+    const TOptionsRecord before = Odd();
+    form.SetOptions(before);
+    TOptionsRecord after = before;
+    form.StoreOptions(after);
+    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0) << typeid(Form).name();
+}
+
+TEST(OptionsDialogsTest, AnUntouchedDialogStoresEveryByteAsItWas) {
+    ExpectUnchangedRoundTrip<TBuildForm>();
+    ExpectUnchangedRoundTrip<TBackGroundForm>();
+    ExpectUnchangedRoundTrip<TAxlesForm>();
+}
+
+TEST(OptionsDialogsTest, TheLogarithmicBoundPointsAtMaximumOfXOnTheIntervalsPage) {
+    TBuildForm form;
+    QStringList errors;
+    form.ShowError = [&](const QString& text) { errors << text; };
+    TOptionsRecord o = StandardOptions();
+    form.SetOptions(o);
+    form.Edits[pfMaxX]->setText("200");
+    form.Edits[pfBaseX]->setText("10");
+    form.LogXCheckBox->setChecked(true);
+    form.Pages->setCurrentIndex(1);
+    form.show();
+    form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(errors, QStringList({"Too large value of the boundary of the interval\r(in view "
+                                   "of the logarithmic scale)"}));
+    EXPECT_EQ(form.Pages->currentIndex(), 0);
+    EXPECT_EQ(form.focusWidget(), form.Edits[pfMaxX]);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST(OptionsDialogsTest, EnterInAMarksLengthIsOkAndChecksTheLength) {
+    TAxlesForm form;
+    QStringList errors;
+    form.ShowError = [&](const QString& text) { errors << text; };
+    form.SetOptions(StandardOptions());
+    form.show();
+    QSpinBox* length = form.Axes[0].MarksLength;
+    length->setValue(11);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(length, &enter);
+    EXPECT_EQ(errors, QStringList({"Marks length must be\ra natural number up to 10"}));
+    EXPECT_EQ(form.Pages->currentIndex(), 1);
+    EXPECT_TRUE(form.isVisible());
+    length->setValue(10);
+    QApplication::sendEvent(length, &enter);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST(OptionsDialogsTest, FontsAreWorkingCopiesRefilledAtEachOpening) {
+    TAxlesForm form;
+    form.ChooseFont = [](TFontRecord& font) {
+        font.Size = 30;
+        return true;
+    };
+    const TOptionsRecord o = StandardOptions();
+    form.SetOptions(o);
+    form.Axes[1].LabelsFont->click();
+    TOptionsRecord changed = o;
+    form.StoreOptions(changed);
+    EXPECT_EQ(changed.NumsY.Font.Size, 30);
+    EXPECT_EQ(changed.NumsX.Font.Size, o.NumsX.Font.Size);
+    // Cancelled, then opened again: the stored font, not the one chosen before.
+    form.SetOptions(o);
+    TOptionsRecord reopened = o;
+    form.StoreOptions(reopened);
+    EXPECT_EQ(std::memcmp(&reopened, &o, sizeof o), 0);
+}
+
+}  // namespace
+}  // namespace plotwise
