@@ -3,6 +3,7 @@
 #include "derivative.h"
 #include "expr_tree.h"
 #include "formula_errors.h"
+#include "function.h"
 #include "text_utils.h"
 
 namespace plotwise {
@@ -34,6 +35,55 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
     }
     if (!display.message.empty()) display.text.clear();
     return display;
+}
+
+bool HasDerivativeKind(std::uint8_t kind) {
+    return kind <= fsParam;
+}
+
+std::string KindVariable(std::uint8_t kind) {
+    switch (kind) {
+        case fsXFromY:
+            return "y";
+        case fsPolar:
+            return "a";
+        case fsParam:
+            return "t";
+        default:
+            return "x";
+    }
+}
+
+GraphDerivative DeriveGraph(const TFunctionProps& graph) {
+    GraphDerivative result;
+    if (!HasDerivativeKind(graph.FuncStyle)) {
+        result.message = kNoDerivativeForKind;
+        return result;
+    }
+    if (IsEmptyRecord(graph)) {
+        result.message = "Empty formula";
+        return result;
+    }
+    const std::string var = KindVariable(graph.FuncStyle);
+    DerivativeDisplay line = DescribeDerivative(graph.Formula().Text(), var);
+    if (line.message.empty() && graph.FuncStyle == fsParam) {
+        const DerivativeDisplay lineY = DescribeDerivative(graph.FormulaY().Text(), var);
+        if (!lineY.message.empty()) line.message = lineY.message;
+        result.formulaY = lineY.text;
+    }
+    result.message = line.message;
+    if (result.message.empty())
+        result.formula = line.text;
+    else
+        result.formulaY.clear();
+    return result;
+}
+
+TFunctionProps DerivativeRecord(const TFunctionProps& graph, const GraphDerivative& derivative) {
+    TFunctionProps record = graph;
+    record.Formula().SetText(derivative.formula);
+    if (graph.FuncStyle == fsParam) record.FormulaY().SetText(derivative.formulaY);
+    return record;
 }
 
 }  // namespace plotwise

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+
+#include "function_props.h"
 
 namespace plotwise {
 
@@ -21,5 +24,26 @@ struct DerivativeDisplay {
 
 // Checks in the window's order: blank, syntax, depth, differentiability, length.
 DerivativeDisplay DescribeDerivative(const std::string& formula, const std::string& varName);
+
+inline constexpr char kNoDerivativeForKind[] = "Cannot calculate derivative for this graph type";
+
+// Whether the Derivative and Tangent windows work on a graph of this kind: Y(x), X(y),
+// R(a), X(t) and Y(t).
+bool HasDerivativeKind(std::uint8_t kind);
+// The variable a kind's formulas are written in: "x", "y", "a" or "t".
+std::string KindVariable(std::uint8_t kind);
+
+struct GraphDerivative {
+    std::string formula;   // the derivative of Formula (of X(t) for a parametric graph)
+    std::string formulaY;  // parametric graphs: of Y(t)
+    std::string message;   // non-empty: shown instead of the derivative lines
+};
+
+// The Derivative window's lines for a graph, or the first message: the kind, an empty
+// formula, then each formula in turn as DescribeDerivative judges it.
+GraphDerivative DeriveGraph(const TFunctionProps& graph);
+
+// The graph the Derivative window adds: a copy of graph with its formulas replaced.
+TFunctionProps DerivativeRecord(const TFunctionProps& graph, const GraphDerivative& derivative);
 
 }  // namespace plotwise

@@ -1,0 +1,147 @@
+#include "tangent_tool.h"
+
+#include <cmath>
+
+#include "compiled_formula.h"
+#include "derivative.h"
+#include "expr_tree.h"
+#include "extended.h"
+#include "formula_errors.h"
+#include "new_graph.h"
+#include "number_input.h"
+#include "number_text.h"
+#include "round12.h"
+
+namespace plotwise {
+namespace {
+
+// A formula and its derivative, each evaluated at one argument.
+struct ValueAndSlope {
+    long double value = 0;
+    long double slope = 0;
+    int error = 0;
+};
+
+ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long double at) {
+    ValueAndSlope result;
+    TCompiledFormula f;
+    std::uint8_t err = f.Compile(formula, var);
+    if (err == kNoError) result.value = f.Calculate(err, at);
+    if (err != kNoError) {
+        result.error = err;
+        return result;
+    }
+    std::uint8_t depthErr = kNoError;
+    if (FormulaDepth(formula, var, depthErr) >= kMaxDerivationDepth) {
+        result.error = kTangentTooLarge;
+        return result;
+    }
+    TStackList tokens;
+    bool notDifferentiable = false;
+    DerivativeTokens(formula, var, tokens, notDifferentiable, err);
+    TCompiledFormula derivative;
+    if (notDifferentiable || err != kNoError || tokens.Empty() ||
+        derivative.CompileTokens(std::move(tokens)) != kNoError) {
+        result.error = kTangentNotDifferentiable;
+        return result;
+    }
+    result.slope = derivative.Calculate(err, at);
+    result.error = err;
+    return result;
+}
+
+// k*var followed by m with its sign.
+std::string LineText(long double k, const char* var, long double m) {
+    std::string text = CoefToStr(k) + "*" + var;
+    if (Round12(m) >= 0) text += '+';
+    return text + CoefToStr(m);
+}
+
+}  // namespace
+
+TangentResult TangentLine(const TFunctionProps& graph, long double v, bool normal) {
+    TangentResult line;
+    const std::uint8_t kind = graph.FuncStyle;
+    const std::string var = KindVariable(kind);
+    long double x0 = 0;
+    long double y0 = 0;
+    long double dx = 0;
+    long double dy = 0;
+    if (kind == fsParam) {
+        const ValueAndSlope x = Evaluate(graph.Formula().Text(), var, v);
+        if (x.error != 0) return {x.error, "", fsYFromX};
+        const ValueAndSlope y = Evaluate(graph.FormulaY().Text(), var, v);
+        if (y.error != 0) return {y.error, "", fsYFromX};
+        x0 = x.value;
+        y0 = y.value;
+        dx = x.slope;
+        dy = y.slope;
+    } else {
+        const long double at = kind == fsPolar ? v * kPi : v;
+        const ValueAndSlope f = Evaluate(graph.Formula().Text(), var, at);
+        if (f.error != 0) return {f.error, "", fsYFromX};
+        if (kind == fsYFromX) {
+            x0 = v;
+            y0 = f.value;
+            dx = 1;
+            dy = f.slope;
+        } else if (kind == fsXFromY) {
+            y0 = v;
+            x0 = f.value;
+            dy = 1;
+            dx = f.slope;
+        } else {
+            const long double c = std::cos(at);
+            const long double s = std::sin(at);
+            x0 = f.value * c;
+            y0 = f.value * s;
+            dx = f.slope * c - f.value * s;
+            dy = f.slope * s + f.value * c;
+        }
+    }
+    if (normal) {
+        const long double turned = dx;
+        dx = dy;
+        dy = -turned;
+    }
+    bool inY = kind == fsXFromY;
+    if (kind == fsPolar || kind == fsParam)
+        inY = Round12(dy) != 0 && std::fabs(Round12(dx / dy)) <= 1e-6L;
+    // A Y(x) or X(y) line keeps its form, so a normal across a flat point has no equation
+    // of that form: reported like a point without direction rather than divided by zero.
+    if (Round12(inY ? dy : dx) == 0) return {kNoLine, "", fsYFromX};
+    line.kind = inY ? fsXFromY : fsYFromX;
+    const long double k = inY ? dx / dy : dy / dx;
+    const long double m = inY ? x0 - k * y0 : y0 - k * x0;
+    line.formula = LineText(k, inY ? "y" : "x", m);
+    return line;
+}
+
+std::string TangentErrorText(int error, bool normal) {
+    switch (error) {
+        case kTangentTooLarge:
+            return "Too large expression for derivation";
+        case kTangentNotDifferentiable:
+            return "The expression contains nondifferentiable function";
+        default:
+            return normal ? "Error of the determination of the equation of the normal"
+                          : "Error of the determination of the equation of the tangent";
+    }
+}
+
+std::string CheckTangentValue(const std::string& text, long double& value) {
+    if (CheckNumStr(text, value) != 0) return kTangentValueNotNumber;
+    if (std::fabs(value) > kMaxFieldNumber) return kTangentValueTooLarge;
+    return {};
+}
+
+TFunctionProps TangentRecord(const TangentResult& line, const TOptionsRecord& options) {
+    TFunctionProps props = EmptyFunctionProps();
+    props.FuncStyle = line.kind;
+    SetStyle(props, options.StandartProps.Style);
+    SetNewProps(props, options);
+    props.Formula().SetText(line.formula);
+    return props;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,143 @@
+// Tangent and normal lines of each graph kind, and the Derivative window's lines per kind.
+#include "tangent_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "compiled_formula.h"
+#include "derivative_tool.h"
+#include "new_graph.h"
+
+namespace plotwise {
+namespace {
+
+TFunctionProps Graph(std::uint8_t kind, const std::string& formula,
+                     const std::string& formulaY = "") {
+    TFunctionProps props = EmptyFunctionProps();
+    props.FuncStyle = kind;
+    SetNewProps(props, StandardOptions());
+    props.Formula().SetText(formula);
+    if (kind == fsParam) props.FormulaY().SetText(formulaY);
+    return props;
+}
+
+std::string Repeat(const std::string& text, int n) {
+    std::string result;
+    for (int i = 0; i < n; ++i)
+        result += text;
+    return result;
+}
+
+TEST(TangentLine, KnownLinesOfEachKind) {
+    // clang-format off
+    const struct {
+        TFunctionProps graph;
+        long double at;
+        bool normal;
+        const char* formula;
+        std::uint8_t kind;
+    } cases[] = {
+        {Graph(fsYFromX, "x^2"), 1, false, "2*x-1", fsYFromX},
+        {Graph(fsYFromX, "x^2"), 1, true, "-0.5*x+1.5", fsYFromX},
+        {Graph(fsYFromX, "x^4"), 100, false, "(4*10^6)*x-(3*10^8)", fsYFromX},
+        {Graph(fsXFromY, "y^2"), 1, false, "2*y-1", fsXFromY},
+        {Graph(fsXFromY, "y^2"), 1, true, "-0.5*y+1.5", fsXFromY},
+        {Graph(fsPolar, "1"), 0, false, "0*y+1", fsXFromY},
+        {Graph(fsPolar, "a"), 0.5, false, "-0.6366198*x+1.5707963", fsYFromX},
+        {Graph(fsParam, "cos(t)", "sin(t)"), 0, false, "0*y+1", fsXFromY},
+        {Graph(fsParam, "cos(t)", "sin(t)"), 0, true, "0*x+0", fsYFromX},
+        {Graph(fsParam, "2*t", "-t"), 3, true, "2*x-15", fsYFromX},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const TangentResult line = TangentLine(c.graph, c.at, c.normal);
+        EXPECT_EQ(line.error, 0) << c.formula;
+        EXPECT_EQ(line.formula, c.formula);
+        EXPECT_EQ(line.kind, c.kind) << c.formula;
+    }
+}
+
+TEST(TangentLine, TopOfThePolarCircleIsFlat) {
+    const TangentResult line = TangentLine(Graph(fsPolar, "1"), 0.5, false);
+    ASSERT_EQ(line.error, 0);
+    EXPECT_EQ(line.kind, fsYFromX);
+    TCompiledFormula f;
+    ASSERT_EQ(f.Compile(line.formula, "x"), 0);
+    for (const long double x : {-5.0L, 0.0L, 5.0L}) {
+        std::uint8_t err = 0;
+        EXPECT_NEAR(static_cast<double>(f.Calculate(err, x)), 1.0, 1e-12) << line.formula;
+    }
+}
+
+TEST(TangentLine, FailuresAndTheirMessages) {
+    const std::string deep = Repeat("sin(", 26) + "x" + Repeat(")", 26);
+    const struct {
+        TFunctionProps graph;
+        long double at;
+        bool normal;
+        const char* message;
+    } cases[] = {
+        {Graph(fsYFromX, "1/x"), 0, false,
+         "Error of the determination of the equation of the tangent"},
+        {Graph(fsYFromX, deep), 0, false, "Too large expression for derivation"},
+        {Graph(fsYFromX, "abs(x)"), 1, true, "The expression contains nondifferentiable function"},
+        {Graph(fsParam, "t^2", "t^3"), 0, false,
+         "Error of the determination of the equation of the tangent"},
+        // A flat point leaves the normal of a Y(x) or X(y) graph without an equation of its form.
+        {Graph(fsYFromX, "x^2"), 0, true,
+         "Error of the determination of the equation of the normal"},
+        {Graph(fsXFromY, "5"), 7, true, "Error of the determination of the equation of the normal"},
+    };
+    for (const auto& c : cases) {
+        const TangentResult line = TangentLine(c.graph, c.at, c.normal);
+        EXPECT_NE(line.error, 0) << c.message;
+        EXPECT_EQ(TangentErrorText(line.error, c.normal), c.message);
+        EXPECT_EQ(line.formula, "");
+    }
+}
+
+TEST(DeriveGraph, LinesAndMessagesPerKind) {
+    TFunctionProps table = EmptyFunctionProps();
+    table.FuncStyle = fsTable;
+    const std::string longest = Repeat("sin(", 24) + "x" + Repeat(")", 24);
+    const struct {
+        TFunctionProps graph;
+        const char* formula;
+        const char* formulaY;
+        const char* message;
+    } cases[] = {
+        {Graph(fsYFromX, "x^2"), "2*x", "", ""},
+        {Graph(fsXFromY, "sin(y)"), "cos(y)", "", ""},
+        {Graph(fsPolar, "a^3"), "3*a^2", "", ""},
+        {Graph(fsParam, "t^2", "exp(t)"), "2*t", "exp(t)", ""},
+        {Graph(fsParam, "t", " "), "", "", "Empty formula"},
+        {Graph(fsParam, "abs(t)", "t"), "", "",
+         "The expression contains nondifferentiable function"},
+        {Graph(fsParam, "t", "t" + Repeat("^1", 25)), "", "",
+         "Too large expression for derivation"},
+        {Graph(fsYFromX, longest), "", "", "Too long formula of the derivative"},
+        {Graph(fsEquation, "x^2+y^2-1"), "", "", "Cannot calculate derivative for this graph type"},
+        {table, "", "", "Cannot calculate derivative for this graph type"},
+    };
+    for (const auto& c : cases) {
+        const GraphDerivative d = DeriveGraph(c.graph);
+        EXPECT_EQ(d.message, c.message) << c.graph.Formula().Text();
+        EXPECT_EQ(d.formula, c.formula);
+        EXPECT_EQ(d.formulaY, c.formulaY);
+    }
+    // The new graph keeps everything of the old but its formulas.
+    TFunctionProps param = Graph(fsParam, "t^2", "exp(t)");
+    param.Color = 12;
+    param.Interval().Min = -3;
+    const TFunctionProps record = DerivativeRecord(param, DeriveGraph(param));
+    EXPECT_EQ(record.FuncStyle, fsParam);
+    EXPECT_EQ(record.Formula().Text(), "2*t");
+    EXPECT_EQ(record.FormulaY().Text(), "exp(t)");
+    EXPECT_EQ(record.Color, 12);
+    EXPECT_EQ(static_cast<long double>(record.Interval().Min), -3);
+}
+
+}  // namespace
+}  // namespace plotwise
