@@ -15,7 +15,9 @@ int RunDerive(const std::vector<std::string>& args);
 int RunEval(const std::vector<std::string>& args);
 int RunIntegrate(const std::vector<std::string>& args);
 int RunNumber(const std::vector<std::string>& args);
+int RunRegress(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
+int RunTangent(const std::vector<std::string>& args);
 
 // Prints a program message on stderr, "\r" line breaks as newlines.
 int Fail(const std::string& message, int code = kExitInvalid);

@@ -26,7 +26,9 @@ constexpr Command kCommands[] = {
     {"integrate", "integrate FORMULA1 [FORMULA2] [--min A] [--max B] [--steps N] [--abs]",
      RunIntegrate},
     {"number", "number TEXT", RunNumber},
+    {"regress", "regress FILE --table K [--type T] [--power P]", RunRegress},
     {"render", "render FILE OUT [--size WxH]", RunRender},
+    {"tangent", "tangent FILE --graph N --at V [--normal]", RunTangent},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -46,6 +48,12 @@ void PrintUsage(std::ostream& out) {
            "them. integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
            "over A..B by Simpson's rule on N steps (default 200), of its absolute value\n"
            "with --abs, as the Definite Integral window shows it.\n"
+           "tangent prints the line the Tangent or Normal window adds for graph N (from 1)\n"
+           "of the document FILE at the value V of its variable (for R(a) in multiples of\n"
+           "pi), the normal with --normal. regress prints the formula, the deviation and\n"
+           "R^2 the Regression window shows for the K-th table graph (from 1) of FILE, with\n"
+           "the family T (1 linear, 2 hyperbolic, 3 logarithmic, 4 power, 5 exponential,\n"
+           "6 exponential II, 7 polynomial of degree P, 8 best fit; default 1, P 2).\n"
            "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }
