@@ -261,6 +261,9 @@ bool CommandAvailable(TCommand command) {
         case C::Calculator:
         case C::AnalyseFunction:
         case C::Integration:
+        case C::Derivative:
+        case C::TangentNormal:
+        case C::Regression:
         case C::IncreaseXY:
         case C::IncreaseY:
         case C::IncreaseX:

@@ -253,13 +253,4 @@ void TMainForm::FinishCounting() {
     if (TMDIChild* child = ActiveDocument()) child->Document().CalculateUnsampledGraphs();
 }
 
-void TMainForm::RegressionCommand() {
-    TMDIChild* child = ActiveDocument();
-    if (child == nullptr) return;
-    bool anyTable = false;
-    for (const auto& graph : child->Document().Graphs)
-        anyTable = anyTable || graph->Props.FuncStyle == fsTable;
-    if (!anyTable) messages_->Error("There is no graph determined by table");
-}
-
 }  // namespace plotwise

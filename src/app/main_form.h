@@ -26,6 +26,7 @@ class TFeedback;
 class TFileDialogs;
 class TFunction;
 class TCalcForm;
+class TDerivativeForm;
 class TFullScreenForm;
 class TFunctionAnalysisTool;
 class TIntegralForm;
@@ -33,7 +34,9 @@ class TGraphToolbar;
 class THelpWindow;
 class TMDIChild;
 class TMessages;
+class TRegressForm;
 class TShellFeedback;
+class TTangentForm;
 
 struct TMainFormSetup {
     QString programDir;    // where Plotwise.cfg and Plotwise.hlp are
@@ -151,6 +154,8 @@ class TMainForm final : public QMainWindow {
     void AnalyseFunctionCommand();
     void IntegrationCommand();
     void CalculatorCommand();
+    void DerivativeCommand();
+    void TangentNormalCommand();
     // History and view interval
     void UndoCommand();
     void RedoCommand();
@@ -184,6 +189,9 @@ class TMainForm final : public QMainWindow {
     std::unique_ptr<TFunctionAnalysisTool> analysis_;
     TIntegralForm* integral_ = nullptr;
     TCalcForm* calculator_ = nullptr;
+    TDerivativeForm* derivative_ = nullptr;
+    TTangentForm* tangent_ = nullptr;
+    TRegressForm* regress_ = nullptr;
     QPointer<TMDIChild> lastActivated_;
     bool started_ = false;
     bool startScheduled_ = false;

@@ -290,6 +290,12 @@ void TMainForm::RunCommand(TCommand command) {
         case C::Integration:
             IntegrationCommand();
             break;
+        case C::Derivative:
+            DerivativeCommand();
+            break;
+        case C::TangentNormal:
+            TangentNormalCommand();
+            break;
         case C::Undo:
             UndoCommand();
             break;

@@ -1,11 +1,21 @@
 // The Calculus menu's windows. Each is made the first time it is asked for and lives with
 // the main window, so what the user typed there is offered again.
+#include <QComboBox>
+#include <QPointer>
+#include <algorithm>
+
 #include "calc_form.h"
+#include "current_options.h"
+#include "derivative_form.h"
 #include "document_window.h"
+#include "graph_toolbar.h"
 #include "integral_form.h"
 #include "main_form.h"
+#include "messages.h"
+#include "regress_form.h"
 #include "research_form.h"
 #include "shell_feedback.h"
+#include "tangent_form.h"
 
 namespace plotwise {
 
@@ -34,6 +44,61 @@ void TMainForm::IntegrationCommand() {
 void TMainForm::CalculatorCommand() {
     if (calculator_ == nullptr) calculator_ = new TCalcForm(this, *messages_);
     calculator_->ShowCalculator();
+}
+
+namespace {
+
+// The graphs of the document a tool window works on, as records in list order.
+std::vector<TFunctionProps> GraphRecords(const TMDIChild* child) {
+    std::vector<TFunctionProps> records;
+    if (child != nullptr && !child->Closing()) {
+        for (const auto& graph : child->Document().Graphs)
+            records.push_back(graph->Props);
+    }
+    return records;
+}
+
+// The graph the tool windows start with: the Graph toolbar's, while the toolbar is shown.
+int ToolGraphIndex(const TMainForm& form) {
+    return form.ToolbarShown(TToolbar::Graph) ? form.GraphToolbar()->FuncComboBox->currentIndex()
+                                              : -1;
+}
+
+// The tool windows' way to the properties dialog. A document that went away meanwhile
+// closes the window too: its graphs are no longer there to choose from.
+TAddGraph ToolAddGraph(TMainForm& form) {
+    return [&form](const TFunctionProps& record) {
+        const QPointer<TMDIChild> child(form.ActiveDocument());
+        return form.AddGraphFromRecord(record) || child == nullptr ||
+               form.ActiveDocument() != child;
+    };
+}
+
+}  // namespace
+
+void TMainForm::DerivativeCommand() {
+    if (derivative_ == nullptr) derivative_ = new TDerivativeForm(this, ToolAddGraph(*this));
+    derivative_->Execute(GraphRecords(ActiveDocument()), ToolGraphIndex(*this));
+}
+
+void TMainForm::TangentNormalCommand() {
+    if (tangent_ == nullptr)
+        tangent_ = new TTangentForm(this, *messages_, CurrentOptions, ToolAddGraph(*this));
+    tangent_->Execute(GraphRecords(ActiveDocument()), ToolGraphIndex(*this));
+}
+
+void TMainForm::RegressionCommand() {
+    TMDIChild* child = ActiveDocument();
+    if (child == nullptr) return;
+    const std::vector<TFunctionProps> graphs = GraphRecords(child);
+    if (std::none_of(graphs.begin(), graphs.end(),
+                     [](const TFunctionProps& g) { return g.FuncStyle == fsTable; })) {
+        messages_->Error("There is no graph determined by table");
+        return;
+    }
+    if (regress_ == nullptr)
+        regress_ = new TRegressForm(this, *messages_, CurrentOptions, ToolAddGraph(*this));
+    regress_->Execute(graphs, ToolGraphIndex(*this));
 }
 
 }  // namespace plotwise

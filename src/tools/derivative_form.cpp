@@ -1,0 +1,146 @@
+#include "derivative_form.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "graph_entry_text.h"
+#include "graphics_manager.h"
+#include "record_text.h"
+
+namespace plotwise {
+namespace {
+
+enum Line { kYFromX, kXFromY, kPolar, kParamX, kParamY };
+
+constexpr int kMaxLineText = 250;
+constexpr int kLineWidth = 360;
+
+// The line of a kind's only formula (parametric graphs use kParamX and kParamY).
+int LineOf(std::uint8_t kind) {
+    return kind == fsXFromY ? kXFromY : kind == fsPolar ? kPolar : kYFromX;
+}
+
+}  // namespace
+
+TDerivativeForm::TDerivativeForm(QWidget* parent, TAddGraph addGraph)
+    : QDialog(parent), addGraph_(std::move(addGraph)) {
+    setWindowTitle("Derivative");
+    funcBox_ = new QComboBox(this);
+    funcBox_->setObjectName("FuncComboBox");
+    funcBox_->setMinimumWidth(kLineWidth);
+
+    auto* group = new QGroupBox("Derivative", this);
+    auto* grid = new QGridLayout(group);
+    const char* names[] = {"FormulaYFromXEdit", "FormulaXFromYEdit", "FormulaPolarEdit",
+                           "FormulaParamXEdit", "FormulaParamYEdit"};
+    const char* captions[] = {"Y(x)=", "X(y)=", "R(a)=", "X(t)=", "Y(t)="};
+    for (int k = 0; k < 5; ++k) {
+        lines_[k] = new QLineEdit(group);
+        lines_[k]->setObjectName(names[k]);
+        lines_[k]->setReadOnly(true);
+        lines_[k]->setMaxLength(kMaxLineText);
+        lines_[k]->setMinimumWidth(kLineWidth);
+        labels_[k] = new QLabel(captions[k], group);
+        labels_[k]->setBuddy(lines_[k]);
+        grid->addWidget(labels_[k], k, 0);
+        grid->addWidget(lines_[k], k, 1);
+    }
+    errorEdit_ = new QLineEdit(group);
+    errorEdit_->setObjectName("ErrorEdit");
+    errorEdit_->setReadOnly(true);
+    errorEdit_->setFrame(false);
+    grid->addWidget(errorEdit_, 5, 0, 1, 2);
+
+    addButton_ = new QPushButton("Add graph", this);
+    addButton_->setObjectName("AddFunctionButton");
+    addButton_->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("CancelButton");
+    connect(addButton_, &QPushButton::clicked, this, &TDerivativeForm::OnAddGraph);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(funcBox_, &QComboBox::currentIndexChanged, this, &TDerivativeForm::UpdateDerivative);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(addButton_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(funcBox_);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TDerivativeForm::Execute(const std::vector<TFunctionProps>& graphs, int selected) {
+    graphs_ = graphs;
+    {
+        const QSignalBlocker quiet(funcBox_);
+        funcBox_->clear();
+        for (const TFunctionProps& graph : graphs_)
+            funcBox_->addItem(FromRecordText(GraphEntryText(graph)));
+        const bool inRange = selected >= 0 && static_cast<std::size_t>(selected) < graphs_.size();
+        funcBox_->setCurrentIndex(inRange ? selected : (graphs_.empty() ? -1 : 0));
+    }
+    UpdateDerivative();
+    funcBox_->setFocus();
+    while (exec() == kAddGraphResult)
+        if (addGraph_(pending_)) break;
+}
+
+void TDerivativeForm::UpdateDerivative() {
+    for (int k = 0; k < 5; ++k) {
+        lines_[k]->hide();
+        labels_[k]->hide();
+        lines_[k]->clear();
+    }
+    errorEdit_->hide();
+    const int index = funcBox_->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= graphs_.size()) {
+        addButton_->setEnabled(false);
+        return;
+    }
+    const TFunctionProps& graph = graphs_[index];
+    const GraphDerivative derivative = DeriveGraph(graph);
+    if (!derivative.message.empty()) {
+        errorEdit_->setText(FromRecordText(derivative.message));
+        errorEdit_->show();
+    } else if (graph.FuncStyle == fsParam) {
+        lines_[kParamX]->setText(FromRecordText(derivative.formula));
+        lines_[kParamY]->setText(FromRecordText(derivative.formulaY));
+        for (const int k : {kParamX, kParamY}) {
+            lines_[k]->show();
+            labels_[k]->show();
+        }
+    } else {
+        const int k = LineOf(graph.FuncStyle);
+        lines_[k]->setText(FromRecordText(derivative.formula));
+        lines_[k]->show();
+        labels_[k]->show();
+    }
+    addButton_->setEnabled(derivative.message.empty());
+}
+
+void TDerivativeForm::OnAddGraph() {
+    const int index = funcBox_->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= graphs_.size()) return;
+    const TFunctionProps& graph = graphs_[index];
+    GraphDerivative derivative;
+    const bool param = graph.FuncStyle == fsParam;
+    derivative.formula = ToRecordText(lines_[param ? kParamX : LineOf(graph.FuncStyle)]->text());
+    if (param) derivative.formulaY = ToRecordText(lines_[kParamY]->text());
+    pending_ = DerivativeRecord(graph, derivative);
+    // At the limit the properties dialog is not reached: only its message shows.
+    if (graphs_.size() >= kMaxGraphs) {
+        addGraph_(pending_);
+        return;
+    }
+    done(kAddGraphResult);
+}
+
+}  // namespace plotwise

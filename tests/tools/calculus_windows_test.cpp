@@ -1,0 +1,244 @@
+// The Derivative, Tangent or Normal and Regression windows as the user drives them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+
+#include "../app/app_test_support.h"
+#include "../widget_application.h"
+#include "derivative_form.h"
+#include "new_graph.h"
+#include "program_settings.h"
+#include "regress_form.h"
+#include "regression_tool.h"
+#include "tangent_form.h"
+
+namespace plotwise {
+namespace {
+
+using testing_support::TScriptedMessages;
+
+template <typename T>
+T* Find(QWidget& form, const char* name) {
+    T* w = form.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+TFunctionProps Graph(std::uint8_t kind, const std::string& formula,
+                     const std::string& formulaY = "") {
+    TFunctionProps props = NewGraphRecord(StandardOptions());
+    props.FuncStyle = kind;
+    SetNewProps(props, StandardOptions());
+    if (kind != fsTable) props.Formula().SetText(formula);  // a table's rows share its bytes
+    if (kind == fsParam) props.FormulaY().SetText(formulaY);
+    return props;
+}
+
+TFunctionProps Table(const std::vector<std::pair<long double, long double>>& rows) {
+    TFunctionProps props = Graph(fsTable, "");
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        props.Body.Table[k].X = rows[k].first;
+        props.Body.Table[k].Y = rows[k].second;
+    }
+    return props;
+}
+
+// Records what a window hands to the properties dialog; the dialog is "cancelled" the
+// first cancels times.
+struct AddRecorder {
+    std::vector<TFunctionProps> records;
+    int cancels = 0;
+    std::function<void()> onCancel;  // runs (queued) once the window is back
+
+    TAddGraph Callback() {
+        return [this](const TFunctionProps& record) {
+            records.push_back(record);
+            if (cancels-- <= 0) return true;
+            if (onCancel) QTimer::singleShot(0, onCancel);
+            return false;
+        };
+    }
+};
+
+// Acts inside the window's modal loop, then cancels it unless it closed itself.
+void Within(QDialog& form, const std::function<void()>& act) {
+    QTimer::singleShot(0, &form, [&form, act] {
+        act();
+        if (form.isVisible()) form.reject();
+    });
+}
+
+QString Shown(QWidget& form, const char* name) {
+    QWidget* w = Find<QWidget>(form, name);
+    if (w == nullptr || !w->isVisible()) return "<hidden>";
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    return qobject_cast<QLabel*>(w)->text();
+}
+
+TEST(DerivativeForm, LinesPerKindAndAGraphAddedAfterACancelledDialog) {
+    AddRecorder added;
+    TDerivativeForm form(nullptr, added.Callback());
+    TFunctionProps square = Graph(fsYFromX, "x^2");
+    square.Color = 11;
+    const std::vector<TFunctionProps> graphs = {square, Table({{1, 2}}),
+                                                Graph(fsParam, "t^2", "sin(t)")};
+    added.cancels = 1;
+    added.onCancel = [&] {
+        EXPECT_TRUE(form.isVisible());
+        Find<QPushButton>(form, "AddFunctionButton")->click();
+    };
+    Within(form, [&] {
+        auto* box = Find<QComboBox>(form, "FuncComboBox");
+        EXPECT_EQ(box->currentIndex(), 2);
+        EXPECT_EQ(Shown(form, "FormulaParamXEdit"), "2*t");
+        EXPECT_EQ(Shown(form, "FormulaParamYEdit"), "cos(t)");
+        EXPECT_EQ(Shown(form, "FormulaYFromXEdit"), "<hidden>");
+        box->setCurrentIndex(1);
+        EXPECT_EQ(Shown(form, "ErrorEdit"), "Cannot calculate derivative for this graph type");
+        EXPECT_FALSE(Find<QPushButton>(form, "AddFunctionButton")->isEnabled());
+        box->setCurrentIndex(0);
+        EXPECT_EQ(Shown(form, "FormulaYFromXEdit"), "2*x");
+        EXPECT_EQ(Shown(form, "ErrorEdit"), "<hidden>");
+        Find<QPushButton>(form, "AddFunctionButton")->click();
+    });
+    form.Execute(graphs, 2);
+    ASSERT_EQ(added.records.size(), 2u);
+    EXPECT_EQ(added.records[1].Formula().Text(), "2*x");
+    EXPECT_EQ(added.records[1].FuncStyle, fsYFromX);
+    EXPECT_EQ(added.records[1].Color, 11);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(DerivativeForm, AtTheLimitOnlyTheMessageShowsAndTheWindowStays) {
+    AddRecorder added;
+    TDerivativeForm form(nullptr, added.Callback());
+    added.cancels = 1;
+    Within(form, [&] {
+        Find<QPushButton>(form, "AddFunctionButton")->click();
+        EXPECT_TRUE(form.isVisible());
+    });
+    form.Execute(std::vector<TFunctionProps>(30, Graph(fsYFromX, "x")), -1);
+    EXPECT_EQ(added.records.size(), 1u);
+}
+
+class TangentFormTest : public ::testing::Test {
+  protected:
+    TScriptedMessages messages;
+    TOptionsRecord options = StandardOptions();
+    AddRecorder added;
+    TTangentForm form{nullptr, messages, options, added.Callback()};
+};
+
+TEST_F(TangentFormTest, ControlsFollowTheGraphAndValuesAreChecked) {
+    const std::vector<TFunctionProps> graphs = {Graph(fsYFromX, "1/x"), Graph(fsPolar, "1"),
+                                                Graph(fsEquation, "x-y"), Graph(fsXFromY, " ")};
+    Within(form, [&] {
+        auto* box = Find<QComboBox>(form, "FuncComboBox");
+        EXPECT_EQ(Shown(form, "VarLabel"), "X=");
+        EXPECT_EQ(Shown(form, "PiLabel"), "<hidden>");
+        box->setCurrentIndex(1);
+        EXPECT_EQ(Shown(form, "VarLabel"), "A=");
+        EXPECT_EQ(Shown(form, "PiLabel"), "Pi");
+        box->setCurrentIndex(2);
+        EXPECT_EQ(Shown(form, "VarLabel"), "It is impossible to plot a tangent/normal");
+        EXPECT_EQ(Shown(form, "VarEdit"), "<hidden>");
+        EXPECT_FALSE(Find<QPushButton>(form, "AddFunctionButton")->isEnabled());
+        box->setCurrentIndex(3);
+        EXPECT_EQ(Shown(form, "VarLabel"), "Empty formula");
+        box->setCurrentIndex(0);
+        auto* edit = Find<QLineEdit>(form, "VarEdit");
+        auto* add = Find<QPushButton>(form, "AddFunctionButton");
+        for (const char* text : {"abc", "1*10^101", "0"}) {
+            edit->setText(text);
+            add->click();
+        }
+        Find<QRadioButton>(form, "NormalRadioButton")->setChecked(true);
+        add->click();
+        EXPECT_EQ(form.focusWidget(), edit);
+    });
+    form.Execute(graphs, 5);
+    EXPECT_EQ(messages.shown,
+              QStringList({"Error: The value of the variable must be a number",
+                           "Error: Too large absolute value of variable",
+                           "Error: Error of the determination of the equation of the tangent",
+                           "Error: Error of the determination of the equation of the normal"}));
+    EXPECT_TRUE(added.records.empty());
+}
+
+TEST_F(TangentFormTest, TheLineIsAddedWithTheDefaultStyle) {
+    options.StandartProps.Style.Color = 13;
+    Within(form, [&] {
+        Find<QLineEdit>(form, "VarEdit")->setText("0");
+        Find<QPushButton>(form, "AddFunctionButton")->click();
+    });
+    form.Execute({Graph(fsYFromX, "x"), Graph(fsParam, "cos(t)", "sin(t)")}, 1);
+    ASSERT_EQ(added.records.size(), 1u);
+    EXPECT_EQ(added.records[0].FuncStyle, fsXFromY);
+    EXPECT_EQ(added.records[0].Formula().Text(), "0*y+1");
+    EXPECT_EQ(added.records[0].Color, 13);
+}
+
+class RegressFormTest : public ::testing::Test {
+  protected:
+    RegressFormTest() { ProgramSettings.Regression = {1, 2}; }
+
+    void PressEnter(QWidget* w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    }
+    QString Text(const char* name) { return Shown(form, name); }
+
+    TScriptedMessages messages;
+    TOptionsRecord options = StandardOptions();
+    AddRecorder added;
+    TRegressForm form{nullptr, messages, options, added.Callback()};
+    std::vector<TFunctionProps> graphs = {Table({{1, 1}, {1, 2}}), Graph(fsYFromX, "x"),
+                                          Table({{1, 3}, {2, 5}, {3, 7}, {4, 17}})};
+};
+
+TEST_F(RegressFormTest, EveryChangeRecomputesAndTheSettingsFollow) {
+    Within(form, [&] {
+        auto* box = Find<QComboBox>(form, "TableComboBox");
+        EXPECT_EQ(box->count(), 2);
+        EXPECT_EQ(box->currentIndex(), 1);  // the toolbar's table
+        EXPECT_TRUE(Find<QRadioButton>(form, "LineRadioButton")->isChecked());
+        EXPECT_EQ(Text("FormulaEdit"), "4.4*x-3");
+        EXPECT_EQ(Text("RSquaredLabel"), "R^2=0.8344828");
+        Find<QRadioButton>(form, "PolynomRadioButton")->click();
+        EXPECT_EQ(ProgramSettings.Regression.RegressionType, kPolynomial);
+        EXPECT_EQ(Text("FormulaEdit").count('x'), 2);
+        auto* power = Find<QLineEdit>(form, "PolynomPowerEdit");
+        power->setText("3");
+        PressEnter(power);
+        EXPECT_EQ(ProgramSettings.Regression.PolynomPower, 3);
+        EXPECT_EQ(Text("FormulaEdit").count('x'), 3);
+        EXPECT_EQ(Text("SquareLabel").left(27), "Root-mean-square deviation=");
+        Find<QRadioButton>(form, "LineRadioButton")->click();
+        power->setText("10");
+        PressEnter(power);
+        EXPECT_EQ(form.focusWidget(), power);
+        EXPECT_EQ(ProgramSettings.Regression.PolynomPower, 3);
+        power->setText("2");
+        PressEnter(power);  // a valid degree picks the polynomial family
+        EXPECT_TRUE(Find<QRadioButton>(form, "PolynomRadioButton")->isChecked());
+        EXPECT_EQ(ProgramSettings.Regression.RegressionType, kPolynomial);
+        box->setCurrentIndex(0);
+        EXPECT_EQ(Text("SquareLabel"), "Not enough numbers for regression");
+        EXPECT_EQ(Text("FormulaEdit"), "");
+        EXPECT_FALSE(Find<QPushButton>(form, "AddFunctionButton")->isEnabled());
+    });
+    form.Execute(graphs, 2);
+    EXPECT_EQ(messages.shown,
+              QStringList({"Error: The power of polynomial must be\ran integer from 2 up to 9"}));
+}
+
+}  // namespace
+}  // namespace plotwise
