@@ -1,0 +1,46 @@
+// The Trace window's computation: which graphs can be walked and how far, the coordinates
+// of each computed point, and the readout texts. It reads the stored points only.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "function.h"
+#include "record_types.h"
+
+namespace plotwise {
+
+// What the Trace window offers for one graph.
+struct TTraceSetup {
+    bool enabled = false;  // the scroll bar walks points 1..maximum
+    int maximum = 0;
+    std::string message;        // shown instead of the coordinates when nothing can be walked
+    bool showArgument = false;  // the A= (polar) or T= (parametric) line
+    bool showRadius = false;    // the R= line (polar)
+};
+
+TTraceSetup SetupTrace(const TFunction& graph, const TOptionsRecord& options);
+
+// One point as the readout shows it: axis values before a logarithmic scale (what the
+// pointer's hint shows). +Infinity: no value.
+struct TTracePoint {
+    long double x = kNoPoint;
+    long double y = kNoPoint;
+    long double argument = kNoPoint;  // polar: the angle in units of pi; parametric: t
+    long double radius = kNoPoint;    // polar: with the sign the formula gave it
+};
+
+// Point p (1-based, as the scroll bar counts) of a graph SetupTrace enabled, under the
+// options it was sampled with.
+TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, int p);
+
+struct TTraceReadout {
+    std::string x;         // "X=1.5" or "X: Error"
+    std::string y;         // "Y=..." or "Y: Error"
+    std::string argument;  // "A=0.25 Pi", "T=2", "A: Error", "T: Error"; empty for other kinds
+    std::string radius;    // "R=..." or "R: Error"; empty but for polar graphs
+};
+
+TTraceReadout TraceReadout(std::uint8_t kind, const TTracePoint& point);
+
+}  // namespace plotwise
