@@ -258,6 +258,7 @@ bool CommandAvailable(TCommand command) {
         case C::OtherProps:
         case C::DeleteGraph:
         case C::DoubleGraph:
+        case C::Trace:
         case C::Calculator:
         case C::AnalyseFunction:
         case C::Integration:

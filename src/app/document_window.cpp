@@ -16,7 +16,9 @@
 namespace plotwise {
 
 // The document as its window shows it: what is drawn reaches the screen, and a window
-// that is closing draws nothing more.
+// that is closing draws nothing more. The trace cross is lifted off the picture before
+// anything is drawn on it and put back on top afterwards, so the pixels it keeps are
+// always those of the picture under it.
 class TMDIChild::TScreenDocument final : public TGraphicsManager {
   public:
     TScreenDocument(const TOptionsRecord& options, TMDIChild& window)
@@ -24,16 +26,25 @@ class TMDIChild::TScreenDocument final : public TGraphicsManager {
 
     void Repaint() override {
         if (window_.closing_) return;
+        const bool picture = OnPicture();
+        if (picture) window_.tracePointer_.Erase();
         TGraphicsManager::Repaint();
+        if (picture) window_.tracePointer_.Draw();
         window_.update();
     }
     void DrawGraph(TFunction& graph) override {
         if (window_.closing_) return;
+        const bool picture = OnPicture();
+        if (picture) window_.tracePointer_.Erase();
         TGraphicsManager::DrawGraph(graph);
+        if (picture) window_.tracePointer_.Draw();
         window_.update();
     }
 
   private:
+    // Not lent to a bitmap or another surface.
+    bool OnPicture() const { return OnScreen && Canvas == &window_.picture_; }
+
     TMDIChild& window_;
 };
 
@@ -67,12 +78,23 @@ void TMDIChild::RedrawPicture() {
         }
         return;
     }
+    tracePointer_.Erase();  // before the picture is replaced under it
     const QSize s = size();
     if (picture_.size() != s) picture_ = QImage(s, QImage::Format_RGB32);
     document_->ClientRect = {0, 0, s.width(), s.height()};
     document_->Canvas = picture_.isNull() ? nullptr : &picture_;
     if (!picture_.isNull()) picture_.fill(ColorOf(document_->Options.BackColor, Qt::white));
     document_->Repaint();
+    update();
+}
+
+void TMDIChild::MoveTracePointer(long double x, long double y) {
+    tracePointer_.MoveTo(x, y);
+    update();
+}
+
+void TMDIChild::HideTracePointer() {
+    tracePointer_.Hide();
     update();
 }
 
@@ -136,6 +158,7 @@ void TMDIChild::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    tracePointer_.Hide();
     event->accept();
 }
 

@@ -1,6 +1,6 @@
 // TMDIChild: the window of one document. It owns the document, keeps its picture off
-// screen (so graphs can be drawn over it and pixels read back) and shows the world
-// coordinates under the pointer as its hint.
+// screen (so graphs can be drawn over it and pixels read back), marks the traced point on
+// it and shows the world coordinates under the pointer as its hint.
 #pragma once
 
 #include <QImage>
@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "graphics_manager.h"
+#include "trace_pointer.h"
 #include "undo_manager.h"
 
 namespace plotwise {
@@ -37,6 +38,12 @@ class TMDIChild final : public QWidget {
     void DrawOn(QPaintDevice& surface, const QSize& size);
     const QImage& Picture() const { return picture_; }
 
+    // The Trace window's cross over the picture, drawn again after every full repaint
+    // while it is visible.
+    const TTracePointer& TracePointer() const { return tracePointer_; }
+    void MoveTracePointer(long double x, long double y);
+    void HideTracePointer();
+
     QSize sizeHint() const override;
 
   signals:
@@ -57,6 +64,7 @@ class TMDIChild final : public QWidget {
     TUndoManager undo_;                           // outlives the document that records into it
     std::unique_ptr<TGraphicsManager> document_;  // a TScreenDocument
     QImage picture_;
+    TTracePointer tracePointer_{*document_, &picture_};
     bool closing_ = false;
     bool redrawPending_ = false;
 };

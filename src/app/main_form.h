@@ -37,6 +37,7 @@ class TMessages;
 class TRegressForm;
 class TShellFeedback;
 class TTangentForm;
+class TTraceForm;
 
 struct TMainFormSetup {
     QString programDir;    // where Plotwise.cfg and Plotwise.hlp are
@@ -156,6 +157,7 @@ class TMainForm final : public QMainWindow {
     void CalculatorCommand();
     void DerivativeCommand();
     void TangentNormalCommand();
+    void TraceCommand();
     // History and view interval
     void UndoCommand();
     void RedoCommand();
@@ -192,6 +194,7 @@ class TMainForm final : public QMainWindow {
     TDerivativeForm* derivative_ = nullptr;
     TTangentForm* tangent_ = nullptr;
     TRegressForm* regress_ = nullptr;
+    TTraceForm* trace_ = nullptr;
     QPointer<TMDIChild> lastActivated_;
     bool started_ = false;
     bool startScheduled_ = false;

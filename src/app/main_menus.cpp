@@ -296,6 +296,9 @@ void TMainForm::RunCommand(TCommand command) {
         case C::TangentNormal:
             TangentNormalCommand();
             break;
+        case C::Trace:
+            TraceCommand();
+            break;
         case C::Undo:
             UndoCommand();
             break;
