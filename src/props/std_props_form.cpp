@@ -27,14 +27,6 @@ namespace {
 constexpr int kFormulaMaxLength = 250;
 constexpr int kNumberEditWidth = 130;
 
-const char* const kKindNames[] = {"Y(x)",
-                                  "X(y)",
-                                  "R(a) - polar coordinate system",
-                                  "X(t) and Y(t) - parametrical equations",
-                                  "f(x,y)>|=|<0 - equation or inequality",
-                                  "dy/dx or dx/dy - slope field",
-                                  "Table"};
-
 QLineEdit* NewFormulaEdit(const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
@@ -410,8 +402,11 @@ void TStdPropsForm::ShowPage(TPropsPage page) {
 }
 
 void TStdPropsForm::SetDefaultsMode(bool on) {
+    if (on == defaultsMode_) return;
+    defaultsMode_ = on;
+    if (on) pageBeforeDefaults_ = static_cast<TPropsPage>(tabs_->currentIndex());
     tabs_->setTabVisible(static_cast<int>(TPropsPage::Properties), !on);
-    if (on) ShowPage(TPropsPage::AddProperties);
+    ShowPage(on ? TPropsPage::AddProperties : pageBeforeDefaults_);
 }
 
 void TStdPropsForm::ShowKindControls(int kind) {

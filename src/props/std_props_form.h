@@ -26,6 +26,15 @@ namespace plotwise {
 class TNumTableGrid;
 class TStyleGroup;
 
+// The kind chooser's items, indexed by kind.
+inline constexpr const char* kKindNames[] = {"Y(x)",
+                                             "X(y)",
+                                             "R(a) - polar coordinate system",
+                                             "X(t) and Y(t) - parametrical equations",
+                                             "f(x,y)>|=|<0 - equation or inequality",
+                                             "dy/dx or dx/dy - slope field",
+                                             "Table"};
+
 class TStdPropsForm final : public QDialog {
     Q_OBJECT
 
@@ -40,7 +49,8 @@ class TStdPropsForm final : public QDialog {
     // standard blocks, which the default-interval fields and a kind change use.
     void SetPropsInForm(const TFunctionProps& props, const TOptionsRecord& options);
     void ShowPage(TPropsPage page);
-    // Only the "Add. Properties" page, for editing the standard blocks of a kind.
+    // Only the "Add. Properties" page, for editing the standard blocks of a kind; switching
+    // back shows the page that was current before.
     void SetDefaultsMode(bool on);
 
     // Shows a rejected field's message ("\r" is a line break); a message box by default.
@@ -88,6 +98,8 @@ class TStdPropsForm final : public QDialog {
 
     TOptionsRecord options_{};
     std::string carriedFormula_;
+    bool defaultsMode_ = false;
+    TPropsPage pageBeforeDefaults_ = TPropsPage::Properties;
 
     QTabWidget* tabs_;
     QWidget* propertiesPage_;

@@ -1,0 +1,136 @@
+// The default graph properties dialog: the default kind and style, and each kind's standard
+// block edited in the graph properties dialog and kept in the dialog's copy.
+#include "standart_props_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "props_test_app.h"
+#include "std_props_form.h"
+
+namespace plotwise {
+namespace {
+
+bool SameOptions(const TOptionsRecord& a, const TOptionsRecord& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(StandartPropsForm, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
+    TStandartPropsForm form;
+    TOptionsRecord options = StandardOptions();
+    TGraphStyle& style = options.StandartProps.Style;
+    style.Lines.byte = 7;  // true, as any non-zero byte
+    style.DrawGraphic = false;
+    style.PointWidth = 7;
+    style.Brush = 4;
+    form.SetOptions(options);
+    form.findChild<QComboBox*>("LineWidthComboBox")->setCurrentIndex(2);
+    form.findChild<QComboBox*>("FuncStyleComboBox")->setCurrentIndex(fsTable);
+    form.findChild<QPushButton*>("OKButton")->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    style.LineWidth = 3;
+    options.StandartProps.FuncStyle = fsTable;
+    EXPECT_TRUE(SameOptions(form.Options, options));
+}
+
+TEST(StandartPropsForm, EachButtonEditsItsOwnKindsBlockInTheCopy) {
+    TStandartPropsForm form;
+    bool accept = true;
+    std::vector<int> offered;
+    form.KindEditor = [&](TFunctionProps& props, const TOptionsRecord&) {
+        offered.push_back(props.FuncStyle);
+        // Own steps, one more than the block the dialog was given.
+        if (props.FuncStyle <= fsParam) {
+            props.Interval().DefaultSteps = false;
+            props.Interval().StepsNum = props.Interval().StepsNum + 1;
+        } else if (props.FuncStyle != fsTable)
+            props.Area().StepsNumX = props.Area().StepsNumX + 1;
+        else
+            ++props.SortType;
+        return accept;
+    };
+    TOptionsRecord expected = StandardOptions();
+    form.SetOptions(expected);
+    for (int kind = fsYFromX; kind <= fsTable; ++kind) {
+        // Twice confirmed, the second from the first's result, then cancelled.
+        form.KindButton(kind)->click();
+        form.KindButton(kind)->click();
+        accept = false;
+        form.KindButton(kind)->click();
+        accept = true;
+    }
+    TStandartProps& s = expected.StandartProps;
+    for (TIntervalProps* in : {&s.YFromX, &s.XFromY, &s.Polar, &s.Param}) {
+        in->DefaultSteps = false;
+        in->StepsNum = in->StepsNum + 2;
+    }
+    for (TAreaProps* area : {&s.Equation, &s.DifField})
+        area->StepsNumX = area->StepsNumX + 2;
+    s.SortType += 2;
+    EXPECT_TRUE(SameOptions(form.Options, expected));
+    ASSERT_EQ(offered.size(), 21u);
+    for (int kind = fsYFromX; kind <= fsTable; ++kind)
+        EXPECT_EQ(offered[kind * 3], kind);
+}
+
+// Runs user on the graph properties dialog that a kind's button opens.
+void WithGraphDialog(TStandartPropsForm& form, int kind, std::function<void(TStdPropsForm&)> user) {
+    QTimer::singleShot(0, [user] {
+        auto* dialog = qobject_cast<TStdPropsForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        user(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    form.KindButton(kind)->click();
+}
+
+TEST(StandartPropsForm, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefaults) {
+    TStandartPropsForm form;
+    QStringList errors;
+    form.ShowError = [&](const QString& text) { errors << text; };
+    form.findChild<QComboBox*>("ColorComboBox")->setCurrentIndex(9);
+    // The document's 200 steps stand in for the block's hidden 100 and are not stored.
+    WithGraphDialog(form, fsYFromX, [](TStdPropsForm& dialog) {
+        dialog.findChild<QPushButton*>("OKButton")->click();
+    });
+    EXPECT_TRUE(SameOptions(form.Options, StandardOptions()));
+    QStringList seen;
+    WithGraphDialog(form, fsEquation, [&](TStdPropsForm& dialog) {
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        seen << QString::number(tabs->isTabVisible(0)) << QString::number(tabs->currentIndex());
+        auto* steps = dialog.findChild<QLineEdit*>("StepsNumXEditEq");
+        for (const char* text : {"9", "10"}) {
+            steps->setText(text);
+            dialog.findChild<QPushButton*>("OKButton")->click();
+            seen << QString::number(dialog.isVisible());
+        }
+    });
+    EXPECT_EQ(seen, QStringList({"0", "1", "1", "0"}));
+    EXPECT_EQ(errors, QStringList{"Number of steps must be an\rinteger from 10 up to 400"});
+    EXPECT_EQ(form.Options.StandartProps.Equation.StepsNumX, 10);
+    // A style chosen before the button is still there for OK.
+    EXPECT_EQ(form.findChild<QComboBox*>("ColorComboBox")->currentIndex(), 9);
+}
+
+TEST(StdPropsFormDefaultsMode, LeavingItShowsThePageOfBefore) {
+    TStdPropsForm dialog;
+    auto* tabs = dialog.findChild<QTabWidget*>();
+    dialog.SetDefaultsMode(true);
+    EXPECT_FALSE(tabs->isTabVisible(0));
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    dialog.SetDefaultsMode(false);
+    EXPECT_TRUE(tabs->isTabVisible(0));
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+}  // namespace
+}  // namespace plotwise
