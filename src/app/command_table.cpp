@@ -280,6 +280,8 @@ bool CommandAvailable(TCommand command) {
         case C::AxisOptions:
         case C::BackgroundOptions:
         case C::CommonOptions:
+        case C::GraphProperties:
+        case C::StandardOptions:
             return true;
         default:
             return false;

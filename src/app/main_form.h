@@ -164,7 +164,10 @@ class TMainForm final : public QMainWindow {
     void UpdateUndoMenu();  // the Edit menu's captions for the active document's history
     void ViewIntervalCommand(TCommand command);
     void StandardIntervalsCommand();
+    // Options
     void OptionsDialogCommand(TCommand command);  // Plot, Axis, Background, Common
+    void DefaultGraphPropsCommand();
+    void StandardOptionsCommand();
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
     QString OptionsFilePath() const;
     QMenu* AddMenu(const char* title, const char* hint);

@@ -326,6 +326,12 @@ void TMainForm::RunCommand(TCommand command) {
         case C::CommonOptions:
             OptionsDialogCommand(command);
             break;
+        case C::GraphProperties:
+            DefaultGraphPropsCommand();
+            break;
+        case C::StandardOptions:
+            StandardOptionsCommand();
+            break;
         default:
             break;
     }
