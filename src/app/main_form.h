@@ -156,6 +156,7 @@ class TMainForm final : public QMainWindow {
     void IntegrationCommand();
     void CalculatorCommand();
     void DerivativeCommand();
+    std::function<bool(const TFunctionProps&)> ToolAddGraph();
     void TangentNormalCommand();
     void TraceCommand();
     // History and view interval
@@ -197,6 +198,7 @@ class TMainForm final : public QMainWindow {
     TDerivativeForm* derivative_ = nullptr;
     TTangentForm* tangent_ = nullptr;
     TRegressForm* regress_ = nullptr;
+    QPointer<TMDIChild> toolDocument_;  // the document the open tool window works on
     TTraceForm* trace_ = nullptr;
     QPointer<TMDIChild> lastActivated_;
     bool started_ = false;

@@ -15,13 +15,13 @@
 namespace plotwise {
 namespace {
 
-// Fills the form from CurrentOptions and, on OK, stores it back; true on OK.
+// Fills the form from options and, on OK, stores it back; true on OK.
 template <typename Form>
-bool EditCurrentOptions(Form& form, TMessages& messages) {
+bool EditOptions(Form& form, TMessages& messages, TOptionsRecord& options) {
     form.ShowError = [&messages](const QString& text) { messages.Error(text); };
-    form.SetOptions(CurrentOptions);
+    form.SetOptions(options);
     if (form.exec() != QDialog::Accepted) return false;
-    form.StoreOptions(CurrentOptions);
+    form.StoreOptions(options);
     return true;
 }
 
@@ -37,19 +37,23 @@ void TMainForm::OptionsDialogCommand(TCommand command) {
     const QPointer<TMDIChild> child(ActiveDocument());
     if (child == nullptr) return;
     const TOptionsRecord old = child->Document().Options;
+    // Edited in a copy: while the dialog is up another document may become active, and
+    // CurrentOptions then holds that one's options.
+    TOptionsRecord edited = CurrentOptions;
+    bool accepted = false;
     if (command == TCommand::PlotOptions) {
         TBuildForm form(this);
-        if (EditCurrentOptions(form, *messages_) && ProgramSettings.Common.ChangeSteps)
-            RescaleStepsToIntervals(CurrentOptions, old);
+        accepted = EditOptions(form, *messages_, edited);
+        if (accepted && ProgramSettings.Common.ChangeSteps) RescaleStepsToIntervals(edited, old);
     } else if (command == TCommand::AxisOptions) {
         TAxlesForm form(this);
-        EditCurrentOptions(form, *messages_);
+        accepted = EditOptions(form, *messages_, edited);
     } else if (command == TCommand::BackgroundOptions) {
         TBackGroundForm form(this);
-        EditCurrentOptions(form, *messages_);
+        accepted = EditOptions(form, *messages_, edited);
     }
-    // The dialog's event loop may have let the document go, or another become active.
     if (child == nullptr || ActiveDocument() != child) return;
+    if (accepted) CurrentOptions = edited;
     child->Document().SetOptions(CurrentOptions);
 }
 

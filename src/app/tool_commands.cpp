@@ -64,26 +64,29 @@ int ToolGraphIndex(const TMainForm& form) {
                                               : -1;
 }
 
-// The tool windows' way to the properties dialog. A document that went away meanwhile
-// closes the window too: its graphs are no longer there to choose from.
-TAddGraph ToolAddGraph(TMainForm& form) {
-    return [&form](const TFunctionProps& record) {
-        const QPointer<TMDIChild> child(form.ActiveDocument());
-        return form.AddGraphFromRecord(record) || child == nullptr ||
-               form.ActiveDocument() != child;
+}  // namespace
+
+// The tool windows' way to the properties dialog, always into the document the window
+// was opened on. When that document went away or another became active meanwhile, the
+// window closes too: its graphs are no longer the ones to choose from.
+TAddGraph TMainForm::ToolAddGraph() {
+    return [this](const TFunctionProps& record) {
+        if (toolDocument_ == nullptr || ActiveDocument() != toolDocument_) return true;
+        return AddGraphFromRecord(record) || toolDocument_ == nullptr ||
+               ActiveDocument() != toolDocument_;
     };
 }
 
-}  // namespace
-
 void TMainForm::DerivativeCommand() {
-    if (derivative_ == nullptr) derivative_ = new TDerivativeForm(this, ToolAddGraph(*this));
+    toolDocument_ = ActiveDocument();
+    if (derivative_ == nullptr) derivative_ = new TDerivativeForm(this, ToolAddGraph());
     derivative_->Execute(GraphRecords(ActiveDocument()), ToolGraphIndex(*this));
 }
 
 void TMainForm::TangentNormalCommand() {
+    toolDocument_ = ActiveDocument();
     if (tangent_ == nullptr)
-        tangent_ = new TTangentForm(this, *messages_, CurrentOptions, ToolAddGraph(*this));
+        tangent_ = new TTangentForm(this, *messages_, CurrentOptions, ToolAddGraph());
     tangent_->Execute(GraphRecords(ActiveDocument()), ToolGraphIndex(*this));
 }
 
@@ -96,8 +99,9 @@ void TMainForm::RegressionCommand() {
         messages_->Error("There is no graph determined by table");
         return;
     }
+    toolDocument_ = child;
     if (regress_ == nullptr)
-        regress_ = new TRegressForm(this, *messages_, CurrentOptions, ToolAddGraph(*this));
+        regress_ = new TRegressForm(this, *messages_, CurrentOptions, ToolAddGraph());
     regress_->Execute(graphs, ToolGraphIndex(*this));
 }
 

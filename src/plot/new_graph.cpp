@@ -40,11 +40,18 @@ void SetNewProps(TFunctionProps& props, const TOptionsRecord& options) {
 }
 
 TFunctionProps NewGraphRecord(const TOptionsRecord& options) {
-    TFunctionProps props = EmptyFunctionProps();
     const std::int32_t kind = options.StandartProps.FuncStyle;
-    props.FuncStyle = kind >= fsYFromX && kind <= fsTable ? static_cast<std::uint8_t>(kind) : 0;
+    return NewGraphRecordOfKind(
+        kind >= fsYFromX && kind <= fsTable ? static_cast<std::uint8_t>(kind) : 0, "", options);
+}
+
+TFunctionProps NewGraphRecordOfKind(std::uint8_t kind, const std::string& formula,
+                                    const TOptionsRecord& options) {
+    TFunctionProps props = EmptyFunctionProps();
+    props.FuncStyle = kind;
     SetStyle(props, options.StandartProps.Style);
     SetNewProps(props, options);
+    if (!formula.empty()) props.Formula().SetText(formula);
     return props;
 }
 

@@ -1,6 +1,7 @@
 // Records of new graphs, from the default graph properties of an options record.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "function_props.h"
@@ -16,6 +17,10 @@ void SetNewProps(TFunctionProps& props, const TOptionsRecord& options);
 // A new graph of the default kind (0 when the stored kind is none of 0..6) with the
 // default style.
 TFunctionProps NewGraphRecord(const TOptionsRecord& options);
+// A new graph of the kind with the default style and the kind's standard block, its
+// formula set when one is given (the tools' derived lines and fits).
+TFunctionProps NewGraphRecordOfKind(std::uint8_t kind, const std::string& formula,
+                                    const TOptionsRecord& options);
 
 // The colour a new graph gets when new graphs take the least used colour: the colour index
 // (never the background's) used by the fewest of the given colours, the default graph

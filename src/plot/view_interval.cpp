@@ -12,10 +12,6 @@
 namespace plotwise {
 namespace {
 
-constexpr long double kMaxBound = 1e100L;
-constexpr const char* kLogBoundMessage =
-    "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
-
 struct TBounds {
     long double min;
     long double max;
@@ -61,7 +57,7 @@ TBounds ChangedY(long double min, long double max, TIntervalChange change) {
 
 // Written so that NaN fails.
 bool Within(long double v) {
-    return std::fabs(v) <= kMaxBound;
+    return std::fabs(v) <= kMaxFieldNumber;
 }
 
 std::string CheckInterval(const TOptionsRecord& o, TBounds x, TBounds y) {
@@ -79,7 +75,7 @@ std::string CheckInterval(const TOptionsRecord& o, TBounds x, TBounds y) {
 
 void RescaleStep(Extended80& step, long double k) {
     const long double nice = NiceStep(step * k);
-    if (nice <= kMaxBound && nice > 0) step = nice;
+    if (nice <= kMaxFieldNumber && nice > 0) step = nice;
 }
 
 // Rounds half to even: the integer nearest to n / 10^17 for n >= 0.
@@ -103,7 +99,7 @@ long double FlushTiny(long double v) {
 }
 
 bool LogBoundTooLarge(long double base, long double x) {
-    return !(base > 0 && std::log(base) * x < std::log(kMaxBound));
+    return !(base > 0 && std::log(base) * x < std::log(kMaxFieldNumber));
 }
 
 long double NiceStep(long double v) {

@@ -16,6 +16,9 @@ enum class TIntervalChange { None, Increase, Reduce, TowardSmaller, TowardGreate
 // reversed one.
 TIntervalChange MoveChange(bool axisForward, bool towardScreenForward);
 
+inline constexpr char kLogBoundMessage[] =
+    "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
+
 // Below 1E-20 in magnitude a boundary is 0 (the remains of rounding about a centre of 0).
 long double FlushTiny(long double v);
 

@@ -358,12 +358,7 @@ bool ReadPolynomPower(const std::string& text, int& power) {
 }
 
 TFunctionProps RegressionRecord(const std::string& formula, const TOptionsRecord& options) {
-    TFunctionProps props = EmptyFunctionProps();
-    props.FuncStyle = fsYFromX;
-    SetStyle(props, options.StandartProps.Style);
-    SetNewProps(props, options);
-    props.Formula().SetText(formula);
-    return props;
+    return NewGraphRecordOfKind(fsYFromX, formula, options);
 }
 
 }  // namespace plotwise

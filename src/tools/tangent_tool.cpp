@@ -136,12 +136,7 @@ std::string CheckTangentValue(const std::string& text, long double& value) {
 }
 
 TFunctionProps TangentRecord(const TangentResult& line, const TOptionsRecord& options) {
-    TFunctionProps props = EmptyFunctionProps();
-    props.FuncStyle = line.kind;
-    SetStyle(props, options.StandartProps.Style);
-    SetNewProps(props, options);
-    props.Formula().SetText(line.formula);
-    return props;
+    return NewGraphRecordOfKind(line.kind, line.formula, options);
 }
 
 }  // namespace plotwise

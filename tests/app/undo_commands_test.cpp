@@ -179,5 +179,20 @@ TEST_F(UndoCommandsTest, PlotOptionsApplyAsOneStepAndScaleStepsWhenAsked) {
     EXPECT_TRUE(Same(Document().Options, before));
 }
 
+TEST_F(UndoCommandsTest, OptionsConfirmedForADocumentThatLostTheFocusGoNowhere) {
+    TMainForm* main = form.get();
+    QTimer::singleShot(0, [main] {
+        auto* dialog = qobject_cast<TBuildForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->Edits[pfMaxX]->setText("50");
+        main->NewDocument();  // another document becomes the active one meanwhile
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    form->RunCommand(C::PlotOptions);
+    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 10);
+    EXPECT_TRUE(Same(CurrentOptions, Document().Options));
+    EXPECT_TRUE(Doc().UndoManager().UndoList().empty());
+}
+
 }  // namespace
 }  // namespace plotwise

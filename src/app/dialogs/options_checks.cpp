@@ -9,9 +9,6 @@
 namespace plotwise {
 namespace {
 
-constexpr const char* kLogBoundMessage =
-    "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
-
 std::string Text(long double v) {
     return NumToStr(v);
 }
