@@ -280,6 +280,10 @@ bool CommandAvailable(TCommand command) {
         case C::AxisOptions:
         case C::BackgroundOptions:
         case C::CommonOptions:
+        case C::Print:
+        case C::PageSetup:
+        case C::SaveAsBitmap:
+        case C::CopyAsBitmap:
         case C::GraphProperties:
         case C::StandardOptions:
             return true;

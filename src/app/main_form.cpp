@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>

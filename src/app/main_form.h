@@ -2,6 +2,7 @@
 // bar and the document windows, and runs start-up, the document commands and shut-down.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -12,12 +13,14 @@
 
 #include "command_table.h"
 #include "function_props.h"
+#include "print_run.h"
 #include "std_props_form.h"
 
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace plotwise {
@@ -36,6 +39,7 @@ class TMDIChild;
 class TMessages;
 class TRegressForm;
 class TShellFeedback;
+class TShowBitmapSaveForm;
 class TTangentForm;
 class TTraceForm;
 
@@ -110,6 +114,8 @@ class TMainForm final : public QMainWindow {
 
     QAction* Action(TCommand command) const { return actions_[static_cast<int>(command)]; }
     QToolBar* Toolbar(TToolbar toolbar) const;
+    // The printer Print draws on, kept with its settings for the run.
+    QPrinter& Printer();
     QLabel* StatusPanel(int panel) const { return panels_[panel]; }
     TFeedback& Feedback() const;
     QMdiArea* MdiArea() const { return mdi_; }
@@ -167,6 +173,13 @@ class TMainForm final : public QMainWindow {
     void StandardIntervalsCommand();
     // Options
     void OptionsDialogCommand(TCommand command);  // Plot, Axis, Background, Common
+    // Paper and pixels
+    void PrintCommand();
+    void PageSetupCommand();
+    void SaveAsBitmapCommand();
+    void CopyAsBitmapCommand();
+    void PrintDocumentOn(TMDIChild& child, QPrinter& printer);
+    QImage MakeBitmap(TMDIChild& child, const QSize& size);  // null when it failed
     void DefaultGraphPropsCommand();
     void StandardOptionsCommand();
     bool RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page);
@@ -200,6 +213,11 @@ class TMainForm final : public QMainWindow {
     TRegressForm* regress_ = nullptr;
     QPointer<TMDIChild> toolDocument_;  // the document the open tool window works on
     TTraceForm* trace_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    TPageMargins margins_;
+    QSize saveBitmapSize_{400, 200};
+    QSize copyBitmapSize_{400, 200};
+    TShowBitmapSaveForm* progress_ = nullptr;
     QPointer<TMDIChild> lastActivated_;
     bool started_ = false;
     bool startScheduled_ = false;

@@ -320,6 +320,18 @@ void TMainForm::RunCommand(TCommand command) {
         case C::StandardIntervals:
             StandardIntervalsCommand();
             break;
+        case C::Print:
+            PrintCommand();
+            break;
+        case C::PageSetup:
+            PageSetupCommand();
+            break;
+        case C::SaveAsBitmap:
+            SaveAsBitmapCommand();
+            break;
+        case C::CopyAsBitmap:
+            CopyAsBitmapCommand();
+            break;
         case C::PlotOptions:
         case C::AxisOptions:
         case C::BackgroundOptions:

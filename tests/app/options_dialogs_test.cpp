@@ -14,7 +14,9 @@
 #include "../widget_application.h"
 #include "axles_form.h"
 #include "background_form.h"
+#include "bitmap_export.h"
 #include "build_form.h"
+#include "print_forms.h"
 
 namespace plotwise {
 namespace {
@@ -106,6 +108,40 @@ TEST(OptionsDialogsTest, FontsAreWorkingCopiesRefilledAtEachOpening) {
     TOptionsRecord reopened = o;
     form.StoreOptions(reopened);
     EXPECT_EQ(std::memcmp(&reopened, &o, sizeof o), 0);
+}
+
+}  // namespace
+}  // namespace plotwise
+
+namespace plotwise {
+namespace {
+
+TEST(BitmapDialogsTest, SidesFrom100To3000AndTheProposedName) {
+    const struct {
+        const char* width;
+        const char* height;
+        QString error;  // empty: accepted
+    } cases[] = {
+        {"99", "200", kBitmapWidthMessage},
+        {"3001", "200", kBitmapWidthMessage},
+        {"1.5", "200", kBitmapWidthMessage},
+        {"100", "3001", kBitmapHeightMessage},
+        {" 3000 ", "100", ""},
+    };
+    for (const auto& c : cases) {
+        TCopyBitmapForm form;
+        QStringList errors;
+        form.ShowError = [&](const QString& text) { errors << text; };
+        form.WidthEdit->setText(c.width);
+        form.HeightEdit->setText(c.height);
+        form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.width;
+        EXPECT_EQ(form.result() == QDialog::Accepted, c.error.isEmpty()) << c.width;
+    }
+    EXPECT_EQ(BitmapNameOf("Noname1.plw"), "Noname1.bmp");
+    EXPECT_EQ(BitmapNameOf("graphs"), "graphs.bmp");
+    EXPECT_EQ(WithBitmapExtension("/tmp/picture"), "/tmp/picture.bmp");
+    EXPECT_EQ(WithBitmapExtension("/tmp/picture.png"), "/tmp/picture.png");
 }
 
 }  // namespace

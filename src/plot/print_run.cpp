@@ -1,0 +1,108 @@
+#include "print_run.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "device_scale.h"
+#include "feedback.h"
+
+namespace plotwise {
+namespace {
+
+int Nearest(long double v) {
+    return ScaledPixels(v, 1);
+}
+
+// A stored size times a scale; sizes from files are not bounded, the result is.
+void Scale(Int32& size, long double scale) {
+    size = ScaledPixels(static_cast<std::int32_t>(size), scale);
+}
+
+constexpr std::int32_t kBlack = 0;
+constexpr std::uint8_t kWhite = 15;
+
+}  // namespace
+
+TRect PrintOutputRect(int width, int height, long double dpiX, long double dpiY,
+                      const TPageMargins& m) {
+    // Divided rather than multiplied by 0.001, so a half pixel is exactly a half.
+    return {Nearest(dpiX * m.left / 1000), Nearest(dpiY * m.top / 1000),
+            width - Nearest(dpiX * m.right / 1000), height - Nearest(dpiY * m.bottom / 1000)};
+}
+
+TOptionsRecord PrintOptions(const TOptionsRecord& options, long double scaleX, long double scaleY,
+                            bool blackAndWhite) {
+    TOptionsRecord o = options;
+    const long double scaleMin = std::min(scaleX, scaleY);
+    Scale(o.HorWidth, scaleY);
+    Scale(o.VertWidth, scaleX);
+    Scale(o.RadiusWidth, scaleMin);
+    Scale(o.AngleWidth, scaleMin);
+    Scale(o.AxleX.Width, scaleY);
+    Scale(o.AxleY.Width, scaleX);
+    Scale(o.NumLinesX.Length, scaleY);
+    Scale(o.NumLinesY.Length, scaleX);
+    if (blackAndWhite) {
+        o.BackColor = kWhite;
+        o.HorColor = o.VertColor = o.AxleX.Color = o.AxleY.Color = 0;
+        o.NumLinesX.Color = o.NumLinesY.Color = 0;
+        o.RadiusColor = kBlack;
+        o.AngleColor = kBlack;
+        for (TFontRecord* font :
+             {&o.AxleX.NameFont, &o.AxleY.NameFont, &o.NumsX.Font, &o.NumsY.Font})
+            font->Color = kBlack;
+    }
+    return o;
+}
+
+void PrintDocument(TGraphicsManager& document, QPaintDevice& page, const TPrintSetup& setup) {
+    // Everything the page changes comes back whatever leaves this function; the graphs'
+    // widths and colours from copies, so nothing is lost to rounding or clamping.
+    struct TRestore {
+        explicit TRestore(TGraphicsManager& document) : d(document) {}
+        TGraphicsManager& d;
+        TOptionsRecord options = d.Options;
+        QPaintDevice* canvas = d.Canvas;
+        bool onScreen = d.OnScreen;
+        TRect output = d.OutputRect;
+        long double scales[3] = {ScaleX, ScaleY, ScaleMin};
+        bool escEnabled = EscEnabled;
+        std::vector<std::pair<std::int32_t, std::uint8_t>> styles;
+        ~TRestore() {
+            for (std::size_t i = 0; i < styles.size() && i < d.Graphs.size(); ++i) {
+                d.Graphs[i]->Props.LineWidth = styles[i].first;
+                d.Graphs[i]->Props.Color = styles[i].second;
+            }
+            d.Options = options;
+            d.Canvas = canvas;
+            d.OnScreen = onScreen;
+            d.OutputRect = output;
+            ScaleX = scales[0];
+            ScaleY = scales[1];
+            ScaleMin = scales[2];
+            EscEnabled = escEnabled;
+        }
+    } restore(document);
+    for (const auto& graph : document.Graphs)
+        restore.styles.emplace_back(graph->Props.LineWidth, graph->Props.Color);
+
+    ScaleX = setup.scaleX;
+    ScaleY = setup.scaleY;
+    ScaleMin = std::min(setup.scaleX, setup.scaleY);
+    document.Canvas = &page;
+    document.OnScreen = false;
+    document.OutputRect = setup.output;
+    document.Options =
+        PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
+    const int widthScale = Nearest(ScaleMin);
+    for (const auto& graph : document.Graphs) {
+        TFunctionProps& p = graph->Props;
+        p.LineWidth = ScaledPixels(static_cast<std::int32_t>(p.LineWidth), widthScale);
+        if (setup.blackAndWhite) p.Color = 0;
+    }
+    EscEnabled = false;
+    document.Repaint();
+}
+
+}  // namespace plotwise
