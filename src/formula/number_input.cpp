@@ -158,4 +158,15 @@ bool ReadFieldNumber(const std::string& text, long double& value) {
     return CheckNumStr(text, value) == 0 && fabsl(value) <= kMaxFieldNumber;
 }
 
+bool ReadIntegerInRange(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    return ReadInteger(text, value) && value >= low && value <= high;
+}
+
+std::int32_t IntegerField(const std::string& text) {
+    long long value = 0;
+    if (!ReadInteger(text, value) || value < INT32_MIN || value > INT32_MAX) return 0;
+    return static_cast<std::int32_t>(value);
+}
+
 }  // namespace plotwise

@@ -1,6 +1,7 @@
 // Number fields read: plain numbers and mantissa "*10^" exponent, "." as the point.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace plotwise {
@@ -31,5 +32,10 @@ long double TrimVal(const std::string& text);
 // A decimal integer after trimming blanks and control characters: an optional sign and
 // digits only. False for anything else and beyond the range of long long.
 bool ReadInteger(const std::string& text, long long& value);
+
+// ReadInteger's value, within low..high.
+bool ReadIntegerInRange(const std::string& text, long long low, long long high);
+// The value of an integer field that passed its check (0 for anything else).
+std::int32_t IntegerField(const std::string& text);
 
 }  // namespace plotwise

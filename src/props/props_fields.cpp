@@ -87,17 +87,6 @@ std::string OrderMessage(char letter) {
     return std::string("Maximum of ") + letter + " must be more\r" + "than minimum of " + letter;
 }
 
-bool ReadInRange(const std::string& text, long long low, long long high) {
-    long long value = 0;
-    return ReadInteger(text, value) && value >= low && value <= high;
-}
-
-std::int32_t IntOf(const std::string& text) {
-    long long value = 0;
-    ReadInteger(text, value);
-    return static_cast<std::int32_t>(value);
-}
-
 TPropsFailure AddPropertiesFailure(std::string message, TPropsField field) {
     return {std::move(message), TPropsPage::AddProperties, field};
 }
@@ -155,11 +144,11 @@ std::optional<TPropsFailure> CheckIntervalKind(const TPropsFields& f) {
                                   TPropsField::Max)) {
         return failure;
     }
-    if (!ReadInRange(f.Steps, 1, 20000)) {
+    if (!ReadIntegerInRange(f.Steps, 1, 20000)) {
         return AddPropertiesFailure("Number of steps must be a\rpositive integer up to 20000",
                                     TPropsField::Steps);
     }
-    if (!ReadInRange(f.MaxGap, 1, 1000000)) {
+    if (!ReadIntegerInRange(f.MaxGap, 1, 1000000)) {
         return AddPropertiesFailure("Maximum gap must be a\rpositive integer up to 1000000",
                                     TPropsField::MaxGap);
     }
@@ -179,17 +168,17 @@ std::optional<TPropsFailure> CheckAreaKind(const TPropsFields& f) {
     const std::string stepsMessage =
         equation ? "Number of steps must be an\rinteger from 10 up to 400"
                  : "Number of serieses must be\ran integer from 2 up to 100";
-    if (!ReadInRange(f.Steps, low, high)) {
+    if (!ReadIntegerInRange(f.Steps, low, high)) {
         return AddPropertiesFailure(stepsMessage, TPropsField::Steps);
     }
-    if (!ReadInRange(f.StepsY, low, high)) {
+    if (!ReadIntegerInRange(f.StepsY, low, high)) {
         return AddPropertiesFailure(stepsMessage, TPropsField::StepsY);
     }
-    if (equation && !ReadInRange(f.MaxGap, 1, 1000000)) {
+    if (equation && !ReadIntegerInRange(f.MaxGap, 1, 1000000)) {
         return AddPropertiesFailure("Maximum gap must be a\rpositive integer up to 1000000",
                                     TPropsField::MaxGap);
     }
-    if (!equation && !ReadInRange(f.LinesLength, 4, 100)) {
+    if (!equation && !ReadIntegerInRange(f.LinesLength, 4, 100)) {
         return AddPropertiesFailure("Line length must be\ran integer from 4 up to 100",
                                     TPropsField::LinesLength);
     }
@@ -310,8 +299,8 @@ void StoreFields(const TPropsFields& fields, TFunctionProps& props) {
         TIntervalProps& in = props.Interval();
         UpdateField(in.Min, StrToNumRounded(fields.Min));
         UpdateField(in.Max, StrToNumRounded(fields.Max));
-        UpdateField(in.StepsNum, IntOf(fields.Steps));
-        UpdateField(in.MaxGap, IntOf(fields.MaxGap));
+        UpdateField(in.StepsNum, IntegerField(fields.Steps));
+        UpdateField(in.MaxGap, IntegerField(fields.MaxGap));
         UpdateField(in.DefaultSteps, !fields.StepsChecked);
         if (kind == fsYFromX || kind == fsXFromY)
             UpdateField(in.DefaultInterval, !fields.IntervalChecked);
@@ -323,9 +312,10 @@ void StoreFields(const TPropsFields& fields, TFunctionProps& props) {
         UpdateField(a.MaxX, StrToNumRounded(fields.Max));
         UpdateField(a.MinY, StrToNumRounded(fields.MinY));
         UpdateField(a.MaxY, StrToNumRounded(fields.MaxY));
-        UpdateField(a.StepsNumX, IntOf(fields.Steps));
-        UpdateField(a.StepsNumY, IntOf(fields.StepsY));
-        UpdateField(a.MaxGap, IntOf(kind == fsEquation ? fields.MaxGap : fields.LinesLength));
+        UpdateField(a.StepsNumX, IntegerField(fields.Steps));
+        UpdateField(a.StepsNumY, IntegerField(fields.StepsY));
+        UpdateField(a.MaxGap,
+                    IntegerField(kind == fsEquation ? fields.MaxGap : fields.LinesLength));
     } else if (kind == fsTable) {
         for (int row = 0; row < kTableRows; ++row) {
             Extended80* cells[2] = {&props.Body.Table[row].X, &props.Body.Table[row].Y};

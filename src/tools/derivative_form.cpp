@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "form_widgets.h"
 #include "graph_entry_text.h"
 #include "graphics_manager.h"
 #include "record_text.h"
@@ -60,16 +61,9 @@ TDerivativeForm::TDerivativeForm(QWidget* parent, TAddGraph addGraph)
     addButton_ = new QPushButton("Add graph", this);
     addButton_->setObjectName("AddFunctionButton");
     addButton_->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
     connect(addButton_, &QPushButton::clicked, this, &TDerivativeForm::OnAddGraph);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(funcBox_, &QComboBox::currentIndexChanged, this, &TDerivativeForm::UpdateDerivative);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addButton_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NewButtonRow(this, addButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(funcBox_);
     layout->addWidget(group);
@@ -79,14 +73,7 @@ TDerivativeForm::TDerivativeForm(QWidget* parent, TAddGraph addGraph)
 
 void TDerivativeForm::Execute(const std::vector<TFunctionProps>& graphs, int selected) {
     graphs_ = graphs;
-    {
-        const QSignalBlocker quiet(funcBox_);
-        funcBox_->clear();
-        for (const TFunctionProps& graph : graphs_)
-            funcBox_->addItem(FromRecordText(GraphEntryText(graph)));
-        const bool inRange = selected >= 0 && static_cast<std::size_t>(selected) < graphs_.size();
-        funcBox_->setCurrentIndex(inRange ? selected : (graphs_.empty() ? -1 : 0));
-    }
+    FillGraphList(funcBox_, graphs_, selected);
     UpdateDerivative();
     funcBox_->setFocus();
     while (exec() == kAddGraphResult)

@@ -1,7 +1,14 @@
 #include "form_widgets.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "graph_entry_text.h"
+#include "record_text.h"
 
 namespace plotwise {
 
@@ -29,6 +36,26 @@ QLineEdit* NewNumberEdit(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     edit->setFixedWidth(kNumberEditWidth);
     return edit;
+}
+
+QHBoxLayout* NewButtonRow(QDialog* dialog, QPushButton* action) {
+    auto* cancel = new QPushButton("Cancel", dialog);
+    cancel->setObjectName("CancelButton");
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(action);
+    row->addWidget(cancel);
+    return row;
+}
+
+void FillGraphList(QComboBox* box, const std::vector<TFunctionProps>& graphs, int selected) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+    for (const TFunctionProps& graph : graphs)
+        box->addItem(FromRecordText(GraphEntryText(graph)));
+    const bool inRange = selected >= 0 && static_cast<std::size_t>(selected) < graphs.size();
+    box->setCurrentIndex(inRange ? selected : (graphs.empty() ? -1 : 0));
 }
 
 }  // namespace plotwise

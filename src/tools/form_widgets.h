@@ -2,8 +2,15 @@
 // and a fixed-width number field.
 #pragma once
 
+#include <vector>
+
+#include "function_props.h"
+
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace plotwise {
@@ -12,5 +19,12 @@ namespace plotwise {
 // list is never cut (it may be as long as a graph record holds).
 QComboBox* NewFormulaComboBox(const char* name, int minimumWidth, QWidget* parent);
 QLineEdit* NewNumberEdit(const char* name, QWidget* parent);
+
+// The window's action button and "Cancel" (which rejects the dialog) at the right of a row.
+QHBoxLayout* NewButtonRow(QDialog* dialog, QPushButton* action);
+
+// The graphs by their list texts, the given one selected (the first when there is no such
+// graph), filled without signalling a change.
+void FillGraphList(QComboBox* box, const std::vector<TFunctionProps>& graphs, int selected);
 
 }  // namespace plotwise

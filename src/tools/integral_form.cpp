@@ -61,15 +61,8 @@ TIntegralForm::TIntegralForm(QWidget* parent, TMessages& messages, TFeedback& fe
     auto* calculate = new QPushButton("Calculate", this);
     calculate->setObjectName("OKButton");
     calculate->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
     connect(calculate, &QPushButton::clicked, this, &TIntegralForm::OnCalculate);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(calculate);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NewButtonRow(this, calculate);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(parameters);
     layout->addWidget(resultLabel);

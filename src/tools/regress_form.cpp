@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "form_widgets.h"
 #include "graph_entry_text.h"
 #include "graphics_manager.h"
 #include "messages.h"
@@ -92,16 +93,9 @@ TRegressForm::TRegressForm(QWidget* parent, TMessages& messages, const TOptionsR
 
     addButton_ = new QPushButton("Add Graph", this);
     addButton_->setObjectName("AddFunctionButton");
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
     connect(addButton_, &QPushButton::clicked, this, &TRegressForm::OnAddGraph);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(tableBox_, &QComboBox::currentIndexChanged, this, &TRegressForm::RecomputeRegression);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addButton_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NewButtonRow(this, addButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(goodness);
@@ -119,13 +113,7 @@ void TRegressForm::Execute(const std::vector<TFunctionProps>& graphs, int select
         if (static_cast<int>(i) == selected) start = static_cast<int>(tables_.size());
         tables_.push_back(graphs[i]);
     }
-    {
-        const QSignalBlocker quiet(tableBox_);
-        tableBox_->clear();
-        for (const TFunctionProps& table : tables_)
-            tableBox_->addItem(FromRecordText(GraphEntryText(table)));
-        tableBox_->setCurrentIndex(tables_.empty() ? -1 : start);
-    }
+    FillGraphList(tableBox_, tables_, start);
     const TRegressionSettings& settings = ProgramSettings.Regression;
     const int family = std::clamp(settings.RegressionType, int{kLinear}, int{kBestFit});
     familyButtons_[family - 1]->setChecked(true);

@@ -58,10 +58,7 @@ TResearchOptionsForm::TResearchOptionsForm(TMessages& messages, QWidget* parent)
     auto* okButton = new QPushButton("OK", this);
     okButton->setObjectName("OKButton");
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("CancelButton");
     connect(okButton, &QPushButton::clicked, this, &TResearchOptionsForm::OnOK);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* formulaRow = new QHBoxLayout;
     formulaRow->addWidget(formulaLabel);
@@ -69,19 +66,18 @@ TResearchOptionsForm::TResearchOptionsForm(TMessages& messages, QWidget* parent)
     auto* groups = new QHBoxLayout;
     groups->addWidget(calculations);
     groups->addWidget(parameters, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons = NewButtonRow(this, okButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(formulaRow);
     layout->addLayout(groups);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* order[] = {formulaBox_, nullsCheck_,   extremumsCheck_, minXEdit_,
-                        maxXEdit_,   stepsNumEdit_, digitsNumEdit_,  useDerivativeCheck_,
-                        okButton,    cancelButton};
+    QWidget* order[] = {formulaBox_,     nullsCheck_,
+                        extremumsCheck_, minXEdit_,
+                        maxXEdit_,       stepsNumEdit_,
+                        digitsNumEdit_,  useDerivativeCheck_,
+                        okButton,        findChild<QPushButton*>("CancelButton")};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -72,16 +72,9 @@ TTangentForm::TTangentForm(QWidget* parent, TMessages& messages, const TOptionsR
     addButton_ = new QPushButton("Add Graph", this);
     addButton_->setObjectName("AddFunctionButton");
     addButton_->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
     connect(addButton_, &QPushButton::clicked, this, &TTangentForm::OnAddGraph);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(funcBox_, &QComboBox::currentIndexChanged, this, &TTangentForm::UpdateTangentControls);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addButton_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NewButtonRow(this, addButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(funcBox_);
     layout->addWidget(point);
@@ -92,14 +85,7 @@ TTangentForm::TTangentForm(QWidget* parent, TMessages& messages, const TOptionsR
 
 void TTangentForm::Execute(const std::vector<TFunctionProps>& graphs, int selected) {
     graphs_ = graphs;
-    {
-        const QSignalBlocker quiet(funcBox_);
-        funcBox_->clear();
-        for (const TFunctionProps& graph : graphs_)
-            funcBox_->addItem(FromRecordText(GraphEntryText(graph)));
-        const bool inRange = selected >= 0 && static_cast<std::size_t>(selected) < graphs_.size();
-        funcBox_->setCurrentIndex(inRange ? selected : (graphs_.empty() ? -1 : 0));
-    }
+    FillGraphList(funcBox_, graphs_, selected);
     UpdateTangentControls();
     funcBox_->setFocus();
     while (exec() == kAddGraphResult)

@@ -21,17 +21,6 @@ bool ReadNumber(const std::string& text, long double& value) {
     return CheckNumStr(text, value) == 0;
 }
 
-bool IntInRange(const std::string& text, long long low, long long high) {
-    long long value = 0;
-    return ReadInteger(text, value) && value >= low && value <= high;
-}
-
-std::int32_t IntOf(const std::string& text) {
-    long long value = 0;
-    ReadInteger(text, value);
-    return static_cast<std::int32_t>(value);
-}
-
 // Written so that NaN fails.
 bool PositiveUpTo(const std::string& text, long double limit) {
     long double v = 0;
@@ -79,9 +68,9 @@ std::optional<TOptionsFailure> CheckPlotFields(const TPlotFields& f) {
                 "Coefficient must be a number\rfrom -1*10^50 up to 1*10^50 and unequal zero",
                 field};
     }
-    if (!IntInRange(f.Text[pfSteps], 1, 20000))
+    if (!ReadIntegerInRange(f.Text[pfSteps], 1, 20000))
         return TOptionsFailure{"Number of steps must be a\rpositive integer up to 20000", pfSteps};
-    if (!IntInRange(f.Text[pfMaxGap], 1, 1000000))
+    if (!ReadIntegerInRange(f.Text[pfMaxGap], 1, 1000000))
         return TOptionsFailure{"Maximum gap must be a positive\rinteger up to 1000000", pfMaxGap};
     long double base[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
@@ -101,8 +90,8 @@ void StorePlotFields(const TPlotFields& f, TOptionsRecord& o) {
     Extended80* numbers[] = {&o.MinX, &o.MaxX, &o.MinY, &o.MaxY, &o.CoeffX, &o.CoeffY};
     for (int i = pfMinX; i <= pfCoeffY; ++i)
         UpdateField(*numbers[i], StrToNumRounded(f.Text[i]));
-    UpdateField(o.StepsNum, IntOf(f.Text[pfSteps]));
-    UpdateField(o.MaxGap, IntOf(f.Text[pfMaxGap]));
+    UpdateField(o.StepsNum, IntegerField(f.Text[pfSteps]));
+    UpdateField(o.MaxGap, IntegerField(f.Text[pfMaxGap]));
     UpdateField(o.LogXBase, StrToNumRounded(f.Text[pfBaseX]));
     UpdateField(o.LogYBase, StrToNumRounded(f.Text[pfBaseY]));
     UpdateField(o.PointsAlign, f.PointsAlign);
@@ -145,7 +134,7 @@ std::optional<TOptionsFailure> CheckMarksFields(const TMarksFields& f) {
                                    field};
     }
     for (int field : {mfLengthX, mfLengthY}) {
-        if (!IntInRange(f[field], 1, 10))
+        if (!ReadIntegerInRange(f[field], 1, 10))
             return TOptionsFailure{"Marks length must be\ra natural number up to 10", field};
     }
     for (int field : {mfLabelsStepX, mfLabelsStepY}) {
@@ -159,8 +148,8 @@ std::optional<TOptionsFailure> CheckMarksFields(const TMarksFields& f) {
 void StoreMarksFields(const TMarksFields& f, TOptionsRecord& o) {
     UpdateField(o.NumLinesX.Step, StrToNumRounded(f[mfMarksStepX]));
     UpdateField(o.NumLinesY.Step, StrToNumRounded(f[mfMarksStepY]));
-    UpdateField(o.NumLinesX.Length, IntOf(f[mfLengthX]));
-    UpdateField(o.NumLinesY.Length, IntOf(f[mfLengthY]));
+    UpdateField(o.NumLinesX.Length, IntegerField(f[mfLengthX]));
+    UpdateField(o.NumLinesY.Length, IntegerField(f[mfLengthY]));
     UpdateField(o.NumsX.Step, StrToNumRounded(f[mfLabelsStepX]));
     UpdateField(o.NumsY.Step, StrToNumRounded(f[mfLabelsStepY]));
 }
