@@ -1,0 +1,27 @@
+// The symbolic derivative on any text: analysis, differentiation, simplification and
+// printing, as the Derivative window and the tangent tool reach them, and the derivative
+// compiled back and evaluated.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "compiled_formula.h"
+#include "derivative_tool.h"
+
+using namespace plotwise;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0 || size > 300) return 0;
+    const char* const var = (data[0] & 1) ? "t" : "x";
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const DerivativeDisplay shown = DescribeDerivative(text, var);
+    if (shown.message.empty()) {
+        // What the window shows must itself be a formula the program accepts.
+        TCompiledFormula derivative;
+        if (derivative.Compile(shown.text, var) != 0) __builtin_trap();
+        std::uint8_t err = 0;
+        for (long double x : {0.0L, 0.75L, -2.0L})
+            derivative.Calculate(err, x);
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+// The document reader on any bytes, and every document it accepts sampled and drawn into
+// a small picture, as opening a file does.
+#include <cstddef>
+#include <cstdint>
+
+#include "bitmap_export.h"
+#include "document_file.h"
+#include "fuzz_support.h"
+
+using namespace plotwise;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzzing::StartGuiApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Up to three graphs: enough for every interplay, few enough to sample quickly.
+    if (size > sizeof(TOptionsRecord) + 244 + 3 * kDocumentRecordSize) return 0;
+    const std::string path = fuzzing::InputFile(".plw");
+    if (!fuzzing::WriteInput(path, data, size)) return 0;
+    TGraphicsManager document(StandardOptions());
+    if (!ReadDocument(document, path).valid) return 0;
+    document.ClientRect = {0, 0, 96, 72};
+    document.CalculateGraphs();
+    RenderBitmap(document, 96, 72);
+    return 0;
+}
