@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTimer>
-#include <cstring>
 
 #include "current_options.h"
 #include "graph_commands_fixture.h"
@@ -14,25 +12,20 @@
 namespace plotwise {
 namespace {
 
-bool SameOptions(const TOptionsRecord& a, const TOptionsRecord& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+using testing_support::SameBytes;
 
 class DefaultsCommandsTest : public testing_support::GraphCommandsTest {
   protected:
     // Runs user on the Default Graph Properties dialog once it is up; its polar button
     // confirms -2..2.
     void WithDefaultsDialog(std::function<void(TStandartPropsForm&)> user) {
-        QTimer::singleShot(0, [user] {
-            auto* dialog = qobject_cast<TStandartPropsForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            dialog->KindEditor = [](TFunctionProps& props, const TOptionsRecord&) {
+        testing_support::OnNextModal<TStandartPropsForm>([user](TStandartPropsForm& dialog) {
+            dialog.KindEditor = [](TFunctionProps& props, const TOptionsRecord&) {
                 props.Interval().Min = -2;
                 props.Interval().Max = 2;
                 return true;
             };
-            user(*dialog);
-            if (dialog->isVisible()) dialog->reject();  // never leave the test hanging
+            user(dialog);
         });
         form->RunCommand(TCommand::GraphProperties);
     }
@@ -47,7 +40,7 @@ TEST_F(DefaultsCommandsTest, ConfirmedDefaultsShapeTheNextNewGraph) {
         PickPolarAsDefaultKind(dialog);
         dialog.findChild<QPushButton*>("OKButton")->click();
     });
-    EXPECT_TRUE(SameOptions(CurrentOptions, Document().Options));
+    EXPECT_TRUE(SameBytes(CurrentOptions, Document().Options));
     EXPECT_TRUE(Document().Modified);
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), 1u);
 
@@ -65,18 +58,18 @@ TEST_F(DefaultsCommandsTest, CancelDiscardsEveryChangeAndRecordsNothing) {
         EXPECT_EQ(dialog.Options.StandartProps.Polar.Min, -2.0L);
         dialog.findChild<QPushButton*>("CancelButton")->click();
     });
-    EXPECT_TRUE(SameOptions(Document().Options, before));
-    EXPECT_TRUE(SameOptions(CurrentOptions, before));
+    EXPECT_TRUE(SameBytes(Document().Options, before));
+    EXPECT_TRUE(SameBytes(CurrentOptions, before));
     EXPECT_FALSE(Document().Modified);
     EXPECT_TRUE(Doc().UndoManager().UndoList().empty());
 }
 
 TEST_F(DefaultsCommandsTest, StandardOptionsRecordsAStepOnlyWhenSomethingDiffers) {
     form->RunCommand(TCommand::IncreaseXY);
-    ASSERT_FALSE(SameOptions(Document().Options, StandardOptions()));
+    ASSERT_FALSE(SameBytes(Document().Options, StandardOptions()));
     form->RunCommand(TCommand::StandardOptions);
-    EXPECT_TRUE(SameOptions(Document().Options, StandardOptions()));
-    EXPECT_TRUE(SameOptions(CurrentOptions, StandardOptions()));
+    EXPECT_TRUE(SameBytes(Document().Options, StandardOptions()));
+    EXPECT_TRUE(SameBytes(CurrentOptions, StandardOptions()));
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), 2u);
     form->RunCommand(TCommand::StandardOptions);
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), 2u);

@@ -27,12 +27,7 @@ class GraphCommandsTest : public MainFormTest {
     TMDIChild& Doc() { return *form->ActiveDocument(); }
     TGraphicsManager& Document() { return Doc().Document(); }
     QComboBox* List() { return form->GraphToolbar()->FuncComboBox; }
-    QStringList Entries() {
-        QStringList entries;
-        for (int i = 0; i < List()->count(); ++i)
-            entries << List()->itemText(i);
-        return entries;
-    }
+    QStringList Entries() { return Items(List()); }
     // Adds graphs of the given formulas through the Add command.
     void AddGraphs(std::initializer_list<const char*> formulas) {
         for (const char* f : formulas) {

@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
 #include "current_options.h"
 #include "graph_commands_fixture.h"
@@ -218,12 +217,6 @@ TEST_F(GraphCommandsTest, FinishCountingSamplesWhatAnInterruptionLeft) {
         EXPECT_TRUE(graph->HasValues());
 }
 
-TEST_F(GraphCommandsTest, RegressionNeedsATable) {
-    AddGraphs({"x"});
-    form->RunCommand(TCommand::Regression);
-    EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
-}
-
 TEST_F(GraphCommandsTest, EachDocumentShowsItsOwnGraphs) {
     AddGraphs({"x"});
     form->NewDocument();
@@ -243,12 +236,7 @@ class RealDialogTest : public MainFormTest {
     }
     // Runs user once the next dialog is up, then the command that opens it.
     void WithDialog(TCommand command, std::function<void(TStdPropsForm&)> user) {
-        QTimer::singleShot(0, [user] {
-            auto* dialog = qobject_cast<TStdPropsForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            user(*dialog);
-            if (dialog->isVisible()) dialog->reject();  // never leave the test hanging
-        });
+        testing_support::OnNextModal<TStdPropsForm>(user);
         form->RunCommand(command);
     }
     static void Type(QWidget* target, const QString& text) {
@@ -257,17 +245,7 @@ class RealDialogTest : public MainFormTest {
             QApplication::sendEvent(target, &press);
         }
     }
-    static void Key(QWidget* target, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-    }
-    QStringList Entries() {
-        QComboBox* list = form->GraphToolbar()->FuncComboBox;
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries << list->itemText(i);
-        return entries;
-    }
+    QStringList Entries() { return testing_support::Items(form->GraphToolbar()->FuncComboBox); }
 };
 
 TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
@@ -302,7 +280,7 @@ TEST_F(RealDialogTest, AddATableByTypingItsCells) {
             auto* editor = grid->viewport()->findChild<QLineEdit*>();
             ASSERT_NE(editor, nullptr);
             Type(editor, cell.mid(1));
-            Key(editor, Qt::Key_Return);
+            testing_support::PressKey(editor, Qt::Key_Return);
         }
         dialog.findChild<QPushButton*>("OKButton")->click();
     });

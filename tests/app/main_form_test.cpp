@@ -18,13 +18,13 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "../plot/plot_test_support.h"
 #include "app_test_support.h"
 #include "current_options.h"
 #include "document_file.h"
 #include "document_window.h"
 #include "full_screen_form.h"
 #include "main_form_fixture.h"
-#include "new_graph.h"
 #include "program_settings.h"
 
 namespace plotwise {
@@ -126,7 +126,7 @@ TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
     EXPECT_FALSE(doc.Modified);
     ASSERT_FALSE(doc.Graphs.empty());
     EXPECT_GT(doc.Graphs[0]->Values.size(), 0u);  // sampled as it opened
-    EXPECT_EQ(std::memcmp(&CurrentOptions, &doc.Options, sizeof CurrentOptions), 0);
+    EXPECT_TRUE(testing_support::SameBytes(CurrentOptions, doc.Options));
 }
 
 TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFails) {
@@ -210,10 +210,7 @@ TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
 QString WriteSlowDocument(const QString& path) {
     TGraphicsManager doc(StandardOptions());
     for (const char* f : {"sin(x)*cos(x)^2", "x^3-2*x", "exp(sin(x))"}) {
-        TFunctionProps props = NewGraphRecord(doc.Options);
-        props.FuncStyle = fsYFromX;
-        SetNewProps(props, doc.Options);
-        props.Formula().SetText(f);
+        TFunctionProps props = testing_support::GraphOfKind(fsYFromX, f);
         props.Interval().StepsNum = 20000;
         props.Interval().DefaultSteps = false;
         doc.AddGraph(props);

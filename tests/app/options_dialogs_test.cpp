@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <cstring>
 
 #include "../widget_application.h"
 #include "axles_form.h"
@@ -44,7 +43,7 @@ void ExpectUnchangedRoundTrip() {
     form.SetOptions(before);
     TOptionsRecord after = before;
     form.StoreOptions(after);
-    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0) << typeid(Form).name();
+    EXPECT_TRUE(testing_support::SameBytes(after, before)) << typeid(Form).name();
 }
 
 TEST(OptionsDialogsTest, AnUntouchedDialogStoresEveryByteAsItWas) {
@@ -107,14 +106,8 @@ TEST(OptionsDialogsTest, FontsAreWorkingCopiesRefilledAtEachOpening) {
     form.SetOptions(o);
     TOptionsRecord reopened = o;
     form.StoreOptions(reopened);
-    EXPECT_EQ(std::memcmp(&reopened, &o, sizeof o), 0);
+    EXPECT_TRUE(testing_support::SameBytes(reopened, o));
 }
-
-}  // namespace
-}  // namespace plotwise
-
-namespace plotwise {
-namespace {
 
 TEST(BitmapDialogsTest, SidesFrom100To3000AndTheProposedName) {
     const struct {

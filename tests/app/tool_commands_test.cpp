@@ -1,4 +1,5 @@
-// The Calculus menu opens its windows with the active document's Y(x) formulas.
+// The Calculus menu opens its windows with the active document's Y(x) formulas, and the
+// Trace button keeps its cross over the document's picture until the Trace window closes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,29 +7,28 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
+#include <QScrollBar>
 #include <functional>
 
+#include "../plot/plot_test_support.h"
 #include "calc_form.h"
 #include "graph_toolbar.h"
 #include "main_form_fixture.h"
-#include "new_graph.h"
 
 namespace plotwise {
 namespace {
 
+using testing_support::GraphOfKind;
+using testing_support::Items;
 using testing_support::MainFormTest;
+using testing_support::OnNextModal;
+using testing_support::TableOf;
 
 // The items of the named combo box in the modal window the command opens; it is then closed.
 QStringList OfferedBy(TMainForm& form, TCommand command, const char* comboName) {
     QStringList items;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        if (auto* box = window->findChild<QComboBox*>(comboName))
-            for (int i = 0; i < box->count(); ++i)
-                items << box->itemText(i);
-        window->reject();
+    OnNextModal<QDialog>([&](QDialog& window) {
+        if (auto* box = window.findChild<QComboBox*>(comboName)) items = Items(box);
     });
     form.RunCommand(command);
     return items;
@@ -37,17 +37,9 @@ QStringList OfferedBy(TMainForm& form, TCommand command, const char* comboName) 
 TEST_F(MainFormTest, CalculusWindowsOfferTheDocumentsFunctions) {
     Start();
     TGraphicsManager& document = form->ActiveDocument()->Document();
-    const char* formulas[] = {"x^2", " ", "sin(x)"};  // the blank one is no function
-    for (const char* f : formulas) {
-        TFunctionProps props = NewGraphRecord(StandardOptions());
-        props.FuncStyle = fsYFromX;
-        props.Formula().SetText(f);
-        document.AddGraph(props);
-    }
-    TFunctionProps other = NewGraphRecord(StandardOptions());
-    other.FuncStyle = fsXFromY;
-    other.Formula().SetText("y");
-    document.AddGraph(other);
+    for (const char* f : {"x^2", " ", "sin(x)"})  // the blank one is no function
+        document.AddGraph(GraphOfKind(fsYFromX, f));
+    document.AddGraph(GraphOfKind(fsXFromY, "y"));
 
     EXPECT_EQ(OfferedBy(*form, TCommand::AnalyseFunction, "FormulaComboBox"),
               QStringList({"x^2", "sin(x)"}));
@@ -62,11 +54,9 @@ TEST_F(MainFormTest, CalculusWindowsOfferTheDocumentsFunctions) {
 
 // Runs command; inside the modal window it opens, act, then press "Add Graph".
 void AddThrough(TMainForm& form, TCommand command, const std::function<void(QDialog&)>& act) {
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        act(*window);
-        window->findChild<QPushButton*>("AddFunctionButton")->click();
+    OnNextModal<QDialog>([&](QDialog& window) {
+        act(window);
+        window.findChild<QPushButton*>("AddFunctionButton")->click();
     });
     form.RunCommand(command);
 }
@@ -77,24 +67,13 @@ TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
         return caption == "Add Graph";
     };
     TGraphicsManager& document = form->ActiveDocument()->Document();
-    TFunctionProps square = NewGraphRecord(StandardOptions());
-    square.FuncStyle = fsYFromX;
-    square.Formula().SetText("x^2");
-    document.AddGraph(square);
+    document.AddGraph(GraphOfKind(fsYFromX, "x^2"));
     form->RebuildGraphsList();
     EXPECT_TRUE(form->Action(TCommand::Regression)->isEnabled());
     form->RunCommand(TCommand::Regression);
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
 
-    TFunctionProps table = NewGraphRecord(StandardOptions());
-    table.FuncStyle = fsTable;
-    SetNewProps(table, StandardOptions());
-    const long double rows[][2] = {{3, 7}, {1, 3}, {2, 5}};
-    for (int k = 0; k < 3; ++k) {
-        table.Body.Table[k].X = rows[k][0];
-        table.Body.Table[k].Y = rows[k][1];
-    }
-    document.AddGraph(table);
+    document.AddGraph(TableOf({{3, 7}, {1, 3}, {2, 5}}));
     form->RebuildGraphsList();
     QComboBox* list = form->GraphToolbar()->FuncComboBox;
     list->setCurrentIndex(1);
@@ -112,6 +91,35 @@ TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
         formulas << QString::fromStdString(graph->Props.Formula().Text());
     EXPECT_EQ(formulas.mid(2), QStringList({"2*x+1", "2*x", "2*x-1"}));
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(MainFormTest, TraceMarksThePointUntilTheWindowCloses) {
+    Start();
+    TMDIChild* child = form->ActiveDocument();
+    TGraphicsManager& document = child->Document();
+    document.AddGraph(GraphOfKind(fsYFromX, "x/2"));
+    document.CalculateGraphs();
+    form->RebuildGraphsList();
+    EXPECT_TRUE(form->Action(TCommand::Trace)->isEnabled());
+    child->RedrawPicture();
+    const QImage plain = child->Picture().copy();
+
+    bool traced = false;
+    OnNextModal<QDialog>([&](QDialog& window) {
+        window.findChild<QScrollBar*>("TraceScrollBar")->setValue(151);  // (5, 2.5)
+        EXPECT_TRUE(child->TracePointer().Visible());
+        const QImage marked = child->Picture().copy();
+        EXPECT_NE(marked, plain);
+        child->RedrawPicture();  // as a resize does
+        EXPECT_EQ(child->Picture(), marked);
+        document.DrawGraph(*document.Graphs[0]);  // drawn over: the cross stays on top
+        EXPECT_EQ(child->Picture(), marked);
+        traced = true;
+    });
+    form->RunCommand(TCommand::Trace);
+    EXPECT_TRUE(traced);
+    EXPECT_FALSE(child->TracePointer().Visible());
+    EXPECT_EQ(child->Picture(), plain);
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ namespace plotwise {
 namespace {
 
 using testing_support::GraphCommandsTest;
+using testing_support::OnNextModal;
+using testing_support::SameBytes;
 using C = TCommand;
 
 class UndoCommandsTest : public GraphCommandsTest {
@@ -28,9 +30,6 @@ class UndoCommandsTest : public GraphCommandsTest {
     QString RedoText() { return form->Action(C::Redo)->text(); }
     bool CanUndo() { return form->Action(C::Undo)->isEnabled(); }
     bool CanRedo() { return form->Action(C::Redo)->isEnabled(); }
-    static bool Same(const TOptionsRecord& a, const TOptionsRecord& b) {
-        return std::memcmp(&a, &b, sizeof a) == 0;
-    }
 };
 
 TEST_F(UndoCommandsTest, OnlyTheLastFifteenStepsCanBeUndone) {
@@ -105,13 +104,13 @@ TEST_F(UndoCommandsTest, OptionsStepsAreUndoneAndRedoneOneByOne) {
     EXPECT_EQ(UndoText(), "&Undo Change options");
     for (int i = 2; i >= 0; --i) {
         form->RunCommand(C::Undo);
-        EXPECT_TRUE(Same(Document().Options, states[i])) << i;
-        EXPECT_TRUE(Same(CurrentOptions, states[i])) << i;
+        EXPECT_TRUE(SameBytes(Document().Options, states[i])) << i;
+        EXPECT_TRUE(SameBytes(CurrentOptions, states[i])) << i;
     }
     EXPECT_EQ(Doc().UndoManager().RedoList().size(), 3u);
     for (int i = 1; i <= 3; ++i) {
         form->RunCommand(C::Redo);
-        EXPECT_TRUE(Same(Document().Options, states[i])) << i;
+        EXPECT_TRUE(SameBytes(Document().Options, states[i])) << i;
     }
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), 3u);
     EXPECT_FALSE(CanRedo());
@@ -160,37 +159,33 @@ TEST_F(UndoCommandsTest, ViewButtonsFollowReversedAxesAndRefuseWithTheirMessage)
 TEST_F(UndoCommandsTest, PlotOptionsApplyAsOneStepAndScaleStepsWhenAsked) {
     ProgramSettings.Common.ChangeSteps = true;
     const TOptionsRecord before = Document().Options;
-    QTimer::singleShot(0, [] {
-        auto* form = qobject_cast<TBuildForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
-        form->Edits[pfMinX]->setText("-100");
-        form->Edits[pfMaxX]->setText("100");
-        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    OnNextModal<TBuildForm>([](TBuildForm& form) {
+        form.Edits[pfMinX]->setText("-100");
+        form.Edits[pfMaxX]->setText("100");
+        form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     form->RunCommand(C::PlotOptions);
     EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 100);
     EXPECT_EQ(static_cast<long double>(Document().Options.StepVert), 10 * before.StepVert);
     EXPECT_EQ(UndoText(), "&Undo Change options");
     // Cancel applies nothing and records nothing.
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    OnNextModal<TBuildForm>([](TBuildForm&) {});
     form->RunCommand(C::PlotOptions);
     EXPECT_EQ(Doc().UndoManager().UndoList().size(), 1u);
     form->RunCommand(C::Undo);
-    EXPECT_TRUE(Same(Document().Options, before));
+    EXPECT_TRUE(SameBytes(Document().Options, before));
 }
 
 TEST_F(UndoCommandsTest, OptionsConfirmedForADocumentThatLostTheFocusGoNowhere) {
     TMainForm* main = form.get();
-    QTimer::singleShot(0, [main] {
-        auto* dialog = qobject_cast<TBuildForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->Edits[pfMaxX]->setText("50");
+    OnNextModal<TBuildForm>([main](TBuildForm& dialog) {
+        dialog.Edits[pfMaxX]->setText("50");
         main->NewDocument();  // another document becomes the active one meanwhile
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     form->RunCommand(C::PlotOptions);
     EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 10);
-    EXPECT_TRUE(Same(CurrentOptions, Document().Options));
+    EXPECT_TRUE(SameBytes(CurrentOptions, Document().Options));
     EXPECT_TRUE(Doc().UndoManager().UndoList().empty());
 }
 

@@ -1,5 +1,6 @@
-// A document's data side: mapping, axis transforms, effective intervals, what needs
-// resampling, how new options are applied, and the drawing order of tables.
+// A document's data side: mapping and the pointer's hint, axis transforms, effective
+// intervals, what needs resampling, how new options are applied, and the drawing order of
+// tables.
 #include "graphics_manager.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "axis_transform.h"
 #include "number_input.h"
 #include "plot_test_support.h"
+#include "pointer_hint.h"
 #include "table_prepare.h"
 
 namespace plotwise {
@@ -54,6 +56,24 @@ TEST(Mapping, PlotRectangleAndBothDirections) {
     ScaleX = 0.5L;  // 4.5 and 2.5 round to even
     EXPECT_EQ(doc.GetPlotRect().left, 4 + 20 + 2 + 3);
     ScaleX = 1;
+}
+
+TEST(PointerHint, AxisValuesInsideThePlotRectangleOnly) {
+    TGraphicsManager doc(StandardOptions());
+    doc.ClientRect = {0, 0, 640, 480};
+    const TRect plot = doc.GetPlotRect();
+    // Width 20: two decimals everywhere, also at the edges.
+    EXPECT_EQ(PointerHint(doc, plot.left, plot.bottom), "-10.00:-10.00");
+    EXPECT_EQ(PointerHint(doc, plot.right, plot.top), "10.00:10.00");
+    EXPECT_EQ(PointerHint(doc, plot.left - 1, plot.top), "");
+    EXPECT_EQ(PointerHint(doc, plot.left, plot.bottom + 1), "");
+
+    doc.Options.LogX = true;
+    doc.Options.LogXBase = 10;
+    doc.Options.MinX = -2;
+    doc.Options.MaxX = 3;
+    doc.Options.CoeffY = 2;  // not applied: the hint shows axis values
+    EXPECT_EQ(PointerHint(doc, plot.left, plot.bottom), "0.01:-10.00");
 }
 
 TEST(AxisTransforms, CoefficientsAndLogarithmicScales) {

@@ -11,18 +11,31 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "new_graph.h"
 
 namespace plotwise::testing_support {
 
-inline TFunctionProps GraphOfKind(std::uint8_t kind, const char* formula = "") {
+inline TFunctionProps GraphOfKind(std::uint8_t kind, const std::string& formula = "",
+                                  const std::string& formulaY = "") {
     const TOptionsRecord options = StandardOptions();
     TFunctionProps props = NewGraphRecord(options);
     props.FuncStyle = kind;
     SetNewProps(props, options);
-    if (kind != fsTable) props.Formula().SetText(formula);
+    if (kind != fsTable) props.Formula().SetText(formula);  // a table's rows share its bytes
+    if (kind == fsParam) props.FormulaY().SetText(formulaY);
+    return props;
+}
+
+// A table graph whose first rows are (x, y); the rest stay empty.
+inline TFunctionProps TableOf(const std::vector<std::pair<long double, long double>>& rows) {
+    TFunctionProps props = GraphOfKind(fsTable);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        props.Body.Table[k].X = rows[k].first;
+        props.Body.Table[k].Y = rows[k].second;
+    }
     return props;
 }
 

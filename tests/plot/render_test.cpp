@@ -18,6 +18,7 @@ using testing_support::CountColor;
 using testing_support::GraphOfKind;
 using testing_support::Render;
 using testing_support::Rgb;
+using testing_support::TableOf;
 
 constexpr int kRed = 9;
 constexpr int kBlue = 12;
@@ -28,6 +29,15 @@ void SetView(TOptionsRecord& o, long double minX, long double maxX, long double 
     o.MaxX = maxX;
     o.MinY = minY;
     o.MaxY = maxY;
+}
+
+// An own square area min..max on both axes in steps x steps cells.
+void SetArea(TFunctionProps& props, long double min, long double max, int steps) {
+    TAreaProps& area = props.Area();
+    area.DefaultInterval = false;
+    area.MinX = area.MinY = min;
+    area.MaxX = area.MaxY = max;
+    area.StepsNumX = area.StepsNumY = steps;
 }
 
 TEST(Frame, AxesLieWhereTheViewPutsThem) {
@@ -202,11 +212,7 @@ TEST(Frame, LabelSidesAndTheOriginZero) {
 
 TEST(Graphs, ALineLeavingTheViewIsCutExactlyAtItsEdge) {
     TGraphicsManager doc(BareOptions());
-    TFunctionProps table = GraphOfKind(fsTable);
-    table.Body.Table[0].X = 0;
-    table.Body.Table[0].Y = 0;
-    table.Body.Table[1].X = 10;
-    table.Body.Table[1].Y = 20;
+    TFunctionProps table = TableOf({{0, 0}, {10, 20}});
     table.Color = kBlue;
     doc.AddGraph(table);
     doc.CalculateGraphs();
@@ -272,12 +278,7 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
 
 TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
     TGraphicsManager doc(BareOptions());
-    TFunctionProps table = GraphOfKind(fsTable);
-    const long double rows[][2] = {{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}};
-    for (int k = 0; k < 4; ++k) {
-        table.Body.Table[k].X = rows[k][0];
-        table.Body.Table[k].Y = rows[k][1];
-    }
+    TFunctionProps table = TableOf({{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}});
     table.SortType = 2;
     table.Color = kBlue;
     doc.AddGraph(table);
@@ -288,11 +289,7 @@ TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
 
 TEST(Graphs, MarkersOnTheEdgeOfTheViewAndNotBeyond) {
     TGraphicsManager doc(BareOptions());
-    TFunctionProps table = GraphOfKind(fsTable);
-    table.Body.Table[0].X = 10;
-    table.Body.Table[0].Y = 0;
-    table.Body.Table[1].X = 10.001L;
-    table.Body.Table[1].Y = 5;
+    TFunctionProps table = TableOf({{10, 0}, {10.001L, 5}});
     table.Lines = false;
     table.Points = true;
     table.PointStyle = 3;
@@ -324,14 +321,7 @@ TEST(Graphs, InequalityCellsFilledWholeOrBySubCell) {
     props.Relation() = 1;
     props.Color = kRed;
     props.Brush = 0;
-    TAreaProps& area = props.Area();
-    area.DefaultInterval = false;
-    area.MinX = 0;
-    area.MaxX = 10;
-    area.MinY = 0;
-    area.MaxY = 10;
-    area.StepsNumX = 2;
-    area.StepsNumY = 2;
+    SetArea(props, 0, 10, 2);
     TFunction& graph = doc.AddGraph(props);
     // Cells (1,1) whole, (1,2) empty, (2,1) its lower left sub-cell, (2,2) its upper right.
     graph.CellCodes = {0xFFFF, 0, 0x0001, 0x8000};
@@ -369,15 +359,8 @@ TEST(Graphs, SlopeSegmentsFollowTheAxesDirections) {
         TFunctionProps props = GraphOfKind(fsDifField, "x");
         props.Relation() = static_cast<std::uint8_t>(c.relation);
         props.Color = kRed;
-        TAreaProps& area = props.Area();
-        area.DefaultInterval = false;
-        area.MinX = -1;
-        area.MaxX = 1;
-        area.MinY = -1;
-        area.MaxY = 1;
-        area.StepsNumX = 1;
-        area.StepsNumY = 1;
-        area.MaxGap = 20;  // the segment length in pixels
+        SetArea(props, -1, 1, 1);
+        props.Area().MaxGap = 20;  // the segment length in pixels
         doc.AddGraph(props).Values = {c.f};
         const QImage image = Render(doc, 300, 300);
         const QRect box = BoxOf(image, Rgb(kRed));

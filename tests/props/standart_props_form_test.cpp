@@ -9,20 +9,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
-#include <cstring>
 #include <functional>
 #include <vector>
 
-#include "props_test_app.h"
+#include "../widget_application.h"
 #include "std_props_form.h"
 
 namespace plotwise {
 namespace {
 
-bool SameOptions(const TOptionsRecord& a, const TOptionsRecord& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+using testing_support::SameBytes;
 
 TEST(StandartPropsForm, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
     TStandartPropsForm form;
@@ -39,7 +35,7 @@ TEST(StandartPropsForm, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
     style.LineWidth = 3;
     options.StandartProps.FuncStyle = fsTable;
-    EXPECT_TRUE(SameOptions(form.Options, options));
+    EXPECT_TRUE(SameBytes(form.Options, options));
 }
 
 TEST(StandartPropsForm, EachButtonEditsItsOwnKindsBlockInTheCopy) {
@@ -76,7 +72,7 @@ TEST(StandartPropsForm, EachButtonEditsItsOwnKindsBlockInTheCopy) {
     for (TAreaProps* area : {&s.Equation, &s.DifField})
         area->StepsNumX = area->StepsNumX + 2;
     s.SortType += 2;
-    EXPECT_TRUE(SameOptions(form.Options, expected));
+    EXPECT_TRUE(SameBytes(form.Options, expected));
     ASSERT_EQ(offered.size(), 21u);
     for (int kind = fsYFromX; kind <= fsTable; ++kind)
         EXPECT_EQ(offered[kind * 3], kind);
@@ -84,12 +80,7 @@ TEST(StandartPropsForm, EachButtonEditsItsOwnKindsBlockInTheCopy) {
 
 // Runs user on the graph properties dialog that a kind's button opens.
 void WithGraphDialog(TStandartPropsForm& form, int kind, std::function<void(TStdPropsForm&)> user) {
-    QTimer::singleShot(0, [user] {
-        auto* dialog = qobject_cast<TStdPropsForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        user(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
+    testing_support::OnNextModal<TStdPropsForm>(user);
     form.KindButton(kind)->click();
 }
 
@@ -102,7 +93,7 @@ TEST(StandartPropsForm, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefaults
     WithGraphDialog(form, fsYFromX, [](TStdPropsForm& dialog) {
         dialog.findChild<QPushButton*>("OKButton")->click();
     });
-    EXPECT_TRUE(SameOptions(form.Options, StandardOptions()));
+    EXPECT_TRUE(SameBytes(form.Options, StandardOptions()));
     QStringList seen;
     WithGraphDialog(form, fsEquation, [&](TStdPropsForm& dialog) {
         auto* tabs = dialog.findChild<QTabWidget*>();

@@ -12,8 +12,8 @@
 #include <QTableWidget>
 #include <cstring>
 
+#include "../widget_application.h"
 #include "new_graph.h"
-#include "props_test_app.h"
 
 namespace plotwise {
 namespace {

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "props_test_app.h"
+#include "../widget_application.h"
 
 namespace plotwise {
 namespace {

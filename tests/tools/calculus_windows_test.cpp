@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,9 +11,9 @@
 #include <functional>
 
 #include "../app/app_test_support.h"
+#include "../plot/plot_test_support.h"
 #include "../widget_application.h"
 #include "derivative_form.h"
-#include "new_graph.h"
 #include "program_settings.h"
 #include "regress_form.h"
 #include "regression_tool.h"
@@ -23,33 +22,12 @@
 namespace plotwise {
 namespace {
 
+using testing_support::Find;
+using testing_support::GraphOfKind;
+using testing_support::OnNextModal;
+using testing_support::PressKey;
+using testing_support::TableOf;
 using testing_support::TScriptedMessages;
-
-template <typename T>
-T* Find(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-TFunctionProps Graph(std::uint8_t kind, const std::string& formula,
-                     const std::string& formulaY = "") {
-    TFunctionProps props = NewGraphRecord(StandardOptions());
-    props.FuncStyle = kind;
-    SetNewProps(props, StandardOptions());
-    if (kind != fsTable) props.Formula().SetText(formula);  // a table's rows share its bytes
-    if (kind == fsParam) props.FormulaY().SetText(formulaY);
-    return props;
-}
-
-TFunctionProps Table(const std::vector<std::pair<long double, long double>>& rows) {
-    TFunctionProps props = Graph(fsTable, "");
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        props.Body.Table[k].X = rows[k].first;
-        props.Body.Table[k].Y = rows[k].second;
-    }
-    return props;
-}
 
 // Records what a window hands to the properties dialog; the dialog is "cancelled" the
 // first cancels times.
@@ -68,14 +46,6 @@ struct AddRecorder {
     }
 };
 
-// Acts inside the window's modal loop, then cancels it unless it closed itself.
-void Within(QDialog& form, const std::function<void()>& act) {
-    QTimer::singleShot(0, &form, [&form, act] {
-        act();
-        if (form.isVisible()) form.reject();
-    });
-}
-
 QString Shown(QWidget& form, const char* name) {
     QWidget* w = Find<QWidget>(form, name);
     if (w == nullptr || !w->isVisible()) return "<hidden>";
@@ -86,16 +56,16 @@ QString Shown(QWidget& form, const char* name) {
 TEST(DerivativeForm, LinesPerKindAndAGraphAddedAfterACancelledDialog) {
     AddRecorder added;
     TDerivativeForm form(nullptr, added.Callback());
-    TFunctionProps square = Graph(fsYFromX, "x^2");
+    TFunctionProps square = GraphOfKind(fsYFromX, "x^2");
     square.Color = 11;
-    const std::vector<TFunctionProps> graphs = {square, Table({{1, 2}}),
-                                                Graph(fsParam, "t^2", "sin(t)")};
+    const std::vector<TFunctionProps> graphs = {square, TableOf({{1, 2}}),
+                                                GraphOfKind(fsParam, "t^2", "sin(t)")};
     added.cancels = 1;
     added.onCancel = [&] {
         EXPECT_TRUE(form.isVisible());
         Find<QPushButton>(form, "AddFunctionButton")->click();
     };
-    Within(form, [&] {
+    OnNextModal<QDialog>([&](QDialog&) {
         auto* box = Find<QComboBox>(form, "FuncComboBox");
         EXPECT_EQ(box->currentIndex(), 2);
         EXPECT_EQ(Shown(form, "FormulaParamXEdit"), "2*t");
@@ -121,11 +91,11 @@ TEST(DerivativeForm, AtTheLimitOnlyTheMessageShowsAndTheWindowStays) {
     AddRecorder added;
     TDerivativeForm form(nullptr, added.Callback());
     added.cancels = 1;
-    Within(form, [&] {
+    OnNextModal<QDialog>([&](QDialog&) {
         Find<QPushButton>(form, "AddFunctionButton")->click();
         EXPECT_TRUE(form.isVisible());
     });
-    form.Execute(std::vector<TFunctionProps>(30, Graph(fsYFromX, "x")), -1);
+    form.Execute(std::vector<TFunctionProps>(30, GraphOfKind(fsYFromX, "x")), -1);
     EXPECT_EQ(added.records.size(), 1u);
 }
 
@@ -138,9 +108,10 @@ class TangentFormTest : public ::testing::Test {
 };
 
 TEST_F(TangentFormTest, ControlsFollowTheGraphAndValuesAreChecked) {
-    const std::vector<TFunctionProps> graphs = {Graph(fsYFromX, "1/x"), Graph(fsPolar, "1"),
-                                                Graph(fsEquation, "x-y"), Graph(fsXFromY, " ")};
-    Within(form, [&] {
+    const std::vector<TFunctionProps> graphs = {
+        GraphOfKind(fsYFromX, "1/x"), GraphOfKind(fsPolar, "1"), GraphOfKind(fsEquation, "x-y"),
+        GraphOfKind(fsXFromY, " ")};
+    OnNextModal<QDialog>([&](QDialog&) {
         auto* box = Find<QComboBox>(form, "FuncComboBox");
         EXPECT_EQ(Shown(form, "VarLabel"), "X=");
         EXPECT_EQ(Shown(form, "PiLabel"), "<hidden>");
@@ -175,11 +146,11 @@ TEST_F(TangentFormTest, ControlsFollowTheGraphAndValuesAreChecked) {
 
 TEST_F(TangentFormTest, TheLineIsAddedWithTheDefaultStyle) {
     options.StandartProps.Style.Color = 13;
-    Within(form, [&] {
+    OnNextModal<QDialog>([&](QDialog&) {
         Find<QLineEdit>(form, "VarEdit")->setText("0");
         Find<QPushButton>(form, "AddFunctionButton")->click();
     });
-    form.Execute({Graph(fsYFromX, "x"), Graph(fsParam, "cos(t)", "sin(t)")}, 1);
+    form.Execute({GraphOfKind(fsYFromX, "x"), GraphOfKind(fsParam, "cos(t)", "sin(t)")}, 1);
     ASSERT_EQ(added.records.size(), 1u);
     EXPECT_EQ(added.records[0].FuncStyle, fsXFromY);
     EXPECT_EQ(added.records[0].Formula().Text(), "0*y+1");
@@ -190,22 +161,18 @@ class RegressFormTest : public ::testing::Test {
   protected:
     RegressFormTest() { ProgramSettings.Regression = {1, 2}; }
 
-    void PressEnter(QWidget* w) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
     QString Text(const char* name) { return Shown(form, name); }
 
     TScriptedMessages messages;
     TOptionsRecord options = StandardOptions();
     AddRecorder added;
     TRegressForm form{nullptr, messages, options, added.Callback()};
-    std::vector<TFunctionProps> graphs = {Table({{1, 1}, {1, 2}}), Graph(fsYFromX, "x"),
-                                          Table({{1, 3}, {2, 5}, {3, 7}, {4, 17}})};
+    std::vector<TFunctionProps> graphs = {TableOf({{1, 1}, {1, 2}}), GraphOfKind(fsYFromX, "x"),
+                                          TableOf({{1, 3}, {2, 5}, {3, 7}, {4, 17}})};
 };
 
 TEST_F(RegressFormTest, EveryChangeRecomputesAndTheSettingsFollow) {
-    Within(form, [&] {
+    OnNextModal<QDialog>([&](QDialog&) {
         auto* box = Find<QComboBox>(form, "TableComboBox");
         EXPECT_EQ(box->count(), 2);
         EXPECT_EQ(box->currentIndex(), 1);  // the toolbar's table
@@ -217,17 +184,17 @@ TEST_F(RegressFormTest, EveryChangeRecomputesAndTheSettingsFollow) {
         EXPECT_EQ(Text("FormulaEdit").count('x'), 2);
         auto* power = Find<QLineEdit>(form, "PolynomPowerEdit");
         power->setText("3");
-        PressEnter(power);
+        PressKey(power, Qt::Key_Return);
         EXPECT_EQ(ProgramSettings.Regression.PolynomPower, 3);
         EXPECT_EQ(Text("FormulaEdit").count('x'), 3);
         EXPECT_EQ(Text("SquareLabel").left(27), "Root-mean-square deviation=");
         Find<QRadioButton>(form, "LineRadioButton")->click();
         power->setText("10");
-        PressEnter(power);
+        PressKey(power, Qt::Key_Return);
         EXPECT_EQ(form.focusWidget(), power);
         EXPECT_EQ(ProgramSettings.Regression.PolynomPower, 3);
         power->setText("2");
-        PressEnter(power);  // a valid degree picks the polynomial family
+        PressKey(power, Qt::Key_Return);  // a valid degree picks the polynomial family
         EXPECT_TRUE(Find<QRadioButton>(form, "PolynomRadioButton")->isChecked());
         EXPECT_EQ(ProgramSettings.Regression.RegressionType, kPolynomial);
         box->setCurrentIndex(0);

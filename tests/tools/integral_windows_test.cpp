@@ -18,22 +18,10 @@
 namespace plotwise {
 namespace {
 
+using testing_support::Find;
+using testing_support::Items;
 using testing_support::RecordingFeedback;
 using testing_support::TScriptedMessages;
-
-template <typename T>
-T* Find(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-QStringList Items(QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
 
 class IntegralFormTest : public ::testing::Test {
   protected:

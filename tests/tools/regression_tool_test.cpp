@@ -10,20 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "../plot/plot_test_support.h"
+
 namespace plotwise {
 namespace {
 
 using Rows = std::vector<std::pair<long double, long double>>;
 
 TFunctionProps Table(const Rows& rows, std::uint8_t sortType = 2) {
-    TFunctionProps props = EmptyFunctionProps();
-    props.FuncStyle = fsTable;
-    ClearTable(props);
+    TFunctionProps props = testing_support::TableOf(rows);
     props.SortType = sortType;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        props.Body.Table[k].X = rows[k].first;
-        props.Body.Table[k].Y = rows[k].second;
-    }
     return props;
 }
 

@@ -25,16 +25,10 @@
 namespace plotwise {
 namespace {
 
+using testing_support::Find;
 using testing_support::RecordingFeedback;
 using testing_support::TScriptedDialogs;
 using testing_support::TScriptedMessages;
-
-template <typename T>
-T* Find(QWidget& form, const char* name) {
-    T* w = form.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 QString Text(QWidget& form, const char* label) {
     return Find<QLabel>(form, label)->text();

@@ -6,22 +6,14 @@
 #include <cmath>
 #include <string>
 
+#include "../plot/plot_test_support.h"
 #include "compiled_formula.h"
 #include "derivative_tool.h"
-#include "new_graph.h"
 
 namespace plotwise {
 namespace {
 
-TFunctionProps Graph(std::uint8_t kind, const std::string& formula,
-                     const std::string& formulaY = "") {
-    TFunctionProps props = EmptyFunctionProps();
-    props.FuncStyle = kind;
-    SetNewProps(props, StandardOptions());
-    props.Formula().SetText(formula);
-    if (kind == fsParam) props.FormulaY().SetText(formulaY);
-    return props;
-}
+using testing_support::GraphOfKind;
 
 std::string Repeat(const std::string& text, int n) {
     std::string result;
@@ -39,16 +31,16 @@ TEST(TangentLine, KnownLinesOfEachKind) {
         const char* formula;
         std::uint8_t kind;
     } cases[] = {
-        {Graph(fsYFromX, "x^2"), 1, false, "2*x-1", fsYFromX},
-        {Graph(fsYFromX, "x^2"), 1, true, "-0.5*x+1.5", fsYFromX},
-        {Graph(fsYFromX, "x^4"), 100, false, "(4*10^6)*x-(3*10^8)", fsYFromX},
-        {Graph(fsXFromY, "y^2"), 1, false, "2*y-1", fsXFromY},
-        {Graph(fsXFromY, "y^2"), 1, true, "-0.5*y+1.5", fsXFromY},
-        {Graph(fsPolar, "1"), 0, false, "0*y+1", fsXFromY},
-        {Graph(fsPolar, "a"), 0.5, false, "-0.6366198*x+1.5707963", fsYFromX},
-        {Graph(fsParam, "cos(t)", "sin(t)"), 0, false, "0*y+1", fsXFromY},
-        {Graph(fsParam, "cos(t)", "sin(t)"), 0, true, "0*x+0", fsYFromX},
-        {Graph(fsParam, "2*t", "-t"), 3, true, "2*x-15", fsYFromX},
+        {GraphOfKind(fsYFromX, "x^2"), 1, false, "2*x-1", fsYFromX},
+        {GraphOfKind(fsYFromX, "x^2"), 1, true, "-0.5*x+1.5", fsYFromX},
+        {GraphOfKind(fsYFromX, "x^4"), 100, false, "(4*10^6)*x-(3*10^8)", fsYFromX},
+        {GraphOfKind(fsXFromY, "y^2"), 1, false, "2*y-1", fsXFromY},
+        {GraphOfKind(fsXFromY, "y^2"), 1, true, "-0.5*y+1.5", fsXFromY},
+        {GraphOfKind(fsPolar, "1"), 0, false, "0*y+1", fsXFromY},
+        {GraphOfKind(fsPolar, "a"), 0.5, false, "-0.6366198*x+1.5707963", fsYFromX},
+        {GraphOfKind(fsParam, "cos(t)", "sin(t)"), 0, false, "0*y+1", fsXFromY},
+        {GraphOfKind(fsParam, "cos(t)", "sin(t)"), 0, true, "0*x+0", fsYFromX},
+        {GraphOfKind(fsParam, "2*t", "-t"), 3, true, "2*x-15", fsYFromX},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -60,7 +52,7 @@ TEST(TangentLine, KnownLinesOfEachKind) {
 }
 
 TEST(TangentLine, TopOfThePolarCircleIsFlat) {
-    const TangentResult line = TangentLine(Graph(fsPolar, "1"), 0.5, false);
+    const TangentResult line = TangentLine(GraphOfKind(fsPolar, "1"), 0.5, false);
     ASSERT_EQ(line.error, 0);
     EXPECT_EQ(line.kind, fsYFromX);
     TCompiledFormula f;
@@ -79,16 +71,18 @@ TEST(TangentLine, FailuresAndTheirMessages) {
         bool normal;
         const char* message;
     } cases[] = {
-        {Graph(fsYFromX, "1/x"), 0, false,
+        {GraphOfKind(fsYFromX, "1/x"), 0, false,
          "Error of the determination of the equation of the tangent"},
-        {Graph(fsYFromX, deep), 0, false, "Too large expression for derivation"},
-        {Graph(fsYFromX, "abs(x)"), 1, true, "The expression contains nondifferentiable function"},
-        {Graph(fsParam, "t^2", "t^3"), 0, false,
+        {GraphOfKind(fsYFromX, deep), 0, false, "Too large expression for derivation"},
+        {GraphOfKind(fsYFromX, "abs(x)"), 1, true,
+         "The expression contains nondifferentiable function"},
+        {GraphOfKind(fsParam, "t^2", "t^3"), 0, false,
          "Error of the determination of the equation of the tangent"},
         // A flat point leaves the normal of a Y(x) or X(y) graph without an equation of its form.
-        {Graph(fsYFromX, "x^2"), 0, true,
+        {GraphOfKind(fsYFromX, "x^2"), 0, true,
          "Error of the determination of the equation of the normal"},
-        {Graph(fsXFromY, "5"), 7, true, "Error of the determination of the equation of the normal"},
+        {GraphOfKind(fsXFromY, "5"), 7, true,
+         "Error of the determination of the equation of the normal"},
     };
     for (const auto& c : cases) {
         const TangentResult line = TangentLine(c.graph, c.at, c.normal);
@@ -99,8 +93,7 @@ TEST(TangentLine, FailuresAndTheirMessages) {
 }
 
 TEST(DeriveGraph, LinesAndMessagesPerKind) {
-    TFunctionProps table = EmptyFunctionProps();
-    table.FuncStyle = fsTable;
+    const TFunctionProps table = GraphOfKind(fsTable);
     const std::string longest = Repeat("sin(", 24) + "x" + Repeat(")", 24);
     const struct {
         TFunctionProps graph;
@@ -108,17 +101,18 @@ TEST(DeriveGraph, LinesAndMessagesPerKind) {
         const char* formulaY;
         const char* message;
     } cases[] = {
-        {Graph(fsYFromX, "x^2"), "2*x", "", ""},
-        {Graph(fsXFromY, "sin(y)"), "cos(y)", "", ""},
-        {Graph(fsPolar, "a^3"), "3*a^2", "", ""},
-        {Graph(fsParam, "t^2", "exp(t)"), "2*t", "exp(t)", ""},
-        {Graph(fsParam, "t", " "), "", "", "Empty formula"},
-        {Graph(fsParam, "abs(t)", "t"), "", "",
+        {GraphOfKind(fsYFromX, "x^2"), "2*x", "", ""},
+        {GraphOfKind(fsXFromY, "sin(y)"), "cos(y)", "", ""},
+        {GraphOfKind(fsPolar, "a^3"), "3*a^2", "", ""},
+        {GraphOfKind(fsParam, "t^2", "exp(t)"), "2*t", "exp(t)", ""},
+        {GraphOfKind(fsParam, "t", " "), "", "", "Empty formula"},
+        {GraphOfKind(fsParam, "abs(t)", "t"), "", "",
          "The expression contains nondifferentiable function"},
-        {Graph(fsParam, "t", "t" + Repeat("^1", 25)), "", "",
+        {GraphOfKind(fsParam, "t", "t" + Repeat("^1", 25)), "", "",
          "Too large expression for derivation"},
-        {Graph(fsYFromX, longest), "", "", "Too long formula of the derivative"},
-        {Graph(fsEquation, "x^2+y^2-1"), "", "", "Cannot calculate derivative for this graph type"},
+        {GraphOfKind(fsYFromX, longest), "", "", "Too long formula of the derivative"},
+        {GraphOfKind(fsEquation, "x^2+y^2-1"), "", "",
+         "Cannot calculate derivative for this graph type"},
         {table, "", "", "Cannot calculate derivative for this graph type"},
     };
     for (const auto& c : cases) {
@@ -128,7 +122,7 @@ TEST(DeriveGraph, LinesAndMessagesPerKind) {
         EXPECT_EQ(d.formulaY, c.formulaY);
     }
     // The new graph keeps everything of the old but its formulas.
-    TFunctionProps param = Graph(fsParam, "t^2", "exp(t)");
+    TFunctionProps param = GraphOfKind(fsParam, "t^2", "exp(t)");
     param.Color = 12;
     param.Interval().Min = -3;
     const TFunctionProps record = DerivativeRecord(param, DeriveGraph(param));

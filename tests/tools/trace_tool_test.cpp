@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../plot/plot_test_support.h"
 #include "graphics_manager.h"
 #include "new_graph.h"
 #include "round12.h"
@@ -127,14 +128,9 @@ TEST(TracePoint, PolarRadiusKeepsTheFormulasSign) {
 
 TEST(TracePoint, TablesWalkTheirCompleteRowsInDrawingOrder) {
     Document d;
-    TFunctionProps props = d.Add(fsTable, "").Props;
-    const long double rows[][2] = {{3, 1}, {1, 5}, {7, kNoPoint}, {2, 0}};
-    for (int i = 0; i < 4; ++i) {
-        props.Body.Table[i].X = rows[i][0];
-        props.Body.Table[i].Y = rows[i][1];
-    }
     d.doc.Options.CoeffY = 2;
-    TFunction& g = d.Sample(d.doc.AddGraph(props));  // sorted by X
+    TFunction& g = d.Sample(  // sorted by X
+        d.doc.AddGraph(testing_support::TableOf({{3, 1}, {1, 5}, {7, kNoPoint}, {2, 0}})));
     EXPECT_EQ(d.Xs(g), std::vector<long double>({1, 2, 3}));
     EXPECT_EQ(d.Point(g, 1).y, 2.5L);  // 5 / CoeffY
 }
