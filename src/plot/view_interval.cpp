@@ -75,7 +75,8 @@ std::string CheckInterval(const TOptionsRecord& o, TBounds x, TBounds y) {
 
 void RescaleStep(Extended80& step, long double k) {
     const long double nice = NiceStep(step * k);
-    if (nice <= kMaxFieldNumber && nice > 0) step = nice;
+    // Below 1E-30 a step is read as 0.
+    if (nice <= kMaxFieldNumber && RoundTo8(nice) > 0) step = nice;
 }
 
 // Rounds half to even: the integer nearest to n / 10^17 for n >= 0.
@@ -149,14 +150,18 @@ std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TInte
     TBounds ny = ChangedY(minY, maxY, y);
     nx = {FlushTiny(nx.min), FlushTiny(nx.max)};
     ny = {FlushTiny(ny.min), FlushTiny(ny.max)};
-    std::string failure = CheckInterval(options, nx, ny);
+    // Checked as stored: a Y move by less than the bounds' eighth digit can round them
+    // together.
+    const TBounds storedX{RoundTo8(nx.min), RoundTo8(nx.max)};
+    const TBounds storedY{RoundTo8(ny.min), RoundTo8(ny.max)};
+    std::string failure = CheckInterval(options, storedX, storedY);
     if (!failure.empty()) return failure;
     const long double kx = (nx.max - nx.min) / (maxX - minX);
     const long double ky = (ny.max - ny.min) / (maxY - minY);
-    options.MinX = RoundTo8(nx.min);
-    options.MaxX = RoundTo8(nx.max);
-    options.MinY = RoundTo8(ny.min);
-    options.MaxY = RoundTo8(ny.max);
+    options.MinX = storedX.min;
+    options.MaxX = storedX.max;
+    options.MinY = storedY.min;
+    options.MaxY = storedY.max;
     RescaleSteps(options, kx, ky);
     return {};
 }

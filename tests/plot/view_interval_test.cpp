@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "number_input.h"
+
 namespace plotwise {
 namespace {
 
@@ -115,6 +117,25 @@ TEST(ViewIntervalTest, RefusedIntervalsLeaveTheOptionsAlone) {
     EXPECT_EQ(static_cast<long double>(o.MaxX), 95);
 }
 
+TEST(ViewIntervalTest, AMoveWhoseBoundsWouldRoundTogetherIsRefused) {
+    // Y moves by half the width, here below the eighth digit of the bounds: kept to 8 digits,
+    // the moved bounds can fall together.
+    for (int k = 0; k < 50; ++k) {
+        const long double max = RoundTo8(-760 + k * 0.00001L);
+        TOptionsRecord o = Interval(-10, 10, RoundTo8(max - 0.00001L), max);
+        for (const TChange c : {TChange::TowardSmaller, TChange::TowardGreater}) {
+            for (int i = 0; i < 5; ++i) {
+                const std::string failure = ChangeViewInterval(o, TChange::None, c);
+                if (!failure.empty()) {
+                    EXPECT_EQ(failure, "\u041Caximum of Y must be more\rthan minimum of Y");
+                }
+                ASSERT_LT(static_cast<long double>(o.MinY), static_cast<long double>(o.MaxY))
+                    << k << ' ' << i;
+            }
+        }
+    }
+}
+
 TEST(ViewIntervalTest, StandardIntervalsResetBoundsAndSteps) {
     TOptionsRecord o = Interval(-3, 70);
     o.StepVert = 5.0L;
@@ -132,6 +153,9 @@ TEST(ViewIntervalTest, StepsStayWhenTheWidthRoundsToTheSameOrTheyWouldLeaveTheRa
     EXPECT_EQ(static_cast<long double>(o.StepVert), 1);
     EXPECT_EQ(static_cast<long double>(o.StepHor), 1e99L);  // 2*10^100 is too large
     EXPECT_EQ(static_cast<long double>(o.NumsY.Step), 20);
+    o.StepVert = 2.0L;
+    RescaleSteps(o, 1e-31L, 1);
+    EXPECT_EQ(static_cast<long double>(o.StepVert), 2);  // 2*10^(-31) would read as 0
 }
 
 TEST(ViewIntervalTest, MovesFollowTheAxisDirection) {
