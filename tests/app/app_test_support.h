@@ -7,62 +7,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QStringList>
-#include <deque>
 
 #include "../widget_application.h"
-#include "file_dialogs.h"
-#include "messages.h"
+#include "scripted_services.h"
 
 namespace plotwise::testing_support {
-
-// Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
-// the script has run out).
-class TScriptedMessages final : public TMessages {
-  public:
-    QStringList shown;
-    std::deque<TAnswer> answers;
-
-    void Error(const QString& text) override { shown << "Error: " + text; }
-    bool YesNo(const QString& text) override {
-        shown << "Ask: " + text;
-        return Next() == TAnswer::Yes;
-    }
-    TAnswer YesNoCancel(const QString& text) override {
-        shown << "Ask: " + text;
-        return Next();
-    }
-
-  private:
-    TAnswer Next() {
-        if (answers.empty()) return TAnswer::Cancel;
-        const TAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
-
-// Hands out the scripted names (empty: the user cancelled) and records what was proposed.
-class TScriptedDialogs final : public TFileDialogs {
-  public:
-    std::deque<QString> names;
-    QStringList proposed;
-
-    QString OpenFileName(const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(const QString&, const QString& name, const QString&,
-                         const QString&) override {
-        proposed << name;
-        return Next();
-    }
-
-  private:
-    QString Next() {
-        if (names.empty()) return {};
-        const QString n = names.front();
-        names.pop_front();
-        return n;
-    }
-};
 
 // Runs the event loop until done() holds or a second has passed.
 template <typename Done>

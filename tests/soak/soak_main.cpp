@@ -40,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "../app/scripted_services.h"
 #include "axles_form.h"
 #include "background_form.h"
 #include "build_form.h"
@@ -53,7 +54,6 @@
 #include "program_settings.h"
 #include "record_checks.h"
 #include "soak_random.h"
-#include "soak_services.h"
 #include "standart_props_form.h"
 #include "style_choosers.h"
 #include "view_interval.h"
@@ -371,8 +371,8 @@ class TSoak {
     void Allow(const QString& message) { allowed_.insert(message); }
 
     std::unique_ptr<TMainForm> form_;
-    TSoakMessages messages_;
-    TSoakDialogs dialogs_;
+    testing_support::TScriptedMessages messages_;
+    testing_support::TScriptedDialogs dialogs_;
     QTemporaryDir dir_;
     std::uint64_t seed_;
     TRandom random_;

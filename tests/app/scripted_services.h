@@ -1,5 +1,5 @@
-// The soak's user: every box is recorded and answered from a script, every file dialog
-// hands out the next scripted name (empty: cancelled).
+// Scripted questions and file dialogs for the tests and the soak: no widget and no test
+// framework, so any driver of the main window can use them.
 #pragma once
 
 #include <QStringList>
@@ -8,11 +8,13 @@
 #include "file_dialogs.h"
 #include "messages.h"
 
-namespace plotwise::soak {
+namespace plotwise::testing_support {
 
-class TSoakMessages final : public TMessages {
+// Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
+// the script has run out).
+class TScriptedMessages final : public TMessages {
   public:
-    QStringList shown;  // "Error: text" or "Ask: text"
+    QStringList shown;
     std::deque<TAnswer> answers;
 
     void Error(const QString& text) override { shown << "Error: " + text; }
@@ -34,13 +36,17 @@ class TSoakMessages final : public TMessages {
     }
 };
 
-class TSoakDialogs final : public TFileDialogs {
+// Hands out the scripted names (empty: the user cancelled) and records what was proposed.
+class TScriptedDialogs final : public TFileDialogs {
   public:
     std::deque<QString> names;
-    int asked = 0;
+    QStringList proposed;
+    int asked = 0;  // dialogs shown, open and save
 
     QString OpenFileName(const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(const QString&, const QString&, const QString&, const QString&) override {
+    QString SaveFileName(const QString&, const QString& name, const QString&,
+                         const QString&) override {
+        proposed << name;
         return Next();
     }
 
@@ -54,4 +60,4 @@ class TSoakDialogs final : public TFileDialogs {
     }
 };
 
-}  // namespace plotwise::soak
+}  // namespace plotwise::testing_support
