@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "calculator.h"
-#include "compiled_formula.h"
-#include "extended.h"
+#include "formula/calculator.h"
+#include "formula/compiled_formula.h"
+#include "formula/extended.h"
+#include "formula/round12.h"
 #include "per_eval_reporter.h"
-#include "round12.h"
 
 namespace {
 
-using plotwise::TCalculator;
-using plotwise::TCalculator2Var;
-using plotwise::TStackList;
+using plotwise::Calculator;
+using plotwise::Calculator2Var;
+using plotwise::StackList;
 
 // x^y as the formula engine computes it for a positive base, so native code pays the same.
 long double Pow(long double a, long double b) {
@@ -63,10 +63,10 @@ using plotwise_bench::CountEvaluations;
 
 // Our calculator over the samples, through Round12 (Calculate) or not (Evaluate).
 void OneVariable(benchmark::State& state, const Formula& f, bool rounded) {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 0;
     plotwise::CompileProgram(f.text, "X", err, program);
-    TCalculator calc(program);
+    Calculator calc(program);
     const std::vector<long double> xs = Samples();
     for (auto _ : state) {
         for (long double x : xs) {
@@ -117,10 +117,10 @@ long double GridValue(int i) {
 }
 
 void TwoVariables(benchmark::State& state, bool rounded) {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 0;
     plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
-    TCalculator2Var calc(program);
+    Calculator2Var calc(program);
     for (auto _ : state) {
         for (int i = 0; i < kGrid; ++i) {
             for (int j = 0; j < kGrid; ++j) {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "graph_renderer.h"
-#include "graphics_manager.h"
-#include "new_graph.h"
 #include "per_eval_reporter.h"
-#include "point_sequence.h"
+#include "plot/document.h"
+#include "plot/graph_renderer.h"
+#include "plot/new_graph.h"
+#include "plot/point_sequence.h"
 
 namespace {
 
@@ -29,23 +29,23 @@ constexpr int kHeight = 1080;
 constexpr const char* kName = "30 Y(x) x 20000";
 
 struct Scene {
-    TGraphicsManager doc{StandardOptions()};
+    Document doc{StandardOptions()};
     QImage image{kWidth, kHeight, QImage::Format_RGB32};
     std::vector<QLine> segments;  // what the graphs' lines come to in pixels
 
     Scene() {
-        TOptionsRecord& o = doc.Options;
+        OptionsRecord& o = doc.Options;
         o.DrawVertLines = true;
         o.DrawHorLines = true;
         o.DrawRadius = true;
         o.DrawAngle = true;
         for (int k = 0; k < kGraphs; ++k) {
-            TFunctionProps props = NewGraphRecord(o);
-            props.FuncStyle = fsYFromX;
+            GraphRecord props = NewGraphRecord(o);
+            props.Kind = kYOfX;
             SetNewProps(props, o);
             // Waves from one to ten swings across the view, of growing height.
-            const std::string formula = std::to_string(1 + k / 3) + "*sin(x*" +
-                                        std::to_string(k + 1) + "/4)";
+            const std::string formula =
+                std::to_string(1 + k / 3) + "*sin(x*" + std::to_string(k + 1) + "/4)";
             props.Formula().SetText(formula);
             props.Interval().DefaultSteps = false;
             props.Interval().StepsNum = kSteps;
@@ -55,7 +55,7 @@ struct Scene {
         doc.ClientRect = {0, 0, kWidth, kHeight};
         doc.Canvas = &image;
         doc.CalculateGraphs();
-        const TScreenMap map = doc.ScreenMap();
+        const ScreenMapping map = doc.ScreenMap();
         for (const auto& graph : doc.Graphs) {
             bool have = false;
             QPoint previous;
@@ -99,7 +99,7 @@ void Bare(benchmark::State& state) {
         painter.fillRect(scene.image.rect(), Qt::white);
         const std::size_t perGraph = scene.segments.size() / kGraphs;
         for (int k = 0; k < kGraphs; ++k) {
-            painter.setPen(GraphPen(scene.doc.Graphs[k]->Props));
+            painter.setPen(GraphPen(scene.doc.Graphs[k]->Record));
             for (std::size_t i = k * perGraph; i < (k + 1) * perGraph; ++i)
                 painter.drawLine(scene.segments[i]);
         }
@@ -129,8 +129,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const std::string name = kName;
-    benchmark::RegisterBenchmark(("Repaint/" + name).c_str(), Repaint)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Repaint/" + name).c_str(), Repaint)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("Bare/" + name).c_str(), Bare)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;

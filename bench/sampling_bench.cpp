@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#include "calculator.h"
-#include "compiled_formula.h"
-#include "graphics_manager.h"
-#include "new_graph.h"
+#include "formula/calculator.h"
+#include "formula/compiled_formula.h"
 #include "per_eval_reporter.h"
+#include "plot/document.h"
+#include "plot/new_graph.h"
 
 namespace {
 
@@ -21,13 +21,13 @@ constexpr int kGraphs = 30;
 constexpr int kSteps = 20000;
 constexpr const char* kCurve = "sin(x)*x^2+ln(abs(x)+1)";
 
-TFunctionProps Graph(std::uint8_t kind, const char* formula, int steps) {
-    const TOptionsRecord options = StandardOptions();
-    TFunctionProps props = NewGraphRecord(options);
-    props.FuncStyle = kind;
+GraphRecord MakeGraph(std::uint8_t kind, const char* formula, int steps) {
+    const OptionsRecord options = StandardOptions();
+    GraphRecord props = NewGraphRecord(options);
+    props.Kind = kind;
     SetNewProps(props, options);
     props.Formula().SetText(formula);
-    if (kind == fsYFromX) {
+    if (kind == kYOfX) {
         props.Interval().DefaultSteps = false;
         props.Interval().StepsNum = steps;
     } else {
@@ -38,19 +38,19 @@ TFunctionProps Graph(std::uint8_t kind, const char* formula, int steps) {
 }
 
 void SamplingPass(benchmark::State& state) {
-    TGraphicsManager doc(StandardOptions());
+    Document doc(StandardOptions());
     for (int k = 0; k < kGraphs; ++k)
-        doc.AddGraph(Graph(fsYFromX, kCurve, kSteps));
+        doc.AddGraph(MakeGraph(kYOfX, kCurve, kSteps));
     for (auto _ : state)
         doc.CalculateGraphs();
     CountEvaluations(state, double(kGraphs) * (kSteps + 1));
 }
 
 void BareCurve(benchmark::State& state) {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 0;
     CompileProgram(kCurve, "X", err, program);
-    TCalculator calc(program);
+    Calculator calc(program);
     const long double h = 20.0L / kSteps;
     for (auto _ : state) {
         for (int k = 0; k < kGraphs; ++k) {
@@ -65,10 +65,10 @@ void BareCurve(benchmark::State& state) {
 // One grid graph sampled over and over; points: the evaluations it makes per run.
 void GridSampler(benchmark::State& state, const char* formula, std::uint8_t kind, int relation,
                  int steps, double points) {
-    TGraphicsManager doc(StandardOptions());
-    TFunctionProps props = Graph(kind, formula, steps);
+    Document doc(StandardOptions());
+    GraphRecord props = MakeGraph(kind, formula, steps);
     props.Relation() = static_cast<std::uint8_t>(relation);
-    TFunction& graph = doc.AddGraph(props);
+    Graph& graph = doc.AddGraph(props);
     for (auto _ : state)
         doc.CalculateGraph(graph, doc.Options, 0);
     CountEvaluations(state, points);
@@ -76,10 +76,10 @@ void GridSampler(benchmark::State& state, const char* formula, std::uint8_t kind
 
 // The formula at n x n points spread over -10..10.
 void BareGrid(benchmark::State& state, const char* formula, int n) {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 0;
     CompileProgram2Var(formula, "X", "Y", err, program);
-    TCalculator2Var calc(program);
+    Calculator2Var calc(program);
     const long double d = 20.0L / n;
     for (auto _ : state) {
         for (int i = 0; i < n; ++i) {
@@ -92,10 +92,10 @@ void BareGrid(benchmark::State& state, const char* formula, int n) {
 
 // Cells of x-y < 0 at 400 x 400 that end with a partial code: each took 16 more points.
 double InequalityPoints() {
-    TGraphicsManager doc(StandardOptions());
-    TFunctionProps props = Graph(fsEquation, "x-y", 400);
+    Document doc(StandardOptions());
+    GraphRecord props = MakeGraph(kEquation, "x-y", 400);
     props.Relation() = 1;
-    TFunction& graph = doc.AddGraph(props);
+    Graph& graph = doc.AddGraph(props);
     doc.CalculateGraph(graph, doc.Options, 0);
     double partial = 0;
     for (std::uint16_t code : graph.CellCodes)
@@ -127,20 +127,20 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/30 Y(x) x 20000", BareCurve)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CalcEquation/x^2+y^2-25 400x400", [](benchmark::State& s) {
-        GridSampler(s, "x^2+y^2-25", fsEquation, 0, 400, 801.0 * 801);
+        GridSampler(s, "x^2+y^2-25", kEquation, 0, 400, 801.0 * 801);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x^2+y^2-25 400x400", [](benchmark::State& s) {
         BareGrid(s, "x^2+y^2-25", 801);
     })->Unit(benchmark::kMillisecond);
     const double inequalityPoints = InequalityPoints();
     benchmark::RegisterBenchmark("CalcInequality/x-y 400x400", [=](benchmark::State& s) {
-        GridSampler(s, "x-y", fsEquation, 1, 400, inequalityPoints);
+        GridSampler(s, "x-y", kEquation, 1, 400, inequalityPoints);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x-y 400x400", [](benchmark::State& s) {
         BareGrid(s, "x-y", 400);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("CalcDifField/x*y 100x100", [](benchmark::State& s) {
-        GridSampler(s, "x*y", fsDifField, 0, 100, 100.0 * 100);
+        GridSampler(s, "x*y", kSlopeField, 0, 100, 100.0 * 100);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x*y 100x100", [](benchmark::State& s) {
         BareGrid(s, "x*y", 100);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "compiled_formula.h"
-#include "derivative_tool.h"
+#include "formula/compiled_formula.h"
+#include "tools/derivative_tool.h"
 
 using namespace plotwise;
 
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DerivativeDisplay shown = DescribeDerivative(text, var);
     if (shown.message.empty()) {
         // What the window shows must itself be a formula the program accepts.
-        TCompiledFormula derivative;
+        CompiledFormula derivative;
         if (derivative.Compile(shown.text, var) != 0) __builtin_trap();
         std::uint8_t err = 0;
         for (long double x : {0.0L, 0.75L, -2.0L})

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "bitmap_export.h"
-#include "document_file.h"
 #include "fuzz_support.h"
+#include "plot/bitmap_export.h"
+#include "plot/document_file.h"
 
 using namespace plotwise;
 
@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Up to three graphs: enough for every interplay, few enough to sample quickly.
-    if (size > sizeof(TOptionsRecord) + 244 + 3 * kDocumentRecordSize) return 0;
+    if (size > sizeof(OptionsRecord) + 244 + 3 * kDocumentRecordSize) return 0;
     const std::string path = fuzzing::InputFile(".plw");
     if (!fuzzing::WriteInput(path, data, size)) return 0;
-    TGraphicsManager document(StandardOptions());
+    Document document(StandardOptions());
     if (!ReadDocument(document, path).valid) return 0;
     document.ClientRect = {0, 0, 96, 72};
     document.CalculateGraphs();

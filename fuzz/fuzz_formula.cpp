@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "compiled_formula.h"
+#include "formula/compiled_formula.h"
 
 using namespace plotwise;
 
@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         0, 1, -1, 0.5L, -2.5L, 1e-300L, 1e99L, -1e100L, 3.14159265358979323846L};
     std::uint8_t err = 0;
     if (mode & 1) {
-        TCompiledFormula2Var formula;
+        CompiledFormula2Var formula;
         if (formula.Compile(text, "X", "Y") != 0) return 0;
         for (long double x : kPoints)
             for (long double y : {0.0L, -3.0L, 1e50L})
                 formula.Calculate(err, x, y);
     } else {
         static const char* const kNames[] = {"X", "Y", "T", "A"};
-        TCompiledFormula formula;
+        CompiledFormula formula;
         if (formula.Compile(text, kNames[(mode >> 1) % 4]) != 0) return 0;
         for (long double x : kPoints)
             formula.Calculate(err, x);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "number_input.h"
-#include "number_text.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
 
 using namespace plotwise;
 

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "bitmap_export.h"
-#include "document_file.h"
 #include "fuzz_support.h"
+#include "plot/bitmap_export.h"
+#include "plot/document_file.h"
 
 using namespace plotwise;
 
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 4096) return 0;
     const std::string path = fuzzing::InputFile(".cfg");
     if (!fuzzing::WriteInput(path, data, size)) return 0;
-    TGraphicsManager document(LoadOptionsFile(path));
+    Document document(LoadOptionsFile(path));
     document.ClientRect = {0, 0, 96, 72};
     RenderBitmap(document, 96, 72);
     return 0;

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "program_settings.h"
+#include "services/program_settings.h"
 
 using namespace plotwise;
 
@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzzing::InputFile(".ini");
     if (!fuzzing::WriteInput(path, data, size)) return 0;
     QSettings ini(QString::fromStdString(path), QSettings::IniFormat);
-    TProgramSettings settings;
+    ProgramSettings settings;
     ReadProgramSettings(ini, settings);
-    const TResearchSettings& r = settings.Research;
-    const TRegressionSettings& g = settings.Regression;
+    const AnalysisSettings& r = settings.Research;
+    const RegressionSettings& g = settings.Regression;
     if (!(r.MaxX > r.MinX) || r.DigitsNum < 0 || r.DigitsNum > 5 || r.StepsNum < 100 ||
         r.StepsNum > 20000 || !(settings.ValueTable.Step > 0) || g.RegressionType < 1 ||
         g.RegressionType > 8 || g.PolynomPower < 2 || g.PolynomPower > 9)

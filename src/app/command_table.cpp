@@ -1,4 +1,4 @@
-#include "command_table.h"
+#include "app/command_table.h"
 
 #include <array>
 
@@ -6,10 +6,10 @@ namespace plotwise {
 
 namespace {
 
-using C = TCommand;
-using I = TIcon;
+using C = Command;
+using I = Icon;
 
-constexpr std::array<TCommandInfo, kCommandCount> kCommands{{
+constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::New, "&New", "New", "Create a new document", "Ctrl+N", 1, I::New, false},
     {C::Open, "&Open...", "Open", "Open an existing document", "Ctrl+O", 2, I::Open, false},
     {C::Save, "&Save", "Save", "Save the active document", "Ctrl+S", 3, I::Save, false},
@@ -61,14 +61,7 @@ constexpr std::array<TCommandInfo, kCommandCount> kCommands{{
      12,
      {},
      true},
-    {C::GraphToolbar,
-     "&Graph Toolbar",
-     nullptr,
-     "Hide/Show the Graph toolbar",
-     nullptr,
-     13,
-     {},
-     true},
+    {C::GraphBar, "&Graph Toolbar", nullptr, "Hide/Show the Graph toolbar", nullptr, 13, {}, true},
     {C::CalculusToolbar,
      "&Calculus Toolbar",
      nullptr,
@@ -226,11 +219,11 @@ static_assert(TableInOrder(), "one row per command, in the order of TCommand");
 
 }  // namespace
 
-const TCommandInfo& CommandInfo(TCommand command) {
+const CommandInfo& InfoOf(Command command) {
     return kCommands[static_cast<int>(command)];
 }
 
-bool CommandAvailable(TCommand command) {
+bool CommandAvailable(Command command) {
     switch (command) {
         case C::New:
         case C::Open:
@@ -239,7 +232,7 @@ bool CommandAvailable(TCommand command) {
         case C::Exit:
         case C::FullScreen:
         case C::StandardToolbar:
-        case C::GraphToolbar:
+        case C::GraphBar:
         case C::CalculusToolbar:
         case C::SaveOptions:
         case C::Cascade:
@@ -292,7 +285,7 @@ bool CommandAvailable(TCommand command) {
     }
 }
 
-bool NeedsDocument(TCommand command) {
+bool NeedsDocument(Command command) {
     switch (command) {
         case C::Save:
         case C::SaveAs:
@@ -327,7 +320,7 @@ bool NeedsDocument(TCommand command) {
     }
 }
 
-bool GraphBound(TCommand command) {
+bool GraphBound(Command command) {
     switch (command) {
         case C::DrawGraphic:
         case C::DrawLines:

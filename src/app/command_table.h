@@ -4,11 +4,11 @@
 
 #include <optional>
 
-#include "toolbar_icons.h"
+#include "app/toolbar_icons.h"
 
 namespace plotwise {
 
-enum class TCommand {
+enum class Command {
     New,
     Open,
     Save,
@@ -22,7 +22,7 @@ enum class TCommand {
     CopyAsBitmap,
     FullScreen,
     StandardToolbar,
-    GraphToolbar,
+    GraphBar,
     CalculusToolbar,
     AddGraph,
     FinishCounting,
@@ -67,27 +67,27 @@ enum class TCommand {
     Trace,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(TCommand::Trace) + 1;
+inline constexpr int kCommandCount = static_cast<int>(Command::Trace) + 1;
 
-struct TCommandInfo {
-    TCommand id;
+struct CommandInfo {
+    Command id;
     const char* caption;    // menu caption ("&" marks the mnemonic), or null: a button only
     const char* shortHint;  // the toolbar button's tooltip, or null: on no toolbar
     const char* hint;       // the status bar text
     const char* shortcut;   // or null
     int helpContext;        // 0: no topic
-    std::optional<TIcon> icon;
+    std::optional<Icon> icon;
     bool checkable;
 };
 
-const TCommandInfo& CommandInfo(TCommand command);
+const CommandInfo& InfoOf(Command command);
 
 // Commands whose feature is not in the program yet: they stay disabled.
-bool CommandAvailable(TCommand command);
+bool CommandAvailable(Command command);
 
 // Enabled exactly while at least one document is open.
-bool NeedsDocument(TCommand command);
+bool NeedsDocument(Command command);
 // Commands on the selected graph: enabled while the active document has graphs.
-bool GraphBound(TCommand command);
+bool GraphBound(Command command);
 
 }  // namespace plotwise

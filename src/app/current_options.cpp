@@ -1,7 +1,7 @@
-#include "current_options.h"
+#include "app/current_options.h"
 
 namespace plotwise {
 
-TOptionsRecord CurrentOptions = StandardOptions();
+OptionsRecord CurrentOptions = StandardOptions();
 
 }  // namespace plotwise

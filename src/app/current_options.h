@@ -2,10 +2,10 @@
 // commands edit and apply back; new documents start from them.
 #pragma once
 
-#include "options_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
-extern TOptionsRecord CurrentOptions;
+extern OptionsRecord CurrentOptions;
 
 }  // namespace plotwise

@@ -2,19 +2,19 @@
 // start with, and the built-in options, applied to the active document.
 #include <QPointer>
 
-#include "current_options.h"
-#include "document_window.h"
-#include "main_form.h"
-#include "messages.h"
-#include "standart_props_form.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "graph_dialog/default_graph_dialog.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
-void TMainForm::DefaultGraphPropsCommand() {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::DefaultGraphPropsCommand() {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    const QPointer<TMDIChild> guard(child);
-    TStandartPropsForm dialog(this);
+    const QPointer<DocumentWindow> guard(child);
+    DefaultGraphDialog dialog(this);
     dialog.ShowError = [this](const QString& text) { messages_->Error(text); };
     dialog.SetOptions(CurrentOptions);
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -22,12 +22,12 @@ void TMainForm::DefaultGraphPropsCommand() {
     // document's options must not receive this one's copy.
     if (guard == nullptr || ActiveDocument() != child) return;
     if (accepted) CurrentOptions = dialog.Options;
-    child->Document().SetOptions(CurrentOptions);
+    child->Doc().SetOptions(CurrentOptions);
 }
 
-void TMainForm::StandardOptionsCommand() {
+void MainWindow::StandardOptionsCommand() {
     CurrentOptions = StandardOptions();
-    if (TMDIChild* child = ActiveDocument()) child->Document().SetOptions(CurrentOptions);
+    if (DocumentWindow* child = ActiveDocument()) child->Doc().SetOptions(CurrentOptions);
 }
 
 }  // namespace plotwise

@@ -4,62 +4,62 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "current_options.h"
-#include "document_file.h"
-#include "document_names.h"
-#include "document_window.h"
-#include "file_dialogs.h"
-#include "main_form.h"
-#include "messages.h"
-#include "program_settings.h"
-#include "shell_feedback.h"
+#include "app/current_options.h"
+#include "app/document_names.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "app/shell_feedback.h"
+#include "plot/document_file.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
+#include "services/program_settings.h"
 
 namespace plotwise {
 
-void TMainForm::NewDocument() {
+void MainWindow::NewDocument() {
     CurrentOptions = LoadOptionsFile(OptionsFilePath().toStdString());
     QStringList captions;
-    for (TMDIChild* child : Documents())
+    for (DocumentWindow* child : Documents())
         captions << child->Caption();
     CreateDocumentWindow(QString("Noname%1.plw").arg(NextNonameNumber(captions)));
 }
 
-TMDIChild* TMainForm::CreateDocumentWindow(const QString& name) {
-    auto* child = new TMDIChild(CurrentOptions, name);
-    child->Document().Feedback = feedback_.get();
-    child->OnCloseQuery = [this](TMDIChild& c) { return QueryCloseDocument(c); };
-    child->UndoManager().OnChanged = [this] {
+DocumentWindow* MainWindow::CreateDocumentWindow(const QString& name) {
+    auto* child = new DocumentWindow(CurrentOptions, name);
+    child->Doc().Reporter = feedback_.get();
+    child->OnCloseQuery = [this](DocumentWindow& c) { return QueryCloseDocument(c); };
+    child->History().OnChanged = [this] {
         if (!destroying_) UpdateUndoMenu();
     };
-    connect(child, &TMDIChild::ContextMenuRequested, this, &TMainForm::ShowDocumentMenu);
+    connect(child, &DocumentWindow::ContextMenuRequested, this, &MainWindow::ShowDocumentMenu);
     QMdiSubWindow* window = mdi_->addSubWindow(child);
-    connect(window, &QObject::destroyed, this, &TMainForm::UpdateMenuItems);
+    connect(window, &QObject::destroyed, this, &MainWindow::UpdateMenuItems);
     window->show();
     AutoMaximize();
     return child;
 }
 
-void TMainForm::AutoMaximize() {
-    if (!ProgramSettings.Common.AutoMaximize) return;
+void MainWindow::AutoMaximize() {
+    if (!GlobalSettings.Common.AutoMaximize) return;
     if (QMdiSubWindow* window = mdi_->currentSubWindow();
         window != nullptr && !window->isMaximized())
         window->showMaximized();
 }
 
-void TMainForm::OpenCommand() {
+void MainWindow::OpenCommand() {
     const QString path = dialogs_->OpenFileName(kDocumentFilter, "plw");
     if (!path.isEmpty()) OpenDocument(path);
 }
 
-TMDIChild* TMainForm::OpenDocument(const QString& path) {
+DocumentWindow* MainWindow::OpenDocument(const QString& path) {
     DocumentContents contents;
     const DocumentCheck check = LoadDocumentFile(path.toStdString(), contents);
     if (!check.valid) {
         messages_->Error(QString::fromStdString(check.Message()));
         return nullptr;
     }
-    TMDIChild* child = CreateDocumentWindow(ShortFileName(path));
-    TGraphicsManager& document = child->Document();
+    DocumentWindow* child = CreateDocumentWindow(ShortFileName(path));
+    Document& document = child->Doc();
     document.FileName = QFileInfo(path).absoluteFilePath().toStdString();
     document.Named = true;
     document.Modified = false;
@@ -71,8 +71,8 @@ TMDIChild* TMainForm::OpenDocument(const QString& path) {
     return child;
 }
 
-bool TMainForm::SaveDocument(TMDIChild& child) {
-    TGraphicsManager& document = child.Document();
+bool MainWindow::SaveDocument(DocumentWindow& child) {
+    Document& document = child.Doc();
     if (!document.Named) return SaveWithDialog(child);
     if (!WriteDocument(document, document.FileName)) {
         messages_->Error(kInputOutputError);
@@ -82,12 +82,12 @@ bool TMainForm::SaveDocument(TMDIChild& child) {
     return true;
 }
 
-void TMainForm::SaveDocumentAs(TMDIChild& child) {
+void MainWindow::SaveDocumentAs(DocumentWindow& child) {
     SaveWithDialog(child);
 }
 
-bool TMainForm::SaveWithDialog(TMDIChild& child) {
-    TGraphicsManager& document = child.Document();
+bool MainWindow::SaveWithDialog(DocumentWindow& child) {
+    Document& document = child.Doc();
     const QString proposed = ShortFileName(QString::fromStdString(document.FileName));
     const QString path = dialogs_->SaveFileName(QString(), proposed, kDocumentFilter, "plw");
     if (path.isEmpty()) return false;
@@ -102,20 +102,20 @@ bool TMainForm::SaveWithDialog(TMDIChild& child) {
     return true;
 }
 
-bool TMainForm::QueryCloseDocument(TMDIChild& child) {
-    if (!child.Document().Modified) return true;
+bool MainWindow::QueryCloseDocument(DocumentWindow& child) {
+    if (!child.Doc().Modified) return true;
     switch (messages_->YesNoCancel("Save changes to " + child.Caption() + "?")) {
-        case TAnswer::Yes:
+        case Answer::Yes:
             return SaveDocument(child);
-        case TAnswer::No:
+        case Answer::No:
             return true;
         default:
             return false;
     }
 }
 
-bool TMainForm::QueryShutDown() {
-    for (TMDIChild* child : Documents()) {
+bool MainWindow::QueryShutDown() {
+    for (DocumentWindow* child : Documents()) {
         if (!QueryCloseDocument(*child)) return false;
     }
     return true;

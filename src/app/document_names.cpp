@@ -1,4 +1,4 @@
-#include "document_names.h"
+#include "app/document_names.h"
 
 #include <QFileInfo>
 

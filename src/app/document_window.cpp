@@ -1,4 +1,4 @@
-#include "document_window.h"
+#include "app/document_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,9 +9,9 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
-#include "pointer_hint.h"
-#include "shell_feedback.h"
-#include "style_colors.h"
+#include "app/shell_feedback.h"
+#include "draw/style_colors.h"
+#include "plot/pointer_hint.h"
 
 namespace plotwise {
 
@@ -19,24 +19,24 @@ namespace plotwise {
 // that is closing draws nothing more. The trace cross is lifted off the picture before
 // anything is drawn on it and put back on top afterwards, so the pixels it keeps are
 // always those of the picture under it.
-class TMDIChild::TScreenDocument final : public TGraphicsManager {
+class DocumentWindow::ScreenDocument final : public Document {
   public:
-    TScreenDocument(const TOptionsRecord& options, TMDIChild& window)
-        : TGraphicsManager(options), window_(window) {}
+    ScreenDocument(const OptionsRecord& options, DocumentWindow& window)
+        : Document(options), window_(window) {}
 
     void Repaint() override {
         if (window_.closing_) return;
         const bool picture = OnPicture();
         if (picture) window_.tracePointer_.Erase();
-        TGraphicsManager::Repaint();
+        Document::Repaint();
         if (picture) window_.tracePointer_.Draw();
         window_.update();
     }
-    void DrawGraph(TFunction& graph) override {
+    void DrawGraph(Graph& graph) override {
         if (window_.closing_) return;
         const bool picture = OnPicture();
         if (picture) window_.tracePointer_.Erase();
-        TGraphicsManager::DrawGraph(graph);
+        Document::DrawGraph(graph);
         if (picture) window_.tracePointer_.Draw();
         window_.update();
     }
@@ -45,11 +45,12 @@ class TMDIChild::TScreenDocument final : public TGraphicsManager {
     // Not lent to a bitmap or another surface.
     bool OnPicture() const { return OnScreen && Canvas == &window_.picture_; }
 
-    TMDIChild& window_;
+    DocumentWindow& window_;
 };
 
-TMDIChild::TMDIChild(const TOptionsRecord& options, const QString& caption, QWidget* parent)
-    : QWidget(parent), document_(std::make_unique<TScreenDocument>(options, *this)) {
+DocumentWindow::DocumentWindow(const OptionsRecord& options, const QString& caption,
+                               QWidget* parent)
+    : QWidget(parent), document_(std::make_unique<ScreenDocument>(options, *this)) {
     setWindowTitle(caption);
     document_->FileName = caption.toStdString();
     document_->UndoRecorder = &undo_;
@@ -58,16 +59,16 @@ TMDIChild::TMDIChild(const TOptionsRecord& options, const QString& caption, QWid
     setContextMenuPolicy(Qt::PreventContextMenu);  // the menu follows the right button's release
 }
 
-TMDIChild::~TMDIChild() = default;
+DocumentWindow::~DocumentWindow() = default;
 
-QSize TMDIChild::sizeHint() const {
+QSize DocumentWindow::sizeHint() const {
     if (const QWidget* area = parentWidget() ? parentWidget()->parentWidget() : nullptr)
         return (area->size() * 3 / 4).expandedTo(QSize(320, 240));
     return {640, 480};
 }
 
-void TMDIChild::RedrawPicture() {
-    if (TShellFeedback::CatchingUp()) {
+void DocumentWindow::RedrawPicture() {
+    if (ShellFeedback::CatchingUp()) {
         // A computation is using the document; draw once it is done.
         if (!redrawPending_) {
             redrawPending_ = true;
@@ -88,28 +89,28 @@ void TMDIChild::RedrawPicture() {
     update();
 }
 
-void TMDIChild::MoveTracePointer(long double x, long double y) {
+void DocumentWindow::MoveTracePointer(long double x, long double y) {
     tracePointer_.MoveTo(x, y);
     update();
 }
 
-void TMDIChild::HideTracePointer() {
+void DocumentWindow::HideTracePointer() {
     tracePointer_.Hide();
     update();
 }
 
-void TMDIChild::DrawOn(QPaintDevice& surface, const QSize& size) {
-    TGraphicsManager& doc = *document_;
-    const TRect client = doc.ClientRect;
+void DocumentWindow::DrawOn(QPaintDevice& surface, const QSize& size) {
+    Document& doc = *document_;
+    const PixelRect client = doc.ClientRect;
     QPaintDevice* canvas = doc.Canvas;
     doc.ClientRect = {0, 0, size.width(), size.height()};
     doc.Canvas = &surface;
-    doc.TGraphicsManager::Repaint();
+    doc.Document::Repaint();
     doc.ClientRect = client;
     doc.Canvas = canvas;
 }
 
-void TMDIChild::paintEvent(QPaintEvent* event) {
+void DocumentWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QColor back = ColorOf(document_->Options.BackColor, Qt::white);
     if (picture_.isNull()) {
@@ -123,27 +124,27 @@ void TMDIChild::paintEvent(QPaintEvent* event) {
         painter.fillRect(r, back);
 }
 
-void TMDIChild::resizeEvent(QResizeEvent*) {
+void DocumentWindow::resizeEvent(QResizeEvent*) {
     RedrawPicture();
 }
 
-void TMDIChild::hideEvent(QHideEvent*) {
+void DocumentWindow::hideEvent(QHideEvent*) {
     SetHint({});  // minimised: the pointer is over nothing of ours
 }
 
-void TMDIChild::SetHint(const QString& hint) {
+void DocumentWindow::SetHint(const QString& hint) {
     if (hint == statusTip()) return;
     setStatusTip(hint);
     QStatusTipEvent tip(hint);
     QCoreApplication::sendEvent(this, &tip);
 }
 
-void TMDIChild::mouseMoveEvent(QMouseEvent* event) {
+void DocumentWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     SetHint(QString::fromStdString(PointerHint(*document_, p.x(), p.y())));
 }
 
-void TMDIChild::mouseReleaseEvent(QMouseEvent* event) {
+void DocumentWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) return;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         if (QMdiArea* area = sub->mdiArea(); area != nullptr && area->activeSubWindow() != sub)
@@ -152,7 +153,7 @@ void TMDIChild::mouseReleaseEvent(QMouseEvent* event) {
     emit ContextMenuRequested(this, event->globalPosition().toPoint());
 }
 
-void TMDIChild::closeEvent(QCloseEvent* event) {
+void DocumentWindow::closeEvent(QCloseEvent* event) {
     if (!closing_ && OnCloseQuery && !OnCloseQuery(*this)) {
         event->ignore();
         return;

@@ -1,4 +1,4 @@
-// TMDIChild: the window of one document. It owns the document, keeps its picture off
+// DocumentWindow: the window of one document. It owns the document, keeps its picture off
 // screen (so graphs can be drawn over it and pixels read back), marks the traced point on
 // it and shows the world coordinates under the pointer as its hint.
 #pragma once
@@ -8,28 +8,28 @@
 #include <functional>
 #include <memory>
 
-#include "graphics_manager.h"
-#include "trace_pointer.h"
-#include "undo_manager.h"
+#include "app/undo_history.h"
+#include "plot/document.h"
+#include "plot/trace_cross.h"
 
 namespace plotwise {
 
-class TMDIChild final : public QWidget {
+class DocumentWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    TMDIChild(const TOptionsRecord& options, const QString& caption, QWidget* parent = nullptr);
-    ~TMDIChild() override;
+    DocumentWindow(const OptionsRecord& options, const QString& caption, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
 
-    TGraphicsManager& Document() { return *document_; }
-    const TGraphicsManager& Document() const { return *document_; }
-    TUndoManager& UndoManager() { return undo_; }
+    Document& Doc() { return *document_; }
+    const Document& Doc() const { return *document_; }
+    UndoHistory& History() { return undo_; }
     QString Caption() const { return windowTitle(); }
     bool Closing() const { return closing_; }
 
     // Asked before the window closes; false keeps it open (the user cancelled, or saving
     // failed).
-    std::function<bool(TMDIChild&)> OnCloseQuery;
+    std::function<bool(DocumentWindow&)> OnCloseQuery;
 
     // The whole picture drawn again at the window's size, then shown.
     void RedrawPicture();
@@ -40,14 +40,14 @@ class TMDIChild final : public QWidget {
 
     // The Trace window's cross over the picture, drawn again after every full repaint
     // while it is visible.
-    const TTracePointer& TracePointer() const { return tracePointer_; }
+    const TraceCross& TracePointer() const { return tracePointer_; }
     void MoveTracePointer(long double x, long double y);
     void HideTracePointer();
 
     QSize sizeHint() const override;
 
   signals:
-    void ContextMenuRequested(TMDIChild* child, const QPoint& globalPos);
+    void ContextMenuRequested(DocumentWindow* child, const QPoint& globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,13 +58,13 @@ class TMDIChild final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    class TScreenDocument;
+    class ScreenDocument;
     void SetHint(const QString& hint);
 
-    TUndoManager undo_;                           // outlives the document that records into it
-    std::unique_ptr<TGraphicsManager> document_;  // a TScreenDocument
+    UndoHistory undo_;                    // outlives the document that records into it
+    std::unique_ptr<Document> document_;  // a ScreenDocument
     QImage picture_;
-    TTracePointer tracePointer_{*document_, &picture_};
+    TraceCross tracePointer_{*document_, &picture_};
     bool closing_ = false;
     bool redrawPending_ = false;
 };

@@ -5,131 +5,131 @@
 #include <QPointer>
 #include <cstring>
 
-#include "current_options.h"
-#include "document_window.h"
-#include "graph_entry_text.h"
-#include "graph_toolbar.h"
-#include "main_form.h"
-#include "messages.h"
-#include "new_graph.h"
-#include "program_settings.h"
-#include "style_choosers.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
+#include "plot/graph_entry_text.h"
+#include "plot/new_graph.h"
+#include "services/messages.h"
+#include "services/program_settings.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise {
 
 namespace {
 
-QString EntryText(const TFunctionProps& props) {
+QString EntryText(const GraphRecord& props) {
     return QString::fromLatin1(GraphEntryText(props));
 }
 
-bool SameRecord(const TFunctionProps& a, const TFunctionProps& b) {
+bool SameRecord(const GraphRecord& a, const GraphRecord& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 }  // namespace
 
-void TMainForm::RebuildGraphsList() {
+void MainWindow::RebuildGraphsList() {
     QComboBox* list = graphToolbar_->FuncComboBox;
     list->clear();
-    TMDIChild* child = ActiveDocument();
+    DocumentWindow* child = ActiveDocument();
     if (child != nullptr) {
-        for (const auto& graph : child->Document().Graphs)
+        for (const auto& graph : child->Doc().Graphs)
             AddGraphsListItem(*graph);
     }
     if (list->count() > 0) {
         list->setCurrentIndex(0);
         SetGraphControlsEnabled(true);
-        ShowGraphStyle(child->Document().Graphs[0].get());
+        ShowGraphStyle(child->Doc().Graphs[0].get());
     } else {
         SetGraphControlsEnabled(false);
         ShowGraphStyle(nullptr);
     }
 }
 
-void TMainForm::AddGraphsListItem(const TFunction& graph) {
-    graphToolbar_->FuncComboBox->addItem(EntryText(graph.Props));
+void MainWindow::AddGraphsListItem(const Graph& graph) {
+    graphToolbar_->FuncComboBox->addItem(EntryText(graph.Record));
 }
 
-void TMainForm::InsertGraphsListItem(int index, const TFunction& graph) {
-    graphToolbar_->FuncComboBox->insertItem(index, EntryText(graph.Props));
+void MainWindow::InsertGraphsListItem(int index, const Graph& graph) {
+    graphToolbar_->FuncComboBox->insertItem(index, EntryText(graph.Record));
 }
 
-void TMainForm::SetGraphsListItem(int index, const TFunction& graph) {
-    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph.Props));
+void MainWindow::SetGraphsListItem(int index, const Graph& graph) {
+    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph.Record));
 }
 
-void TMainForm::DeleteGraphsListItem(int index) {
+void MainWindow::DeleteGraphsListItem(int index) {
     graphToolbar_->FuncComboBox->removeItem(index);
 }
 
-void TMainForm::SetGraphsListItemIndex(int index) {
+void MainWindow::SetGraphsListItemIndex(int index) {
     graphToolbar_->FuncComboBox->setCurrentIndex(index);
-    if (TFunction* graph = SelectedGraph()) ShowGraphStyle(graph);
+    if (Graph* graph = SelectedGraph()) ShowGraphStyle(graph);
 }
 
-void TMainForm::ShowGraphStyle(const TFunction* graph) {
-    graphToolbar_->ShowStyle(graph != nullptr ? &graph->Props : nullptr);
+void MainWindow::ShowGraphStyle(const Graph* graph) {
+    graphToolbar_->ShowStyle(graph != nullptr ? &graph->Record : nullptr);
 }
 
-void TMainForm::SetGraphControlsEnabled(bool on) {
+void MainWindow::SetGraphControlsEnabled(bool on) {
     graphToolbar_->SetListEnabled(on);
     for (int i = 0; i < kCommandCount; ++i) {
-        const auto command = static_cast<TCommand>(i);
+        const auto command = static_cast<Command>(i);
         if (GraphBound(command)) Action(command)->setEnabled(on && CommandAvailable(command));
     }
     if (!on) ShowGraphStyle(nullptr);
 }
 
-TFunction* TMainForm::SelectedGraph() const {
-    TMDIChild* child = ActiveDocument();
+Graph* MainWindow::SelectedGraph() const {
+    DocumentWindow* child = ActiveDocument();
     const int index = graphToolbar_->FuncComboBox->currentIndex();
     if (child == nullptr || index < 0) return nullptr;
-    auto& graphs = child->Document().Graphs;
+    auto& graphs = child->Doc().Graphs;
     return static_cast<std::size_t>(index) < graphs.size() ? graphs[index].get() : nullptr;
 }
 
-bool TMainForm::RunPropsDialog(TFunctionProps& props, const QString& caption, TPropsPage page) {
-    TStdPropsForm form(this);
+bool MainWindow::RunPropsDialog(GraphRecord& props, const QString& caption, GraphPage page) {
+    GraphDialog form(this);
     form.ShowError = [this](const QString& text) { messages_->Error(text); };
     form.SetPropsInForm(props, CurrentOptions);
     form.setWindowTitle(caption);
     form.ShowPage(page);
     if (form.exec() != QDialog::Accepted) return false;
-    props = form.Props;
+    props = form.Record;
     return true;
 }
 
-void TMainForm::AddGraphCommand() {
+void MainWindow::AddGraphCommand() {
     if (ActiveDocument() != nullptr) AddGraphFromRecord(NewGraphRecord(CurrentOptions));
 }
 
-bool TMainForm::AddGraphFromRecord(TFunctionProps record) {
-    const QPointer<TMDIChild> child(ActiveDocument());
+bool MainWindow::AddGraphFromRecord(GraphRecord record) {
+    const QPointer<DocumentWindow> child(ActiveDocument());
     if (child == nullptr) return false;
-    TGraphicsManager& document = child->Document();
+    Document& document = child->Doc();
     if (document.Graphs.size() + 1 > kMaxGraphs) {
         messages_->Error(QString("Amount of the graphs must not exceed %1").arg(kMaxGraphs));
         return false;
     }
-    if (ProgramSettings.Common.FunctionNewColor) {
+    if (GlobalSettings.Common.FunctionNewColor) {
         std::vector<std::uint8_t> used;
         for (const auto& graph : document.Graphs)
-            used.push_back(graph->Props.Color);
+            used.push_back(graph->Record.Color);
         record.Color = NewGraphColor(used, CurrentOptions);
     }
-    if (!GraphEditor(record, "Add Graph", TPropsPage::Properties)) return false;
+    if (!GraphEditor(record, "Add Graph", GraphPage::Properties)) return false;
     // The dialog's event loop may have let the document go (a session ending).
     if (child == nullptr || ActiveDocument() != child) return false;
     AddEditedGraph(*child, record);
     return true;
 }
 
-void TMainForm::AddEditedGraph(TMDIChild& child, const TFunctionProps& record) {
-    TGraphicsManager& document = child.Document();
-    TFunction& graph = document.AddGraph(record);
+void MainWindow::AddEditedGraph(DocumentWindow& child, const GraphRecord& record) {
+    Document& document = child.Doc();
+    Graph& graph = document.AddGraph(record);
     document.Modified = true;
-    child.UndoManager().AddUndo(TUndoKind::AddGraph);
+    child.History().AddUndo(UndoKind::AddGraph);
     AddGraphsListItem(graph);
     graphToolbar_->FuncComboBox->setCurrentIndex(graphToolbar_->FuncComboBox->count() - 1);
     SetGraphControlsEnabled(true);
@@ -138,24 +138,24 @@ void TMainForm::AddEditedGraph(TMDIChild& child, const TFunctionProps& record) {
         document.CalculateGraphAlone(document.Graphs.size() - 1, CurrentOptions);
 }
 
-void TMainForm::DoubleGraphCommand() {
-    if (const TFunction* graph = SelectedGraph()) AddGraphFromRecord(graph->Props);
+void MainWindow::DoubleGraphCommand() {
+    if (const Graph* graph = SelectedGraph()) AddGraphFromRecord(graph->Record);
 }
 
-void TMainForm::DeleteGraphCommand() {
-    const QPointer<TMDIChild> child(ActiveDocument());
-    const TFunction* graph = SelectedGraph();
+void MainWindow::DeleteGraphCommand() {
+    const QPointer<DocumentWindow> child(ActiveDocument());
+    const Graph* graph = SelectedGraph();
     if (graph == nullptr) return;
-    if (ProgramSettings.Common.FuncPanelDelConfirmation &&
+    if (GlobalSettings.Common.FuncPanelDelConfirmation &&
         !messages_->YesNo("Do you want to remove the graph?"))
         return;
     // The question's event loop may have let the document go (a session ending).
     if (child == nullptr || ActiveDocument() != child || SelectedGraph() != graph) return;
     QComboBox* list = graphToolbar_->FuncComboBox;
     const int index = list->currentIndex();
-    TGraphicsManager& document = child->Document();
+    Document& document = child->Doc();
     document.Modified = true;
-    child->UndoManager().AddUndo(TUndoKind::DeleteGraph, graph->Props, index);
+    child->History().AddUndo(UndoKind::DeleteGraph, graph->Record, index);
     document.Graphs.erase(document.Graphs.begin() + index);
     DeleteGraphsListItem(index);
     if (list->count() == 0) {
@@ -168,21 +168,21 @@ void TMainForm::DeleteGraphCommand() {
     document.Repaint();
 }
 
-void TMainForm::EditGraphCommand(TPropsPage page) {
-    TMDIChild* child = ActiveDocument();
-    TFunction* graph = SelectedGraph();
+void MainWindow::EditGraphCommand(GraphPage page) {
+    DocumentWindow* child = ActiveDocument();
+    Graph* graph = SelectedGraph();
     if (graph == nullptr) return;
     const int index = graphToolbar_->FuncComboBox->currentIndex();
-    const TFunctionProps before = graph->Props;
-    TFunctionProps edited = before;
-    const QPointer<TMDIChild> guard(child);
+    const GraphRecord before = graph->Record;
+    GraphRecord edited = before;
+    const QPointer<DocumentWindow> guard(child);
     if (!GraphEditor(edited, "Graph Properties", page)) return;
     // The dialog's event loop may have let the document go (a session ending).
     if (guard == nullptr || ActiveDocument() != child || SelectedGraph() != graph) return;
-    TGraphicsManager& document = child->Document();
+    Document& document = child->Doc();
     if (!SameRecord(edited, before)) {
         document.Modified = true;
-        child->UndoManager().AddUndo(TUndoKind::ChangeGraphProps, before, index);
+        child->History().AddUndo(UndoKind::ChangeGraphProps, before, index);
     }
     const bool resample = NeedsRecalcProps(*graph, edited);
     if (resample) graph->ClearValues();
@@ -195,62 +195,62 @@ void TMainForm::EditGraphCommand(TPropsPage page) {
         document.Repaint();
 }
 
-void TMainForm::ChangeGraphStyle(TStyleField field, int item) {
-    TMDIChild* child = ActiveDocument();
-    TFunction* graph = SelectedGraph();
+void MainWindow::ChangeGraphStyle(StyleField field, int item) {
+    DocumentWindow* child = ActiveDocument();
+    Graph* graph = SelectedGraph();
     if (graph == nullptr || item < 0) return;
-    TFunctionProps p = graph->Props;
+    GraphRecord p = graph->Record;
     // Whether the change shows in the picture. Equations and slope fields draw their lines
     // whatever Lines says, so their picture follows the Draw toggle and the thickness too.
     const bool drawn = p.DrawGraphic;
     bool visible = drawn;
     // Toggles: the button shows the inverted field, and the field follows the button.
-    const auto toggle = [this](TCommand command, Bool8& field) {
+    const auto toggle = [this](Command command, Bool8& field) {
         QAction* button = Action(command);
         button->setChecked(!field);
         field = button->isChecked();
     };
     switch (field) {
-        case TStyleField::DrawGraphic:
+        case StyleField::DrawGraphic:
             visible = ShowsLines(p) || ShowsPoints(p);
-            toggle(TCommand::DrawGraphic, p.DrawGraphic);
+            toggle(Command::DrawGraphic, p.DrawGraphic);
             break;
-        case TStyleField::Lines:
-            toggle(TCommand::DrawLines, p.Lines);
+        case StyleField::Lines:
+            toggle(Command::DrawLines, p.Lines);
             break;
-        case TStyleField::Points:
-            toggle(TCommand::DrawPoints, p.Points);
+        case StyleField::Points:
+            toggle(Command::DrawPoints, p.Points);
             break;
-        case TStyleField::LineWidth:
+        case StyleField::LineWidth:
             p.LineWidth = item + 1;
             visible = drawn && ShowsLines(p);
             break;
-        case TStyleField::PointWidth:
+        case StyleField::PointWidth:
             p.PointWidth = item * 2 + 1;
             visible = drawn && ShowsPoints(p);
             break;
-        case TStyleField::PointStyle:
+        case StyleField::PointStyle:
             p.PointStyle = static_cast<std::uint8_t>(item);
             visible = drawn && ShowsPoints(p);
             break;
-        case TStyleField::Color:
+        case StyleField::Color:
             p.Color = static_cast<std::uint8_t>(item);
             break;
-        case TStyleField::Brush:
+        case StyleField::Brush:
             p.Brush = static_cast<std::uint8_t>(item);
             break;
     }
-    if (SameRecord(p, graph->Props)) return;
-    TGraphicsManager& document = child->Document();
+    if (SameRecord(p, graph->Record)) return;
+    Document& document = child->Doc();
     document.Modified = true;
-    child->UndoManager().AddUndo(TUndoKind::ChangeGraphProps, graph->Props,
-                                 graphToolbar_->FuncComboBox->currentIndex());
+    child->History().AddUndo(UndoKind::ChangeGraphProps, graph->Record,
+                             graphToolbar_->FuncComboBox->currentIndex());
     document.SetGraphProps(*graph, p);
     if (visible) document.Repaint();
 }
 
-void TMainForm::FinishCounting() {
-    if (TMDIChild* child = ActiveDocument()) child->Document().CalculateUnsampledGraphs();
+void MainWindow::FinishCounting() {
+    if (DocumentWindow* child = ActiveDocument()) child->Doc().CalculateUnsampledGraphs();
 }
 
 }  // namespace plotwise

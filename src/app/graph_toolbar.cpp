@@ -1,10 +1,10 @@
-#include "graph_toolbar.h"
+#include "app/graph_toolbar.h"
 
 #include <QComboBox>
 #include <QEvent>
 
-#include "props_fields.h"
-#include "style_choosers.h"
+#include "graph_dialog/graph_fields.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise {
 
@@ -23,100 +23,98 @@ Box* Chooser(QWidget* parent, int width, const char* shortHint, const char* hint
 
 }  // namespace
 
-TGraphToolbar::TGraphToolbar(QWidget* parent, const std::function<QAction*(TCommand)>& actionOf)
+GraphToolbar::GraphToolbar(QWidget* parent, const std::function<QAction*(Command)>& actionOf)
     : QToolBar("Graph", parent), actionOf_(actionOf) {
     setObjectName("GraphsToolbar");
     setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     FuncComboBox = Chooser<QComboBox>(this, 162, "Graph list", "List of the existing graphs");
     FuncComboBox->setObjectName("FuncComboBox");
-    LineWidthComboBox = Chooser<TLineWidthComboBox>(this, 80, "Lines thickness",
-                                                    "Set thickness of lines of the selected graph");
-    BrushComboBox = Chooser<TBrushComboBox>(this, 80, "Style of shading",
-                                            "Set style of shading of the selected graph");
-    PointWidthComboBox = Chooser<TPointWidthComboBox>(this, 39, "Points size",
-                                                      "Set size of points of the selected graph");
-    PointStyleComboBox = Chooser<TPointStyleComboBox>(this, 39, "Points style",
-                                                      "Set style of points of the selected graph");
-    ColorComboBox =
-        Chooser<TColorComboBox>(this, 80, "Graph color", "Set color of the selected graph");
+    LineWidthChooser = Chooser<LineWidthComboBox>(this, 80, "Lines thickness",
+                                                  "Set thickness of lines of the selected graph");
+    ShadingChooser = Chooser<ShadingComboBox>(this, 80, "Style of shading",
+                                              "Set style of shading of the selected graph");
+    PointSizeChooser = Chooser<PointSizeComboBox>(this, 39, "Points size",
+                                                  "Set size of points of the selected graph");
+    PointStyleChooser = Chooser<PointStyleComboBox>(this, 39, "Points style",
+                                                    "Set style of points of the selected graph");
+    ColorChooser =
+        Chooser<ColorComboBox>(this, 80, "Graph color", "Set color of the selected graph");
 
     addWidget(FuncComboBox);
     addSeparator();
-    addAction(actionOf(TCommand::DrawGraphic));
-    addAction(actionOf(TCommand::DrawLines));
-    lineWidthComboAction_ = addWidget(LineWidthComboBox);
-    brushComboAction_ = addWidget(BrushComboBox);
+    addAction(actionOf(Command::DrawGraphic));
+    addAction(actionOf(Command::DrawLines));
+    lineWidthComboAction_ = addWidget(LineWidthChooser);
+    brushComboAction_ = addWidget(ShadingChooser);
     brushComboAction_->setVisible(false);  // a hidden widget action leaves no gap
-    addAction(actionOf(TCommand::DrawPoints));
-    addWidget(PointWidthComboBox);
-    addWidget(PointStyleComboBox);
-    addWidget(ColorComboBox);
+    addAction(actionOf(Command::DrawPoints));
+    addWidget(PointSizeChooser);
+    addWidget(PointStyleChooser);
+    addWidget(ColorChooser);
     addSeparator();
-    addAction(actionOf(TCommand::GraphProps));
-    addAction(actionOf(TCommand::OtherProps));
+    addAction(actionOf(Command::GraphProps));
+    addAction(actionOf(Command::OtherProps));
     addSeparator();
-    addAction(actionOf(TCommand::AddGraph));
-    addAction(actionOf(TCommand::DeleteGraph));
-    addAction(actionOf(TCommand::DoubleGraph));
+    addAction(actionOf(Command::AddGraph));
+    addAction(actionOf(Command::DeleteGraph));
+    addAction(actionOf(Command::DoubleGraph));
     addSeparator();
-    addAction(actionOf(TCommand::Trace));
+    addAction(actionOf(Command::Trace));
     // A wheel turned over a chooser would restyle the graph, a step per notch.
-    for (QComboBox* box :
-         std::initializer_list<QComboBox*>{LineWidthComboBox, BrushComboBox, PointWidthComboBox,
-                                           PointStyleComboBox, ColorComboBox})
+    for (QComboBox* box : std::initializer_list<QComboBox*>{
+             LineWidthChooser, ShadingChooser, PointSizeChooser, PointStyleChooser, ColorChooser})
         box->installEventFilter(this);
     ShowStyle(nullptr);
 }
 
-bool TGraphToolbar::eventFilter(QObject* watched, QEvent* event) {
+bool GraphToolbar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel) return true;
     return QToolBar::eventFilter(watched, event);
 }
 
-void TGraphToolbar::SetListEnabled(bool on) {
+void GraphToolbar::SetListEnabled(bool on) {
     for (QComboBox* box :
-         std::initializer_list<QComboBox*>{FuncComboBox, LineWidthComboBox, BrushComboBox,
-                                           PointWidthComboBox, PointStyleComboBox, ColorComboBox})
+         std::initializer_list<QComboBox*>{FuncComboBox, LineWidthChooser, ShadingChooser,
+                                           PointSizeChooser, PointStyleChooser, ColorChooser})
         box->setEnabled(on);
 }
 
-void TGraphToolbar::ShowShading(bool shading) {
+void GraphToolbar::ShowShading(bool shading) {
     lineWidthComboAction_->setVisible(!shading);
     brushComboAction_->setVisible(shading);
 }
 
-void TGraphToolbar::ShowStyle(const TFunctionProps* props) {
+void GraphToolbar::ShowStyle(const GraphRecord* props) {
     if (props == nullptr) {
-        PointWidthComboBox->setCurrentIndex(0);
-        PointStyleComboBox->setCurrentIndex(3);
-        ColorComboBox->setCurrentIndex(2);
-        LineWidthComboBox->setCurrentIndex(0);
-        BrushComboBox->setCurrentIndex(1);
+        PointSizeChooser->setCurrentIndex(0);
+        PointStyleChooser->setCurrentIndex(3);
+        ColorChooser->setCurrentIndex(2);
+        LineWidthChooser->setCurrentIndex(0);
+        ShadingChooser->setCurrentIndex(1);
         ShowShading(false);
         return;
     }
-    const bool inequality = props->FuncStyle == fsEquation && props->Relation() != 0;
-    const bool lineless = inequality || props->FuncStyle == fsDifField;
-    for (QAction* action : {actionOf_(TCommand::DrawLines), actionOf_(TCommand::DrawPoints)})
+    const bool inequality = props->Kind == kEquation && props->Relation() != 0;
+    const bool lineless = inequality || props->Kind == kSlopeField;
+    for (QAction* action : {actionOf_(Command::DrawLines), actionOf_(Command::DrawPoints)})
         action->setEnabled(!lineless);
-    PointWidthComboBox->setEnabled(!lineless);
-    PointStyleComboBox->setEnabled(!lineless);
+    PointSizeChooser->setEnabled(!lineless);
+    PointStyleChooser->setEnabled(!lineless);
     ShowShading(inequality);
-    actionOf_(TCommand::DrawLines)->setChecked(props->Lines);
-    actionOf_(TCommand::DrawPoints)->setChecked(props->Points);
-    actionOf_(TCommand::DrawGraphic)->setChecked(props->DrawGraphic);
-    const TStyleFields style = StyleFieldsOf(*props);
-    PointWidthComboBox->setCurrentIndex(style.PointWidthItem);
-    PointStyleComboBox->setCurrentIndex(style.PointStyle);
-    ColorComboBox->setCurrentIndex(style.Color);
-    LineWidthComboBox->setCurrentIndex(style.LineWidthItem);
-    BrushComboBox->setCurrentIndex(style.Brush);
+    actionOf_(Command::DrawLines)->setChecked(props->Lines);
+    actionOf_(Command::DrawPoints)->setChecked(props->Points);
+    actionOf_(Command::DrawGraphic)->setChecked(props->DrawGraphic);
+    const StyleFields style = StyleFieldsOf(*props);
+    PointSizeChooser->setCurrentIndex(style.PointWidthItem);
+    PointStyleChooser->setCurrentIndex(style.PointStyle);
+    ColorChooser->setCurrentIndex(style.Color);
+    LineWidthChooser->setCurrentIndex(style.LineWidthItem);
+    ShadingChooser->setCurrentIndex(style.Brush);
 }
 
-void TGraphToolbar::RefillChoosers() {
-    for (TScaledComboBox* box :
-         std::initializer_list<TScaledComboBox*>{LineWidthComboBox, PointWidthComboBox,
-                                                 PointStyleComboBox, BrushComboBox, ColorComboBox})
+void GraphToolbar::RefillChoosers() {
+    for (ScaledComboBox* box : std::initializer_list<ScaledComboBox*>{
+             LineWidthChooser, PointSizeChooser, PointStyleChooser, ShadingChooser, ColorChooser})
         box->Refill();
 }
 

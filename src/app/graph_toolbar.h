@@ -6,38 +6,38 @@
 #include <QToolBar>
 #include <functional>
 
-#include "command_table.h"
-#include "function_props.h"
+#include "app/command_table.h"
+#include "plot/graph_record.h"
 
 class QComboBox;
 
 namespace plotwise {
 
-class TBrushComboBox;
-class TColorComboBox;
-class TLineWidthComboBox;
-class TPointStyleComboBox;
-class TPointWidthComboBox;
+class ShadingComboBox;
+class ColorComboBox;
+class LineWidthComboBox;
+class PointStyleComboBox;
+class PointSizeComboBox;
 
-class TGraphToolbar final : public QToolBar {
+class GraphToolbar final : public QToolBar {
     Q_OBJECT
 
   public:
     // actionOf gives the main window's action of each toggle and button.
-    TGraphToolbar(QWidget* parent, const std::function<QAction*(TCommand)>& actionOf);
+    GraphToolbar(QWidget* parent, const std::function<QAction*(Command)>& actionOf);
 
     QComboBox* FuncComboBox = nullptr;
-    TLineWidthComboBox* LineWidthComboBox = nullptr;
-    TBrushComboBox* BrushComboBox = nullptr;
-    TPointWidthComboBox* PointWidthComboBox = nullptr;
-    TPointStyleComboBox* PointStyleComboBox = nullptr;
-    TColorComboBox* ColorComboBox = nullptr;
+    LineWidthComboBox* LineWidthChooser = nullptr;
+    ShadingComboBox* ShadingChooser = nullptr;
+    PointSizeComboBox* PointSizeChooser = nullptr;
+    PointStyleComboBox* PointStyleChooser = nullptr;
+    ColorComboBox* ColorChooser = nullptr;
 
     // The list and the choosers; the buttons are commands of the main window.
     void SetListEnabled(bool on);
     // The style of a graph, or the neutral style for none (the toggles then keep their
     // state). Filled kinds swap the thickness chooser for the shading chooser.
-    void ShowStyle(const TFunctionProps* props);
+    void ShowStyle(const GraphRecord* props);
     void RefillChoosers();
 
   protected:
@@ -46,7 +46,7 @@ class TGraphToolbar final : public QToolBar {
   private:
     void ShowShading(bool shading);
 
-    std::function<QAction*(TCommand)> actionOf_;
+    std::function<QAction*(Command)> actionOf_;
     QAction* brushComboAction_ = nullptr;  // shown instead of the thickness chooser
     QAction* lineWidthComboAction_ = nullptr;
 };

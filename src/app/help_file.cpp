@@ -1,9 +1,9 @@
-#include "help_file.h"
+#include "app/help_file.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
 
-#include "safe_file.h"
+#include "plot/safe_file.h"
 
 namespace plotwise {
 
@@ -13,7 +13,7 @@ constexpr qint64 kMaxHelpFileSize = 4 << 20;
 
 }  // namespace
 
-bool THelpFile::Load(const QString& path) {
+bool HelpFile::Load(const QString& path) {
     topics_.clear();
     // Only a regular file: opening a FIFO would wait for a writer.
     const FileHandle file = OpenRegularFile(path.toStdString());
@@ -26,7 +26,7 @@ bool THelpFile::Load(const QString& path) {
     return !topics_.isEmpty();
 }
 
-void THelpFile::Parse(const QString& text) {
+void HelpFile::Parse(const QString& text) {
     topics_.clear();
     static const QRegularExpression marker(R"(<!--\s*topic\s+(\w+)\s*-->)");
     QString key;

@@ -10,7 +10,7 @@ namespace plotwise {
 inline constexpr char kHelpFileName[] = "Plotwise.hlp";
 inline constexpr char kContentsTopic[] = "contents";
 
-class THelpFile {
+class HelpFile {
   public:
     // False when the file cannot be read, is not a help file, or is unreasonably large.
     bool Load(const QString& path);

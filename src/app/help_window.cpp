@@ -1,11 +1,11 @@
-#include "help_window.h"
+#include "app/help_window.h"
 
 #include <QDesktopServices>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "messages.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -14,7 +14,7 @@ namespace {
 // Topics are text only: a topic naming an image or style sheet must not make the browser
 // read files (a device or a pipe would never end). An empty value, not a null one: on a
 // null one the document reads the file itself.
-class TTopicBrowser final : public QTextBrowser {
+class TopicBrowser final : public QTextBrowser {
   public:
     using QTextBrowser::QTextBrowser;
     QVariant loadResource(int, const QUrl&) override { return QByteArray(); }
@@ -22,29 +22,29 @@ class TTopicBrowser final : public QTextBrowser {
 
 }  // namespace
 
-THelpWindow::THelpWindow(const QString& helpFilePath, TMessages& messages, QWidget* parent)
+HelpWindow::HelpWindow(const QString& helpFilePath, Messages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window),
       path_(helpFilePath),
       messages_(messages),
-      browser_(new TTopicBrowser(this)) {
+      browser_(new TopicBrowser(this)) {
     setWindowTitle("Plotwise Help");
     browser_->setOpenLinks(false);
-    connect(browser_, &QTextBrowser::anchorClicked, this, &THelpWindow::FollowLink);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(560, 480);
 }
 
-void THelpWindow::ShowTopic(int context) {
+void HelpWindow::ShowTopic(int context) {
     if (context != 0) Show(QString::number(context));
 }
 
-void THelpWindow::ShowContents() {
+void HelpWindow::ShowContents() {
     Show(kContentsTopic);
 }
 
-void THelpWindow::Show(const QString& key) {
+void HelpWindow::Show(const QString& key) {
     // Read at every request, so a help file replaced while the program runs is seen.
     if (!file_.Load(path_)) {
         messages_.Error("The help file " + path_ + " cannot be read");
@@ -62,7 +62,7 @@ void THelpWindow::Show(const QString& key) {
     activateWindow();
 }
 
-void THelpWindow::FollowLink(const QUrl& url) {
+void HelpWindow::FollowLink(const QUrl& url) {
     if (url.scheme() == "topic")
         Show(url.path());
     else if (url.scheme() == "http" || url.scheme() == "https")

@@ -1,22 +1,22 @@
-// THelpWindow: shows the topics of Plotwise.hlp, the file beside the program.
+// HelpWindow: shows the topics of Plotwise.hlp, the file beside the program.
 #pragma once
 
 #include <QWidget>
 
-#include "help_file.h"
+#include "app/help_file.h"
 
 class QTextBrowser;
 class QUrl;
 
 namespace plotwise {
 
-class TMessages;
+class Messages;
 
-class THelpWindow final : public QWidget {
+class HelpWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    THelpWindow(const QString& helpFilePath, TMessages& messages, QWidget* parent);
+    HelpWindow(const QString& helpFilePath, Messages& messages, QWidget* parent);
 
     // Context 0 asks for nothing and shows nothing.
     void ShowTopic(int context);
@@ -28,8 +28,8 @@ class THelpWindow final : public QWidget {
     void FollowLink(const QUrl& url);
 
     QString path_;
-    TMessages& messages_;
-    THelpFile file_;
+    Messages& messages_;
+    HelpFile file_;
     QTextBrowser* browser_;
     QString current_;
 };

@@ -2,9 +2,9 @@
 #include <QScreen>
 #include <QStringList>
 
-#include "document_names.h"
-#include "main_form.h"
-#include "program_settings.h"
+#include "app/document_names.h"
+#include "app/main_window.h"
+#include "services/program_settings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,12 +13,12 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    plotwise::TMainFormSetup setup;
+    plotwise::MainWindowSetup setup;
     setup.programDir = QCoreApplication::applicationDirPath();
     setup.settingsFile = plotwise::SettingsFilePath();
     setup.commandLine = plotwise::CommandLineOf(arguments);
     setup.hasArgument = arguments.size() > 1;
-    plotwise::TMainForm form(setup);
+    plotwise::MainWindow form(setup);
     // Covering the screen also where no window manager maximises.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.setGeometry(screen->availableGeometry());

@@ -11,15 +11,15 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "about_form.h"
-#include "current_options.h"
-#include "document_file.h"
-#include "document_window.h"
-#include "full_screen_form.h"
-#include "help_window.h"
-#include "home_page.h"
-#include "main_form.h"
-#include "messages.h"
+#include "app/about_dialog.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/full_screen_window.h"
+#include "app/help_window.h"
+#include "app/home_page.h"
+#include "app/main_window.h"
+#include "plot/document_file.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -33,10 +33,10 @@ int HelpContextOf(const QAction* action) {
 
 }  // namespace
 
-void TMainForm::CreateActions() {
+void MainWindow::CreateActions() {
     for (int i = 0; i < kCommandCount; ++i) {
-        const auto command = static_cast<TCommand>(i);
-        const TCommandInfo& info = CommandInfo(command);
+        const auto command = static_cast<Command>(i);
+        const CommandInfo& info = InfoOf(command);
         auto* action = new QAction(info.caption != nullptr ? info.caption : info.shortHint, this);
         if (info.shortHint != nullptr) action->setToolTip(info.shortHint);
         action->setStatusTip(info.hint);
@@ -51,14 +51,14 @@ void TMainForm::CreateActions() {
     }
 }
 
-QMenu* TMainForm::AddMenu(const char* title, const char* hint) {
+QMenu* MainWindow::AddMenu(const char* title, const char* hint) {
     QMenu* menu = menuBar()->addMenu(title);
     if (hint != nullptr) menu->menuAction()->setStatusTip(hint);
     WatchMenu(menu);
     return menu;
 }
 
-void TMainForm::WatchMenu(QMenu* menu) {
+void MainWindow::WatchMenu(QMenu* menu) {
     // F1 on an item, and the hint of the item under the pointer, also of a disabled item and
     // of a context menu, whose hints the toolkit sends nowhere.
     menu->installEventFilter(this);
@@ -67,13 +67,13 @@ void TMainForm::WatchMenu(QMenu* menu) {
     connect(menu, &QMenu::aboutToHide, this, [this] { panels_[1]->clear(); });
 }
 
-void TMainForm::AddMenuItems(QMenu* menu, std::initializer_list<TCommand> commands) {
-    for (TCommand command : commands)
+void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<Command> commands) {
+    for (Command command : commands)
         menu->addAction(Action(command));
 }
 
-void TMainForm::CreateMenus() {
-    using C = TCommand;
+void MainWindow::CreateMenus() {
+    using C = Command;
     QMenu* file = AddMenu("&File", "Operations with files (Open, Save, Print, etc)");
     AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap});
     file->addSeparator();
@@ -85,7 +85,7 @@ void TMainForm::CreateMenus() {
     edit->addSeparator();
     AddMenuItems(edit, {C::CopyAsBitmap});
     AddMenuItems(AddMenu("&View", "Maximizing the active window and toolbars management"),
-                 {C::FullScreen, C::StandardToolbar, C::GraphToolbar, C::CalculusToolbar});
+                 {C::FullScreen, C::StandardToolbar, C::GraphBar, C::CalculusToolbar});
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
                  {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
@@ -96,7 +96,7 @@ void TMainForm::CreateMenus() {
     options->addSeparator();
     AddMenuItems(options, {C::SaveOptions});
     windowMenu_ = AddMenu("&Window", "Windows management");
-    connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::FillWindowMenu);
     FillWindowMenu();
     QMenu* help = AddMenu("&Help", "Information about the program");
     AddMenuItems(help, {C::HelpContents, C::VisitHomePage});
@@ -112,7 +112,7 @@ void TMainForm::CreateMenus() {
         QAction* item = toolbarMenu_->addAction(names[i]);
         item->setCheckable(true);
         item->setStatusTip(hints[i]);
-        const auto toolbar = static_cast<TToolbar>(i);
+        const auto toolbar = static_cast<ToolbarId>(i);
         connect(item, &QAction::triggered, this,
                 [this, toolbar](bool on) { SetToolbarShown(toolbar, on); });
         toolbarMenuItems_[i] = item;
@@ -126,21 +126,21 @@ void TMainForm::CreateMenus() {
     WatchMenu(toolbarMenu_);
 
     documentMenu_ = new QMenu(this);
-    const std::pair<const char*, TCommand> items[] = {
+    const std::pair<const char*, Command> items[] = {
         {"Plot Options...", C::PlotOptions},
         {"Axis Options...", C::AxisOptions},
         {"Background Options...", C::BackgroundOptions}};
     for (const auto& [caption, command] : items) {
         QAction* item = documentMenu_->addAction(caption);
-        item->setStatusTip(CommandInfo(command).hint);
-        item->setData(CommandInfo(command).helpContext);
+        item->setStatusTip(InfoOf(command).hint);
+        item->setData(InfoOf(command).helpContext);
         item->setEnabled(CommandAvailable(command));
         connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
     }
     WatchMenu(documentMenu_);
 }
 
-QMenu* TMainForm::createPopupMenu() {
+QMenu* MainWindow::createPopupMenu() {
     // The caller owns what it gets; a copy keeps ours alive.
     auto* menu = new QMenu(this);
     menu->addActions(toolbarMenu_->actions());
@@ -148,7 +148,7 @@ QMenu* TMainForm::createPopupMenu() {
     return menu;
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* menu = qobject_cast<QMenu*>(watched);
     if (menu != nullptr && event->type() == QEvent::MouseMove) {
         const QAction* action =
@@ -168,10 +168,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::FillWindowMenu() {
+void MainWindow::FillWindowMenu() {
     windowMenu_->clear();
-    AddMenuItems(windowMenu_, {TCommand::Cascade, TCommand::Tile, TCommand::ArrangeIcons,
-                               TCommand::MinimizeAll});
+    AddMenuItems(windowMenu_,
+                 {Command::Cascade, Command::Tile, Command::ArrangeIcons, Command::MinimizeAll});
     const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
     if (windows.isEmpty()) return;
     windowMenu_->addSeparator();
@@ -192,13 +192,13 @@ void TMainForm::FillWindowMenu() {
     }
 }
 
-void TMainForm::ShowDocumentMenu(TMDIChild*, const QPoint& globalPos) {
+void MainWindow::ShowDocumentMenu(DocumentWindow*, const QPoint& globalPos) {
     documentMenu_->popup(globalPos);
 }
 
-void TMainForm::RunCommand(TCommand command) {
-    using C = TCommand;
-    TMDIChild* active = ActiveDocument();
+void MainWindow::RunCommand(Command command) {
+    using C = Command;
+    DocumentWindow* active = ActiveDocument();
     switch (command) {
         case C::New:
             NewDocument();
@@ -219,13 +219,13 @@ void TMainForm::RunCommand(TCommand command) {
             fullScreen_->ShowDocument(active);
             break;
         case C::StandardToolbar:
-            SetToolbarShown(TToolbar::Standard, !ToolbarShown(TToolbar::Standard));
+            SetToolbarShown(ToolbarId::Standard, !ToolbarShown(ToolbarId::Standard));
             break;
-        case C::GraphToolbar:
-            SetToolbarShown(TToolbar::Graph, !ToolbarShown(TToolbar::Graph));
+        case C::GraphBar:
+            SetToolbarShown(ToolbarId::Graph, !ToolbarShown(ToolbarId::Graph));
             break;
         case C::CalculusToolbar:
-            SetToolbarShown(TToolbar::Calculus, !ToolbarShown(TToolbar::Calculus));
+            SetToolbarShown(ToolbarId::Calculus, !ToolbarShown(ToolbarId::Calculus));
             break;
         case C::SaveOptions:
             SaveOptions();
@@ -249,7 +249,7 @@ void TMainForm::RunCommand(TCommand command) {
             QDesktopServices::openUrl(QUrl(kHomePageUrl));
             break;
         case C::About:
-            TAboutForm(this).exec();
+            AboutDialog(this).exec();
             break;
         case C::AddGraph:
             AddGraphCommand();
@@ -258,19 +258,19 @@ void TMainForm::RunCommand(TCommand command) {
             FinishCounting();
             break;
         case C::DrawGraphic:
-            ChangeGraphStyle(TStyleField::DrawGraphic, 0);
+            ChangeGraphStyle(StyleField::DrawGraphic, 0);
             break;
         case C::DrawLines:
-            ChangeGraphStyle(TStyleField::Lines, 0);
+            ChangeGraphStyle(StyleField::Lines, 0);
             break;
         case C::DrawPoints:
-            ChangeGraphStyle(TStyleField::Points, 0);
+            ChangeGraphStyle(StyleField::Points, 0);
             break;
         case C::GraphProps:
-            EditGraphCommand(TPropsPage::Properties);
+            EditGraphCommand(GraphPage::Properties);
             break;
         case C::OtherProps:
-            EditGraphCommand(TPropsPage::AddProperties);
+            EditGraphCommand(GraphPage::AddProperties);
             break;
         case C::DeleteGraph:
             DeleteGraphCommand();
@@ -349,18 +349,18 @@ void TMainForm::RunCommand(TCommand command) {
     }
 }
 
-void TMainForm::SaveOptions() {
+void MainWindow::SaveOptions() {
     if (!SaveOptionsFile(CurrentOptions, OptionsFilePath().toStdString()))
         messages_->Error(kFileWriteError);
 }
 
-void TMainForm::MinimizeAll() {
+void MainWindow::MinimizeAll() {
     const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         (*it)->showMinimized();
 }
 
-void TMainForm::ArrangeIcons() {
+void MainWindow::ArrangeIcons() {
     // Minimised windows in rows along the bottom, the next row above the last.
     const QSize area = mdi_->viewport()->size();
     int x = 0;

@@ -2,23 +2,23 @@
 #include <QComboBox>
 #include <QToolBar>
 
-#include "graph_toolbar.h"
-#include "main_form.h"
-#include "style_choosers.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise {
 
 namespace {
 
 // nullopt: a separator.
-using TButtons = std::initializer_list<std::optional<TCommand>>;
+using ToolbarButtons = std::initializer_list<std::optional<Command>>;
 
 }  // namespace
 
-void TMainForm::CreateToolbars() {
-    using C = TCommand;
-    const auto fill = [this](QToolBar* bar, TButtons buttons) {
-        for (const std::optional<TCommand>& button : buttons) {
+void MainWindow::CreateToolbars() {
+    using C = Command;
+    const auto fill = [this](QToolBar* bar, ToolbarButtons buttons) {
+        for (const std::optional<Command>& button : buttons) {
             if (button)
                 bar->addAction(Action(*button));
             else
@@ -53,7 +53,7 @@ void TMainForm::CreateToolbars() {
                     C::MoveDown,
                     {},
                     C::FullScreen});
-    graphToolbar_ = new TGraphToolbar(this, [this](TCommand c) { return Action(c); });
+    graphToolbar_ = new GraphToolbar(this, [this](Command c) { return Action(c); });
     ConnectGraphToolbar();
     auto* calculus = new QToolBar("Calculus", this);
     calculus->setObjectName("CalcToolbar");
@@ -71,15 +71,15 @@ void TMainForm::CreateToolbars() {
     addToolBar(Qt::TopToolBarArea, graphToolbar_);
 }
 
-void TMainForm::ConnectGraphToolbar() {
-    TGraphToolbar* bar = graphToolbar_;
-    connect(bar->FuncComboBox, &QComboBox::activated, this, &TMainForm::SetGraphsListItemIndex);
-    const std::pair<QComboBox*, TStyleField> choosers[] = {
-        {bar->LineWidthComboBox, TStyleField::LineWidth},
-        {bar->PointWidthComboBox, TStyleField::PointWidth},
-        {bar->PointStyleComboBox, TStyleField::PointStyle},
-        {bar->ColorComboBox, TStyleField::Color},
-        {bar->BrushComboBox, TStyleField::Brush}};
+void MainWindow::ConnectGraphToolbar() {
+    GraphToolbar* bar = graphToolbar_;
+    connect(bar->FuncComboBox, &QComboBox::activated, this, &MainWindow::SetGraphsListItemIndex);
+    const std::pair<QComboBox*, StyleField> choosers[] = {
+        {bar->LineWidthChooser, StyleField::LineWidth},
+        {bar->PointSizeChooser, StyleField::PointWidth},
+        {bar->PointStyleChooser, StyleField::PointStyle},
+        {bar->ColorChooser, StyleField::Color},
+        {bar->ShadingChooser, StyleField::Brush}};
     for (const auto& [box, field] : choosers)
         connect(box, &QComboBox::activated, this,
                 [this, field](int item) { ChangeGraphStyle(field, item); });

@@ -10,34 +10,34 @@
 #include <QPrinter>
 #include <new>
 
-#include "bitmap_export.h"
-#include "document_file.h"
-#include "document_window.h"
-#include "file_dialogs.h"
-#include "main_form.h"
-#include "messages.h"
-#include "print_forms.h"
-#include "program_settings.h"
-#include "toolbar_icons.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "app/toolbar_icons.h"
+#include "option_dialogs/output_dialogs.h"
+#include "plot/bitmap_export.h"
+#include "plot/document_file.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
+#include "services/program_settings.h"
 
 namespace plotwise {
 namespace {
 
 constexpr char kBitmapFilter[] = "Bitmap files  (*.bmp)|*.bmp|All files (*.*)|*.*";
 
-QPixmap ProgressPicture(TIcon icon) {
+QPixmap ProgressPicture(Icon icon) {
     return IconOf(icon).pixmap(32, 32);
 }
 
 // The window closes whatever ends the command.
-struct TProgressShown {
-    TShowBitmapSaveForm& form;
-    ~TProgressShown() { form.hide(); }
+struct ProgressShown {
+    ProgressWindow& form;
+    ~ProgressShown() { form.hide(); }
 };
 
 }  // namespace
 
-QPrinter& TMainForm::Printer() {
+QPrinter& MainWindow::Printer() {
     if (printer_ == nullptr) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // The margins are applied to the output area, so the page is drawn from its corner.
@@ -46,7 +46,7 @@ QPrinter& TMainForm::Printer() {
     return *printer_;
 }
 
-void TMainForm::PageSetupCommand() {
+void MainWindow::PageSetupCommand() {
     QPrinter& printer = Printer();
     const QMarginsF inches(margins_.left * 0.001, margins_.top * 0.001, margins_.right * 0.001,
                            margins_.bottom * 0.001);
@@ -61,39 +61,39 @@ void TMainForm::PageSetupCommand() {
                 thousandths(chosen.bottom())};
 }
 
-void TMainForm::PrintCommand() {
-    const QPointer<TMDIChild> child(ActiveDocument());
+void MainWindow::PrintCommand() {
+    const QPointer<DocumentWindow> child(ActiveDocument());
     if (child == nullptr) return;
-    TPrintOptForm form(this);
-    form.BlackAndWhiteCheckBox->setChecked(ProgramSettings.Print.BlackAndWhite);
+    PrintOptionsDialog form(this);
+    form.BlackAndWhiteCheckBox->setChecked(GlobalSettings.Print.BlackAndWhite);
     form.PageSetup = [this] { PageSetupCommand(); };
     if (form.exec() != QDialog::Accepted) return;
-    ProgramSettings.Print.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
+    GlobalSettings.Print.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
     // The dialog's event loop may have let the document go.
     if (child == nullptr || ActiveDocument() != child) return;
     PrintDocumentOn(*child, Printer());
 }
 
-void TMainForm::PrintDocumentOn(TMDIChild& child, QPrinter& printer) {
+void MainWindow::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) {
     repaint();
-    if (progress_ == nullptr) progress_ = new TShowBitmapSaveForm(this);
-    progress_->ShowProgress(ProgressPicture(TIcon::Print), "Printing...", "Printing");
-    TProgressShown shown{*progress_};
+    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
+    progress_->ShowProgress(ProgressPicture(Icon::Print), "Printing...", "Printing");
+    ProgressShown shown{*progress_};
     printer.setDocName(child.Caption());
     QPainter painter;
     if (!painter.begin(&printer)) {
         messages_->Error("The printer could not start the job");
         return;
     }
-    TPrintSetup setup;
+    PrintSetup setup;
     setup.scaleX = static_cast<long double>(printer.logicalDpiX()) / logicalDpiX();
     setup.scaleY = static_cast<long double>(printer.logicalDpiY()) / logicalDpiY();
-    setup.blackAndWhite = ProgramSettings.Print.BlackAndWhite;
+    setup.blackAndWhite = GlobalSettings.Print.BlackAndWhite;
     setup.output = PrintOutputRect(printer.width(), printer.height(), printer.logicalDpiX(),
                                    printer.logicalDpiY(), margins_);
     painter.end();  // the renderer opens its own painter on the page
     try {
-        PrintDocument(child.Document(), printer, setup);
+        PrintDocument(child.Doc(), printer, setup);
     } catch (const std::bad_alloc&) {
         messages_->Error(kOutOfResources);
     }
@@ -101,17 +101,17 @@ void TMainForm::PrintDocumentOn(TMDIChild& child, QPrinter& printer) {
         messages_->Error("The printer reported an error; the page may be incomplete");
 }
 
-QImage TMainForm::MakeBitmap(TMDIChild& child, const QSize& size) {
+QImage MainWindow::MakeBitmap(DocumentWindow& child, const QSize& size) {
     repaint();
-    QImage image = RenderBitmap(child.Document(), size.width(), size.height());
+    QImage image = RenderBitmap(child.Doc(), size.width(), size.height());
     if (image.isNull()) messages_->Error(kOutOfResources);
     return image;
 }
 
-void TMainForm::SaveAsBitmapCommand() {
-    const QPointer<TMDIChild> child(ActiveDocument());
+void MainWindow::SaveAsBitmapCommand() {
+    const QPointer<DocumentWindow> child(ActiveDocument());
     if (child == nullptr) return;
-    TBitmapPropsForm form(this);
+    BitmapDialog form(this);
     form.ShowError = [this](const QString& text) { messages_->Error(text); };
     form.AskYesNo = [this](const QString& text) { return messages_->YesNo(text); };
     form.BrowseFileName = [this] {
@@ -122,28 +122,28 @@ void TMainForm::SaveAsBitmapCommand() {
     if (form.exec() != QDialog::Accepted) return;
     saveBitmapSize_ = form.BitmapSize();
     if (child == nullptr || ActiveDocument() != child) return;
-    if (progress_ == nullptr) progress_ = new TShowBitmapSaveForm(this);
-    progress_->ShowProgress(ProgressPicture(TIcon::Save), "Creating bitmap...", "Save As Bitmap");
-    TProgressShown shown{*progress_};
+    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
+    progress_->ShowProgress(ProgressPicture(Icon::Save), "Creating bitmap...", "Save As Bitmap");
+    ProgressShown shown{*progress_};
     const QImage image = MakeBitmap(*child, saveBitmapSize_);
     if (image.isNull()) return;
     progress_->SetText("Saving bitmap...");
     if (!WriteBitmapFile(image, form.FileName().toStdString())) messages_->Error(kFileWriteError);
 }
 
-void TMainForm::CopyAsBitmapCommand() {
-    const QPointer<TMDIChild> child(ActiveDocument());
+void MainWindow::CopyAsBitmapCommand() {
+    const QPointer<DocumentWindow> child(ActiveDocument());
     if (child == nullptr) return;
-    TCopyBitmapForm form(this);
+    CopyBitmapDialog form(this);
     form.ShowError = [this](const QString& text) { messages_->Error(text); };
     form.SetBitmapSize(copyBitmapSize_);
     if (form.exec() != QDialog::Accepted) return;
     copyBitmapSize_ = form.BitmapSize();
     if (child == nullptr || ActiveDocument() != child) return;
-    if (progress_ == nullptr) progress_ = new TShowBitmapSaveForm(this);
-    progress_->ShowProgress(ProgressPicture(TIcon::DoubleGraph), "Creating bitmap...",
+    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
+    progress_->ShowProgress(ProgressPicture(Icon::DoubleGraph), "Creating bitmap...",
                             "Copy As Bitmap");
-    TProgressShown shown{*progress_};
+    ProgressShown shown{*progress_};
     const QImage image = MakeBitmap(*child, copyBitmapSize_);
     if (image.isNull()) return;
     progress_->SetText("Copying bitmap...");

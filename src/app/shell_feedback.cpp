@@ -1,11 +1,11 @@
-#include "shell_feedback.h"
+#include "app/shell_feedback.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "messages.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -52,7 +52,7 @@ bool IsUserInput(QEvent::Type type) {
 
 }  // namespace
 
-TShellFeedback::TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessages& messages)
+ShellFeedback::ShellFeedback(QLabel* progressPanel, QLabel* hintPanel, Messages& messages)
     : panels_{progressPanel, hintPanel}, messages_(messages) {
     qApp->installEventFilter(this);
     // An Esc caught at the end of one graph's run stops the next one of the same pass; once
@@ -63,21 +63,21 @@ TShellFeedback::TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessag
             });
 }
 
-TShellFeedback::~TShellFeedback() {
+ShellFeedback::~ShellFeedback() {
     while (busyDepth_ > 0)
         SetBusy(false);
 }
 
-bool TShellFeedback::CatchingUp() {
+bool ShellFeedback::CatchingUp() {
     return catchingUp;
 }
 
-void TShellFeedback::ShowStatus(int panel, const std::string& text) {
+void ShellFeedback::ShowStatus(int panel, const std::string& text) {
     if (panel < 0 || panel > 1 || panels_[panel] == nullptr) return;
     panels_[panel]->setText(QString::fromStdString(text));
 }
 
-void TShellFeedback::SetBusy(bool busy) {
+void ShellFeedback::SetBusy(bool busy) {
     if (busy) {
         if (busyDepth_++ == 0) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -88,11 +88,11 @@ void TShellFeedback::SetBusy(bool busy) {
     }
 }
 
-void TShellFeedback::Refresh() {
+void ShellFeedback::Refresh() {
     CatchUp();
 }
 
-bool TShellFeedback::EscPressed() {
+bool ShellFeedback::EscPressed() {
     // Drawing alone is short, and a window must not be reshaped while it draws: only a
     // computation looks at the keyboard.
     if (!EscEnabled || busyDepth_ == 0) return false;
@@ -102,11 +102,11 @@ bool TShellFeedback::EscPressed() {
     return esc;
 }
 
-void TShellFeedback::ShowError(const std::string& message) {
+void ShellFeedback::ShowError(const std::string& message) {
     messages_.Error(QString::fromStdString(message));
 }
 
-void TShellFeedback::CatchUp() {
+void ShellFeedback::CatchUp() {
     if (catchingUp) return;
     if (sinceCatchUp_.isValid() && sinceCatchUp_.elapsed() < kCatchUpMs) return;
     catchingUp = true;
@@ -115,7 +115,7 @@ void TShellFeedback::CatchUp() {
     sinceCatchUp_.start();
 }
 
-bool TShellFeedback::eventFilter(QObject* watched, QEvent* event) {
+bool ShellFeedback::eventFilter(QObject* watched, QEvent* event) {
     if (!catchingUp || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)

@@ -1,22 +1,22 @@
-// TShellFeedback: how computations reach the user in the program: the status bar panels,
+// ShellFeedback: how computations reach the user in the program: the status bar panels,
 // the busy cursor, and the keyboard polled for Esc while nothing else may run.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 
-#include "feedback.h"
+#include "plot/feedback.h"
 
 class QLabel;
 
 namespace plotwise {
 
-class TMessages;
+class Messages;
 
-class TShellFeedback final : public QObject, public TFeedback {
+class ShellFeedback final : public QObject, public Feedback {
   public:
-    TShellFeedback(QLabel* progressPanel, QLabel* hintPanel, TMessages& messages);
-    ~TShellFeedback() override;
+    ShellFeedback(QLabel* progressPanel, QLabel* hintPanel, Messages& messages);
+    ~ShellFeedback() override;
 
     void ShowStatus(int panel, const std::string& text) override;
     void SetBusy(bool busy) override;
@@ -37,7 +37,7 @@ class TShellFeedback final : public QObject, public TFeedback {
     void CatchUp();
 
     QLabel* panels_[2];
-    TMessages& messages_;
+    Messages& messages_;
     int busyDepth_ = 0;
     bool escSeen_ = false;
     QElapsedTimer sinceCatchUp_;

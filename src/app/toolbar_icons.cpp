@@ -1,6 +1,6 @@
 // The toolbar pictures, drawn pixel by pixel as XPM: no resource file to ship and the
 // same crisp look on every platform and style.
-#include "toolbar_icons.h"
+#include "app/toolbar_icons.h"
 
 #include <QPixmap>
 #include <array>
@@ -835,7 +835,7 @@ static const char* const kRegression[] = {
 
 // clang-format on
 
-// In the order of TIcon.
+// In the order of Icon.
 static const char* const* const kIconData[] = {
     kNew,
     kOpen,
@@ -875,7 +875,7 @@ static const char* const* const kIconData[] = {
 };
 static_assert(static_cast<int>(std::size(kIconData)) == kIconCount);
 
-QIcon IconOf(TIcon icon) {
+QIcon IconOf(Icon icon) {
     // Built once, on first use: a QPixmap needs the QGuiApplication to exist.
     static const std::array<QIcon, kIconCount> icons = [] {
         std::array<QIcon, kIconCount> result;

@@ -5,7 +5,7 @@
 
 namespace plotwise {
 
-enum class TIcon {
+enum class Icon {
     // Standard toolbar
     New,
     Open,
@@ -46,8 +46,8 @@ enum class TIcon {
     Regression,
 };
 
-inline constexpr int kIconCount = static_cast<int>(TIcon::Regression) + 1;
+inline constexpr int kIconCount = static_cast<int>(Icon::Regression) + 1;
 
-QIcon IconOf(TIcon icon);
+QIcon IconOf(Icon icon);
 
 }  // namespace plotwise

@@ -3,41 +3,41 @@
 #include <QComboBox>
 #include <QPointer>
 
-#include "document_window.h"
-#include "graph_toolbar.h"
-#include "main_form.h"
-#include "trace_form.h"
+#include "app/document_window.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
+#include "tool_windows/trace_window.h"
 
 namespace plotwise {
 namespace {
 
 // The document window the Trace window walks; it may close while the window is up (a
 // session ending), after which there is nothing to trace.
-class TWindowTraceTarget final : public TTraceTarget {
+class WindowTraceTarget final : public TraceTarget {
   public:
-    explicit TWindowTraceTarget(TMDIChild* child) : child_(child) {}
+    explicit WindowTraceTarget(DocumentWindow* child) : child_(child) {}
 
-    const TGraphicsManager* Document() const override {
-        return child_ != nullptr && !child_->Closing() ? &child_->Document() : nullptr;
+    const Document* Doc() const override {
+        return child_ != nullptr && !child_->Closing() ? &child_->Doc() : nullptr;
     }
     void MovePointer(long double x, long double y) override {
-        if (Document() != nullptr) child_->MoveTracePointer(x, y);
+        if (Doc() != nullptr) child_->MoveTracePointer(x, y);
     }
     void HidePointer() override {
         if (child_ != nullptr) child_->HideTracePointer();
     }
 
   private:
-    QPointer<TMDIChild> child_;
+    QPointer<DocumentWindow> child_;
 };
 
 }  // namespace
 
-void TMainForm::TraceCommand() {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::TraceCommand() {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    if (trace_ == nullptr) trace_ = new TTraceForm(this);
-    TWindowTraceTarget target(child);
+    if (trace_ == nullptr) trace_ = new TraceWindow(this);
+    WindowTraceTarget target(child);
     trace_->Execute(target, graphToolbar_->FuncComboBox->currentIndex());
 }
 

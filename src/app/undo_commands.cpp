@@ -4,39 +4,39 @@
 #include <QComboBox>
 #include <algorithm>
 
-#include "current_options.h"
-#include "document_window.h"
-#include "graph_toolbar.h"
-#include "main_form.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
 
 namespace plotwise {
 namespace {
 
 // One step of the history applied to a document. Undo and redo share it: what one of them
 // takes back the other does again, and each keeps the opposite step.
-class THistoryStep {
+class HistoryStep {
   public:
-    THistoryStep(TMainForm& form, TMDIChild& child, bool back)
-        : form_(form), child_(child), history_(child.UndoManager()), back_(back) {}
+    HistoryStep(MainWindow& form, DocumentWindow& child, bool back)
+        : form_(form), child_(child), history_(child.History()), back_(back) {}
 
-    void Run(const THistoryEntry& entry) {
-        TGraphicsManager& document = child_.Document();
+    void Run(const HistoryEntry& entry) {
+        Document& document = child_.Doc();
         switch (entry.kind) {
-            case TUndoKind::ChangeOptions:
-                Keep({TUndoKind::ChangeOptions, document.Options, 0});
-                CurrentOptions = std::get<TOptionsRecord>(entry.record);
+            case UndoKind::ChangeOptions:
+                Keep({UndoKind::ChangeOptions, document.Options, 0});
+                CurrentOptions = std::get<OptionsRecord>(entry.record);
                 document.SetOptions(CurrentOptions);
                 break;
-            case TUndoKind::ChangeGraphProps:
+            case UndoKind::ChangeGraphProps:
                 ChangeGraph(entry);
                 break;
-            case TUndoKind::DeleteGraph:
+            case UndoKind::DeleteGraph:
                 if (back_)
                     RestoreGraph(entry, entry.index);
                 else
                     RemoveGraph(entry.kind, entry.index);
                 break;
-            case TUndoKind::AddGraph:
+            case UndoKind::AddGraph:
                 if (back_)
                     RemoveGraph(entry.kind, document.Graphs.size() - 1);
                 else
@@ -47,22 +47,22 @@ class THistoryStep {
     }
 
   private:
-    void Keep(THistoryEntry opposite) {
+    void Keep(HistoryEntry opposite) {
         if (back_)
             history_.AddRedo(std::move(opposite));
         else
             history_.AddUndo(std::move(opposite));
     }
 
-    QComboBox& List() const { return *form_.GraphToolbar()->FuncComboBox; }
+    QComboBox& List() const { return *form_.GraphBar()->FuncComboBox; }
 
-    void ChangeGraph(const THistoryEntry& entry) {
-        TGraphicsManager& document = child_.Document();
-        const auto* record = std::get_if<TFunctionProps>(&entry.record);
+    void ChangeGraph(const HistoryEntry& entry) {
+        Document& document = child_.Doc();
+        const auto* record = std::get_if<GraphRecord>(&entry.record);
         if (record == nullptr || entry.index >= document.Graphs.size()) return;
-        TFunction& graph = *document.Graphs[entry.index];
+        Graph& graph = *document.Graphs[entry.index];
         const int selected = List().currentIndex();
-        Keep({TUndoKind::ChangeGraphProps, graph.Props, entry.index});
+        Keep({UndoKind::ChangeGraphProps, graph.Record, entry.index});
         const bool resample = NeedsRecalcProps(graph, *record);
         if (resample) graph.ClearValues();
         document.SetGraphProps(graph, *record);
@@ -75,16 +75,16 @@ class THistoryStep {
     }
 
     // Puts a graph back at index; the selection stays on the graph it was on.
-    void RestoreGraph(const THistoryEntry& entry, std::size_t index) {
-        TGraphicsManager& document = child_.Document();
-        const auto* record = std::get_if<TFunctionProps>(&entry.record);
+    void RestoreGraph(const HistoryEntry& entry, std::size_t index) {
+        Document& document = child_.Doc();
+        const auto* record = std::get_if<GraphRecord>(&entry.record);
         if (record == nullptr || index > document.Graphs.size()) return;
         int selected = List().currentIndex();
         if (back_)
-            Keep({TUndoKind::DeleteGraph, *record, index});
+            Keep({UndoKind::DeleteGraph, *record, index});
         else
-            Keep({TUndoKind::AddGraph, std::monostate{}, 0});
-        TFunction& graph = document.InsertGraph(*record, index);
+            Keep({UndoKind::AddGraph, std::monostate{}, 0});
+        Graph& graph = document.InsertGraph(*record, index);
         form_.InsertGraphsListItem(static_cast<int>(index), graph);
         if (selected < 0)
             selected = 0;
@@ -99,12 +99,12 @@ class THistoryStep {
     }
 
     // Takes the graph at index out; the selection stays on its graph, or the nearest one.
-    void RemoveGraph(TUndoKind kind, std::size_t index) {
-        TGraphicsManager& document = child_.Document();
+    void RemoveGraph(UndoKind kind, std::size_t index) {
+        Document& document = child_.Doc();
         if (index >= document.Graphs.size()) return;
         int selected = List().currentIndex();
         // Undoing an addition keeps the record for redo; redoing a deletion keeps its place.
-        Keep({back_ ? kind : TUndoKind::DeleteGraph, document.Graphs[index]->Props, index});
+        Keep({back_ ? kind : UndoKind::DeleteGraph, document.Graphs[index]->Record, index});
         document.Graphs.erase(document.Graphs.begin() + static_cast<std::ptrdiff_t>(index));
         form_.DeleteGraphsListItem(static_cast<int>(index));
         if (selected > static_cast<int>(index)) --selected;
@@ -118,56 +118,54 @@ class THistoryStep {
         document.Repaint();
     }
 
-    TMainForm& form_;
-    TMDIChild& child_;
-    TUndoManager& history_;
+    MainWindow& form_;
+    DocumentWindow& child_;
+    UndoHistory& history_;
     const bool back_;
 };
 
 // Keeps the in-progress flag for the whole step, whatever leaves it.
-class TInProgress {
+class InProgress {
   public:
-    explicit TInProgress(TUndoManager& history) : history_(history) {
-        history_.SetInProgress(true);
-    }
-    ~TInProgress() { history_.SetInProgress(false); }
-    TInProgress(const TInProgress&) = delete;
-    TInProgress& operator=(const TInProgress&) = delete;
+    explicit InProgress(UndoHistory& history) : history_(history) { history_.SetInProgress(true); }
+    ~InProgress() { history_.SetInProgress(false); }
+    InProgress(const InProgress&) = delete;
+    InProgress& operator=(const InProgress&) = delete;
 
   private:
-    TUndoManager& history_;
+    UndoHistory& history_;
 };
 
 }  // namespace
 
-void TMainForm::UndoCommand() {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::UndoCommand() {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    TUndoManager& history = child->UndoManager();
-    const std::optional<THistoryEntry> entry = history.TakeUndo();
+    UndoHistory& history = child->History();
+    const std::optional<HistoryEntry> entry = history.TakeUndo();
     if (!entry) return;
-    TInProgress inProgress(history);
-    THistoryStep(*this, *child, true).Run(*entry);
+    InProgress inProgress(history);
+    HistoryStep(*this, *child, true).Run(*entry);
 }
 
-void TMainForm::RedoCommand() {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::RedoCommand() {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    TUndoManager& history = child->UndoManager();
-    const std::optional<THistoryEntry> entry = history.TakeRedo();
+    UndoHistory& history = child->History();
+    const std::optional<HistoryEntry> entry = history.TakeRedo();
     if (!entry) return;
-    TInProgress inProgress(history);
-    THistoryStep(*this, *child, false).Run(*entry);
+    InProgress inProgress(history);
+    HistoryStep(*this, *child, false).Run(*entry);
 }
 
-void TMainForm::UpdateUndoMenu() {
-    TMDIChild* child = ActiveDocument();
-    QAction* undo = Action(TCommand::Undo);
-    QAction* redo = Action(TCommand::Redo);
-    undo->setEnabled(child != nullptr && !child->UndoManager().UndoList().empty());
-    redo->setEnabled(child != nullptr && !child->UndoManager().RedoList().empty());
-    undo->setText(child != nullptr ? UndoCaption(child->UndoManager()) : "&Undo");
-    redo->setText(child != nullptr ? RedoCaption(child->UndoManager()) : "&Redo");
+void MainWindow::UpdateUndoMenu() {
+    DocumentWindow* child = ActiveDocument();
+    QAction* undo = Action(Command::Undo);
+    QAction* redo = Action(Command::Redo);
+    undo->setEnabled(child != nullptr && !child->History().UndoList().empty());
+    redo->setEnabled(child != nullptr && !child->History().RedoList().empty());
+    undo->setText(child != nullptr ? UndoCaption(child->History()) : "&Undo");
+    redo->setText(child != nullptr ? RedoCaption(child->History()) : "&Redo");
 }
 
 }  // namespace plotwise

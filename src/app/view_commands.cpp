@@ -1,77 +1,77 @@
 // The Standard toolbar's increase, reduce and move buttons and "Standard Intervals": the
 // view interval of the active document changed without a dialog.
-#include "current_options.h"
-#include "document_window.h"
-#include "main_form.h"
-#include "messages.h"
-#include "view_interval.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "plot/view_interval.h"
+#include "services/messages.h"
 
 namespace plotwise {
 namespace {
 
-using C = TCommand;
-using TChange = TIntervalChange;
+using C = Command;
+using Change = IntervalChange;
 
-struct TViewChanges {
-    TChange x;
-    TChange y;
+struct ViewChanges {
+    Change x;
+    Change y;
 };
 
 // A move button moves the picture the way it points, whichever way the axis runs.
-TViewChanges ChangesOf(C command, const TOptionsRecord& o) {
+ViewChanges ChangesOf(C command, const OptionsRecord& o) {
     switch (command) {
         case C::IncreaseXY:
-            return {TChange::Increase, TChange::Increase};
+            return {Change::Increase, Change::Increase};
         case C::IncreaseY:
-            return {TChange::None, TChange::Increase};
+            return {Change::None, Change::Increase};
         case C::IncreaseX:
-            return {TChange::Increase, TChange::None};
+            return {Change::Increase, Change::None};
         case C::ReduceXY:
-            return {TChange::Reduce, TChange::Reduce};
+            return {Change::Reduce, Change::Reduce};
         case C::ReduceY:
-            return {TChange::None, TChange::Reduce};
+            return {Change::None, Change::Reduce};
         case C::ReduceX:
-            return {TChange::Reduce, TChange::None};
+            return {Change::Reduce, Change::None};
         case C::MoveLeft:
-            return {MoveChange(o.AxleX.Forward, false), TChange::None};
+            return {MoveChange(o.AxisX.Forward, false), Change::None};
         case C::MoveRight:
-            return {MoveChange(o.AxleX.Forward, true), TChange::None};
+            return {MoveChange(o.AxisX.Forward, true), Change::None};
         case C::MoveUp:
-            return {TChange::None, MoveChange(o.AxleY.Forward, true)};
+            return {Change::None, MoveChange(o.AxisY.Forward, true)};
         case C::MoveDown:
-            return {TChange::None, MoveChange(o.AxleY.Forward, false)};
+            return {Change::None, MoveChange(o.AxisY.Forward, false)};
         default:
-            return {TChange::None, TChange::None};
+            return {Change::None, Change::None};
     }
 }
 
 }  // namespace
 
-void TMainForm::ViewIntervalCommand(TCommand command) {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::ViewIntervalCommand(Command command) {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    TOptionsRecord options = CurrentOptions;
-    const TViewChanges changes = ChangesOf(command, options);
+    OptionsRecord options = CurrentOptions;
+    const ViewChanges changes = ChangesOf(command, options);
     const std::string failure = ChangeViewInterval(options, changes.x, changes.y);
     if (!failure.empty()) {
         messages_->Error(QString::fromStdString(failure));
         return;
     }
     CurrentOptions = options;
-    child->Document().SetOptions(CurrentOptions);
+    child->Doc().SetOptions(CurrentOptions);
 }
 
-void TMainForm::StandardIntervalsCommand() {
-    TMDIChild* child = ActiveDocument();
+void MainWindow::StandardIntervalsCommand() {
+    DocumentWindow* child = ActiveDocument();
     if (child == nullptr) return;
-    TOptionsRecord options = CurrentOptions;
+    OptionsRecord options = CurrentOptions;
     const std::string failure = StandardIntervals(options);
     if (!failure.empty()) {
         messages_->Error(QString::fromStdString(failure));
         return;
     }
     CurrentOptions = options;
-    child->Document().SetOptions(CurrentOptions);
+    child->Doc().SetOptions(CurrentOptions);
 }
 
 }  // namespace plotwise

@@ -2,9 +2,9 @@
 // [--no-extremums] [--derivative]: the function analysis report as its text file has it.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "function_analysis.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "tools/function_analysis.h"
 
 namespace plotwise::cli {
 
@@ -23,7 +23,7 @@ int RunAnalyse(const std::vector<std::string>& args) {
             "[--no-zeroes] [--no-extremums] [--derivative]");
     }
     // The defaults are those of a fresh settings file.
-    TAnalysisInput input;
+    AnalysisInput input;
     input.formula = parsed.positional[0];
     input.minX = parsed.Value("--min", "-10");
     input.maxX = parsed.Value("--max", "10");
@@ -32,9 +32,9 @@ int RunAnalyse(const std::vector<std::string>& args) {
     input.findZeroes = !parsed.Has("--no-zeroes");
     input.findExtremums = !parsed.Has("--no-extremums");
     input.useDerivative = parsed.Has("--derivative");
-    const TAnalysisCheck check = CheckAnalysisInput(input);
+    const AnalysisCheck check = CheckAnalysisInput(input);
     if (check.field != AnalysisField::None) return Fail(check.message);
-    TFunctionAnalysis analysis(input.formula, check.params);
+    FunctionAnalysis analysis(input.formula, check.params);
     analysis.Run(nullptr);
     for (const std::string& line : analysis.BuildReport())
         std::cout << line << '\n';

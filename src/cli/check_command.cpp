@@ -1,9 +1,9 @@
 // plotwise-cli check FILE: whether the document opens, and how many graphs it holds.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "document_file.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "plot/document_file.h"
 
 namespace plotwise::cli {
 

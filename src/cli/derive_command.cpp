@@ -1,9 +1,9 @@
 // plotwise-cli derive FORMULA [--var NAME]: the Derivative window's line for a formula.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "derivative_tool.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "tools/derivative_tool.h"
 
 namespace plotwise::cli {
 

@@ -1,9 +1,9 @@
 // plotwise-cli eval FORMULA [--var NAME] [--value NUMBER]: the Calculator window's result.
 #include <iostream>
 
-#include "calculator_tool.h"
-#include "cli_args.h"
-#include "commands.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "tools/calculator_tool.h"
 
 namespace plotwise::cli {
 

@@ -2,9 +2,9 @@
 // Definite Integral window's result.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "integral_tool.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "tools/integral_tool.h"
 
 namespace plotwise::cli {
 

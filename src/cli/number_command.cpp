@@ -2,10 +2,10 @@
 // program shows numbers.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "number_input.h"
-#include "number_text.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
 
 namespace plotwise::cli {
 

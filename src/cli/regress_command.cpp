@@ -2,11 +2,11 @@
 // shows for the K-th table graph of a document.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "document_file.h"
-#include "number_input.h"
-#include "regression_tool.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "formula/number_input.h"
+#include "plot/document_file.h"
+#include "tools/regression_tool.h"
 
 namespace plotwise::cli {
 
@@ -25,9 +25,9 @@ int RunRegress(const std::vector<std::string>& args) {
     DocumentContents document;
     const DocumentCheck check = LoadDocumentFile(parsed.positional[0], document);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
-    std::vector<const TFunctionProps*> tables;
-    for (const TFunctionProps& graph : document.graphs)
-        if (graph.FuncStyle == fsTable) tables.push_back(&graph);
+    std::vector<const GraphRecord*> tables;
+    for (const GraphRecord& graph : document.graphs)
+        if (graph.Kind == kTable) tables.push_back(&graph);
     if (tables.empty()) return Fail("There is no graph determined by table");
     long long k = 0;
     const std::string tableText = parsed.Value("--table", "");

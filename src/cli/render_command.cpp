@@ -1,10 +1,10 @@
 // plotwise-cli render FILE OUT [--size WxH]: the document drawn as Save As Bitmap draws it.
 #include <QGuiApplication>
 
-#include "bitmap_export.h"
-#include "cli_args.h"
-#include "commands.h"
-#include "document_file.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "plot/bitmap_export.h"
+#include "plot/document_file.h"
 
 namespace plotwise::cli {
 
@@ -32,7 +32,7 @@ int RunRender(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    TGraphicsManager document(StandardOptions());
+    Document document(StandardOptions());
     const DocumentCheck check = ReadDocument(document, parsed.positional[0]);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();

@@ -2,12 +2,12 @@
 // window adds for graph N of a document.
 #include <iostream>
 
-#include "cli_args.h"
-#include "commands.h"
-#include "document_file.h"
-#include "function.h"
-#include "number_input.h"
-#include "tangent_tool.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "formula/number_input.h"
+#include "plot/document_file.h"
+#include "plot/graph.h"
+#include "tools/tangent_tool.h"
 
 namespace plotwise::cli {
 
@@ -24,9 +24,8 @@ int RunTangent(const std::vector<std::string>& args) {
     const std::string graphText = parsed.Value("--graph", "");
     if (!ReadInteger(graphText, n) || n < 1 || static_cast<std::size_t>(n) > document.graphs.size())
         return Fail("the document has no graph " + graphText);
-    const TFunctionProps& graph = document.graphs[static_cast<std::size_t>(n - 1)];
-    if (!HasDerivativeKind(graph.FuncStyle))
-        return Fail("It is impossible to plot a tangent/normal");
+    const GraphRecord& graph = document.graphs[static_cast<std::size_t>(n - 1)];
+    if (!HasDerivativeKind(graph.Kind)) return Fail("It is impossible to plot a tangent/normal");
     if (IsEmptyRecord(graph)) return Fail("Empty formula");
     long double value = 0;
     const std::string refused = CheckTangentValue(parsed.Value("--at", ""), value);

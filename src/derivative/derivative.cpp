@@ -1,14 +1,14 @@
-#include "derivative.h"
+#include "derivative/derivative.h"
 
-#include "compiled_formula.h"
-#include "derive_rules.h"
-#include "exp_transformator.h"
-#include "expr_tree.h"
-#include "formula_errors.h"
-#include "formula_printer.h"
-#include "paren_removal.h"
-#include "simplify.h"
-#include "text_utils.h"
+#include "derivative/derive_rules.h"
+#include "derivative/expr_tree.h"
+#include "derivative/formula_printer.h"
+#include "derivative/paren_removal.h"
+#include "derivative/simplify.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
+#include "formula/postfix_converter.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 namespace {
@@ -19,7 +19,7 @@ ExprTree SimplifiedDerivative(const std::string& text, const std::string& varNam
                               std::uint8_t& err, bool& notDifferentiable) {
     err = kNoError;
     notDifferentiable = false;
-    TStackList program;
+    StackList program;
     CompileProgram(text, varName, err, program);
     if (err != kNoError || program.Size() > kMaxDerivableNodes) return nullptr;
     const ExprTree tree = BuildTree(program);
@@ -31,7 +31,7 @@ ExprTree SimplifiedDerivative(const std::string& text, const std::string& varNam
     TokenList derivative{{0, kOpenBracket}};
     Derive(*tree, derivative);
     derivative.push_back({0, kCloseBracket});
-    TExpTransformator().Transform(TokenListToStack(derivative), program, err);
+    PostfixConverter().Transform(TokenListToStack(derivative), program, err);
     if (err != kNoError) return nullptr;
     ExprTree result = BuildTree(program);
     Simplify(result);
@@ -51,7 +51,7 @@ void DerivativeText(const std::string& text, const std::string& varName, std::ui
     resultText = TokenListToText(printed, varName);
 }
 
-void DerivativeTokens(const std::string& text, const std::string& varName, TStackList& tokens,
+void DerivativeTokens(const std::string& text, const std::string& varName, StackList& tokens,
                       bool& notDifferentiable, std::uint8_t& err) {
     if (RemoveSpaces(text).empty()) return;
     tokens.Clear();

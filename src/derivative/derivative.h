@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "stack_list.h"
+#include "formula/stack_list.h"
 
 namespace plotwise {
 
@@ -17,7 +17,7 @@ void DerivativeText(const std::string& text, const std::string& varName, std::ui
 
 // The simplified derivative as tokens in "(" and ")", last token on top, ready for
 // Transform and evaluation. Outputs as above; tokens is cleared when there is no result.
-void DerivativeTokens(const std::string& text, const std::string& varName, TStackList& tokens,
+void DerivativeTokens(const std::string& text, const std::string& varName, StackList& tokens,
                       bool& notDifferentiable, std::uint8_t& err);
 
 }  // namespace plotwise

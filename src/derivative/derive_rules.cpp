@@ -1,7 +1,7 @@
-#include "derive_rules.h"
+#include "derivative/derive_rules.h"
 
-#include "formula_printer.h"
-#include "token_codes.h"
+#include "derivative/formula_printer.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {

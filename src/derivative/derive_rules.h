@@ -2,8 +2,8 @@
 // the formula's variable.
 #pragma once
 
-#include "expr_tree.h"
-#include "token_list.h"
+#include "derivative/expr_tree.h"
+#include "derivative/token_list.h"
 
 namespace plotwise {
 

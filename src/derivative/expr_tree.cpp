@@ -1,10 +1,10 @@
-#include "expr_tree.h"
+#include "derivative/expr_tree.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "compiled_formula.h"
-#include "formula_errors.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
 
 namespace plotwise {
 
@@ -20,9 +20,9 @@ ExprNode::~ExprNode() {
     }
 }
 
-ExprTree BuildTree(const TStackList& program) {
+ExprTree BuildTree(const StackList& program) {
     std::vector<ExprTree> stack;
-    const TStackItem* items = program.Data();
+    const StackItem* items = program.Data();
     for (std::size_t k = program.Size(); k-- > 0;) {
         auto node = std::make_unique<ExprNode>();
         node->code = items[k].code;
@@ -53,7 +53,7 @@ int TreeDepth(const ExprNode& node) {
 }
 
 int FormulaDepth(const std::string& text, const std::string& varName, std::uint8_t& err) {
-    TStackList program;
+    StackList program;
     CompileProgram(text, varName, err, program);
     if (err != kNoError) return 0;
     if (program.Size() > kMaxDerivableNodes) return kMaxDerivationDepth;

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "stack_list.h"
-#include "token_codes.h"
+#include "formula/stack_list.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 
@@ -37,7 +37,7 @@ inline constexpr std::size_t kMaxDerivableNodes = 300;
 
 // The tree of a compiled program (first instruction on top); empty when the program does
 // not form exactly one tree.
-ExprTree BuildTree(const TStackList& program);
+ExprTree BuildTree(const StackList& program);
 
 // The complexity measure: a leaf is 1; "+", "-" and unary minus add no level; every other
 // node is one more than its deepest operand.

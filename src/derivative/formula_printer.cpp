@@ -1,7 +1,7 @@
-#include "formula_printer.h"
+#include "derivative/formula_printer.h"
 
-#include "number_text.h"
-#include "token_codes.h"
+#include "formula/number_text.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {
@@ -40,7 +40,7 @@ TokenList TreeToInfix(const ExprNode& node) {
     return out;
 }
 
-std::string TokenText(const TStackItem& item, const std::string& varName) {
+std::string TokenText(const StackItem& item, const std::string& varName) {
     switch (item.code) {
         case kNumber: {
             const std::string text = NumToFormulaStr(item.value);
@@ -75,7 +75,7 @@ std::string TokenText(const TStackItem& item, const std::string& varName) {
 
 std::string TokenListToText(const TokenList& list, const std::string& varName) {
     std::string text;
-    for (const TStackItem& item : list)
+    for (const StackItem& item : list)
         text += TokenText(item, varName);
     return text;
 }

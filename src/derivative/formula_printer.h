@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "expr_tree.h"
-#include "token_list.h"
+#include "derivative/expr_tree.h"
+#include "derivative/token_list.h"
 
 namespace plotwise {
 
@@ -15,7 +15,7 @@ TokenList TreeToInfix(const ExprNode& node);
 
 // The text of one item; functions in lower case, the variable as varName, negative
 // numbers in parentheses.
-std::string TokenText(const TStackItem& item, const std::string& varName);
+std::string TokenText(const StackItem& item, const std::string& varName);
 std::string TokenListToText(const TokenList& list, const std::string& varName);
 
 }  // namespace plotwise

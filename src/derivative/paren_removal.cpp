@@ -1,10 +1,10 @@
-#include "paren_removal.h"
+#include "derivative/paren_removal.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "token_codes.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "token_list.h"
+#include "derivative/token_list.h"
 
 namespace plotwise {
 

@@ -1,8 +1,8 @@
-#include "simplify.h"
+#include "derivative/simplify.h"
 
-#include "apply_operation.h"
-#include "formula_errors.h"
-#include "token_codes.h"
+#include "formula/apply_operation.h"
+#include "formula/formula_errors.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {

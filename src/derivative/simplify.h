@@ -1,7 +1,7 @@
 // Tree simplification: constant folding and the identities of 0, 1 and -1, bottom-up.
 #pragma once
 
-#include "expr_tree.h"
+#include "derivative/expr_tree.h"
 
 namespace plotwise {
 

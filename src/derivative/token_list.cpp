@@ -1,10 +1,10 @@
-#include "token_list.h"
+#include "derivative/token_list.h"
 
 namespace plotwise {
 
-TStackList TokenListToStack(const TokenList& list) {
-    TStackList stack;
-    for (const TStackItem& item : list)
+StackList TokenListToStack(const TokenList& list) {
+    StackList stack;
+    for (const StackItem& item : list)
         stack.Push(item.code, item.value);
     return stack;
 }

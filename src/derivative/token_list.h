@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "stack_list.h"
+#include "formula/stack_list.h"
 
 namespace plotwise {
 
-using TokenList = std::vector<TStackItem>;
+using TokenList = std::vector<StackItem>;
 
 // The list as the analyser leaves tokens (last item on top), ready for Transform.
-TStackList TokenListToStack(const TokenList& list);
+StackList TokenListToStack(const TokenList& list);
 
 }  // namespace plotwise

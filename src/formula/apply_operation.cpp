@@ -1,6 +1,6 @@
-#include "apply_operation.h"
+#include "formula/apply_operation.h"
 
-#include "operation_impl.h"
+#include "formula/operation_impl.h"
 
 namespace plotwise {
 

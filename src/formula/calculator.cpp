@@ -1,22 +1,22 @@
-#include "calculator.h"
+#include "formula/calculator.h"
 
 #include <cmath>
 
-#include "apply_operation.h"
-#include "extended.h"
-#include "formula_errors.h"
-#include "operation_impl.h"
-#include "round12.h"
-#include "token_codes.h"
+#include "formula/apply_operation.h"
+#include "formula/extended.h"
+#include "formula/formula_errors.h"
+#include "formula/operation_impl.h"
+#include "formula/round12.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 
-TCalculatorBase::TCalculatorBase(const TStackList& program, bool twoVariables)
+CalculatorBase::CalculatorBase(const StackList& program, bool twoVariables)
     : programSize_(program.Size()) {
     // Programs come top first, so they are walked from the end of the array.
     int depth = 0;
     bool valid = true;
-    const TStackItem* items = program.Data();
+    const StackItem* items = program.Data();
     for (std::size_t k = program.Size(); k-- > 0;) {
         const std::uint8_t code = items[k].code;
         if (code == kNumber || code == kVariable || (twoVariables && code == kSecondVariable)) {
@@ -35,8 +35,8 @@ TCalculatorBase::TCalculatorBase(const TStackList& program, bool twoVariables)
     stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
-long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, long double x,
-                                 long double y) {
+long double CalculatorBase::Run(const StackList& program, std::uint8_t& err, long double x,
+                                long double y) {
     if (!valid_ || program.Size() != programSize_) {
         err = kInvalidArgument;
         return 0;
@@ -46,9 +46,9 @@ long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, l
     std::uint8_t e = kNoError;
     long double top = 0;
     long double* below = stack_.data();
-    const TStackItem* const items = program.Data();
+    const StackItem* const items = program.Data();
     for (std::size_t k = program.Size(); k-- > 0;) {
-        const TStackItem* item = items + k;
+        const StackItem* item = items + k;
         const std::uint8_t code = item->code;
         switch (code) {
             case kNumber:
@@ -108,12 +108,12 @@ long double TCalculatorBase::Run(const TStackList& program, std::uint8_t& err, l
     return top;
 }
 
-long double TCalculator::Calculate(const TStackList& program, std::uint8_t& err, long double x) {
+long double Calculator::Calculate(const StackList& program, std::uint8_t& err, long double x) {
     return Round12(Run(program, err, x, 0));
 }
 
-long double TCalculator2Var::Calculate(const TStackList& program, std::uint8_t& err, long double x,
-                                       long double y) {
+long double Calculator2Var::Calculate(const StackList& program, std::uint8_t& err, long double x,
+                                      long double y) {
     return Round12(Run(program, err, x, y));
 }
 

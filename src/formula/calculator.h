@@ -5,18 +5,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "stack_list.h"
+#include "formula/stack_list.h"
 
 namespace plotwise {
 
 // Shared by both calculators: the evaluation stack sized for one program.
-class TCalculatorBase {
+class CalculatorBase {
   public:
     int MaxDepth() const { return maxDepth_; }
 
   protected:
-    TCalculatorBase(const TStackList& program, bool twoVariables);
-    long double Run(const TStackList& program, std::uint8_t& err, long double x, long double y);
+    CalculatorBase(const StackList& program, bool twoVariables);
+    long double Run(const StackList& program, std::uint8_t& err, long double x, long double y);
 
   private:
     int maxDepth_ = 0;
@@ -25,27 +25,27 @@ class TCalculatorBase {
     std::vector<long double> stack_;
 };
 
-class TCalculator : public TCalculatorBase {
+class Calculator : public CalculatorBase {
   public:
-    explicit TCalculator(const TStackList& program) : TCalculatorBase(program, false) {}
+    explicit Calculator(const StackList& program) : CalculatorBase(program, false) {}
 
     // The value at x rounded by Round12; err 0, or 7 or 8 when there is no value at x.
     // program must be the one the calculator was created for.
-    long double Calculate(const TStackList& program, std::uint8_t& err, long double x);
+    long double Calculate(const StackList& program, std::uint8_t& err, long double x);
 
     // The same value before Round12.
-    long double Evaluate(const TStackList& program, std::uint8_t& err, long double x) {
+    long double Evaluate(const StackList& program, std::uint8_t& err, long double x) {
         return Run(program, err, x, 0);
     }
 };
 
-class TCalculator2Var : public TCalculatorBase {
+class Calculator2Var : public CalculatorBase {
   public:
-    explicit TCalculator2Var(const TStackList& program) : TCalculatorBase(program, true) {}
+    explicit Calculator2Var(const StackList& program) : CalculatorBase(program, true) {}
 
-    long double Calculate(const TStackList& program, std::uint8_t& err, long double x,
+    long double Calculate(const StackList& program, std::uint8_t& err, long double x,
                           long double y);
-    long double Evaluate(const TStackList& program, std::uint8_t& err, long double x,
+    long double Evaluate(const StackList& program, std::uint8_t& err, long double x,
                          long double y) {
         return Run(program, err, x, y);
     }

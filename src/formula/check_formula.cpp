@@ -1,15 +1,15 @@
-#include "check_formula.h"
+#include "formula/check_formula.h"
 
-#include "compiled_formula.h"
-#include "formula_errors.h"
-#include "text_utils.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 
 bool CheckFormula(const std::string& text, const std::string& varName, std::uint8_t& err) {
     err = kNoError;
     if (RemoveSpaces(text).empty()) return true;
-    TStackList program;
+    StackList program;
     CompileProgram(text, varName, err, program);
     return err == kNoError;
 }
@@ -18,7 +18,7 @@ bool CheckFormula2Var(const std::string& text, const std::string& firstName,
                       const std::string& secondName, std::uint8_t& err) {
     err = kNoError;
     if (RemoveSpaces(text).empty()) return true;
-    TStackList program;
+    StackList program;
     CompileProgram2Var(text, firstName, secondName, err, program);
     return err == kNoError;
 }

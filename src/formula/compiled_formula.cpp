@@ -1,44 +1,44 @@
-#include "compiled_formula.h"
+#include "formula/compiled_formula.h"
 
-#include "exp_transformator.h"
-#include "formula_errors.h"
-#include "lex_analysator.h"
+#include "formula/formula_errors.h"
+#include "formula/lexer.h"
+#include "formula/postfix_converter.h"
 
 namespace plotwise {
 
 void CompileProgram(const std::string& formula, const std::string& varName, std::uint8_t& err,
-                    TStackList& program) {
-    TStackList tokens;
-    TLexAnalysator().Analyse("(" + formula + ")", varName, err, tokens);
+                    StackList& program) {
+    StackList tokens;
+    Lexer().Analyse("(" + formula + ")", varName, err, tokens);
     if (err != kNoError) return;
-    TExpTransformator().Transform(std::move(tokens), program, err);
+    PostfixConverter().Transform(std::move(tokens), program, err);
 }
 
 void CompileProgram2Var(const std::string& formula, const std::string& firstName,
-                        const std::string& secondName, std::uint8_t& err, TStackList& program) {
-    TStackList tokens;
-    TLexAnalysator2Var().Analyse("(" + formula + ")", firstName, secondName, err, tokens);
+                        const std::string& secondName, std::uint8_t& err, StackList& program) {
+    StackList tokens;
+    Lexer2Var().Analyse("(" + formula + ")", firstName, secondName, err, tokens);
     if (err != kNoError) return;
     TExpTransformator2Var().Transform(std::move(tokens), program, err);
 }
 
-std::uint8_t TCompiledFormula::Compile(const std::string& formula, const std::string& varName) {
+std::uint8_t CompiledFormula::Compile(const std::string& formula, const std::string& varName) {
     calculator_.reset();
     std::uint8_t err = kNoError;
     CompileProgram(formula, varName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<TCalculator>(program_);
+    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
     return err;
 }
 
-std::uint8_t TCompiledFormula::CompileTokens(TStackList tokens) {
+std::uint8_t CompiledFormula::CompileTokens(StackList tokens) {
     calculator_.reset();
     std::uint8_t err = kNoError;
-    TExpTransformator().Transform(std::move(tokens), program_, err);
-    if (err == kNoError) calculator_ = std::make_unique<TCalculator>(program_);
+    PostfixConverter().Transform(std::move(tokens), program_, err);
+    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
     return err;
 }
 
-long double TCompiledFormula::Calculate(std::uint8_t& err, long double x) {
+long double CompiledFormula::Calculate(std::uint8_t& err, long double x) {
     if (!calculator_) {
         err = kInvalidArgument;
         return 0;
@@ -46,16 +46,16 @@ long double TCompiledFormula::Calculate(std::uint8_t& err, long double x) {
     return calculator_->Calculate(program_, err, x);
 }
 
-std::uint8_t TCompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
-                                           const std::string& secondName) {
+std::uint8_t CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
+                                          const std::string& secondName) {
     calculator_.reset();
     std::uint8_t err = kNoError;
     CompileProgram2Var(formula, firstName, secondName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<TCalculator2Var>(program_);
+    if (err == kNoError) calculator_ = std::make_unique<Calculator2Var>(program_);
     return err;
 }
 
-long double TCompiledFormula2Var::Calculate(std::uint8_t& err, long double x, long double y) {
+long double CompiledFormula2Var::Calculate(std::uint8_t& err, long double x, long double y) {
     if (!calculator_) {
         err = kInvalidArgument;
         return 0;

@@ -6,34 +6,34 @@
 #include <memory>
 #include <string>
 
-#include "calculator.h"
-#include "stack_list.h"
+#include "formula/calculator.h"
+#include "formula/stack_list.h"
 
 namespace plotwise {
 
 // err is 0 on success, else 1 to 4 (analysis or transformation) and program is unusable.
 void CompileProgram(const std::string& formula, const std::string& varName, std::uint8_t& err,
-                    TStackList& program);
+                    StackList& program);
 void CompileProgram2Var(const std::string& formula, const std::string& firstName,
-                        const std::string& secondName, std::uint8_t& err, TStackList& program);
+                        const std::string& secondName, std::uint8_t& err, StackList& program);
 
-class TCompiledFormula {
+class CompiledFormula {
   public:
     // Returns the compile error (0 when the formula is ready to evaluate).
     std::uint8_t Compile(const std::string& formula, const std::string& varName);
     // The same from tokens already analysed (a derivative's, in "(" and ")").
-    std::uint8_t CompileTokens(TStackList tokens);
+    std::uint8_t CompileTokens(StackList tokens);
     bool Ready() const { return calculator_ != nullptr; }
 
-    // err 0, 7 or 8 as for TCalculator; 8 when nothing was compiled.
+    // err 0, 7 or 8 as for Calculator; 8 when nothing was compiled.
     long double Calculate(std::uint8_t& err, long double x);
 
   private:
-    TStackList program_;
-    std::unique_ptr<TCalculator> calculator_;
+    StackList program_;
+    std::unique_ptr<Calculator> calculator_;
 };
 
-class TCompiledFormula2Var {
+class CompiledFormula2Var {
   public:
     std::uint8_t Compile(const std::string& formula, const std::string& firstName,
                          const std::string& secondName);
@@ -42,8 +42,8 @@ class TCompiledFormula2Var {
     long double Calculate(std::uint8_t& err, long double x, long double y);
 
   private:
-    TStackList program_;
-    std::unique_ptr<TCalculator2Var> calculator_;
+    StackList program_;
+    std::unique_ptr<Calculator2Var> calculator_;
 };
 
 }  // namespace plotwise

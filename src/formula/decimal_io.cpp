@@ -1,4 +1,4 @@
-#include "decimal_io.h"
+#include "formula/decimal_io.h"
 
 #include <locale.h>
 

@@ -1,4 +1,4 @@
-#include "formula_errors.h"
+#include "formula/formula_errors.h"
 
 namespace plotwise {
 

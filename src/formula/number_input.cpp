@@ -1,12 +1,12 @@
-#include "number_input.h"
+#include "formula/number_input.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "decimal_io.h"
-#include "number_text.h"
-#include "text_utils.h"
+#include "formula/decimal_io.h"
+#include "formula/number_text.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 namespace {

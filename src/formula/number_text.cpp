@@ -1,9 +1,9 @@
-#include "number_text.h"
+#include "formula/number_text.h"
 
 #include <cmath>
 
-#include "decimal_io.h"
-#include "round12.h"
+#include "formula/decimal_io.h"
+#include "formula/round12.h"
 
 namespace plotwise {
 namespace {

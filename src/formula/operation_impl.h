@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "extended.h"
-#include "formula_errors.h"
-#include "token_codes.h"
+#include "formula/extended.h"
+#include "formula/formula_errors.h"
+#include "formula/token_codes.h"
 
 namespace plotwise::operation_detail {
 

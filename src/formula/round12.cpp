@@ -4,13 +4,13 @@
 // values and the quotient or product is corrected with an exact residual (Dekker's
 // products). Whenever the scaled value or the corrected result lies within a tiny margin
 // of a rounding tie, the text round trip decides.
-#include "round12.h"
+#include "formula/round12.h"
 
 #include <cmath>
 #include <vector>
 
-#include "decimal_io.h"
-#include "extended.h"
+#include "formula/decimal_io.h"
+#include "formula/extended.h"
 
 namespace plotwise {
 namespace round12_detail {

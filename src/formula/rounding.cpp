@@ -1,12 +1,12 @@
-#include "rounding.h"
+#include "formula/rounding.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-#include "decimal_io.h"
-#include "round12.h"
+#include "formula/decimal_io.h"
+#include "formula/round12.h"
 
 namespace plotwise {
 

@@ -1,4 +1,4 @@
-// TStackList: the (code, value) sequence that holds token lists, postfix programs and the
+// StackList: the (code, value) sequence that holds token lists, postfix programs and the
 // transformer's operator stack. Items live in one contiguous array, bottom first, so a
 // calculator can walk a program without chasing links.
 #pragma once
@@ -9,12 +9,12 @@
 
 namespace plotwise {
 
-struct TStackItem {
+struct StackItem {
     long double value;
     std::uint8_t code;
 };
 
-class TStackList {
+class StackList {
   public:
     void Push(std::uint8_t code, long double value = 0) { items_.push_back({value, code}); }
 
@@ -32,10 +32,10 @@ class TStackList {
     bool Empty() const { return items_.empty(); }
 
     // Bottom-to-top view; the top item is the last one.
-    const TStackItem* Data() const { return items_.data(); }
+    const StackItem* Data() const { return items_.data(); }
 
   private:
-    std::vector<TStackItem> items_;
+    std::vector<StackItem> items_;
 };
 
 }  // namespace plotwise

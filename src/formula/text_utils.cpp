@@ -1,4 +1,4 @@
-#include "text_utils.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 

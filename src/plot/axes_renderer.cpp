@@ -2,102 +2,103 @@
 #include <QFontMetrics>
 #include <QPen>
 
-#include "device_scale.h"
-#include "draw_routines.h"
-#include "font_mapping.h"
-#include "frame_renderer.h"
-#include "pixel_lines.h"
-#include "style_colors.h"
+#include "draw/device_scale.h"
+#include "draw/draw_routines.h"
+#include "draw/style_colors.h"
+#include "plot/font_mapping.h"
+#include "plot/frame_renderer.h"
+#include "plot/pixel_lines.h"
 
 namespace plotwise {
 namespace {
 
-QColor NameColor(const TAxleProps& axle) {
-    return axle.NameColAsAxle ? ColorOf(axle.Color, Qt::black) : FontColorOf(axle.NameFont);
+QColor NameColor(const AxisOptions& axis) {
+    return axis.NameColorAsAxis ? ColorOf(axis.Color, Qt::black) : FontColorOf(axis.NameFont);
 }
 
-void DrawAxisX(TRenderContext& ctx, int ay) {
-    const TOptionsRecord& o = ctx.options;
-    const TAxleProps& axle = o.AxleX;
-    const TRect& p = ctx.map.plot;
+void DrawAxisX(RenderContext& ctx, int ay) {
+    const OptionsRecord& o = ctx.options;
+    const AxisOptions& axis = o.AxisX;
+    const PixelRect& p = ctx.map.plot;
     const int a = ScaledPixels(5, ScaleX);
     const int b = ScaledPixels(9, ScaleX);
-    const bool right = axle.Forward;
-    if (axle.NameShow) {
-        const QFont font = FontOf(axle.NameFont);
+    const bool right = axis.Forward;
+    if (axis.NameShow) {
+        const QFont font = FontOf(axis.NameFont);
         const QFontMetrics metrics(font, ctx.painter.device());
-        const QString name = RecordText(axle.Name.Text());
+        const QString name = RecordText(axis.Name.Text());
         // Beyond the end where x grows, on the side away from the labels.
         const int top = o.NumsX.Direct ? ay - metrics.height() - ScaledPixels(4, ScaleY)
                                        : ay + ScaledPixels(4, ScaleY) + 1;
         const int left = right ? p.right + a + b - metrics.horizontalAdvance(name) : p.left - a - b;
-        DrawTextAt(ctx.painter, font, NameColor(axle), left, top, name);
+        DrawTextAt(ctx.painter, font, NameColor(axis), left, top, name);
     }
-    const QColor color = ColorOf(axle.Color, Qt::black);
-    ctx.painter.setPen(QPen(color, 1, PenStyleOf(axle.Style)));
-    const int w = ClampedPixels(axle.Width, kMaxLineWidth, ScaleY);
+    const QColor color = ColorOf(axis.Color, Qt::black);
+    ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
+    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ScaleY);
     // A thick line stops at the pointer's base, or it would swallow the arrow head.
-    const bool shorten = w > 1 && axle.Pointer == 0;
+    const bool shorten = w > 1 && axis.Pointer == 0;
     DrawThickHorizontal(ctx.painter, ay, p.left - a - (shorten && !right ? 0 : b),
                         p.right + a + (shorten && right ? 0 : b), w);
-    if (axle.Pointer == 0) {
+    if (axis.Pointer == 0) {
         DrawPointer(ctx.painter, 0, right ? p.right + a + b : p.left - a - b, ay, color,
                     right ? 0 : 1);
     }
 }
 
-void DrawAxisY(TRenderContext& ctx, int ax) {
-    const TOptionsRecord& o = ctx.options;
-    const TAxleProps& axle = o.AxleY;
-    const TRect& p = ctx.map.plot;
+void DrawAxisY(RenderContext& ctx, int ax) {
+    const OptionsRecord& o = ctx.options;
+    const AxisOptions& axis = o.AxisY;
+    const PixelRect& p = ctx.map.plot;
     const int a = ScaledPixels(5, ScaleY);
     const int b = ScaledPixels(9, ScaleY);
-    const bool up = axle.Forward;
-    if (axle.NameShow) {
-        const QFont font = FontOf(axle.NameFont);
+    const bool up = axis.Forward;
+    if (axis.NameShow) {
+        const QFont font = FontOf(axis.NameFont);
         const QFontMetrics metrics(font, ctx.painter.device());
-        const QString name = RecordText(axle.Name.Text());
+        const QString name = RecordText(axis.Name.Text());
         // Beyond the end where y grows, on the side away from the labels.
         const int left = o.NumsY.Direct
                              ? ax + ScaledPixels(4, ScaleX) + 1
                              : ax - metrics.horizontalAdvance(name) - ScaledPixels(4, ScaleX);
         const int top = up ? p.top - a - b : p.bottom + a + b - metrics.height();
-        DrawTextAt(ctx.painter, font, NameColor(axle), left, top, name);
+        DrawTextAt(ctx.painter, font, NameColor(axis), left, top, name);
     }
-    const QColor color = ColorOf(axle.Color, Qt::black);
-    ctx.painter.setPen(QPen(color, 1, PenStyleOf(axle.Style)));
-    const int w = ClampedPixels(axle.Width, kMaxLineWidth, ScaleX);
-    const bool shorten = w > 1 && axle.Pointer == 0;
+    const QColor color = ColorOf(axis.Color, Qt::black);
+    ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
+    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ScaleX);
+    const bool shorten = w > 1 && axis.Pointer == 0;
     DrawThickVertical(ctx.painter, ax, p.top - a - (shorten && up ? 0 : b),
                       p.bottom + a + (shorten && !up ? 0 : b), w);
-    if (axle.Pointer == 0) {
+    if (axis.Pointer == 0) {
         DrawPointer(ctx.painter, 0, ax, up ? p.top - a - b : p.bottom + a + b, color, up ? 2 : 3);
     }
 }
 
 }  // namespace
 
-void DrawAxes(TRenderContext& ctx, const TAxisPositions& axes) {
-    if (ctx.options.AxleX.Draw) DrawAxisX(ctx, axes.ay);
-    if (ctx.options.AxleY.Draw) DrawAxisY(ctx, axes.ax);
+void DrawAxes(RenderContext& ctx, const AxisPixels& axes) {
+    if (ctx.options.AxisX.Draw) DrawAxisX(ctx, axes.ay);
+    if (ctx.options.AxisY.Draw) DrawAxisY(ctx, axes.ax);
 }
 
-void DrawMarks(TRenderContext& ctx, const TAxisPositions& axes) {
-    const TOptionsRecord& o = ctx.options;
+void DrawMarks(RenderContext& ctx, const AxisPixels& axes) {
+    const OptionsRecord& o = ctx.options;
     for (const bool alongX : {true, false}) {
-        const TMarksProps& marks = alongX ? o.NumLinesX : o.NumLinesY;
-        const TAxleProps& axle = alongX ? o.AxleX : o.AxleY;
-        if (!marks.Show || !axle.Draw) continue;
+        const MarksOptions& marks = alongX ? o.NumLinesX : o.NumLinesY;
+        const AxisOptions& axis = alongX ? o.AxisX : o.AxisY;
+        if (!marks.Show || !axis.Draw) continue;
         // Sizes across the axis scale with the other direction's device scale.
         const long double along = alongX ? ScaleX : ScaleY;
         const long double across = alongX ? ScaleY : ScaleX;
-        ctx.painter.setPen(QPen(ColorOf(marks.ColAsAxle ? axle.Color : marks.Color, Qt::black), 1));
+        ctx.painter.setPen(
+            QPen(ColorOf(marks.ColorAsAxis ? axis.Color : marks.Color, Qt::black), 1));
         const int length = ClampedPixels(marks.Length, kMaxMarkLength, across);
-        const int w = ClampedPixels(axle.Width, kMaxLineWidth, across);
-        const int axis = alongX ? axes.ay : axes.ax;
+        const int w = ClampedPixels(axis.Width, kMaxLineWidth, across);
+        const int at = alongX ? axes.ay : axes.ax;
         // L pixels beyond each edge of the axis line, as thick as the axis.
-        DrawLinesAcross(ctx, axes, alongX, marks.Step, axis - length - w / 2,
-                        axis + length + w / 2 - (w + 1) % 2,
+        DrawLinesAcross(ctx, axes, alongX, marks.Step, at - length - w / 2,
+                        at + length + w / 2 - (w + 1) % 2,
                         std::max(1, ScaledPixels(w, along / across)));
     }
 }

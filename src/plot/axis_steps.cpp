@@ -1,9 +1,9 @@
-#include "axis_steps.h"
+#include "plot/axis_steps.h"
 
 #include <cmath>
 
-#include "number_text.h"
-#include "round12.h"
+#include "formula/number_text.h"
+#include "formula/round12.h"
 
 namespace plotwise {
 namespace {
@@ -22,8 +22,8 @@ long double LimitedStep(long double step, long double min, long double max) {
     return step;
 }
 
-TAxisSteps AxisSteps(long double min, long double max, long double step) {
-    TAxisSteps steps;
+AxisStepValues AxisSteps(long double min, long double max, long double step) {
+    AxisStepValues steps;
     steps.step = LimitedStep(step, min, max);
     if (steps.step == 0) return steps;
     const long double st = steps.step;

@@ -6,7 +6,7 @@
 
 namespace plotwise {
 
-struct TAxisSteps {
+struct AxisStepValues {
     long double step = 0;             // the step actually used
     std::vector<long double> values;  // the multiples of it inside min..max
 };
@@ -14,7 +14,7 @@ struct TAxisSteps {
 // The step is doubled until at most about 150 values fit between min and max. A step that
 // is not a positive finite number, or a range that is empty or infinite, gives no values.
 long double LimitedStep(long double step, long double min, long double max);
-TAxisSteps AxisSteps(long double min, long double max, long double step);
+AxisStepValues AxisSteps(long double min, long double max, long double step);
 
 // A number label at v with the given step in a view of min..max: "0" below a thousandth of
 // the step, and on a logarithmic scale of base the power written out (10^2, 10^(-1)).

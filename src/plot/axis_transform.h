@@ -3,12 +3,12 @@
 
 #include <cmath>
 
-#include "options_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
 // One axis's forward transform with the record's fields read once, for loops.
-struct TAxisForward {
+struct AxisForward {
     bool log;
     long double base;
     long double coeff;
@@ -16,11 +16,11 @@ struct TAxisForward {
         return log ? std::pow(base, s) * coeff : s * coeff;
     }
 };
-TAxisForward AxisForwardX(const TOptionsRecord& options);
-TAxisForward AxisForwardY(const TOptionsRecord& options);
+AxisForward AxisForwardX(const OptionsRecord& options);
+AxisForward AxisForwardY(const OptionsRecord& options);
 
 // One axis's inverse transform with the record's fields read once, for drawing loops.
-struct TAxisInverse {
+struct AxisInverse {
     bool log;
     long double coeff;
     long double logBase;  // ln of the base
@@ -31,17 +31,17 @@ struct TAxisInverse {
         return v > 0 ? std::log(v) / logBase : kNoPoint;
     }
 };
-TAxisInverse AxisInverseX(const TOptionsRecord& options);
-TAxisInverse AxisInverseY(const TOptionsRecord& options);
+AxisInverse AxisInverseX(const OptionsRecord& options);
+AxisInverse AxisInverseY(const OptionsRecord& options);
 
 // Axis value s to the value formulas see: B^s * Coeff on a logarithmic axis, s * Coeff
 // otherwise.
-long double ForwardX(const TOptionsRecord& options, long double s);
-long double ForwardY(const TOptionsRecord& options, long double s);
+long double ForwardX(const OptionsRecord& options, long double s);
+long double ForwardY(const OptionsRecord& options, long double s);
 
 // Formula value to axis value; a value that is no point, or on a logarithmic axis a value
 // of 0 or below, has no position (+Infinity).
-long double InverseX(const TOptionsRecord& options, long double x);
-long double InverseY(const TOptionsRecord& options, long double y);
+long double InverseX(const OptionsRecord& options, long double x);
+long double InverseY(const OptionsRecord& options, long double y);
 
 }  // namespace plotwise

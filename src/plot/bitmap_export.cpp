@@ -1,4 +1,4 @@
-#include "bitmap_export.h"
+#include "plot/bitmap_export.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -6,8 +6,8 @@
 #include <cctype>
 #include <new>
 
-#include "safe_file.h"
-#include "style_colors.h"
+#include "draw/style_colors.h"
+#include "plot/safe_file.h"
 
 namespace plotwise {
 namespace {
@@ -33,17 +33,17 @@ bool EndsWithPng(const std::string& path) {
 }
 
 // The picture of RenderBitmap; allocation failures pass through.
-QImage DrawBitmap(TGraphicsManager& document, int width, int height) {
+QImage DrawBitmap(Document& document, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return image;
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
     image.fill(Qt::white);
     struct Restore {
-        TGraphicsManager& d;
+        Document& d;
         QPaintDevice* canvas = d.Canvas;
         bool onScreen = d.OnScreen;
-        TRect output = d.OutputRect;
+        PixelRect output = d.OutputRect;
         ~Restore() {
             d.Canvas = canvas;
             d.OnScreen = onScreen;
@@ -78,7 +78,7 @@ bool ParseBitmapSide(const std::string& text, int& side) {
     return true;
 }
 
-QImage RenderBitmap(TGraphicsManager& document, int width, int height) {
+QImage RenderBitmap(Document& document, int width, int height) {
     try {
         return DrawBitmap(document, width, height);
     } catch (const std::bad_alloc&) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics_manager.h"
+#include "plot/document.h"
 
 namespace plotwise {
 
@@ -23,7 +23,7 @@ bool ParseBitmapSide(const std::string& text, int& side);
 
 // The whole image is the output area; the document's surface and output area are restored
 // afterwards. A null image when memory runs out making or drawing it.
-QImage RenderBitmap(TGraphicsManager& document, int width, int height);
+QImage RenderBitmap(Document& document, int width, int height);
 
 // Every pixel as its nearest colour of the 16-colour table.
 QImage ToColorTable(const QImage& image);

@@ -1,13 +1,13 @@
-#include "curve_sampler.h"
+#include "plot/curve_sampler.h"
 
 #include <cmath>
 
-#include "axis_transform.h"
-#include "compiled_formula.h"
-#include "extended.h"
-#include "sample_arguments.h"
-#include "sample_buffer.h"
-#include "sampling_run.h"
+#include "formula/compiled_formula.h"
+#include "formula/extended.h"
+#include "plot/axis_transform.h"
+#include "plot/sample_arguments.h"
+#include "plot/sample_buffer.h"
+#include "plot/sampling_run.h"
 
 namespace plotwise {
 namespace {
@@ -15,8 +15,7 @@ namespace {
 // Calls store(i, s) for the n + 1 arguments s; false (and no values) when the user
 // interrupted.
 template <typename Store>
-bool WalkArguments(TFunction& graph, const TSampleArguments& a, int n, TSamplingRun& run,
-                   Store store) {
+bool WalkArguments(Graph& graph, const ArgumentSteps& a, int n, SamplingRun& run, Store store) {
     long double s = a.first;
     for (int i = 1; i <= n + 1; ++i) {
         store(i, s);
@@ -32,9 +31,9 @@ bool WalkArguments(TFunction& graph, const TSampleArguments& a, int n, TSampling
 
 }  // namespace
 
-bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
-    const TFunctionProps& props = graph.Props;
-    const bool onX = props.FuncStyle == fsYFromX;
+bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback) {
+    const GraphRecord& props = graph.Record;
+    const bool onX = props.Kind == kYOfX;
     const long double visibleMin = onX ? options.MinX : options.MinY;
     const long double visibleMax = onX ? options.MaxX : options.MaxY;
     const long double start = onX ? EffectiveMinX(props, options) : EffectiveMinY(props, options);
@@ -46,13 +45,13 @@ bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TF
         return true;
     }
 
-    TCompiledFormula formula;
+    CompiledFormula formula;
     if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != 0) return true;
     ResizeSamples(graph.Values, static_cast<std::size_t>(n) + 1);
 
-    TSamplingRun run(feedback, index);
-    const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
-    const TAxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
+    SamplingRun run(feedback, index);
+    const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
+    const AxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         std::uint8_t err = 0;
         long double v = formula.Calculate(err, forward(s));
@@ -61,24 +60,24 @@ bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TF
     });
 }
 
-bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
-                    TFeedback& feedback) {
-    const TFunctionProps& props = graph.Props;
-    const bool polar = props.FuncStyle == fsPolar;
+bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int index,
+                             Feedback& feedback) {
+    const GraphRecord& props = graph.Record;
+    const bool polar = props.Kind == kPolarGraph;
     const long double start = props.Interval().Min;
     const long double end = props.Interval().Max;
     const int n = EffectiveStepsNum(props, options);
     graph.ClearValues();
     if (graph.IsEmpty() || start == end || !std::isfinite(end - start)) return true;
 
-    TCompiledFormula formulaX;
-    TCompiledFormula formulaY;
+    CompiledFormula formulaX;
+    CompiledFormula formulaY;
     if (formulaX.Compile(props.Formula().Text(), polar ? "A" : "T") != 0) return true;
     if (!polar && formulaY.Compile(props.FormulaY().Text(), "T") != 0) return true;
     ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
 
-    TSamplingRun run(feedback, index);
-    const TSampleArguments a = SampleArguments(start, end, n, options.PointsAlign);
+    SamplingRun run(feedback, index);
+    const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         const long double t = Round12(s);
         std::uint8_t errX = 0;

@@ -3,19 +3,19 @@
 // only when the user interrupted; a formula that does not compile leaves no values.
 #pragma once
 
-#include "feedback.h"
-#include "function.h"
-#include "options_record.h"
+#include "plot/feedback.h"
+#include "plot/graph.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
 // One value per argument of the graph's effective interval, as the formula returns it
 // (+Infinity where it fails or past the interval's end).
-bool CalcExplicit(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback);
+bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
 
 // x, y pairs over the graph's own interval (angles in units of pi for polar graphs), with
 // no axis transform applied.
-bool CalcPolarParam(TFunction& graph, const TOptionsRecord& options, int index,
-                    TFeedback& feedback);
+bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int index,
+                             Feedback& feedback);
 
 }  // namespace plotwise

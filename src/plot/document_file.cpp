@@ -1,19 +1,19 @@
-#include "document_file.h"
+#include "plot/document_file.h"
 
 #include <cstring>
 #include <functional>
 #include <new>
 
-#include "record_checks.h"
-#include "safe_file.h"
+#include "plot/record_checks.h"
+#include "plot/safe_file.h"
 
 namespace plotwise {
 namespace {
 
 // Calls onGraph for every whole graph record after a valid options record; stops at the
 // first record that fails its check.
-DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
-                           const std::function<void(TFunctionProps&)>& onGraph) {
+DocumentCheck ScanDocument(const std::string& path, OptionsRecord& options,
+                           const std::function<void(GraphRecord&)>& onGraph) {
     DocumentCheck result;
     const FileHandle file = OpenRegularFile(path);
     if (!file.Valid()) return result;
@@ -24,7 +24,7 @@ DocumentCheck ScanDocument(const std::string& path, TOptionsRecord& options,
         std::memcpy(&options, record, sizeof options);
         result.formatError = !CheckOptionsRecord(options);
         while (!result.formatError) {
-            TFunctionProps props;
+            GraphRecord props;
             n = ReadFully(fd, &props, sizeof props);
             if (n != static_cast<long>(sizeof props)) break;  // a partial record is ignored
             if (!CheckGraphRecord(props)) {
@@ -55,8 +55,8 @@ std::string DocumentCheck::Message() const {
 }
 
 DocumentCheck CheckDocumentFile(const std::string& path) {
-    TOptionsRecord options;
-    return ScanDocument(path, options, [](TFunctionProps&) {});
+    OptionsRecord options;
+    return ScanDocument(path, options, [](GraphRecord&) {});
 }
 
 DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& contents) {
@@ -64,7 +64,7 @@ DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& conten
     DocumentCheck check;
     try {
         check = ScanDocument(path, contents.options,
-                             [&](TFunctionProps& props) { contents.graphs.push_back(props); });
+                             [&](GraphRecord& props) { contents.graphs.push_back(props); });
     } catch (const std::bad_alloc&) {
         check = DocumentCheck();  // a file too large to hold: it cannot be read
     }
@@ -75,35 +75,35 @@ DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& conten
     return check;
 }
 
-DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path) {
+DocumentCheck ReadDocument(Document& document, const std::string& path) {
     DocumentContents contents;
     const DocumentCheck check = LoadDocumentFile(path, contents);
     if (check.valid) TakeContents(document, contents);
     return check;
 }
 
-void TakeContents(TGraphicsManager& document, const DocumentContents& contents) {
+void TakeContents(Document& document, const DocumentContents& contents) {
     document.Options = contents.options;
     document.ClearGraphs();
-    for (const TFunctionProps& props : contents.graphs)
+    for (const GraphRecord& props : contents.graphs)
         document.AddGraph(props);
 }
 
-bool WriteDocument(const TGraphicsManager& document, const std::string& path) {
+bool WriteDocument(const Document& document, const std::string& path) {
     std::vector<unsigned char> bytes((document.Graphs.size() + 1) * kDocumentRecordSize, 0);
     std::memcpy(bytes.data(), &document.Options, sizeof document.Options);
     unsigned char* next = bytes.data() + kDocumentRecordSize;
     for (const auto& graph : document.Graphs) {
-        std::memcpy(next, &graph->Props, kDocumentRecordSize);
+        std::memcpy(next, &graph->Record, kDocumentRecordSize);
         next += kDocumentRecordSize;
     }
     return ReplaceFile(path, bytes);
 }
 
-TOptionsRecord LoadOptionsFile(const std::string& path) {
+OptionsRecord LoadOptionsFile(const std::string& path) {
     const FileHandle file = OpenRegularFile(path);
     if (!file.Valid()) return StandardOptions();
-    TOptionsRecord options;
+    OptionsRecord options;
     const long n = ReadFully(file.Get(), &options, sizeof options);
     if (n != static_cast<long>(sizeof options) || !CheckOptionsRecord(options)) {
         return StandardOptions();
@@ -112,7 +112,7 @@ TOptionsRecord LoadOptionsFile(const std::string& path) {
     return options;
 }
 
-bool SaveOptionsFile(const TOptionsRecord& options, const std::string& path) {
+bool SaveOptionsFile(const OptionsRecord& options, const std::string& path) {
     std::vector<unsigned char> bytes(sizeof options);
     std::memcpy(bytes.data(), &options, sizeof options);
     return ReplaceFile(path, bytes);

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "function_props.h"
-#include "graphics_manager.h"
-#include "options_record.h"
+#include "plot/document.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
-inline constexpr std::size_t kDocumentRecordSize = sizeof(TFunctionProps);
+inline constexpr std::size_t kDocumentRecordSize = sizeof(GraphRecord);
 inline constexpr char kIncorrectFormat[] = "Incorrect format of the file";
 inline constexpr char kInputOutputError[] = "Input-output error";
 inline constexpr char kFileWriteError[] = "File write error";
@@ -29,8 +29,8 @@ struct DocumentCheck {
 
 // A document as read: options and graph records, checked and normalised.
 struct DocumentContents {
-    TOptionsRecord options;
-    std::vector<TFunctionProps> graphs;
+    OptionsRecord options;
+    std::vector<GraphRecord> graphs;
 };
 
 // Checks every record (options first, then each graph record, all of them) without
@@ -42,22 +42,22 @@ DocumentCheck LoadDocumentFile(const std::string& path, DocumentContents& conten
 
 // Replaces document's options and graphs by what the file holds; the check result says
 // whether it did.
-DocumentCheck ReadDocument(TGraphicsManager& document, const std::string& path);
+DocumentCheck ReadDocument(Document& document, const std::string& path);
 
 // Replaces document's options and graphs by those of contents.
-void TakeContents(TGraphicsManager& document, const DocumentContents& contents);
+void TakeContents(Document& document, const DocumentContents& contents);
 
 // Writes the options record (with 244 zero bytes) and every graph record in list order.
 // The old file is replaced only by a complete, flushed new one; false when that failed
 // (the caller shows kInputOutputError).
-bool WriteDocument(const TGraphicsManager& document, const std::string& path);
+bool WriteDocument(const Document& document, const std::string& path);
 
 // The options Plotwise.cfg holds when it is readable and valid (normalised), else the
 // standard options. Never reports anything.
-TOptionsRecord LoadOptionsFile(const std::string& path);
+OptionsRecord LoadOptionsFile(const std::string& path);
 
 // Writes the options the safe way; false when that failed (the caller shows
 // kFileWriteError).
-bool SaveOptionsFile(const TOptionsRecord& options, const std::string& path);
+bool SaveOptionsFile(const OptionsRecord& options, const std::string& path);
 
 }  // namespace plotwise

@@ -1,13 +1,13 @@
-// CalcEquation: the curve f(x, y) = 0 as segments between the crossings of the grid's edges.
+// SampleEquation: the curve f(x, y) = 0 as segments between the crossings of the grid's edges.
 #include <cmath>
 #include <cstddef>
 #include <utility>
 #include <vector>
 
-#include "grid_function.h"
-#include "grid_samplers.h"
-#include "sample_buffer.h"
-#include "sampling_run.h"
+#include "plot/grid_function.h"
+#include "plot/grid_samplers.h"
+#include "plot/sample_buffer.h"
+#include "plot/sampling_run.h"
 
 namespace plotwise {
 namespace {
@@ -19,9 +19,9 @@ struct Crossing {
 };
 
 // The node values of the doubled grid, column by column, and the crossings of its edges.
-class TEquationGrid {
+class EquationGrid {
   public:
-    TEquationGrid(const TGridArea& area, int nx, int ny)
+    EquationGrid(const GridArea& area, int nx, int ny)
         : x0_(area.xStart),
           y0_(area.yStart),
           dx_((area.xEnd - area.xStart) / nx),
@@ -74,7 +74,7 @@ struct ColumnCrossings {
     std::vector<Crossing> vertical;
     std::vector<Crossing> horizontal;
 
-    void Fill(const TEquationGrid& grid, int i) {
+    void Fill(const EquationGrid& grid, int i) {
         vertical.resize(grid.Rows());
         horizontal.resize(grid.Rows() + 1);
         for (int j = 0; j < grid.Rows(); ++j)
@@ -88,9 +88,9 @@ struct ColumnCrossings {
 // Counts the segments on a first scan; writes them into a buffer of exactly that size on
 // the second. A degenerate formula such as 0 crosses every edge: millions of segments, so
 // the buffer must not grow by doubling.
-class TSegmentSink {
+class SegmentSink {
   public:
-    explicit TSegmentSink(long double* out = nullptr) : out_(out) {}
+    explicit SegmentSink(long double* out = nullptr) : out_(out) {}
 
     void Add(const Crossing& p, const Crossing& q) {
         if (!p.found || !q.found || (p.x == q.x && p.y == q.y)) return;
@@ -115,8 +115,8 @@ class TSegmentSink {
 // Scanning node (i, j): every pair of crossings on the edges of the cell above and right of
 // it, then the joins from it along its grid lines (two crossings on consecutive edges of
 // one line closer than two steps).
-void SegmentsAtNode(const TEquationGrid& grid, const ColumnCrossings& here,
-                    const ColumnCrossings& next, int i, int j, TSegmentSink& sink) {
+void SegmentsAtNode(const EquationGrid& grid, const ColumnCrossings& here,
+                    const ColumnCrossings& next, int i, int j, SegmentSink& sink) {
     const int nx = grid.Columns();
     const int ny = grid.Rows();
     if (i < nx && j < ny) {
@@ -141,7 +141,7 @@ void SegmentsAtNode(const TEquationGrid& grid, const ColumnCrossings& here,
 
 // The grid's nodes column by column; afterColumn(i) returns false to stop the scan.
 template <typename AfterColumn>
-bool ScanSegments(const TEquationGrid& grid, TSegmentSink& sink, AfterColumn afterColumn) {
+bool ScanSegments(const EquationGrid& grid, SegmentSink& sink, AfterColumn afterColumn) {
     ColumnCrossings here;
     ColumnCrossings next;
     next.Fill(grid, 0);
@@ -157,15 +157,15 @@ bool ScanSegments(const TEquationGrid& grid, TSegmentSink& sink, AfterColumn aft
 
 }  // namespace
 
-bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback) {
-    TGridArea area;
-    TGridFunction f(options);
+bool SampleEquation(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback) {
+    GridArea area;
+    GridFunction f(options);
     if (!StartGridSampling(graph, options, area, f)) return true;
-    const int nx = 2 * GridStepsX(graph.Props);
-    const int ny = 2 * GridStepsY(graph.Props);
-    TEquationGrid grid(area, nx, ny);
+    const int nx = 2 * GridStepsX(graph.Record);
+    const int ny = 2 * GridStepsY(graph.Record);
+    EquationGrid grid(area, nx, ny);
 
-    TSamplingRun run(feedback, index);
+    SamplingRun run(feedback, index);
     std::vector<long double> rows(ny + 1);
     for (int j = 0; j <= ny; ++j)
         rows[j] = f.ArgumentY(grid.Y(j));
@@ -177,12 +177,12 @@ bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TF
         if (!run.Progress(i, nx + 1, 0, 50)) return false;
     }
     // The segment phase runs from 50 to 100 %: counting, then writing.
-    TSegmentSink counter;
+    SegmentSink counter;
     if (!ScanSegments(grid, counter, [&](int i) { return run.Progress(i + 1, nx + 1, 50, 25); })) {
         return false;
     }
     ResizeSamples(graph.Values, 4 * counter.Count());
-    TSegmentSink writer(graph.Values.data());
+    SegmentSink writer(graph.Values.data());
     if (!ScanSegments(grid, writer, [&](int i) { return run.Progress(i + 1, nx + 1, 75, 25); })) {
         graph.ClearValues();
         return false;

@@ -1,4 +1,4 @@
-#include "feedback.h"
+#include "plot/feedback.h"
 
 namespace plotwise {
 
@@ -6,7 +6,7 @@ bool EscEnabled = true;
 
 namespace {
 
-class TSilentFeedback final : public TFeedback {
+class NullFeedback final : public Feedback {
   public:
     void ShowStatus(int, const std::string&) override {}
     void SetBusy(bool) override {}
@@ -17,8 +17,8 @@ class TSilentFeedback final : public TFeedback {
 
 }  // namespace
 
-TFeedback& SilentFeedback() {
-    static TSilentFeedback silent;
+Feedback& SilentFeedback() {
+    static NullFeedback silent;
     return silent;
 }
 

@@ -1,4 +1,4 @@
-// TFeedback: all that samplers and long computations say to the shell, and the Esc poll.
+// Feedback: all that samplers and long computations say to the shell, and the Esc poll.
 // The program answers with its status bar and keyboard; tests answer with a recording fake.
 #pragma once
 
@@ -13,9 +13,9 @@ inline constexpr const char* kReadyText = "Ready";
 inline constexpr const char* kPressEscText = "Press Esc to interrupt the calculation";
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 
-class TFeedback {
+class Feedback {
   public:
-    virtual ~TFeedback() = default;
+    virtual ~Feedback() = default;
     virtual void ShowStatus(int panel, const std::string& text) = 0;
     virtual void SetBusy(bool busy) = 0;  // the hourglass cursor
     // Lets the window show what changed (status texts, the picture so far). Refresh and
@@ -32,6 +32,6 @@ class TFeedback {
 extern bool EscEnabled;
 
 // Says nothing and is never interrupted: for documents without a window.
-TFeedback& SilentFeedback();
+Feedback& SilentFeedback();
 
 }  // namespace plotwise

@@ -1,4 +1,4 @@
-#include "font_mapping.h"
+#include "plot/font_mapping.h"
 
 #include <QByteArray>
 #include <QFontDatabase>
@@ -24,7 +24,7 @@ std::string RecordBytes(const QString& text, std::size_t maxBytes) {
     return bytes.substr(0, cut);
 }
 
-QFont FontOf(const TFontRecord& record) {
+QFont FontOf(const FontRecord& record) {
     const QString name = RecordText(record.Name.Text());
     QFont font;
     if (!name.isEmpty() && QFontDatabase::hasFamily(name)) {
@@ -42,7 +42,7 @@ QFont FontOf(const TFontRecord& record) {
     return font;
 }
 
-QColor FontColorOf(const TFontRecord& record) {
+QColor FontColorOf(const FontRecord& record) {
     const auto c = static_cast<std::uint32_t>(static_cast<std::int32_t>(record.Color));
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }

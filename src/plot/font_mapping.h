@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "options_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
@@ -17,7 +17,7 @@ inline constexpr int kMaxFontSize = 72;  // points; the largest the font dialog 
 // italic, underline and strikeout, never smoothed, so pixels are exact. A family missing
 // here (the stored "MS Sans Serif" on Linux) gives the desktop's sans-serif; the record
 // keeps its name.
-QFont FontOf(const TFontRecord& record);
+QFont FontOf(const FontRecord& record);
 // Text of a record (axis names, suffixes, font names): UTF-8 when it is valid UTF-8,
 // otherwise one character per byte as older files hold it.
 QString RecordText(const std::string& text);
@@ -25,7 +25,7 @@ QString RecordText(const std::string& text);
 std::string RecordBytes(const QString& text, std::size_t maxBytes);
 
 // red + 256 green + 65536 blue; higher bytes are ignored.
-QColor FontColorOf(const TFontRecord& record);
+QColor FontColorOf(const FontRecord& record);
 
 // Text with its top left corner at (left, top), in the font and colour, no background.
 void DrawTextAt(QPainter& painter, const QFont& font, const QColor& color, int left, int top,

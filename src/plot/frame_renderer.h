@@ -3,32 +3,32 @@
 // that order.
 #pragma once
 
-#include "render_context.h"
+#include "plot/render_context.h"
 
 namespace plotwise {
 
 // Where the axes cross: the X axis lies at height y0, the Y axis at x0 (0 when in view,
 // otherwise the nearer edge; always the minimum on a logarithmic scale).
-struct TAxisPositions {
+struct AxisPixels {
     long double x0 = 0;
     long double y0 = 0;
     int ax = 0;  // the Y axis column
     int ay = 0;  // the X axis row
 };
-TAxisPositions AxisPositions(const TRenderContext& ctx);
+AxisPixels AxisPositions(const RenderContext& ctx);
 
-void DrawFrame(TRenderContext& ctx);
+void DrawFrame(RenderContext& ctx);
 
 // At every step value along X (alongX) or Y, a line of the painter's pen and the given
 // thickness across that axis from `from` to `to`; the one on the other axis is left out
 // while that axis is drawn. Grid lines and tick marks.
-void DrawLinesAcross(TRenderContext& ctx, const TAxisPositions& axes, bool alongX, long double step,
+void DrawLinesAcross(RenderContext& ctx, const AxisPixels& axes, bool alongX, long double step,
                      int from, int to, int thickness);
 
-void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes);
-void DrawPolarGrid(TRenderContext& ctx);
-void DrawAxes(TRenderContext& ctx, const TAxisPositions& axes);
-void DrawMarks(TRenderContext& ctx, const TAxisPositions& axes);
-void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes);
+void DrawGrid(RenderContext& ctx, const AxisPixels& axes);
+void DrawPolarGrid(RenderContext& ctx);
+void DrawAxes(RenderContext& ctx, const AxisPixels& axes);
+void DrawMarks(RenderContext& ctx, const AxisPixels& axes);
+void DrawLabels(RenderContext& ctx, const AxisPixels& axes);
 
 }  // namespace plotwise

@@ -1,12 +1,12 @@
-#include "graph_entry_text.h"
+#include "plot/graph_entry_text.h"
 
 #include <cmath>
 
 namespace plotwise {
 
-int FilledTableRows(const TFunctionProps& props) {
+int FilledTableRows(const GraphRecord& props) {
     int n = 0;
-    for (const TTableRow& row : props.Body.Table) {
+    for (const TableRow& row : props.Body.Table) {
         const long double x = row.X;
         const long double y = row.Y;
         if (std::isfinite(x) && std::isfinite(y)) ++n;
@@ -14,27 +14,27 @@ int FilledTableRows(const TFunctionProps& props) {
     return n;
 }
 
-std::string GraphEntryText(const TFunctionProps& props) {
+std::string GraphEntryText(const GraphRecord& props) {
     const std::string formula = props.Formula().Text();
-    switch (props.FuncStyle) {
-        case fsYFromX:
+    switch (props.Kind) {
+        case kYOfX:
             return "Y(x)=" + formula;
-        case fsXFromY:
+        case kXOfY:
             return "X(y)=" + formula;
-        case fsPolar:
+        case kPolarGraph:
             return "R(a)=" + formula;
-        case fsParam:
+        case kParametric:
             return "X(t)=" + formula + "; Y(t)=" + props.FormulaY().Text();
-        case fsEquation: {
+        case kEquation: {
             static const char* const kRelations[] = {"=0", "<0", ">0"};
             return props.Relation() < 3 ? formula + kRelations[props.Relation()] : std::string();
         }
-        case fsDifField:
-        case fsIntegral: {
+        case kSlopeField:
+        case kIntegralGraph: {
             static const char* const kRelations[] = {"dy/dx=", "dx/dy="};
             return props.Relation() < 2 ? kRelations[props.Relation()] + formula : std::string();
         }
-        case fsTable: {
+        case kTable: {
             const int n = FilledTableRows(props);
             return "Table: " + std::to_string(n) + (n == 1 ? " item" : " items");
         }

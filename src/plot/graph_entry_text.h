@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "function_props.h"
+#include "plot/graph_record.h"
 
 namespace plotwise {
 
 // "Y(x)=sin(x)", "x^2+y^2-1<0", "dy/dx=x*y", "Table: 3 items", ...; empty for a relation the
 // kind does not have.
-std::string GraphEntryText(const TFunctionProps& props);
+std::string GraphEntryText(const GraphRecord& props);
 
 // Table rows whose X and Y are both filled.
-int FilledTableRows(const TFunctionProps& props);
+int FilledTableRows(const GraphRecord& props);
 
 }  // namespace plotwise

@@ -1,17 +1,17 @@
-#include "graph_renderer.h"
+#include "plot/graph_renderer.h"
 
 #include <QPen>
 #include <cmath>
 
-#include "device_scale.h"
-#include "draw_routines.h"
-#include "pixel_lines.h"
-#include "point_sequence.h"
-#include "style_colors.h"
+#include "draw/device_scale.h"
+#include "draw/draw_routines.h"
+#include "draw/style_colors.h"
+#include "plot/pixel_lines.h"
+#include "plot/point_sequence.h"
 
 namespace plotwise {
 
-QPen GraphPen(const TFunctionProps& props) {
+QPen GraphPen(const GraphRecord& props) {
     QPen pen(ColorOf(props.Color, Qt::black),
              ClampedPixels(props.LineWidth, kMaxLineWidth, ScaleMin));
     pen.setCapStyle(Qt::SquareCap);
@@ -19,8 +19,8 @@ QPen GraphPen(const TFunctionProps& props) {
     return pen;
 }
 
-void DrawSegment(TRenderContext& ctx, const TSegmentClipper& clipper, long double x1,
-                 long double y1, long double x2, long double y2) {
+void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double x1, long double y1,
+                 long double x2, long double y2) {
     if (!clipper.Clip(x1, y1, x2, y2)) return;
     ctx.painter.drawLine(ctx.map.X(x1), ctx.map.Y(y1), ctx.map.X(x2), ctx.map.Y(y2));
 }
@@ -28,7 +28,7 @@ void DrawSegment(TRenderContext& ctx, const TSegmentClipper& clipper, long doubl
 namespace {
 
 // One end of a graph's line as it comes, and where it lands when it is in view.
-struct TLineEnd {
+struct LineEnd {
     long double x = 0;
     long double y = 0;
     bool inside = false;
@@ -39,16 +39,16 @@ struct TLineEnd {
 // coordinates rounded to 11 mantissa digits. Each point is judged and mapped once, though
 // it ends two segments, and rounded only where a comparison is close; a segment that only
 // repeats the pixel the last one ended on is not drawn again.
-class TLineWalker {
+class LineWalker {
   public:
-    TLineWalker(TRenderContext& ctx, const TFunction& graph)
+    LineWalker(RenderContext& ctx, const Graph& graph)
         : ctx_(ctx), clipper_(ctx.options, graph.GetMaxGap()) {}
-    ~TLineWalker() { Flush(); }
-    TLineWalker(const TLineWalker&) = delete;
-    TLineWalker& operator=(const TLineWalker&) = delete;
+    ~LineWalker() { Flush(); }
+    LineWalker(const LineWalker&) = delete;
+    LineWalker& operator=(const LineWalker&) = delete;
 
     void Add(long double x, long double y) {
-        TLineEnd end;
+        LineEnd end;
         end.x = x;
         end.y = y;
         end.inside = clipper_.InsideUnrounded(x, y);
@@ -60,7 +60,7 @@ class TLineWalker {
     void Break() { havePrevious_ = false; }
 
   private:
-    void Segment(const TLineEnd& a, const TLineEnd& b) {
+    void Segment(const LineEnd& a, const LineEnd& b) {
         if (a.inside && b.inside) {
             if (clipper_.WithinGapUnrounded(a.x, a.y, b.x, b.y)) Line(a.pixel, b.pixel);
             return;
@@ -95,9 +95,9 @@ class TLineWalker {
         return false;
     }
 
-    TRenderContext& ctx_;
-    TSegmentClipper clipper_;
-    TLineEnd previous_;
+    RenderContext& ctx_;
+    SegmentClipper clipper_;
+    LineEnd previous_;
     bool havePrevious_ = false;
     QPoint pendingStart_;  // the line not yet drawn runs from here to lastEnd_
     QPoint lastEnd_;
@@ -106,11 +106,11 @@ class TLineWalker {
 
 }  // namespace
 
-void DrawLines(TRenderContext& ctx, const TFunction& graph) {
-    ctx.painter.setPen(GraphPen(graph.Props));
-    TLineWalker line(ctx, graph);
+void DrawLines(RenderContext& ctx, const Graph& graph) {
+    ctx.painter.setPen(GraphPen(graph.Record));
+    LineWalker line(ctx, graph);
     // Empty table rows do not break a table's line; a missing point breaks a curve.
-    const bool keepAcrossGaps = graph.Props.FuncStyle == fsTable;
+    const bool keepAcrossGaps = graph.Record.Kind == kTable;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
         if (std::isfinite(x) && std::isfinite(y)) {
             line.Add(x, y);
@@ -121,11 +121,11 @@ void DrawLines(TRenderContext& ctx, const TFunction& graph) {
     });
 }
 
-void DrawPoints(TRenderContext& ctx, const TFunction& graph) {
-    const QColor color = ColorOf(graph.Props.Color, Qt::black);
+void DrawPoints(RenderContext& ctx, const Graph& graph) {
+    const QColor color = ColorOf(graph.Record.Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1));
     ctx.painter.setBrush(color);
-    const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
+    const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
     // A marker on the pixel of the one before adds nothing: long graphs put many there.
     bool drawn = false;
     QPoint last;
@@ -133,8 +133,8 @@ void DrawPoints(TRenderContext& ctx, const TFunction& graph) {
         if (std::isfinite(x) && std::isfinite(y) && clipper.InsideUnrounded(x, y)) {
             const QPoint at(ctx.map.X(x), ctx.map.Y(y));
             if (!drawn || at != last) {
-                DrawPoint(ctx.painter, at.x(), at.y(), graph.Props.PointStyle,
-                          graph.Props.PointWidth);
+                DrawPoint(ctx.painter, at.x(), at.y(), graph.Record.PointStyle,
+                          graph.Record.PointWidth);
             }
             drawn = true;
             last = at;
@@ -143,19 +143,19 @@ void DrawPoints(TRenderContext& ctx, const TFunction& graph) {
     });
 }
 
-void DrawGraphOn(TRenderContext& ctx, const TFunction& graph) {
+void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
     if (!graph.HasValues()) return;
-    const TFunctionProps& props = graph.Props;
-    switch (props.FuncStyle) {
-        case fsYFromX:
-        case fsXFromY:
-        case fsPolar:
-        case fsParam:
-        case fsTable:
+    const GraphRecord& props = graph.Record;
+    switch (props.Kind) {
+        case kYOfX:
+        case kXOfY:
+        case kPolarGraph:
+        case kParametric:
+        case kTable:
             if (ShowsLines(props)) DrawLines(ctx, graph);
             if (ShowsPoints(props)) DrawPoints(ctx, graph);
             return;
-        case fsEquation:
+        case kEquation:
             if (!props.DrawGraphic) return;
             if (props.Relation() == 0) {
                 DrawEquation(ctx, graph);
@@ -163,8 +163,8 @@ void DrawGraphOn(TRenderContext& ctx, const TFunction& graph) {
                 DrawInequality(ctx, graph);
             }
             return;
-        case fsDifField:
-            if (props.DrawGraphic) DrawDifField(ctx, graph);
+        case kSlopeField:
+            if (props.DrawGraphic) DrawSlopeField(ctx, graph);
             return;
         default:
             return;

@@ -3,26 +3,26 @@
 // a slope field. Esc stops the graph being drawn.
 #pragma once
 
-#include "function.h"
-#include "render_context.h"
-#include "segment_clip.h"
+#include "plot/graph.h"
+#include "plot/render_context.h"
+#include "plot/segment_clip.h"
 
 namespace plotwise {
 
 // Nothing for a graph without values or of kind 7.
-void DrawGraphOn(TRenderContext& ctx, const TFunction& graph);
+void DrawGraphOn(RenderContext& ctx, const Graph& graph);
 
-void DrawLines(TRenderContext& ctx, const TFunction& graph);
-void DrawPoints(TRenderContext& ctx, const TFunction& graph);
-void DrawEquation(TRenderContext& ctx, const TFunction& graph);
-void DrawInequality(TRenderContext& ctx, const TFunction& graph);
-void DrawDifField(TRenderContext& ctx, const TFunction& graph);
+void DrawLines(RenderContext& ctx, const Graph& graph);
+void DrawPoints(RenderContext& ctx, const Graph& graph);
+void DrawEquation(RenderContext& ctx, const Graph& graph);
+void DrawInequality(RenderContext& ctx, const Graph& graph);
+void DrawSlopeField(RenderContext& ctx, const Graph& graph);
 
 // The visible part of a segment in axis units, with the painter's pen.
-void DrawSegment(TRenderContext& ctx, const TSegmentClipper& clipper, long double x1,
-                 long double y1, long double x2, long double y2);
+void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double x1, long double y1,
+                 long double x2, long double y2);
 
 // The pen of a graph's lines: its colour, its width kept within what can be chosen.
-QPen GraphPen(const TFunctionProps& props);
+QPen GraphPen(const GraphRecord& props);
 
 }  // namespace plotwise

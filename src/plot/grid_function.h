@@ -5,17 +5,17 @@
 #include <cstdint>
 #include <string>
 
-#include "compiled_formula.h"
-#include "function.h"
-#include "function_props.h"
-#include "options_record.h"
-#include "record_types.h"
+#include "formula/compiled_formula.h"
+#include "plot/graph.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
+#include "plot/record_types.h"
 
 namespace plotwise {
 
 // The graph's area cut to the visible range; an area wholly outside it along an axis
 // collapses to its start there.
-struct TGridArea {
+struct GridArea {
     long double xStart = 0;
     long double xEnd = 0;
     long double yStart = 0;
@@ -25,14 +25,14 @@ struct TGridArea {
     bool Usable() const;
 };
 
-TGridArea GridAreaOf(const TFunctionProps& props, const TOptionsRecord& options);
+GridArea GridAreaOf(const GraphRecord& props, const OptionsRecord& options);
 
 // f(x, y) at axis coordinates: each coordinate through Round12 and the axis transform, the
 // result through Round12, +Infinity where the formula fails. Grids transform each column's
 // and row's coordinate once and evaluate with Value.
-class TGridFunction {
+class GridFunction {
   public:
-    explicit TGridFunction(const TOptionsRecord& options) : options_(options) {}
+    explicit GridFunction(const OptionsRecord& options) : options_(options) {}
     // False when the formula does not compile.
     bool Compile(const std::string& formula);
     long double At(long double x, long double y) { return Value(ArgumentX(x), ArgumentY(y)); }
@@ -47,13 +47,12 @@ class TGridFunction {
     }
 
   private:
-    const TOptionsRecord& options_;
-    TCompiledFormula2Var formula_;
+    const OptionsRecord& options_;
+    CompiledFormula2Var formula_;
 };
 
 // The grid samplers' common start: the old values go; false when there is nothing to
 // compute (a blank formula, an area empty or out of view, a formula that does not compile).
-bool StartGridSampling(TFunction& graph, const TOptionsRecord& options, TGridArea& area,
-                       TGridFunction& f);
+bool StartGridSampling(Graph& graph, const OptionsRecord& options, GridArea& area, GridFunction& f);
 
 }  // namespace plotwise

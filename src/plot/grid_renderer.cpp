@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "axis_steps.h"
-#include "device_scale.h"
-#include "draw_routines.h"
-#include "extended.h"
-#include "frame_renderer.h"
-#include "pixel_lines.h"
-#include "round12.h"
-#include "style_colors.h"
+#include "draw/device_scale.h"
+#include "draw/draw_routines.h"
+#include "draw/style_colors.h"
+#include "formula/extended.h"
+#include "formula/round12.h"
+#include "plot/axis_steps.h"
+#include "plot/frame_renderer.h"
+#include "plot/pixel_lines.h"
 
 namespace plotwise {
 namespace {
@@ -31,8 +31,8 @@ long double AxisPosition(long double min, long double max, bool log) {
 
 // The circles (when drawn) and the length of the rays: the largest multiple of the
 // radius step not above rmax, 0 when there is none.
-long double DrawCircles(TRenderContext& ctx, long double rmax) {
-    const TOptionsRecord& o = ctx.options;
+long double DrawCircles(RenderContext& ctx, long double rmax) {
+    const OptionsRecord& o = ctx.options;
     const long double r0 = LimitedStep(o.RadiusStep, 0, rmax);
     if (r0 == 0) return 0;
     const QPaintDevice* device = ctx.painter.device();
@@ -59,8 +59,8 @@ long double DrawCircles(TRenderContext& ctx, long double rmax) {
     return r - r0;
 }
 
-void DrawRays(TRenderContext& ctx, long double length) {
-    const TOptionsRecord& o = ctx.options;
+void DrawRays(RenderContext& ctx, long double length) {
+    const OptionsRecord& o = ctx.options;
     const long double a0 = LimitedStep(o.AngleStep, 0, 2);  // in units of pi
     if (!o.DrawAngle || !(length > 0) || a0 == 0) return;
     const QColor color = ColorOf(o.AngleColor, Qt::black);
@@ -75,9 +75,9 @@ void DrawRays(TRenderContext& ctx, long double length) {
 
 }  // namespace
 
-TAxisPositions AxisPositions(const TRenderContext& ctx) {
-    const TOptionsRecord& o = ctx.options;
-    TAxisPositions axes;
+AxisPixels AxisPositions(const RenderContext& ctx) {
+    const OptionsRecord& o = ctx.options;
+    AxisPixels axes;
     axes.y0 = AxisPosition(o.MinY, o.MaxY, o.LogY);
     axes.x0 = AxisPosition(o.MinX, o.MaxX, o.LogX);
     axes.ay = ctx.map.Y(axes.y0);
@@ -85,8 +85,8 @@ TAxisPositions AxisPositions(const TRenderContext& ctx) {
     return axes;
 }
 
-void DrawFrame(TRenderContext& ctx) {
-    const TAxisPositions axes = AxisPositions(ctx);
+void DrawFrame(RenderContext& ctx) {
+    const AxisPixels axes = AxisPositions(ctx);
     DrawGrid(ctx, axes);
     DrawPolarGrid(ctx);
     DrawAxes(ctx, axes);
@@ -94,10 +94,10 @@ void DrawFrame(TRenderContext& ctx) {
     DrawLabels(ctx, axes);
 }
 
-void DrawLinesAcross(TRenderContext& ctx, const TAxisPositions& axes, bool alongX, long double step,
+void DrawLinesAcross(RenderContext& ctx, const AxisPixels& axes, bool alongX, long double step,
                      int from, int to, int thickness) {
-    const TOptionsRecord& o = ctx.options;
-    const bool crossingDrawn = alongX ? o.AxleY.Draw : o.AxleX.Draw;
+    const OptionsRecord& o = ctx.options;
+    const bool crossingDrawn = alongX ? o.AxisY.Draw : o.AxisX.Draw;
     const int crossing = alongX ? axes.ax : axes.ay;
     const long double min = alongX ? o.MinX : o.MinY;
     const long double max = alongX ? o.MaxX : o.MaxY;
@@ -112,9 +112,9 @@ void DrawLinesAcross(TRenderContext& ctx, const TAxisPositions& axes, bool along
     }
 }
 
-void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes) {
-    const TOptionsRecord& o = ctx.options;
-    const TRect& p = ctx.map.plot;
+void DrawGrid(RenderContext& ctx, const AxisPixels& axes) {
+    const OptionsRecord& o = ctx.options;
+    const PixelRect& p = ctx.map.plot;
     if (o.DrawVertLines) {
         ctx.painter.setPen(GridPen(o.VertColor, o.VertStyle));
         DrawLinesAcross(ctx, axes, true, o.StepVert, p.top, p.bottom,
@@ -127,8 +127,8 @@ void DrawGrid(TRenderContext& ctx, const TAxisPositions& axes) {
     }
 }
 
-void DrawPolarGrid(TRenderContext& ctx) {
-    const TOptionsRecord& o = ctx.options;
+void DrawPolarGrid(RenderContext& ctx) {
+    const OptionsRecord& o = ctx.options;
     if (o.LogX || o.LogY || !(o.DrawRadius || o.DrawAngle)) return;
     const long double minX = o.MinX;
     const long double maxX = o.MaxX;
@@ -137,7 +137,7 @@ void DrawPolarGrid(TRenderContext& ctx) {
     const long double rmax =
         std::max({std::fabs(minX), std::fabs(maxX), std::fabs(minY), std::fabs(maxY)});
     if (!(rmax / (maxX - minX) <= kPolarReach) || !(rmax / (maxY - minY) <= kPolarReach)) return;
-    const TRect& p = ctx.map.plot;
+    const PixelRect& p = ctx.map.plot;
     ctx.painter.save();
     ctx.painter.setClipRect(QRect(QPoint(p.left, p.top), QPoint(p.right, p.bottom)));
     DrawRays(ctx, DrawCircles(ctx, rmax));

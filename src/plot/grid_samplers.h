@@ -4,22 +4,21 @@
 // when the user interrupted.
 #pragma once
 
-#include "feedback.h"
-#include "function.h"
-#include "options_record.h"
+#include "plot/feedback.h"
+#include "plot/graph.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
 // f(x, y) = 0: line segments x1, y1, x2, y2 (axis units) of the curve, from a grid of
 // twice the entered steps per axis.
-bool CalcEquation(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback);
+bool SampleEquation(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
 
 // f(x, y) < 0 or > 0: one code per cell in CellCodes, 0 (nothing), FFFF hex (all), or the
 // 4 x 4 mask of the satisfying sub-cells, bit 4 (a - 1) + (b - 1) for column a, row b.
-bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
-                    TFeedback& feedback);
+bool SampleInequality(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
 
 // dy/dx or dx/dy = f(x, y): f at every cell centre (+Infinity where it fails).
-bool CalcDifField(TFunction& graph, const TOptionsRecord& options, int index, TFeedback& feedback);
+bool SampleSlopeField(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
 
 }  // namespace plotwise

@@ -1,22 +1,21 @@
-// CalcInequality: which cells satisfy f(x, y) < 0 or > 0, refined 4 x 4 along the boundary.
+// SampleInequality: which cells satisfy f(x, y) < 0 or > 0, refined 4 x 4 along the boundary.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "grid_function.h"
-#include "grid_samplers.h"
-#include "sample_buffer.h"
-#include "sampling_run.h"
+#include "plot/grid_function.h"
+#include "plot/grid_samplers.h"
+#include "plot/sample_buffer.h"
+#include "plot/sampling_run.h"
 
 namespace plotwise {
 namespace {
 
 constexpr std::uint16_t kWholeCell = 0xFFFF;
 
-class TInequalityGrid {
+class InequalityGrid {
   public:
-    TInequalityGrid(TFunction& graph, const TGridArea& area, int nx, int ny, bool less,
-                    TGridFunction& f)
+    InequalityGrid(Graph& graph, const GridArea& area, int nx, int ny, bool less, GridFunction& f)
         : codes_(graph.CellCodes),
           x0_(area.xStart),
           y0_(area.yStart),
@@ -77,22 +76,21 @@ class TInequalityGrid {
     long double x0_, y0_, dx_, dy_;
     int nx_, ny_;
     bool less_;
-    TGridFunction& f_;
+    GridFunction& f_;
     std::vector<long double> rows_;  // the formula's argument at each row's centre
 };
 
 }  // namespace
 
-bool CalcInequality(TFunction& graph, const TOptionsRecord& options, int index,
-                    TFeedback& feedback) {
-    TGridArea area;
-    TGridFunction f(options);
+bool SampleInequality(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback) {
+    GridArea area;
+    GridFunction f(options);
     if (!StartGridSampling(graph, options, area, f)) return true;
-    const int nx = GridStepsX(graph.Props);
-    const int ny = GridStepsY(graph.Props);
-    TInequalityGrid grid(graph, area, nx, ny, graph.Props.Relation() == 1, f);
+    const int nx = GridStepsX(graph.Record);
+    const int ny = GridStepsY(graph.Record);
+    InequalityGrid grid(graph, area, nx, ny, graph.Record.Relation() == 1, f);
 
-    TSamplingRun run(feedback, index);
+    SamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {
         grid.Centres(i);
         if (!run.Progress(i, nx, 0, 50)) {

@@ -1,31 +1,31 @@
 // The number labels along both axes and the single "0" where the axes cross.
 #include <QFontMetrics>
 
-#include "axis_steps.h"
-#include "device_scale.h"
-#include "draw_routines.h"
-#include "font_mapping.h"
-#include "frame_renderer.h"
-#include "pixel_lines.h"
-#include "style_colors.h"
+#include "draw/device_scale.h"
+#include "draw/draw_routines.h"
+#include "draw/style_colors.h"
+#include "plot/axis_steps.h"
+#include "plot/font_mapping.h"
+#include "plot/frame_renderer.h"
+#include "plot/pixel_lines.h"
 
 namespace plotwise {
 namespace {
 
-QColor LabelColor(const TLabelsProps& labels, const TAxleProps& axle) {
-    return labels.ColAsAxle ? ColorOf(axle.Color, Qt::black) : FontColorOf(labels.Font);
+QColor LabelColor(const LabelsOptions& labels, const AxisOptions& axis) {
+    return labels.ColorAsAxis ? ColorOf(axis.Color, Qt::black) : FontColorOf(labels.Font);
 }
 
 // The texts of one axis's labels, and whether each one is drawn.
-struct TLabel {
+struct Label {
     long double value;
     QString text;
 };
 
-std::vector<TLabel> Labels(const TLabelsProps& labels, long double min, long double max, bool log,
-                           long double base, bool originHidden) {
-    std::vector<TLabel> result;
-    const TAxisSteps steps = AxisSteps(min, max, labels.Step);
+std::vector<Label> Labels(const LabelsOptions& labels, long double min, long double max, bool log,
+                          long double base, bool originHidden) {
+    std::vector<Label> result;
+    const AxisStepValues steps = AxisSteps(min, max, labels.Step);
     const QString suffix = RecordText(labels.AddName.Text());
     for (const long double v : steps.values) {
         const std::string text = AxisLabelText(v, steps.step, min, max, log, base);
@@ -37,25 +37,25 @@ std::vector<TLabel> Labels(const TLabelsProps& labels, long double min, long dou
 
 }  // namespace
 
-void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes) {
-    const TOptionsRecord& o = ctx.options;
+void DrawLabels(RenderContext& ctx, const AxisPixels& axes) {
+    const OptionsRecord& o = ctx.options;
     QPainter& painter = ctx.painter;
     // Where both axes cross visibly at the origin one "0" stands for both.
-    const bool originHidden = o.AxleX.Draw && o.AxleY.Draw && o.MinX <= 0 && o.MaxX >= 0 &&
+    const bool originHidden = o.AxisX.Draw && o.AxisY.Draw && o.MinX <= 0 && o.MaxX >= 0 &&
                               o.MinY <= 0 && o.MaxY >= 0 && !o.LogX && !o.LogY;
-    const int wx = ClampedPixels(o.AxleX.Width, kMaxLineWidth, ScaleY);
-    const int wy = ClampedPixels(o.AxleY.Width, kMaxLineWidth, ScaleX);
-    const bool showX = o.NumsX.Show && o.AxleX.Draw;
-    const bool showY = o.NumsY.Show && o.AxleY.Draw;
+    const int wx = ClampedPixels(o.AxisX.Width, kMaxLineWidth, ScaleY);
+    const int wy = ClampedPixels(o.AxisY.Width, kMaxLineWidth, ScaleX);
+    const bool showX = o.NumsX.Show && o.AxisX.Draw;
+    const bool showY = o.NumsY.Show && o.AxisY.Draw;
     if (showX) {
         const QFont font = FontOf(o.NumsX.Font);
         const QFontMetrics metrics(font, painter.device());
-        const QColor color = LabelColor(o.NumsX, o.AxleX);
+        const QColor color = LabelColor(o.NumsX, o.AxisX);
         const int length = ClampedPixels(o.NumLinesX.Length, kMaxMarkLength, ScaleY);
         const int top = o.NumsX.Direct
                             ? axes.ay + 1 + wx / 2 - (wx + 1) % 2 + length
                             : axes.ay - 1 - wx / 2 + (wx + 1) % 2 - length - metrics.height();
-        for (const TLabel& label :
+        for (const Label& label :
              Labels(o.NumsX, o.MinX, o.MaxX, o.LogX, o.LogXBase, originHidden)) {
             const int left = ctx.map.X(label.value) - metrics.horizontalAdvance(label.text) / 2;
             DrawTextAt(painter, font, color, left, top, label.text);
@@ -64,9 +64,9 @@ void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes) {
     if (showY) {
         const QFont font = FontOf(o.NumsY.Font);
         const QFontMetrics metrics(font, painter.device());
-        const QColor color = LabelColor(o.NumsY, o.AxleY);
+        const QColor color = LabelColor(o.NumsY, o.AxisY);
         const int length = ClampedPixels(o.NumLinesY.Length, kMaxMarkLength, ScaleX);
-        for (const TLabel& label :
+        for (const Label& label :
              Labels(o.NumsY, o.MinY, o.MaxY, o.LogY, o.LogYBase, originHidden)) {
             const int width = metrics.horizontalAdvance(label.text);
             const int left = o.NumsY.Direct ? axes.ax - 1 - wy / 2 + (wy + 1) % 2 - length - width
@@ -76,7 +76,7 @@ void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes) {
         }
     }
     if (originHidden && (showX || showY)) {
-        const TLabelsProps& labels = showY ? o.NumsY : o.NumsX;
+        const LabelsOptions& labels = showY ? o.NumsY : o.NumsX;
         const QFont font = FontOf(labels.Font);
         const QFontMetrics metrics(font, painter.device());
         const QString zero = "0";
@@ -84,7 +84,7 @@ void DrawLabels(TRenderContext& ctx, const TAxisPositions& axes) {
                                         : axes.ax + wy / 2 + 1;
         const int top = o.NumsX.Direct ? axes.ay + wx / 2 - (wx + 1) % 2
                                        : axes.ay - metrics.height() - wx / 2 + 1;
-        DrawTextAt(painter, font, LabelColor(labels, showY ? o.AxleY : o.AxleX), left, top, zero);
+        DrawTextAt(painter, font, LabelColor(labels, showY ? o.AxisY : o.AxisX), left, top, zero);
     }
 }
 

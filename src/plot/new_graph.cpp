@@ -1,35 +1,35 @@
-#include "new_graph.h"
+#include "plot/new_graph.h"
 
 #include <array>
 
 namespace plotwise {
 
-void SetNewProps(TFunctionProps& props, const TOptionsRecord& options) {
-    const TStandartProps& s = options.StandartProps;
-    switch (props.FuncStyle) {
-        case fsTable:
+void SetNewProps(GraphRecord& props, const OptionsRecord& options) {
+    const NewGraphDefaults& s = options.GraphDefaults;
+    switch (props.Kind) {
+        case kTable:
             ClearTable(props);
             props.SortType = s.SortType;
             return;
-        case fsYFromX:
+        case kYOfX:
             props.Interval() = s.YFromX;
             break;
-        case fsXFromY:
+        case kXOfY:
             props.Interval() = s.XFromY;
             break;
-        case fsPolar:
+        case kPolarGraph:
             props.Interval() = s.Polar;
             break;
-        case fsParam:
+        case kParametric:
             props.FormulaY().SetText("");
             props.Interval() = s.Param;
             break;
-        case fsEquation:
-        case fsDifField:
+        case kEquation:
+        case kSlopeField:
             props.Relation() = 0;
-            props.Area() = props.FuncStyle == fsEquation ? s.Equation : s.DifField;
+            props.Area() = props.Kind == kEquation ? s.Equation : s.SlopeField;
             break;
-        case fsIntegral:
+        case kIntegralGraph:
             props.Relation() = 0;
             props.Integral() = s.Integral;
             break;
@@ -39,30 +39,30 @@ void SetNewProps(TFunctionProps& props, const TOptionsRecord& options) {
     props.Formula().SetText("");
 }
 
-TFunctionProps NewGraphRecord(const TOptionsRecord& options) {
-    const std::int32_t kind = options.StandartProps.FuncStyle;
+GraphRecord NewGraphRecord(const OptionsRecord& options) {
+    const std::int32_t kind = options.GraphDefaults.Kind;
     return NewGraphRecordOfKind(
-        kind >= fsYFromX && kind <= fsTable ? static_cast<std::uint8_t>(kind) : 0, "", options);
+        kind >= kYOfX && kind <= kTable ? static_cast<std::uint8_t>(kind) : 0, "", options);
 }
 
-TFunctionProps NewGraphRecordOfKind(std::uint8_t kind, const std::string& formula,
-                                    const TOptionsRecord& options) {
-    TFunctionProps props = EmptyFunctionProps();
-    props.FuncStyle = kind;
-    SetStyle(props, options.StandartProps.Style);
+GraphRecord NewGraphRecordOfKind(std::uint8_t kind, const std::string& formula,
+                                 const OptionsRecord& options) {
+    GraphRecord props = EmptyGraphRecord();
+    props.Kind = kind;
+    SetStyle(props, options.GraphDefaults.Style);
     SetNewProps(props, options);
     if (!formula.empty()) props.Formula().SetText(formula);
     return props;
 }
 
 std::uint8_t NewGraphColor(const std::vector<std::uint8_t>& usedColors,
-                           const TOptionsRecord& options) {
+                           const OptionsRecord& options) {
     constexpr int kColors = 16;
     std::array<int, kColors> counts{};
     for (const std::uint8_t c : usedColors)
         if (c < kColors) ++counts[c];
     const std::int32_t background = options.BackColor;
-    const std::int32_t standard = options.StandartProps.Style.Color;
+    const std::int32_t standard = options.GraphDefaults.Style.Color;
     std::int32_t result = standard;
     int best = 255;
     for (int k = 1; k <= kColors; ++k) {

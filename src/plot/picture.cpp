@@ -3,33 +3,33 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include "frame_renderer.h"
-#include "graph_renderer.h"
-#include "graphics_manager.h"
-#include "style_colors.h"
+#include "draw/style_colors.h"
+#include "plot/document.h"
+#include "plot/frame_renderer.h"
+#include "plot/graph_renderer.h"
 
 namespace plotwise {
 
-void TGraphicsManager::Repaint() {
+void Document::Repaint() {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    TRenderContext ctx{painter, Options, ScreenMap(), *Feedback};
-    const TRect area = OnScreen ? ClientRect : OutputRect;
+    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
+    const PixelRect area = OnScreen ? ClientRect : OutputRect;
     painter.fillRect(QRect(area.left, area.top, area.Width(), area.Height()),
                      ColorOf(Options.BackColor, Qt::white));
     DrawFrame(ctx);
     if (Drawing) return;
     for (const auto& graph : Graphs) {
-        if (graph->Props.DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
+        if (graph->Record.DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
     }
 }
 
-void TGraphicsManager::DrawGraph(TFunction& graph) {
+void Document::DrawGraph(Graph& graph) {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    TRenderContext ctx{painter, Options, ScreenMap(), *Feedback};
+    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
     DrawGraphOn(ctx, graph);
 }
 

@@ -1,8 +1,8 @@
-#include "pixel_lines.h"
+#include "plot/pixel_lines.h"
 
 #include <algorithm>
 
-#include "device_scale.h"
+#include "draw/device_scale.h"
 
 namespace plotwise {
 

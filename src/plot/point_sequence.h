@@ -4,30 +4,30 @@
 
 #include <cstddef>
 
-#include "axis_transform.h"
-#include "function.h"
-#include "number_input.h"
-#include "sample_arguments.h"
+#include "formula/number_input.h"
+#include "plot/axis_transform.h"
+#include "plot/graph.h"
+#include "plot/sample_arguments.h"
 
 namespace plotwise {
 
 // Calls visit(x, y) for each point (+Infinity in a coordinate: no point there) until visit
 // returns false. Kinds 0 and 1 regenerate the arguments exactly as sampling made them.
 template <typename Visit>
-void ForEachGraphPoint(const TFunction& graph, const TOptionsRecord& options, Visit visit) {
-    const TFunctionProps& props = graph.Props;
+void ForEachGraphPoint(const Graph& graph, const OptionsRecord& options, Visit visit) {
+    const GraphRecord& props = graph.Record;
     const std::vector<long double>& values = graph.Values;
-    const TAxisInverse inverseX = AxisInverseX(options);
-    const TAxisInverse inverseY = AxisInverseY(options);
-    switch (props.FuncStyle) {
-        case fsYFromX:
-        case fsXFromY: {
-            const bool onX = props.FuncStyle == fsYFromX;
+    const AxisInverse inverseX = AxisInverseX(options);
+    const AxisInverse inverseY = AxisInverseY(options);
+    switch (props.Kind) {
+        case kYOfX:
+        case kXOfY: {
+            const bool onX = props.Kind == kYOfX;
             const long double start =
                 onX ? EffectiveMinX(props, options) : EffectiveMinY(props, options);
             const long double end =
                 onX ? EffectiveMaxX(props, options) : EffectiveMaxY(props, options);
-            const TSampleArguments a =
+            const ArgumentSteps a =
                 SampleArguments(start, end, EffectiveStepsNum(props, options), options.PointsAlign);
             long double s = a.first;
             for (const long double v : values) {
@@ -37,13 +37,13 @@ void ForEachGraphPoint(const TFunction& graph, const TOptionsRecord& options, Vi
             }
             return;
         }
-        case fsPolar:
-        case fsParam:
-        case fsTable:
+        case kPolarGraph:
+        case kParametric:
+        case kTable:
             for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
                 long double x = values[i];
                 long double y = values[i + 1];
-                if (props.FuncStyle == fsTable) {
+                if (props.Kind == kTable) {
                     // Tables are drawn as their cells show.
                     x = RoundTo8(x);
                     y = RoundTo8(y);

@@ -1,8 +1,8 @@
-#include "pointer_hint.h"
+#include "plot/pointer_hint.h"
 
 #include <cmath>
 
-#include "number_text.h"
+#include "formula/number_text.h"
 
 namespace plotwise {
 
@@ -15,10 +15,10 @@ std::string AxisText(long double v, long double min, long double max, bool log, 
 
 }  // namespace
 
-std::string PointerHint(const TGraphicsManager& document, int px, int py) {
-    const TRect plot = document.GetPlotRect();
+std::string PointerHint(const Document& document, int px, int py) {
+    const PixelRect plot = document.GetPlotRect();
     if (py < plot.top || py > plot.bottom || px < plot.left || px > plot.right) return {};
-    const TOptionsRecord& o = document.Options;
+    const OptionsRecord& o = document.Options;
     return AxisText(document.ScreenToX(px), o.MinX, o.MaxX, o.LogX, o.LogXBase) + ":" +
            AxisText(document.ScreenToY(py), o.MinY, o.MaxY, o.LogY, o.LogYBase);
 }

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "graphics_manager.h"
+#include "plot/document.h"
 
 namespace plotwise {
 
 // "X:Y" for a pixel inside the plot rectangle (edges included), else empty. Axis values:
 // the coefficients are not applied; a logarithmic axis shows the base raised to the value.
-std::string PointerHint(const TGraphicsManager& document, int px, int py);
+std::string PointerHint(const Document& document, int px, int py);
 
 }  // namespace plotwise

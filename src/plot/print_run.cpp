@@ -1,11 +1,11 @@
-#include "print_run.h"
+#include "plot/print_run.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "device_scale.h"
-#include "feedback.h"
+#include "draw/device_scale.h"
+#include "plot/feedback.h"
 
 namespace plotwise {
 namespace {
@@ -24,55 +24,55 @@ constexpr std::uint8_t kWhite = 15;
 
 }  // namespace
 
-TRect PrintOutputRect(int width, int height, long double dpiX, long double dpiY,
-                      const TPageMargins& m) {
+PixelRect PrintOutputRect(int width, int height, long double dpiX, long double dpiY,
+                          const PageMargins& m) {
     // Divided rather than multiplied by 0.001, so a half pixel is exactly a half.
     return {Nearest(dpiX * m.left / 1000), Nearest(dpiY * m.top / 1000),
             width - Nearest(dpiX * m.right / 1000), height - Nearest(dpiY * m.bottom / 1000)};
 }
 
-TOptionsRecord PrintOptions(const TOptionsRecord& options, long double scaleX, long double scaleY,
-                            bool blackAndWhite) {
-    TOptionsRecord o = options;
+OptionsRecord PrintOptions(const OptionsRecord& options, long double scaleX, long double scaleY,
+                           bool blackAndWhite) {
+    OptionsRecord o = options;
     const long double scaleMin = std::min(scaleX, scaleY);
     Scale(o.HorWidth, scaleY);
     Scale(o.VertWidth, scaleX);
     Scale(o.RadiusWidth, scaleMin);
     Scale(o.AngleWidth, scaleMin);
-    Scale(o.AxleX.Width, scaleY);
-    Scale(o.AxleY.Width, scaleX);
+    Scale(o.AxisX.Width, scaleY);
+    Scale(o.AxisY.Width, scaleX);
     Scale(o.NumLinesX.Length, scaleY);
     Scale(o.NumLinesY.Length, scaleX);
     if (blackAndWhite) {
         o.BackColor = kWhite;
-        o.HorColor = o.VertColor = o.AxleX.Color = o.AxleY.Color = 0;
+        o.HorColor = o.VertColor = o.AxisX.Color = o.AxisY.Color = 0;
         o.NumLinesX.Color = o.NumLinesY.Color = 0;
         o.RadiusColor = kBlack;
         o.AngleColor = kBlack;
-        for (TFontRecord* font :
-             {&o.AxleX.NameFont, &o.AxleY.NameFont, &o.NumsX.Font, &o.NumsY.Font})
+        for (FontRecord* font :
+             {&o.AxisX.NameFont, &o.AxisY.NameFont, &o.NumsX.Font, &o.NumsY.Font})
             font->Color = kBlack;
     }
     return o;
 }
 
-void PrintDocument(TGraphicsManager& document, QPaintDevice& page, const TPrintSetup& setup) {
+void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& setup) {
     // Everything the page changes comes back whatever leaves this function; the graphs'
     // widths and colours from copies, so nothing is lost to rounding or clamping.
-    struct TRestore {
-        explicit TRestore(TGraphicsManager& document) : d(document) {}
-        TGraphicsManager& d;
-        TOptionsRecord options = d.Options;
+    struct RestoreGuard {
+        explicit RestoreGuard(Document& document) : d(document) {}
+        Document& d;
+        OptionsRecord options = d.Options;
         QPaintDevice* canvas = d.Canvas;
         bool onScreen = d.OnScreen;
-        TRect output = d.OutputRect;
+        PixelRect output = d.OutputRect;
         long double scales[3] = {ScaleX, ScaleY, ScaleMin};
         bool escEnabled = EscEnabled;
         std::vector<std::pair<std::int32_t, std::uint8_t>> styles;
-        ~TRestore() {
+        ~RestoreGuard() {
             for (std::size_t i = 0; i < styles.size() && i < d.Graphs.size(); ++i) {
-                d.Graphs[i]->Props.LineWidth = styles[i].first;
-                d.Graphs[i]->Props.Color = styles[i].second;
+                d.Graphs[i]->Record.LineWidth = styles[i].first;
+                d.Graphs[i]->Record.Color = styles[i].second;
             }
             d.Options = options;
             d.Canvas = canvas;
@@ -85,7 +85,7 @@ void PrintDocument(TGraphicsManager& document, QPaintDevice& page, const TPrintS
         }
     } restore(document);
     for (const auto& graph : document.Graphs)
-        restore.styles.emplace_back(graph->Props.LineWidth, graph->Props.Color);
+        restore.styles.emplace_back(graph->Record.LineWidth, graph->Record.Color);
 
     ScaleX = setup.scaleX;
     ScaleY = setup.scaleY;
@@ -97,7 +97,7 @@ void PrintDocument(TGraphicsManager& document, QPaintDevice& page, const TPrintS
         PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
     const int widthScale = Nearest(ScaleMin);
     for (const auto& graph : document.Graphs) {
-        TFunctionProps& p = graph->Props;
+        GraphRecord& p = graph->Record;
         p.LineWidth = ScaledPixels(static_cast<std::int32_t>(p.LineWidth), widthScale);
         if (setup.blackAndWhite) p.Color = 0;
     }

@@ -2,38 +2,38 @@
 // optionally black on white, and the document given back exactly as it was.
 #pragma once
 
-#include "graphics_manager.h"
+#include "plot/document.h"
 
 class QPaintDevice;
 
 namespace plotwise {
 
 // Page margins in thousandths of an inch.
-struct TPageMargins {
+struct PageMargins {
     int left = 500;
     int top = 500;
     int right = 500;
     int bottom = 500;
 };
 
-struct TPrintSetup {
+struct PrintSetup {
     long double scaleX = 1;  // printer pixels per screen pixel
     long double scaleY = 1;
     bool blackAndWhite = false;
-    TRect output;  // the page less its margins, in printer pixels
+    PixelRect output;  // the page less its margins, in printer pixels
 };
 
 // The page's area inside the margins, for a page of width x height pixels at dpiX x dpiY.
-TRect PrintOutputRect(int width, int height, long double dpiX, long double dpiY,
-                      const TPageMargins& margins);
+PixelRect PrintOutputRect(int width, int height, long double dpiX, long double dpiY,
+                          const PageMargins& margins);
 
 // The options as the page draws them: axis, grid and mark sizes scaled by the printer's
 // resolution and, for black and white, every colour black on a white background.
-TOptionsRecord PrintOptions(const TOptionsRecord& options, long double scaleX, long double scaleY,
-                            bool blackAndWhite);
+OptionsRecord PrintOptions(const OptionsRecord& options, long double scaleX, long double scaleY,
+                           bool blackAndWhite);
 
 // Draws the document on page with Esc ignored, then restores its options, graph widths and
 // colours, surface, output area and the program's scales, also when drawing throws.
-void PrintDocument(TGraphicsManager& document, QPaintDevice& page, const TPrintSetup& setup);
+void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& setup);
 
 }  // namespace plotwise

@@ -1,10 +1,10 @@
-#include "record_checks.h"
+#include "plot/record_checks.h"
 
 #include <cmath>
 
-#include "check_formula.h"
-#include "number_input.h"
-#include "view_interval.h"
+#include "formula/check_formula.h"
+#include "formula/number_input.h"
+#include "plot/view_interval.h"
 
 namespace plotwise {
 namespace {
@@ -29,21 +29,21 @@ bool NonZeroStep(const Extended80& step, long double limit) {
     return Within(step, limit) && R(step) != 0;
 }
 
-bool IntervalValid(const TIntervalProps& block) {
+bool IntervalValid(const GraphInterval& block) {
     return Bounds(block.Min, block.Max) && InRange(block.StepsNum, 1, 20000) &&
            InRange(block.MaxGap, 1, 1000000);
 }
 
-bool AreaBoundsValid(const TAreaProps& area) {
+bool AreaBoundsValid(const GraphArea& area) {
     return Bounds(area.MinX, area.MaxX) && Bounds(area.MinY, area.MaxY);
 }
 
-bool EquationAreaValid(const TAreaProps& area, std::int32_t minSteps) {
+bool EquationAreaValid(const GraphArea& area, std::int32_t minSteps) {
     return AreaBoundsValid(area) && InRange(area.StepsNumX, minSteps, 400) &&
            InRange(area.StepsNumY, minSteps, 400) && InRange(area.MaxGap, 1, 1000000);
 }
 
-bool DifFieldAreaValid(const TAreaProps& area, std::int32_t minLength) {
+bool SlopeFieldAreaValid(const GraphArea& area, std::int32_t minLength) {
     return AreaBoundsValid(area) && InRange(area.StepsNumX, 1, 100) &&
            InRange(area.StepsNumY, 1, 100) && InRange(area.MaxGap, minLength, 100);
 }
@@ -76,8 +76,8 @@ void Modulo(Int32& value, int choices) {
 
 }  // namespace
 
-bool CheckOptionsRecord(const TOptionsRecord& o) {
-    const TStandartProps& s = o.StandartProps;
+bool CheckOptionsRecord(const OptionsRecord& o) {
+    const NewGraphDefaults& s = o.GraphDefaults;
     return Bounds(o.MinX, o.MaxX) && Bounds(o.MinY, o.MaxY) && NonZeroStep(o.CoeffX, 1e50L) &&
            NonZeroStep(o.CoeffY, 1e50L) && R(o.LogXBase) > 1 && R(o.LogXBase) <= 1000 &&
            R(o.LogYBase) > 1 && R(o.LogYBase) <= 1000 &&
@@ -87,30 +87,32 @@ bool CheckOptionsRecord(const TOptionsRecord& o) {
            NonZeroStep(o.RadiusStep, kMaxBound) && NonZeroStep(o.NumLinesX.Step, kMaxBound) &&
            NonZeroStep(o.NumLinesY.Step, kMaxBound) && NonZeroStep(o.NumsX.Step, kMaxBound) &&
            NonZeroStep(o.NumsY.Step, kMaxBound) && NonZeroStep(o.AngleStep, 2) &&
-           o.NumsX.Font.Size > 0 && o.NumsY.Font.Size > 0 && o.AxleX.NameFont.Size >= 1 &&
+           o.NumsX.Font.Size > 0 && o.NumsY.Font.Size > 0 && o.AxisX.NameFont.Size >= 1 &&
            IntervalValid(s.XFromY) && IntervalValid(s.YFromX) && IntervalValid(s.Polar) &&
            IntervalValid(s.Param) && Bounds(s.Integral.Min, s.Integral.Max) &&
            InRange(s.Integral.StepsNum, 1, 20000) && InRange(s.Integral.MaxGap, 1, 1000000) &&
-           EquationAreaValid(s.Equation, 10) && DifFieldAreaValid(s.DifField, 1) && s.SortType <= 3;
+           EquationAreaValid(s.Equation, 10) && SlopeFieldAreaValid(s.SlopeField, 1) &&
+           s.SortType <= 3;
 }
 
-bool CheckGraphRecord(const TFunctionProps& p) {
-    switch (p.FuncStyle) {
-        case fsYFromX:
+bool CheckGraphRecord(const GraphRecord& p) {
+    switch (p.Kind) {
+        case kYOfX:
             return IntervalValid(p.Interval()) && Compiles(p.Formula(), "X");
-        case fsXFromY:
+        case kXOfY:
             return IntervalValid(p.Interval()) && Compiles(p.Formula(), "Y");
-        case fsPolar:
+        case kPolarGraph:
             return IntervalValid(p.Interval()) && Compiles(p.Formula(), "A");
-        case fsParam:
+        case kParametric:
             return IntervalValid(p.Interval()) && Compiles(p.Formula(), "T") &&
                    Compiles(p.FormulaY(), "T");
-        case fsEquation:
+        case kEquation:
             return p.Relation() <= 2 && EquationAreaValid(p.Area(), 1) && Compiles2Var(p.Formula());
-        case fsDifField:
-            return p.Relation() <= 1 && DifFieldAreaValid(p.Area(), 4) && Compiles2Var(p.Formula());
-        case fsTable:
-            for (const TTableRow& row : p.Body.Table) {
+        case kSlopeField:
+            return p.Relation() <= 1 && SlopeFieldAreaValid(p.Area(), 4) &&
+                   Compiles2Var(p.Formula());
+        case kTable:
+            for (const TableRow& row : p.Body.Table) {
                 for (const Extended80* cell : {&row.X, &row.Y}) {
                     if (static_cast<long double>(*cell) != kNoPoint && !Within(*cell, kMaxBound)) {
                         return false;
@@ -123,47 +125,47 @@ bool CheckGraphRecord(const TFunctionProps& p) {
     }
 }
 
-void NormaliseOptions(TOptionsRecord& o) {
+void NormaliseOptions(OptionsRecord& o) {
     for (Extended80* value :
          {&o.MinX, &o.MaxX, &o.MinY, &o.MaxY, &o.CoeffX, &o.CoeffY, &o.StepHor, &o.StepVert,
           &o.NumLinesX.Step, &o.NumLinesY.Step, &o.NumsX.Step, &o.NumsY.Step}) {
         Round(*value);
     }
-    for (std::uint8_t* style : {&o.HorStyle, &o.VertStyle, &o.AxleX.Style, &o.AxleY.Style,
-                                &o.AxleX.Pointer, &o.AxleY.Pointer}) {
+    for (std::uint8_t* style : {&o.HorStyle, &o.VertStyle, &o.AxisX.Style, &o.AxisY.Style,
+                                &o.AxisX.Pointer, &o.AxisY.Pointer}) {
         Modulo(*style, 4);
     }
-    for (std::uint8_t* color : {&o.HorColor, &o.VertColor, &o.BackColor, &o.AxleX.Color,
-                                &o.AxleY.Color, &o.NumLinesX.Color, &o.NumLinesY.Color}) {
+    for (std::uint8_t* color : {&o.HorColor, &o.VertColor, &o.BackColor, &o.AxisX.Color,
+                                &o.AxisY.Color, &o.NumLinesX.Color, &o.NumLinesY.Color}) {
         Modulo(*color, 16);
     }
-    for (Int32* width : {&o.HorWidth, &o.VertWidth, &o.AxleX.Width, &o.AxleY.Width})
+    for (Int32* width : {&o.HorWidth, &o.VertWidth, &o.AxisX.Width, &o.AxisY.Width})
         Modulo(*width, 6);
 }
 
-void NormaliseGraph(TFunctionProps& p) {
-    switch (p.FuncStyle) {
-        case fsYFromX:
-        case fsXFromY:
-        case fsPolar:
-        case fsParam:
+void NormaliseGraph(GraphRecord& p) {
+    switch (p.Kind) {
+        case kYOfX:
+        case kXOfY:
+        case kPolarGraph:
+        case kParametric:
             Round(p.Interval().Min);
             Round(p.Interval().Max);
             break;
-        case fsEquation:
-        case fsDifField:
+        case kEquation:
+        case kSlopeField:
             for (Extended80* value :
                  {&p.Area().MinX, &p.Area().MaxX, &p.Area().MinY, &p.Area().MaxY})
                 Round(*value);
             break;
-        case fsIntegral:
+        case kIntegralGraph:
             for (Extended80* value : {&p.Integral().Min, &p.Integral().Max, &p.Integral().FirstX,
                                       &p.Integral().FirstY}) {
                 Round(*value);
             }
             break;
-        case fsTable:
-            for (TTableRow& row : p.Body.Table) {
+        case kTable:
+            for (TableRow& row : p.Body.Table) {
                 Round(row.X);
                 Round(row.Y);
             }

@@ -2,17 +2,17 @@
 // read, so that every value equals what the program displays for it.
 #pragma once
 
-#include "function_props.h"
-#include "options_record.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
 // Every floating value is compared as RoundTo8 gives it.
-bool CheckOptionsRecord(const TOptionsRecord& options);
-bool CheckGraphRecord(const TFunctionProps& props);
+bool CheckOptionsRecord(const OptionsRecord& options);
+bool CheckGraphRecord(const GraphRecord& props);
 
 // RoundTo8 of the stored floating fields; style indices modulo their number of choices.
-void NormaliseOptions(TOptionsRecord& options);
-void NormaliseGraph(TFunctionProps& props);
+void NormaliseOptions(OptionsRecord& options);
+void NormaliseGraph(GraphRecord& props);
 
 }  // namespace plotwise

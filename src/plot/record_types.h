@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "extended.h"
+#include "formula/extended.h"
 
 static_assert(std::endian::native == std::endian::little, "records are little-endian images");
 

@@ -2,15 +2,15 @@
 #include <cstddef>
 #include <cstring>
 
-#include "function_props.h"
-#include "options_record.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 namespace {
 
-constexpr std::size_t kStyleOffset = offsetof(TFunctionProps, Lines);
+constexpr std::size_t kStyleOffset = offsetof(GraphRecord, Lines);
 
-void SetInterval(TIntervalProps& block, bool defaultInterval, long double min, long double max,
+void SetInterval(GraphInterval& block, bool defaultInterval, long double min, long double max,
                  int steps) {
     block.DefaultSteps = true;
     block.DefaultInterval = defaultInterval;
@@ -20,7 +20,7 @@ void SetInterval(TIntervalProps& block, bool defaultInterval, long double min, l
     block.MaxGap = 10000;
 }
 
-void SetArea(TAreaProps& block, int stepsX, int stepsY, int gapOrLength) {
+void SetArea(GraphArea& block, int stepsX, int stepsY, int gapOrLength) {
     block.DefaultInterval = true;
     block.MinX = -10;
     block.MaxX = 10;
@@ -31,37 +31,37 @@ void SetArea(TAreaProps& block, int stepsX, int stepsY, int gapOrLength) {
     block.MaxGap = gapOrLength;
 }
 
-void SetFont(TFontRecord& font) {
+void SetFont(FontRecord& font) {
     font.Color = 0;
     font.Size = 8;
     font.Name.SetText("MS Sans Serif");
     font.Style = 0;
 }
 
-void SetAxle(TAxleProps& axle, const char* name) {
-    axle.Draw = true;
-    axle.Forward = true;
-    axle.NameShow = true;
-    axle.Style = 0;
-    axle.Pointer = 0;
-    axle.Color = 0;
-    axle.Name.SetText(name);
-    axle.NameColAsAxle = true;
-    SetFont(axle.NameFont);
-    axle.Width = 1;
+void SetAxis(AxisOptions& axis, const char* name) {
+    axis.Draw = true;
+    axis.Forward = true;
+    axis.NameShow = true;
+    axis.Style = 0;
+    axis.Pointer = 0;
+    axis.Color = 0;
+    axis.Name.SetText(name);
+    axis.NameColorAsAxis = true;
+    SetFont(axis.NameFont);
+    axis.Width = 1;
 }
 
-void SetMarks(TMarksProps& marks) {
+void SetMarks(MarksOptions& marks) {
     marks.Show = true;
-    marks.ColAsAxle = true;
+    marks.ColorAsAxis = true;
     marks.Step = 1;
     marks.Color = 0;
     marks.Length = 2;
 }
 
-void SetLabels(TLabelsProps& labels) {
+void SetLabels(LabelsOptions& labels) {
     labels.Show = true;
-    labels.ColAsAxle = true;
+    labels.ColorAsAxis = true;
     labels.Direct = true;
     labels.Step = 1;
     labels.AddName.SetText("");
@@ -70,33 +70,33 @@ void SetLabels(TLabelsProps& labels) {
 
 }  // namespace
 
-// The style fields are the bytes from Lines on, laid out as TGraphStyle.
-TGraphStyle StyleOf(const TFunctionProps& props) {
-    TGraphStyle style;
+// The style fields are the bytes from Lines on, laid out as GraphStyle.
+GraphStyle StyleOf(const GraphRecord& props) {
+    GraphStyle style;
     std::memcpy(&style, reinterpret_cast<const unsigned char*>(&props) + kStyleOffset,
                 sizeof style);
     return style;
 }
 
-void SetStyle(TFunctionProps& props, const TGraphStyle& style) {
+void SetStyle(GraphRecord& props, const GraphStyle& style) {
     std::memcpy(reinterpret_cast<unsigned char*>(&props) + kStyleOffset, &style, sizeof style);
 }
 
-TFunctionProps EmptyFunctionProps() {
-    TFunctionProps props;
+GraphRecord EmptyGraphRecord() {
+    GraphRecord props;
     std::memset(&props, 0, sizeof props);
     return props;
 }
 
-void ClearTable(TFunctionProps& props) {
-    for (TTableRow& row : props.Body.Table) {
+void ClearTable(GraphRecord& props) {
+    for (TableRow& row : props.Body.Table) {
         row.X = kNoPoint;
         row.Y = kNoPoint;
     }
 }
 
-TOptionsRecord StandardOptions() {
-    TOptionsRecord o;
+OptionsRecord StandardOptions() {
+    OptionsRecord o;
     std::memset(&o, 0, sizeof o);
     o.MinX = -10;
     o.MinY = -10;
@@ -121,15 +121,15 @@ TOptionsRecord StandardOptions() {
     o.AngleStep = 0.25L;
     o.AngleColor = 8;
     o.AngleWidth = 1;
-    SetAxle(o.AxleX, "X");
-    SetAxle(o.AxleY, "Y");
+    SetAxis(o.AxisX, "X");
+    SetAxis(o.AxisY, "Y");
     SetMarks(o.NumLinesX);
     SetMarks(o.NumLinesY);
     SetLabels(o.NumsX);
     SetLabels(o.NumsY);
 
-    TStandartProps& s = o.StandartProps;
-    s.FuncStyle = fsYFromX;
+    NewGraphDefaults& s = o.GraphDefaults;
+    s.Kind = kYOfX;
     SetInterval(s.XFromY, true, -10, 10, 100);
     SetInterval(s.YFromX, true, -10, 10, 100);
     SetInterval(s.Polar, false, -1, 1, 100);
@@ -144,7 +144,7 @@ TOptionsRecord StandardOptions() {
     s.Integral.FirstY = 0;
     s.Integral.StepsNum = 200;
     s.Integral.MaxGap = 10000;
-    SetArea(s.DifField, 15, 15, 25);
+    SetArea(s.SlopeField, 15, 15, 25);
     s.Style.Lines = true;
     s.Style.DrawGraphic = true;
     s.Style.Points = false;

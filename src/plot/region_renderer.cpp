@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "device_scale.h"
-#include "draw_routines.h"
-#include "graph_renderer.h"
-#include "grid_function.h"
-#include "style_colors.h"
+#include "draw/device_scale.h"
+#include "draw/draw_routines.h"
+#include "draw/style_colors.h"
+#include "plot/graph_renderer.h"
+#include "plot/grid_function.h"
 
 namespace plotwise {
 namespace {
@@ -18,9 +18,9 @@ constexpr long long kMaxSlopeLength = 100;  // pixels
 
 }  // namespace
 
-void DrawEquation(TRenderContext& ctx, const TFunction& graph) {
-    ctx.painter.setPen(GraphPen(graph.Props));
-    const TSegmentClipper clipper(ctx.options, graph.GetMaxGap());
+void DrawEquation(RenderContext& ctx, const Graph& graph) {
+    ctx.painter.setPen(GraphPen(graph.Record));
+    const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
     const std::vector<long double>& v = graph.Values;
     for (std::size_t k = 0; k + 3 < v.size(); k += 4) {
         DrawSegment(ctx, clipper, v[k], v[k + 1], v[k + 2], v[k + 3]);
@@ -28,15 +28,15 @@ void DrawEquation(TRenderContext& ctx, const TFunction& graph) {
     }
 }
 
-void DrawInequality(TRenderContext& ctx, const TFunction& graph) {
-    const TFunctionProps& props = graph.Props;
+void DrawInequality(RenderContext& ctx, const Graph& graph) {
+    const GraphRecord& props = graph.Record;
     const int nx = GridStepsX(props);
     const int ny = GridStepsY(props);
     // Codes from another grid (the record changed since sampling) would be misplaced.
     if (graph.CellCodes.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) {
         return;
     }
-    const TGridArea area = GridAreaOf(props, ctx.options);
+    const GridArea area = GridAreaOf(props, ctx.options);
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     QPainter& painter = ctx.painter;
@@ -75,12 +75,12 @@ void DrawInequality(TRenderContext& ctx, const TFunction& graph) {
     }
 }
 
-void DrawDifField(TRenderContext& ctx, const TFunction& graph) {
-    const TFunctionProps& props = graph.Props;
+void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
+    const GraphRecord& props = graph.Record;
     const int nx = GridStepsX(props);
     const int ny = GridStepsY(props);
     if (graph.Values.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) return;
-    const TGridArea area = GridAreaOf(props, ctx.options);
+    const GridArea area = GridAreaOf(props, ctx.options);
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     const long double length = std::clamp<long long>(props.Area().MaxGap, 1, kMaxSlopeLength);
@@ -109,8 +109,8 @@ void DrawDifField(TRenderContext& ctx, const TFunction& graph) {
             }
             long double hx = perX ? along : across;
             long double hy = perX ? -across : -along;
-            if (!ctx.options.AxleX.Forward) hx = -hx;
-            if (!ctx.options.AxleY.Forward) hy = -hy;
+            if (!ctx.options.AxisX.Forward) hx = -hx;
+            if (!ctx.options.AxisY.Forward) hy = -hy;
             const long double s = (length / 2) / std::sqrt((hx / ScaleX) * (hx / ScaleX) +
                                                            (hy / ScaleY) * (hy / ScaleY));
             const int ix = ScaledPixels(hx, s);

@@ -3,17 +3,17 @@
 
 #include <QPainter>
 
-#include "feedback.h"
-#include "graphics_manager.h"
-#include "options_record.h"
+#include "plot/document.h"
+#include "plot/feedback.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
-struct TRenderContext {
+struct RenderContext {
     QPainter& painter;
-    const TOptionsRecord& options;
-    TScreenMap map;
-    TFeedback& feedback;
+    const OptionsRecord& options;
+    ScreenMapping map;
+    Feedback& feedback;
 
     // Esc during drawing stops the graph being drawn; the rest of the picture still comes.
     bool Interrupted() const { return EscEnabled && feedback.EscPressed(); }

@@ -1,11 +1,11 @@
-#include "sample_arguments.h"
+#include "plot/sample_arguments.h"
 
 #include <cmath>
 
 namespace plotwise {
 
-TSampleArguments SampleArguments(long double start, long double end, int n, bool pointsAlign) {
-    TSampleArguments a;
+ArgumentSteps SampleArguments(long double start, long double end, int n, bool pointsAlign) {
+    ArgumentSteps a;
     a.h = (end - start) / n;
     a.first = pointsAlign ? (std::trunc(start / a.h) - 1) * a.h : start;
     a.start = Round12(start);

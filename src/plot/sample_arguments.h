@@ -2,11 +2,11 @@
 // same rule, so the interval, the step count and PointsAlign must match between the two.
 #pragma once
 
-#include "round12.h"
+#include "formula/round12.h"
 
 namespace plotwise {
 
-struct TSampleArguments {
+struct ArgumentSteps {
     long double start = 0;  // Round12 of the interval's start
     long double end = 0;    // Round12 of its end
     long double h = 0;      // the step
@@ -18,6 +18,6 @@ struct TSampleArguments {
 
 // With pointsAlign the arguments are multiples of h, the first at or after start;
 // otherwise they start at start. n is at least 1.
-TSampleArguments SampleArguments(long double start, long double end, int n, bool pointsAlign);
+ArgumentSteps SampleArguments(long double start, long double end, int n, bool pointsAlign);
 
 }  // namespace plotwise

@@ -1,24 +1,24 @@
-#include "sampling_run.h"
+#include "plot/sampling_run.h"
 
 #include <algorithm>
 
 namespace plotwise {
 
-TSamplingRun::TSamplingRun(TFeedback& feedback, int index)
+SamplingRun::SamplingRun(Feedback& feedback, int index)
     : feedback_(feedback), prefix_("Graph N " + std::to_string(index + 1) + ": ") {
     feedback_.ShowStatus(kProgressPanel, prefix_ + "0%");
     feedback_.ShowStatus(kHintPanel, kPressEscText);
     feedback_.SetBusy(true);
 }
 
-TSamplingRun::~TSamplingRun() {
+SamplingRun::~SamplingRun() {
     feedback_.ShowStatus(kProgressPanel, kReadyText);
     feedback_.ShowStatus(kHintPanel, "");
     feedback_.Refresh();
     feedback_.SetBusy(false);
 }
 
-bool TSamplingRun::Update(std::int64_t done, std::int64_t total, int from, int span) {
+bool SamplingRun::Update(std::int64_t done, std::int64_t total, int from, int span) {
     total_ = total;
     from_ = from;
     span_ = span;

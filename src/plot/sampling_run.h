@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "feedback.h"
+#include "plot/feedback.h"
 
 namespace plotwise {
 
@@ -18,14 +18,14 @@ inline int RoundedPercent(std::int64_t done, std::int64_t total, int span) {
     return static_cast<int>(q);
 }
 
-class TSamplingRun {
+class SamplingRun {
   public:
     // Shows "Graph N <index + 1>: 0%", the Esc hint and the busy cursor.
-    TSamplingRun(TFeedback& feedback, int index);
+    SamplingRun(Feedback& feedback, int index);
     // "Ready", no hint, a refresh and the normal cursor, however the run ended.
-    ~TSamplingRun();
-    TSamplingRun(const TSamplingRun&) = delete;
-    TSamplingRun& operator=(const TSamplingRun&) = delete;
+    ~SamplingRun();
+    SamplingRun(const SamplingRun&) = delete;
+    SamplingRun& operator=(const SamplingRun&) = delete;
 
     // Reports from + round(done / total * span) percent when that grew; false once the
     // user pressed Esc.
@@ -38,7 +38,7 @@ class TSamplingRun {
   private:
     bool Update(std::int64_t done, std::int64_t total, int from, int span);
 
-    TFeedback& feedback_;
+    Feedback& feedback_;
     std::string prefix_;
     int shown_ = 0;
     // Below next_ the percentage of total, from and span cannot exceed shown_.

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-#include "rounding.h"
+#include "formula/rounding.h"
 
 namespace plotwise {
 
-struct TRect {
+struct PixelRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -17,8 +17,8 @@ struct TRect {
 };
 
 // World to pixel for one plot rectangle, worked out once for a whole picture.
-struct TScreenMap {
-    TRect plot;
+struct ScreenMapping {
+    PixelRect plot;
     long double minX = 0;
     long double minY = 0;
     long double factorX = 0;  // pixels per unit
@@ -53,12 +53,12 @@ inline int OffsetOfRounded(long double factor, long double v, long double min) {
 
 }  // namespace screen_map_detail
 
-inline int TScreenMap::XOfRounded(long double x) const {
+inline int ScreenMapping::XOfRounded(long double x) const {
     const int d = screen_map_detail::OffsetOfRounded(factorX, x, minX);
     return right ? plot.left + d : plot.right - d;
 }
 
-inline int TScreenMap::YOfRounded(long double y) const {
+inline int ScreenMapping::YOfRounded(long double y) const {
     const int e = screen_map_detail::OffsetOfRounded(factorY, y, minY);
     return up ? plot.bottom - e : plot.top + e;
 }

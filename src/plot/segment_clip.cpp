@@ -1,8 +1,8 @@
-#include "segment_clip.h"
+#include "plot/segment_clip.h"
 
 #include <cmath>
 
-#include "rounding.h"
+#include "formula/rounding.h"
 
 namespace plotwise {
 namespace {
@@ -17,7 +17,7 @@ void CutAt(long double& a, long double& b, long double c, long double d, long do
 
 }  // namespace
 
-TSegmentClipper::TSegmentClipper(const TOptionsRecord& options, long long maxGap)
+SegmentClipper::SegmentClipper(const OptionsRecord& options, long long maxGap)
     : minX_(RoundMantissa(options.MinX)),
       maxX_(RoundMantissa(options.MaxX)),
       minY_(RoundMantissa(options.MinY)),
@@ -25,13 +25,13 @@ TSegmentClipper::TSegmentClipper(const TOptionsRecord& options, long long maxGap
       gapX_(maxGap * (maxX_ - minX_) * 0.01L),
       gapY_(maxGap * (maxY_ - minY_) * 0.01L) {}
 
-void TSegmentClipper::Round(long double& x, long double& y) {
+void SegmentClipper::Round(long double& x, long double& y) {
     x = RoundMantissa(x);
     y = RoundMantissa(y);
 }
 
-bool TSegmentClipper::WithinGapUnrounded(long double x1, long double y1, long double x2,
-                                         long double y2) const {
+bool SegmentClipper::WithinGapUnrounded(long double x1, long double y1, long double x2,
+                                        long double y2) const {
     const long double dx = std::fabs(x1 - x2);
     const long double dy = std::fabs(y1 - y2);
     // Values below 1E-200 round to 0: each end may move by that much too.
@@ -44,13 +44,13 @@ bool TSegmentClipper::WithinGapUnrounded(long double x1, long double y1, long do
     return WithinGap(x1, y1, x2, y2);
 }
 
-bool TSegmentClipper::WithinGap(long double x1, long double y1, long double x2,
-                                long double y2) const {
+bool SegmentClipper::WithinGap(long double x1, long double y1, long double x2,
+                               long double y2) const {
     return std::fabs(y1 - y2) <= gapY_ && std::fabs(x1 - x2) <= gapX_;
 }
 
-bool TSegmentClipper::ClipRounded(long double& x1, long double& y1, long double& x2,
-                                  long double& y2) const {
+bool SegmentClipper::ClipRounded(long double& x1, long double& y1, long double& x2,
+                                 long double& y2) const {
     if ((y1 > maxY_ && y2 > maxY_) || (y1 < minY_ && y2 < minY_) || (x1 > maxX_ && x2 > maxX_) ||
         (x1 < minX_ && x2 < minX_)) {
         return false;

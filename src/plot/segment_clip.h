@@ -5,15 +5,15 @@
 
 #include <cmath>
 
-#include "options_record.h"
-#include "rounding.h"
+#include "formula/rounding.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
-class TSegmentClipper {
+class SegmentClipper {
   public:
     // maxGap in percent of the visible width and height.
-    TSegmentClipper(const TOptionsRecord& options, long long maxGap);
+    SegmentClipper(const OptionsRecord& options, long long maxGap);
 
     // A point's coordinates as every comparison here sees them.
     static void Round(long double& x, long double& y);
@@ -42,7 +42,7 @@ class TSegmentClipper {
     long double gapX_, gapY_;
 };
 
-inline bool TSegmentClipper::InsideUnrounded(long double x, long double y) const {
+inline bool SegmentClipper::InsideUnrounded(long double x, long double y) const {
     // Relative to the value, and absolute below 1E-200, which rounds to 0.
     const long double sx = kMantissaSlack * std::fabs(x) + 1e-200L;
     const long double sy = kMantissaSlack * std::fabs(y) + 1e-200L;

@@ -1,10 +1,10 @@
-#include "table_prepare.h"
+#include "plot/table_prepare.h"
 
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "number_input.h"
+#include "formula/number_input.h"
 
 namespace plotwise {
 namespace {
@@ -44,8 +44,8 @@ void QuickSort(std::array<Row, kTableRows>& rows, int lo, int hi) {
 
 }  // namespace
 
-void PrepareTable(TFunction& graph) {
-    const TFunctionProps& props = graph.Props;
+void PrepareTable(Graph& graph) {
+    const GraphRecord& props = graph.Record;
     std::array<Row, kTableRows> rows;
     for (int k = 0; k < kTableRows; ++k) {
         const long double x = RoundTo8(props.Body.Table[k].X);

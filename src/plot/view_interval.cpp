@@ -1,4 +1,4 @@
-#include "view_interval.h"
+#include "plot/view_interval.h"
 
 #include <cinttypes>
 #include <cmath>
@@ -6,48 +6,48 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "number_input.h"
-#include "round12.h"
+#include "formula/number_input.h"
+#include "formula/round12.h"
 
 namespace plotwise {
 namespace {
 
-struct TBounds {
+struct IntervalBounds {
     long double min;
     long double max;
 };
 
 // The half width is lost in rounding far from 0; the full width then moves the view.
-TBounds ChangedX(long double min, long double max, TIntervalChange change) {
+IntervalBounds ChangedX(long double min, long double max, IntervalChange change) {
     const long double w = max - min;
     const long double c = (min + max) * 0.5L;
     switch (change) {
-        case TIntervalChange::None:
+        case IntervalChange::None:
             return {min, max};
-        case TIntervalChange::Increase:
+        case IntervalChange::Increase:
             return {RoundTo8(c - w), RoundTo8(c + w)};
-        case TIntervalChange::Reduce:
+        case IntervalChange::Reduce:
             return {RoundTo8(c - w * 0.25L), RoundTo8(c + w * 0.25L)};
-        case TIntervalChange::TowardSmaller:
-        case TIntervalChange::TowardGreater:
+        case IntervalChange::TowardSmaller:
+        case IntervalChange::TowardGreater:
             break;
     }
-    const long double sign = change == TIntervalChange::TowardGreater ? 1.0L : -1.0L;
+    const long double sign = change == IntervalChange::TowardGreater ? 1.0L : -1.0L;
     const long double h = w * 0.5L;
-    TBounds moved{RoundTo8(min + sign * h), RoundTo8(max + sign * h)};
+    IntervalBounds moved{RoundTo8(min + sign * h), RoundTo8(max + sign * h)};
     if (moved.min == min || moved.max == max)
         moved = {RoundTo8(min + sign * w), RoundTo8(max + sign * w)};
     return moved;
 }
 
 // Y moves by a shift rounded first, so both bounds move by the same displayed amount.
-TBounds ChangedY(long double min, long double max, TIntervalChange change) {
-    if (change != TIntervalChange::TowardSmaller && change != TIntervalChange::TowardGreater)
+IntervalBounds ChangedY(long double min, long double max, IntervalChange change) {
+    if (change != IntervalChange::TowardSmaller && change != IntervalChange::TowardGreater)
         return ChangedX(min, max, change);
     const long double w = max - min;
-    const long double sign = change == TIntervalChange::TowardGreater ? 1.0L : -1.0L;
+    const long double sign = change == IntervalChange::TowardGreater ? 1.0L : -1.0L;
     long double h = RoundTo8(Round12(w * 0.5L));
-    TBounds moved{min + sign * h, max + sign * h};
+    IntervalBounds moved{min + sign * h, max + sign * h};
     if (moved.min == min || moved.max == max) {
         h = RoundTo8(Round12(w));
         moved = {min + sign * h, max + sign * h};
@@ -60,7 +60,7 @@ bool Within(long double v) {
     return std::fabs(v) <= kMaxFieldNumber;
 }
 
-std::string CheckInterval(const TOptionsRecord& o, TBounds x, TBounds y) {
+std::string CheckInterval(const OptionsRecord& o, IntervalBounds x, IntervalBounds y) {
     if (!Within(x.min)) return "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
     if (!Within(x.max)) return "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
     if (!(x.max > x.min)) return "Maximum of X must be more\rthan minimum of X";
@@ -90,9 +90,9 @@ std::int64_t NearestOfScaled(std::int64_t n) {
 
 }  // namespace
 
-TIntervalChange MoveChange(bool axisForward, bool towardScreenForward) {
-    return axisForward == towardScreenForward ? TIntervalChange::TowardGreater
-                                              : TIntervalChange::TowardSmaller;
+IntervalChange MoveChange(bool axisForward, bool towardScreenForward) {
+    return axisForward == towardScreenForward ? IntervalChange::TowardGreater
+                                              : IntervalChange::TowardSmaller;
 }
 
 long double FlushTiny(long double v) {
@@ -128,7 +128,7 @@ long double NiceStep(long double v) {
     return std::strtold(text, nullptr);
 }
 
-void RescaleSteps(TOptionsRecord& options, long double kx, long double ky) {
+void RescaleSteps(OptionsRecord& options, long double kx, long double ky) {
     if (Round12(kx) != 1) {
         RescaleStep(options.NumsX.Step, kx);
         RescaleStep(options.NumLinesX.Step, kx);
@@ -141,19 +141,19 @@ void RescaleSteps(TOptionsRecord& options, long double kx, long double ky) {
     }
 }
 
-std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TIntervalChange y) {
+std::string ChangeViewInterval(OptionsRecord& options, IntervalChange x, IntervalChange y) {
     const long double minX = options.MinX;
     const long double maxX = options.MaxX;
     const long double minY = options.MinY;
     const long double maxY = options.MaxY;
-    TBounds nx = ChangedX(minX, maxX, x);
-    TBounds ny = ChangedY(minY, maxY, y);
+    IntervalBounds nx = ChangedX(minX, maxX, x);
+    IntervalBounds ny = ChangedY(minY, maxY, y);
     nx = {FlushTiny(nx.min), FlushTiny(nx.max)};
     ny = {FlushTiny(ny.min), FlushTiny(ny.max)};
     // Checked as stored: a Y move by less than the bounds' eighth digit can round them
     // together.
-    const TBounds storedX{RoundTo8(nx.min), RoundTo8(nx.max)};
-    const TBounds storedY{RoundTo8(ny.min), RoundTo8(ny.max)};
+    const IntervalBounds storedX{RoundTo8(nx.min), RoundTo8(nx.max)};
+    const IntervalBounds storedY{RoundTo8(ny.min), RoundTo8(ny.max)};
     std::string failure = CheckInterval(options, storedX, storedY);
     if (!failure.empty()) return failure;
     const long double kx = (nx.max - nx.min) / (maxX - minX);
@@ -166,7 +166,7 @@ std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TInte
     return {};
 }
 
-std::string StandardIntervals(TOptionsRecord& options) {
+std::string StandardIntervals(OptionsRecord& options) {
     if ((options.LogX && LogBoundTooLarge(options.LogXBase, 10)) ||
         (options.LogY && LogBoundTooLarge(options.LogYBase, 10)))
         return kLogBoundMessage;

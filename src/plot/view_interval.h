@@ -5,16 +5,16 @@
 
 #include <string>
 
-#include "options_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
-enum class TIntervalChange { None, Increase, Reduce, TowardSmaller, TowardGreater };
+enum class IntervalChange { None, Increase, Reduce, TowardSmaller, TowardGreater };
 
 // The change that moves the picture the way a move button points on screen: toward greater
 // values on an axis that runs forward (X to the right, Y upwards), toward smaller on a
 // reversed one.
-TIntervalChange MoveChange(bool axisForward, bool towardScreenForward);
+IntervalChange MoveChange(bool axisForward, bool towardScreenForward);
 
 inline constexpr char kLogBoundMessage[] =
     "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
@@ -31,13 +31,13 @@ long double NiceStep(long double v);
 
 // Scales the Cartesian grid, mark and label steps by kx along X and ky along Y, each made
 // nice; a ratio that rounds to 1, or a step that would leave 0..1E100, changes nothing.
-void RescaleSteps(TOptionsRecord& options, long double kx, long double ky);
+void RescaleSteps(OptionsRecord& options, long double kx, long double ky);
 
 // Applies the changes to options' interval and rescales the steps. Returns the message
 // of the first failed check, and then leaves options untouched; empty on success.
-std::string ChangeViewInterval(TOptionsRecord& options, TIntervalChange x, TIntervalChange y);
+std::string ChangeViewInterval(OptionsRecord& options, IntervalChange x, IntervalChange y);
 
 // -10..10 on both axes with all six steps 1, or the logarithmic scale's message.
-std::string StandardIntervals(TOptionsRecord& options);
+std::string StandardIntervals(OptionsRecord& options);
 
 }  // namespace plotwise

@@ -1,14 +1,14 @@
-#include "calculator_tool.h"
+#include "tools/calculator_tool.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "check_formula.h"
-#include "compiled_formula.h"
-#include "formula_errors.h"
-#include "number_input.h"
-#include "number_text.h"
-#include "text_utils.h"
+#include "formula/check_formula.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 
@@ -49,7 +49,7 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
 
 std::string GetResultString(const std::string& formula, const std::string& name,
                             long double value) {
-    TCompiledFormula compiled;
+    CompiledFormula compiled;
     if (compiled.Compile(formula, name) != kNoError) return "Error";
     std::uint8_t err = 0;
     const long double result = compiled.Calculate(err, value);

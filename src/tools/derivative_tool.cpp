@@ -1,10 +1,10 @@
-#include "derivative_tool.h"
+#include "tools/derivative_tool.h"
 
-#include "derivative.h"
-#include "expr_tree.h"
-#include "formula_errors.h"
-#include "function.h"
-#include "text_utils.h"
+#include "derivative/derivative.h"
+#include "derivative/expr_tree.h"
+#include "formula/formula_errors.h"
+#include "formula/text_utils.h"
+#include "plot/graph.h"
 
 namespace plotwise {
 
@@ -38,25 +38,25 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
 }
 
 bool HasDerivativeKind(std::uint8_t kind) {
-    return kind <= fsParam;
+    return kind <= kParametric;
 }
 
 std::string KindVariable(std::uint8_t kind) {
     switch (kind) {
-        case fsXFromY:
+        case kXOfY:
             return "y";
-        case fsPolar:
+        case kPolarGraph:
             return "a";
-        case fsParam:
+        case kParametric:
             return "t";
         default:
             return "x";
     }
 }
 
-GraphDerivative DeriveGraph(const TFunctionProps& graph) {
+GraphDerivative DeriveGraph(const GraphRecord& graph) {
     GraphDerivative result;
-    if (!HasDerivativeKind(graph.FuncStyle)) {
+    if (!HasDerivativeKind(graph.Kind)) {
         result.message = kNoDerivativeForKind;
         return result;
     }
@@ -64,9 +64,9 @@ GraphDerivative DeriveGraph(const TFunctionProps& graph) {
         result.message = "Empty formula";
         return result;
     }
-    const std::string var = KindVariable(graph.FuncStyle);
+    const std::string var = KindVariable(graph.Kind);
     DerivativeDisplay line = DescribeDerivative(graph.Formula().Text(), var);
-    if (line.message.empty() && graph.FuncStyle == fsParam) {
+    if (line.message.empty() && graph.Kind == kParametric) {
         const DerivativeDisplay lineY = DescribeDerivative(graph.FormulaY().Text(), var);
         if (!lineY.message.empty()) line.message = lineY.message;
         result.formulaY = lineY.text;
@@ -79,10 +79,10 @@ GraphDerivative DeriveGraph(const TFunctionProps& graph) {
     return result;
 }
 
-TFunctionProps DerivativeRecord(const TFunctionProps& graph, const GraphDerivative& derivative) {
-    TFunctionProps record = graph;
+GraphRecord DerivativeRecord(const GraphRecord& graph, const GraphDerivative& derivative) {
+    GraphRecord record = graph;
     record.Formula().SetText(derivative.formula);
-    if (graph.FuncStyle == fsParam) record.FormulaY().SetText(derivative.formulaY);
+    if (graph.Kind == kParametric) record.FormulaY().SetText(derivative.formulaY);
     return record;
 }
 

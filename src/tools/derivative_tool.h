@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "function_props.h"
+#include "plot/graph_record.h"
 
 namespace plotwise {
 
@@ -41,9 +41,9 @@ struct GraphDerivative {
 
 // The Derivative window's lines for a graph, or the first message: the kind, an empty
 // formula, then each formula in turn as DescribeDerivative judges it.
-GraphDerivative DeriveGraph(const TFunctionProps& graph);
+GraphDerivative DeriveGraph(const GraphRecord& graph);
 
 // The graph the Derivative window adds: a copy of graph with its formulas replaced.
-TFunctionProps DerivativeRecord(const TFunctionProps& graph, const GraphDerivative& derivative);
+GraphRecord DerivativeRecord(const GraphRecord& graph, const GraphDerivative& derivative);
 
 }  // namespace plotwise

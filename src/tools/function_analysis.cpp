@@ -1,20 +1,20 @@
-#include "function_analysis.h"
+#include "tools/function_analysis.h"
 
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
-#include "check_formula.h"
-#include "compiled_formula.h"
-#include "derivative.h"
-#include "derivative_tool.h"
-#include "expr_tree.h"
-#include "formula_errors.h"
-#include "number_input.h"
-#include "number_text.h"
-#include "round12.h"
-#include "rounding.h"
-#include "text_utils.h"
+#include "derivative/derivative.h"
+#include "derivative/expr_tree.h"
+#include "formula/check_formula.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
+#include "formula/round12.h"
+#include "formula/rounding.h"
+#include "formula/text_utils.h"
+#include "tools/derivative_tool.h"
 
 namespace plotwise {
 namespace {
@@ -66,8 +66,8 @@ std::string ReportRow(const std::string& type, const std::string& x, const std::
 
 }  // namespace
 
-TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input) {
-    TAnalysisCheck check;
+AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
+    AnalysisCheck check;
     auto fail = [&check](AnalysisField field, std::string message) {
         check.field = field;
         check.message = std::move(message);
@@ -77,7 +77,7 @@ TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input) {
     if (!CheckFormula(input.formula, kVariableName, err))
         return fail(AnalysisField::Formula, FormulaErrorText(err));
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
-    TAnalysisParams& p = check.params;
+    AnalysisParams& p = check.params;
     if (!ReadFieldNumber(input.minX, p.MinX)) {
         return fail(AnalysisField::MinX,
                     "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100");
@@ -137,27 +137,27 @@ std::string AnalysisDerivativeLine(const std::string& formula) {
     return "Y'(x)=" + text;
 }
 
-bool TPostfixFunction::CompileFormula(const std::string& formula) {
+bool PostfixFunction::CompileFormula(const std::string& formula) {
     return compiled_.Compile(formula, kVariableName) == kNoError;
 }
 
-bool TPostfixFunction::CompileDerivative(const std::string& formula) {
+bool PostfixFunction::CompileDerivative(const std::string& formula) {
     std::uint8_t err = kNoError;
     if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth) return false;
-    TStackList tokens;
+    StackList tokens;
     bool notDifferentiable = false;
     DerivativeTokens(formula, kDerivativeVariableName, tokens, notDifferentiable, err);
     if (err != kNoError || notDifferentiable || tokens.Empty()) return false;
     return compiled_.CompileTokens(std::move(tokens)) == kNoError;
 }
 
-bool TPostfixFunction::Value(long double x, long double& y) {
+bool PostfixFunction::Value(long double x, long double& y) {
     std::uint8_t err = kNoError;
     y = compiled_.Calculate(err, x);
     return err == kNoError;
 }
 
-long double BisectRoot(TPostfixFunction& f, long double left, long double right, long double eps,
+long double BisectRoot(PostfixFunction& f, long double left, long double right, long double eps,
                        bool& failed) {
     failed = true;
     long double leftValue = 0;
@@ -181,8 +181,8 @@ long double BisectRoot(TPostfixFunction& f, long double left, long double right,
     return middle;
 }
 
-long double RefineExtremum(TPostfixFunction& f, long double left, long double right,
-                           long double eps, bool& failed) {
+long double RefineExtremum(PostfixFunction& f, long double left, long double right, long double eps,
+                           bool& failed) {
     failed = true;
     long double leftValue = 0;
     long double rightValue = 0;
@@ -216,14 +216,14 @@ long double RefineExtremum(TPostfixFunction& f, long double left, long double ri
     return result;
 }
 
-TFunctionAnalysis::TFunctionAnalysis(std::string formula, const TAnalysisParams& params)
+FunctionAnalysis::FunctionAnalysis(std::string formula, const AnalysisParams& params)
     : formula_(std::move(formula)), params_(params) {
     derivativeLine_ = AnalysisDerivativeLine(formula_);
     if (!params_.FindZeroes) SetZeroesCaption(-1);
     SetExtremumsCaption(params_.FindExtremums ? -2 : -1);
 }
 
-void TFunctionAnalysis::Run(const TAnalysisProgress& progress) {
+void FunctionAnalysis::Run(const AnalysisProgress& progress) {
     if (params_.FindZeroes) ScanZeroes(progress);
     if (!params_.FindExtremums) return;
     if (params_.UseDerivative) {
@@ -233,10 +233,10 @@ void TFunctionAnalysis::Run(const TAnalysisProgress& progress) {
     }
 }
 
-bool TFunctionAnalysis::ScanGrid(TPostfixFunction& scanned, bool limitValues,
-                                 const std::function<void(long double px, long double py,
-                                                          long double x, long double y)>& testPair,
-                                 const TAnalysisProgress& progress) const {
+bool FunctionAnalysis::ScanGrid(PostfixFunction& scanned, bool limitValues,
+                                const std::function<void(long double px, long double py,
+                                                         long double x, long double y)>& testPair,
+                                const AnalysisProgress& progress) const {
     const long n = params_.StepsNum;
     const long double h = (params_.MaxX - params_.MinX) / n;
     // The last grid point carries the error of every addition: compared at 12 digits it
@@ -269,8 +269,8 @@ bool TFunctionAnalysis::ScanGrid(TPostfixFunction& scanned, bool limitValues,
     return false;
 }
 
-void TFunctionAnalysis::ScanZeroes(const TAnalysisProgress& progress) {
-    TPostfixFunction f;
+void FunctionAnalysis::ScanZeroes(const AnalysisProgress& progress) {
+    PostfixFunction f;
     if (!f.CompileFormula(formula_)) return;
     zeros_.clear();
     SetZeroesCaption(0);
@@ -293,8 +293,8 @@ void TFunctionAnalysis::ScanZeroes(const TAnalysisProgress& progress) {
     if (ScanGrid(f, false, testPair, progress)) zeroesCaption_ += " (interrupted)";
 }
 
-void TFunctionAnalysis::ScanExtremums(const TAnalysisProgress& progress) {
-    TPostfixFunction f;
+void FunctionAnalysis::ScanExtremums(const AnalysisProgress& progress) {
+    PostfixFunction f;
     if (!f.CompileFormula(formula_)) return;
     extremums_.clear();
     SetExtremumsCaption(0);
@@ -317,9 +317,9 @@ void TFunctionAnalysis::ScanExtremums(const TAnalysisProgress& progress) {
     if (ScanGrid(f, true, testPair, progress)) extremumsCaption_ += " (interrupted)";
 }
 
-void TFunctionAnalysis::ScanExtremumsByDerivative(const TAnalysisProgress& progress) {
-    TPostfixFunction f;
-    TPostfixFunction d;
+void FunctionAnalysis::ScanExtremumsByDerivative(const AnalysisProgress& progress) {
+    PostfixFunction f;
+    PostfixFunction d;
     if (!f.CompileFormula(formula_) || !d.CompileDerivative(formula_)) return;
     extremums_.clear();
     SetExtremumsCaption(0);
@@ -345,14 +345,14 @@ void TFunctionAnalysis::ScanExtremumsByDerivative(const TAnalysisProgress& progr
     if (ScanGrid(d, false, testPair, progress)) extremumsCaption_ += " (interrupted)";
 }
 
-std::string TFunctionAnalysis::RowNumber(long double v) const {
+std::string FunctionAnalysis::RowNumber(long double v) const {
     const long double scale = Power10(params_.DigitsNum);
     long double r = RoundHalfAway(v * scale) / scale;
     if (StrToNumRounded(NumToStr(r)) == 0) r = 0;  // no "-0"
     return NumToStr(r);
 }
 
-void TFunctionAnalysis::AddZeroRow(long double x) {
+void FunctionAnalysis::AddZeroRow(long double x) {
     if (zeros_.size() >= kMaxAnalysisResults) return;
     std::string text = RowNumber(x);
     if (!zeros_.empty() && zeros_.back() == text) return;
@@ -360,15 +360,15 @@ void TFunctionAnalysis::AddZeroRow(long double x) {
     SetZeroesCaption(static_cast<int>(zeros_.size()));
 }
 
-void TFunctionAnalysis::AddExtremumRow(bool isMax, long double x, long double y) {
+void FunctionAnalysis::AddExtremumRow(bool isMax, long double x, long double y) {
     if (extremums_.size() >= kMaxAnalysisResults) return;
-    TExtremumRow row{isMax, RowNumber(x), RowNumber(y)};
+    ExtremumRow row{isMax, RowNumber(x), RowNumber(y)};
     if (!extremums_.empty() && extremums_.back().x == row.x) return;
     extremums_.push_back(std::move(row));
     SetExtremumsCaption(static_cast<int>(extremums_.size()));
 }
 
-void TFunctionAnalysis::SetZeroesCaption(int n) {
+void FunctionAnalysis::SetZeroesCaption(int n) {
     if (n < 0) {
         zeroesCaption_ = "Zeroes of function: not calculated";
     } else if (n == 0) {
@@ -378,7 +378,7 @@ void TFunctionAnalysis::SetZeroesCaption(int n) {
     }
 }
 
-void TFunctionAnalysis::SetExtremumsCaption(int n) {
+void FunctionAnalysis::SetExtremumsCaption(int n) {
     if (n == -1) {
         extremumsCaption_ = "Extremums: not calculated";
     } else if (n == -2) {
@@ -390,23 +390,23 @@ void TFunctionAnalysis::SetExtremumsCaption(int n) {
     }
 }
 
-std::string TFunctionAnalysis::MinXText() const {
+std::string FunctionAnalysis::MinXText() const {
     return "Minimum of X = " + NumToStr(params_.MinX);
 }
 
-std::string TFunctionAnalysis::MaxXText() const {
+std::string FunctionAnalysis::MaxXText() const {
     return "Maximum of X = " + NumToStr(params_.MaxX);
 }
 
-std::string TFunctionAnalysis::DigitsText() const {
+std::string FunctionAnalysis::DigitsText() const {
     return "Accuracy (decimal signs) = " + std::to_string(params_.DigitsNum);
 }
 
-std::string TFunctionAnalysis::StepsText() const {
+std::string FunctionAnalysis::StepsText() const {
     return "Number of steps = " + std::to_string(params_.StepsNum);
 }
 
-std::vector<std::string> TFunctionAnalysis::BuildReport() const {
+std::vector<std::string> FunctionAnalysis::BuildReport() const {
     std::vector<std::string> lines = {"Analysis of function Y(x)=" + formula_,
                                       MinXText(),
                                       MaxXText(),
@@ -420,7 +420,7 @@ std::vector<std::string> TFunctionAnalysis::BuildReport() const {
     lines.push_back(extremumsCaption_);
     if (params_.FindExtremums && !extremums_.empty()) {
         lines.push_back(ReportRow("", " X", " Y"));
-        for (const TExtremumRow& row : extremums_)
+        for (const ExtremumRow& row : extremums_)
             lines.push_back(ReportRow(row.isMax ? "max" : "min", row.x, row.y));
     }
     return lines;

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "compiled_formula.h"
+#include "formula/compiled_formula.h"
 
 namespace plotwise {
 
-struct TAnalysisParams {
+struct AnalysisParams {
     long double MinX = -10;
     long double MaxX = 10;
     bool FindZeroes = true;
@@ -28,7 +28,7 @@ inline constexpr int kMaxAnalysisDigits = 5;
 inline constexpr std::size_t kMaxAnalysisResults = 2000;
 
 // The options dialog's fields as the user left them.
-struct TAnalysisInput {
+struct AnalysisInput {
     std::string formula;
     std::string minX;
     std::string maxX;
@@ -41,14 +41,14 @@ struct TAnalysisInput {
 
 enum class AnalysisField { None, Formula, MinX, MaxX, StepsNum, DigitsNum, Nulls, UseDerivative };
 
-struct TAnalysisCheck {
+struct AnalysisCheck {
     AnalysisField field = AnalysisField::None;  // None: every field is valid
     std::string message;                        // "\r" marks a line break
-    TAnalysisParams params;                     // the fields read, when valid
+    AnalysisParams params;                      // the fields read, when valid
 };
 
 // Checks the fields in the dialog's order and reports the first failure.
-TAnalysisCheck CheckAnalysisInput(const TAnalysisInput& input);
+AnalysisCheck CheckAnalysisInput(const AnalysisInput& input);
 
 // Refinements stop at this width: a tenth of the last decimal shown, or a 10^12th of the
 // interval when that is wider.
@@ -58,7 +58,7 @@ long double AnalysisTolerance(int digitsNum, long double minX, long double maxX)
 std::string AnalysisDerivativeLine(const std::string& formula);
 
 // One compiled postfix program with its evaluator: the formula or its derivative.
-class TPostfixFunction {
+class PostfixFunction {
   public:
     // False when the formula does not compile (the function is then never defined).
     bool CompileFormula(const std::string& formula);
@@ -68,24 +68,24 @@ class TPostfixFunction {
     bool Value(long double x, long double& y);
 
   private:
-    TCompiledFormula compiled_;
+    CompiledFormula compiled_;
 };
 
 // A root of f between grid points left < right whose values differ in sign: halves the
 // interval until it is narrower than eps, or until the midpoint is one of its ends.
 // failed is set when f has no value at any point tried; the result then means nothing.
-long double BisectRoot(TPostfixFunction& f, long double left, long double right, long double eps,
+long double BisectRoot(PostfixFunction& f, long double left, long double right, long double eps,
                        bool& failed);
 
 // The maximum (when f rises from left to the middle) or minimum of f in left..right, narrowed
 // by comparing two points eps apart about the middle; stops as BisectRoot does.
-long double RefineExtremum(TPostfixFunction& f, long double left, long double right,
-                           long double eps, bool& failed);
+long double RefineExtremum(PostfixFunction& f, long double left, long double right, long double eps,
+                           bool& failed);
 
 // Called at every tenth of a scan's progress (10, 20, ... 100); true interrupts the scan.
-using TAnalysisProgress = std::function<bool(int percent)>;
+using AnalysisProgress = std::function<bool(int percent)>;
 
-struct TExtremumRow {
+struct ExtremumRow {
     bool isMax = false;
     std::string x;
     std::string y;
@@ -93,18 +93,18 @@ struct TExtremumRow {
 
 // One analysis of one formula: the tables and captions the results window shows and the
 // report built from them.
-class TFunctionAnalysis {
+class FunctionAnalysis {
   public:
     // The captions start as "not calculated" for what params leave out, the extremums' as
     // pending ("Extremums: ") otherwise.
-    TFunctionAnalysis(std::string formula, const TAnalysisParams& params);
+    FunctionAnalysis(std::string formula, const AnalysisParams& params);
 
     // The scans params ask for, in order: zeros, then extremums by the derivative or not.
-    void Run(const TAnalysisProgress& progress);
+    void Run(const AnalysisProgress& progress);
 
-    void ScanZeroes(const TAnalysisProgress& progress);
-    void ScanExtremums(const TAnalysisProgress& progress);
-    void ScanExtremumsByDerivative(const TAnalysisProgress& progress);
+    void ScanZeroes(const AnalysisProgress& progress);
+    void ScanExtremums(const AnalysisProgress& progress);
+    void ScanExtremumsByDerivative(const AnalysisProgress& progress);
 
     // Rounded to DigitsNum decimals (a zero never negative); a row equal in X to the last
     // one is dropped and not counted, and so is any row beyond kMaxAnalysisResults.
@@ -116,7 +116,7 @@ class TFunctionAnalysis {
     void SetExtremumsCaption(int n);
 
     const std::string& Formula() const { return formula_; }
-    const TAnalysisParams& Params() const { return params_; }
+    const AnalysisParams& Params() const { return params_; }
     // "Minimum of X = ...", "Maximum of X = ...", "Accuracy (decimal signs) = ...",
     // "Number of steps = ...": the window's labels and the report's lines.
     std::string MinXText() const;
@@ -127,7 +127,7 @@ class TFunctionAnalysis {
     const std::string& ZeroesCaption() const { return zeroesCaption_; }
     const std::string& ExtremumsCaption() const { return extremumsCaption_; }
     const std::vector<std::string>& Zeros() const { return zeros_; }
-    const std::vector<TExtremumRow>& Extremums() const { return extremums_; }
+    const std::vector<ExtremumRow>& Extremums() const { return extremums_; }
 
     // The lines the clipboard and the text file get, without line ends.
     std::vector<std::string> BuildReport() const;
@@ -135,19 +135,19 @@ class TFunctionAnalysis {
   private:
     // Walks the grid MinX + k*h, k = 0..StepsNum, handing each pair of neighbouring points
     // where the function has values to testPair. True when progress interrupted it.
-    bool ScanGrid(TPostfixFunction& scanned, bool limitValues,
+    bool ScanGrid(PostfixFunction& scanned, bool limitValues,
                   const std::function<void(long double px, long double py, long double x,
                                            long double y)>& testPair,
-                  const TAnalysisProgress& progress) const;
+                  const AnalysisProgress& progress) const;
     std::string RowNumber(long double v) const;
 
     std::string formula_;
-    TAnalysisParams params_;
+    AnalysisParams params_;
     std::string derivativeLine_;
     std::string zeroesCaption_;
     std::string extremumsCaption_;
     std::vector<std::string> zeros_;
-    std::vector<TExtremumRow> extremums_;
+    std::vector<ExtremumRow> extremums_;
 };
 
 }  // namespace plotwise

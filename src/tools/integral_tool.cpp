@@ -1,14 +1,14 @@
-#include "integral_tool.h"
+#include "tools/integral_tool.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "check_formula.h"
-#include "compiled_formula.h"
-#include "formula_errors.h"
-#include "number_input.h"
-#include "number_text.h"
-#include "text_utils.h"
+#include "formula/check_formula.h"
+#include "formula/compiled_formula.h"
+#include "formula/formula_errors.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 namespace {
@@ -70,8 +70,8 @@ IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string&
 
 IntegralResult IntegrateSimpson(const IntegralParams& params,
                                 const std::function<bool()>& escPressed) {
-    TCompiledFormula y1;
-    TCompiledFormula y2;
+    CompiledFormula y1;
+    CompiledFormula y2;
     if (y1.Compile(params.formula1, kVariable) != kNoError ||
         y2.Compile(params.formula2, kVariable) != kNoError) {
         return {IntegralOutcome::EvaluationError, 0};

@@ -1,14 +1,14 @@
-#include "regression_tool.h"
+#include "tools/regression_tool.h"
 
 #include <cmath>
 #include <utility>
 
-#include "function.h"
-#include "new_graph.h"
-#include "number_input.h"
-#include "number_text.h"
-#include "round12.h"
-#include "table_prepare.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
+#include "formula/round12.h"
+#include "plot/graph.h"
+#include "plot/new_graph.h"
+#include "plot/table_prepare.h"
 
 namespace plotwise {
 namespace {
@@ -126,10 +126,10 @@ long double Mean(long double sum, long double count) {
 
 }  // namespace
 
-std::vector<RegressionPoint> RegressionPointSet(const TFunctionProps& table) {
-    TFunction sorted(nullptr);
-    sorted.Props = table;
-    sorted.Props.SortType = 0;
+std::vector<RegressionPoint> RegressionPointSet(const GraphRecord& table) {
+    Graph sorted(nullptr);
+    sorted.Record = table;
+    sorted.Record.SortType = 0;
     PrepareTable(sorted);
     std::vector<RegressionPoint> points;
     points.reserve(kTableRows);
@@ -326,7 +326,7 @@ std::string RegressionFormulaText(const RegressionFit& fit) {
     return text;
 }
 
-RegressionDisplay RecomputeRegression(const TFunctionProps& table, int family, int power) {
+RegressionDisplay RecomputeRegression(const GraphRecord& table, int family, int power) {
     RegressionDisplay display;
     const std::vector<RegressionPoint> points = RegressionPointSet(table);
     if (DistinctXCount(points) < 2) {
@@ -357,8 +357,8 @@ bool ReadPolynomPower(const std::string& text, int& power) {
     return true;
 }
 
-TFunctionProps RegressionRecord(const std::string& formula, const TOptionsRecord& options) {
-    return NewGraphRecordOfKind(fsYFromX, formula, options);
+GraphRecord RegressionRecord(const std::string& formula, const OptionsRecord& options) {
+    return NewGraphRecordOfKind(kYOfX, formula, options);
 }
 
 }  // namespace plotwise

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "function_props.h"
-#include "options_record.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise {
 
@@ -39,7 +39,7 @@ struct RegressionPoint {
 
 // The table's 100 rows sorted by X as a table graph sorts them (empty rows first), whatever
 // the graph's own sorting.
-std::vector<RegressionPoint> RegressionPointSet(const TFunctionProps& table);
+std::vector<RegressionPoint> RegressionPointSet(const GraphRecord& table);
 
 // Valid rows with distinct X: a row whose X repeats in the valid row after it is not counted.
 int DistinctXCount(const std::vector<RegressionPoint>& points);
@@ -75,12 +75,12 @@ struct RegressionDisplay {
     std::string deviation;  // "Root-mean-square deviation=..." or the failure
     std::string rSquared;   // "R^2=..." or empty
 };
-RegressionDisplay RecomputeRegression(const TFunctionProps& table, int family, int power);
+RegressionDisplay RecomputeRegression(const GraphRecord& table, int family, int power);
 
 // The degree edit's text when it is an integer from 2 to 9.
 bool ReadPolynomPower(const std::string& text, int& power);
 
 // The Y(x) graph the window adds, with the default style and standard interval of options.
-TFunctionProps RegressionRecord(const std::string& formula, const TOptionsRecord& options);
+GraphRecord RegressionRecord(const std::string& formula, const OptionsRecord& options);
 
 }  // namespace plotwise

@@ -1,16 +1,16 @@
-#include "tangent_tool.h"
+#include "tools/tangent_tool.h"
 
 #include <cmath>
 
-#include "compiled_formula.h"
-#include "derivative.h"
-#include "expr_tree.h"
-#include "extended.h"
-#include "formula_errors.h"
-#include "new_graph.h"
-#include "number_input.h"
-#include "number_text.h"
-#include "round12.h"
+#include "derivative/derivative.h"
+#include "derivative/expr_tree.h"
+#include "formula/compiled_formula.h"
+#include "formula/extended.h"
+#include "formula/formula_errors.h"
+#include "formula/number_input.h"
+#include "formula/number_text.h"
+#include "formula/round12.h"
+#include "plot/new_graph.h"
 
 namespace plotwise {
 namespace {
@@ -24,7 +24,7 @@ struct ValueAndSlope {
 
 ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long double at) {
     ValueAndSlope result;
-    TCompiledFormula f;
+    CompiledFormula f;
     std::uint8_t err = f.Compile(formula, var);
     if (err == kNoError) result.value = f.Calculate(err, at);
     if (err != kNoError) {
@@ -36,10 +36,10 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
         result.error = kTangentTooLarge;
         return result;
     }
-    TStackList tokens;
+    StackList tokens;
     bool notDifferentiable = false;
     DerivativeTokens(formula, var, tokens, notDifferentiable, err);
-    TCompiledFormula derivative;
+    CompiledFormula derivative;
     if (notDifferentiable || err != kNoError || tokens.Empty() ||
         derivative.CompileTokens(std::move(tokens)) != kNoError) {
         result.error = kTangentNotDifferentiable;
@@ -59,33 +59,33 @@ std::string LineText(long double k, const char* var, long double m) {
 
 }  // namespace
 
-TangentResult TangentLine(const TFunctionProps& graph, long double v, bool normal) {
+TangentResult TangentLine(const GraphRecord& graph, long double v, bool normal) {
     TangentResult line;
-    const std::uint8_t kind = graph.FuncStyle;
+    const std::uint8_t kind = graph.Kind;
     const std::string var = KindVariable(kind);
     long double x0 = 0;
     long double y0 = 0;
     long double dx = 0;
     long double dy = 0;
-    if (kind == fsParam) {
+    if (kind == kParametric) {
         const ValueAndSlope x = Evaluate(graph.Formula().Text(), var, v);
-        if (x.error != 0) return {x.error, "", fsYFromX};
+        if (x.error != 0) return {x.error, "", kYOfX};
         const ValueAndSlope y = Evaluate(graph.FormulaY().Text(), var, v);
-        if (y.error != 0) return {y.error, "", fsYFromX};
+        if (y.error != 0) return {y.error, "", kYOfX};
         x0 = x.value;
         y0 = y.value;
         dx = x.slope;
         dy = y.slope;
     } else {
-        const long double at = kind == fsPolar ? v * kPi : v;
+        const long double at = kind == kPolarGraph ? v * kPi : v;
         const ValueAndSlope f = Evaluate(graph.Formula().Text(), var, at);
-        if (f.error != 0) return {f.error, "", fsYFromX};
-        if (kind == fsYFromX) {
+        if (f.error != 0) return {f.error, "", kYOfX};
+        if (kind == kYOfX) {
             x0 = v;
             y0 = f.value;
             dx = 1;
             dy = f.slope;
-        } else if (kind == fsXFromY) {
+        } else if (kind == kXOfY) {
             y0 = v;
             x0 = f.value;
             dy = 1;
@@ -104,13 +104,13 @@ TangentResult TangentLine(const TFunctionProps& graph, long double v, bool norma
         dx = dy;
         dy = -turned;
     }
-    bool inY = kind == fsXFromY;
-    if (kind == fsPolar || kind == fsParam)
+    bool inY = kind == kXOfY;
+    if (kind == kPolarGraph || kind == kParametric)
         inY = Round12(dy) != 0 && std::fabs(Round12(dx / dy)) <= 1e-6L;
     // A Y(x) or X(y) line keeps its form, so a normal across a flat point has no equation
     // of that form: reported like a point without direction rather than divided by zero.
-    if (Round12(inY ? dy : dx) == 0) return {kNoLine, "", fsYFromX};
-    line.kind = inY ? fsXFromY : fsYFromX;
+    if (Round12(inY ? dy : dx) == 0) return {kNoLine, "", kYOfX};
+    line.kind = inY ? kXOfY : kYOfX;
     const long double k = inY ? dx / dy : dy / dx;
     const long double m = inY ? x0 - k * y0 : y0 - k * x0;
     line.formula = LineText(k, inY ? "y" : "x", m);
@@ -135,7 +135,7 @@ std::string CheckTangentValue(const std::string& text, long double& value) {
     return {};
 }
 
-TFunctionProps TangentRecord(const TangentResult& line, const TOptionsRecord& options) {
+GraphRecord TangentRecord(const TangentResult& line, const OptionsRecord& options) {
     return NewGraphRecordOfKind(line.kind, line.formula, options);
 }
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "derivative_tool.h"
-#include "function_props.h"
-#include "options_record.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
+#include "tools/derivative_tool.h"
 
 namespace plotwise {
 
@@ -21,14 +21,14 @@ inline constexpr char kTangentValueNotNumber[] = "The value of the variable must
 inline constexpr char kTangentValueTooLarge[] = "Too large absolute value of variable";
 
 struct TangentResult {
-    int error = 0;                 // 0: formula and kind hold the line
-    std::string formula;           // e.g. 2*x-1 or 0*y+1
-    std::uint8_t kind = fsYFromX;  // fsYFromX (explicit in x) or fsXFromY (in y)
+    int error = 0;              // 0: formula and kind hold the line
+    std::string formula;        // e.g. 2*x-1 or 0*y+1
+    std::uint8_t kind = kYOfX;  // kYOfX (explicit in x) or kXOfY (in y)
 };
 
 // The line at value v of the graph's variable (for R(a) in multiples of pi). The graph must
 // be of a kind HasDerivativeKind accepts.
-TangentResult TangentLine(const TFunctionProps& graph, long double v, bool normal);
+TangentResult TangentLine(const GraphRecord& graph, long double v, bool normal);
 
 // The text the window shows for a failed TangentLine.
 std::string TangentErrorText(int error, bool normal);
@@ -38,6 +38,6 @@ std::string CheckTangentValue(const std::string& text, long double& value);
 
 // The graph the window adds: the line's kind with the default style and standard interval
 // of options.
-TFunctionProps TangentRecord(const TangentResult& line, const TOptionsRecord& options);
+GraphRecord TangentRecord(const TangentResult& line, const OptionsRecord& options);
 
 }  // namespace plotwise

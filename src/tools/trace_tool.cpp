@@ -1,12 +1,12 @@
-#include "trace_tool.h"
+#include "tools/trace_tool.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "extended.h"
-#include "number_text.h"
-#include "round12.h"
-#include "sample_arguments.h"
+#include "formula/extended.h"
+#include "formula/number_text.h"
+#include "formula/round12.h"
+#include "plot/sample_arguments.h"
 
 namespace plotwise {
 namespace {
@@ -15,7 +15,7 @@ bool Complete(long double x, long double y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
-int CompleteRows(const TFunction& graph) {
+int CompleteRows(const Graph& graph) {
     int n = 0;
     for (std::size_t i = 0; i + 1 < graph.Values.size(); i += 2)
         n += Complete(graph.Values[i], graph.Values[i + 1]);
@@ -27,14 +27,14 @@ long double Scaled(long double v, long double coeff) {
     return std::isfinite(v) ? v / coeff : kNoPoint;
 }
 
-TSampleArguments ArgumentsOf(const TFunction& graph, const TOptionsRecord& options) {
-    const TFunctionProps& props = graph.Props;
+ArgumentSteps ArgumentsOf(const Graph& graph, const OptionsRecord& options) {
+    const GraphRecord& props = graph.Record;
     long double start = props.Interval().Min;
     long double end = props.Interval().Max;
-    if (props.FuncStyle == fsYFromX) {
+    if (props.Kind == kYOfX) {
         start = EffectiveMinX(props, options);
         end = EffectiveMaxX(props, options);
-    } else if (props.FuncStyle == fsXFromY) {
+    } else if (props.Kind == kXOfY) {
         start = EffectiveMinY(props, options);
         end = EffectiveMaxY(props, options);
     }
@@ -67,10 +67,10 @@ std::string Line(const char* name, long double v, const char* unit = "") {
 
 }  // namespace
 
-TTraceSetup SetupTrace(const TFunction& graph, const TOptionsRecord& options) {
-    TTraceSetup setup;
-    const std::uint8_t kind = graph.Props.FuncStyle;
-    if (kind == fsEquation || kind == fsDifField || kind > fsTable) {
+TraceSetup SetupTrace(const Graph& graph, const OptionsRecord& options) {
+    TraceSetup setup;
+    const std::uint8_t kind = graph.Record.Kind;
+    if (kind == kEquation || kind == kSlopeField || kind > kTable) {
         setup.message = "The tracing is impossible";
         return setup;
     }
@@ -78,17 +78,17 @@ TTraceSetup SetupTrace(const TFunction& graph, const TOptionsRecord& options) {
         setup.message = "There are no values";
         return setup;
     }
-    if (kind == fsTable) {
+    if (kind == kTable) {
         setup.maximum = CompleteRows(graph);
         if (setup.maximum == 0) {
             setup.message = "The table is empty";
             return setup;
         }
     } else {
-        const int steps = EffectiveStepsNum(graph.Props, options);
+        const int steps = EffectiveStepsNum(graph.Record, options);
         setup.maximum = graph.LastBeyondEnd ? steps : steps + 1;
         // Never past the points stored, whatever the record says now.
-        const std::size_t stored = kind <= fsXFromY ? graph.Values.size() : graph.Values.size() / 2;
+        const std::size_t stored = kind <= kXOfY ? graph.Values.size() : graph.Values.size() / 2;
         setup.maximum = static_cast<int>(std::min<std::size_t>(setup.maximum, stored));
         if (setup.maximum < 1) {
             setup.message = "There are no values";
@@ -96,19 +96,19 @@ TTraceSetup SetupTrace(const TFunction& graph, const TOptionsRecord& options) {
         }
     }
     setup.enabled = true;
-    setup.showArgument = kind == fsPolar || kind == fsParam;
-    setup.showRadius = kind == fsPolar;
+    setup.showArgument = kind == kPolarGraph || kind == kParametric;
+    setup.showRadius = kind == kPolarGraph;
     return setup;
 }
 
-TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, int p) {
-    TTracePoint point;
-    const std::uint8_t kind = graph.Props.FuncStyle;
+TracedPoint TracePoint(const Graph& graph, const OptionsRecord& options, int p) {
+    TracedPoint point;
+    const std::uint8_t kind = graph.Record.Kind;
     const std::vector<long double>& values = graph.Values;
     if (p < 1) return point;
     const auto i = static_cast<std::size_t>(p);
 
-    if (kind == fsTable) {
+    if (kind == kTable) {
         int found = 0;
         for (std::size_t k = 0; k + 1 < values.size(); k += 2) {
             if (Complete(values[k], values[k + 1]) && ++found == p) {
@@ -119,24 +119,24 @@ TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, in
         }
         return point;
     }
-    if (kind > fsParam) return point;
-    const std::size_t needed = kind <= fsXFromY ? i : 2 * i;
+    if (kind > kParametric) return point;
+    const std::size_t needed = kind <= kXOfY ? i : 2 * i;
     if (needed > values.size()) return point;
 
-    const TSampleArguments a = ArgumentsOf(graph, options);
+    const ArgumentSteps a = ArgumentsOf(graph, options);
     // Shown as a multiple of the step, which keeps a value such as 0 exact; the sampler
     // reached its argument by adding steps.
     const long double s = a.first + static_cast<long double>(p - 1) * a.h;
     switch (kind) {
-        case fsYFromX:
+        case kYOfX:
             point.x = options.LogX ? std::pow(static_cast<long double>(options.LogXBase), s) : s;
             point.y = Scaled(values[i - 1], options.CoeffY);
             break;
-        case fsXFromY:
+        case kXOfY:
             point.y = options.LogY ? std::pow(static_cast<long double>(options.LogYBase), s) : s;
             point.x = Scaled(values[i - 1], options.CoeffX);
             break;
-        case fsPolar: {
+        case kPolarGraph: {
             const long double x = values[2 * i - 2];
             const long double y = values[2 * i - 1];
             point.argument = s;
@@ -150,7 +150,7 @@ TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, in
             point.y = Scaled(y, options.CoeffY);
             break;
         }
-        default:  // fsParam
+        default:  // kParametric
             point.argument = s;
             point.x = Scaled(values[2 * i - 2], options.CoeffX);
             point.y = Scaled(values[2 * i - 1], options.CoeffY);
@@ -159,14 +159,14 @@ TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, in
     return point;
 }
 
-TTraceReadout TraceReadout(std::uint8_t kind, const TTracePoint& point) {
-    TTraceReadout readout;
+TraceTexts TraceReadout(std::uint8_t kind, const TracedPoint& point) {
+    TraceTexts readout;
     readout.x = Line("X", point.x);
     readout.y = Line("Y", point.y);
-    if (kind == fsPolar) {
+    if (kind == kPolarGraph) {
         readout.argument = Line("A", point.argument, " Pi");
         readout.radius = Line("R", point.radius);
-    } else if (kind == fsParam) {
+    } else if (kind == kParametric) {
         readout.argument = Line("T", point.argument);
     }
     return readout;

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "function.h"
-#include "record_types.h"
+#include "plot/graph.h"
+#include "plot/record_types.h"
 
 namespace plotwise {
 
 // What the Trace window offers for one graph.
-struct TTraceSetup {
+struct TraceSetup {
     bool enabled = false;  // the scroll bar walks points 1..maximum
     int maximum = 0;
     std::string message;        // shown instead of the coordinates when nothing can be walked
@@ -19,11 +19,11 @@ struct TTraceSetup {
     bool showRadius = false;    // the R= line (polar)
 };
 
-TTraceSetup SetupTrace(const TFunction& graph, const TOptionsRecord& options);
+TraceSetup SetupTrace(const Graph& graph, const OptionsRecord& options);
 
 // One point as the readout shows it: axis values before a logarithmic scale (what the
 // pointer's hint shows). +Infinity: no value.
-struct TTracePoint {
+struct TracedPoint {
     long double x = kNoPoint;
     long double y = kNoPoint;
     long double argument = kNoPoint;  // polar: the angle in units of pi; parametric: t
@@ -32,15 +32,15 @@ struct TTracePoint {
 
 // Point p (1-based, as the scroll bar counts) of a graph SetupTrace enabled, under the
 // options it was sampled with.
-TTracePoint TracePoint(const TFunction& graph, const TOptionsRecord& options, int p);
+TracedPoint TracePoint(const Graph& graph, const OptionsRecord& options, int p);
 
-struct TTraceReadout {
+struct TraceTexts {
     std::string x;         // "X=1.5" or "X: Error"
     std::string y;         // "Y=..." or "Y: Error"
     std::string argument;  // "A=0.25 Pi", "T=2", "A: Error", "T: Error"; empty for other kinds
     std::string radius;    // "R=..." or "R: Error"; empty but for polar graphs
 };
 
-TTraceReadout TraceReadout(std::uint8_t kind, const TTracePoint& point);
+TraceTexts TraceReadout(std::uint8_t kind, const TracedPoint& point);
 
 }  // namespace plotwise

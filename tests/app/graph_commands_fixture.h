@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "graph_toolbar.h"
-#include "main_form_fixture.h"
+#include "app/graph_toolbar.h"
+#include "main_window_fixture.h"
 
 namespace plotwise::testing_support {
 
@@ -16,23 +16,23 @@ class GraphCommandsTest : public MainFormTest {
     void SetUp() override {
         MainFormTest::SetUp();
         Start();
-        ProgramSettings.Common.FuncPanelDelConfirmation = false;  // after the settings file
-        form->GraphEditor = [this](TFunctionProps& props, const QString& caption, TPropsPage page) {
-            editorCalls << caption + (page == TPropsPage::Properties ? "/Properties" : "/Add");
+        GlobalSettings.Common.FuncPanelDelConfirmation = false;  // after the settings file
+        form->GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage page) {
+            editorCalls << caption + (page == GraphPage::Properties ? "/Properties" : "/Add");
             offered.push_back(props);
             if (edit) edit(props);
             return accept;
         };
     }
-    TMDIChild& Doc() { return *form->ActiveDocument(); }
-    TGraphicsManager& Document() { return Doc().Document(); }
-    QComboBox* List() { return form->GraphToolbar()->FuncComboBox; }
+    DocumentWindow& Window() { return *form->ActiveDocument(); }
+    Document& Doc() { return Window().Doc(); }
+    QComboBox* List() { return form->GraphBar()->FuncComboBox; }
     QStringList Entries() { return Items(List()); }
     // Adds graphs of the given formulas through the Add command.
     void AddGraphs(std::initializer_list<const char*> formulas) {
         for (const char* f : formulas) {
-            edit = [f](TFunctionProps& p) { p.Formula().SetText(f); };
-            form->RunCommand(TCommand::AddGraph);
+            edit = [f](GraphRecord& p) { p.Formula().SetText(f); };
+            form->RunCommand(Command::AddGraph);
         }
         edit = nullptr;
     }
@@ -42,8 +42,8 @@ class GraphCommandsTest : public MainFormTest {
     }
 
     QStringList editorCalls;
-    std::vector<TFunctionProps> offered;
-    std::function<void(TFunctionProps&)> edit;
+    std::vector<GraphRecord> offered;
+    std::function<void(GraphRecord&)> edit;
     bool accept = true;
 };
 

@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "current_options.h"
+#include "app/current_options.h"
+#include "app/graph_toolbar.h"
 #include "graph_commands_fixture.h"
-#include "graph_toolbar.h"
-#include "new_graph.h"
-#include "style_choosers.h"
+#include "plot/new_graph.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise {
 namespace {
@@ -29,49 +29,49 @@ TEST_F(GraphCommandsTest, AddGraphSamplesListsAndSelectsItAndRecordsTheStep) {
     EXPECT_EQ(editorCalls, QStringList({"Add Graph/Properties", "Add Graph/Properties"}));
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x^2", "Y(x)=sin(x)"}));
     EXPECT_EQ(List()->currentIndex(), 1);
-    ASSERT_EQ(Document().Graphs.size(), 2u);
-    EXPECT_TRUE(Document().Graphs[1]->HasValues());
-    EXPECT_FALSE(Document().Drawing);
-    EXPECT_TRUE(Document().Modified);
-    ASSERT_EQ(Doc().UndoManager().UndoList().size(), 2u);
-    EXPECT_EQ(Doc().UndoManager().UndoList().back().kind, TUndoKind::AddGraph);
-    for (TCommand c : {TCommand::DeleteGraph, TCommand::DoubleGraph, TCommand::GraphProps})
+    ASSERT_EQ(Doc().Graphs.size(), 2u);
+    EXPECT_TRUE(Doc().Graphs[1]->HasValues());
+    EXPECT_FALSE(Doc().Drawing);
+    EXPECT_TRUE(Doc().Modified);
+    ASSERT_EQ(Window().History().UndoList().size(), 2u);
+    EXPECT_EQ(Window().History().UndoList().back().kind, UndoKind::AddGraph);
+    for (Command c : {Command::DeleteGraph, Command::DoubleGraph, Command::GraphProps})
         EXPECT_TRUE(form->Action(c)->isEnabled());
     // Cancelled: nothing changes.
     accept = false;
-    form->RunCommand(TCommand::AddGraph);
-    EXPECT_EQ(Document().Graphs.size(), 2u);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 2u);
+    form->RunCommand(Command::AddGraph);
+    EXPECT_EQ(Doc().Graphs.size(), 2u);
+    EXPECT_EQ(Window().History().UndoList().size(), 2u);
 }
 
 TEST_F(GraphCommandsTest, NewGraphsTakeTheLeastUsedColourOnlyWhenSwitchedOn) {
-    CurrentOptions.StandartProps.Style.Color = 4;
+    CurrentOptions.GraphDefaults.Style.Color = 4;
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 4);
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 1);  // 4 is used: the first unused colour
-    ProgramSettings.Common.FunctionNewColor = false;
+    GlobalSettings.Common.FunctionNewColor = false;
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 4);
 }
 
 TEST_F(GraphCommandsTest, TheThirtyFirstGraphIsRefusedBeforeAnyDialog) {
     for (std::size_t i = 0; i < kMaxGraphs; ++i)
-        Document().AddGraph(NewGraphRecord(CurrentOptions));
+        Doc().AddGraph(NewGraphRecord(CurrentOptions));
     form->RebuildGraphsList();
-    for (TCommand c : {TCommand::AddGraph, TCommand::DoubleGraph})
+    for (Command c : {Command::AddGraph, Command::DoubleGraph})
         form->RunCommand(c);
     EXPECT_TRUE(editorCalls.isEmpty());
     EXPECT_EQ(messages.shown, QStringList({"Error: Amount of the graphs must not exceed 30",
                                            "Error: Amount of the graphs must not exceed 30"}));
-    EXPECT_EQ(Document().Graphs.size(), kMaxGraphs);
-    EXPECT_FALSE(Document().Modified);
+    EXPECT_EQ(Doc().Graphs.size(), kMaxGraphs);
+    EXPECT_FALSE(Doc().Modified);
 }
 
 TEST_F(GraphCommandsTest, DoubleOffersACopyOfTheSelectedGraph) {
     AddGraphs({"x^2", "x^3"});
     form->SetGraphsListItemIndex(0);
-    form->RunCommand(TCommand::DoubleGraph);
+    form->RunCommand(Command::DoubleGraph);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x^2", "Y(x)=x^3", "Y(x)=x^2"}));
     EXPECT_EQ(List()->currentIndex(), 2);
 }
@@ -79,26 +79,26 @@ TEST_F(GraphCommandsTest, DoubleOffersACopyOfTheSelectedGraph) {
 TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
     AddGraphs({"1", "2", "3"});
     form->SetGraphsListItemIndex(0);
-    form->RunCommand(TCommand::DeleteGraph);
+    form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=2", "Y(x)=3"}));
     EXPECT_EQ(List()->currentIndex(), 0);  // the graph now at the same place
-    const THistoryEntry& step = Doc().UndoManager().UndoList().back();
-    EXPECT_EQ(step.kind, TUndoKind::DeleteGraph);
-    EXPECT_EQ(std::get<TFunctionProps>(step.record).Formula().Text(), "1");
+    const HistoryEntry& step = Window().History().UndoList().back();
+    EXPECT_EQ(step.kind, UndoKind::DeleteGraph);
+    EXPECT_EQ(std::get<GraphRecord>(step.record).Formula().Text(), "1");
     EXPECT_EQ(step.index, 0u);
     form->SetGraphsListItemIndex(1);
-    form->RunCommand(TCommand::DeleteGraph);
+    form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(List()->currentIndex(), 0);  // past the end: the new last one
-    form->RunCommand(TCommand::DeleteGraph);
+    form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(List()->count(), 0);
-    EXPECT_TRUE(Document().Graphs.empty());
-    for (TCommand c : {TCommand::DeleteGraph, TCommand::DrawLines, TCommand::GraphProps})
+    EXPECT_TRUE(Doc().Graphs.empty());
+    for (Command c : {Command::DeleteGraph, Command::DrawLines, Command::GraphProps})
         EXPECT_FALSE(form->Action(c)->isEnabled());
     EXPECT_FALSE(List()->isEnabled());
-    EXPECT_TRUE(form->Action(TCommand::AddGraph)->isEnabled());
-    TGraphToolbar* bar = form->GraphToolbar();  // the neutral style
-    const QComboBox* shown[] = {bar->PointWidthComboBox, bar->PointStyleComboBox,
-                                bar->ColorComboBox, bar->LineWidthComboBox, bar->BrushComboBox};
+    EXPECT_TRUE(form->Action(Command::AddGraph)->isEnabled());
+    GraphToolbar* bar = form->GraphBar();  // the neutral style
+    const QComboBox* shown[] = {bar->PointSizeChooser, bar->PointStyleChooser, bar->ColorChooser,
+                                bar->LineWidthChooser, bar->ShadingChooser};
     const int items[] = {0, 3, 2, 0, 1};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(shown[i]->currentIndex(), items[i]) << i;
@@ -106,73 +106,73 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
 
 TEST_F(GraphCommandsTest, DeleteAsksWhenTheSettingSaysSo) {
     AddGraphs({"x"});
-    ProgramSettings.Common.FuncPanelDelConfirmation = true;
-    messages.answers = {TAnswer::No, TAnswer::Yes};
-    form->RunCommand(TCommand::DeleteGraph);
-    EXPECT_EQ(Document().Graphs.size(), 1u);
-    form->RunCommand(TCommand::DeleteGraph);
-    EXPECT_TRUE(Document().Graphs.empty());
+    GlobalSettings.Common.FuncPanelDelConfirmation = true;
+    messages.answers = {Answer::No, Answer::Yes};
+    form->RunCommand(Command::DeleteGraph);
+    EXPECT_EQ(Doc().Graphs.size(), 1u);
+    form->RunCommand(Command::DeleteGraph);
+    EXPECT_TRUE(Doc().Graphs.empty());
     EXPECT_EQ(messages.shown, QStringList({"Ask: Do you want to remove the graph?",
                                            "Ask: Do you want to remove the graph?"}));
 }
 
 TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
     AddGraphs({"x"});
-    Document().Modified = false;
-    TGraphToolbar* bar = form->GraphToolbar();
-    TFunction& graph = *Document().Graphs[0];
-    const std::size_t steps = Doc().UndoManager().UndoList().size();
-    Choose(bar->LineWidthComboBox, graph.Props.LineWidth - 1);  // the same thickness
-    EXPECT_FALSE(Document().Modified);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps);
+    Doc().Modified = false;
+    GraphToolbar* bar = form->GraphBar();
+    Graph& graph = *Doc().Graphs[0];
+    const std::size_t steps = Window().History().UndoList().size();
+    Choose(bar->LineWidthChooser, graph.Record.LineWidth - 1);  // the same thickness
+    EXPECT_FALSE(Doc().Modified);
+    EXPECT_EQ(Window().History().UndoList().size(), steps);
 
-    using P = const TFunctionProps&;
+    using P = const GraphRecord&;
     const struct {
         QComboBox* box;
         int item;
         int (*field)(P);
         int expected;
     } cases[] = {
-        {bar->LineWidthComboBox, 4, [](P p) { return int{p.LineWidth}; }, 5},
-        {bar->PointWidthComboBox, 5, [](P p) { return int{p.PointWidth}; }, 11},
-        {bar->PointStyleComboBox, 6, [](P p) { return int{p.PointStyle}; }, 6},
-        {bar->ColorComboBox, 9, [](P p) { return int{p.Color}; }, 9},
-        {bar->BrushComboBox, 3, [](P p) { return int{p.Brush}; }, 3},
+        {bar->LineWidthChooser, 4, [](P p) { return int{p.LineWidth}; }, 5},
+        {bar->PointSizeChooser, 5, [](P p) { return int{p.PointWidth}; }, 11},
+        {bar->PointStyleChooser, 6, [](P p) { return int{p.PointStyle}; }, 6},
+        {bar->ColorChooser, 9, [](P p) { return int{p.Color}; }, 9},
+        {bar->ShadingChooser, 3, [](P p) { return int{p.Brush}; }, 3},
     };
     for (const auto& c : cases) {
-        const int before = c.field(graph.Props);
+        const int before = c.field(graph.Record);
         Choose(c.box, c.item);
-        EXPECT_EQ(c.field(graph.Props), c.expected);
+        EXPECT_EQ(c.field(graph.Record), c.expected);
         // The step keeps the record as it was before the change.
-        const THistoryEntry& step = Doc().UndoManager().UndoList().back();
-        EXPECT_EQ(c.field(std::get<TFunctionProps>(step.record)), before);
+        const HistoryEntry& step = Window().History().UndoList().back();
+        EXPECT_EQ(c.field(std::get<GraphRecord>(step.record)), before);
     }
-    EXPECT_TRUE(Document().Modified);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps + 5);
-    EXPECT_EQ(Doc().UndoManager().UndoList().back().kind, TUndoKind::ChangeGraphProps);
+    EXPECT_TRUE(Doc().Modified);
+    EXPECT_EQ(Window().History().UndoList().size(), steps + 5);
+    EXPECT_EQ(Window().History().UndoList().back().kind, UndoKind::ChangeGraphProps);
 
-    const bool lines = graph.Props.Lines;
-    form->RunCommand(TCommand::DrawLines);
-    EXPECT_EQ(bool(graph.Props.Lines), !lines);
-    EXPECT_EQ(form->Action(TCommand::DrawLines)->isChecked(), !lines);
+    const bool lines = graph.Record.Lines;
+    form->RunCommand(Command::DrawLines);
+    EXPECT_EQ(bool(graph.Record.Lines), !lines);
+    EXPECT_EQ(form->Action(Command::DrawLines)->isChecked(), !lines);
 }
 
 TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
-    edit = [](TFunctionProps& p) {
-        p.FuncStyle = fsEquation;
+    edit = [](GraphRecord& p) {
+        p.Kind = kEquation;
         SetNewProps(p, CurrentOptions);
         p.Formula().SetText("x-y");
         p.Relation() = 1;
     };
-    form->RunCommand(TCommand::AddGraph);
-    edit = [](TFunctionProps& p) {
-        p.FuncStyle = fsDifField;
+    form->RunCommand(Command::AddGraph);
+    edit = [](GraphRecord& p) {
+        p.Kind = kSlopeField;
         SetNewProps(p, CurrentOptions);
         p.Formula().SetText("x");
     };
-    form->RunCommand(TCommand::AddGraph);
+    form->RunCommand(Command::AddGraph);
     AddGraphs({"x"});
-    TGraphToolbar* bar = form->GraphToolbar();
+    GraphToolbar* bar = form->GraphBar();
     const struct {
         int index;
         bool shading, pointControls;
@@ -180,40 +180,40 @@ TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
     for (const auto& c : cases) {
         form->SetGraphsListItemIndex(c.index);
         QCoreApplication::processEvents();  // the toolbar lays out its widgets later
-        EXPECT_EQ(bar->BrushComboBox->isVisibleTo(bar), c.shading) << c.index;
-        EXPECT_EQ(bar->LineWidthComboBox->isVisibleTo(bar), !c.shading) << c.index;
-        EXPECT_EQ(bar->PointWidthComboBox->isEnabled(), c.pointControls) << c.index;
-        EXPECT_EQ(form->Action(TCommand::DrawPoints)->isEnabled(), c.pointControls) << c.index;
+        EXPECT_EQ(bar->ShadingChooser->isVisibleTo(bar), c.shading) << c.index;
+        EXPECT_EQ(bar->LineWidthChooser->isVisibleTo(bar), !c.shading) << c.index;
+        EXPECT_EQ(bar->PointSizeChooser->isEnabled(), c.pointControls) << c.index;
+        EXPECT_EQ(form->Action(Command::DrawPoints)->isEnabled(), c.pointControls) << c.index;
     }
     EXPECT_EQ(Entries()[0], "x-y<0");
 }
 
 TEST_F(GraphCommandsTest, PropertiesResampleOnlyWhenMoreThanTheStyleChanged) {
     AddGraphs({"x^2"});
-    TFunction& graph = *Document().Graphs[0];
+    Graph& graph = *Doc().Graphs[0];
     const long double* samples = graph.Values.data();
-    edit = [](TFunctionProps& p) { p.Color = 12; };
-    form->RunCommand(TCommand::GraphProps);
+    edit = [](GraphRecord& p) { p.Color = 12; };
+    form->RunCommand(Command::GraphProps);
     EXPECT_EQ(graph.Values.data(), samples);  // the same points, only drawn again
-    EXPECT_EQ(graph.Props.Color, 12);
-    edit = [](TFunctionProps& p) { p.Formula().SetText("x^3"); };
-    form->RunCommand(TCommand::OtherProps);
+    EXPECT_EQ(graph.Record.Color, 12);
+    edit = [](GraphRecord& p) { p.Formula().SetText("x^3"); };
+    form->RunCommand(Command::OtherProps);
     EXPECT_EQ(editorCalls.last(), "Graph Properties/Add");
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x^3"}));
     ASSERT_TRUE(graph.HasValues());
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 3u);
+    EXPECT_EQ(Window().History().UndoList().size(), 3u);
     // OK without a change records nothing.
     edit = nullptr;
-    form->RunCommand(TCommand::GraphProps);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 3u);
+    form->RunCommand(Command::GraphProps);
+    EXPECT_EQ(Window().History().UndoList().size(), 3u);
 }
 
 TEST_F(GraphCommandsTest, FinishCountingSamplesWhatAnInterruptionLeft) {
     AddGraphs({"x", "x^2"});
-    for (auto& graph : Document().Graphs)
+    for (auto& graph : Doc().Graphs)
         graph->ClearValues();
-    form->RunCommand(TCommand::FinishCounting);
-    for (auto& graph : Document().Graphs)
+    form->RunCommand(Command::FinishCounting);
+    for (auto& graph : Doc().Graphs)
         EXPECT_TRUE(graph->HasValues());
 }
 
@@ -221,7 +221,7 @@ TEST_F(GraphCommandsTest, EachDocumentShowsItsOwnGraphs) {
     AddGraphs({"x"});
     form->NewDocument();
     EXPECT_EQ(List()->count(), 0);
-    EXPECT_FALSE(form->Action(TCommand::DeleteGraph)->isEnabled());
+    EXPECT_FALSE(form->Action(Command::DeleteGraph)->isEnabled());
     AddGraphs({"2*x", "3*x"});
     form->MdiArea()->activateNextSubWindow();
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
@@ -235,8 +235,8 @@ class RealDialogTest : public MainFormTest {
         Start();
     }
     // Runs user once the next dialog is up, then the command that opens it.
-    void WithDialog(TCommand command, std::function<void(TStdPropsForm&)> user) {
-        testing_support::OnNextModal<TStdPropsForm>(user);
+    void WithDialog(Command command, std::function<void(GraphDialog&)> user) {
+        testing_support::OnNextModal<GraphDialog>(user);
         form->RunCommand(command);
     }
     static void Type(QWidget* target, const QString& text) {
@@ -245,12 +245,12 @@ class RealDialogTest : public MainFormTest {
             QApplication::sendEvent(target, &press);
         }
     }
-    QStringList Entries() { return testing_support::Items(form->GraphToolbar()->FuncComboBox); }
+    QStringList Entries() { return testing_support::Items(form->GraphBar()->FuncComboBox); }
 };
 
 TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
-    CurrentOptions.StandartProps.FuncStyle = fsYFromX;
-    WithDialog(TCommand::AddGraph, [](TStdPropsForm& dialog) {
+    CurrentOptions.GraphDefaults.Kind = kYOfX;
+    WithDialog(Command::AddGraph, [](GraphDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Add Graph");
         auto* edit = dialog.findChild<QLineEdit*>("FormulaYFromXEdit");
         ASSERT_NE(edit, nullptr);
@@ -264,12 +264,12 @@ TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith("Error: Error 3:")) << messages.shown[0].toStdString();
     EXPECT_EQ(Entries(), QStringList({"Y(x)=sin(x)"}));
-    EXPECT_TRUE(form->ActiveDocument()->Document().Graphs[0]->HasValues());
+    EXPECT_TRUE(form->ActiveDocument()->Doc().Graphs[0]->HasValues());
 }
 
 TEST_F(RealDialogTest, AddATableByTypingItsCells) {
-    CurrentOptions.StandartProps.FuncStyle = fsTable;
-    WithDialog(TCommand::AddGraph, [](TStdPropsForm& dialog) {
+    CurrentOptions.GraphDefaults.Kind = kTable;
+    WithDialog(Command::AddGraph, [](GraphDialog& dialog) {
         auto* grid = dialog.findChild<QTableWidget*>("NumTableGrid");
         ASSERT_NE(grid, nullptr);
         grid->setFocus();
@@ -285,7 +285,7 @@ TEST_F(RealDialogTest, AddATableByTypingItsCells) {
         dialog.findChild<QPushButton*>("OKButton")->click();
     });
     EXPECT_EQ(Entries(), QStringList({"Table: 2 items"}));
-    const TFunctionProps& table = form->ActiveDocument()->Document().Graphs[0]->Props;
+    const GraphRecord& table = form->ActiveDocument()->Doc().Graphs[0]->Record;
     EXPECT_EQ(static_cast<long double>(table.Body.Table[1].Y), -100.0L);
 }
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 #include "graph_commands_fixture.h"
-#include "print_forms.h"
+#include "option_dialogs/output_dialogs.h"
 
 namespace plotwise {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 using testing_support::GraphCommandsTest;
 using testing_support::OnNextModal;
 using testing_support::SameBytes;
-using C = TCommand;
+using C = Command;
 
 class PrintCommandsTest : public GraphCommandsTest {
   protected:
@@ -31,32 +31,32 @@ class PrintCommandsTest : public GraphCommandsTest {
 
 TEST_F(PrintCommandsTest, PrintingToAPdfAt600DpiLeavesTheDocumentAsItWas) {
     AddGraphs({"x", "sin(x)"});
-    Document().Graphs[1]->Props.Color = 11;  // yellow
-    Document().Modified = false;
-    const TOptionsRecord options = Document().Options;
-    const TFunctionProps graph = Document().Graphs[1]->Props;
+    Doc().Graphs[1]->Record.Color = 11;  // yellow
+    Doc().Modified = false;
+    const OptionsRecord options = Doc().Options;
+    const GraphRecord graph = Doc().Graphs[1]->Record;
     QPrinter& printer = form->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("page.pdf"));
     printer.setResolution(600);
     for (bool blackAndWhite : {false, true}) {
-        OnNextModal<TPrintOptForm>([blackAndWhite](TPrintOptForm& f) {
+        OnNextModal<PrintOptionsDialog>([blackAndWhite](PrintOptionsDialog& f) {
             f.BlackAndWhiteCheckBox->setChecked(blackAndWhite);
             f.accept();
         });
         form->RunCommand(C::Print);
-        EXPECT_EQ(ProgramSettings.Print.BlackAndWhite, blackAndWhite);
+        EXPECT_EQ(GlobalSettings.Print.BlackAndWhite, blackAndWhite);
         EXPECT_GT(QFileInfo(Path("page.pdf")).size(), 1000);
-        EXPECT_TRUE(SameBytes(Document().Options, options));
-        EXPECT_TRUE(SameBytes(Document().Graphs[1]->Props, graph));
-        EXPECT_FALSE(Document().Modified);
+        EXPECT_TRUE(SameBytes(Doc().Options, options));
+        EXPECT_TRUE(SameBytes(Doc().Graphs[1]->Record, graph));
+        EXPECT_FALSE(Doc().Modified);
     }
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("; ").toStdString();
 }
 
 TEST_F(PrintCommandsTest, CopyAsBitmapPutsAPictureOfTheChosenSizeOnTheClipboard) {
     AddGraphs({"x"});
-    OnNextModal<TCopyBitmapForm>([](TCopyBitmapForm& f) {
+    OnNextModal<CopyBitmapDialog>([](CopyBitmapDialog& f) {
         EXPECT_EQ(f.WidthEdit->text(), "400");
         f.WidthEdit->setText("300");
         f.HeightEdit->setText("150");
@@ -64,7 +64,7 @@ TEST_F(PrintCommandsTest, CopyAsBitmapPutsAPictureOfTheChosenSizeOnTheClipboard)
     });
     form->RunCommand(C::CopyAsBitmap);
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(300, 150));
-    OnNextModal<TCopyBitmapForm>([](TCopyBitmapForm& f) {
+    OnNextModal<CopyBitmapDialog>([](CopyBitmapDialog& f) {
         EXPECT_EQ(f.WidthEdit->text(), "300");  // kept for the run
         f.reject();
     });
@@ -73,7 +73,7 @@ TEST_F(PrintCommandsTest, CopyAsBitmapPutsAPictureOfTheChosenSizeOnTheClipboard)
 
 TEST_F(PrintCommandsTest, SaveAsBitmapAddsTheExtensionAndAsksBeforeReplacing) {
     const QString typed = Path("plot");
-    OnNextModal<TBitmapPropsForm>([typed](TBitmapPropsForm& f) {
+    OnNextModal<BitmapDialog>([typed](BitmapDialog& f) {
         EXPECT_EQ(f.FileNameEdit->text(), "Noname1.bmp");
         f.FileNameEdit->setText(typed);
         PressOk(f);
@@ -82,8 +82,8 @@ TEST_F(PrintCommandsTest, SaveAsBitmapAddsTheExtensionAndAsksBeforeReplacing) {
     const QFileInfo written(typed + ".bmp");
     ASSERT_TRUE(written.exists());
     EXPECT_EQ(written.size(), 118 + 200 * 200);  // 4-bit rows of 200 bytes, 400 x 200
-    messages.answers = {TAnswer::No};
-    OnNextModal<TBitmapPropsForm>([typed](TBitmapPropsForm& f) {
+    messages.answers = {Answer::No};
+    OnNextModal<BitmapDialog>([typed](BitmapDialog& f) {
         f.FileNameEdit->setText(typed);
         PressOk(f);
         EXPECT_TRUE(f.isVisible());  // No keeps the dialog open

@@ -5,39 +5,39 @@
 #include <QStringList>
 #include <deque>
 
-#include "file_dialogs.h"
-#include "messages.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
 
 namespace plotwise::testing_support {
 
 // Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
 // the script has run out).
-class TScriptedMessages final : public TMessages {
+class ScriptedMessages final : public Messages {
   public:
     QStringList shown;
-    std::deque<TAnswer> answers;
+    std::deque<Answer> answers;
 
     void Error(const QString& text) override { shown << "Error: " + text; }
     bool YesNo(const QString& text) override {
         shown << "Ask: " + text;
-        return Next() == TAnswer::Yes;
+        return Next() == Answer::Yes;
     }
-    TAnswer YesNoCancel(const QString& text) override {
+    Answer YesNoCancel(const QString& text) override {
         shown << "Ask: " + text;
         return Next();
     }
 
   private:
-    TAnswer Next() {
-        if (answers.empty()) return TAnswer::Cancel;
-        const TAnswer a = answers.front();
+    Answer Next() {
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
         answers.pop_front();
         return a;
     }
 };
 
 // Hands out the scripted names (empty: the user cancelled) and records what was proposed.
-class TScriptedDialogs final : public TFileDialogs {
+class ScriptedDialogs final : public FileDialogs {
   public:
     std::deque<QString> names;
     QStringList proposed;

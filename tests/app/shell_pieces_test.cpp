@@ -6,12 +6,12 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "app/command_table.h"
+#include "app/document_names.h"
+#include "app/help_file.h"
+#include "app/help_window.h"
 #include "app_test_support.h"
-#include "command_table.h"
-#include "document_names.h"
-#include "file_dialogs.h"
-#include "help_file.h"
-#include "help_window.h"
+#include "services/file_dialogs.h"
 
 namespace plotwise {
 namespace {
@@ -50,7 +50,7 @@ TEST(DocumentNames, CommandLineLosesTheProgramsNameOnly) {
 }
 
 TEST(HelpFile, TopicsAreSplitAtTheirMarkers) {
-    THelpFile help;
+    HelpFile help;
     help.Parse(
         "<!-- the file -->\n<!-- topic contents -->\n<h2>Help</h2>\n"
         "<!-- topic 12 -->\n<p>Standard</p>\n<!--topic 103-->last");
@@ -70,8 +70,8 @@ TEST(HelpWindow, TopicsReadNoOtherFilesAndContextZeroShowsNothing) {
         "<!-- topic 1 --><img src=\"/dev/zero\"><link rel=\"stylesheet\" "
         "href=\"/dev/urandom\">New");
     file.close();
-    testing_support::TScriptedMessages messages;
-    THelpWindow help(file.fileName(), messages, nullptr);
+    testing_support::ScriptedMessages messages;
+    HelpWindow help(file.fileName(), messages, nullptr);
     help.ShowTopic(0);
     EXPECT_FALSE(help.isVisible());
     help.ShowTopic(1);  // would read forever if the browser loaded the image
@@ -81,11 +81,11 @@ TEST(HelpWindow, TopicsReadNoOtherFilesAndContextZeroShowsNothing) {
 }
 
 TEST(HelpFile, ShippedFileHasATopicForEveryCommand) {
-    THelpFile help;
+    HelpFile help;
     ASSERT_TRUE(help.Load(PLOTWISE_HELP_FILE));
     EXPECT_FALSE(help.Topic(kContentsTopic).isEmpty());
     for (int i = 0; i < kCommandCount; ++i) {
-        const int context = CommandInfo(static_cast<TCommand>(i)).helpContext;
+        const int context = InfoOf(static_cast<Command>(i)).helpContext;
         if (context != 0) {
             EXPECT_FALSE(help.Topic(QString::number(context)).isEmpty()) << context;
         }
@@ -97,7 +97,7 @@ TEST(HelpFile, ShippedFileHasATopicForEveryCommand) {
 TEST(CommandTable, ShortcutsAreUniqueAndEveryCommandHasAHint) {
     QSet<QString> shortcuts;
     for (int i = 0; i < kCommandCount; ++i) {
-        const TCommandInfo& info = CommandInfo(static_cast<TCommand>(i));
+        const CommandInfo& info = InfoOf(static_cast<Command>(i));
         EXPECT_TRUE(info.caption != nullptr || (info.shortHint != nullptr && info.icon)) << i;
         if (info.shortcut == nullptr) continue;
         EXPECT_FALSE(shortcuts.contains(info.shortcut)) << info.shortcut;

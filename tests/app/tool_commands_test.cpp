@@ -11,9 +11,9 @@
 #include <functional>
 
 #include "../plot/plot_test_support.h"
-#include "calc_form.h"
-#include "graph_toolbar.h"
-#include "main_form_fixture.h"
+#include "app/graph_toolbar.h"
+#include "main_window_fixture.h"
+#include "tool_windows/calculator_window.h"
 
 namespace plotwise {
 namespace {
@@ -25,7 +25,7 @@ using testing_support::OnNextModal;
 using testing_support::TableOf;
 
 // The items of the named combo box in the modal window the command opens; it is then closed.
-QStringList OfferedBy(TMainForm& form, TCommand command, const char* comboName) {
+QStringList OfferedBy(MainWindow& form, Command command, const char* comboName) {
     QStringList items;
     OnNextModal<QDialog>([&](QDialog& window) {
         if (auto* box = window.findChild<QComboBox*>(comboName)) items = Items(box);
@@ -36,24 +36,24 @@ QStringList OfferedBy(TMainForm& form, TCommand command, const char* comboName) 
 
 TEST_F(MainFormTest, CalculusWindowsOfferTheDocumentsFunctions) {
     Start();
-    TGraphicsManager& document = form->ActiveDocument()->Document();
+    Document& document = form->ActiveDocument()->Doc();
     for (const char* f : {"x^2", " ", "sin(x)"})  // the blank one is no function
-        document.AddGraph(GraphOfKind(fsYFromX, f));
-    document.AddGraph(GraphOfKind(fsXFromY, "y"));
+        document.AddGraph(GraphOfKind(kYOfX, f));
+    document.AddGraph(GraphOfKind(kXOfY, "y"));
 
-    EXPECT_EQ(OfferedBy(*form, TCommand::AnalyseFunction, "FormulaComboBox"),
+    EXPECT_EQ(OfferedBy(*form, Command::AnalyseFunction, "FormulaComboBox"),
               QStringList({"x^2", "sin(x)"}));
-    EXPECT_EQ(OfferedBy(*form, TCommand::Integration, "Formula1ComboBox"),
+    EXPECT_EQ(OfferedBy(*form, Command::Integration, "Formula1ComboBox"),
               QStringList({"0", "x^2", "sin(x)"}));
-    form->RunCommand(TCommand::Calculator);
-    auto* calculator = form->findChild<TCalcForm*>();
+    form->RunCommand(Command::Calculator);
+    auto* calculator = form->findChild<CalculatorWindow*>();
     ASSERT_NE(calculator, nullptr);
     EXPECT_TRUE(calculator->isVisible());
     EXPECT_FALSE(calculator->isModal());
 }
 
 // Runs command; inside the modal window it opens, act, then press "Add Graph".
-void AddThrough(TMainForm& form, TCommand command, const std::function<void(QDialog&)>& act) {
+void AddThrough(MainWindow& form, Command command, const std::function<void(QDialog&)>& act) {
     OnNextModal<QDialog>([&](QDialog& window) {
         act(window);
         window.findChild<QPushButton*>("AddFunctionButton")->click();
@@ -63,44 +63,44 @@ void AddThrough(TMainForm& form, TCommand command, const std::function<void(QDia
 
 TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
     Start();
-    form->GraphEditor = [](TFunctionProps&, const QString& caption, TPropsPage) {
+    form->GraphEditor = [](GraphRecord&, const QString& caption, GraphPage) {
         return caption == "Add Graph";
     };
-    TGraphicsManager& document = form->ActiveDocument()->Document();
-    document.AddGraph(GraphOfKind(fsYFromX, "x^2"));
+    Document& document = form->ActiveDocument()->Doc();
+    document.AddGraph(GraphOfKind(kYOfX, "x^2"));
     form->RebuildGraphsList();
-    EXPECT_TRUE(form->Action(TCommand::Regression)->isEnabled());
-    form->RunCommand(TCommand::Regression);
+    EXPECT_TRUE(form->Action(Command::Regression)->isEnabled());
+    form->RunCommand(Command::Regression);
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
 
     document.AddGraph(TableOf({{3, 7}, {1, 3}, {2, 5}}));
     form->RebuildGraphsList();
-    QComboBox* list = form->GraphToolbar()->FuncComboBox;
+    QComboBox* list = form->GraphBar()->FuncComboBox;
     list->setCurrentIndex(1);
-    AddThrough(*form, TCommand::Regression, [](QDialog&) {});
+    AddThrough(*form, Command::Regression, [](QDialog&) {});
     // The toolbar's graph is where the Derivative and Tangent windows start.
     list->setCurrentIndex(0);
-    AddThrough(*form, TCommand::Derivative, [](QDialog& w) {
+    AddThrough(*form, Command::Derivative, [](QDialog& w) {
         EXPECT_EQ(w.findChild<QComboBox*>("FuncComboBox")->currentIndex(), 0);
     });
     list->setCurrentIndex(0);
-    AddThrough(*form, TCommand::TangentNormal,
+    AddThrough(*form, Command::TangentNormal,
                [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); });
     QStringList formulas;
     for (const auto& graph : document.Graphs)
-        formulas << QString::fromStdString(graph->Props.Formula().Text());
+        formulas << QString::fromStdString(graph->Record.Formula().Text());
     EXPECT_EQ(formulas.mid(2), QStringList({"2*x+1", "2*x", "2*x-1"}));
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST_F(MainFormTest, TraceMarksThePointUntilTheWindowCloses) {
     Start();
-    TMDIChild* child = form->ActiveDocument();
-    TGraphicsManager& document = child->Document();
-    document.AddGraph(GraphOfKind(fsYFromX, "x/2"));
+    DocumentWindow* child = form->ActiveDocument();
+    Document& document = child->Doc();
+    document.AddGraph(GraphOfKind(kYOfX, "x/2"));
     document.CalculateGraphs();
     form->RebuildGraphsList();
-    EXPECT_TRUE(form->Action(TCommand::Trace)->isEnabled());
+    EXPECT_TRUE(form->Action(Command::Trace)->isEnabled());
     child->RedrawPicture();
     const QImage plain = child->Picture().copy();
 
@@ -116,7 +116,7 @@ TEST_F(MainFormTest, TraceMarksThePointUntilTheWindowCloses) {
         EXPECT_EQ(child->Picture(), marked);
         traced = true;
     });
-    form->RunCommand(TCommand::Trace);
+    form->RunCommand(Command::Trace);
     EXPECT_TRUE(traced);
     EXPECT_FALSE(child->TracePointer().Visible());
     EXPECT_EQ(child->Picture(), plain);

@@ -11,10 +11,10 @@
 #include <QTimer>
 #include <cstring>
 
-#include "build_form.h"
-#include "current_options.h"
+#include "app/current_options.h"
 #include "graph_commands_fixture.h"
-#include "style_choosers.h"
+#include "option_dialogs/plot_options_dialog.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise {
 namespace {
@@ -22,7 +22,7 @@ namespace {
 using testing_support::GraphCommandsTest;
 using testing_support::OnNextModal;
 using testing_support::SameBytes;
-using C = TCommand;
+using C = Command;
 
 class UndoCommandsTest : public GraphCommandsTest {
   protected:
@@ -36,14 +36,14 @@ TEST_F(UndoCommandsTest, OnlyTheLastFifteenStepsCanBeUndone) {
     AddGraphs({"x"});
     for (int i = 0; i < 16; ++i)
         form->RunCommand(C::DrawLines);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 15u);
+    EXPECT_EQ(Window().History().UndoList().size(), 15u);
     for (int i = 0; i < 15; ++i)
         form->RunCommand(C::Undo);
     EXPECT_FALSE(CanUndo());
     EXPECT_EQ(UndoText(), "&Undo");
-    form->RunCommand(C::Undo);                // nothing left: nothing happens
-    ASSERT_EQ(Document().Graphs.size(), 1u);  // the addition itself fell off the history
-    EXPECT_EQ(Doc().UndoManager().RedoList().size(), 15u);
+    form->RunCommand(C::Undo);           // nothing left: nothing happens
+    ASSERT_EQ(Doc().Graphs.size(), 1u);  // the addition itself fell off the history
+    EXPECT_EQ(Window().History().RedoList().size(), 15u);
 }
 
 TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGraph) {
@@ -54,7 +54,7 @@ TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGr
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=1", "Y(x)=2", "Y(x)=3"}));
     EXPECT_EQ(List()->currentIndex(), 2);
-    EXPECT_TRUE(Document().Graphs[0]->HasValues());
+    EXPECT_TRUE(Doc().Graphs[0]->HasValues());
     EXPECT_EQ(RedoText(), "&Redo Delete graph");
     form->RunCommand(C::Redo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=2", "Y(x)=3"}));
@@ -64,7 +64,7 @@ TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGr
 
 TEST_F(UndoCommandsTest, UndoAddRemovesTheLastGraphAndRedoBringsTheSameRecord) {
     AddGraphs({"x", "x^2"});
-    const TFunctionProps added = Document().Graphs[1]->Props;
+    const GraphRecord added = Doc().Graphs[1]->Record;
     form->SetGraphsListItemIndex(0);
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
@@ -74,20 +74,20 @@ TEST_F(UndoCommandsTest, UndoAddRemovesTheLastGraphAndRedoBringsTheSameRecord) {
     EXPECT_FALSE(form->Action(C::DeleteGraph)->isEnabled());
     form->RunCommand(C::Redo);
     form->RunCommand(C::Redo);
-    ASSERT_EQ(Document().Graphs.size(), 2u);
-    EXPECT_EQ(std::memcmp(&Document().Graphs[1]->Props, &added, sizeof added), 0);
-    EXPECT_TRUE(Document().Graphs[1]->HasValues());
+    ASSERT_EQ(Doc().Graphs.size(), 2u);
+    EXPECT_EQ(std::memcmp(&Doc().Graphs[1]->Record, &added, sizeof added), 0);
+    EXPECT_TRUE(Doc().Graphs[1]->HasValues());
     EXPECT_EQ(List()->currentIndex(), 0);
     EXPECT_TRUE(form->Action(C::DeleteGraph)->isEnabled());
 }
 
 TEST_F(UndoCommandsTest, PropertiesUndoneResampleWhenMoreThanTheStyleChanged) {
     AddGraphs({"x"});
-    edit = [](TFunctionProps& p) { p.Formula().SetText("x^3"); };
+    edit = [](GraphRecord& p) { p.Formula().SetText("x^3"); };
     form->RunCommand(C::GraphProps);
     form->RunCommand(C::Undo);
-    TFunction& graph = *Document().Graphs[0];
-    EXPECT_EQ(graph.Props.Formula().Text(), "x");
+    Graph& graph = *Doc().Graphs[0];
+    EXPECT_EQ(graph.Record.Formula().Text(), "x");
     ASSERT_TRUE(graph.HasValues());
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
     EXPECT_EQ(RedoText(), "&Redo Change graph properties");
@@ -96,23 +96,23 @@ TEST_F(UndoCommandsTest, PropertiesUndoneResampleWhenMoreThanTheStyleChanged) {
 }
 
 TEST_F(UndoCommandsTest, OptionsStepsAreUndoneAndRedoneOneByOne) {
-    std::vector<TOptionsRecord> states{Document().Options};
+    std::vector<OptionsRecord> states{Doc().Options};
     for (C c : {C::IncreaseX, C::MoveUp, C::ReduceXY}) {
         form->RunCommand(c);
-        states.push_back(Document().Options);
+        states.push_back(Doc().Options);
     }
     EXPECT_EQ(UndoText(), "&Undo Change options");
     for (int i = 2; i >= 0; --i) {
         form->RunCommand(C::Undo);
-        EXPECT_TRUE(SameBytes(Document().Options, states[i])) << i;
+        EXPECT_TRUE(SameBytes(Doc().Options, states[i])) << i;
         EXPECT_TRUE(SameBytes(CurrentOptions, states[i])) << i;
     }
-    EXPECT_EQ(Doc().UndoManager().RedoList().size(), 3u);
+    EXPECT_EQ(Window().History().RedoList().size(), 3u);
     for (int i = 1; i <= 3; ++i) {
         form->RunCommand(C::Redo);
-        EXPECT_TRUE(SameBytes(Document().Options, states[i])) << i;
+        EXPECT_TRUE(SameBytes(Doc().Options, states[i])) << i;
     }
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 3u);
+    EXPECT_EQ(Window().History().UndoList().size(), 3u);
     EXPECT_FALSE(CanRedo());
 }
 
@@ -121,15 +121,15 @@ TEST_F(UndoCommandsTest, ANewChangeEmptiesTheRedoList) {
     form->RunCommand(C::DrawLines);
     form->RunCommand(C::Undo);
     EXPECT_TRUE(CanRedo());
-    Choose(form->GraphToolbar()->ColorComboBox, 9);
+    Choose(form->GraphBar()->ColorChooser, 9);
     EXPECT_FALSE(CanRedo());
     EXPECT_EQ(RedoText(), "&Redo");
 }
 
 TEST_F(UndoCommandsTest, EachDocumentShowsItsOwnHistoryAndUndoMarksItModified) {
     AddGraphs({"x"});
-    TMDIChild* first = &Doc();
-    first->Document().Modified = false;
+    DocumentWindow* first = &Window();
+    first->Doc().Modified = false;
     form->RunCommand(C::New);
     EXPECT_FALSE(CanUndo());
     EXPECT_EQ(UndoText(), "&Undo");
@@ -137,56 +137,56 @@ TEST_F(UndoCommandsTest, EachDocumentShowsItsOwnHistoryAndUndoMarksItModified) {
     EXPECT_EQ(UndoText(), "&Undo Add graph");
     EXPECT_TRUE(CanUndo());
     form->RunCommand(C::Undo);
-    EXPECT_TRUE(first->Document().Modified);
+    EXPECT_TRUE(first->Doc().Modified);
 }
 
 TEST_F(UndoCommandsTest, ViewButtonsFollowReversedAxesAndRefuseWithTheirMessage) {
-    CurrentOptions.AxleX.Forward = false;
+    CurrentOptions.AxisX.Forward = false;
     form->RunCommand(C::MoveLeft);
-    EXPECT_EQ(static_cast<long double>(Document().Options.MinX), 0);
-    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 20);
-    EXPECT_TRUE(Document().Modified);
-    const std::size_t steps = Doc().UndoManager().UndoList().size();
+    EXPECT_EQ(static_cast<long double>(Doc().Options.MinX), 0);
+    EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 20);
+    EXPECT_TRUE(Doc().Modified);
+    const std::size_t steps = Window().History().UndoList().size();
     CurrentOptions.LogX = true;
     CurrentOptions.LogXBase = 1e11L;
     form->RunCommand(C::StandardIntervals);
     EXPECT_EQ(messages.shown, QStringList({"Error: Too large value of the boundary of the "
                                            "interval\r(in view of the logarithmic scale)"}));
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), steps);
-    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 20);
+    EXPECT_EQ(Window().History().UndoList().size(), steps);
+    EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 20);
 }
 
 TEST_F(UndoCommandsTest, PlotOptionsApplyAsOneStepAndScaleStepsWhenAsked) {
-    ProgramSettings.Common.ChangeSteps = true;
-    const TOptionsRecord before = Document().Options;
-    OnNextModal<TBuildForm>([](TBuildForm& form) {
+    GlobalSettings.Common.ChangeSteps = true;
+    const OptionsRecord before = Doc().Options;
+    OnNextModal<PlotOptionsDialog>([](PlotOptionsDialog& form) {
         form.Edits[pfMinX]->setText("-100");
         form.Edits[pfMaxX]->setText("100");
         form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     form->RunCommand(C::PlotOptions);
-    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 100);
-    EXPECT_EQ(static_cast<long double>(Document().Options.StepVert), 10 * before.StepVert);
+    EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 100);
+    EXPECT_EQ(static_cast<long double>(Doc().Options.StepVert), 10 * before.StepVert);
     EXPECT_EQ(UndoText(), "&Undo Change options");
     // Cancel applies nothing and records nothing.
-    OnNextModal<TBuildForm>([](TBuildForm&) {});
+    OnNextModal<PlotOptionsDialog>([](PlotOptionsDialog&) {});
     form->RunCommand(C::PlotOptions);
-    EXPECT_EQ(Doc().UndoManager().UndoList().size(), 1u);
+    EXPECT_EQ(Window().History().UndoList().size(), 1u);
     form->RunCommand(C::Undo);
-    EXPECT_TRUE(SameBytes(Document().Options, before));
+    EXPECT_TRUE(SameBytes(Doc().Options, before));
 }
 
 TEST_F(UndoCommandsTest, OptionsConfirmedForADocumentThatLostTheFocusGoNowhere) {
-    TMainForm* main = form.get();
-    OnNextModal<TBuildForm>([main](TBuildForm& dialog) {
+    MainWindow* main = form.get();
+    OnNextModal<PlotOptionsDialog>([main](PlotOptionsDialog& dialog) {
         dialog.Edits[pfMaxX]->setText("50");
         main->NewDocument();  // another document becomes the active one meanwhile
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     form->RunCommand(C::PlotOptions);
-    EXPECT_EQ(static_cast<long double>(Document().Options.MaxX), 10);
-    EXPECT_TRUE(SameBytes(CurrentOptions, Document().Options));
-    EXPECT_TRUE(Doc().UndoManager().UndoList().empty());
+    EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 10);
+    EXPECT_TRUE(SameBytes(CurrentOptions, Doc().Options));
+    EXPECT_TRUE(Window().History().UndoList().empty());
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 #include <random>
 #include <string>
 
-#include "check_formula.h"
-#include "derivative.h"
+#include "derivative/derivative.h"
 #include "derivative_test_support.h"
-#include "exp_transformator.h"
-#include "number_text.h"
-#include "text_utils.h"
+#include "formula/check_formula.h"
+#include "formula/number_text.h"
+#include "formula/postfix_converter.h"
+#include "formula/text_utils.h"
 
 namespace plotwise {
 namespace {
@@ -108,11 +108,11 @@ class FormulaGenerator {
 // A compiled formula or token list, evaluated without Round12.
 class Evaluator {
   public:
-    explicit Evaluator(TStackList program) : program_(std::move(program)), calc_(program_) {}
-    static Evaluator FromTokens(TStackList tokens) {
-        TStackList program;
+    explicit Evaluator(StackList program) : program_(std::move(program)), calc_(program_) {}
+    static Evaluator FromTokens(StackList tokens) {
+        StackList program;
         std::uint8_t err = 0;
-        TExpTransformator().Transform(std::move(tokens), program, err);
+        PostfixConverter().Transform(std::move(tokens), program, err);
         EXPECT_EQ(err, 0);
         return Evaluator(std::move(program));
     }
@@ -123,15 +123,15 @@ class Evaluator {
     }
 
   private:
-    TStackList program_;
-    TCalculator calc_;
+    StackList program_;
+    Calculator calc_;
 };
 
 // The derivative's tokens with every number replaced by the value its printed text has.
-TStackList WithPrintedNumbers(const TStackList& tokens) {
-    TStackList printed;
+StackList WithPrintedNumbers(const StackList& tokens) {
+    StackList printed;
     for (std::size_t k = 0; k < tokens.Size(); ++k) {
-        TStackItem item = tokens.Data()[k];
+        StackItem item = tokens.Data()[k];
         if (item.code == kNumber) {
             std::uint8_t err = 0;
             item.value = ValueOf(NumToFormulaStr(item.value), 0, err);
@@ -234,11 +234,11 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
             EXPECT_TRUE(CheckFormula(second, var, err)) << text << " -> " << second;
         }
 
-        TStackList tokens;
+        StackList tokens;
         DerivativeTokens(formula, var, tokens, notDifferentiable, err);
         ASSERT_EQ(err, 0);
-        const TStackList printedTokens = WithPrintedNumbers(tokens);
-        TStackList program;
+        const StackList printedTokens = WithPrintedNumbers(tokens);
+        StackList program;
         CompileProgram(formula, var, err, program);
         Evaluator f(std::move(program));
         Evaluator exact = Evaluator::FromTokens(std::move(tokens));
@@ -295,7 +295,7 @@ TEST(DerivativeProperty, DeepFormulasOfFieldLengthDoNotExhaustTheStack) {
         EXPECT_EQ(err, 0);
         EXPECT_FALSE(text.empty()) << formula;
         EXPECT_TRUE(CheckFormula(text, "x", err)) << formula << " (depth " << depth << ")";
-        TStackList tokens;
+        StackList tokens;
         DerivativeTokens(formula, "x", tokens, notDifferentiable, err);
         EXPECT_FALSE(tokens.Empty()) << formula;
     }
@@ -315,7 +315,7 @@ TEST(DerivativeProperty, HugeFormulasAreRefusedAndTreesOfAnyHeightFreed) {
     EXPECT_FALSE(notDifferentiable);
 
     // A tree far taller than any stack could recurse through is freed all the same.
-    TStackList program;
+    StackList program;
     CompileProgram(chain, "x", err, program);
     ExprTree tree = BuildTree(program);
     ASSERT_TRUE(tree);

@@ -4,15 +4,15 @@
 #include <cstdint>
 #include <string>
 
-#include "compiled_formula.h"
-#include "expr_tree.h"
-#include "lex_analysator.h"
-#include "token_list.h"
+#include "derivative/expr_tree.h"
+#include "derivative/token_list.h"
+#include "formula/compiled_formula.h"
+#include "formula/lexer.h"
 
 namespace plotwise::testing_support {
 
 inline ExprTree TreeOf(const std::string& text, const std::string& var = "x") {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 0;
     CompileProgram(text, var, err, program);
     return err == 0 ? BuildTree(program) : nullptr;
@@ -20,22 +20,22 @@ inline ExprTree TreeOf(const std::string& text, const std::string& var = "x") {
 
 // The analyser's tokens of "(" + text + ")", in text order.
 inline TokenList TokensOf(const std::string& text) {
-    TStackList tokens;
+    StackList tokens;
     std::uint8_t err = 0;
-    TLexAnalysator().Analyse("(" + text + ")", "x", err, tokens);
+    Lexer().Analyse("(" + text + ")", "x", err, tokens);
     return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
 }
 
 // The unrounded value of text at x; err 255 when it does not compile.
 inline long double ValueOf(const std::string& text, long double x, std::uint8_t& err,
                            const std::string& var = "x") {
-    TStackList program;
+    StackList program;
     CompileProgram(text, var, err, program);
     if (err != 0) {
         err = 255;
         return 0;
     }
-    return TCalculator(program).Evaluate(program, err, x);
+    return Calculator(program).Evaluate(program, err, x);
 }
 
 }  // namespace plotwise::testing_support

@@ -1,14 +1,14 @@
 // The derivative rules item by item, the whole derivation as the windows show it, and the
 // measures callers use to refuse a formula.
-#include "derive_rules.h"
+#include "derivative/derive_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "derivative.h"
+#include "derivative/derivative.h"
+#include "derivative/formula_printer.h"
 #include "derivative_test_support.h"
-#include "formula_printer.h"
 
 namespace plotwise {
 namespace {
@@ -96,7 +96,7 @@ TEST(DerivativeText, FailuresAndBlankText) {
         EXPECT_EQ(notDifferentiable, c.notDifferentiable) << c.formula;
         EXPECT_EQ(text, "") << c.formula;
 
-        TStackList tokens;
+        StackList tokens;
         tokens.Push(kNumber, 1);
         DerivativeTokens(c.formula, "x", tokens, notDifferentiable, err);
         EXPECT_EQ(err, c.err) << c.formula;

@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "derivative/formula_printer.h"
+#include "derivative/paren_removal.h"
+#include "derivative/simplify.h"
 #include "derivative_test_support.h"
-#include "formula_printer.h"
-#include "paren_removal.h"
-#include "simplify.h"
 
 namespace plotwise {
 namespace {
@@ -117,7 +117,7 @@ TEST(RemoveParens, MatchingParenAndMinPrecedence) {
 TEST(FormulaPrinter, NumbersAndNames) {
     // clang-format off
     const struct {
-        TStackItem item;
+        StackItem item;
         const char* text;
     } cases[] = {
         {{0.5L, kNumber}, "0.5"}, {{-0.5L, kNumber}, "(-0.5)"}, {{-0.0L, kNumber}, "0"},

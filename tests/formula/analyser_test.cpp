@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "check_formula.h"
-#include "compiled_formula.h"
+#include "formula/check_formula.h"
+#include "formula/compiled_formula.h"
 
 namespace plotwise {
 namespace {
@@ -109,7 +109,7 @@ TEST(CheckFormula, RandomTextsCompileConsistentlyAndEvaluateSafely) {
         }
         std::uint8_t checkErr = 99;
         const bool ok = CheckFormula(text, "X", checkErr);
-        TCompiledFormula formula;
+        CompiledFormula formula;
         const std::uint8_t compileErr = formula.Compile(text, "X");
         ASSERT_EQ(ok, compileErr == 0) << text;
         ASSERT_EQ(checkErr, compileErr) << text;

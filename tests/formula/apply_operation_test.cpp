@@ -1,13 +1,13 @@
 // ApplyOperation: the domain limits and the cancellation rule, operation by operation.
-#include "apply_operation.h"
+#include "formula/apply_operation.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 
-#include "extended.h"
-#include "token_codes.h"
+#include "formula/extended.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {

@@ -1,14 +1,14 @@
 // Compiled formulas evaluated: precedence, Round12 on results, failures, two variables.
-#include "calculator.h"
+#include "formula/calculator.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 
-#include "compiled_formula.h"
-#include "extended.h"
-#include "token_codes.h"
+#include "formula/compiled_formula.h"
+#include "formula/extended.h"
+#include "formula/token_codes.h"
 
 namespace plotwise {
 namespace {
@@ -34,7 +34,7 @@ TEST(Calculator, Formulas) {
         {"sqrt(-1)*0", 0, 8, 0}, {"x", 1e600L, 8, 0}, {"(-x)*0", 1e600L, 8, 0}, {"x", NAN, 8, 0}, {"x^2", INFINITY, 7, 0}};
     // clang-format on
     for (const auto& c : cases) {
-        TCompiledFormula formula;
+        CompiledFormula formula;
         ASSERT_EQ(formula.Compile(c.formula, "X"), 0) << c.formula;
         std::uint8_t err = 99;
         const long double v = formula.Calculate(err, c.x);
@@ -46,35 +46,35 @@ TEST(Calculator, Formulas) {
 }
 
 TEST(Calculator, EvaluateIsCalculateBeforeRound12) {
-    TStackList program;
+    StackList program;
     std::uint8_t err = 99;
     CompileProgram("x/3+pi", "X", err, program);
-    TCalculator calc(program);
+    Calculator calc(program);
     EXPECT_EQ(calc.Evaluate(program, err, 1), 1.0L / 3 + kPi);
     EXPECT_EQ(calc.Calculate(program, err, 1), 3.47492598692L);
 }
 
 TEST(Calculator, RefusesProgramsItCannotRun) {
     std::uint8_t err = 99;
-    TStackList program;
-    TStackList other;
+    StackList program;
+    StackList other;
     CompileProgram("x", "X", err, program);
     CompileProgram("x+1+x", "X", err, other);
-    TCalculator calc(program);
+    Calculator calc(program);
     calc.Calculate(other, err, 1);  // not the program it was made for
     EXPECT_EQ(err, 8);
 
-    TStackList broken;  // an operator with nothing to work on
+    StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
-    TCalculator(broken).Calculate(broken, err, 1);
+    Calculator(broken).Calculate(broken, err, 1);
     EXPECT_EQ(err, 8);
 
-    TStackList twoVariables;  // the one-variable calculator has no second variable
+    StackList twoVariables;  // the one-variable calculator has no second variable
     CompileProgram2Var("y", "X", "Y", err, twoVariables);
-    TCalculator(twoVariables).Calculate(twoVariables, err, 1);
+    Calculator(twoVariables).Calculate(twoVariables, err, 1);
     EXPECT_EQ(err, 8);
 
-    TCompiledFormula nothing;
+    CompiledFormula nothing;
     nothing.Calculate(err, 1);
     EXPECT_EQ(err, 8);
     EXPECT_EQ(nothing.Compile("", "X"), 2);  // an empty formula has nothing to compute
@@ -90,11 +90,11 @@ TEST(Calculator2Var, EvaluatesBothVariables) {
         {"pi", 1, 7, 3.14159265359L}};
     // clang-format on
     for (const auto& c : cases) {
-        TStackList program;
+        StackList program;
         std::uint8_t err = 99;
         CompileProgram2Var(c.formula, "X", "Y", err, program);
         ASSERT_EQ(err, 0) << c.formula;
-        EXPECT_EQ(TCalculator2Var(program).Calculate(program, err, c.x, c.y), c.result);
+        EXPECT_EQ(Calculator2Var(program).Calculate(program, err, c.x, c.y), c.result);
         EXPECT_EQ(err, 0);
     }
 }

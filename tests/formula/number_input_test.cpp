@@ -1,5 +1,5 @@
 // Number fields read: what is accepted, its value, and hostile texts that must not hurt.
-#include "number_input.h"
+#include "formula/number_input.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "number_text.h"
+#include "formula/number_text.h"
 
 namespace plotwise {
 namespace {

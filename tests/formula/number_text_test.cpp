@@ -1,5 +1,5 @@
 // Numbers shown: plain and power-of-ten forms, coordinates, coefficients and decimals.
-#include "number_text.h"
+#include "formula/number_text.h"
 
 #include <gtest/gtest.h>
 

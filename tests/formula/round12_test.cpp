@@ -1,5 +1,5 @@
 // Round12 against its definition, the text round trip, over every magnitude and near ties.
-#include "round12.h"
+#include "formula/round12.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "decimal_io.h"
+#include "formula/decimal_io.h"
 
 namespace plotwise {
 namespace {

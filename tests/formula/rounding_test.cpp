@@ -1,5 +1,5 @@
 // Rounding helpers of the plot engine and the tools.
-#include "rounding.h"
+#include "formula/rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // 16-colour bitmaps: the BMP layout, colours reduced to the table, and the size fields.
-#include "bitmap_export.h"
+#include "plot/bitmap_export.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "style_colors.h"
+#include "draw/style_colors.h"
 
 namespace plotwise {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "extended.h"
-#include "graphics_manager.h"
+#include "formula/extended.h"
+#include "formula/round12.h"
+#include "plot/document.h"
+#include "plot/sample_buffer.h"
+#include "plot/sampling_run.h"
 #include "plot_test_support.h"
 #include "recording_feedback.h"
-#include "round12.h"
-#include "sample_buffer.h"
-#include "sampling_run.h"
 
 namespace plotwise {
 namespace {
@@ -22,14 +22,14 @@ using testing_support::RecordingFeedback;
 
 constexpr long double kInf = kNoPoint;
 
-struct Document {
-    TGraphicsManager doc{StandardOptions()};
+struct SampledDocument {
+    Document doc{StandardOptions()};
     RecordingFeedback feedback;
-    Document() { doc.Feedback = &feedback; }
+    SampledDocument() { doc.Reporter = &feedback; }
 
-    TFunction& Add(std::uint8_t kind, const char* formula, long double min, long double max,
-                   int steps) {
-        TFunctionProps props = GraphOfKind(kind, formula);
+    Graph& Add(std::uint8_t kind, const char* formula, long double min, long double max,
+               int steps) {
+        GraphRecord props = GraphOfKind(kind, formula);
         props.Interval().DefaultInterval = false;
         props.Interval().DefaultSteps = false;
         props.Interval().Min = min;
@@ -37,7 +37,7 @@ struct Document {
         props.Interval().StepsNum = steps;
         return doc.AddGraph(props);
     }
-    bool Sample(TFunction& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
+    bool Sample(Graph& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
 };
 
 TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
@@ -59,14 +59,14 @@ TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        for (std::uint8_t kind : {fsYFromX, fsXFromY}) {
-            Document d;
+        for (std::uint8_t kind : {kYOfX, kXOfY}) {
+            SampledDocument d;
             d.doc.Options.PointsAlign = c.align;
-            if (kind == fsXFromY) {  // only the Y view may matter
+            if (kind == kXOfY) {  // only the Y view may matter
                 d.doc.Options.MinX = 100;
                 d.doc.Options.MaxX = 200;
             }
-            TFunction& g = d.Add(kind, kind == fsYFromX ? "x" : "y", c.min, c.max, c.steps);
+            Graph& g = d.Add(kind, kind == kYOfX ? "x" : "y", c.min, c.max, c.steps);
             EXPECT_TRUE(d.Sample(g));
             EXPECT_EQ(g.Values, c.values) << c.min << ".." << c.max << " align " << c.align;
             EXPECT_EQ(g.LastBeyondEnd, c.lastBeyondEnd) << c.min << ".." << c.max;
@@ -78,13 +78,13 @@ TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
 }
 
 TEST(ExplicitSampler, FormulaSeesTheAxisTransformAndStoresItsOwnValue) {
-    Document d;
+    SampledDocument d;
     d.doc.Options.LogX = true;  // the view -2..3 is 0.01..1000 along X
     d.doc.Options.MinX = -2;
     d.doc.Options.MaxX = 3;
     d.doc.Options.CoeffY = 4;
-    TFunction& y = d.Add(fsYFromX, "x", -2, 3, 5);
-    TFunction& x = d.Add(fsXFromY, "y", -1, 1, 2);
+    Graph& y = d.Add(kYOfX, "x", -2, 3, 5);
+    Graph& x = d.Add(kXOfY, "y", -1, 1, 2);
     d.Sample(y);
     d.Sample(x);
     EXPECT_EQ(y.Values, (std::vector<long double>{0.01L, 0.1L, 1, 10, 100, 1000}));
@@ -92,16 +92,16 @@ TEST(ExplicitSampler, FormulaSeesTheAxisTransformAndStoresItsOwnValue) {
 }
 
 TEST(PolarParamSampler, PointsPerKind) {
-    Document d;
-    TFunction& circle = d.Add(fsPolar, "1", -1, 1, 4);  // angles in units of pi
-    TFunction& spiral = d.Add(fsPolar, "a", 0, 1, 2);
-    TFunction& logPolar = d.Add(fsPolar, "ln(a)", -1, 1, 2);
-    TFunction& param = d.Add(fsParam, "t", -1, 1, 2);
-    param.Props.FormulaY().SetText("sqrt(t)");
-    TFunction& polarPast = d.Add(fsPolar, "1", 0.3L, 1.3L, 4);  // aligned: the last is past 1.3
-    TFunction& paramPast = d.Add(fsParam, "t", 0.3L, 1.3L, 4);
-    paramPast.Props.FormulaY().SetText("t");
-    for (TFunction* g : {&circle, &spiral, &logPolar, &param, &polarPast, &paramPast})
+    SampledDocument d;
+    Graph& circle = d.Add(kPolarGraph, "1", -1, 1, 4);  // angles in units of pi
+    Graph& spiral = d.Add(kPolarGraph, "a", 0, 1, 2);
+    Graph& logPolar = d.Add(kPolarGraph, "ln(a)", -1, 1, 2);
+    Graph& param = d.Add(kParametric, "t", -1, 1, 2);
+    param.Record.FormulaY().SetText("sqrt(t)");
+    Graph& polarPast = d.Add(kPolarGraph, "1", 0.3L, 1.3L, 4);  // aligned: the last is past 1.3
+    Graph& paramPast = d.Add(kParametric, "t", 0.3L, 1.3L, 4);
+    paramPast.Record.FormulaY().SetText("t");
+    for (Graph* g : {&circle, &spiral, &logPolar, &param, &polarPast, &paramPast})
         EXPECT_TRUE(d.Sample(*g));
     EXPECT_EQ(std::vector<long double>(polarPast.Values.end() - 2, polarPast.Values.end()),
               (std::vector<long double>{kInf, kInf}));
@@ -127,34 +127,34 @@ TEST(PolarParamSampler, PointsPerKind) {
 }
 
 TEST(Sampling, NothingToComputeLeavesNoValuesAndSaysNothing) {
-    for (std::uint8_t kind : {fsYFromX, fsPolar, fsParam}) {
+    for (std::uint8_t kind : {kYOfX, kPolarGraph, kParametric}) {
         for (const char* formula : {"  ", "x+", "sin(", "a*t"}) {
-            Document d;
-            TFunction& g = d.Add(kind, formula, -1, 1, 10);
-            g.Props.FormulaY().SetText("t");
+            SampledDocument d;
+            Graph& g = d.Add(kind, formula, -1, 1, 10);
+            g.Record.FormulaY().SetText("t");
             g.Values.assign(5, 1);  // stale values go in every case
             EXPECT_TRUE(d.Sample(g));
             EXPECT_FALSE(g.HasValues()) << int(kind) << " " << formula;
             EXPECT_TRUE(d.feedback.events.empty());
         }
     }
-    Document failing;
-    TFunction& g = failing.Add(fsYFromX, "ln(-1-x^2)", -1, 1, 10);
+    SampledDocument failing;
+    Graph& g = failing.Add(kYOfX, "ln(-1-x^2)", -1, 1, 10);
     EXPECT_TRUE(failing.Sample(g));
     EXPECT_EQ(g.Values, std::vector<long double>(11, kInf));
 }
 
 TEST(Sampling, ProgressTextsAndTheirCount) {
-    Document d;
-    TFunction& g = d.Add(fsYFromX, "x", -1, 1, 3);
+    SampledDocument d;
+    Graph& g = d.Add(kYOfX, "x", -1, 1, 3);
     d.doc.CalculateGraph(g, d.doc.Options, 4);
     EXPECT_EQ(d.feedback.events,
               (std::vector<std::string>{
                   "0:Graph N 5: 0%", "1:Press Esc to interrupt the calculation", "busy",
                   "0:Graph N 5: 25%", "refresh", "0:Graph N 5: 50%", "refresh", "0:Graph N 5: 75%",
                   "refresh", "0:Graph N 5: 100%", "refresh", "0:Ready", "1:", "refresh", "idle"}));
-    Document big;
-    big.Sample(big.Add(fsYFromX, "x", -1, 1, 20000));
+    SampledDocument big;
+    big.Sample(big.Add(kYOfX, "x", -1, 1, 20000));
     EXPECT_EQ(big.feedback.polls, 100);
 }
 
@@ -164,7 +164,7 @@ TEST(Sampling, EveryPercentageShownOnceWhenItGrows) {
             RecordingFeedback feedback;
             std::vector<std::string> expected;
             {
-                TSamplingRun run(feedback, 0);
+                SamplingRun run(feedback, 0);
                 int shown = 0;
                 for (int done = 1; done <= total; ++done) {
                     // round(done / total * span), halves to even
@@ -186,12 +186,12 @@ TEST(Sampling, EveryPercentageShownOnceWhenItGrows) {
 }
 
 TEST(Sampling, EscInTheSecondGraphStopsThePassAndFinishingSamplesOnlyWhatItLeft) {
-    Document d;
+    SampledDocument d;
     for (int k = 0; k < 4; ++k)
-        d.Add(fsYFromX, "x^2", -1, 1, 1000);
+        d.Add(kYOfX, "x^2", -1, 1, 1000);
     d.feedback.escAtPoll = 150;  // in the second graph
     d.doc.CalculateGraphs();
-    EXPECT_FALSE(d.doc.CalcContinue);
+    EXPECT_FALSE(d.doc.ContinueSampling);
     EXPECT_FALSE(d.doc.Drawing);
     EXPECT_EQ(d.doc.Graphs[0]->Values.size(), 1001u);
     for (int k = 1; k < 4; ++k)
@@ -216,8 +216,8 @@ TEST(Sampling, EscInTheSecondGraphStopsThePassAndFinishingSamplesOnlyWhatItLeft)
 }
 
 TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
-    Document d;
-    TFunction& g = d.Add(fsYFromX, "x", -1, 1, 20000);
+    SampledDocument d;
+    Graph& g = d.Add(kYOfX, "x", -1, 1, 20000);
     g.Values.assign(3, 1);
     {
         ScopedSampleMemoryLimit limit(1000);
@@ -226,10 +226,10 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     EXPECT_FALSE(g.HasValues());
     EXPECT_EQ(d.feedback.events, (std::vector<std::string>{"refresh", "error:Not enough memory"}));
 
-    d.Add(fsYFromX, "x", -1, 1, 10);  // in a pass, the next graph is sampled
+    d.Add(kYOfX, "x", -1, 1, 10);  // in a pass, the next graph is sampled
     ScopedSampleMemoryLimit limit(1000);
     d.doc.CalculateGraphs();
-    EXPECT_TRUE(d.doc.CalcContinue);
+    EXPECT_TRUE(d.doc.ContinueSampling);
     EXPECT_FALSE(d.doc.Graphs[0]->HasValues());
     EXPECT_EQ(d.doc.Graphs[1]->Values.size(), 11u);
 }

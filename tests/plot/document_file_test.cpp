@@ -1,6 +1,6 @@
 // Document and options files: every check, what reading normalises, byte-exact round
 // trips, and writes that fail without harming the old file.
-#include "document_file.h"
+#include "plot/document_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -24,16 +24,16 @@ using testing_support::GraphOfKind;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
 
-std::vector<unsigned char> OptionsRecordBytes(const TOptionsRecord& options) {
+std::vector<unsigned char> OptionsRecordBytes(const OptionsRecord& options) {
     std::vector<unsigned char> bytes = BytesOf(options);
     bytes.resize(kDocumentRecordSize, 0);
     return bytes;
 }
 
-std::vector<unsigned char> DocumentBytes(const TOptionsRecord& options,
-                                         const std::vector<TFunctionProps>& graphs) {
+std::vector<unsigned char> DocumentBytes(const OptionsRecord& options,
+                                         const std::vector<GraphRecord>& graphs) {
     std::vector<unsigned char> bytes = OptionsRecordBytes(options);
-    for (const TFunctionProps& graph : graphs) {
+    for (const GraphRecord& graph : graphs) {
         const std::vector<unsigned char> record = BytesOf(graph);
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
@@ -41,16 +41,16 @@ std::vector<unsigned char> DocumentBytes(const TOptionsRecord& options,
 }
 
 TEST(CheckDocumentFile, EveryCheck) {
-    const TOptionsRecord standard = StandardOptions();
-    const TFunctionProps line = GraphOfKind(fsYFromX, "sin(x)");
-    TOptionsRecord badOptions = standard;
+    const OptionsRecord standard = StandardOptions();
+    const GraphRecord line = GraphOfKind(kYOfX, "sin(x)");
+    OptionsRecord badOptions = standard;
     badOptions.MaxX = -10;
-    TFunctionProps emptyInterval = line;
+    GraphRecord emptyInterval = line;
     emptyInterval.Interval().Max = -10;
-    const std::vector<TFunctionProps> thirty(30, line);
-    std::vector<TFunctionProps> thirtyOne(31, line);
-    std::vector<TFunctionProps> badThirtyFirst = thirtyOne;
-    badThirtyFirst[30].FuncStyle = fsIntegral;
+    const std::vector<GraphRecord> thirty(30, line);
+    std::vector<GraphRecord> thirtyOne(31, line);
+    std::vector<GraphRecord> badThirtyFirst = thirtyOne;
+    badThirtyFirst[30].Kind = kIntegralGraph;
     std::vector<unsigned char> trailing = DocumentBytes(standard, {line});
     trailing.resize(trailing.size() + 100, 0xEE);  // a partial record is ignored
     std::vector<unsigned char> unusedBytes = DocumentBytes(standard, {line});
@@ -69,14 +69,14 @@ TEST(CheckDocumentFile, EveryCheck) {
         {"record 0 past its options", unusedBytes, true, 1},
         {"invalid options", DocumentBytes(badOptions, {line}), false, 0},
         {"third graph with Min > Max", DocumentBytes(standard, {line, line, emptyInterval}), false, 0},
-        {"reserved kind 7", DocumentBytes(standard, {line, GraphOfKind(fsIntegral, "x")}), false, 0},
+        {"reserved kind 7", DocumentBytes(standard, {line, GraphOfKind(kIntegralGraph, "x")}), false, 0},
         {"30 graphs", DocumentBytes(standard, thirty), true, 30},
         {"31 graphs", DocumentBytes(standard, thirtyOne), true, 31},
         {"invalid 31st graph", DocumentBytes(standard, badThirtyFirst), false, 0},
         {"one graph of each kind",
-         DocumentBytes(standard, {line, GraphOfKind(fsXFromY, "y"), GraphOfKind(fsPolar, "a"),
-                                  GraphOfKind(fsParam, "t"), GraphOfKind(fsEquation, "x-y"),
-                                  GraphOfKind(fsDifField, "x"), GraphOfKind(fsTable)}), true, 7},
+         DocumentBytes(standard, {line, GraphOfKind(kXOfY, "y"), GraphOfKind(kPolarGraph, "a"),
+                                  GraphOfKind(kParametric, "t"), GraphOfKind(kEquation, "x-y"),
+                                  GraphOfKind(kSlopeField, "x"), GraphOfKind(kTable)}), true, 7},
     };
     // clang-format on
     ScratchFolder folder;
@@ -108,55 +108,55 @@ TEST(CheckDocumentFile, InputOutputFailuresAndSpecialFiles) {
 }
 
 TEST(ReadDocument, NormalisesWhatItReads) {
-    TOptionsRecord options = StandardOptions();
+    OptionsRecord options = StandardOptions();
     options.BackColor = 20;
     options.MinX = -9.87654321L;
-    TFunctionProps table = GraphOfKind(fsTable);
+    GraphRecord table = GraphOfKind(kTable);
     table.Body.Table[0].X = 1.000000001L;
     ScratchFolder folder;
     const std::string path = folder.File("doc.plw");
     WriteBytes(path, DocumentBytes(options, {table}));
 
-    TGraphicsManager document(StandardOptions());
-    document.AddGraph(GraphOfKind(fsYFromX, "x"));  // replaced by what the file holds
+    Document document(StandardOptions());
+    document.AddGraph(GraphOfKind(kYOfX, "x"));  // replaced by what the file holds
     ASSERT_TRUE(ReadDocument(document, path).valid);
     EXPECT_EQ(document.Options.BackColor, 4);
     EXPECT_EQ(static_cast<long double>(document.Options.MinX), -9.8765432L);
     ASSERT_EQ(document.Graphs.size(), 1u);
-    EXPECT_EQ(static_cast<long double>(document.Graphs[0]->Props.Body.Table[0].X), 1.0L);
+    EXPECT_EQ(static_cast<long double>(document.Graphs[0]->Record.Body.Table[0].X), 1.0L);
 }
 
 TEST(WriteDocument, ReadingBackGivesEveryByte) {
-    TGraphicsManager document(StandardOptions());
-    TFunctionProps line = GraphOfKind(fsYFromX, "x^2");
+    Document document(StandardOptions());
+    GraphRecord line = GraphOfKind(kYOfX, "x^2");
     // A record that changed kind keeps the old bytes it no longer uses; they travel as they are.
     std::memset(line.Body.Formulas.Variant.bytes + 40, 0xA5, 500);
     line.reserved1[0] = 7;
     document.AddGraph(line);
-    document.AddGraph(GraphOfKind(fsTable));
-    document.AddGraph(GraphOfKind(fsParam, "cos(t)"));
+    document.AddGraph(GraphOfKind(kTable));
+    document.AddGraph(GraphOfKind(kParametric, "cos(t)"));
     ScratchFolder folder;
     const std::string path = folder.File("doc.plw");
     ASSERT_TRUE(WriteDocument(document, path));
 
-    std::vector<TFunctionProps> graphs;
+    std::vector<GraphRecord> graphs;
     for (const auto& graph : document.Graphs)
-        graphs.push_back(graph->Props);
+        graphs.push_back(graph->Record);
     EXPECT_EQ(FileBytes(path), DocumentBytes(document.Options, graphs));
 
-    TGraphicsManager reread(StandardOptions());
+    Document reread(StandardOptions());
     ASSERT_TRUE(ReadDocument(reread, path).valid);
     EXPECT_EQ(BytesOf(reread.Options), BytesOf(document.Options));
     ASSERT_EQ(reread.Graphs.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(BytesOf(reread.Graphs[i]->Props), BytesOf(graphs[i])) << i;
+        EXPECT_EQ(BytesOf(reread.Graphs[i]->Record), BytesOf(graphs[i])) << i;
 }
 
 // Writes a document of three graphs over a file holding "old"; returns whether it worked.
 bool WriteOver(const std::string& path) {
-    TGraphicsManager document(StandardOptions());
+    Document document(StandardOptions());
     for (int i = 0; i < 3; ++i)
-        document.AddGraph(GraphOfKind(fsYFromX, "x"));
+        document.AddGraph(GraphOfKind(kYOfX, "x"));
     return WriteDocument(document, path);
 }
 
@@ -224,12 +224,12 @@ TEST(OptionsFile, LoadsValidRecordsOnlyAndSavesSafely) {
     const std::vector<unsigned char> standard = BytesOf(StandardOptions());
     EXPECT_EQ(BytesOf(LoadOptionsFile(path)), standard);  // no file
 
-    TOptionsRecord options = StandardOptions();
+    OptionsRecord options = StandardOptions();
     options.MaxY = 25;
     options.VertColor = 17;
     ASSERT_TRUE(SaveOptionsFile(options, path));
     EXPECT_EQ(FileBytes(path), BytesOf(options));
-    TOptionsRecord expected = options;
+    OptionsRecord expected = options;
     expected.VertColor = 1;
     EXPECT_EQ(BytesOf(LoadOptionsFile(path)), BytesOf(expected));
 
@@ -258,7 +258,7 @@ TEST(Examples, ShippedDocumentsAreWhatTheWriterMakes) {
         EXPECT_EQ(FileBytes(shipped), FileBytes(fresh))
             << shipped << " is stale: rebuild it with plotwise_make_examples";
         for (const auto& graph : example.document->Graphs)
-            kinds.insert(graph->Props.FuncStyle);
+            kinds.insert(graph->Record.Kind);
     }
     EXPECT_EQ(kinds.size(), 7u);  // kinds 0 to 6
 }

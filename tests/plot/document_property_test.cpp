@@ -5,10 +5,10 @@
 #include <iostream>
 #include <random>
 
-#include "document_file.h"
-#include "number_input.h"
+#include "formula/number_input.h"
+#include "plot/document_file.h"
+#include "plot/record_checks.h"
 #include "plot_test_support.h"
-#include "record_checks.h"
 
 namespace plotwise {
 namespace {
@@ -39,7 +39,7 @@ class RecordGenerator {
         max = RoundTo8(a + std::abs(Value(1e-3L, 1e3L)) + 1);
     }
 
-    void Interval(TIntervalProps& block) {
+    void Interval(GraphInterval& block) {
         block.DefaultSteps.byte = Byte();
         block.DefaultInterval.byte = Byte();
         Bounds(block.Min, block.Max);
@@ -47,7 +47,7 @@ class RecordGenerator {
         block.MaxGap = Int(1, 1000000);
     }
 
-    void Area(TAreaProps& area, int minSteps, int maxSteps, int minGap, int maxGap) {
+    void Area(GraphArea& area, int minSteps, int maxSteps, int minGap, int maxGap) {
         area.DefaultInterval.byte = Byte();
         Bounds(area.MinX, area.MaxX);
         Bounds(area.MinY, area.MaxY);
@@ -56,56 +56,56 @@ class RecordGenerator {
         area.MaxGap = Int(minGap, maxGap);
     }
 
-    TOptionsRecord Options() {
-        TOptionsRecord o = StandardOptions();
+    OptionsRecord Options() {
+        OptionsRecord o = StandardOptions();
         Bounds(o.MinX, o.MaxX);
         Bounds(o.MinY, o.MaxY);
         o.CoeffX = Value(-1e3L, 1e3L);
         o.StepsNum = Int(1, 20000);
         o.PointsAlign.byte = Byte();
         o.BackColor = static_cast<std::uint8_t>(Int(0, 15));
-        o.AxleY.Style = static_cast<std::uint8_t>(Int(0, 3));
+        o.AxisY.Style = static_cast<std::uint8_t>(Int(0, 3));
         o.VertWidth = Int(1, 5);
         o.NumsX.Step = std::abs(Value(1e-3L, 1e3L));
-        o.AxleX.Name.SetText(std::string(static_cast<std::size_t>(Int(0, 255)), 'n'));
+        o.AxisX.Name.SetText(std::string(static_cast<std::size_t>(Int(0, 255)), 'n'));
         o.reserved3 = Byte();
-        Interval(o.StandartProps.Polar);
+        Interval(o.GraphDefaults.Polar);
         return o;
     }
 
-    TFunctionProps Graph() {
-        const auto kind = static_cast<std::uint8_t>(Int(fsYFromX, fsTable));
-        const std::string var = kind == fsXFromY  ? "y"
-                                : kind == fsPolar ? "a"
-                                : kind == fsParam ? "t"
-                                                  : "x";
-        TFunctionProps p = GraphOfKind(kind);
+    GraphRecord MakeGraph() {
+        const auto kind = static_cast<std::uint8_t>(Int(kYOfX, kTable));
+        const std::string var = kind == kXOfY         ? "y"
+                                : kind == kPolarGraph ? "a"
+                                : kind == kParametric ? "t"
+                                                      : "x";
+        GraphRecord p = GraphOfKind(kind);
         // Bytes the kind does not use keep whatever they held.
         for (std::uint8_t& byte : p.Body.Formulas.Variant.bytes)
             byte = Byte();
         const std::string formulas[] = {var, "", "2*" + var + "^2-sin(" + var + ")", "x*y-1"};
-        if (kind != fsTable) p.Formula().SetText(formulas[Int(0, kind >= fsEquation ? 3 : 2)]);
+        if (kind != kTable) p.Formula().SetText(formulas[Int(0, kind >= kEquation ? 3 : 2)]);
         p.Color = Byte();
         p.LineWidth = Int(1, 5);
         switch (kind) {
-            case fsParam:
+            case kParametric:
                 p.FormulaY().SetText("t");
                 [[fallthrough]];
-            case fsYFromX:
-            case fsXFromY:
-            case fsPolar:
+            case kYOfX:
+            case kXOfY:
+            case kPolarGraph:
                 Interval(p.Interval());
                 break;
-            case fsEquation:
+            case kEquation:
                 p.Relation() = static_cast<std::uint8_t>(Int(0, 2));
                 Area(p.Area(), 1, 400, 1, 1000000);
                 break;
-            case fsDifField:
+            case kSlopeField:
                 p.Relation() = static_cast<std::uint8_t>(Int(0, 1));
                 Area(p.Area(), 1, 100, 4, 100);
                 break;
             default:
-                for (TTableRow& row : p.Body.Table) {
+                for (TableRow& row : p.Body.Table) {
                     row.X = Int(0, 3) ? Value(-1e100L, 1e100L) : kNoPoint;
                     row.Y = Int(0, 3) ? Value(-1e100L, 1e100L) : kNoPoint;
                 }
@@ -123,20 +123,20 @@ TEST(DocumentProperty, RandomValidDocumentsComeBackByteForByte) {
     ScratchFolder folder;
     const std::string path = folder.File("random.plw");
     for (int n = 0; n < 200; ++n) {
-        TGraphicsManager document(gen.Options());
+        Document document(gen.Options());
         ASSERT_TRUE(CheckOptionsRecord(document.Options)) << n;
         const int count = gen.Int(0, 31);
         for (int g = 0; g < count; ++g) {
-            document.AddGraph(gen.Graph());
-            ASSERT_TRUE(CheckGraphRecord(document.Graphs.back()->Props)) << n << " " << g;
+            document.AddGraph(gen.MakeGraph());
+            ASSERT_TRUE(CheckGraphRecord(document.Graphs.back()->Record)) << n << " " << g;
         }
         ASSERT_TRUE(WriteDocument(document, path));
-        TGraphicsManager reread(StandardOptions());
+        Document reread(StandardOptions());
         ASSERT_TRUE(ReadDocument(reread, path).valid) << n;
         ASSERT_EQ(BytesOf(reread.Options), BytesOf(document.Options)) << n;
         ASSERT_EQ(reread.Graphs.size(), document.Graphs.size());
         for (std::size_t g = 0; g < reread.Graphs.size(); ++g)
-            ASSERT_EQ(BytesOf(reread.Graphs[g]->Props), BytesOf(document.Graphs[g]->Props)) << n;
+            ASSERT_EQ(BytesOf(reread.Graphs[g]->Record), BytesOf(document.Graphs[g]->Record)) << n;
     }
 }
 
@@ -150,7 +150,7 @@ TEST(DocumentProperty, DamagedFilesAreValidThroughoutOrRefused) {
         std::vector<unsigned char> bytes = BytesOf(gen.Options());
         bytes.resize(kDocumentRecordSize, 0);
         for (int g = gen.Int(0, 4); g > 0; --g) {
-            const std::vector<unsigned char> record = BytesOf(gen.Graph());
+            const std::vector<unsigned char> record = BytesOf(gen.MakeGraph());
             bytes.insert(bytes.end(), record.begin(), record.end());
         }
         switch (n % 3) {
@@ -177,7 +177,7 @@ TEST(DocumentProperty, DamagedFilesAreValidThroughoutOrRefused) {
         ++accepted;
         ASSERT_EQ(contents.graphs.size(), bytes.size() / kDocumentRecordSize - 1) << n;
         ASSERT_TRUE(CheckOptionsRecord(contents.options)) << n;
-        for (const TFunctionProps& props : contents.graphs)
+        for (const GraphRecord& props : contents.graphs)
             ASSERT_TRUE(CheckGraphRecord(props)) << n;
     }
     std::cout << "damaged documents: " << accepted << " valid throughout, " << refused

@@ -6,47 +6,47 @@
 #include <string>
 #include <vector>
 
-#include "graphics_manager.h"
-#include "new_graph.h"
+#include "plot/document.h"
+#include "plot/new_graph.h"
 
 namespace plotwise::examples {
 
 struct Example {
     std::string fileName;
-    std::unique_ptr<TGraphicsManager> document;
+    std::unique_ptr<Document> document;
 };
 
-inline TFunctionProps Graph(std::uint8_t kind, const char* formula, std::uint8_t color) {
-    const TOptionsRecord options = StandardOptions();
-    TFunctionProps props = NewGraphRecord(options);
-    props.FuncStyle = kind;
+inline GraphRecord MakeGraph(std::uint8_t kind, const char* formula, std::uint8_t color) {
+    const OptionsRecord options = StandardOptions();
+    GraphRecord props = NewGraphRecord(options);
+    props.Kind = kind;
     SetNewProps(props, options);
-    if (kind != fsTable) props.Formula().SetText(formula);
+    if (kind != kTable) props.Formula().SetText(formula);
     props.Color = color;
     return props;
 }
 
 inline std::vector<Example> ExampleDocuments() {
     std::vector<Example> examples;
-    auto add = [&](const char* name, const TFunctionProps& props) {
-        examples.push_back({name, std::make_unique<TGraphicsManager>(StandardOptions())});
+    auto add = [&](const char* name, const GraphRecord& props) {
+        examples.push_back({name, std::make_unique<Document>(StandardOptions())});
         examples.back().document->AddGraph(props);
         return examples.back().document.get();
     };
-    add("y_of_x.plw", Graph(fsYFromX, "x*sin(x)", 12));
-    add("x_of_y.plw", Graph(fsXFromY, "y^2/4-5", 9));
-    add("polar.plw", Graph(fsPolar, "6*cos(3*a)", 5));
-    TFunctionProps param = Graph(fsParam, "8*cos(t)", 4);
+    add("y_of_x.plw", MakeGraph(kYOfX, "x*sin(x)", 12));
+    add("x_of_y.plw", MakeGraph(kXOfY, "y^2/4-5", 9));
+    add("polar.plw", MakeGraph(kPolarGraph, "6*cos(3*a)", 5));
+    GraphRecord param = MakeGraph(kParametric, "8*cos(t)", 4);
     param.FormulaY().SetText("5*sin(2*t)");
     param.Interval().Min = -3.1415927L;
     param.Interval().Max = 3.1415927L;
     add("parametric.plw", param);
-    TGraphicsManager* curves = add("equation.plw", Graph(fsEquation, "x^2+y^2-49", 1));
-    TFunctionProps below = Graph(fsEquation, "y-3*sin(x)", 6);
+    Document* curves = add("equation.plw", MakeGraph(kEquation, "x^2+y^2-49", 1));
+    GraphRecord below = MakeGraph(kEquation, "y-3*sin(x)", 6);
     below.Relation() = 1;
     curves->AddGraph(below);
-    add("slope_field.plw", Graph(fsDifField, "x-y", 7));
-    TFunctionProps table = Graph(fsTable, "", 2);
+    add("slope_field.plw", MakeGraph(kSlopeField, "x-y", 7));
+    GraphRecord table = MakeGraph(kTable, "", 2);
     const long double rows[][2] = {{-3, 9}, {2, 4}, {-1, 1}, {0, 0}, {4, 16}, {-2, 4}};
     for (int k = 0; k < 6; ++k) {
         table.Body.Table[k].X = rows[k][0];
@@ -56,8 +56,8 @@ inline std::vector<Example> ExampleDocuments() {
     add("table.plw", table);
 
     // Every kind at once over both grids.
-    TGraphicsManager* gallery = add("gallery.plw", Graph(fsYFromX, "3*sin(x)+4", 12));
-    TOptionsRecord& o = gallery->Options;
+    Document* gallery = add("gallery.plw", MakeGraph(kYOfX, "3*sin(x)+4", 12));
+    OptionsRecord& o = gallery->Options;
     o.DrawVertLines = true;
     o.DrawHorLines = true;
     o.HorStyle = 2;
@@ -68,16 +68,16 @@ inline std::vector<Example> ExampleDocuments() {
     o.RadiusStep = 2;
     o.DrawAngle = true;
     o.AngleStep = 0.25L;
-    gallery->Graphs[0]->Props.LineWidth = 2;
-    gallery->AddGraph(Graph(fsXFromY, "y^2/10-9", 9));
-    gallery->AddGraph(Graph(fsPolar, "3*cos(3*a)", 5));
-    TFunctionProps lissajous = Graph(fsParam, "9*cos(t)", 4);
+    gallery->Graphs[0]->Record.LineWidth = 2;
+    gallery->AddGraph(MakeGraph(kXOfY, "y^2/10-9", 9));
+    gallery->AddGraph(MakeGraph(kPolarGraph, "3*cos(3*a)", 5));
+    GraphRecord lissajous = MakeGraph(kParametric, "9*cos(t)", 4);
     lissajous.FormulaY().SetText("4*sin(2*t)-4");
     lissajous.Interval().Min = -3.1415927L;
     lissajous.Interval().Max = 3.1415927L;
     gallery->AddGraph(lissajous);
-    gallery->AddGraph(Graph(fsEquation, "(x-6)^2+(y+6)^2-9", 1));
-    TFunctionProps region = Graph(fsEquation, "y-x^3/40", 6);
+    gallery->AddGraph(MakeGraph(kEquation, "(x-6)^2+(y+6)^2-9", 1));
+    GraphRecord region = MakeGraph(kEquation, "y-x^3/40", 6);
     region.Relation() = 1;
     region.Brush = 2;
     region.Area().DefaultInterval = false;
@@ -86,7 +86,7 @@ inline std::vector<Example> ExampleDocuments() {
     region.Area().MinY = -10;
     region.Area().MaxY = 0;
     gallery->AddGraph(region);
-    TFunctionProps field = Graph(fsDifField, "x*y/10", 7);
+    GraphRecord field = MakeGraph(kSlopeField, "x*y/10", 7);
     field.Area().DefaultInterval = false;
     field.Area().MinX = 0;
     field.Area().MaxX = 10;

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "graph_entry_text.h"
+#include "plot/graph_entry_text.h"
 #include "plot_test_support.h"
 
 namespace plotwise {
@@ -12,41 +12,41 @@ namespace {
 using testing_support::GraphOfKind;
 
 TEST(GraphEntryText, NamesEveryKindAndRelation) {
-    TFunctionProps param = GraphOfKind(fsParam, "cos(t)");
+    GraphRecord param = GraphOfKind(kParametric, "cos(t)");
     param.FormulaY().SetText("sin(t)");
-    TFunctionProps less = GraphOfKind(fsEquation, "x^2+y^2-1");
+    GraphRecord less = GraphOfKind(kEquation, "x^2+y^2-1");
     less.Relation() = 1;
-    TFunctionProps greater = less;
+    GraphRecord greater = less;
     greater.Relation() = 2;
-    TFunctionProps bad = less;
+    GraphRecord bad = less;
     bad.Relation() = 3;
-    TFunctionProps dxdy = GraphOfKind(fsDifField, "x*y");
+    GraphRecord dxdy = GraphOfKind(kSlopeField, "x*y");
     dxdy.Relation() = 1;
-    TFunctionProps badField = dxdy;
+    GraphRecord badField = dxdy;
     badField.Relation() = 2;
     const struct {
-        TFunctionProps props;
+        GraphRecord props;
         const char* text;
     } cases[] = {
-        {GraphOfKind(fsYFromX, "sin(x)"), "Y(x)=sin(x)"},
-        {GraphOfKind(fsXFromY, "y^2"), "X(y)=y^2"},
-        {GraphOfKind(fsPolar, "a"), "R(a)=a"},
+        {GraphOfKind(kYOfX, "sin(x)"), "Y(x)=sin(x)"},
+        {GraphOfKind(kXOfY, "y^2"), "X(y)=y^2"},
+        {GraphOfKind(kPolarGraph, "a"), "R(a)=a"},
         {param, "X(t)=cos(t); Y(t)=sin(t)"},
-        {GraphOfKind(fsEquation, "x-y"), "x-y=0"},
+        {GraphOfKind(kEquation, "x-y"), "x-y=0"},
         {less, "x^2+y^2-1<0"},
         {greater, "x^2+y^2-1>0"},
         {bad, ""},
-        {GraphOfKind(fsDifField, "x*y"), "dy/dx=x*y"},
+        {GraphOfKind(kSlopeField, "x*y"), "dy/dx=x*y"},
         {dxdy, "dx/dy=x*y"},
         {badField, ""},
-        {GraphOfKind(fsYFromX), "Y(x)="},
+        {GraphOfKind(kYOfX), "Y(x)="},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GraphEntryText(c.props), c.text);
 }
 
 TEST(GraphEntryText, CountsTableRowsWithBothValues) {
-    TFunctionProps table = GraphOfKind(fsTable);
+    GraphRecord table = GraphOfKind(kTable);
     EXPECT_EQ(GraphEntryText(table), "Table: 0 items");
     table.Body.Table[7].X = 1;  // half a row is no item
     EXPECT_EQ(GraphEntryText(table), "Table: 0 items");
@@ -65,9 +65,9 @@ std::vector<std::uint8_t> AllColoursOnceExcept(int skipped) {
 }
 
 TEST(NewGraphColor, LeastUsedWinsTiesGoToTheDefaultElseToTheFirstInOrder) {
-    TOptionsRecord options = StandardOptions();
+    OptionsRecord options = StandardOptions();
     options.BackColor = 15;
-    options.StandartProps.Style.Color = 4;
+    options.GraphDefaults.Style.Color = 4;
     const struct {
         std::vector<std::uint8_t> used;
         int expected;
@@ -84,9 +84,9 @@ TEST(NewGraphColor, LeastUsedWinsTiesGoToTheDefaultElseToTheFirstInOrder) {
 }
 
 TEST(NewGraphColor, NeverTheBackground) {
-    TOptionsRecord options = StandardOptions();
+    OptionsRecord options = StandardOptions();
     options.BackColor = 1;
-    options.StandartProps.Style.Color = 1;  // the default is the background: any other wins
+    options.GraphDefaults.Style.Color = 1;  // the default is the background: any other wins
     EXPECT_EQ(NewGraphColor({}, options), 2);
     options.BackColor = 0;
     EXPECT_EQ(NewGraphColor(AllColoursOnceExcept(0), options), 1);

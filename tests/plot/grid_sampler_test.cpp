@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "compiled_formula.h"
-#include "extended.h"
-#include "graphics_manager.h"
+#include "formula/compiled_formula.h"
+#include "formula/extended.h"
+#include "formula/round12.h"
+#include "plot/document.h"
+#include "plot/sample_buffer.h"
 #include "plot_test_support.h"
 #include "recording_feedback.h"
-#include "round12.h"
-#include "sample_buffer.h"
 
 namespace plotwise {
 namespace {
@@ -22,17 +22,17 @@ using testing_support::GraphOfKind;
 using testing_support::RecordingFeedback;
 
 struct Grid {
-    TGraphicsManager doc{StandardOptions()};
+    Document doc{StandardOptions()};
     RecordingFeedback feedback;
-    Grid() { doc.Feedback = &feedback; }
+    Grid() { doc.Reporter = &feedback; }
 
     // An own area; kind 4 relation 0..2 or kind 5.
-    TFunction& Add(std::uint8_t kind, const char* formula, int relation, int nx, int ny,
-                   long double minX = -10, long double maxX = 10, long double minY = -10,
-                   long double maxY = 10) {
-        TFunctionProps props = GraphOfKind(kind, formula);
+    Graph& Add(std::uint8_t kind, const char* formula, int relation, int nx, int ny,
+               long double minX = -10, long double maxX = 10, long double minY = -10,
+               long double maxY = 10) {
+        GraphRecord props = GraphOfKind(kind, formula);
         props.Relation() = static_cast<std::uint8_t>(relation);
-        TAreaProps& a = props.Area();
+        GraphArea& a = props.Area();
         a.DefaultInterval = false;
         a.MinX = minX;
         a.MaxX = maxX;
@@ -42,12 +42,12 @@ struct Grid {
         a.StepsNumY = ny;
         return doc.AddGraph(props);
     }
-    bool Sample(TFunction& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
+    bool Sample(Graph& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
 };
 
 TEST(EquationSampler, CircleIsAClosedPolygonNearTheRadius) {
     Grid g;
-    TFunction& circle = g.Add(fsEquation, "x^2+y^2-25", 0, 50, 50);  // nodes 0.2 apart
+    Graph& circle = g.Add(kEquation, "x^2+y^2-25", 0, 50, 50);  // nodes 0.2 apart
     ASSERT_TRUE(g.Sample(circle));
     ASSERT_FALSE(circle.Values.empty());
     ASSERT_EQ(circle.Values.size() % 4, 0u);
@@ -71,7 +71,7 @@ TEST(EquationSampler, CircleIsAClosedPolygonNearTheRadius) {
 TEST(EquationSampler, CrossingsInAxisUnits) {
     Grid g;
     g.doc.Options.CoeffX = 2;  // the formula sees 2x: the line x = 1 on the axis
-    TFunction& line = g.Add(fsEquation, "x-2", 0, 10, 7);
+    Graph& line = g.Add(kEquation, "x-2", 0, 10, 7);
     ASSERT_TRUE(g.Sample(line));
     ASSERT_FALSE(line.Values.empty());
     for (std::size_t k = 0; k < line.Values.size(); k += 2)
@@ -89,8 +89,7 @@ TEST(EquationSampler, CrossingsCloseOnOneGridLineAreJoined) {
     // clang-format on
     for (const auto& c : cases) {
         Grid g;
-        TFunction& pair =
-            g.Add(fsEquation, c.formula, 0, c.nx, c.ny, -c.maxX, c.maxX, -c.maxY, c.maxY);
+        Graph& pair = g.Add(kEquation, c.formula, 0, c.nx, c.ny, -c.maxX, c.maxX, -c.maxY, c.maxY);
         ASSERT_TRUE(g.Sample(pair));
         int vertical = 0;
         int horizontal = 0;
@@ -107,7 +106,7 @@ TEST(EquationSampler, CrossingsCloseOnOneGridLineAreJoined) {
 
 TEST(EquationSampler, ZerosOnTheNodesGiveTheLineWithoutEmptySegments) {
     Grid g;
-    TFunction& axis = g.Add(fsEquation, "y", 0, 10, 10);  // a row of nodes lies on y = 0
+    Graph& axis = g.Add(kEquation, "y", 0, 10, 10);  // a row of nodes lies on y = 0
     ASSERT_TRUE(g.Sample(axis));
     ASSERT_FALSE(axis.Values.empty());
     long double left = 10;
@@ -125,7 +124,7 @@ TEST(EquationSampler, ZerosOnTheNodesGiveTheLineWithoutEmptySegments) {
 
 // The 4 x 4 mask of a cell by evaluating every sub-cell centre, and whether its centre holds.
 struct BruteForce {
-    TCompiledFormula2Var f;
+    CompiledFormula2Var f;
     int relation;
     long double x0, y0, dx, dy;
 
@@ -160,8 +159,8 @@ TEST(InequalitySampler, CellCodesAgainstEverySubCell) {
     // clang-format on
     for (const auto& c : cases) {
         Grid g;
-        TFunction& graph =
-            g.Add(fsEquation, c.formula, c.relation, c.nx, c.ny, c.minX, c.maxX, c.minY, c.maxY);
+        Graph& graph =
+            g.Add(kEquation, c.formula, c.relation, c.nx, c.ny, c.minX, c.maxX, c.minY, c.maxY);
         ASSERT_TRUE(g.Sample(graph));
         ASSERT_EQ(graph.CellCodes.size(), static_cast<std::size_t>(c.nx * c.ny));
         BruteForce brute{
@@ -204,7 +203,7 @@ TEST(InequalitySampler, HandComputedCodesAndTheRefinedBandWidening) {
     // clang-format on
     for (const auto& c : cases) {
         Grid g;
-        TFunction& graph = g.Add(fsEquation, c.formula, 1, c.nx, c.ny, 0, c.maxX, 0, c.maxY);
+        Graph& graph = g.Add(kEquation, c.formula, 1, c.nx, c.ny, 0, c.maxX, 0, c.maxY);
         ASSERT_TRUE(g.Sample(graph));
         EXPECT_EQ(graph.CellCodes, c.codes) << c.formula;
     }
@@ -213,7 +212,7 @@ TEST(InequalitySampler, HandComputedCodesAndTheRefinedBandWidening) {
 TEST(SlopeFieldSampler, ValuesAtCellCentresColumnByColumn) {
     Grid g;
     g.doc.Options.CoeffY = 10;  // the formula sees 10y
-    TFunction& field = g.Add(fsDifField, "x+y", 0, 4, 2, 0, 4, 0, 2);
+    Graph& field = g.Add(kSlopeField, "x+y", 0, 4, 2, 0, 4, 0, 2);
     ASSERT_TRUE(g.Sample(field));
     ASSERT_EQ(field.Values.size(), 8u);
     for (int i = 1; i <= 4; ++i) {
@@ -225,13 +224,13 @@ TEST(SlopeFieldSampler, ValuesAtCellCentresColumnByColumn) {
 TEST(GridSamplers, FailingFormulasAndInterruptions) {
     // clang-format off
     const struct { std::uint8_t kind; int relation; } kinds[] = {
-        {fsEquation, 0}, {fsEquation, 1}, {fsEquation, 2}, {fsDifField, 0}};
+        {kEquation, 0}, {kEquation, 1}, {kEquation, 2}, {kSlopeField, 0}};
     // clang-format on
     for (const auto& k : kinds) {
         Grid g;
-        TFunction& failing = g.Add(k.kind, "sqrt(-1-x^2-y^2)", k.relation, 20, 20);
+        Graph& failing = g.Add(k.kind, "sqrt(-1-x^2-y^2)", k.relation, 20, 20);
         ASSERT_TRUE(g.Sample(failing));
-        if (k.kind == fsDifField) {
+        if (k.kind == kSlopeField) {
             EXPECT_EQ(failing.Values, std::vector<long double>(400, kNoPoint));
         } else {
             EXPECT_TRUE(failing.Values.empty());
@@ -240,7 +239,7 @@ TEST(GridSamplers, FailingFormulasAndInterruptions) {
         }
         for (int poll : {1, 40, 80}) {  // Esc while evaluating and while refining or joining
             Grid h;
-            TFunction& graph = h.Add(k.kind, "x^2+y^2-25", k.relation, 40, 40);
+            Graph& graph = h.Add(k.kind, "x^2+y^2-25", k.relation, 40, 40);
             h.feedback.escAtPoll = poll;
             EXPECT_FALSE(h.Sample(graph)) << int(k.kind) << " " << k.relation << " " << poll;
             EXPECT_FALSE(graph.HasValues());
@@ -251,7 +250,7 @@ TEST(GridSamplers, FailingFormulasAndInterruptions) {
 
 TEST(GridSamplers, ProgressTextsAndAreasOutOfView) {
     Grid g;
-    TFunction& circle = g.Add(fsEquation, "x^2+y^2-25", 0, 2, 2);  // 5 x 5 nodes
+    Graph& circle = g.Add(kEquation, "x^2+y^2-25", 0, 2, 2);  // 5 x 5 nodes
     ASSERT_TRUE(g.Sample(circle));
     std::vector<std::string> shown;
     for (const std::string& e : g.feedback.events) {
@@ -261,9 +260,9 @@ TEST(GridSamplers, ProgressTextsAndAreasOutOfView) {
     EXPECT_EQ(shown,
               (std::vector<std::string>{"0%", "10%", "20%", "30%", "40%", "55%", "60%", "65%",
                                         "70%", "75%", "80%", "85%", "90%", "95%", "100%"}));
-    for (std::uint8_t kind : {fsEquation, fsDifField}) {
+    for (std::uint8_t kind : {kEquation, kSlopeField}) {
         Grid outside;
-        TFunction& graph = outside.Add(kind, "x+y", 1, 10, 10, 20, 30, -5, 5);
+        Graph& graph = outside.Add(kind, "x+y", 1, 10, 10, 20, 30, -5, 5);
         ASSERT_TRUE(outside.Sample(graph));
         EXPECT_FALSE(graph.HasValues());
         EXPECT_TRUE(outside.feedback.events.empty());
@@ -272,7 +271,7 @@ TEST(GridSamplers, ProgressTextsAndAreasOutOfView) {
 
 TEST(GridSamplers, SegmentListOutOfMemoryMidRun) {
     Grid g;
-    TFunction& circle = g.Add(fsEquation, "0", 0, 3, 3);  // 7 x 7 nodes, every edge crossed
+    Graph& circle = g.Add(kEquation, "0", 0, 3, 3);  // 7 x 7 nodes, every edge crossed
     {
         ScopedSampleMemoryLimit limit(7 * 7 * sizeof(long double));
         EXPECT_TRUE(g.Sample(circle));

@@ -1,8 +1,8 @@
 // Writes the sample documents into the folder given as the only argument.
 #include <iostream>
 
-#include "document_file.h"
 #include "example_documents.h"
+#include "plot/document_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

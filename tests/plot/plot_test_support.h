@@ -14,24 +14,24 @@
 #include <utility>
 #include <vector>
 
-#include "new_graph.h"
+#include "plot/new_graph.h"
 
 namespace plotwise::testing_support {
 
-inline TFunctionProps GraphOfKind(std::uint8_t kind, const std::string& formula = "",
-                                  const std::string& formulaY = "") {
-    const TOptionsRecord options = StandardOptions();
-    TFunctionProps props = NewGraphRecord(options);
-    props.FuncStyle = kind;
+inline GraphRecord GraphOfKind(std::uint8_t kind, const std::string& formula = "",
+                               const std::string& formulaY = "") {
+    const OptionsRecord options = StandardOptions();
+    GraphRecord props = NewGraphRecord(options);
+    props.Kind = kind;
     SetNewProps(props, options);
-    if (kind != fsTable) props.Formula().SetText(formula);  // a table's rows share its bytes
-    if (kind == fsParam) props.FormulaY().SetText(formulaY);
+    if (kind != kTable) props.Formula().SetText(formula);  // a table's rows share its bytes
+    if (kind == kParametric) props.FormulaY().SetText(formulaY);
     return props;
 }
 
 // A table graph whose first rows are (x, y); the rest stay empty.
-inline TFunctionProps TableOf(const std::vector<std::pair<long double, long double>>& rows) {
-    TFunctionProps props = GraphOfKind(fsTable);
+inline GraphRecord TableOf(const std::vector<std::pair<long double, long double>>& rows) {
+    GraphRecord props = GraphOfKind(kTable);
     for (std::size_t k = 0; k < rows.size(); ++k) {
         props.Body.Table[k].X = rows[k].first;
         props.Body.Table[k].Y = rows[k].second;

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "feedback.h"
+#include "plot/feedback.h"
 
 namespace plotwise::testing_support {
 
-class RecordingFeedback : public TFeedback {
+class RecordingFeedback : public Feedback {
   public:
     std::vector<std::string> events;
     int escAtPoll = 0;  // 0: never

@@ -37,7 +37,7 @@ TEST(RecordTypes, FieldsReadAndWriteTheirBytes) {
 }
 
 TEST(StandardOptions, BytesAtTheirOffsets) {
-    const TOptionsRecord o = StandardOptions();
+    const OptionsRecord o = StandardOptions();
     const std::vector<unsigned char> bytes = BytesOf(o);
     EXPECT_EQ(static_cast<long double>(o.MaxY), 10);
     EXPECT_EQ(static_cast<long double>(o.AngleStep), 0.25L);
@@ -59,29 +59,29 @@ TEST(StandardOptions, BytesAtTheirOffsets) {
 }
 
 TEST(NewGraphRecord, DefaultsOfEachKind) {
-    TOptionsRecord o = StandardOptions();
-    o.StandartProps.FuncStyle = fsPolar;
-    o.StandartProps.Style.Color = 12;
-    TFunctionProps polar = NewGraphRecord(o);
-    EXPECT_EQ(polar.FuncStyle, fsPolar);
+    OptionsRecord o = StandardOptions();
+    o.GraphDefaults.Kind = kPolarGraph;
+    o.GraphDefaults.Style.Color = 12;
+    GraphRecord polar = NewGraphRecord(o);
+    EXPECT_EQ(polar.Kind, kPolarGraph);
     EXPECT_EQ(polar.Color, 12);
     EXPECT_EQ(static_cast<long double>(polar.Interval().Min), -1);
     EXPECT_FALSE(polar.Interval().DefaultInterval);
 
-    o.StandartProps.FuncStyle = 9;  // no kind: a Y(x) graph
-    EXPECT_EQ(NewGraphRecord(o).FuncStyle, fsYFromX);
+    o.GraphDefaults.Kind = 9;  // no kind: a Y(x) graph
+    EXPECT_EQ(NewGraphRecord(o).Kind, kYOfX);
 
-    TFunctionProps table = polar;
-    table.FuncStyle = fsTable;
-    o.StandartProps.SortType = 2;
+    GraphRecord table = polar;
+    table.Kind = kTable;
+    o.GraphDefaults.SortType = 2;
     SetNewProps(table, o);
     EXPECT_EQ(table.SortType, 2);
     EXPECT_EQ(static_cast<long double>(table.Body.Table[0].X), kNoPoint);
     EXPECT_EQ(static_cast<long double>(table.Body.Table[99].Y), kNoPoint);
     EXPECT_EQ(table.Color, 12);  // style stays
 
-    TFunctionProps field = polar;
-    field.FuncStyle = fsDifField;
+    GraphRecord field = polar;
+    field.Kind = kSlopeField;
     SetNewProps(field, o);
     EXPECT_EQ(field.Area().MaxGap, 25);
     EXPECT_EQ(field.Relation(), 0);

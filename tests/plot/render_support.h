@@ -7,9 +7,9 @@
 #include <QImage>
 #include <string>
 
-#include "bitmap_export.h"
-#include "graphics_manager.h"
-#include "style_colors.h"
+#include "draw/style_colors.h"
+#include "plot/bitmap_export.h"
+#include "plot/document.h"
 
 namespace plotwise::testing_support {
 
@@ -58,16 +58,16 @@ inline QRect BoxOf(const QImage& image, QRgb color) {
 }
 
 // A document that draws nothing but what a test switches on: no axes, no labels.
-inline TOptionsRecord BareOptions() {
-    TOptionsRecord o = StandardOptions();
-    o.AxleX.Draw = false;
-    o.AxleY.Draw = false;
+inline OptionsRecord BareOptions() {
+    OptionsRecord o = StandardOptions();
+    o.AxisX.Draw = false;
+    o.AxisY.Draw = false;
     return o;
 }
 
 // The document's picture at the size, as the program makes bitmaps; the document's
 // ClientRect is set to the same size so its mapping matches the picture.
-inline QImage Render(TGraphicsManager& doc, int width = 400, int height = 300) {
+inline QImage Render(Document& doc, int width = 400, int height = 300) {
     EnsureGuiApplication();
     doc.ClientRect = {0, 0, width, height};
     return RenderBitmap(doc, width, height);

@@ -2,10 +2,10 @@
 // their sides, clipping, point markers, regions, slope segments, Esc, hostile values.
 #include <gtest/gtest.h>
 
-#include "axis_steps.h"
-#include "graph_renderer.h"
+#include "plot/axis_steps.h"
+#include "plot/graph_renderer.h"
+#include "plot/point_sequence.h"
 #include "plot_test_support.h"
-#include "point_sequence.h"
 #include "recording_feedback.h"
 #include "render_support.h"
 
@@ -23,7 +23,7 @@ using testing_support::TableOf;
 constexpr int kRed = 9;
 constexpr int kBlue = 12;
 
-void SetView(TOptionsRecord& o, long double minX, long double maxX, long double minY,
+void SetView(OptionsRecord& o, long double minX, long double maxX, long double minY,
              long double maxY) {
     o.MinX = minX;
     o.MaxX = maxX;
@@ -32,8 +32,8 @@ void SetView(TOptionsRecord& o, long double minX, long double maxX, long double 
 }
 
 // An own square area min..max on both axes in steps x steps cells.
-void SetArea(TFunctionProps& props, long double min, long double max, int steps) {
-    TAreaProps& area = props.Area();
+void SetArea(GraphRecord& props, long double min, long double max, int steps) {
+    GraphArea& area = props.Area();
     area.DefaultInterval = false;
     area.MinX = area.MinY = min;
     area.MaxX = area.MaxY = max;
@@ -51,11 +51,11 @@ TEST(Frame, AxesLieWhereTheViewPutsThem) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TGraphicsManager doc(StandardOptions());
+        Document doc(StandardOptions());
         SetView(doc.Options, c.minX, c.maxX, c.minY, c.maxY);
         doc.Options.LogY = c.logY;
         const QImage image = Render(doc);
-        const TRect p = doc.GetPlotRect();
+        const PixelRect p = doc.GetPlotRect();
         const int ay = doc.YToScreen(c.y0);
         const int ax = doc.XToScreen(c.x0);
         SCOPED_TRACE(std::to_string(double(c.minX)) + ".." + std::to_string(double(c.maxX)));
@@ -76,13 +76,13 @@ TEST(Frame, GridLinesDoubleTheirStepAndLeaveTheAxisAlone) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TGraphicsManager doc(BareOptions());
-        doc.Options.AxleY.Draw = c.yAxis;
+        Document doc(BareOptions());
+        doc.Options.AxisY.Draw = c.yAxis;
         doc.Options.DrawVertLines = true;
         doc.Options.VertColor = kRed;
         doc.Options.StepVert = c.step;
         const QImage image = Render(doc, 800, 300);
-        const TRect p = doc.GetPlotRect();
+        const PixelRect p = doc.GetPlotRect();
         EXPECT_EQ(CountColor(image, Rgb(kRed), QRect(0, p.top + 5, 800, 1)), c.lines) << c.step;
         if (c.yAxis) {
             EXPECT_EQ(image.pixel(doc.XToScreen(0), p.top + 5), Rgb(0));
@@ -91,7 +91,7 @@ TEST(Frame, GridLinesDoubleTheirStepAndLeaveTheAxisAlone) {
 }
 
 TEST(Frame, ThickLinesPutTheirExtraPixelOnTheLeft) {
-    TGraphicsManager doc(BareOptions());
+    Document doc(BareOptions());
     doc.Options.DrawVertLines = true;
     doc.Options.VertColor = kRed;
     doc.Options.VertWidth = 2;
@@ -112,8 +112,8 @@ TEST(Frame, PolarGridOnlyNearTheOriginAndOnPlainScales) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TGraphicsManager doc(BareOptions());
-        TOptionsRecord& o = doc.Options;
+        Document doc(BareOptions());
+        OptionsRecord& o = doc.Options;
         SetView(o, c.minX, c.maxX, 0, 1);
         o.LogX = c.logX;
         o.DrawRadius = true;
@@ -126,7 +126,7 @@ TEST(Frame, PolarGridOnlyNearTheOriginAndOnPlainScales) {
         EXPECT_EQ(BoxOf(image, Rgb(kBlue)).isValid(), c.drawn) << double(c.minX);
         if (!c.drawn) continue;
         // Circles and rays stay inside the plot rectangle, its right and bottom edge included.
-        const TRect p = doc.GetPlotRect();
+        const PixelRect p = doc.GetPlotRect();
         EXPECT_TRUE(QRect(QPoint(p.left, p.top), QPoint(p.right, p.bottom))
                         .contains(BoxOf(image, Rgb(kRed)) | BoxOf(image, Rgb(kBlue))));
         EXPECT_EQ(image.pixel(doc.XToScreen(0), doc.YToScreen(0.5L)), Rgb(kBlue));  // ray at pi/2
@@ -135,16 +135,16 @@ TEST(Frame, PolarGridOnlyNearTheOriginAndOnPlainScales) {
 
 TEST(Frame, AThickAxisStopsAtItsPointersBase) {
     for (const int pointer : {0, 1}) {
-        TGraphicsManager doc(BareOptions());
-        doc.Options.AxleX.Draw = true;
-        doc.Options.AxleX.NameShow = false;
+        Document doc(BareOptions());
+        doc.Options.AxisX.Draw = true;
+        doc.Options.AxisX.NameShow = false;
         doc.Options.NumsX.Show = false;
         doc.Options.NumLinesX.Show = false;
-        doc.Options.AxleX.Width = 5;
-        doc.Options.AxleX.Pointer = static_cast<std::uint8_t>(pointer);
-        doc.Options.AxleX.Color = kRed;
+        doc.Options.AxisX.Width = 5;
+        doc.Options.AxisX.Pointer = static_cast<std::uint8_t>(pointer);
+        doc.Options.AxisX.Color = kRed;
         const QImage image = Render(doc);
-        const TRect p = doc.GetPlotRect();
+        const PixelRect p = doc.GetPlotRect();
         const int ay = doc.YToScreen(0);
         const int tip = p.right + 5 + 9;
         SCOPED_TRACE(pointer);
@@ -182,16 +182,16 @@ TEST(Frame, LabelSidesAndTheOriginZero) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TGraphicsManager doc(StandardOptions());
-        TOptionsRecord& o = doc.Options;
+        Document doc(StandardOptions());
+        OptionsRecord& o = doc.Options;
         SetView(o, -5, 5, c.minY, 5);
-        o.AxleX.NameShow = false;
-        o.AxleY.NameShow = false;
+        o.AxisX.NameShow = false;
+        o.AxisY.NameShow = false;
         o.NumsX.Font.Color = 255;        // red
         o.NumsY.Font.Color = 255 << 16;  // blue
         o.NumsX.Direct = c.below;
-        o.NumsX.ColAsAxle = false;
-        o.NumsY.ColAsAxle = false;
+        o.NumsX.ColorAsAxis = false;
+        o.NumsY.ColorAsAxis = false;
         o.NumsY.Step = 100;  // no Y label but a hidden "0"
         const QImage image = Render(doc);
         const int ax = doc.XToScreen(0);
@@ -211,8 +211,8 @@ TEST(Frame, LabelSidesAndTheOriginZero) {
 }
 
 TEST(Graphs, ALineLeavingTheViewIsCutExactlyAtItsEdge) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps table = TableOf({{0, 0}, {10, 20}});
+    Document doc(BareOptions());
+    GraphRecord table = TableOf({{0, 0}, {10, 20}});
     table.Color = kBlue;
     doc.AddGraph(table);
     doc.CalculateGraphs();
@@ -226,7 +226,7 @@ TEST(Graphs, ALineLeavingTheViewIsCutExactlyAtItsEdge) {
 // Lines are drawn with shortcuts (each point mapped once, repeated pixels and straight runs
 // joined); the picture must be the one of drawing every segment on its own.
 TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
-    TGraphicsManager doc(BareOptions());
+    Document doc(BareOptions());
     // clang-format off
     const struct { const char* formula; int width; int steps; int gap; } graphs[] = {
         {"9*sin(x*37)", 1, 20000, 10000},  // swings across the view between samples
@@ -238,7 +238,7 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
     };
     // clang-format on
     for (std::size_t k = 0; k < std::size(graphs); ++k) {
-        TFunctionProps props = GraphOfKind(fsYFromX, graphs[k].formula);
+        GraphRecord props = GraphOfKind(kYOfX, graphs[k].formula);
         props.LineWidth = graphs[k].width;
         props.Color = static_cast<std::uint8_t>(9 + k % 6);
         props.Interval().DefaultSteps = false;
@@ -251,10 +251,10 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
     doc.Drawing = true;
     QImage expected = Render(doc, 900, 700);
     QPainter painter(&expected);
-    TRenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
+    RenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
     for (const auto& graph : doc.Graphs) {
-        painter.setPen(GraphPen(graph->Props));
-        const TSegmentClipper clipper(doc.Options, graph->GetMaxGap());
+        painter.setPen(GraphPen(graph->Record));
+        const SegmentClipper clipper(doc.Options, graph->GetMaxGap());
         bool have = false;
         long double px = 0, py = 0;
         ForEachGraphPoint(*graph, doc.Options, [&](long double x, long double y) {
@@ -277,8 +277,8 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
 }
 
 TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps table = TableOf({{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}});
+    Document doc(BareOptions());
+    GraphRecord table = TableOf({{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}});
     table.SortType = 2;
     table.Color = kBlue;
     doc.AddGraph(table);
@@ -288,8 +288,8 @@ TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
 }
 
 TEST(Graphs, MarkersOnTheEdgeOfTheViewAndNotBeyond) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps table = TableOf({{10, 0}, {10.001L, 5}});
+    Document doc(BareOptions());
+    GraphRecord table = TableOf({{10, 0}, {10.001L, 5}});
     table.Lines = false;
     table.Points = true;
     table.PointStyle = 3;
@@ -302,8 +302,8 @@ TEST(Graphs, MarkersOnTheEdgeOfTheViewAndNotBeyond) {
 }
 
 TEST(Graphs, AnImplicitCurveIsDrawnFromItsSegments) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps circle = GraphOfKind(fsEquation, "x^2+y^2-25");
+    Document doc(BareOptions());
+    GraphRecord circle = GraphOfKind(kEquation, "x^2+y^2-25");
     circle.Color = kRed;
     doc.AddGraph(circle);
     doc.CalculateGraphs();
@@ -316,13 +316,13 @@ TEST(Graphs, AnImplicitCurveIsDrawnFromItsSegments) {
 }
 
 TEST(Graphs, InequalityCellsFilledWholeOrBySubCell) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps props = GraphOfKind(fsEquation, "x");
+    Document doc(BareOptions());
+    GraphRecord props = GraphOfKind(kEquation, "x");
     props.Relation() = 1;
     props.Color = kRed;
     props.Brush = 0;
     SetArea(props, 0, 10, 2);
-    TFunction& graph = doc.AddGraph(props);
+    Graph& graph = doc.AddGraph(props);
     // Cells (1,1) whole, (1,2) empty, (2,1) its lower left sub-cell, (2,2) its upper right.
     graph.CellCodes = {0xFFFF, 0, 0x0001, 0x8000};
     const QImage image = Render(doc);
@@ -353,10 +353,10 @@ TEST(Graphs, SlopeSegmentsFollowTheAxesDirections) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        TGraphicsManager doc(BareOptions());
-        doc.Options.AxleX.Forward = c.right;
-        doc.Options.AxleY.Forward = c.up;
-        TFunctionProps props = GraphOfKind(fsDifField, "x");
+        Document doc(BareOptions());
+        doc.Options.AxisX.Forward = c.right;
+        doc.Options.AxisY.Forward = c.up;
+        GraphRecord props = GraphOfKind(kSlopeField, "x");
         props.Relation() = static_cast<std::uint8_t>(c.relation);
         props.Color = kRed;
         SetArea(props, -1, 1, 1);
@@ -379,31 +379,31 @@ TEST(Graphs, SlopeSegmentsFollowTheAxesDirections) {
 }
 
 TEST(Graphs, EscStopsOneGraphAndTheRestIsStillDrawn) {
-    TGraphicsManager doc(BareOptions());
-    TFunctionProps first = GraphOfKind(fsYFromX, "x");
+    Document doc(BareOptions());
+    GraphRecord first = GraphOfKind(kYOfX, "x");
     first.Color = kBlue;
     first.Interval().DefaultSteps = false;
     first.Interval().StepsNum = 20000;
-    TFunctionProps second = GraphOfKind(fsYFromX, "-x");
+    GraphRecord second = GraphOfKind(kYOfX, "-x");
     second.Color = kRed;
     doc.AddGraph(first);
     doc.AddGraph(second);
     doc.CalculateGraphs();
     testing_support::RecordingFeedback feedback;
     feedback.escAtPoll = 1000;  // a twentieth of the first graph
-    doc.Feedback = &feedback;
+    doc.Reporter = &feedback;
     const QImage image = Render(doc);
     EXPECT_LE(BoxOf(image, Rgb(kBlue)).right(), doc.XToScreen(-8.9L));
     EXPECT_EQ(BoxOf(image, Rgb(kRed)).width(), doc.GetPlotRect().Width() + 1);
 }
 
 TEST(Graphs, ValuesNoDialogOffersStayDrawable) {
-    TGraphicsManager doc(StandardOptions());
-    TOptionsRecord& o = doc.Options;
-    o.AxleX.NameFont.Size = 10000;
+    Document doc(StandardOptions());
+    OptionsRecord& o = doc.Options;
+    o.AxisX.NameFont.Size = 10000;
     o.NumsX.Font.Size = -5;
     o.NumLinesX.Length = 5000;
-    o.AxleY.Width = 2000000000;
+    o.AxisY.Width = 2000000000;
     o.DrawHorLines = true;
     o.HorWidth = -7;
     o.HorColor = 200;
@@ -411,10 +411,10 @@ TEST(Graphs, ValuesNoDialogOffersStayDrawable) {
     o.RadiusColor = 2000000000;
     o.RadiusWidth = 2000000000;
     o.RadiusStep = 1e-4000L;
-    TFunctionProps thick = GraphOfKind(fsYFromX, "3");
+    GraphRecord thick = GraphOfKind(kYOfX, "3");
     thick.LineWidth = 2000000000;
     thick.Color = kRed;
-    TFunctionProps odd = GraphOfKind(fsYFromX, "x");
+    GraphRecord odd = GraphOfKind(kYOfX, "x");
     odd.Color = 200;
     odd.Points = true;
     odd.PointStyle = 200;
@@ -428,7 +428,7 @@ TEST(Graphs, ValuesNoDialogOffersStayDrawable) {
 }
 
 TEST(Bitmap, RenderingLeavesTheDocumentsSurfaceAsItWas) {
-    TGraphicsManager doc(StandardOptions());
+    Document doc(StandardOptions());
     QImage screen(50, 50, QImage::Format_RGB32);
     doc.Canvas = &screen;
     doc.OutputRect = {1, 2, 3, 4};

@@ -1,17 +1,17 @@
 // Which part of a segment is drawn, and the shortcuts that skip rounding far from a bound.
-#include "segment_clip.h"
+#include "plot/segment_clip.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "screen_map.h"
+#include "plot/screen_map.h"
 
 namespace plotwise {
 namespace {
 
-TOptionsRecord View() {
-    TOptionsRecord o = StandardOptions();  // -10..10 both ways
+OptionsRecord View() {
+    OptionsRecord o = StandardOptions();  // -10..10 both ways
     return o;
 }
 
@@ -30,7 +30,7 @@ TEST(SegmentClip, GapClipAndMiss) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const TSegmentClipper clipper(View(), c.gap);
+        const SegmentClipper clipper(View(), c.gap);
         long double x1 = c.x1, y1 = c.y1, x2 = c.x2, y2 = c.y2;
         const bool drawn = clipper.Clip(x1, y1, x2, y2);
         SCOPED_TRACE(std::to_string(double(c.x1)) + "," + std::to_string(double(c.y1)));
@@ -47,13 +47,13 @@ TEST(SegmentClip, GapClipAndMiss) {
 // and in a view so small that its values round to 0.
 TEST(SegmentClip, ShortcutsAgreeWithRoundingFirst) {
     for (const long double scale : {1.0L, 1e-200L}) {
-        TOptionsRecord o = View();
+        OptionsRecord o = View();
         o.MinX = -3.7L * scale;
         o.MaxX = 1e6L / 3 * scale;
         o.MinY = -10 * scale;
         o.MaxY = 10 * scale;
-        const TSegmentClipper clipper(o, 37);
-        TScreenMap map;
+        const SegmentClipper clipper(o, 37);
+        ScreenMapping map;
         map.plot = {20, 20, 1020, 720};
         map.minX = o.MinX;
         map.factorX = 1000 / (static_cast<long double>(o.MaxX) - o.MinX);
@@ -70,12 +70,12 @@ TEST(SegmentClip, ShortcutsAgreeWithRoundingFirst) {
             const long double x = near(anchors[random() % 6]);
             const long double y = near(anchors[random() % 6]);
             long double rx = x, ry = y;
-            TSegmentClipper::Round(rx, ry);
+            SegmentClipper::Round(rx, ry);
             ASSERT_EQ(clipper.InsideUnrounded(x, y), clipper.Inside(rx, ry)) << double(x);
             const long double x2 = x + (i % 2 ? 0.74L * (o.MaxX - o.MinX) : unit(random) * scale);
             const long double y2 = near(y + 7.4L * scale * (i % 3 ? 1 : -1));
             long double rx2 = x2, ry2 = y2;
-            TSegmentClipper::Round(rx2, ry2);
+            SegmentClipper::Round(rx2, ry2);
             ASSERT_EQ(clipper.WithinGapUnrounded(x, y, x2, y2),
                       clipper.WithinGap(rx, ry, rx2, ry2));
             // Half a pixel off a pixel boundary, give or take a hair.

@@ -1,17 +1,17 @@
 // The view interval commands' arithmetic: nice steps, widening, narrowing, moving, and the
 // checks that refuse a new interval.
-#include "view_interval.h"
+#include "plot/view_interval.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "number_input.h"
+#include "formula/number_input.h"
 
 namespace plotwise {
 namespace {
 
-using TChange = TIntervalChange;
+using Change = IntervalChange;
 
 TEST(NiceStepTest, TakesTheNearerOfTheHalvesAndTheFifths) {
     const struct {
@@ -26,8 +26,8 @@ TEST(NiceStepTest, TakesTheNearerOfTheHalvesAndTheFifths) {
         EXPECT_EQ(NiceStep(c.v), c.expected) << static_cast<double>(c.v);
 }
 
-TOptionsRecord Interval(long double min, long double max, long double minY, long double maxY) {
-    TOptionsRecord o = StandardOptions();
+OptionsRecord Interval(long double min, long double max, long double minY, long double maxY) {
+    OptionsRecord o = StandardOptions();
     o.MinX = min;
     o.MaxX = max;
     o.MinY = minY;
@@ -38,23 +38,23 @@ TOptionsRecord Interval(long double min, long double max, long double minY, long
     return o;
 }
 
-TOptionsRecord Interval(long double min, long double max) {
+OptionsRecord Interval(long double min, long double max) {
     return Interval(min, max, min, max);
 }
 
 TEST(ViewIntervalTest, ChangesMoveTheBoundsAndScaleTheSteps) {
     const struct {
-        TChange x, y;
+        Change x, y;
         long double minX, maxX, minY, maxY, stepX, stepY;
     } cases[] = {
-        {TChange::Increase, TChange::None, -20, 20, -10, 10, 2, 1},
-        {TChange::Reduce, TChange::Reduce, -5, 5, -5, 5, 0.5L, 0.5L},
-        {TChange::TowardSmaller, TChange::None, -20, 0, -10, 10, 1, 1},
-        {TChange::None, TChange::TowardGreater, -10, 10, 0, 20, 1, 1},
-        {TChange::TowardGreater, TChange::TowardSmaller, 0, 20, -20, 0, 1, 1},
+        {Change::Increase, Change::None, -20, 20, -10, 10, 2, 1},
+        {Change::Reduce, Change::Reduce, -5, 5, -5, 5, 0.5L, 0.5L},
+        {Change::TowardSmaller, Change::None, -20, 0, -10, 10, 1, 1},
+        {Change::None, Change::TowardGreater, -10, 10, 0, 20, 1, 1},
+        {Change::TowardGreater, Change::TowardSmaller, 0, 20, -20, 0, 1, 1},
     };
     for (const auto& c : cases) {
-        TOptionsRecord o = Interval(-10, 10);
+        OptionsRecord o = Interval(-10, 10);
         EXPECT_EQ(ChangeViewInterval(o, c.x, c.y), "");
         const long double got[] = {o.MinX, o.MaxX, o.MinY, o.MaxY};
         const long double want[] = {c.minX, c.maxX, c.minY, c.maxY};
@@ -69,11 +69,11 @@ TEST(ViewIntervalTest, ChangesMoveTheBoundsAndScaleTheSteps) {
 }
 
 TEST(ViewIntervalTest, IncreaseThenReduceGivesBackTheSameBytes) {
-    for (TChange first : {TChange::Increase, TChange::Reduce}) {
-        const TOptionsRecord before = Interval(-3.7L, 12.1L);
-        TOptionsRecord o = before;
+    for (Change first : {Change::Increase, Change::Reduce}) {
+        const OptionsRecord before = Interval(-3.7L, 12.1L);
+        OptionsRecord o = before;
         ASSERT_EQ(ChangeViewInterval(o, first, first), "");
-        const TChange back = first == TChange::Increase ? TChange::Reduce : TChange::Increase;
+        const Change back = first == Change::Increase ? Change::Reduce : Change::Increase;
         ASSERT_EQ(ChangeViewInterval(o, back, back), "");
         EXPECT_EQ(std::memcmp(&o, &before, sizeof o), 0);
     }
@@ -83,34 +83,34 @@ TEST(ViewIntervalTest, RefusedIntervalsLeaveTheOptionsAlone) {
     const std::string log =
         "Too large value of the boundary of the interval\r(in view of the logarithmic scale)";
     const struct {
-        TOptionsRecord o;
-        TChange x, y;
+        OptionsRecord o;
+        Change x, y;
         std::string message;
     } cases[] = {
-        {Interval(-6e99L, 6e99L), TChange::Increase, TChange::None,
+        {Interval(-6e99L, 6e99L), Change::Increase, Change::None,
          "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
-        {Interval(8e99L, 9.9e99L), TChange::TowardGreater, TChange::None,
+        {Interval(8e99L, 9.9e99L), Change::TowardGreater, Change::None,
          "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
-        {Interval(-1, 1, -6e99L, 6e99L), TChange::None, TChange::Increase,
+        {Interval(-1, 1, -6e99L, 6e99L), Change::None, Change::Increase,
          "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100"},
-        {Interval(1e-25L, 3e-25L), TChange::Reduce, TChange::None,
+        {Interval(1e-25L, 3e-25L), Change::Reduce, Change::None,
          "Maximum of X must be more\rthan minimum of X"},  // both flushed to 0
-        {Interval(-1, 1, 1e-25L, 3e-25L), TChange::None, TChange::Reduce,
+        {Interval(-1, 1, 1e-25L, 3e-25L), Change::None, Change::Reduce,
          "\u041Caximum of Y must be more\rthan minimum of Y"},
     };
     for (const auto& c : cases) {
-        TOptionsRecord o = c.o;
+        OptionsRecord o = c.o;
         EXPECT_EQ(ChangeViewInterval(o, c.x, c.y), c.message);
         EXPECT_EQ(std::memcmp(&o, &c.o, sizeof o), 0);
     }
     // A logarithmic X axis of base 10: 10^95 is allowed, 10^165 is not.
-    TOptionsRecord o = Interval(-10, 60);
+    OptionsRecord o = Interval(-10, 60);
     o.LogX = true;
     o.LogXBase = 10.0L;
-    ASSERT_EQ(ChangeViewInterval(o, TChange::Increase, TChange::None), "");
+    ASSERT_EQ(ChangeViewInterval(o, Change::Increase, Change::None), "");
     EXPECT_EQ(static_cast<long double>(o.MinX), -45);
     EXPECT_EQ(static_cast<long double>(o.MaxX), 95);
-    EXPECT_EQ(ChangeViewInterval(o, TChange::Increase, TChange::None), log);
+    EXPECT_EQ(ChangeViewInterval(o, Change::Increase, Change::None), log);
     EXPECT_EQ(static_cast<long double>(o.MaxX), 95);
     o.LogXBase = 1e11L;  // damaged: 10 itself is too far
     EXPECT_EQ(StandardIntervals(o), log);
@@ -122,10 +122,10 @@ TEST(ViewIntervalTest, AMoveWhoseBoundsWouldRoundTogetherIsRefused) {
     // the moved bounds can fall together.
     for (int k = 0; k < 50; ++k) {
         const long double max = RoundTo8(-760 + k * 0.00001L);
-        TOptionsRecord o = Interval(-10, 10, RoundTo8(max - 0.00001L), max);
-        for (const TChange c : {TChange::TowardSmaller, TChange::TowardGreater}) {
+        OptionsRecord o = Interval(-10, 10, RoundTo8(max - 0.00001L), max);
+        for (const Change c : {Change::TowardSmaller, Change::TowardGreater}) {
             for (int i = 0; i < 5; ++i) {
-                const std::string failure = ChangeViewInterval(o, TChange::None, c);
+                const std::string failure = ChangeViewInterval(o, Change::None, c);
                 if (!failure.empty()) {
                     EXPECT_EQ(failure, "\u041Caximum of Y must be more\rthan minimum of Y");
                 }
@@ -137,16 +137,16 @@ TEST(ViewIntervalTest, AMoveWhoseBoundsWouldRoundTogetherIsRefused) {
 }
 
 TEST(ViewIntervalTest, StandardIntervalsResetBoundsAndSteps) {
-    TOptionsRecord o = Interval(-3, 70);
+    OptionsRecord o = Interval(-3, 70);
     o.StepVert = 5.0L;
     o.NumsY.Step = 0.2L;
     ASSERT_EQ(StandardIntervals(o), "");
-    const TOptionsRecord standard = Interval(-10, 10);
+    const OptionsRecord standard = Interval(-10, 10);
     EXPECT_EQ(std::memcmp(&o, &standard, sizeof o), 0);
 }
 
 TEST(ViewIntervalTest, StepsStayWhenTheWidthRoundsToTheSameOrTheyWouldLeaveTheRange) {
-    TOptionsRecord o = Interval(-10, 10);
+    OptionsRecord o = Interval(-10, 10);
     RescaleSteps(o, 1.0000000000001L, 1);
     o.StepHor = 1e99L;
     RescaleSteps(o, 1, 20);
@@ -159,10 +159,10 @@ TEST(ViewIntervalTest, StepsStayWhenTheWidthRoundsToTheSameOrTheyWouldLeaveTheRa
 }
 
 TEST(ViewIntervalTest, MovesFollowTheAxisDirection) {
-    EXPECT_EQ(MoveChange(true, true), TChange::TowardGreater);
-    EXPECT_EQ(MoveChange(true, false), TChange::TowardSmaller);
-    EXPECT_EQ(MoveChange(false, false), TChange::TowardGreater);  // reversed: left grows X
-    EXPECT_EQ(MoveChange(false, true), TChange::TowardSmaller);
+    EXPECT_EQ(MoveChange(true, true), Change::TowardGreater);
+    EXPECT_EQ(MoveChange(true, false), Change::TowardSmaller);
+    EXPECT_EQ(MoveChange(false, false), Change::TowardGreater);  // reversed: left grows X
+    EXPECT_EQ(MoveChange(false, true), Change::TowardSmaller);
 }
 
 }  // namespace

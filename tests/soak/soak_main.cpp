@@ -41,28 +41,28 @@
 #include <vector>
 
 #include "../app/scripted_services.h"
-#include "axles_form.h"
-#include "background_form.h"
-#include "build_form.h"
-#include "common_options_form.h"
-#include "current_options.h"
-#include "document_file.h"
-#include "document_window.h"
-#include "graph_entry_text.h"
-#include "graph_toolbar.h"
-#include "main_form.h"
-#include "program_settings.h"
-#include "record_checks.h"
+#include "app/current_options.h"
+#include "app/document_window.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
+#include "graph_dialog/default_graph_dialog.h"
+#include "option_dialogs/axis_options_dialog.h"
+#include "option_dialogs/background_options_dialog.h"
+#include "option_dialogs/common_options_dialog.h"
+#include "option_dialogs/plot_options_dialog.h"
+#include "plot/document_file.h"
+#include "plot/graph_entry_text.h"
+#include "plot/record_checks.h"
+#include "plot/view_interval.h"
+#include "services/program_settings.h"
 #include "soak_random.h"
-#include "standart_props_form.h"
-#include "style_choosers.h"
-#include "view_interval.h"
+#include "widgets/style_choosers.h"
 
 namespace plotwise::soak {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using C = TCommand;
+using C = Command;
 
 constexpr int kMaxDocuments = 5;
 constexpr int kFilePool = 12;   // names the saves reuse, so old files get replaced
@@ -70,15 +70,15 @@ constexpr int kRssEvery = 200;  // operations between memory samples
 constexpr long kRssAllowanceKiB = 30 * 1024;
 
 // A document as its file holds it: the options and the graph records, byte for byte.
-struct TDocState {
-    TOptionsRecord options;
-    std::vector<TFunctionProps> graphs;
+struct DocState {
+    OptionsRecord options;
+    std::vector<GraphRecord> graphs;
 };
 
-TDocState StateOf(const TGraphicsManager& document) {
-    TDocState state{document.Options, {}};
+DocState StateOf(const Document& document) {
+    DocState state{document.Options, {}};
     for (const auto& graph : document.Graphs)
-        state.graphs.push_back(graph->Props);
+        state.graphs.push_back(graph->Record);
     return state;
 }
 
@@ -87,22 +87,22 @@ std::string OptionsFieldAt(std::size_t offset) {
         const char* name;
         std::size_t offset;
     } fields[] = {
-        {"MinX", offsetof(TOptionsRecord, MinX)},
-        {"MinY", offsetof(TOptionsRecord, MinY)},
-        {"MaxX", offsetof(TOptionsRecord, MaxX)},
-        {"MaxY", offsetof(TOptionsRecord, MaxY)},
-        {"CoeffX", offsetof(TOptionsRecord, CoeffX)},
-        {"CoeffY", offsetof(TOptionsRecord, CoeffY)},
-        {"LogXBase", offsetof(TOptionsRecord, LogXBase)},
-        {"LogYBase", offsetof(TOptionsRecord, LogYBase)},
-        {"StepHor", offsetof(TOptionsRecord, StepHor)},
-        {"StepVert", offsetof(TOptionsRecord, StepVert)},
-        {"RadiusStep", offsetof(TOptionsRecord, RadiusStep)},
-        {"AngleStep", offsetof(TOptionsRecord, AngleStep)},
-        {"NumLinesX.Step", offsetof(TOptionsRecord, NumLinesX.Step)},
-        {"NumLinesY.Step", offsetof(TOptionsRecord, NumLinesY.Step)},
-        {"NumsX.Step", offsetof(TOptionsRecord, NumsX.Step)},
-        {"NumsY.Step", offsetof(TOptionsRecord, NumsY.Step)},
+        {"MinX", offsetof(OptionsRecord, MinX)},
+        {"MinY", offsetof(OptionsRecord, MinY)},
+        {"MaxX", offsetof(OptionsRecord, MaxX)},
+        {"MaxY", offsetof(OptionsRecord, MaxY)},
+        {"CoeffX", offsetof(OptionsRecord, CoeffX)},
+        {"CoeffY", offsetof(OptionsRecord, CoeffY)},
+        {"LogXBase", offsetof(OptionsRecord, LogXBase)},
+        {"LogYBase", offsetof(OptionsRecord, LogYBase)},
+        {"StepHor", offsetof(OptionsRecord, StepHor)},
+        {"StepVert", offsetof(OptionsRecord, StepVert)},
+        {"RadiusStep", offsetof(OptionsRecord, RadiusStep)},
+        {"AngleStep", offsetof(OptionsRecord, AngleStep)},
+        {"NumLinesX.Step", offsetof(OptionsRecord, NumLinesX.Step)},
+        {"NumLinesY.Step", offsetof(OptionsRecord, NumLinesY.Step)},
+        {"NumsX.Step", offsetof(OptionsRecord, NumsX.Step)},
+        {"NumsY.Step", offsetof(OptionsRecord, NumsY.Step)},
     };
     for (const auto& f : fields) {
         if (offset >= f.offset && offset < f.offset + sizeof(Extended80)) return f.name;
@@ -128,7 +128,7 @@ std::ptrdiff_t FirstDifference(const void* a, const void* b, std::size_t size) {
 }
 
 // Empty when both are the same; else where they first differ (was: a, is: b).
-std::string Difference(const TDocState& a, const TDocState& b) {
+std::string Difference(const DocState& a, const DocState& b) {
     const std::ptrdiff_t o = FirstDifference(&a.options, &b.options, sizeof a.options);
     if (o >= 0) {
         std::string text = "options byte " + std::to_string(o);
@@ -150,19 +150,18 @@ std::string Difference(const TDocState& a, const TDocState& b) {
     for (std::size_t i = 0; i < a.graphs.size(); ++i) {
         const std::ptrdiff_t g = FirstDifference(&a.graphs[i], &b.graphs[i], sizeof a.graphs[i]);
         if (g >= 0) {
-            return "graph " + std::to_string(i + 1) + " (kind " +
-                   std::to_string(a.graphs[i].FuncStyle) + ", then " +
-                   std::to_string(b.graphs[i].FuncStyle) + ") byte " + std::to_string(g);
+            return "graph " + std::to_string(i + 1) + " (kind " + std::to_string(a.graphs[i].Kind) +
+                   ", then " + std::to_string(b.graphs[i].Kind) + ") byte " + std::to_string(g);
         }
     }
     return {};
 }
 
 // Which records of a document a file check refuses, with their formulas.
-std::string RecordsRefused(const TDocState& state) {
+std::string RecordsRefused(const DocState& state) {
     std::string text;
     if (!CheckOptionsRecord(state.options)) {
-        const TOptionsRecord& o = state.options;
+        const OptionsRecord& o = state.options;
         char numbers[400];
         std::snprintf(
             numbers, sizeof numbers,
@@ -178,12 +177,12 @@ std::string RecordsRefused(const TDocState& state) {
         text += numbers;
     }
     for (std::size_t i = 0; i < state.graphs.size(); ++i) {
-        const TFunctionProps& p = state.graphs[i];
+        const GraphRecord& p = state.graphs[i];
         if (CheckGraphRecord(p)) continue;
-        text += "; graph " + std::to_string(i + 1) + " (kind " + std::to_string(p.FuncStyle) +
+        text += "; graph " + std::to_string(i + 1) + " (kind " + std::to_string(p.Kind) +
                 ") is refused: \"" + GraphEntryText(p) + "\"";
-        if (p.FuncStyle <= fsParam) {
-            const TIntervalProps& in = p.Interval();
+        if (p.Kind <= kParametric) {
+            const GraphInterval& in = p.Interval();
             char numbers[160];
             std::snprintf(numbers, sizeof numbers, " interval %.20Lg..%.20Lg steps %d gap %d",
                           static_cast<long double>(in.Min), static_cast<long double>(in.Max),
@@ -216,7 +215,7 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QMdiSubWindow* WindowOf(TMDIChild* child) {
+QMdiSubWindow* WindowOf(DocumentWindow* child) {
     return qobject_cast<QMdiSubWindow*>(child->parentWidget());
 }
 
@@ -235,12 +234,12 @@ bool PumpUntil(Done done) {
 }
 
 // A document's history as it must be: the states Undo and Redo go back to.
-struct THistoryModel {
-    std::deque<TDocState> undo;
-    std::deque<TDocState> redo;
+struct HistoryModel {
+    std::deque<DocState> undo;
+    std::deque<DocState> redo;
 };
 
-enum class TOp {
+enum class Op {
     Add,
     Double,
     Edit,
@@ -270,48 +269,48 @@ enum class TOp {
     FinishCounting,
 };
 
-struct TWeightedOp {
-    TOp op;
+struct WeightedOp {
+    Op op;
     const char* name;
     int weight;
 };
 
-const TWeightedOp kOps[] = {
-    {TOp::Add, "add graph", 16},
-    {TOp::Double, "double graph", 4},
-    {TOp::Edit, "edit graph", 10},
-    {TOp::Delete, "delete graph", 5},
-    {TOp::Chooser, "style chooser", 10},
-    {TOp::Toggle, "style toggle", 5},
-    {TOp::Select, "select graph", 4},
-    {TOp::View, "view command", 14},
-    {TOp::StandardIntervals, "standard intervals", 1},
-    {TOp::StandardOptions, "standard options", 1},
-    {TOp::PlotOptions, "plot options", 3},
-    {TOp::AxisOptions, "axis options", 2},
-    {TOp::BackgroundOptions, "background options", 2},
-    {TOp::CommonOptions, "common options", 1},
-    {TOp::GraphDefaults, "default graph properties", 1},
-    {TOp::Undo, "undo", 12},
-    {TOp::Redo, "redo", 7},
-    {TOp::New, "new", 2},
-    {TOp::Save, "save", 3},
-    {TOp::SaveAs, "save as", 2},
-    {TOp::Open, "open", 1},
-    {TOp::OpenDamaged, "open a cut file", 1},
-    {TOp::Close, "close", 2},
-    {TOp::Switch, "switch document", 4},
-    {TOp::Arrange, "arrange windows", 1},
-    {TOp::SaveOptions, "save options", 1},
-    {TOp::FinishCounting, "finish counting", 1},
+const WeightedOp kOps[] = {
+    {Op::Add, "add graph", 16},
+    {Op::Double, "double graph", 4},
+    {Op::Edit, "edit graph", 10},
+    {Op::Delete, "delete graph", 5},
+    {Op::Chooser, "style chooser", 10},
+    {Op::Toggle, "style toggle", 5},
+    {Op::Select, "select graph", 4},
+    {Op::View, "view command", 14},
+    {Op::StandardIntervals, "standard intervals", 1},
+    {Op::StandardOptions, "standard options", 1},
+    {Op::PlotOptions, "plot options", 3},
+    {Op::AxisOptions, "axis options", 2},
+    {Op::BackgroundOptions, "background options", 2},
+    {Op::CommonOptions, "common options", 1},
+    {Op::GraphDefaults, "default graph properties", 1},
+    {Op::Undo, "undo", 12},
+    {Op::Redo, "redo", 7},
+    {Op::New, "new", 2},
+    {Op::Save, "save", 3},
+    {Op::SaveAs, "save as", 2},
+    {Op::Open, "open", 1},
+    {Op::OpenDamaged, "open a cut file", 1},
+    {Op::Close, "close", 2},
+    {Op::Switch, "switch document", 4},
+    {Op::Arrange, "arrange windows", 1},
+    {Op::SaveOptions, "save options", 1},
+    {Op::FinishCounting, "finish counting", 1},
 };
 
 const C kViewCommands[] = {C::IncreaseXY, C::IncreaseY, C::IncreaseX, C::ReduceXY, C::ReduceY,
                            C::ReduceX,    C::MoveLeft,  C::MoveRight, C::MoveUp,   C::MoveDown};
 
-class TSoak {
+class Soak {
   public:
-    TSoak(std::uint64_t seed, double minutes) : seed_(seed), random_(seed), minutes_(minutes) {}
+    Soak(std::uint64_t seed, double minutes) : seed_(seed), random_(seed), minutes_(minutes) {}
 
     int Run();
 
@@ -320,9 +319,10 @@ class TSoak {
     void Note(const std::string& what);
     void Start();
     void Step();
-    TOp ChooseOp();
-    void RunOp(TOp op, TMDIChild* active);
-    void CheckAfter(TOp op, const std::map<TMDIChild*, TDocState>& before, TMDIChild* active);
+    Op ChooseOp();
+    void RunOp(Op op, DocumentWindow* active);
+    void CheckAfter(Op op, const std::map<DocumentWindow*, DocState>& before,
+                    DocumentWindow* active);
     void CheckMessages();
     void CheckWindow();
     void SampleMemory(double elapsedMinutes);
@@ -352,7 +352,7 @@ class TSoak {
     void Arrange();
     void SaveOptions();
     // A change of the document since before must have recorded one step.
-    void RecordChange(TMDIChild* child, const TDocState& before);
+    void RecordChange(DocumentWindow* child, const DocState& before);
 
     // Runs command; its modal dialog of type Dialog gets user once it is up. The dialog is
     // cancelled when user left it open (OK refused a field: one error message allowed).
@@ -362,20 +362,20 @@ class TSoak {
     bool PressOk(QDialog& dialog);
     // After a save of a document in state: the file reads back as that state, and saved
     // again from the window it opened in gives the same bytes.
-    void VerifySaved(const QString& path, const TDocState& state, TMDIChild* live);
-    void CheckOpened(TMDIChild* child, const TDocState& expected, const QString& what);
+    void VerifySaved(const QString& path, const DocState& state, DocumentWindow* live);
+    void CheckOpened(DocumentWindow* child, const DocState& expected, const QString& what);
     QString PoolFile(const char* prefix) {
         return dir_.filePath(QString("%1%2.plw").arg(prefix).arg(random_.Int(0, kFilePool - 1)));
     }
     std::vector<QString> SavedFiles() const;
     void Allow(const QString& message) { allowed_.insert(message); }
 
-    std::unique_ptr<TMainForm> form_;
-    testing_support::TScriptedMessages messages_;
-    testing_support::TScriptedDialogs dialogs_;
+    std::unique_ptr<MainWindow> form_;
+    testing_support::ScriptedMessages messages_;
+    testing_support::ScriptedDialogs dialogs_;
     QTemporaryDir dir_;
     std::uint64_t seed_;
-    TRandom random_;
+    Random random_;
     double minutes_;
     long op_ = 0;
     std::deque<std::string> recent_;  // the last operations, for a failure report
@@ -383,9 +383,9 @@ class TSoak {
     int dialogRefusals_ = 0;          // error messages allowed by a refusing dialog
     bool doubling_ = false;
     bool historyDone_ = false;  // the operation kept the history model itself
-    std::map<TMDIChild*, THistoryModel> history_;
-    TOptionsRecord newOptions_{};  // what New must start from
-    TEditorCounts editor_;
+    std::map<DocumentWindow*, HistoryModel> history_;
+    OptionsRecord newOptions_{};  // what New must start from
+    EditorCounts editor_;
     std::map<std::string, long> opCounts_;
     std::map<QString, long> refusalCounts_;
     long saves_ = 0, reopened_ = 0, historySteps_ = 0;
@@ -393,12 +393,12 @@ class TSoak {
     bool warm_ = false;
 };
 
-void TSoak::Note(const std::string& what) {
+void Soak::Note(const std::string& what) {
     recent_.push_back("#" + std::to_string(op_) + " " + what);
     if (recent_.size() > 25) recent_.pop_front();
 }
 
-void TSoak::Fail(const std::string& what) {
+void Soak::Fail(const std::string& what) {
     std::fprintf(stderr, "\nplotwise_soak: FAILED at operation %ld (seed %llu): %s\n", op_,
                  static_cast<unsigned long long>(seed_), what.c_str());
     std::fprintf(stderr, "the last operations:\n");
@@ -410,26 +410,26 @@ void TSoak::Fail(const std::string& what) {
     std::_Exit(1);
 }
 
-void TSoak::Start() {
+void Soak::Start() {
     if (!dir_.isValid()) Fail("no temporary folder");
-    ProgramSettings = {};
-    TMainFormSetup setup{dir_.path(), dir_.filePath("Plotwise.ini"), "plotwise", false};
-    form_ = std::make_unique<TMainForm>(setup, &messages_, &dialogs_);
+    GlobalSettings = {};
+    MainWindowSetup setup{dir_.path(), dir_.filePath("Plotwise.ini"), "plotwise", false};
+    form_ = std::make_unique<MainWindow>(setup, &messages_, &dialogs_);
     form_->resize(900, 700);
     form_->show();
     if (!PumpUntil([this] { return form_->Started(); })) Fail("the main window did not start");
-    form_->GraphEditor = [this](TFunctionProps& props, const QString& caption, TPropsPage) {
+    form_->GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage) {
         return EditGraphRecord(random_, props, CurrentOptions, caption == "Add Graph" && !doubling_,
                                editor_);
     };
     if (form_->Documents().size() != 1) Fail("the program did not start with one document");
-    TMDIChild* first = form_->Documents().front();
+    DocumentWindow* first = form_->Documents().front();
     history_[first] = {};
-    newOptions_ = first->Document().Options;
+    newOptions_ = first->Doc().Options;
     messages_.shown.clear();
 }
 
-int TSoak::Run() {
+int Soak::Run() {
     Start();
     const auto begin = Clock::now();
     const auto end = begin + std::chrono::duration<double, std::ratio<60>>(minutes_);
@@ -455,7 +455,7 @@ int TSoak::Run() {
 
     // Shut down without saving.
     for (int i = 0; i < 2 * kMaxDocuments; ++i)
-        messages_.answers.push_back(TAnswer::No);
+        messages_.answers.push_back(Answer::No);
     form_->close();
     form_.reset();
 
@@ -487,7 +487,7 @@ int TSoak::Run() {
     return 0;
 }
 
-void TSoak::SampleMemory(double elapsedMinutes) {
+void Soak::SampleMemory(double elapsedMinutes) {
     // Qt's style paints the buttons of every document window's title bar from icons made
     // afresh for each paint, and each such paint files new pixmaps in Qt's pixmap cache.
     // The cache is bounded (QPixmapCache::cacheLimit), but it fills slowly, about half a
@@ -507,10 +507,10 @@ void TSoak::SampleMemory(double elapsedMinutes) {
     }
 }
 
-void TSoak::Progress(double elapsedMinutes) {
+void Soak::Progress(double elapsedMinutes) {
     std::size_t graphs = 0;
-    for (TMDIChild* child : form_->Documents())
-        graphs += child->Document().Graphs.size();
+    for (DocumentWindow* child : form_->Documents())
+        graphs += child->Doc().Graphs.size();
     std::printf(
         "%7.2f min  ops %ld  documents %lld  graphs %zu  saves %ld  RSS %.1f MB  heap %.1f MB\n",
         elapsedMinutes, op_, static_cast<long long>(form_->Documents().size()), graphs, saves_,
@@ -518,25 +518,25 @@ void TSoak::Progress(double elapsedMinutes) {
     std::fflush(stdout);
 }
 
-TOp TSoak::ChooseOp() {
+Op Soak::ChooseOp() {
     const int documents = static_cast<int>(form_->Documents().size());
-    if (documents == 0) return random_.Chance(0.8) ? TOp::New : TOp::Open;
+    if (documents == 0) return random_.Chance(0.8) ? Op::New : Op::Open;
     int total = 0;
     for (const auto& w : kOps)
         total += w.weight;
     int pick = random_.Int(0, total - 1);
     for (const auto& w : kOps) {
         if (pick < w.weight) {
-            if (documents >= kMaxDocuments && (w.op == TOp::New || w.op == TOp::Open))
-                return TOp::Close;
+            if (documents >= kMaxDocuments && (w.op == Op::New || w.op == Op::Open))
+                return Op::Close;
             return w.op;
         }
         pick -= w.weight;
     }
-    return TOp::Undo;
+    return Op::Undo;
 }
 
-void TSoak::Step() {
+void Soak::Step() {
     ++op_;
     messages_.shown.clear();
     messages_.answers.clear();
@@ -544,20 +544,19 @@ void TSoak::Step() {
     allowed_.clear();
     dialogRefusals_ = 0;
     historyDone_ = false;
-    std::map<TMDIChild*, TDocState> before;
-    for (TMDIChild* child : form_->Documents())
-        before[child] = StateOf(child->Document());
-    TMDIChild* active = form_->ActiveDocument();
-    const TOp op = ChooseOp();
+    std::map<DocumentWindow*, DocState> before;
+    for (DocumentWindow* child : form_->Documents())
+        before[child] = StateOf(child->Doc());
+    DocumentWindow* active = form_->ActiveDocument();
+    const Op op = ChooseOp();
     std::string name;
     for (const auto& w : kOps) {
         if (w.op == op) name = w.name;
     }
     ++opCounts_[name];
-    Note(name + (active != nullptr
-                     ? " on " + active->Caption().toStdString() + " (" +
-                           std::to_string(active->Document().Graphs.size()) + " graphs)"
-                     : std::string(" with no document")));
+    Note(name + (active != nullptr ? " on " + active->Caption().toStdString() + " (" +
+                                         std::to_string(active->Doc().Graphs.size()) + " graphs)"
+                                   : std::string(" with no document")));
     RunOp(op, active);
     Pump();
     CheckMessages();
@@ -565,138 +564,138 @@ void TSoak::Step() {
     CheckWindow();
 }
 
-void TSoak::RunOp(TOp op, TMDIChild* active) {
+void Soak::RunOp(Op op, DocumentWindow* active) {
     const bool any = active != nullptr;
     switch (op) {
-        case TOp::Add:
+        case Op::Add:
             if (any) AddOrDouble(false);
             break;
-        case TOp::Double:
+        case Op::Double:
             if (any) AddOrDouble(true);
             break;
-        case TOp::Edit:
+        case Op::Edit:
             MaybeSelectGraph();
             Run(random_.Chance(0.7) ? C::GraphProps : C::OtherProps);
             break;
-        case TOp::Delete:
+        case Op::Delete:
             if (any) Delete();
             break;
-        case TOp::Chooser:
+        case Op::Chooser:
             if (any) Chooser();
             break;
-        case TOp::Toggle:
+        case Op::Toggle:
             if (any) Toggle();
             break;
-        case TOp::Select:
+        case Op::Select:
             Select();
             break;
-        case TOp::View:
+        case Op::View:
             if (any) View();
             break;
-        case TOp::StandardIntervals:
+        case Op::StandardIntervals:
             Allow(QString("Error: ") + kLogBoundMessage);
             Run(C::StandardIntervals);
             break;
-        case TOp::StandardOptions:
+        case Op::StandardOptions:
             Run(C::StandardOptions);
             break;
-        case TOp::PlotOptions:
+        case Op::PlotOptions:
             if (any) PlotOptions();
             break;
-        case TOp::AxisOptions:
+        case Op::AxisOptions:
             if (any) AxisOptions();
             break;
-        case TOp::BackgroundOptions:
+        case Op::BackgroundOptions:
             if (any) BackgroundOptions();
             break;
-        case TOp::CommonOptions:
+        case Op::CommonOptions:
             CommonOptions();
             break;
-        case TOp::GraphDefaults:
+        case Op::GraphDefaults:
             if (any) GraphDefaults();
             break;
-        case TOp::Undo:
+        case Op::Undo:
             if (any) History(true);
             break;
-        case TOp::Redo:
+        case Op::Redo:
             if (any) History(false);
             break;
-        case TOp::New:
+        case Op::New:
             New();
             break;
-        case TOp::Save:
+        case Op::Save:
             if (any) Save(false);
             break;
-        case TOp::SaveAs:
+        case Op::SaveAs:
             if (any) Save(true);
             break;
-        case TOp::Open:
+        case Op::Open:
             Open();
             break;
-        case TOp::OpenDamaged:
+        case Op::OpenDamaged:
             OpenDamaged();
             break;
-        case TOp::Close:
+        case Op::Close:
             Close();
             break;
-        case TOp::Switch:
+        case Op::Switch:
             Switch();
             break;
-        case TOp::Arrange:
+        case Op::Arrange:
             Arrange();
             break;
-        case TOp::SaveOptions:
+        case Op::SaveOptions:
             if (any) SaveOptions();
             break;
-        case TOp::FinishCounting:
+        case Op::FinishCounting:
             Run(C::FinishCounting);
             break;
     }
 }
 
 // Only what a user can reach: the command's menu item or button must be enabled.
-void TSoak::Run(C command) {
+void Soak::Run(C command) {
     if (form_->Action(command)->isEnabled()) form_->RunCommand(command);
 }
 
-void TSoak::MaybeSelectGraph() {
+void Soak::MaybeSelectGraph() {
     if (random_.Chance(0.5)) Select();
 }
 
-void TSoak::Select() {
-    QComboBox* list = form_->GraphToolbar()->FuncComboBox;
+void Soak::Select() {
+    QComboBox* list = form_->GraphBar()->FuncComboBox;
     if (list->count() == 0 || !list->isEnabled()) return;
     const int item = random_.Int(0, list->count() - 1);
     list->setCurrentIndex(item);
     emit list->activated(item);
 }
 
-void TSoak::AddOrDouble(bool doubling) {
+void Soak::AddOrDouble(bool doubling) {
     if (doubling) MaybeSelectGraph();
-    const std::size_t graphs = form_->ActiveDocument()->Document().Graphs.size();
+    const std::size_t graphs = form_->ActiveDocument()->Doc().Graphs.size();
     if (graphs >= kMaxGraphs) Allow("Error: Amount of the graphs must not exceed 30");
     doubling_ = doubling;
     Run(doubling ? C::DoubleGraph : C::AddGraph);
     doubling_ = false;
 }
 
-void TSoak::Delete() {
+void Soak::Delete() {
     MaybeSelectGraph();
-    if (ProgramSettings.Common.FuncPanelDelConfirmation) {
+    if (GlobalSettings.Common.FuncPanelDelConfirmation) {
         Allow("Ask: Do you want to remove the graph?");
-        messages_.answers.push_back(random_.Chance(0.8) ? TAnswer::Yes : TAnswer::No);
+        messages_.answers.push_back(random_.Chance(0.8) ? Answer::Yes : Answer::No);
     }
     Run(C::DeleteGraph);
 }
 
-void TSoak::Chooser() {
+void Soak::Chooser() {
     MaybeSelectGraph();
-    TGraphToolbar* bar = form_->GraphToolbar();
-    if (!form_->ToolbarShown(TToolbar::Graph)) return;
+    GraphToolbar* bar = form_->GraphBar();
+    if (!form_->ToolbarShown(ToolbarId::Graph)) return;
     std::vector<QComboBox*> usable;
     for (QComboBox* box : std::initializer_list<QComboBox*>{
-             bar->LineWidthComboBox, bar->PointWidthComboBox, bar->PointStyleComboBox,
-             bar->ColorComboBox, bar->BrushComboBox}) {
+             bar->LineWidthChooser, bar->PointSizeChooser, bar->PointStyleChooser,
+             bar->ColorChooser, bar->ShadingChooser}) {
         if (box->isEnabled() && box->isVisibleTo(bar) && box->count() > 0) usable.push_back(box);
     }
     if (usable.empty()) return;
@@ -706,13 +705,13 @@ void TSoak::Chooser() {
     emit box->activated(item);
 }
 
-void TSoak::Toggle() {
+void Soak::Toggle() {
     MaybeSelectGraph();
     const C toggles[] = {C::DrawGraphic, C::DrawLines, C::DrawPoints};
     Run(toggles[random_.Int(0, 2)]);
 }
 
-void TSoak::View() {
+void Soak::View() {
     // The refusals of a view change that would leave the numbers the program holds.
     for (const char* text :
          {"Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100",
@@ -727,28 +726,28 @@ void TSoak::View() {
     // Now and then a long run of one button, far enough to reach the limits.
     const int count = random_.Chance(0.01) ? 340 : random_.Chance(0.2) ? random_.Int(2, 8) : 1;
     const C command = kViewCommands[random_.Int(0, std::size(kViewCommands) - 1)];
-    TMDIChild* child = form_->ActiveDocument();
-    Note(std::string("  ") + CommandInfo(command).shortHint +
+    DocumentWindow* child = form_->ActiveDocument();
+    Note(std::string("  ") + InfoOf(command).shortHint +
          (count > 1 ? " x" + std::to_string(count) : ""));
     for (int i = 0; i < count; ++i) {
-        const TDocState before = StateOf(child->Document());
+        const DocState before = StateOf(child->Doc());
         Run(command);
         RecordChange(child, before);
     }
     historyDone_ = true;
 }
 
-void TSoak::RecordChange(TMDIChild* child, const TDocState& before) {
-    if (Difference(before, StateOf(child->Document())).empty()) return;
-    if (!child->Document().Modified) Fail("a changed document is not marked changed");
-    THistoryModel& model = history_[child];
+void Soak::RecordChange(DocumentWindow* child, const DocState& before) {
+    if (Difference(before, StateOf(child->Doc())).empty()) return;
+    if (!child->Doc().Modified) Fail("a changed document is not marked changed");
+    HistoryModel& model = history_[child];
     model.undo.push_back(before);
-    if (model.undo.size() > TUndoManager::kUndoDepth) model.undo.pop_front();
+    if (model.undo.size() > UndoHistory::kUndoDepth) model.undo.pop_front();
     model.redo.clear();
 }
 
 template <typename Dialog>
-void TSoak::WithDialog(C command, const std::function<void(Dialog&)>& user) {
+void Soak::WithDialog(C command, const std::function<void(Dialog&)>& user) {
     if (!form_->Action(command)->isEnabled()) return;
     bool seen = false;
     QTimer::singleShot(0, form_.get(), [&] {
@@ -762,7 +761,7 @@ void TSoak::WithDialog(C command, const std::function<void(Dialog&)>& user) {
     if (!seen) Fail("the command returned without its dialog");
 }
 
-bool TSoak::PressOk(QDialog& dialog) {
+bool Soak::PressOk(QDialog& dialog) {
     if (random_.Chance(0.1)) return false;  // Cancel
     auto* buttons = dialog.findChild<QDialogButtonBox*>();
     QAbstractButton* ok = buttons != nullptr ? buttons->button(QDialogButtonBox::Ok)
@@ -777,7 +776,7 @@ bool TSoak::PressOk(QDialog& dialog) {
     return false;
 }
 
-QString StepText(TRandom& random) {
+QString StepText(Random& random) {
     if (random.Chance(0.7)) {
         return QString::fromStdString(random.Pick(
             std::vector<std::string>{"0.1", "0.5", "1", "2", "2.5", "5", "10", "25", "100"}));
@@ -787,8 +786,8 @@ QString StepText(TRandom& random) {
     return QString::fromStdString(text);
 }
 
-void TSoak::PlotOptions() {
-    WithDialog<TBuildForm>(C::PlotOptions, [this](TBuildForm& d) {
+void Soak::PlotOptions() {
+    WithDialog<PlotOptionsDialog>(C::PlotOptions, [this](PlotOptionsDialog& d) {
         if (random_.Chance(0.5)) {
             const auto x = RandomRangeTexts(random_, 5);
             d.Edits[pfMinX]->setText(QString::fromStdString(x.first));
@@ -827,9 +826,9 @@ void TSoak::PlotOptions() {
     });
 }
 
-void TSoak::AxisOptions() {
-    WithDialog<TAxlesForm>(C::AxisOptions, [this](TAxlesForm& d) {
-        for (TAxisControls& axis : d.Axes) {
+void Soak::AxisOptions() {
+    WithDialog<AxisOptionsDialog>(C::AxisOptions, [this](AxisOptionsDialog& d) {
+        for (AxisControls& axis : d.Axes) {
             if (random_.Chance(0.1)) axis.Draw->setChecked(!axis.Draw->isChecked());
             if (random_.Chance(0.1)) {
                 (axis.Forward->isChecked() ? axis.Backward : axis.Forward)->setChecked(true);
@@ -854,8 +853,8 @@ void TSoak::AxisOptions() {
     });
 }
 
-void TSoak::BackgroundOptions() {
-    WithDialog<TBackGroundForm>(C::BackgroundOptions, [this](TBackGroundForm& d) {
+void Soak::BackgroundOptions() {
+    WithDialog<BackgroundOptionsDialog>(C::BackgroundOptions, [this](BackgroundOptionsDialog& d) {
         for (QCheckBox* box :
              {d.HorLinesCheckBox, d.VertLinesCheckBox, d.AngleCheckBox, d.RadiusCheckBox}) {
             if (random_.Chance(0.15)) box->setChecked(!box->isChecked());
@@ -877,8 +876,8 @@ void TSoak::BackgroundOptions() {
     });
 }
 
-void TSoak::CommonOptions() {
-    WithDialog<TCommonOptionsForm>(C::CommonOptions, [this](TCommonOptionsForm& d) {
+void Soak::CommonOptions() {
+    WithDialog<CommonOptionsDialog>(C::CommonOptions, [this](CommonOptionsDialog& d) {
         for (QCheckBox* box : {d.DeleteConfirmationCheckBox, d.NewColorCheckBox,
                                d.ChangeStepsCheckBox, d.AutoMaximizeCheckBox}) {
             if (random_.Chance(0.3)) box->setChecked(!box->isChecked());
@@ -887,60 +886,59 @@ void TSoak::CommonOptions() {
     });
 }
 
-void TSoak::GraphDefaults() {
-    WithDialog<TStandartPropsForm>(C::GraphProperties, [this](TStandartPropsForm& d) {
-        d.KindEditor = [this](TFunctionProps& props, const TOptionsRecord& options) {
+void Soak::GraphDefaults() {
+    WithDialog<DefaultGraphDialog>(C::GraphProperties, [this](DefaultGraphDialog& d) {
+        d.KindEditor = [this](GraphRecord& props, const OptionsRecord& options) {
             return EditKindDefaults(random_, props, options, editor_);
         };
         const int buttons = random_.Int(0, 3);
         for (int i = 0; i < buttons; ++i)
-            d.KindButton(random_.Int(fsYFromX, fsTable))->click();
+            d.KindButton(random_.Int(kYOfX, kTable))->click();
         if (random_.Chance(0.5)) {
-            d.findChild<QComboBox*>("FuncStyleComboBox")->setCurrentIndex(random_.Int(0, fsTable));
+            d.findChild<QComboBox*>("FuncStyleComboBox")->setCurrentIndex(random_.Int(0, kTable));
         }
         PressOk(d);
     });
 }
 
-void TSoak::History(bool undo) {
-    TMDIChild* child = form_->ActiveDocument();
-    THistoryModel& model = history_[child];
-    std::deque<TDocState>& from = undo ? model.undo : model.redo;
-    std::deque<TDocState>& to = undo ? model.redo : model.undo;
+void Soak::History(bool undo) {
+    DocumentWindow* child = form_->ActiveDocument();
+    HistoryModel& model = history_[child];
+    std::deque<DocState>& from = undo ? model.undo : model.redo;
+    std::deque<DocState>& to = undo ? model.redo : model.undo;
     const C command = undo ? C::Undo : C::Redo;
     if (form_->Action(command)->isEnabled() != !from.empty()) {
         Fail(std::string(undo ? "Undo" : "Redo") + " is " +
              (from.empty() ? "enabled with nothing to take back" : "disabled with steps to take"));
     }
     if (from.empty()) return;
-    const TDocState before = StateOf(child->Document());
+    const DocState before = StateOf(child->Doc());
     form_->RunCommand(command);
-    const TDocState expected = from.back();
+    const DocState expected = from.back();
     from.pop_back();
-    const std::string difference = Difference(expected, StateOf(child->Document()));
+    const std::string difference = Difference(expected, StateOf(child->Doc()));
     if (!difference.empty()) {
         Fail(std::string(undo ? "Undo" : "Redo") +
              " did not give back the state of before: " + difference);
     }
     to.push_back(before);
-    if (to.size() > TUndoManager::kUndoDepth) to.pop_front();
-    if (!child->Document().Modified)
-        Fail("the document is not marked changed after a history step");
+    if (to.size() > UndoHistory::kUndoDepth) to.pop_front();
+    if (!child->Doc().Modified) Fail("the document is not marked changed after a history step");
     ++historySteps_;
 }
 
-void TSoak::New() {
+void Soak::New() {
     Run(C::New);
-    TMDIChild* child = form_->ActiveDocument();
+    DocumentWindow* child = form_->ActiveDocument();
     if (child == nullptr || !child->Caption().startsWith("Noname"))
         Fail("New left no new document active");
     history_[child] = {};
-    const TDocState expected{newOptions_, {}};
-    const std::string difference = Difference(expected, StateOf(child->Document()));
+    const DocState expected{newOptions_, {}};
+    const std::string difference = Difference(expected, StateOf(child->Doc()));
     if (!difference.empty()) Fail("New did not start from the saved options: " + difference);
 }
 
-std::vector<QString> TSoak::SavedFiles() const {
+std::vector<QString> Soak::SavedFiles() const {
     std::vector<QString> files;
     for (const QString& name : QDir(dir_.path()).entryList({"*.plw"}, QDir::Files, QDir::Name)) {
         if (name != "cut.plw") files.push_back(dir_.filePath(name));  // damaged on purpose
@@ -948,9 +946,9 @@ std::vector<QString> TSoak::SavedFiles() const {
     return files;
 }
 
-void TSoak::Save(bool saveAs) {
-    TMDIChild* child = form_->ActiveDocument();
-    TGraphicsManager& document = child->Document();
+void Soak::Save(bool saveAs) {
+    DocumentWindow* child = form_->ActiveDocument();
+    Document& document = child->Doc();
     const bool dialog = saveAs || !document.Named;
     const QString target = random_.Chance(0.05) ? QString() : PoolFile("s");
     if (dialog) dialogs_.names.push_back(target);
@@ -970,7 +968,7 @@ void TSoak::Save(bool saveAs) {
     VerifySaved(path, StateOf(document), child);
 }
 
-void TSoak::VerifySaved(const QString& path, const TDocState& state, TMDIChild* live) {
+void Soak::VerifySaved(const QString& path, const DocState& state, DocumentWindow* live) {
     ++saves_;
     const QByteArray saved = FileBytes(path);
     const auto expectedSize =
@@ -981,12 +979,12 @@ void TSoak::VerifySaved(const QString& path, const TDocState& state, TMDIChild* 
     }
     if (live != nullptr) {
         const QString again = dir_.filePath("live.plw");
-        if (!WriteDocument(live->Document(), again.toStdString()))
+        if (!WriteDocument(live->Doc(), again.toStdString()))
             Fail("the live document could not be written");
         if (FileBytes(again) != saved) Fail("writing the document again gave other bytes");
     }
     const qsizetype shown = messages_.shown.size();
-    TMDIChild* reopened = form_->OpenDocument(path);
+    DocumentWindow* reopened = form_->OpenDocument(path);
     if (reopened == nullptr || messages_.shown.size() != shown) {
         Fail("the saved file did not open again: " +
              messages_.shown.mid(shown).join(" / ").toStdString() + RecordsRefused(state));
@@ -1006,11 +1004,11 @@ void TSoak::VerifySaved(const QString& path, const TDocState& state, TMDIChild* 
              " (record " + std::to_string(at / static_cast<qsizetype>(kDocumentRecordSize)) +
              ", offset " + std::to_string(at % static_cast<qsizetype>(kDocumentRecordSize)) + ")");
     }
-    if (reopened->Document().Modified) Fail("the reopened document is marked changed");
+    if (reopened->Doc().Modified) Fail("the reopened document is marked changed");
     ++reopened_;
     history_[reopened] = {};
     if (form_->Documents().size() > kMaxDocuments || random_.Chance(0.7)) {
-        QPointer<TMDIChild> watched(reopened);
+        QPointer<DocumentWindow> watched(reopened);
         WindowOf(reopened)->close();
         if (!PumpUntil([&] { return watched == nullptr; }))
             Fail("the reopened document did not close");
@@ -1019,16 +1017,16 @@ void TSoak::VerifySaved(const QString& path, const TDocState& state, TMDIChild* 
 }
 
 // A document just opened: its records as expected, no history, not changed.
-void TSoak::CheckOpened(TMDIChild* child, const TDocState& expected, const QString& what) {
-    const std::string difference = Difference(expected, StateOf(child->Document()));
+void Soak::CheckOpened(DocumentWindow* child, const DocState& expected, const QString& what) {
+    const std::string difference = Difference(expected, StateOf(child->Doc()));
     if (!difference.empty()) {
         Fail(what.toStdString() + " opened with other records than were saved: " + difference);
     }
-    if (!child->UndoManager().UndoList().empty() || child->Document().Modified)
+    if (!child->History().UndoList().empty() || child->Doc().Modified)
         Fail(what.toStdString() + " opened with a history or marked changed");
 }
 
-void TSoak::Open() {
+void Soak::Open() {
     const std::vector<QString> files = SavedFiles();
     const bool missing = files.empty() || random_.Chance(0.1);
     const QString path = missing ? dir_.filePath("missing.plw") : random_.Pick(files);
@@ -1039,20 +1037,19 @@ void TSoak::Open() {
     const int after = static_cast<int>(form_->Documents().size());
     if (after != before + (missing ? 0 : 1)) Fail("Open did not open exactly one window");
     if (missing) return;
-    TMDIChild* child = form_->ActiveDocument();
+    DocumentWindow* child = form_->ActiveDocument();
     history_[child] = {};
     ++reopened_;
     // Every file here was written by the program: writing it back gives its bytes.
     const QString again = dir_.filePath("live.plw");
-    if (!WriteDocument(child->Document(), again.toStdString()) ||
-        FileBytes(again) != FileBytes(path)) {
+    if (!WriteDocument(child->Doc(), again.toStdString()) || FileBytes(again) != FileBytes(path)) {
         Fail("a file written by the program opened into other records: " +
              QFileInfo(path).fileName().toStdString());
     }
-    CheckOpened(child, StateOf(child->Document()), QFileInfo(path).fileName());
+    CheckOpened(child, StateOf(child->Doc()), QFileInfo(path).fileName());
 }
 
-void TSoak::OpenDamaged() {
+void Soak::OpenDamaged() {
     const std::vector<QString> files = SavedFiles();
     if (files.empty() || form_->Documents().size() >= kMaxDocuments) return;
     const QString source = random_.Pick(files);
@@ -1078,37 +1075,37 @@ void TSoak::OpenDamaged() {
         Fail("a file cut at byte " + std::to_string(kept * kDocumentRecordSize + partial) +
              " opened " + std::to_string(after - before) + " windows");
     if (kept == 0) return;
-    TMDIChild* child = form_->ActiveDocument();
+    DocumentWindow* child = form_->ActiveDocument();
     history_[child] = {};
-    TDocState expected{contents.options, contents.graphs};
+    DocState expected{contents.options, contents.graphs};
     expected.graphs.resize(static_cast<std::size_t>(kept - 1));
     CheckOpened(child, expected, "a file cut in its last record");
 }
 
-void TSoak::Close() {
-    const QList<TMDIChild*> documents = form_->Documents();
+void Soak::Close() {
+    const QList<DocumentWindow*> documents = form_->Documents();
     if (documents.isEmpty()) return;
-    TMDIChild* child = documents[random_.Int(0, static_cast<int>(documents.size()) - 1)];
-    TGraphicsManager& document = child->Document();
-    const TDocState state = StateOf(document);
+    DocumentWindow* child = documents[random_.Int(0, static_cast<int>(documents.size()) - 1)];
+    Document& document = child->Doc();
+    const DocState state = StateOf(document);
     const bool modified = document.Modified;
     const bool named = document.Named;
-    const TAnswer answer =
-        random_.Pick(std::vector<TAnswer>{TAnswer::Yes, TAnswer::No, TAnswer::No, TAnswer::Cancel});
+    const Answer answer =
+        random_.Pick(std::vector<Answer>{Answer::Yes, Answer::No, Answer::No, Answer::Cancel});
     QString target;
     if (modified) {
         Allow("Ask: Save changes to " + child->Caption() + "?");
         messages_.answers.push_back(answer);
-        if (answer == TAnswer::Yes && !named) {
+        if (answer == Answer::Yes && !named) {
             target = random_.Chance(0.1) ? QString() : PoolFile("s");
             dialogs_.names.push_back(target);
         }
     }
     const QString path = named ? QString::fromStdString(document.FileName) : target;
-    QPointer<TMDIChild> watched(child);
+    QPointer<DocumentWindow> watched(child);
     WindowOf(child)->close();
     const bool stays =
-        modified && (answer == TAnswer::Cancel || (answer == TAnswer::Yes && path.isEmpty()));
+        modified && (answer == Answer::Cancel || (answer == Answer::Yes && path.isEmpty()));
     PumpUntil([&] { return stays || watched == nullptr; });
     if (stays != (watched != nullptr)) {
         Fail(stays ? "a document closed although the question was cancelled"
@@ -1116,34 +1113,34 @@ void TSoak::Close() {
     }
     if (stays) return;
     history_.erase(child);
-    if (modified && answer == TAnswer::Yes) VerifySaved(path, state, nullptr);
+    if (modified && answer == Answer::Yes) VerifySaved(path, state, nullptr);
 }
 
-void TSoak::Switch() {
-    const QList<TMDIChild*> documents = form_->Documents();
+void Soak::Switch() {
+    const QList<DocumentWindow*> documents = form_->Documents();
     if (documents.size() < 2) return;
-    TMDIChild* child = documents[random_.Int(0, static_cast<int>(documents.size()) - 1)];
+    DocumentWindow* child = documents[random_.Int(0, static_cast<int>(documents.size()) - 1)];
     form_->MdiArea()->setActiveSubWindow(WindowOf(child));
     Pump();
     if (form_->ActiveDocument() != child) Fail("the chosen document did not become the active one");
 }
 
-void TSoak::Arrange() {
+void Soak::Arrange() {
     const C commands[] = {C::Cascade, C::Tile, C::ArrangeIcons, C::MinimizeAll};
     const C command = commands[random_.Int(0, 3)];
     Run(command);
     if (command == C::MinimizeAll || random_.Chance(0.3)) {
         // Back to a usable window, as a user would.
-        if (TMDIChild* child = form_->ActiveDocument()) WindowOf(child)->showNormal();
+        if (DocumentWindow* child = form_->ActiveDocument()) WindowOf(child)->showNormal();
     }
 }
 
-void TSoak::SaveOptions() {
+void Soak::SaveOptions() {
     Run(C::SaveOptions);
-    newOptions_ = form_->ActiveDocument()->Document().Options;
+    newOptions_ = form_->ActiveDocument()->Doc().Options;
 }
 
-void TSoak::CheckMessages() {
+void Soak::CheckMessages() {
     int refusals = dialogRefusals_;
     for (const QString& message : messages_.shown) {
         if (allowed_.count(message) != 0) {
@@ -1160,17 +1157,18 @@ void TSoak::CheckMessages() {
     }
 }
 
-void TSoak::CheckAfter(TOp op, const std::map<TMDIChild*, TDocState>& before, TMDIChild* active) {
-    const bool historyOp = op == TOp::Undo || op == TOp::Redo;
-    for (TMDIChild* child : form_->Documents()) {
+void Soak::CheckAfter(Op op, const std::map<DocumentWindow*, DocState>& before,
+                      DocumentWindow* active) {
+    const bool historyOp = op == Op::Undo || op == Op::Redo;
+    for (DocumentWindow* child : form_->Documents()) {
         auto was = before.find(child);
         if (was == before.end()) {
             if (history_.count(child) == 0) Fail("a document appeared that no operation opened");
             continue;
         }
-        const TDocState now = StateOf(child->Document());
+        const DocState now = StateOf(child->Doc());
         const std::string difference = Difference(was->second, now);
-        THistoryModel& model = history_[child];
+        HistoryModel& model = history_[child];
         if (child != active && !difference.empty()) {
             Fail("a document that was not the active one changed: " +
                  child->Caption().toStdString() + ": " + difference);
@@ -1182,7 +1180,7 @@ void TSoak::CheckAfter(TOp op, const std::map<TMDIChild*, TDocState>& before, TM
             if (!refused.empty())
                 Fail("the document holds records its file would not pass" + refused);
         }
-        const TUndoManager& history = child->UndoManager();
+        const UndoHistory& history = child->History();
         if (history.UndoList().size() != model.undo.size() ||
             history.RedoList().size() != model.redo.size()) {
             Fail("the history of " + child->Caption().toStdString() + " holds " +
@@ -1199,14 +1197,14 @@ void TSoak::CheckAfter(TOp op, const std::map<TMDIChild*, TDocState>& before, TM
     }
 }
 
-void TSoak::CheckWindow() {
-    TMDIChild* active = form_->ActiveDocument();
-    QComboBox* list = form_->GraphToolbar()->FuncComboBox;
+void Soak::CheckWindow() {
+    DocumentWindow* active = form_->ActiveDocument();
+    QComboBox* list = form_->GraphBar()->FuncComboBox;
     if (active == nullptr) {
         if (list->count() != 0) Fail("the graph list shows graphs with no document open");
         return;
     }
-    const TGraphicsManager& document = active->Document();
+    const Document& document = active->Doc();
     if (std::memcmp(&CurrentOptions, &document.Options, sizeof CurrentOptions) != 0)
         Fail("the current options are not those of the active document");
     if (document.Graphs.size() > kMaxGraphs) Fail("a document holds more than 30 graphs");
@@ -1215,12 +1213,12 @@ void TSoak::CheckWindow() {
              std::to_string(document.Graphs.size()));
     }
     for (int i = 0; i < list->count(); ++i) {
-        if (list->itemText(i) != QString::fromLatin1(GraphEntryText(document.Graphs[i]->Props)))
+        if (list->itemText(i) != QString::fromLatin1(GraphEntryText(document.Graphs[i]->Record)))
             Fail("the graph list names graph " + std::to_string(i + 1) + " wrongly");
     }
     if (list->count() > 0 && (list->currentIndex() < 0 || list->currentIndex() >= list->count()))
         Fail("the graph list selects no graph");
-    const TUndoManager& history = active->UndoManager();
+    const UndoHistory& history = active->History();
     if (form_->Action(C::Undo)->isEnabled() == history.UndoList().empty() ||
         form_->Action(C::Redo)->isEnabled() == history.RedoList().empty())
         Fail("Undo or Redo is enabled against the history");
@@ -1266,5 +1264,5 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QtMessage);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    return plotwise::soak::TSoak(*seed, minutes).Run();
+    return plotwise::soak::Soak(*seed, minutes).Run();
 }

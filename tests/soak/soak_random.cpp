@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "number_input.h"
-#include "props_fields.h"
+#include "formula/number_input.h"
+#include "graph_dialog/graph_fields.h"
 
 namespace plotwise::soak {
 namespace {
@@ -15,7 +15,7 @@ const std::vector<std::string> kOperators = {"+", "-", "*", "/", "^"};
 const std::vector<std::string> kConstants = {"1", "2", "3", "0.5", "10", "pi", "3.", "0.001"};
 const std::vector<std::string> kNowhere = {"1/0", "ln(0)", "sqrt(-1)", "exp(1000)", "10^600"};
 
-std::string Term(TRandom& random, const std::string& variables, int depth) {
+std::string Term(Random& random, const std::string& variables, int depth) {
     if (depth <= 0 || random.Chance(0.25)) {
         if (random.Chance(0.6))
             return std::string(1, variables[random.Int(0, variables.size() - 1)]);
@@ -34,22 +34,22 @@ std::string Term(TRandom& random, const std::string& variables, int depth) {
 }
 
 bool IntervalKind(int kind) {
-    return kind >= fsYFromX && kind <= fsParam;
+    return kind >= kYOfX && kind <= kParametric;
 }
 bool AreaKind(int kind) {
-    return kind == fsEquation || kind == fsDifField;
+    return kind == kEquation || kind == kSlopeField;
 }
 
 std::string Variables(int kind) {
     switch (kind) {
-        case fsXFromY:
+        case kXOfY:
             return "y";
-        case fsPolar:
+        case kPolarGraph:
             return "a";
-        case fsParam:
+        case kParametric:
             return "t";
-        case fsEquation:
-        case fsDifField:
+        case kEquation:
+        case kSlopeField:
             return "xy";
         default:
             return "x";
@@ -61,7 +61,7 @@ std::string IntText(int value) {
 }
 
 // Steps and gaps a soak can afford thousands of times.
-void RandomIntervalSteps(TRandom& random, TPropsFields& f, const TOptionsRecord& options) {
+void RandomIntervalSteps(Random& random, GraphFields& f, const OptionsRecord& options) {
     if (random.Chance(0.3)) {
         UncheckSteps(f, options);
         return;
@@ -71,18 +71,18 @@ void RandomIntervalSteps(TRandom& random, TPropsFields& f, const TOptionsRecord&
     f.MaxGap = IntText(random.Chance(0.5) ? random.Int(1, 100) : random.Int(1, 1000000));
 }
 
-void RandomInterval(TRandom& random, TPropsFields& f, const TOptionsRecord& options) {
-    if ((f.Kind == fsYFromX || f.Kind == fsXFromY) && random.Chance(0.3)) {
+void RandomInterval(Random& random, GraphFields& f, const OptionsRecord& options) {
+    if ((f.Kind == kYOfX || f.Kind == kXOfY) && random.Chance(0.3)) {
         UncheckInterval(f, options);
         return;
     }
     f.IntervalChecked = true;
-    const auto range = RandomRangeTexts(random, f.Kind == fsPolar ? 0 : 6);
+    const auto range = RandomRangeTexts(random, f.Kind == kPolarGraph ? 0 : 6);
     f.Min = range.first;
     f.Max = range.second;
 }
 
-void RandomArea(TRandom& random, TPropsFields& f, const TOptionsRecord& options) {
+void RandomArea(Random& random, GraphFields& f, const OptionsRecord& options) {
     if (random.Chance(0.3)) {
         UncheckInterval(f, options);
     } else {
@@ -92,8 +92,8 @@ void RandomArea(TRandom& random, TPropsFields& f, const TOptionsRecord& options)
     }
 }
 
-void RandomAreaSteps(TRandom& random, TPropsFields& f) {
-    if (f.Kind == fsEquation) {
+void RandomAreaSteps(Random& random, GraphFields& f) {
+    if (f.Kind == kEquation) {
         f.Steps = IntText(random.Int(10, random.Chance(0.1) ? 150 : 60));
         f.StepsY = IntText(random.Int(10, random.Chance(0.1) ? 150 : 60));
         f.MaxGap = IntText(random.Chance(0.5) ? random.Int(1, 100) : random.Int(1, 1000000));
@@ -104,7 +104,7 @@ void RandomAreaSteps(TRandom& random, TPropsFields& f) {
     }
 }
 
-void RandomTable(TRandom& random, TPropsFields& f) {
+void RandomTable(Random& random, GraphFields& f) {
     const int edits = random.Chance(0.05) ? 100 : random.Int(0, 20);
     for (int i = 0; i < edits; ++i) {
         auto& row = f.Table[static_cast<std::size_t>(random.Int(0, kTableRows - 1))];
@@ -114,8 +114,8 @@ void RandomTable(TRandom& random, TPropsFields& f) {
     f.SortType = random.Int(0, 2);
 }
 
-void RandomStyle(TRandom& random, TPropsFields& f) {
-    TStyleFields& s = f.Style;
+void RandomStyle(Random& random, GraphFields& f) {
+    StyleFields& s = f.Style;
     s.Lines = random.Chance(0.8);
     s.Points = random.Chance(0.3);
     s.LineWidthItem = random.Int(0, 4);
@@ -128,7 +128,7 @@ void RandomStyle(TRandom& random, TPropsFields& f) {
 
 // One field typed wrong, as a user might; OK must refuse it. False when the kind has no
 // such field on the pages shown.
-bool SpoilAField(TRandom& random, TPropsFields& f, bool formulas) {
+bool SpoilAField(Random& random, GraphFields& f, bool formulas) {
     if (AreaKind(f.Kind) || IntervalKind(f.Kind)) {
         switch (random.Int(formulas ? 0 : 1, 3)) {
             case 0:
@@ -147,7 +147,7 @@ bool SpoilAField(TRandom& random, TPropsFields& f, bool formulas) {
         }
         return true;
     }
-    if (f.Kind == fsTable && formulas) {
+    if (f.Kind == kTable && formulas) {
         f.Table[static_cast<std::size_t>(random.Int(0, kTableRows - 1))][random.Int(0, 1)] =
             random.Pick(std::vector<std::string>{"1e5", "2*10^101", "--1", "x"});
         return true;
@@ -156,8 +156,8 @@ bool SpoilAField(TRandom& random, TPropsFields& f, bool formulas) {
 }
 
 // formulas: whether the formula fields are on a page the user sees.
-bool Confirm(TRandom& random, TPropsFields& f, TFunctionProps& work, TFunctionProps& props,
-             bool formulas, TEditorCounts& counts) {
+bool Confirm(Random& random, GraphFields& f, GraphRecord& work, GraphRecord& props, bool formulas,
+             EditorCounts& counts) {
     const bool spoiled = random.Chance(0.04) && SpoilAField(random, f, formulas);
     if (const auto failure = CheckFields(f)) {
         if (spoiled) {
@@ -176,13 +176,13 @@ bool Confirm(TRandom& random, TPropsFields& f, TFunctionProps& work, TFunctionPr
     StoreFields(f, work);
     props = work;
     ++counts.confirmed;
-    if (f.Kind >= fsYFromX && f.Kind <= fsTable) ++counts.kinds[static_cast<std::size_t>(f.Kind)];
+    if (f.Kind >= kYOfX && f.Kind <= kTable) ++counts.kinds[static_cast<std::size_t>(f.Kind)];
     return true;
 }
 
 }  // namespace
 
-std::string RandomFormula(TRandom& random, const std::string& variables) {
+std::string RandomFormula(Random& random, const std::string& variables) {
     if (random.Chance(0.03)) return random.Chance(0.5) ? "" : " ";
     if (random.Chance(0.05)) {
         return random.Pick(kNowhere) + "+" + std::string(1, variables[0]);
@@ -194,12 +194,12 @@ std::string RandomFormula(TRandom& random, const std::string& variables) {
     return text;
 }
 
-std::string InvalidFormula(TRandom& random) {
+std::string InvalidFormula(Random& random) {
     return random.Pick(
         std::vector<std::string>{"2x", "sin x", "1e5", "x2", ".5", "((x)", "(x))", "2^-1", "()"});
 }
 
-std::string RandomNumberText(TRandom& random, int maxExponent) {
+std::string RandomNumberText(Random& random, int maxExponent) {
     std::string text = random.Chance(0.4) ? "-" : "";
     switch (random.Int(0, 3)) {
         case 0:
@@ -221,7 +221,7 @@ std::string RandomNumberText(TRandom& random, int maxExponent) {
     return text;
 }
 
-std::pair<std::string, std::string> RandomRangeTexts(TRandom& random, int maxExponent) {
+std::pair<std::string, std::string> RandomRangeTexts(Random& random, int maxExponent) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         std::string a = RandomNumberText(random, maxExponent);
         std::string b = RandomNumberText(random, maxExponent);
@@ -234,45 +234,43 @@ std::pair<std::string, std::string> RandomRangeTexts(TRandom& random, int maxExp
     return {"-1", "1"};
 }
 
-bool EditGraphRecord(TRandom& random, TFunctionProps& props, const TOptionsRecord& options,
-                     bool fresh, TEditorCounts& counts) {
-    TFunctionProps work = props;
-    TPropsFields f = FieldsFromProps(work, options);
+bool EditGraphRecord(Random& random, GraphRecord& props, const OptionsRecord& options, bool fresh,
+                     EditorCounts& counts) {
+    GraphRecord work = props;
+    GraphFields f = FieldsFromProps(work, options);
     const int oldKind = f.Kind;
-    if (random.Chance(fresh ? 0.7 : 0.15))
-        ChangeKind(f, work, random.Int(fsYFromX, fsTable), options);
+    if (random.Chance(fresh ? 0.7 : 0.15)) ChangeKind(f, work, random.Int(kYOfX, kTable), options);
     const int kind = f.Kind;
     // A formula carried to another kind may name the wrong variable: typed anew.
-    if (kind >= fsYFromX && kind <= fsDifField &&
-        (fresh || kind != oldKind || random.Chance(0.5))) {
+    if (kind >= kYOfX && kind <= kSlopeField && (fresh || kind != oldKind || random.Chance(0.5))) {
         f.Formula = RandomFormula(random, Variables(kind));
-        if (kind == fsParam) f.FormulaY = RandomFormula(random, Variables(kind));
+        if (kind == kParametric) f.FormulaY = RandomFormula(random, Variables(kind));
     }
     if (AreaKind(kind)) {
-        if (random.Chance(0.5)) f.Relation = random.Int(0, kind == fsEquation ? 2 : 1);
+        if (random.Chance(0.5)) f.Relation = random.Int(0, kind == kEquation ? 2 : 1);
         if (random.Chance(0.4)) RandomArea(random, f, options);
         if (random.Chance(0.4)) RandomAreaSteps(random, f);
     } else if (IntervalKind(kind)) {
         if (random.Chance(0.4)) RandomInterval(random, f, options);
         if (random.Chance(0.4)) RandomIntervalSteps(random, f, options);
-    } else if (kind == fsTable && (fresh || random.Chance(0.6))) {
+    } else if (kind == kTable && (fresh || random.Chance(0.6))) {
         RandomTable(random, f);
     }
     if (random.Chance(fresh ? 0.3 : 0.4)) RandomStyle(random, f);
     return Confirm(random, f, work, props, true, counts);
 }
 
-bool EditKindDefaults(TRandom& random, TFunctionProps& props, const TOptionsRecord& options,
-                      TEditorCounts& counts) {
-    TFunctionProps work = props;
-    TPropsFields f = FieldsFromProps(work, options);
+bool EditKindDefaults(Random& random, GraphRecord& props, const OptionsRecord& options,
+                      EditorCounts& counts) {
+    GraphRecord work = props;
+    GraphFields f = FieldsFromProps(work, options);
     if (AreaKind(f.Kind)) {
         RandomArea(random, f, options);
         RandomAreaSteps(random, f);
     } else if (IntervalKind(f.Kind)) {
         RandomInterval(random, f, options);
         RandomIntervalSteps(random, f, options);
-    } else if (f.Kind == fsTable) {
+    } else if (f.Kind == kTable) {
         f.SortType = random.Int(0, 2);
     }
     return Confirm(random, f, work, props, false, counts);

@@ -9,14 +9,14 @@
 #include <utility>
 #include <vector>
 
-#include "function_props.h"
-#include "options_record.h"
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
 
 namespace plotwise::soak {
 
-class TRandom {
+class Random {
   public:
-    explicit TRandom(std::uint64_t seed) : engine_(seed) {}
+    explicit Random(std::uint64_t seed) : engine_(seed) {}
 
     int Int(int low, int high) {  // both included
         return std::uniform_int_distribution<int>(low, high)(engine_);
@@ -33,20 +33,20 @@ class TRandom {
 
 // A formula in the given variables ("x", "xy", ...): nested functions, operators,
 // constants, and now and then one without a value anywhere (1/0, ln(0), exp(1000)).
-std::string RandomFormula(TRandom& random, const std::string& variables);
+std::string RandomFormula(Random& random, const std::string& variables);
 // A formula the dialog refuses ("2x", "sin x", "((x)").
-std::string InvalidFormula(TRandom& random);
+std::string InvalidFormula(Random& random);
 
 // A number as typed: "3", "-0.125", "3.14159265" (more digits than are kept),
 // "1.5*10^3", "2*10^(-4)"; magnitudes mostly near 1, up to 10^maxExponent.
-std::string RandomNumberText(TRandom& random, int maxExponent);
+std::string RandomNumberText(Random& random, int maxExponent);
 // Two number texts with the first below the second as the program reads them.
-std::pair<std::string, std::string> RandomRangeTexts(TRandom& random, int maxExponent);
+std::pair<std::string, std::string> RandomRangeTexts(Random& random, int maxExponent);
 
 // What the scripted graph properties dialog did.
-struct TEditorCounts {
+struct EditorCounts {
     int confirmed = 0;
-    std::array<int, fsTable + 1> kinds{};  // confirmed records by kind
+    std::array<int, kTable + 1> kinds{};  // confirmed records by kind
     int cancelled = 0;
     int refusedOnPurpose = 0;  // a field typed wrong was refused, as it should be
     int refusedUnexpectedly = 0;
@@ -57,11 +57,11 @@ struct TEditorCounts {
 // then, new formulas, intervals, steps, table cells and style, checked and stored the way
 // OK does it. fresh: the "Add Graph" dialog. False when the user cancelled or OK refused a
 // field (the user then gave up).
-bool EditGraphRecord(TRandom& random, TFunctionProps& props, const TOptionsRecord& options,
-                     bool fresh, TEditorCounts& counts);
+bool EditGraphRecord(Random& random, GraphRecord& props, const OptionsRecord& options, bool fresh,
+                     EditorCounts& counts);
 
 // The "Add. Properties" page alone, for a kind's defaults; false when cancelled or refused.
-bool EditKindDefaults(TRandom& random, TFunctionProps& props, const TOptionsRecord& options,
-                      TEditorCounts& counts);
+bool EditKindDefaults(Random& random, GraphRecord& props, const OptionsRecord& options,
+                      EditorCounts& counts);
 
 }  // namespace plotwise::soak

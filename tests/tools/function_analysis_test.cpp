@@ -1,6 +1,6 @@
 // The function analysis: the fields' edge cases, zeros and extremums of known functions,
 // the rows, the report, interruption, and intervals where the numbers lie far apart.
-#include "function_analysis.h"
+#include "tools/function_analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "number_input.h"
+#include "formula/number_input.h"
 
 namespace plotwise {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-TAnalysisParams Params(long double minX, long double maxX, int steps = 200, int digits = 2,
-                       bool useDerivative = false) {
-    TAnalysisParams p;
+AnalysisParams Params(long double minX, long double maxX, int steps = 200, int digits = 2,
+                      bool useDerivative = false) {
+    AnalysisParams p;
     p.MinX = minX;
     p.MaxX = maxX;
     p.StepsNum = steps;
@@ -26,9 +26,9 @@ TAnalysisParams Params(long double minX, long double maxX, int steps = 200, int 
     return p;
 }
 
-Strings ExtremumTexts(const TFunctionAnalysis& analysis) {
+Strings ExtremumTexts(const FunctionAnalysis& analysis) {
     Strings texts;
-    for (const TExtremumRow& row : analysis.Extremums())
+    for (const ExtremumRow& row : analysis.Extremums())
         texts.push_back((row.isMax ? "max " : "min ") + row.x + " " + row.y);
     return texts;
 }
@@ -39,7 +39,7 @@ TEST(CheckAnalysisInput, Edges) {
     for (int i = 0; i < 26; ++i)
         deep = "sin(" + deep + ")";
     const struct {
-        TAnalysisInput input;
+        AnalysisInput input;
         AnalysisField field;
     } cases[] = {
         {{"x", "-1.1*10^100", "10", "200", "2"}, AnalysisField::MinX},
@@ -66,7 +66,7 @@ TEST(FunctionAnalysis, KnownZerosAndExtremums) {
                                   "max 1.57 1",   "min 4.71 -1", "max 7.85 1"};
     const struct {
         const char* formula;
-        TAnalysisParams params;
+        AnalysisParams params;
         Strings zeros;
         Strings extremums;
     } cases[] = {
@@ -101,7 +101,7 @@ TEST(FunctionAnalysis, KnownZerosAndExtremums) {
         {"x*x-2", Params(-10, 10, 200, 0), {"-1", "1"}, {"min 0 -2"}},
     };
     for (const auto& c : cases) {
-        TFunctionAnalysis analysis(c.formula, c.params);
+        FunctionAnalysis analysis(c.formula, c.params);
         analysis.Run(nullptr);
         const std::string what = std::string(c.formula) + (c.params.UseDerivative ? " D" : "");
         EXPECT_EQ(analysis.Zeros(), c.zeros) << what;
@@ -115,8 +115,8 @@ TEST(FunctionAnalysis, DerivativeScanAgreesWithTheNumericScan) {
                               "1/(1+x^2)",   "x^5-5*x^3+4*x"};
     for (const char* formula : formulas) {
         for (int digits : {1, 2, 4}) {
-            TFunctionAnalysis numeric(formula, Params(-10, 10, 200, digits));
-            TFunctionAnalysis derivative(formula, Params(-10, 10, 200, digits, true));
+            FunctionAnalysis numeric(formula, Params(-10, 10, 200, digits));
+            FunctionAnalysis derivative(formula, Params(-10, 10, 200, digits, true));
             numeric.ScanExtremums(nullptr);
             derivative.ScanExtremumsByDerivative(nullptr);
             const auto& a = numeric.Extremums();
@@ -135,7 +135,7 @@ TEST(FunctionAnalysis, DerivativeScanAgreesWithTheNumericScan) {
 }
 
 TEST(FunctionAnalysis, RowsAreRoundedAndRepeatsDropped) {
-    TFunctionAnalysis analysis("x", Params(-10, 10));
+    FunctionAnalysis analysis("x", Params(-10, 10));
     for (long double x : {-0.001L, 0.004L, 0.125L, -0.125L, 0.125L, 2.0L, 0.13L})
         analysis.AddZeroRow(x);
     // -0.001 shows as 0, not -0; 0.004 repeats it; halves round away from 0; only a repeat
@@ -149,7 +149,7 @@ TEST(FunctionAnalysis, RowsAreRoundedAndRepeatsDropped) {
     EXPECT_EQ(ExtremumTexts(analysis), Strings({"min 1 0", "max 2.5 1.2345679*10^6"}));
     EXPECT_EQ(analysis.ExtremumsCaption(), "Extremums: 2");
 
-    TFunctionAnalysis digits0("x", Params(-10, 10, 200, 0));
+    FunctionAnalysis digits0("x", Params(-10, 10, 200, 0));
     digits0.AddZeroRow(2.5L);
     digits0.AddZeroRow(-0.4L);
     EXPECT_EQ(digits0.Zeros(), Strings({"3", "0"}));
@@ -158,7 +158,7 @@ TEST(FunctionAnalysis, RowsAreRoundedAndRepeatsDropped) {
 TEST(FunctionAnalysis, AtMost2000RowsAreAddedAndCounted) {
     // sin(1000*x) has over 6000 zeros and extremums here: the scans go on, the tables stay
     // full.
-    TFunctionAnalysis many("sin(1000*x)", Params(-10, 10, 20000));
+    FunctionAnalysis many("sin(1000*x)", Params(-10, 10, 20000));
     many.Run(nullptr);
     EXPECT_EQ(many.Zeros().size(), 2000u);
     EXPECT_EQ(many.ZeroesCaption(), "Zeroes of function: 2000");
@@ -169,7 +169,7 @@ TEST(FunctionAnalysis, AtMost2000RowsAreAddedAndCounted) {
 }
 
 TEST(FunctionAnalysis, ReportLines) {
-    TFunctionAnalysis analysis("x*x-1", Params(-10, 10));
+    FunctionAnalysis analysis("x*x-1", Params(-10, 10));
     analysis.Run(nullptr);
     EXPECT_EQ(analysis.BuildReport(),
               Strings({"Analysis of function Y(x)=x*x-1", "Minimum of X = -10", "Maximum of X = 10",
@@ -178,9 +178,9 @@ TEST(FunctionAnalysis, ReportLines) {
                        "     X                  Y                  ",
                        "min  0                  -1                 "}));
 
-    TAnalysisParams p = Params(-1e100L, 2.5e-7L, 100, 5);
+    AnalysisParams p = Params(-1e100L, 2.5e-7L, 100, 5);
     p.FindExtremums = false;
-    TFunctionAnalysis noExtremums("abs(x)-1", p);
+    FunctionAnalysis noExtremums("abs(x)-1", p);
     noExtremums.Run(nullptr);
     const Strings lines = noExtremums.BuildReport();
     EXPECT_EQ(Strings(lines.begin() + 1, lines.end()),
@@ -196,7 +196,7 @@ TEST(FunctionAnalysis, ReportLines) {
 }
 
 TEST(FunctionAnalysis, EscStopsOneScanAtATenthOfItsProgress) {
-    TFunctionAnalysis analysis("x*x-1", Params(-10, 10));
+    FunctionAnalysis analysis("x*x-1", Params(-10, 10));
     std::vector<int> marks;
     analysis.Run([&marks](int percent) {
         marks.push_back(percent);
@@ -207,7 +207,7 @@ TEST(FunctionAnalysis, EscStopsOneScanAtATenthOfItsProgress) {
     EXPECT_EQ(analysis.ExtremumsCaption(), "Extremums: 1");
 
     // What was found before the Esc stays.
-    TFunctionAnalysis late("sin(x)", Params(-10, 10, 200, 2, true));
+    FunctionAnalysis late("sin(x)", Params(-10, 10, 200, 2, true));
     int polls = 0;
     late.Run([&polls](int) { return ++polls == 15; });
     EXPECT_EQ(late.ZeroesCaption(), "Zeroes of function: 7");
@@ -216,7 +216,7 @@ TEST(FunctionAnalysis, EscStopsOneScanAtATenthOfItsProgress) {
 }
 
 TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
-    TPostfixFunction line;
+    PostfixFunction line;
     ASSERT_TRUE(line.CompileFormula("x-1"));
     bool failed = true;
     // No width is below 0: only the midpoint meeting an end stops this. (Subtraction makes
@@ -232,18 +232,18 @@ TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
     const long double eps = AnalysisTolerance(5, left, right);
     ASSERT_LT(eps, 9e80L);
     const long double c = StrToNum("9.90000005*10^99");
-    TPostfixFunction parabola;
+    PostfixFunction parabola;
     ASSERT_TRUE(parabola.CompileFormula("(x-9.90000005*10^99)^2"));
     for (long double end : {right, c + (right - c) / 7}) {
         EXPECT_LT(std::fabs(RefineExtremum(parabola, left, end, eps, failed) - c), 1e88L);
         EXPECT_FALSE(failed);
     }
 
-    TPostfixFunction pole;
+    PostfixFunction pole;
     ASSERT_TRUE(pole.CompileFormula("1/x"));
     BisectRoot(pole, -1, 1, 1e-3L, failed);  // meets x = 0
     EXPECT_TRUE(failed);
-    TPostfixFunction log;
+    PostfixFunction log;
     ASSERT_TRUE(log.CompileFormula("ln(x)"));
     RefineExtremum(log, -1, 1, 1e-3L, failed);
     EXPECT_TRUE(failed);
@@ -252,15 +252,15 @@ TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
 TEST(FunctionAnalysis, HugeIntervalsEnd) {
     // The tolerance here, 10^-12 * 10^92, is below the spacing of the numbers.
     for (bool derivative : {false, true}) {
-        TAnalysisParams p = Params(StrToNum("9.9*10^99"), StrToNum("9.9000001*10^99"), 20000, 5);
+        AnalysisParams p = Params(StrToNum("9.9*10^99"), StrToNum("9.9000001*10^99"), 20000, 5);
         p.UseDerivative = derivative;
-        TFunctionAnalysis analysis("(x-9.90000005*10^99)^3-(x-9.90000005*10^99)", p);
+        FunctionAnalysis analysis("(x-9.90000005*10^99)^3-(x-9.90000005*10^99)", p);
         analysis.Run(nullptr);
         EXPECT_EQ(analysis.Zeros(), Strings({"9.9000001*10^99"}));
     }
     for (const char* formula : {"x*x-1", "x^3-x", "1/x"}) {
         for (bool derivative : {false, true}) {
-            TFunctionAnalysis analysis(formula, Params(-1e100L, 1e100L, 20000, 5, derivative));
+            FunctionAnalysis analysis(formula, Params(-1e100L, 1e100L, 20000, 5, derivative));
             analysis.Run(nullptr);
             // At this scale the answers sit near 0; what matters is that the scans end
             // and find no flood of rows where the numbers run out.

@@ -1,10 +1,10 @@
 // The Definite Integral window's checks and Simpson's rule, and the Calculator window's
 // result text (its checks are tested through plotwise-cli eval), without the windows.
-#include "integral_tool.h"
+#include "tools/integral_tool.h"
 
 #include <gtest/gtest.h>
 
-#include "calculator_tool.h"
+#include "tools/calculator_tool.h"
 
 namespace plotwise {
 namespace {

@@ -1,6 +1,6 @@
 // Regression fits recover the families' coefficients from their own data, and the window's
 // texts for fits and failures.
-#include "regression_tool.h"
+#include "tools/regression_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ namespace {
 
 using Rows = std::vector<std::pair<long double, long double>>;
 
-TFunctionProps Table(const Rows& rows, std::uint8_t sortType = 2) {
-    TFunctionProps props = testing_support::TableOf(rows);
+GraphRecord Table(const Rows& rows, std::uint8_t sortType = 2) {
+    GraphRecord props = testing_support::TableOf(rows);
     props.SortType = sortType;
     return props;
 }
@@ -127,7 +127,7 @@ TEST(Regression, DegreeFallsToTheDistinctXLessOne) {
 }
 
 TEST(Regression, PointSetIgnoresTheGraphsSortingAndCountsDistinctX) {
-    TFunctionProps table = Table({{3, 1}, {1, 5}, {2, 0}, {1, 7}}, 1);
+    GraphRecord table = Table({{3, 1}, {1, 5}, {2, 0}, {1, 7}}, 1);
     table.Body.Table[10].X = 9;  // Y empty: not a point
     const auto points = RegressionPointSet(table);
     std::vector<long double> xs;

@@ -1,5 +1,5 @@
 // Tangent and normal lines of each graph kind, and the Derivative window's lines per kind.
-#include "tangent_tool.h"
+#include "tools/tangent_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 
 #include "../plot/plot_test_support.h"
-#include "compiled_formula.h"
-#include "derivative_tool.h"
+#include "formula/compiled_formula.h"
+#include "tools/derivative_tool.h"
 
 namespace plotwise {
 namespace {
@@ -25,22 +25,22 @@ std::string Repeat(const std::string& text, int n) {
 TEST(TangentLine, KnownLinesOfEachKind) {
     // clang-format off
     const struct {
-        TFunctionProps graph;
+        GraphRecord graph;
         long double at;
         bool normal;
         const char* formula;
         std::uint8_t kind;
     } cases[] = {
-        {GraphOfKind(fsYFromX, "x^2"), 1, false, "2*x-1", fsYFromX},
-        {GraphOfKind(fsYFromX, "x^2"), 1, true, "-0.5*x+1.5", fsYFromX},
-        {GraphOfKind(fsYFromX, "x^4"), 100, false, "(4*10^6)*x-(3*10^8)", fsYFromX},
-        {GraphOfKind(fsXFromY, "y^2"), 1, false, "2*y-1", fsXFromY},
-        {GraphOfKind(fsXFromY, "y^2"), 1, true, "-0.5*y+1.5", fsXFromY},
-        {GraphOfKind(fsPolar, "1"), 0, false, "0*y+1", fsXFromY},
-        {GraphOfKind(fsPolar, "a"), 0.5, false, "-0.6366198*x+1.5707963", fsYFromX},
-        {GraphOfKind(fsParam, "cos(t)", "sin(t)"), 0, false, "0*y+1", fsXFromY},
-        {GraphOfKind(fsParam, "cos(t)", "sin(t)"), 0, true, "0*x+0", fsYFromX},
-        {GraphOfKind(fsParam, "2*t", "-t"), 3, true, "2*x-15", fsYFromX},
+        {GraphOfKind(kYOfX, "x^2"), 1, false, "2*x-1", kYOfX},
+        {GraphOfKind(kYOfX, "x^2"), 1, true, "-0.5*x+1.5", kYOfX},
+        {GraphOfKind(kYOfX, "x^4"), 100, false, "(4*10^6)*x-(3*10^8)", kYOfX},
+        {GraphOfKind(kXOfY, "y^2"), 1, false, "2*y-1", kXOfY},
+        {GraphOfKind(kXOfY, "y^2"), 1, true, "-0.5*y+1.5", kXOfY},
+        {GraphOfKind(kPolarGraph, "1"), 0, false, "0*y+1", kXOfY},
+        {GraphOfKind(kPolarGraph, "a"), 0.5, false, "-0.6366198*x+1.5707963", kYOfX},
+        {GraphOfKind(kParametric, "cos(t)", "sin(t)"), 0, false, "0*y+1", kXOfY},
+        {GraphOfKind(kParametric, "cos(t)", "sin(t)"), 0, true, "0*x+0", kYOfX},
+        {GraphOfKind(kParametric, "2*t", "-t"), 3, true, "2*x-15", kYOfX},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -52,10 +52,10 @@ TEST(TangentLine, KnownLinesOfEachKind) {
 }
 
 TEST(TangentLine, TopOfThePolarCircleIsFlat) {
-    const TangentResult line = TangentLine(GraphOfKind(fsPolar, "1"), 0.5, false);
+    const TangentResult line = TangentLine(GraphOfKind(kPolarGraph, "1"), 0.5, false);
     ASSERT_EQ(line.error, 0);
-    EXPECT_EQ(line.kind, fsYFromX);
-    TCompiledFormula f;
+    EXPECT_EQ(line.kind, kYOfX);
+    CompiledFormula f;
     ASSERT_EQ(f.Compile(line.formula, "x"), 0);
     for (const long double x : {-5.0L, 0.0L, 5.0L}) {
         std::uint8_t err = 0;
@@ -66,22 +66,22 @@ TEST(TangentLine, TopOfThePolarCircleIsFlat) {
 TEST(TangentLine, FailuresAndTheirMessages) {
     const std::string deep = Repeat("sin(", 26) + "x" + Repeat(")", 26);
     const struct {
-        TFunctionProps graph;
+        GraphRecord graph;
         long double at;
         bool normal;
         const char* message;
     } cases[] = {
-        {GraphOfKind(fsYFromX, "1/x"), 0, false,
+        {GraphOfKind(kYOfX, "1/x"), 0, false,
          "Error of the determination of the equation of the tangent"},
-        {GraphOfKind(fsYFromX, deep), 0, false, "Too large expression for derivation"},
-        {GraphOfKind(fsYFromX, "abs(x)"), 1, true,
+        {GraphOfKind(kYOfX, deep), 0, false, "Too large expression for derivation"},
+        {GraphOfKind(kYOfX, "abs(x)"), 1, true,
          "The expression contains nondifferentiable function"},
-        {GraphOfKind(fsParam, "t^2", "t^3"), 0, false,
+        {GraphOfKind(kParametric, "t^2", "t^3"), 0, false,
          "Error of the determination of the equation of the tangent"},
         // A flat point leaves the normal of a Y(x) or X(y) graph without an equation of its form.
-        {GraphOfKind(fsYFromX, "x^2"), 0, true,
+        {GraphOfKind(kYOfX, "x^2"), 0, true,
          "Error of the determination of the equation of the normal"},
-        {GraphOfKind(fsXFromY, "5"), 7, true,
+        {GraphOfKind(kXOfY, "5"), 7, true,
          "Error of the determination of the equation of the normal"},
     };
     for (const auto& c : cases) {
@@ -93,25 +93,25 @@ TEST(TangentLine, FailuresAndTheirMessages) {
 }
 
 TEST(DeriveGraph, LinesAndMessagesPerKind) {
-    const TFunctionProps table = GraphOfKind(fsTable);
+    const GraphRecord table = GraphOfKind(kTable);
     const std::string longest = Repeat("sin(", 24) + "x" + Repeat(")", 24);
     const struct {
-        TFunctionProps graph;
+        GraphRecord graph;
         const char* formula;
         const char* formulaY;
         const char* message;
     } cases[] = {
-        {GraphOfKind(fsYFromX, "x^2"), "2*x", "", ""},
-        {GraphOfKind(fsXFromY, "sin(y)"), "cos(y)", "", ""},
-        {GraphOfKind(fsPolar, "a^3"), "3*a^2", "", ""},
-        {GraphOfKind(fsParam, "t^2", "exp(t)"), "2*t", "exp(t)", ""},
-        {GraphOfKind(fsParam, "t", " "), "", "", "Empty formula"},
-        {GraphOfKind(fsParam, "abs(t)", "t"), "", "",
+        {GraphOfKind(kYOfX, "x^2"), "2*x", "", ""},
+        {GraphOfKind(kXOfY, "sin(y)"), "cos(y)", "", ""},
+        {GraphOfKind(kPolarGraph, "a^3"), "3*a^2", "", ""},
+        {GraphOfKind(kParametric, "t^2", "exp(t)"), "2*t", "exp(t)", ""},
+        {GraphOfKind(kParametric, "t", " "), "", "", "Empty formula"},
+        {GraphOfKind(kParametric, "abs(t)", "t"), "", "",
          "The expression contains nondifferentiable function"},
-        {GraphOfKind(fsParam, "t", "t" + Repeat("^1", 25)), "", "",
+        {GraphOfKind(kParametric, "t", "t" + Repeat("^1", 25)), "", "",
          "Too large expression for derivation"},
-        {GraphOfKind(fsYFromX, longest), "", "", "Too long formula of the derivative"},
-        {GraphOfKind(fsEquation, "x^2+y^2-1"), "", "",
+        {GraphOfKind(kYOfX, longest), "", "", "Too long formula of the derivative"},
+        {GraphOfKind(kEquation, "x^2+y^2-1"), "", "",
          "Cannot calculate derivative for this graph type"},
         {table, "", "", "Cannot calculate derivative for this graph type"},
     };
@@ -122,11 +122,11 @@ TEST(DeriveGraph, LinesAndMessagesPerKind) {
         EXPECT_EQ(d.formulaY, c.formulaY);
     }
     // The new graph keeps everything of the old but its formulas.
-    TFunctionProps param = GraphOfKind(fsParam, "t^2", "exp(t)");
+    GraphRecord param = GraphOfKind(kParametric, "t^2", "exp(t)");
     param.Color = 12;
     param.Interval().Min = -3;
-    const TFunctionProps record = DerivativeRecord(param, DeriveGraph(param));
-    EXPECT_EQ(record.FuncStyle, fsParam);
+    const GraphRecord record = DerivativeRecord(param, DeriveGraph(param));
+    EXPECT_EQ(record.Kind, kParametric);
     EXPECT_EQ(record.Formula().Text(), "2*t");
     EXPECT_EQ(record.FormulaY().Text(), "exp(t)");
     EXPECT_EQ(record.Color, 12);

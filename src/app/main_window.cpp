@@ -1,0 +1,268 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/current_options.h"
+#include "app/document_names.h"
+#include "app/document_window.h"
+#include "app/full_screen_window.h"
+#include "app/graph_toolbar.h"
+#include "app/help_file.h"
+#include "app/help_window.h"
+#include "app/shell_feedback.h"
+#include "plot/document_file.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
+#include "services/program_settings.h"
+#include "tool_windows/analysis_results_window.h"
+
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
+
+namespace plotwise {
+
+namespace {
+
+constexpr char kLayoutKey[] = "ToolbarLayout/State";
+
+DocumentWindow* ChildOf(QMdiSubWindow* window) {
+    return window == nullptr ? nullptr : qobject_cast<DocumentWindow*>(window->widget());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDialogs* dialogs)
+    : setup_(setup) {
+    GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage page) {
+        return RunPropsDialog(props, caption, page);
+    };
+    if (messages == nullptr) ownMessages_ = std::make_unique<MessageBoxes>(this);
+    if (dialogs == nullptr) ownDialogs_ = std::make_unique<DesktopFileDialogs>(this);
+    messages_ = messages != nullptr ? messages : ownMessages_.get();
+    dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();
+
+    setWindowTitle("Plotwise");
+    setMinimumSize(400, 300);
+    mdi_ = new QMdiArea(this);
+    setCentralWidget(mdi_);
+    CreateStatusBar();
+    feedback_ = std::make_unique<ShellFeedback>(panels_[0], panels_[1], *messages_);
+    CreateActions();
+    CreateMenus();
+    CreateToolbars();
+    fullScreen_ = new FullScreenWindow(this);
+    help_ = new HelpWindow(setup_.programDir + "/" + kHelpFileName, *messages_, this);
+
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::DocumentActivated);
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        // The session may still be cancelled by another program: documents keep their
+        // changed marks, so nothing closes later without asking.
+        bool anyModified = false;
+        for (DocumentWindow* child : Documents())
+            anyModified = anyModified || child->Doc().Modified;
+        if (ShellFeedback::CatchingUp() || (anyModified && !manager.allowsInteraction())) {
+            manager.cancel();  // no question can be answered now
+            return;
+        }
+        const bool go = QueryShutDown();
+        if (anyModified) manager.release();
+        if (go)
+            SaveSettings();
+        else
+            manager.cancel();
+    });
+#endif
+    CurrentOptions = LoadOptionsFile(OptionsFilePath().toStdString());
+    LoadSettings();
+    RebuildGraphsList();
+}
+
+MainWindow::~MainWindow() {
+    destroying_ = true;
+    disconnect(mdi_, nullptr, this, nullptr);
+    // Documents go first, while the feedback they report through still exists; also those
+    // closed and waiting to be deleted, which the window list no longer shows.
+    const auto windows = mdi_->viewport()->findChildren<QMdiSubWindow*>(Qt::FindDirectChildrenOnly);
+    for (QMdiSubWindow* window : windows) {
+        disconnect(window, nullptr, this, nullptr);
+        delete window;
+    }
+}
+
+QString MainWindow::OptionsFilePath() const {
+    return setup_.programDir + "/" + kOptionsFileName;
+}
+
+Feedback& MainWindow::Reporter() const {
+    return *feedback_;
+}
+
+QToolBar* MainWindow::Toolbar(ToolbarId toolbar) const {
+    return toolbars_[static_cast<int>(toolbar)];
+}
+
+void MainWindow::CreateStatusBar() {
+    const int width = 96 * logicalDpiX() / 96;
+    panels_[0] = new QLabel("Ready", this);
+    panels_[0]->setFixedWidth(width);
+    panels_[1] = new QLabel(this);
+    panels_[1]->setMinimumWidth(1);  // a long hint must not widen the window
+    statusBar()->addWidget(panels_[0]);
+    statusBar()->addWidget(panels_[1], 1);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Hints go to panel 1; the status bar's own message would cover both panels.
+    if (event->type() == QEvent::StatusTip) {
+        panels_[1]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!started_ && !startScheduled_) {
+        // After the event: opening a document may show a message.
+        startScheduled_ = true;
+        QTimer::singleShot(0, this, &MainWindow::StartUp);
+    }
+}
+
+void MainWindow::StartUp() {
+    if (setup_.hasArgument) {
+        const QString path = DocumentPathFromCommandLine(setup_.commandLine);
+        if (!path.isEmpty()) OpenDocument(path);
+    } else {
+        CreateDocumentWindow("Noname1.plw");
+    }
+    started_ = true;
+    UpdateMenuItems();
+}
+
+void MainWindow::LoadSettings() {
+    if (SettingsFileUsable(setup_.settingsFile)) {
+        QSettings ini(setup_.settingsFile, QSettings::IniFormat);
+        ReadProgramSettings(ini, GlobalSettings);
+        const QVariant layout = ini.value(kLayoutKey);
+        if (layout.typeId() == QMetaType::QString)
+            restoreState(QByteArray::fromBase64(layout.toString().toLatin1()));
+        // A layout from a foreign or edited file may dock it where it cannot be.
+        const Qt::ToolBarArea area = toolBarArea(graphToolbar_);
+        if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea)
+            addToolBar(Qt::TopToolBarArea, graphToolbar_);
+    }
+    const PanelSettings& panels = GlobalSettings.Panels;
+    SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
+    SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
+    SetToolbarShown(ToolbarId::Calculus, panels.CalcPanel);
+}
+
+void MainWindow::SaveSettings() {
+    // A file that is not ours to read is not ours to overwrite either.
+    if (!SettingsFileUsable(setup_.settingsFile)) return;
+    QSettings ini(setup_.settingsFile, QSettings::IniFormat);
+    WriteProgramSettings(ini, GlobalSettings);
+    ini.setValue(kLayoutKey, QString::fromLatin1(saveState().toBase64()));
+    ini.sync();
+}
+
+namespace {
+
+bool& PanelFlag(ToolbarId toolbar) {
+    PanelSettings& panels = GlobalSettings.Panels;
+    switch (toolbar) {
+        case ToolbarId::Standard:
+            return panels.StandardPanel;
+        case ToolbarId::Graph:
+            return panels.GraphsPanel;
+        default:
+            return panels.CalcPanel;
+    }
+}
+
+}  // namespace
+
+bool MainWindow::ToolbarShown(ToolbarId toolbar) const {
+    return PanelFlag(toolbar);
+}
+
+void MainWindow::SetToolbarShown(ToolbarId toolbar, bool shown) {
+    const int i = static_cast<int>(toolbar);
+    PanelFlag(toolbar) = shown;
+    const Command items[] = {Command::StandardToolbar, Command::GraphBar, Command::CalculusToolbar};
+    Action(items[i])->setChecked(shown);
+    toolbarMenuItems_[i]->setChecked(shown);
+    if (toolbars_[i]->isVisibleTo(this) != shown) toolbars_[i]->setVisible(shown);
+}
+
+void MainWindow::DocumentActivated(QMdiSubWindow* window) {
+    UpdateMenuItems();
+    DocumentWindow* child = ChildOf(window);
+    if (child == nullptr || child->Closing()) return;
+    CurrentOptions = child->Doc().Options;
+    if (child != lastActivated_) {
+        lastActivated_ = child;
+        RebuildGraphsList();
+    }
+}
+
+DocumentWindow* MainWindow::ActiveDocument() const {
+    // The current window stays current while a dialog has the focus.
+    DocumentWindow* child = ChildOf(mdi_->currentSubWindow());
+    return child != nullptr && !child->Closing() ? child : nullptr;
+}
+
+QList<DocumentWindow*> MainWindow::Documents() const {
+    QList<DocumentWindow*> documents;
+    for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        DocumentWindow* child = ChildOf(window);
+        if (child != nullptr && !child->Closing()) documents << child;
+    }
+    return documents;
+}
+
+void MainWindow::UpdateMenuItems() {
+    if (!started_ || destroying_) return;
+    const bool any = !Documents().isEmpty();
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto command = static_cast<Command>(i);
+        if (NeedsDocument(command)) actions_[i]->setEnabled(any && CommandAvailable(command));
+    }
+    UpdateUndoMenu();
+    if (!any) {
+        lastActivated_ = nullptr;
+        RebuildGraphsList();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!QueryShutDown()) {
+        event->ignore();
+        return;
+    }
+    FinishShutDown();
+    fullScreen_->close();
+    help_->close();
+    event->accept();
+}
+
+void MainWindow::FinishShutDown() {
+    for (DocumentWindow* child : Documents())
+        child->Doc().Modified = false;  // nothing asks again as the windows go
+    SaveSettings();
+}
+
+}  // namespace plotwise

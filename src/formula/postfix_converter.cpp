@@ -1,0 +1,66 @@
+#include "formula/postfix_converter.h"
+
+#include <vector>
+
+#include "formula/formula_errors.h"
+#include "formula/token_codes.h"
+
+namespace plotwise {
+namespace {
+
+// Whether an incoming operator moves the stacked one to the output first.
+bool Removes(std::uint8_t incoming, std::uint8_t stacked) {
+    if (stacked == kOpenBracket || IsFunction(incoming)) return false;
+    const bool stackedTight = stacked == kPower || IsFunction(stacked);
+    switch (incoming) {
+        case kPower:
+            return stackedTight;
+        case kMultiply:
+        case kDivide:
+            return stackedTight || stacked == kMultiply || stacked == kDivide;
+        default:
+            return true;  // "+", binary "-" and unary minus remove every operator
+    }
+}
+
+}  // namespace
+
+void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::uint8_t& err) const {
+    program.Clear();
+    err = kNoError;
+    std::vector<std::uint8_t> operators;
+    operators.reserve(tokens.Size());
+    const StackItem* items = tokens.Data();
+    for (std::size_t k = 0; k < tokens.Size() && err == kNoError; ++k) {
+        const std::uint8_t code = items[k].code;
+        if (IsOperand(code)) {
+            program.Push(code, items[k].value);
+        } else if (code == kOpenBracket) {
+            operators.push_back(code);
+        } else if (code == kCloseBracket) {
+            std::size_t open = operators.size();
+            while (open > 0 && operators[open - 1] != kOpenBracket)
+                --open;
+            if (open == 0) {
+                err = kMissingOpen;
+                break;
+            }
+            while (operators.size() > open) {
+                program.Push(operators.back());
+                operators.pop_back();
+            }
+            operators.pop_back();
+        } else {
+            while (!operators.empty() && Removes(code, operators.back())) {
+                program.Push(operators.back());
+                operators.pop_back();
+            }
+            operators.push_back(code);
+        }
+    }
+    tokens.Clear();
+    if (err == kNoError && !operators.empty()) err = kMissingClose;
+    program.Reverse();
+}
+
+}  // namespace plotwise

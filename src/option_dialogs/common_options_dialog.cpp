@@ -1,0 +1,48 @@
+#include "option_dialogs/common_options_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "services/program_settings.h"
+
+namespace plotwise {
+
+CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Common Options");
+    auto* confirmations = new QGroupBox("Confirmations", this);
+    auto* confirmationsLayout = new QVBoxLayout(confirmations);
+    DeleteConfirmationCheckBox = new QCheckBox("Delete Graph", confirmations);
+    confirmationsLayout->addWidget(DeleteConfirmationCheckBox);
+    auto* others = new QGroupBox("Others", this);
+    auto* othersLayout = new QVBoxLayout(others);
+    NewColorCheckBox = new QCheckBox("New Color for New Graph", others);
+    ChangeStepsCheckBox = new QCheckBox("Change Steps When Intervals Changed", others);
+    AutoMaximizeCheckBox = new QCheckBox("Automatically Maximize Windows", others);
+    for (QCheckBox* box : {NewColorCheckBox, ChangeStepsCheckBox, AutoMaximizeCheckBox})
+        othersLayout->addWidget(box);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(confirmations);
+    layout->addWidget(others);
+    layout->addWidget(buttons);
+}
+
+void CommonOptionsDialog::SetSettings(const CommonSettings& s) {
+    DeleteConfirmationCheckBox->setChecked(s.FuncPanelDelConfirmation);
+    NewColorCheckBox->setChecked(s.FunctionNewColor);
+    ChangeStepsCheckBox->setChecked(s.ChangeSteps);
+    AutoMaximizeCheckBox->setChecked(s.AutoMaximize);
+}
+
+void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
+    s.FuncPanelDelConfirmation = DeleteConfirmationCheckBox->isChecked();
+    s.FunctionNewColor = NewColorCheckBox->isChecked();
+    s.ChangeSteps = ChangeStepsCheckBox->isChecked();
+    s.AutoMaximize = AutoMaximizeCheckBox->isChecked();
+}
+
+}  // namespace plotwise

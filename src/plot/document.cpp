@@ -1,0 +1,250 @@
+#include "plot/document.h"
+
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include "formula/rounding.h"
+#include "plot/curve_sampler.h"
+#include "plot/grid_samplers.h"
+#include "plot/table_prepare.h"
+
+namespace plotwise {
+
+namespace {
+
+// Plain rounding, halves to even (not the mantissa-first rounding of pixel positions).
+int RoundEven(long double v) {
+    return static_cast<int>(std::fmax(std::fmin(std::nearbyint(v), 1e6L), -1e6L));
+}
+
+int Margin(long double scale, int size) {
+    return RoundEven(9 * scale) + size / 40 + RoundEven(5 * scale) + 3;
+}
+
+bool Usable(const PixelRect& plot) {
+    return plot.Width() >= 10 && plot.Height() >= 10;
+}
+
+bool AxisChanged(bool oldLog, bool newLog, long double oldBase, long double newBase,
+                 long double oldCoeff, long double newCoeff) {
+    return oldCoeff != newCoeff || oldLog != newLog || (oldLog && newLog && oldBase != newBase);
+}
+
+bool XAxisChanged(const OptionsRecord& a, const OptionsRecord& b) {
+    return AxisChanged(a.LogX, b.LogX, a.LogXBase, b.LogXBase, a.CoeffX, b.CoeffX);
+}
+bool YAxisChanged(const OptionsRecord& a, const OptionsRecord& b) {
+    return AxisChanged(a.LogY, b.LogY, a.LogYBase, b.LogYBase, a.CoeffY, b.CoeffY);
+}
+
+}  // namespace
+
+Graph& Document::AddGraph(const GraphRecord& props) {
+    return InsertGraph(props, Graphs.size());
+}
+
+Graph& Document::InsertGraph(const GraphRecord& props, std::size_t index) {
+    auto graph = std::make_unique<Graph>(this);
+    graph->Record = props;
+    Graph& added = *graph;
+    Graphs.insert(Graphs.begin() + static_cast<std::ptrdiff_t>(std::min(index, Graphs.size())),
+                  std::move(graph));
+    return added;
+}
+
+PixelRect Document::GetPlotRect() const {
+    const PixelRect r = OnScreen ? ClientRect : OutputRect;
+    const int mx = Margin(ScaleX, r.Width());
+    const int my = Margin(ScaleY, r.Height());
+    return {r.left + mx, r.top + my, r.right - mx, r.bottom - my};
+}
+
+bool Document::PlotAreaUsable() const {
+    return Usable(GetPlotRect());
+}
+
+long double Document::ScaleFactorX() const {
+    return ScaleFactorX(GetPlotRect());
+}
+
+long double Document::ScaleFactorY() const {
+    return ScaleFactorY(GetPlotRect());
+}
+
+long double Document::ScaleFactorX(const PixelRect& plot) const {
+    return plot.Width() / (static_cast<long double>(Options.MaxX) - Options.MinX);
+}
+
+long double Document::ScaleFactorY(const PixelRect& plot) const {
+    return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
+}
+
+ScreenMapping Document::ScreenMap() const {
+    ScreenMapping map;
+    map.plot = GetPlotRect();
+    map.minX = Options.MinX;
+    map.minY = Options.MinY;
+    map.factorX = ScaleFactorX(map.plot);
+    map.factorY = ScaleFactorY(map.plot);
+    map.right = Options.AxisX.Forward;
+    map.up = Options.AxisY.Forward;
+    return map;
+}
+
+int Document::XToScreen(long double x) const {
+    return ScreenMap().X(x);
+}
+
+int Document::YToScreen(long double y) const {
+    return ScreenMap().Y(y);
+}
+
+long double Document::ScreenToX(int px) const {
+    const PixelRect plot = GetPlotRect();
+    if (!Usable(plot)) return Options.MinX;
+    const int d = Options.AxisX.Forward ? px - plot.left : plot.right - px;
+    return d / ScaleFactorX(plot) + Options.MinX;
+}
+
+long double Document::ScreenToY(int py) const {
+    const PixelRect plot = GetPlotRect();
+    if (!Usable(plot)) return Options.MinY;
+    const int e = Options.AxisY.Forward ? plot.bottom - py : py - plot.top;
+    return e / ScaleFactorY(plot) + Options.MinY;
+}
+
+bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int index) {
+    if (graph.Record.Kind == kIntegralGraph) return true;
+    graph.ClearValues();
+    if (!ContinueSampling) return graph.Record.Kind != kTable;
+    // The samplers work on their own copy: nothing they call may change the options under them.
+    const OptionsRecord copy = options;
+    try {
+        switch (graph.Record.Kind) {
+            case kYOfX:
+            case kXOfY:
+                return SampleExplicit(graph, copy, index, *Reporter);
+            case kPolarGraph:
+            case kParametric:
+                return SamplePolarOrParametric(graph, copy, index, *Reporter);
+            case kEquation:
+                return graph.Record.Relation() == 0
+                           ? SampleEquation(graph, copy, index, *Reporter)
+                           : SampleInequality(graph, copy, index, *Reporter);
+            case kSlopeField:
+                return SampleSlopeField(graph, copy, index, *Reporter);
+            case kTable:
+                PrepareTable(graph);
+                return true;
+            default:
+                return true;
+        }
+    } catch (const std::bad_alloc&) {
+        graph.ClearValues();
+        Reporter->Refresh();
+        Reporter->ShowError(kNotEnoughMemory);
+        return true;
+    }
+}
+
+void Document::CalculateGraphs() {
+    Drawing = true;
+    Repaint();
+    SampleGraphs(std::vector<bool>(Graphs.size(), true));
+    Drawing = false;
+    Repaint();
+}
+
+void Document::CalculateUnsampledGraphs() {
+    std::vector<bool> which(Graphs.size());
+    for (std::size_t i = 0; i < Graphs.size(); ++i)
+        which[i] = !Graphs[i]->HasValues();
+    Drawing = true;
+    Repaint();
+    SampleGraphs(which);
+    Drawing = false;
+    Repaint();
+}
+
+void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& options) {
+    Drawing = true;
+    ContinueSampling = true;
+    Repaint();
+    CalculateGraph(*Graphs[index], options, static_cast<int>(index));
+    Drawing = false;
+    Repaint();
+}
+
+void Document::SampleGraphs(const std::vector<bool>& which) {
+    ContinueSampling = true;
+    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+        if (!which[i]) continue;
+        if (ContinueSampling) {
+            ContinueSampling = CalculateGraph(*Graphs[i], Options, static_cast<int>(i));
+        } else {
+            Graphs[i]->ClearValues();  // the pass was interrupted: stale points would lie
+        }
+    }
+}
+
+void Document::SetOptions(const OptionsRecord& options) {
+    const bool changed = std::memcmp(&Options, &options, sizeof options) != 0;
+    if (changed) {
+        if (UndoRecorder != nullptr) UndoRecorder->RecordOptions(Options);
+        Modified = true;
+    }
+    std::vector<bool> resample(Graphs.size());
+    bool anyResample = false;
+    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+        resample[i] = NeedsRecalc(*Graphs[i], Options, options);
+        anyResample = anyResample || resample[i];
+    }
+    Drawing = true;
+    Options = options;
+    if (anyResample) Repaint();
+    SampleGraphs(resample);
+    Drawing = false;
+    if (!changed) return;
+    if (!anyResample) {
+        Repaint();
+        return;
+    }
+    for (const auto& graph : Graphs) {
+        if (graph->Record.DrawGraphic && !graph->IsEmpty() && graph->HasValues()) DrawGraph(*graph);
+    }
+}
+
+bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now) {
+    const GraphRecord& p = graph.Record;
+    const bool sampling =
+        old.PointsAlign != now.PointsAlign || old.ReservedFlag != now.ReservedFlag;
+    const bool steps = old.StepsNum != now.StepsNum;
+    const bool ownSteps = p.Kind <= kParametric && !p.Interval().DefaultSteps;
+    switch (p.Kind) {
+        case kYOfX:
+            return sampling || (steps && !ownSteps) || XAxisChanged(old, now) ||
+                   EffectiveMinX(p, old) != EffectiveMinX(p, now) ||
+                   EffectiveMaxX(p, old) != EffectiveMaxX(p, now);
+        case kXOfY:
+            return sampling || (steps && !ownSteps) || YAxisChanged(old, now) ||
+                   EffectiveMinY(p, old) != EffectiveMinY(p, now) ||
+                   EffectiveMaxY(p, old) != EffectiveMaxY(p, now);
+        case kPolarGraph:
+        case kParametric:
+            return sampling || (steps && !ownSteps);
+        case kEquation:
+        case kSlopeField:
+            return sampling || XAxisChanged(old, now) || YAxisChanged(old, now) ||
+                   EffectiveMinX(p, old) != EffectiveMinX(p, now) ||
+                   EffectiveMaxX(p, old) != EffectiveMaxX(p, now) ||
+                   EffectiveMinY(p, old) != EffectiveMinY(p, now) ||
+                   EffectiveMaxY(p, old) != EffectiveMaxY(p, now);
+        case kTable:
+            return sampling;
+        default:
+            return false;
+    }
+}
+
+}  // namespace plotwise

@@ -1,0 +1,104 @@
+// Document: one document's graphs, options and world-to-pixel mapping, and the
+// application of new options. Sampling and drawing are its hooks; the plot engine's
+// samplers and renderers complete them.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "draw/device_scale.h"
+#include "plot/feedback.h"
+#include "plot/graph.h"
+#include "plot/options_record.h"
+#include "plot/screen_map.h"
+
+class QPaintDevice;
+
+namespace plotwise {
+
+// A document may hold this many graphs; the commands that add graphs refuse more.
+inline constexpr std::size_t kMaxGraphs = 30;
+
+// Receives the options a SetOptions call is about to replace, for the undo history.
+class OptionsUndoRecorder {
+  public:
+    virtual ~OptionsUndoRecorder() = default;
+    virtual void RecordOptions(const OptionsRecord& previous) = 0;
+};
+
+class Document {
+  public:
+    explicit Document(const OptionsRecord& options) : Options(options) {}
+    virtual ~Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    std::string FileName;
+    bool Named = false;
+    bool Modified = false;
+    bool Drawing = false;  // repaints draw no graphs while the graphs are being resampled
+    bool ContinueSampling = true;
+    bool OnScreen = true;  // false: the plot area comes from OutputRect
+    PixelRect ClientRect;  // the window's client area
+    PixelRect OutputRect;  // printer page or bitmap
+    OptionsRecord Options;
+    std::vector<std::unique_ptr<Graph>> Graphs;
+    OptionsUndoRecorder* UndoRecorder = nullptr;
+    Feedback* Reporter = &SilentFeedback();  // never null
+    QPaintDevice* Canvas = nullptr;          // where Repaint draws; nothing when null
+
+    Graph& AddGraph(const GraphRecord& props);
+    Graph& InsertGraph(const GraphRecord& props, std::size_t index);
+    void SetGraphProps(Graph& graph, const GraphRecord& props) { graph.Record = props; }
+    void ClearGraphs() { Graphs.clear(); }
+
+    // The client (or output) rectangle less the margins; smaller than 10 pixels either way
+    // means there is nothing to draw.
+    PixelRect GetPlotRect() const;
+    bool PlotAreaUsable() const;
+    long double ScaleFactorX() const;
+    long double ScaleFactorY() const;
+    ScreenMapping ScreenMap() const;
+    int XToScreen(long double x) const;
+    int YToScreen(long double y) const;
+    long double ScreenToX(int px) const;
+    long double ScreenToY(int py) const;
+
+    // Applies new options: records the old ones and marks the document modified when
+    // anything differs, resamples the graphs that need it in list order (an interruption
+    // stops the pass), and redraws.
+    void SetOptions(const OptionsRecord& options);
+
+    // Samples every graph in list order, the picture showing no graphs meanwhile. After an
+    // interruption the graphs not yet sampled keep no values.
+    void CalculateGraphs();
+    // The same for the graphs that have no values yet (after an interruption): the rest keep
+    // theirs.
+    void CalculateUnsampledGraphs();
+    // Samples one graph (a new or changed one) alone, with the rest of the picture shown
+    // meanwhile, then draws the whole picture.
+    void CalculateGraphAlone(std::size_t index, const OptionsRecord& options);
+
+    // Samples one graph (index is its 0-based position) by its kind; false only when the
+    // user interrupted. Running out of memory shows "Not enough memory" and leaves the
+    // graph without values.
+    virtual bool CalculateGraph(Graph& graph, const OptionsRecord& options, int index);
+    // The whole picture on Canvas (no graphs while Drawing), and one graph on top of it.
+    virtual void Repaint();
+    virtual void DrawGraph(Graph& graph);
+
+  private:
+    // Samples the graphs marked in `which` while ContinueSampling holds; the rest of them lose
+    // their values once it is cleared.
+    void SampleGraphs(const std::vector<bool>& which);
+    // Pixels per world unit for a plot rectangle already at hand.
+    long double ScaleFactorX(const PixelRect& plot) const;
+    long double ScaleFactorY(const PixelRect& plot) const;
+};
+
+// Whether a graph must be resampled when the document's options change from old to now.
+bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now);
+
+}  // namespace plotwise

@@ -1,0 +1,79 @@
+// Graph: one graph of a document, its record and the points last computed from it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "plot/graph_record.h"
+#include "plot/options_record.h"
+
+namespace plotwise {
+
+class Document;
+
+inline constexpr int kMaxStepsNum = 20000;
+
+// The effective interval and sampling of a record under a document's options. Kinds 0 and
+// 1 (and 4, 5 per axis) cut their own interval to the visible range, or take the visible
+// range when DefaultInterval is set; kinds 2 and 3 use Min..Max as stored.
+long double EffectiveMinX(const GraphRecord& props, const OptionsRecord& options);
+long double EffectiveMaxX(const GraphRecord& props, const OptionsRecord& options);
+long double EffectiveMinY(const GraphRecord& props, const OptionsRecord& options);
+long double EffectiveMaxY(const GraphRecord& props, const OptionsRecord& options);
+int EffectiveStepsNum(const GraphRecord& props, const OptionsRecord& options);
+// A grid's cells per axis (kinds 4 and 5): samplers and drawers must agree on the layout.
+int GridStepsX(const GraphRecord& props);
+int GridStepsY(const GraphRecord& props);
+int EffectiveMaxGap(const GraphRecord& props, const OptionsRecord& options);
+
+// True when the formula (kind 3: either formula) has nothing but blanks; never for tables.
+bool IsEmptyRecord(const GraphRecord& props);
+
+// What of a graph's style shows in its picture: curves and tables draw lines and points as
+// switched; equations, inequalities and slope fields always draw their lines (or shading)
+// and never points.
+bool ShowsLines(const GraphRecord& props);
+bool ShowsPoints(const GraphRecord& props);
+
+class Graph {
+  public:
+    explicit Graph(Document* owner) : Owner(owner) {}
+
+    Document* Owner;
+    GraphRecord Record = EmptyGraphRecord();
+
+    // Computed points (layout by kind; +Infinity: no point there). Empty: nothing to draw.
+    std::vector<long double> Values;
+    // The cell codes of an inequality (kind 4, Relation 1 or 2) instead of Values.
+    std::vector<std::uint16_t> CellCodes;
+    bool LastBeyondEnd = false;
+
+    bool HasValues() const { return !Values.empty() || !CellCodes.empty(); }
+    void ClearValues();
+
+    bool IsEmpty() const { return IsEmptyRecord(Record); }
+
+    // Under the owner's options.
+    long double GetMinX() const;
+    long double GetMaxX() const;
+    long double GetMinY() const;
+    long double GetMaxY() const;
+    int GetStepsNum() const;
+    int GetMaxGap() const;
+
+    // 1-based, as the layouts count. A grid of kind 4 or 5 keeps cell (i, j) (column i of
+    // StepsNumX, row j of StepsNumY) at position (i - 1) * StepsNumY + j.
+    long double Value(std::size_t index) const { return Values[index - 1]; }
+    void SetValue(std::size_t index, long double value) { Values[index - 1] = value; }
+    long double Value(std::size_t i, std::size_t j, std::size_t stepsNumY) const {
+        return Values[(i - 1) * stepsNumY + (j - 1)];
+    }
+
+  private:
+    const OptionsRecord& Options() const;
+};
+
+// Whether replacing graph's record by props needs new samples, or only a redraw.
+bool NeedsRecalcProps(const Graph& graph, const GraphRecord& props);
+
+}  // namespace plotwise

@@ -1,0 +1,80 @@
+// GlobalSettings: the tool parameters and switches that outlive a document, and their
+// ini file Plotwise.ini. Read once at start-up, written once when the program ends.
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+namespace plotwise {
+
+struct AnalysisSettings {
+    long double MinX = -10;
+    long double MaxX = 10;
+    bool FindZeroes = true;
+    bool FindExtremums = true;
+    int DigitsNum = 2;
+    int StepsNum = 200;
+    bool UseDerivative = false;
+};
+
+struct ValueTableSettings {
+    long double Min = -10;
+    long double Max = 10;
+    long double Step = 1;
+};
+
+struct IntegralSettings {
+    long double MinX = -10;
+    long double MaxX = 10;
+    int StepsNum = 200;
+    bool AbsIntegrate = false;
+};
+
+struct CommonSettings {
+    bool FuncPanelDelConfirmation = true;
+    bool FunctionNewColor = true;
+    bool ChangeSteps = false;
+    bool AutoMaximize = false;
+};
+
+struct PanelSettings {
+    bool StandardPanel = true;
+    bool GraphsPanel = true;
+    bool CalcPanel = true;
+};
+
+struct RegressionSettings {
+    int RegressionType = 1;
+    int PolynomPower = 2;
+};
+
+struct PrintSettings {
+    bool BlackAndWhite = false;
+};
+
+struct ProgramSettings {
+    AnalysisSettings Research;
+    ValueTableSettings ValueTable;
+    IntegralSettings Integrate;
+    CommonSettings Common;
+    PanelSettings Panels;
+    RegressionSettings Regression;
+    PrintSettings Print;
+};
+
+extern ProgramSettings GlobalSettings;
+
+// Fills settings from an ini store; every missing, unreadable or out-of-range value
+// gives its default.
+void ReadProgramSettings(QSettings& ini, ProgramSettings& settings);
+// Writes every key; keys of the store that are not the program's stay as they are.
+void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings);
+
+// Plotwise.ini in the platform's configuration folder.
+QString SettingsFilePath();
+// False for what must be neither read nor overwritten: a special file (FIFO, device,
+// folder) or one far larger than any settings file. A missing file is usable.
+bool SettingsFileUsable(const QString& path);
+
+}  // namespace plotwise

@@ -1,0 +1,112 @@
+#include "tool_windows/calculator_window.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "plot/record_text.h"
+#include "services/messages.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kFormulaMaxLength = 250;
+constexpr int kFormulaWidth = 320;
+constexpr int kNameEditWidth = 30;
+
+QLineEdit* NewEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QLabel* NewLabel(const char* text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+std::string TextOf(const QLineEdit* edit) {
+    return ToRecordText(edit->text());
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(QWidget* parent, Messages& messages)
+    : QDialog(parent), messages_(messages) {
+    setWindowTitle("Calculator");
+    setModal(false);
+
+    formula_ = NewEdit("FormulaEdit", this);
+    formula_->setMaxLength(kFormulaMaxLength);
+    formula_->setMinimumWidth(kFormulaWidth);
+    variableName_ = NewEdit("VariableNameEdit", this);
+    variableName_->setMaxLength(1);
+    variableName_->setFixedWidth(kNameEditWidth);
+    variableName_->setAlignment(Qt::AlignCenter);
+    variableName_->setText("X");
+    variableValue_ = NewEdit("VariableValueEdit", this);
+    variableValue_->setText("0");
+    result_ = NewEdit("ResultEdit", this);
+    result_->setReadOnly(true);
+    auto* calculate = new QPushButton("Calculate", this);
+    calculate->setObjectName("CalcButton");
+    calculate->setDefault(true);
+    connect(calculate, &QPushButton::clicked, this, [this] { Calculate(false); });
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(NewLabel("Formula", formula_, this), 0, 0);
+    grid->addWidget(formula_, 0, 1, 1, 4);
+    grid->addWidget(NewLabel("Variable", variableName_, this), 1, 0);
+    grid->addWidget(variableName_, 1, 1);
+    grid->addWidget(new QLabel("=", this), 1, 2);
+    grid->addWidget(variableValue_, 1, 3);
+    grid->addWidget(NewLabel("Result", result_, this), 2, 0);
+    grid->addWidget(result_, 2, 1, 1, 3);
+    grid->addWidget(calculate, 2, 4);
+    grid->setColumnStretch(3, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CalculatorWindow::ShowCalculator() {
+    show();
+    raise();
+    activateWindow();
+    // Activation may come late or, when the window is active already, not at all.
+    Calculate(true);
+}
+
+bool CalculatorWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Calculate(true);
+    return QDialog::event(event);
+}
+
+void CalculatorWindow::Calculate(bool silent) {
+    result_->clear();
+    const std::string formula = TextOf(formula_);
+    const std::string name = TextOf(variableName_);
+    const CalculatorCheck check = CheckCalculatorInput(formula, name, TextOf(variableValue_));
+    if (check.field == CalculatorField::None) {
+        result_->setText(FromRecordText(GetResultString(formula, name, check.value)));
+    } else if (!silent) {
+        messages_.Error(FromRecordText(check.message));
+        FieldWidget(check.field)->setFocus();
+    }
+}
+
+QLineEdit* CalculatorWindow::FieldWidget(CalculatorField field) const {
+    switch (field) {
+        case CalculatorField::VariableName:
+            return variableName_;
+        case CalculatorField::VariableValue:
+            return variableValue_;
+        case CalculatorField::Formula:
+        case CalculatorField::None:
+            break;
+    }
+    return formula_;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,139 @@
+#include "tool_windows/integral_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "formula/number_text.h"
+#include "plot/feedback.h"
+#include "plot/record_text.h"
+#include "services/messages.h"
+#include "services/program_settings.h"
+#include "tool_windows/form_widgets.h"
+
+namespace plotwise {
+namespace {
+
+constexpr int kFormulaWidth = 320;
+
+QComboBox* NewFormulaBox(const char* name, QWidget* parent) {
+    QComboBox* box = NewFormulaComboBox(name, kFormulaWidth, parent);
+    box->addItem("0");
+    return box;
+}
+
+}  // namespace
+
+IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& feedback)
+    : QDialog(parent), messages_(messages), feedback_(feedback) {
+    setWindowTitle("Definite Integral");
+
+    auto* parameters = new QGroupBox("Parameters", this);
+    formula1_ = NewFormulaBox("Formula1ComboBox", parameters);
+    formula2_ = NewFormulaBox("Formula2ComboBox", parameters);
+    minX_ = NewNumberEdit("MinXEdit", parameters);
+    maxX_ = NewNumberEdit("MaxXEdit", parameters);
+    stepsNum_ = NewNumberEdit("StepsNumEdit", parameters);
+    absIntegrate_ = new QCheckBox("Integration of Absolute Value (Square)", parameters);
+    absIntegrate_->setObjectName("AbsIntegrateCheckBox");
+    auto* fields = new QFormLayout(parameters);
+    fields->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    fields->addRow("Between: Y(x)=", formula1_);
+    fields->addRow("and Y(x)=", formula2_);
+    fields->addRow("Minimum of X", minX_);
+    fields->addRow("Maximum of X", maxX_);
+    fields->addRow("Number of Integration Steps", stepsNum_);
+    fields->addRow(absIntegrate_);
+
+    result_ = new QLineEdit(this);
+    result_->setObjectName("ResultEdit");
+    result_->setReadOnly(true);
+    auto* resultLabel = new QLabel("Result", this);
+    resultLabel->setBuddy(result_);
+
+    auto* calculate = new QPushButton("Calculate", this);
+    calculate->setObjectName("OKButton");
+    calculate->setDefault(true);
+    connect(calculate, &QPushButton::clicked, this, &IntegralWindow::OnCalculate);
+    QHBoxLayout* buttons = NewButtonRow(this, calculate);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(parameters);
+    layout->addWidget(resultLabel);
+    layout->addWidget(result_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas) {
+    Activate(graphFormulas);
+    exec();
+}
+
+void IntegralWindow::Activate(const std::vector<std::string>& graphFormulas) {
+    for (QComboBox* box : {formula1_, formula2_}) {
+        const QString typed = box->currentText();
+        box->clear();
+        box->addItem("0");
+        for (const std::string& formula : graphFormulas)
+            box->addItem(FromRecordText(formula));
+        box->setEditText(typed);
+    }
+    const IntegralSettings& settings = GlobalSettings.Integrate;
+    minX_->setText(FromRecordText(NumToStr(settings.MinX)));
+    maxX_->setText(FromRecordText(NumToStr(settings.MaxX)));
+    stepsNum_->setText(QString::number(settings.StepsNum));
+    absIntegrate_->setChecked(settings.AbsIntegrate);
+    result_->clear();
+    formula1_->setFocus();
+}
+
+QWidget* IntegralWindow::FieldWidget(IntegralField field) const {
+    switch (field) {
+        case IntegralField::Formula1:
+            return formula1_;
+        case IntegralField::Formula2:
+            return formula2_;
+        case IntegralField::MinX:
+            return minX_;
+        case IntegralField::MaxX:
+            return maxX_;
+        case IntegralField::StepsNum:
+            return stepsNum_;
+        case IntegralField::None:
+            break;
+    }
+    return nullptr;
+}
+
+void IntegralWindow::OnCalculate() {
+    const IntegralCheck check = CheckIntegralInput(
+        ToRecordText(formula1_->currentText()), ToRecordText(formula2_->currentText()),
+        ToRecordText(minX_->text()), ToRecordText(maxX_->text()), ToRecordText(stepsNum_->text()),
+        absIntegrate_->isChecked());
+    if (check.field != IntegralField::None) {
+        messages_.Error(FromRecordText(check.message));
+        if (QWidget* field = FieldWidget(check.field)) field->setFocus();
+        return;
+    }
+    feedback_.SetBusy(true);
+    const IntegralResult result =
+        IntegrateSimpson(check.params, [this] { return feedback_.EscPressed(); });
+    feedback_.SetBusy(false);
+    result_->setText(FromRecordText(IntegralResultText(result)));
+
+    // Kept even when the calculation failed or was interrupted.
+    IntegralSettings& settings = GlobalSettings.Integrate;
+    settings.MinX = check.params.minX;
+    settings.MaxX = check.params.maxX;
+    settings.StepsNum = check.params.stepsNum;
+    settings.AbsIntegrate = check.params.absIntegrate;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,395 @@
+// The graph properties fields without widgets: filling, kind changes, the OK check and
+// storing.
+#include "graph_dialog/graph_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plot/new_graph.h"
+
+namespace plotwise {
+namespace {
+
+// Visible ranges and steps unlike every standard block, so that a field shows where its
+// value came from.
+OptionsRecord Options() {
+    OptionsRecord o = StandardOptions();
+    o.MinX = -3;
+    o.MaxX = 5;
+    o.MinY = -7;
+    o.MaxY = 2.5L;
+    o.StepsNum = 321;
+    o.MaxGap = 4567;
+    return o;
+}
+
+GraphRecord MakeGraph(int kind) {
+    GraphRecord p = EmptyGraphRecord();
+    p.Kind = static_cast<std::uint8_t>(kind);
+    SetNewProps(p, Options());
+    return p;
+}
+
+// Fields that pass every check, of the given kind.
+GraphFields Valid(int kind) {
+    GraphRecord p = MakeGraph(kind);
+    if (kind <= kParametric) {
+        p.Interval().DefaultInterval = false;
+        p.Interval().DefaultSteps = false;
+    }
+    return FieldsFromProps(p, Options());
+}
+
+using Edits = std::vector<std::pair<std::string GraphFields::*, const char*>>;
+
+// The Add. Properties checks; message null: accepted.
+TEST(CheckFields, AddPropertiesInOrder) {
+    using F = GraphField;
+    using T = GraphFields;
+    const char* steps = "Number of steps must be a\rpositive integer up to 20000";
+    const char* gap = "Maximum gap must be a\rpositive integer up to 1000000";
+    const char* eqSteps = "Number of steps must be an\rinteger from 10 up to 400";
+    const char* series = "Number of serieses must be\ran integer from 2 up to 100";
+    const char* length = "Line length must be\ran integer from 4 up to 100";
+    const char* minX = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    // clang-format off
+    const struct {
+        int kind;
+        Edits edits;
+        GraphField field;
+        const char* message;
+    } cases[] = {
+        {kYOfX, {{&T::Min, "2*10^100"}}, F::Min, minX},
+        {kPolarGraph, {{&T::Min, "2*10^100"}}, F::Min,
+         "Minimum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
+        {kPolarGraph, {{&T::Max, "pi"}}, F::Max,
+         "Maximum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
+        {kParametric, {{&T::Max, ""}}, F::Max,
+         "Maximum of T must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kXOfY, {{&T::Max, "-10"}}, F::Max, "Maximum of Y must be more\rthan minimum of Y"},
+        {kYOfX, {{&T::Min, "1"}, {&T::Max, "0.5"}}, F::Max,
+         "Maximum of X must be more\rthan minimum of X"},
+        {kYOfX, {{&T::Min, "x"}, {&T::Max, "y"}, {&T::Steps, "0"}}, F::Min, minX},
+        {kYOfX, {{&T::Steps, "0"}, {&T::MaxGap, "0"}}, F::Steps, steps},
+        {kYOfX, {{&T::Steps, "20001"}}, F::Steps, steps},
+        {kXOfY, {{&T::Steps, "2.5"}}, F::Steps, steps},
+        {kPolarGraph, {{&T::Steps, ""}}, F::Steps, steps},
+        {kParametric, {{&T::Steps, "1*10^3"}}, F::Steps, steps},
+        {kYOfX, {{&T::MaxGap, "0"}}, F::MaxGap, gap},
+        {kParametric, {{&T::MaxGap, "1000001"}}, F::MaxGap, gap},
+        {kYOfX, {{&T::Min, "-1*10^100"}, {&T::Max, " 1*10^100 "}, {&T::Steps, "20000"},
+                    {&T::MaxGap, "1000000"}}, {}, nullptr},
+        {kPolarGraph, {{&T::Steps, " 1\t"}, {&T::MaxGap, "+1"}}, {}, nullptr},
+
+        {kEquation, {{&T::Min, "-2*10^100"}, {&T::MinY, "z"}}, F::Min, minX},
+        {kSlopeField, {{&T::Max, "-10"}, {&T::MinY, "z"}}, F::Max,
+         "Maximum of X must be more\rthan minimum of X"},
+        {kEquation, {{&T::MinY, "z"}, {&T::Steps, "1"}}, F::MinY,
+         "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kSlopeField, {{&T::MaxY, "1*10^101"}}, F::MaxY,
+         "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kEquation, {{&T::MaxY, "-20"}}, F::MaxY, "Maximum of Y must be more\rthan minimum of Y"},
+        {kEquation, {{&T::Steps, "9"}}, F::Steps, eqSteps},
+        {kEquation, {{&T::StepsY, "401"}}, F::StepsY, eqSteps},
+        {kEquation, {{&T::Steps, "10"}, {&T::StepsY, "400"}}, {}, nullptr},
+        {kEquation, {{&T::MaxGap, "1000001"}}, F::MaxGap, gap},
+        {kSlopeField, {{&T::Steps, "1"}}, F::Steps, series},
+        {kSlopeField, {{&T::StepsY, "101"}}, F::StepsY, series},
+        {kSlopeField, {{&T::LinesLength, "3"}}, F::LinesLength, length},
+        {kSlopeField, {{&T::MaxGap, "x"}, {&T::LinesLength, "101"}}, F::LinesLength, length},
+        {kSlopeField, {{&T::Steps, "2"}, {&T::StepsY, "100"}, {&T::LinesLength, "4"},
+                      {&T::MaxGap, "kind 4 only"}}, {}, nullptr},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        GraphFields f = Valid(cases[i].kind);
+        for (const auto& [field, text] : cases[i].edits)
+            f.*field = text;
+        const auto failure = CheckFields(f);
+        if (cases[i].message == nullptr) {
+            EXPECT_FALSE(failure.has_value()) << "case " << i << ": " << failure->Message;
+            continue;
+        }
+        ASSERT_TRUE(failure.has_value()) << "case " << i;
+        EXPECT_EQ(failure->Message, cases[i].message) << "case " << i;
+        EXPECT_EQ(failure->Field, cases[i].field) << "case " << i;
+        EXPECT_EQ(failure->Page, GraphPage::AddProperties) << "case " << i;
+    }
+}
+
+TEST(CheckFields, FormulasFirstOnThePropertiesPage) {
+    const struct {
+        int kind;
+        const char* formula;
+        const char* formulaY;
+        bool valid;
+        GraphField field;
+    } cases[] = {
+        {kYOfX, "sin(x)", "", true, {}},
+        {kYOfX, " ", "", true, {}},
+        {kYOfX, "x*y", "", false, GraphField::Formula},
+        {kXOfY, "x", "", false, GraphField::Formula},
+        {kPolarGraph, "2*cos(a)", "", true, {}},
+        {kParametric, "cos(t)", "sin(t", false, GraphField::FormulaY},
+        {kParametric, "cos(x)", "sin(t", false, GraphField::Formula},
+        {kEquation, "x^2+y^2-4", "", true, {}},
+        {kSlopeField, "x*y)", "", false, GraphField::Formula},
+    };
+    for (const auto& c : cases) {
+        GraphFields f = Valid(c.kind);
+        f.Formula = c.formula;
+        f.FormulaY = c.formulaY;
+        f.Min = "not a number";  // later on the list; never reported before a formula
+        const auto failure = CheckFields(f);
+        ASSERT_TRUE(failure.has_value()) << c.formula;
+        if (c.valid) {
+            EXPECT_EQ(failure->Field, GraphField::Min) << c.formula;
+            continue;
+        }
+        EXPECT_EQ(failure->Field, c.field) << c.formula;
+        EXPECT_EQ(failure->Page, GraphPage::Properties);
+        EXPECT_EQ(failure->Message.rfind("Error ", 0), 0u) << failure->Message;
+        EXPECT_NE(failure->Message.find(": "), std::string::npos) << failure->Message;
+    }
+}
+
+TEST(CheckFields, TableCellsRowByRow) {
+    GraphFields f = Valid(kTable);
+    f.Table[0] = {"1", ""};
+    f.Table[4] = {"-2.5", "1e5"};
+    f.Table[6] = {"abc", "3"};
+    auto failure = CheckFields(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Message, "Numbers in table must be from -1*10^100 to 1*10^100");
+    EXPECT_EQ(failure->Page, GraphPage::Properties);
+    EXPECT_EQ(failure->Field, GraphField::Table);
+    EXPECT_EQ(failure->Row, 4);
+    EXPECT_EQ(failure->Column, 1);
+
+    f.Table[4][1] = "1*10^5";
+    f.Table[6][0] = "-1.5*10^100";
+    failure = CheckFields(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Row, 6);
+    EXPECT_EQ(failure->Column, 0);
+
+    f.Table[6][0] = "-1*10^100";
+    f.Table[99][1] = " \t";
+    EXPECT_FALSE(CheckFields(f).has_value());
+}
+
+TEST(FieldsFromProps, DefaultIntervalsAndStepsShowTheDocuments) {
+    const OptionsRecord o = Options();
+    const struct {
+        int kind;
+        bool defaults;
+        const char *min, *max, *minY, *maxY, *steps, *gap;
+    } cases[] = {
+        {kYOfX, true, "-3", "5", "", "", "321", "4567"},
+        {kXOfY, true, "-7", "2.5", "", "", "321", "4567"},
+        {kXOfY, false, "-1.5", "2000", "", "", "17", "5000000"},
+        {kPolarGraph, true, "-1.5", "2000", "", "", "321", "4567"},  // never the visible range
+        {kParametric, true, "-1.5", "2000", "", "", "321", "4567"},
+        {kEquation, true, "-3", "5", "-7", "2.5", "17", "5000000"},  // steps always own
+        {kSlopeField, false, "-1.5", "2000", "0.25", "1.2345679*10^7", "17", ""},
+    };
+    for (const auto& c : cases) {
+        GraphRecord p = MakeGraph(c.kind);
+        if (c.kind <= kParametric) {
+            GraphInterval& in = p.Interval();
+            in.DefaultInterval = c.defaults;
+            in.DefaultSteps = c.defaults;
+            in.Min = -1.5L;
+            in.Max = 2000;
+            in.StepsNum = 17;
+            in.MaxGap = 5000000;  // shown as it is; the check refuses it
+        } else {
+            GraphArea& a = p.Area();
+            a.DefaultInterval = c.defaults;
+            a.MinX = -1.5L;
+            a.MaxX = 2000;
+            a.MinY = 0.25L;
+            a.MaxY = 12345678.9L;
+            a.StepsNumX = 17;
+            a.StepsNumY = 18;
+            a.MaxGap = 5000000;
+        }
+        const GraphFields f = FieldsFromProps(p, o);
+        EXPECT_EQ(f.IntervalChecked, !c.defaults) << c.kind;
+        EXPECT_EQ(f.Min, c.min) << c.kind;
+        EXPECT_EQ(f.Max, c.max) << c.kind;
+        EXPECT_EQ(f.MinY, c.minY) << c.kind;
+        EXPECT_EQ(f.MaxY, c.maxY) << c.kind;
+        EXPECT_EQ(f.Steps, c.steps) << c.kind;
+        EXPECT_EQ(f.MaxGap, c.gap) << c.kind;
+    }
+}
+
+TEST(FieldsFromProps, TableStyleAndFormulas) {
+    GraphRecord t = MakeGraph(kTable);
+    t.Body.Table[0].X = 1.0L / 3;
+    t.Body.Table[2].Y = -12345678;
+    t.PointWidth = 7;
+    t.LineWidth = 3;
+    GraphFields f = FieldsFromProps(t, Options());
+    EXPECT_EQ(f.Table[0][0], "0.3333333");
+    EXPECT_EQ(f.Table[0][1], "");
+    EXPECT_EQ(f.Table[2][1], "-1.2345678*10^7");
+    EXPECT_EQ(f.Style.PointWidthItem, 3);
+    EXPECT_EQ(f.Style.LineWidthItem, 2);
+
+    // A Y(x) record keeps an old Y(t) formula in its bytes; the Y(t) field stays empty.
+    GraphRecord p = MakeGraph(kParametric);
+    p.FormulaY().SetText("sin(t)");
+    p.Kind = kYOfX;
+    p.Formula().SetText("x^2");
+    f = FieldsFromProps(p, Options());
+    EXPECT_EQ(f.Formula, "x^2");
+    EXPECT_EQ(f.FormulaY, "");
+}
+
+TEST(Uncheck, FillsFromTheDocument) {
+    const OptionsRecord o = Options();
+    GraphFields f = Valid(kXOfY);
+    f.IntervalChecked = f.StepsChecked = true;
+    f.Min = f.Max = f.Steps = f.MaxGap = "typed";
+    UncheckInterval(f, o);
+    EXPECT_FALSE(f.IntervalChecked);
+    EXPECT_EQ(f.Min, "-7");
+    EXPECT_EQ(f.Max, "2.5");
+    EXPECT_EQ(f.Steps, "typed");
+    UncheckSteps(f, o);
+    EXPECT_EQ(f.Steps, "321");
+    EXPECT_EQ(f.MaxGap, "4567");
+
+    f = Valid(kEquation);
+    UncheckInterval(f, o);
+    EXPECT_EQ(f.Min + " " + f.Max + " " + f.MinY + " " + f.MaxY, "-3 5 -7 2.5");
+}
+
+TEST(ChangeKind, CarriesTheFormulaAndResetsTheKindsPart) {
+    const OptionsRecord o = Options();
+    GraphRecord p = MakeGraph(kYOfX);
+    p.Formula().SetText("sin(x)");
+    p.Color = 9;
+    GraphFields f = FieldsFromProps(p, o);
+    f.Style.PointStyle = 5;  // chosen in the dialog, not yet stored
+    f.FormulaY = "typed Y(t)";
+    f.Table[3][1] = "7";
+
+    const GraphRecord before = p;
+    ChangeKind(f, p, kYOfX, o);
+    EXPECT_EQ(std::memcmp(&before, &p, sizeof p), 0);
+    EXPECT_EQ(f.Formula, "sin(x)");
+
+    ChangeKind(f, p, kPolarGraph, o);
+    EXPECT_EQ(p.Kind, kPolarGraph);
+    EXPECT_EQ(std::memcmp(&p.Interval(), &o.GraphDefaults.Polar, sizeof(GraphInterval)), 0);
+    EXPECT_EQ(p.Color, 9);
+    EXPECT_EQ(f.Formula, "sin(x)");
+    EXPECT_EQ(f.Min + " " + f.Max, "-1 1");
+    EXPECT_EQ(f.Style.PointStyle, 5);
+
+    // A table has no formula: the text waits for the next formula kind.
+    f.Formula = "cos(a)";
+    ChangeKind(f, p, kTable, o);
+    ChangeKind(f, p, kParametric, o);
+    EXPECT_EQ(f.Formula, "cos(a)");
+    EXPECT_EQ(f.FormulaY, "typed Y(t)");
+    EXPECT_EQ(f.Table[3][1], "7");
+    ChangeKind(f, p, kEquation, o);
+    EXPECT_EQ(f.Relation, 0);
+    EXPECT_EQ(f.Min, "-3");  // the standard equation block covers the visible plane
+}
+
+TEST(StoreFields, WritesTheStyleAndOnlyTheCurrentKindsBytes) {
+    for (int kind = kYOfX; kind <= kIntegralGraph; ++kind) {
+        GraphRecord p;
+        std::memset(&p, 0xA5, sizeof p);
+        p.Kind = static_cast<std::uint8_t>(kind);
+        GraphFields f = Valid(kind == kIntegralGraph ? kYOfX : kind);
+        f.Kind = kind;
+        f.FormulaY = "y(t) typed before a kind change";
+        f.Style = {true, false, 4, 5, 7, 15, 6};
+        f.DrawGraphic = false;
+        const GraphRecord before = p;
+        StoreFields(f, p);
+
+        EXPECT_TRUE(p.Lines && !p.Points && !p.DrawGraphic) << kind;
+        EXPECT_EQ(p.LineWidth, 5) << kind;
+        EXPECT_EQ(p.PointWidth, 11) << kind;
+        EXPECT_EQ(p.PointStyle, 7) << kind;
+        EXPECT_EQ(p.Color, 15) << kind;
+        EXPECT_EQ(p.Brush, 6) << kind;
+
+        // The first byte past what the kind owns.
+        std::size_t end = 24;
+        if (kind <= kPolarGraph) end = 280 + sizeof(GraphInterval);
+        if (kind == kParametric) end = 536 + sizeof(GraphInterval);
+        if (kind == kEquation || kind == kSlopeField) end = 284 + sizeof(GraphArea);
+        if (kind == kTable) end = 2025;
+        const auto* a = reinterpret_cast<const std::uint8_t*>(&before);
+        const auto* b = reinterpret_cast<const std::uint8_t*>(&p);
+        EXPECT_EQ(std::memcmp(a + end, b + end, sizeof p - end), 0) << kind;
+        EXPECT_EQ(std::memcmp(a + 1, b + 1, 3), 0) << kind;
+    }
+}
+
+TEST(StoreFields, RoundTripsEveryKind) {
+    const OptionsRecord o = Options();
+    for (int kind = kYOfX; kind <= kTable; ++kind) {
+        GraphRecord p = MakeGraph(kind);
+        SetStyle(p, o.GraphDefaults.Style);
+        p.LineWidth = 3;
+        p.PointWidth = 5;
+        if (kind <= kParametric) {
+            p.Interval().DefaultInterval = kind >= kPolarGraph;  // kept as it is there
+            p.Interval().DefaultSteps = false;
+            p.Interval().Min = -0.125L;
+            p.Interval().Max = 1e100L;
+        } else if (kind != kTable) {
+            p.Relation() = kind == kEquation ? 2 : 1;
+            p.Area().DefaultInterval = false;
+            p.Area().MaxY = 123456.78L;
+        } else {
+            p.Body.Table[1].X = -2.5L;
+            p.Body.Table[50].Y = 1e-20L;
+            p.SortType = 2;
+        }
+        if (kind != kTable) p.Formula().SetText("1+2");
+        if (kind == kParametric) p.FormulaY().SetText("3");
+        // What a file may hold and the fields cannot show: string tails, true bytes other
+        // than 1, a negative zero.
+        if (kind != kTable) p.Formula().chars[200] = 'Z';
+        if (kind == kParametric) p.FormulaY().chars[100] = 'Z';
+        p.Lines.byte = 7;
+        if (kind == kTable) p.Body.Table[2].X = -0.0L;
+        const GraphFields f = FieldsFromProps(p, o);
+        ASSERT_FALSE(CheckFields(f).has_value()) << kind;
+        GraphRecord stored = p;
+        StoreFields(f, stored);
+        EXPECT_EQ(std::memcmp(&stored, &p, sizeof p), 0) << kind;
+    }
+}
+
+TEST(StoreFields, TableCellsAndNumbers) {
+    GraphRecord p = MakeGraph(kTable);
+    GraphFields f = FieldsFromProps(p, Options());
+    f.Table[0] = {"1.23456789", " "};
+    f.Table[1] = {"", "-2*10^(-3)"};
+    f.SortType = 0;
+    StoreFields(f, p);
+    EXPECT_EQ(p.Body.Table[0].X, 1.2345679L);
+    EXPECT_EQ(static_cast<long double>(p.Body.Table[0].Y), kNoPoint);
+    EXPECT_EQ(static_cast<long double>(p.Body.Table[1].X), kNoPoint);
+    EXPECT_EQ(p.Body.Table[1].Y, -0.002L);
+    EXPECT_EQ(p.SortType, 0);
+}
+
+}  // namespace
+}  // namespace plotwise

@@ -1,0 +1,153 @@
+// Plotwise.ini: reading rules, round trip, keys of others, hostile files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <map>
+#include <random>
+#include <string>
+
+#include "services/program_settings.h"
+
+namespace plotwise {
+namespace {
+
+using Keys = std::map<std::string, std::string>;
+
+// Every field away from its default, reals in both notations.
+ProgramSettings NonDefault() {
+    ProgramSettings s;
+    s.Research = {-5e-4L, 1.25e7L, false, false, 4, 20000, true};
+    s.ValueTable = {-3.75L, 0.1L, 0.125L};
+    s.Integrate = {1e-20L, -7, -3, true};
+    s.Common = {false, false, true, true};
+    s.Panels = {false, false, false};
+    s.Regression = {8, 9};
+    s.Print = {true};
+    return s;
+}
+
+class SettingsFile : public ::testing::Test {
+  protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // A new file each time: QSettings may reuse what it parsed of a same-size file.
+    QString RawFile(const QByteArray& content) {
+        const QString name = QString("raw%1.ini").arg(++files);
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        return name;
+    }
+
+    ProgramSettings Read(const QByteArray& content, ProgramSettings settings = NonDefault()) {
+        QSettings ini(Path(RawFile(content)), QSettings::IniFormat);
+        ReadProgramSettings(ini, settings);
+        return settings;
+    }
+
+    // A record key by key as written: compares at the precision the program shows.
+    Keys Written(const ProgramSettings& settings, const QString& name = "written.ini") const {
+        QSettings ini(Path(name), QSettings::IniFormat);
+        WriteProgramSettings(ini, settings);
+        Keys keys;
+        for (const QString& key : ini.allKeys())
+            keys[key.toStdString()] = ini.value(key).toString().toStdString();
+        return keys;
+    }
+
+    QTemporaryDir dir;
+    int files = 0;
+};
+
+TEST_F(SettingsFile, ReadingRules) {
+    // clang-format off
+    const struct { const char* section; const char* lines; const char* read; } cases[] = {
+        {"Research", "MinX=5\nMaxX=1", "MaxX=10"}, {"Research", "MinX=3\nMaxX=3", "MinX=-10"},
+        {"Research", "MaxX=1*10^100", "MaxX=1*10^100"}, {"Research", "MaxX=2*10^100", "MaxX=10"},
+        {"Research", "MinX=1E200", "MinX=-10"}, {"Research", "MaxX=abc", "MaxX=10"},
+        {"Research", "MinX=1,5", "MinX=-10"}, {"Research", "MinX=-5*10^(-4)", "MinX=-5*10^(-4)"},
+        {"Research", "DigitsNum=-3", "DigitsNum=3"}, {"Research", "DigitsNum=9", "DigitsNum=2"},
+        {"Research", "DigitsNum=-2147483648", "DigitsNum=2"},
+        {"Research", "StepsNum=50", "StepsNum=200"},
+        {"Research", "StepsNum=20000", "StepsNum=20000"},
+        {"Research", "StepsNum=@ByteArray(300)", "StepsNum=200"},
+        {"Integrate", "StepsNum=50", "StepsNum=50"}, {"Integrate", "MinX=5\nMaxX=1", "MinX=5"},
+        {"ValueTable", "Step=0", "Step=1"}, {"ValueTable", "Min=5\nMax=1", "Min=5"},
+        {"Research", "FindZeroes=0", "FindZeroes=0"},
+        {"Research", "FindZeroes=yes", "FindZeroes=1"},
+        {"Research", "UseDerivative=2", "UseDerivative=1"},
+        {"Print", "BlackAndWhite=yes", "BlackAndWhite=0"},
+        {"Regression", "RegressionType=9", "RegressionType=1"},
+        {"Regression", "RegressionType=8", "RegressionType=8"},
+        {"Regression", "PolynomPower=1", "PolynomPower=2"},
+        {"Regression", "PolynomPower=9", "PolynomPower=9"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QByteArray ini = QByteArray("[") + c.section + "]\n" + c.lines;
+        const std::string expected = std::string(c.section) + "/" + c.read;
+        const std::string key = expected.substr(0, expected.find('='));
+        EXPECT_EQ(key + "=" + Written(Read(ini))[key], expected) << ini.data();
+    }
+}
+
+TEST_F(SettingsFile, RoundTripKeepsEveryValue) {
+    const Keys written = Written(NonDefault());
+    Keys defaults = Written(ProgramSettings{}, "defaults.ini");
+    ASSERT_EQ(written.size(), 24u);
+    for (const auto& [key, value] : written)
+        EXPECT_NE(value, defaults[key]) << key;
+
+    QFile file(Path("written.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const ProgramSettings read = Read(file.readAll(), ProgramSettings{});
+    EXPECT_EQ(Written(read, "again.ini"), written);
+    EXPECT_EQ(read.Integrate.MinX, 1e-20L);
+}
+
+TEST_F(SettingsFile, WriteKeepsKeysOfOthers) {
+    const QString name = RawFile("[Toolbar]\nDockRow=3\n[Research]\nNote=a b\nMinX=7\n");
+    Written(ProgramSettings{}, name);
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[Toolbar]\nDockRow=3\n")) << text.data();
+    EXPECT_TRUE(text.contains("\nNote=a b\n")) << text.data();
+    EXPECT_TRUE(text.contains("\nMinX=-10\n")) << text.data();
+}
+
+TEST_F(SettingsFile, GarbageGivesDefaults) {
+    std::mt19937 random(7);
+    static const char kHead[] = "[Research]\nMinX=\xff\xfe\x01\nStepsNum=\0\0\n[";
+    QByteArray junk(kHead, sizeof kHead - 1);
+    for (int i = 0; i < 65536; ++i)
+        junk.append(static_cast<char>(random()));
+    EXPECT_EQ(Written(Read(junk)), Written(ProgramSettings{}));
+}
+
+TEST_F(SettingsFile, UsableOnlyWhenMissingOrASmallRegularFile) {
+    const auto sized = [&](const char* name, qint64 size) {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+        return Path(name);
+    };
+    ASSERT_EQ(mkfifo(Path("fifo").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(Path("fifo"), Path("fifo-link")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    // clang-format off
+    const struct { QString path; bool usable; } cases[] = {
+        {Path("missing.ini"), true}, {sized("small.ini", 300), true},
+        {sized("1mib.ini", 1 << 20), true}, {sized("big.ini", (1 << 20) + 1), false},
+        {Path("fifo"), false}, {Path("fifo-link"), false}, {Path("folder"), false},
+        {"/dev/null", false},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(SettingsFileUsable(c.path), c.usable) << c.path.toStdString();
+}
+
+}  // namespace
+}  // namespace plotwise
