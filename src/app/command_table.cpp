@@ -61,7 +61,14 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      12,
      {},
      true},
-    {C::GraphBar, "&Graph Toolbar", nullptr, "Hide/Show the Graph toolbar", nullptr, 13, {}, true},
+    {C::GraphToolbar,
+     "&Graph Toolbar",
+     nullptr,
+     "Hide/Show the Graph toolbar",
+     nullptr,
+     13,
+     {},
+     true},
     {C::CalculusToolbar,
      "&Calculus Toolbar",
      nullptr,
@@ -232,7 +239,7 @@ bool CommandAvailable(Command command) {
         case C::Exit:
         case C::FullScreen:
         case C::StandardToolbar:
-        case C::GraphBar:
+        case C::GraphToolbar:
         case C::CalculusToolbar:
         case C::SaveOptions:
         case C::Cascade:

@@ -22,7 +22,7 @@ enum class Command {
     CopyAsBitmap,
     FullScreen,
     StandardToolbar,
-    GraphBar,
+    GraphToolbar,
     CalculusToolbar,
     AddGraph,
     FinishCounting,

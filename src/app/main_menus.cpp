@@ -85,7 +85,7 @@ void MainWindow::CreateMenus() {
     edit->addSeparator();
     AddMenuItems(edit, {C::CopyAsBitmap});
     AddMenuItems(AddMenu("&View", "Maximizing the active window and toolbars management"),
-                 {C::FullScreen, C::StandardToolbar, C::GraphBar, C::CalculusToolbar});
+                 {C::FullScreen, C::StandardToolbar, C::GraphToolbar, C::CalculusToolbar});
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
                  {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
@@ -221,7 +221,7 @@ void MainWindow::RunCommand(Command command) {
         case C::StandardToolbar:
             SetToolbarShown(ToolbarId::Standard, !ToolbarShown(ToolbarId::Standard));
             break;
-        case C::GraphBar:
+        case C::GraphToolbar:
             SetToolbarShown(ToolbarId::Graph, !ToolbarShown(ToolbarId::Graph));
             break;
         case C::CalculusToolbar:

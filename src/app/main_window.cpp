@@ -202,7 +202,8 @@ bool MainWindow::ToolbarShown(ToolbarId toolbar) const {
 void MainWindow::SetToolbarShown(ToolbarId toolbar, bool shown) {
     const int i = static_cast<int>(toolbar);
     PanelFlag(toolbar) = shown;
-    const Command items[] = {Command::StandardToolbar, Command::GraphBar, Command::CalculusToolbar};
+    const Command items[] = {Command::StandardToolbar, Command::GraphToolbar,
+                             Command::CalculusToolbar};
     Action(items[i])->setChecked(shown);
     toolbarMenuItems_[i]->setChecked(shown);
     if (toolbars_[i]->isVisibleTo(this) != shown) toolbars_[i]->setVisible(shown);

@@ -19,7 +19,7 @@ void CompileProgram2Var(const std::string& formula, const std::string& firstName
     StackList tokens;
     Lexer2Var().Analyse("(" + formula + ")", firstName, secondName, err, tokens);
     if (err != kNoError) return;
-    TExpTransformator2Var().Transform(std::move(tokens), program, err);
+    PostfixConverter().Transform(std::move(tokens), program, err);
 }
 
 std::uint8_t CompiledFormula::Compile(const std::string& formula, const std::string& varName) {

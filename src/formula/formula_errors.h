@@ -16,7 +16,7 @@ enum FormulaError : std::uint8_t {
     kInvalidArgument = 8,  // roots and logarithms of invalid arguments, faults, beyond 1E500
 };
 
-// Texts indexed from 1; codes 5 to 8 are Windows-1251 bytes and never shown.
+// Texts indexed from 1; codes 5 to 8 have none, as no window shows them.
 extern const char* const FormulaErrorMessages[9];
 
 // "Error N: message", as every dialog reports a failed formula check.

@@ -14,7 +14,4 @@ class PostfixConverter {
     void Transform(StackList&& tokens, StackList& program, std::uint8_t& err) const;
 };
 
-// The second variable (code 51) is an operand like the first, so the conversion is shared.
-class TExpTransformator2Var : public PostfixConverter {};
-
 }  // namespace plotwise

@@ -418,7 +418,7 @@ void GraphDialog::ShowKindControls(int kind) {
     QWidget* addPages[] = {xyPage_,       xyPage_,       atPage_,  atPage_,
                            equationPage_, difFieldPage_, sortPage_};
     addArea_->setCurrentWidget(kind >= kYOfX && kind <= kTable ? addPages[kind] : noAddPage_);
-    const QString letter(QChar(ArgumentLetter(kind)));
+    const QString letter(QChar(KindVariable(kind)));
     for (QLabel* l : {minXYLabel_, minATLabel_})
         l->setText("Minimum of " + letter);
     for (QLabel* l : {maxXYLabel_, maxATLabel_})

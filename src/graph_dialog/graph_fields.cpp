@@ -116,7 +116,7 @@ std::optional<GraphFieldFailure> CheckFormulas(const GraphFields& f) {
         return std::nullopt;
     }
     if (!IsIntervalKind(f.Kind)) return std::nullopt;
-    const std::string name(1, ArgumentLetter(f.Kind));
+    const std::string name(1, KindVariable(f.Kind));
     if (!CheckFormula(f.Formula, name, err)) return failure(GraphField::Formula);
     if (f.Kind == kParametric && !CheckFormula(f.FormulaY, name, err)) {
         return failure(GraphField::FormulaY);
@@ -139,7 +139,7 @@ std::optional<GraphFieldFailure> CheckTable(const GraphFields& f) {
 
 std::optional<GraphFieldFailure> CheckIntervalKind(const GraphFields& f) {
     const std::string unit = f.Kind == kPolarGraph ? "Pi" : "";
-    if (auto failure = CheckRange(f.Min, f.Max, ArgumentLetter(f.Kind), unit, GraphField::Min,
+    if (auto failure = CheckRange(f.Min, f.Max, KindVariable(f.Kind), unit, GraphField::Min,
                                   GraphField::Max)) {
         return failure;
     }
@@ -198,19 +198,6 @@ StyleFields StyleFieldsOf(const GraphRecord& props) {
     s.Color = std::clamp<int>(props.Color, 0, 15);
     s.Brush = std::clamp<int>(props.Brush, 0, 6);
     return s;
-}
-
-char ArgumentLetter(int kind) {
-    switch (kind) {
-        case kXOfY:
-            return 'Y';
-        case kPolarGraph:
-            return 'A';
-        case kParametric:
-            return 'T';
-        default:
-            return 'X';
-    }
 }
 
 GraphFields FieldsFromProps(const GraphRecord& props, const OptionsRecord& options) {

@@ -73,9 +73,6 @@ struct GraphFieldFailure {
 // the nearest item.
 StyleFields StyleFieldsOf(const GraphRecord& props);
 
-// The argument letter of the interval texts: X, Y, A, T by kind; X for kinds 4 and 5.
-char ArgumentLetter(int kind);
-
 // The fields of a record. Default intervals and steps show what they stand for in options.
 GraphFields FieldsFromProps(const GraphRecord& props, const OptionsRecord& options);
 

@@ -72,8 +72,9 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
 
     CompiledFormula formulaX;
     CompiledFormula formulaY;
-    if (formulaX.Compile(props.Formula().Text(), polar ? "A" : "T") != 0) return true;
-    if (!polar && formulaY.Compile(props.FormulaY().Text(), "T") != 0) return true;
+    const std::string var(1, KindVariable(props.Kind));
+    if (formulaX.Compile(props.Formula().Text(), var) != 0) return true;
+    if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != 0) return true;
     ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
 
     SamplingRun run(feedback, index);

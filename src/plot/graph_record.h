@@ -144,6 +144,12 @@ struct GraphRecord {
     const IntegralArea& Integral() const { return Body.Formulas.Variant.Integral.Integral; }
 };
 
+// The variable a kind's formulas are written in, upper case: Y for X(y), A for R(a), T for
+// X(t) and Y(t), X for every other kind.
+constexpr char KindVariable(int kind) {
+    return kind == kXOfY ? 'Y' : kind == kPolarGraph ? 'A' : kind == kParametric ? 'T' : 'X';
+}
+
 // Style fields as a block, between a graph record and the default graph properties.
 GraphStyle StyleOf(const GraphRecord& props);
 void SetStyle(GraphRecord& props, const GraphStyle& style);

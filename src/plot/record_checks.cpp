@@ -52,9 +52,9 @@ bool LogBoundValid(bool log, const Extended80& base, const Extended80& max) {
     return !log || !LogBoundTooLarge(R(base), R(max));
 }
 
-bool Compiles(const String255& formula, const char* var) {
+bool Compiles(const String255& formula, char var) {
     std::uint8_t err = 0;
-    return CheckFormula(formula.Text(), var, err);
+    return CheckFormula(formula.Text(), std::string(1, var), err);
 }
 
 bool Compiles2Var(const String255& formula) {
@@ -98,14 +98,12 @@ bool CheckOptionsRecord(const OptionsRecord& o) {
 bool CheckGraphRecord(const GraphRecord& p) {
     switch (p.Kind) {
         case kYOfX:
-            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "X");
         case kXOfY:
-            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "Y");
         case kPolarGraph:
-            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "A");
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), KindVariable(p.Kind));
         case kParametric:
-            return IntervalValid(p.Interval()) && Compiles(p.Formula(), "T") &&
-                   Compiles(p.FormulaY(), "T");
+            return IntervalValid(p.Interval()) && Compiles(p.Formula(), 'T') &&
+                   Compiles(p.FormulaY(), 'T');
         case kEquation:
             return p.Relation() <= 2 && EquationAreaValid(p.Area(), 1) && Compiles2Var(p.Formula());
         case kSlopeField:

@@ -66,8 +66,7 @@ std::string CheckInterval(const OptionsRecord& o, IntervalBounds x, IntervalBoun
     if (!(x.max > x.min)) return "Maximum of X must be more\rthan minimum of X";
     if (!Within(y.min)) return "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
     if (!Within(y.max)) return "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
-    // The first letter is the Cyrillic capital Em the program has always shown here.
-    if (!(y.max > y.min)) return "\u041Caximum of Y must be more\rthan minimum of Y";
+    if (!(y.max > y.min)) return "Maximum of Y must be more\rthan minimum of Y";
     if (o.LogX && LogBoundTooLarge(o.LogXBase, x.max)) return kLogBoundMessage;
     if (o.LogY && LogBoundTooLarge(o.LogYBase, y.max)) return kLogBoundMessage;
     return {};

@@ -22,19 +22,6 @@ namespace {
 
 constexpr int kListWidth = 300;
 
-const char* VariableCaption(std::uint8_t kind) {
-    switch (kind) {
-        case kXOfY:
-            return "Y=";
-        case kPolarGraph:
-            return "A=";
-        case kParametric:
-            return "T=";
-        default:
-            return "X=";
-    }
-}
-
 }  // namespace
 
 TangentWindow::TangentWindow(QWidget* parent, Messages& messages, const OptionsRecord& options,
@@ -104,7 +91,7 @@ void TangentWindow::UpdateTangentControls() {
         refusal = "Empty formula";
     varEdit_->setVisible(refusal == nullptr);
     addButton_->setEnabled(refusal == nullptr);
-    varLabel_->setText(refusal != nullptr ? refusal : VariableCaption(graph->Kind));
+    varLabel_->setText(refusal != nullptr ? refusal : QString(KindVariable(graph->Kind)) + "=");
 }
 
 void TangentWindow::OnAddGraph() {

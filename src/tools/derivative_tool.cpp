@@ -1,5 +1,7 @@
 #include "tools/derivative_tool.h"
 
+#include <cctype>
+
 #include "derivative/derivative.h"
 #include "derivative/expr_tree.h"
 #include "formula/formula_errors.h"
@@ -41,17 +43,8 @@ bool HasDerivativeKind(std::uint8_t kind) {
     return kind <= kParametric;
 }
 
-std::string KindVariable(std::uint8_t kind) {
-    switch (kind) {
-        case kXOfY:
-            return "y";
-        case kPolarGraph:
-            return "a";
-        case kParametric:
-            return "t";
-        default:
-            return "x";
-    }
+std::string FormulaVariable(std::uint8_t kind) {
+    return std::string(1, static_cast<char>(std::tolower(KindVariable(kind))));
 }
 
 GraphDerivative DeriveGraph(const GraphRecord& graph) {
@@ -64,7 +57,7 @@ GraphDerivative DeriveGraph(const GraphRecord& graph) {
         result.message = "Empty formula";
         return result;
     }
-    const std::string var = KindVariable(graph.Kind);
+    const std::string var = FormulaVariable(graph.Kind);
     DerivativeDisplay line = DescribeDerivative(graph.Formula().Text(), var);
     if (line.message.empty() && graph.Kind == kParametric) {
         const DerivativeDisplay lineY = DescribeDerivative(graph.FormulaY().Text(), var);

@@ -30,8 +30,8 @@ inline constexpr char kNoDerivativeForKind[] = "Cannot calculate derivative for 
 // Whether the Derivative and Tangent windows work on a graph of this kind: Y(x), X(y),
 // R(a), X(t) and Y(t).
 bool HasDerivativeKind(std::uint8_t kind);
-// The variable a kind's formulas are written in: "x", "y", "a" or "t".
-std::string KindVariable(std::uint8_t kind);
+// The variable a kind's formulas are written in, lower case as derivatives print it.
+std::string FormulaVariable(std::uint8_t kind);
 
 struct GraphDerivative {
     std::string formula;   // the derivative of Formula (of X(t) for a parametric graph)

@@ -62,7 +62,7 @@ std::string LineText(long double k, const char* var, long double m) {
 TangentResult TangentLine(const GraphRecord& graph, long double v, bool normal) {
     TangentResult line;
     const std::uint8_t kind = graph.Kind;
-    const std::string var = KindVariable(kind);
+    const std::string var = FormulaVariable(kind);
     long double x0 = 0;
     long double y0 = 0;
     long double dx = 0;

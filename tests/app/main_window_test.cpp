@@ -191,10 +191,10 @@ TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
 
 TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     Start();
-    form->RunCommand(Command::GraphBar);
+    form->RunCommand(Command::GraphToolbar);
     form->addToolBar(Qt::BottomToolBarArea, form->Toolbar(ToolbarId::Calculus));
     EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
-    EXPECT_FALSE(form->Action(Command::GraphBar)->isChecked());
+    EXPECT_FALSE(form->Action(Command::GraphToolbar)->isChecked());
     GlobalSettings.Research.DigitsNum = 4;
     ASSERT_TRUE(form->close());
     GlobalSettings = {};

@@ -96,7 +96,7 @@ TEST(ViewIntervalTest, RefusedIntervalsLeaveTheOptionsAlone) {
         {Interval(1e-25L, 3e-25L), Change::Reduce, Change::None,
          "Maximum of X must be more\rthan minimum of X"},  // both flushed to 0
         {Interval(-1, 1, 1e-25L, 3e-25L), Change::None, Change::Reduce,
-         "\u041Caximum of Y must be more\rthan minimum of Y"},
+         "Maximum of Y must be more\rthan minimum of Y"},
     };
     for (const auto& c : cases) {
         OptionsRecord o = c.o;
@@ -127,7 +127,7 @@ TEST(ViewIntervalTest, AMoveWhoseBoundsWouldRoundTogetherIsRefused) {
             for (int i = 0; i < 5; ++i) {
                 const std::string failure = ChangeViewInterval(o, Change::None, c);
                 if (!failure.empty()) {
-                    EXPECT_EQ(failure, "\u041Caximum of Y must be more\rthan minimum of Y");
+                    EXPECT_EQ(failure, "Maximum of Y must be more\rthan minimum of Y");
                 }
                 ASSERT_LT(static_cast<long double>(o.MinY), static_cast<long double>(o.MaxY))
                     << k << ' ' << i;

@@ -713,14 +713,13 @@ void Soak::Toggle() {
 
 void Soak::View() {
     // The refusals of a view change that would leave the numbers the program holds.
-    for (const char* text :
-         {"Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100",
-          "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100",
-          "Maximum of X must be more\rthan minimum of X",
-          "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100",
-          "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100",
-          "Maximum of Y must be more\rthan minimum of Y",
-          "\u041Caximum of Y must be more\rthan minimum of Y", kLogBoundMessage}) {
+    for (const char* text : {"Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100",
+                             "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100",
+                             "Maximum of X must be more\rthan minimum of X",
+                             "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100",
+                             "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100",
+                             "Maximum of Y must be more\rthan minimum of Y",
+                             "Maximum of Y must be more\rthan minimum of Y", kLogBoundMessage}) {
         Allow(QString("Error: ") + QString::fromUtf8(text));
     }
     // Now and then a long run of one button, far enough to reach the limits.
