@@ -56,7 +56,7 @@ struct Scene {
         doc.Canvas = &image;
         doc.CalculateGraphs();
         const ScreenMapping map = doc.ScreenMap();
-        for (const auto& graph : doc.Graphs) {
+        for (const auto& graph : doc.Graphs()) {
             bool have = false;
             QPoint previous;
             ForEachGraphPoint(*graph, doc.Options, [&](long double x, long double y) {
@@ -99,7 +99,7 @@ void Bare(benchmark::State& state) {
         painter.fillRect(scene.image.rect(), Qt::white);
         const std::size_t perGraph = scene.segments.size() / kGraphs;
         for (int k = 0; k < kGraphs; ++k) {
-            painter.setPen(GraphPen(scene.doc.Graphs[k]->Record));
+            painter.setPen(GraphPen(scene.doc.GraphAt(k).Record()));
             for (std::size_t i = k * perGraph; i < (k + 1) * perGraph; ++i)
                 painter.drawLine(scene.segments[i]);
         }

@@ -34,13 +34,13 @@ void MainWindow::RebuildGraphsList() {
     list->clear();
     DocumentWindow* child = ActiveDocument();
     if (child != nullptr) {
-        for (const auto& graph : child->Doc().Graphs)
+        for (const auto& graph : child->Doc().Graphs())
             AddGraphsListItem(*graph);
     }
     if (list->count() > 0) {
         list->setCurrentIndex(0);
         SetGraphControlsEnabled(true);
-        ShowGraphStyle(child->Doc().Graphs[0].get());
+        ShowGraphStyle(&child->Doc().GraphAt(0));
     } else {
         SetGraphControlsEnabled(false);
         ShowGraphStyle(nullptr);
@@ -48,15 +48,15 @@ void MainWindow::RebuildGraphsList() {
 }
 
 void MainWindow::AddGraphsListItem(const Graph& graph) {
-    graphToolbar_->FuncComboBox->addItem(EntryText(graph.Record));
+    graphToolbar_->FuncComboBox->addItem(EntryText(graph.Record()));
 }
 
 void MainWindow::InsertGraphsListItem(int index, const Graph& graph) {
-    graphToolbar_->FuncComboBox->insertItem(index, EntryText(graph.Record));
+    graphToolbar_->FuncComboBox->insertItem(index, EntryText(graph.Record()));
 }
 
 void MainWindow::SetGraphsListItem(int index, const Graph& graph) {
-    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph.Record));
+    graphToolbar_->FuncComboBox->setItemText(index, EntryText(graph.Record()));
 }
 
 void MainWindow::DeleteGraphsListItem(int index) {
@@ -69,7 +69,7 @@ void MainWindow::SetGraphsListItemIndex(int index) {
 }
 
 void MainWindow::ShowGraphStyle(const Graph* graph) {
-    graphToolbar_->ShowStyle(graph != nullptr ? &graph->Record : nullptr);
+    graphToolbar_->ShowStyle(graph != nullptr ? &graph->Record() : nullptr);
 }
 
 void MainWindow::SetGraphControlsEnabled(bool on) {
@@ -85,8 +85,9 @@ Graph* MainWindow::SelectedGraph() const {
     DocumentWindow* child = ActiveDocument();
     const int index = graphToolbar_->FuncComboBox->currentIndex();
     if (child == nullptr || index < 0) return nullptr;
-    auto& graphs = child->Doc().Graphs;
-    return static_cast<std::size_t>(index) < graphs.size() ? graphs[index].get() : nullptr;
+    Document& document = child->Doc();
+    return static_cast<std::size_t>(index) < document.GraphCount() ? &document.GraphAt(index)
+                                                                   : nullptr;
 }
 
 bool MainWindow::RunPropsDialog(GraphRecord& props, const QString& caption, GraphPage page) {
@@ -108,14 +109,14 @@ bool MainWindow::AddGraphFromRecord(GraphRecord record) {
     const QPointer<DocumentWindow> child(ActiveDocument());
     if (child == nullptr) return false;
     Document& document = child->Doc();
-    if (document.Graphs.size() + 1 > kMaxGraphs) {
+    if (document.GraphCount() + 1 > kMaxGraphs) {
         messages_->Error(QString("Amount of the graphs must not exceed %1").arg(kMaxGraphs));
         return false;
     }
     if (GlobalSettings.Common.FunctionNewColor) {
         std::vector<std::uint8_t> used;
-        for (const auto& graph : document.Graphs)
-            used.push_back(graph->Record.Color);
+        for (const auto& graph : document.Graphs())
+            used.push_back(graph->Record().Color);
         record.Color = NewGraphColor(used, CurrentOptions);
     }
     if (!GraphEditor(record, "Add Graph", GraphPage::Properties)) return false;
@@ -134,12 +135,11 @@ void MainWindow::AddEditedGraph(DocumentWindow& child, const GraphRecord& record
     graphToolbar_->FuncComboBox->setCurrentIndex(graphToolbar_->FuncComboBox->count() - 1);
     SetGraphControlsEnabled(true);
     ShowGraphStyle(&graph);
-    if (!graph.HasValues())
-        document.CalculateGraphAlone(document.Graphs.size() - 1, CurrentOptions);
+    if (!graph.HasValues()) document.CalculateGraphAlone(document.GraphCount() - 1, CurrentOptions);
 }
 
 void MainWindow::DoubleGraphCommand() {
-    if (const Graph* graph = SelectedGraph()) AddGraphFromRecord(graph->Record);
+    if (const Graph* graph = SelectedGraph()) AddGraphFromRecord(graph->Record());
 }
 
 void MainWindow::DeleteGraphCommand() {
@@ -155,8 +155,8 @@ void MainWindow::DeleteGraphCommand() {
     const int index = list->currentIndex();
     Document& document = child->Doc();
     document.Modified = true;
-    child->History().AddUndo(UndoKind::DeleteGraph, graph->Record, index);
-    document.Graphs.erase(document.Graphs.begin() + index);
+    child->History().AddUndo(UndoKind::DeleteGraph, graph->Record(), index);
+    document.RemoveGraph(index);
     DeleteGraphsListItem(index);
     if (list->count() == 0) {
         ShowGraphStyle(nullptr);
@@ -173,7 +173,7 @@ void MainWindow::EditGraphCommand(GraphPage page) {
     Graph* graph = SelectedGraph();
     if (graph == nullptr) return;
     const int index = graphToolbar_->FuncComboBox->currentIndex();
-    const GraphRecord before = graph->Record;
+    const GraphRecord before = graph->Record();
     GraphRecord edited = before;
     const QPointer<DocumentWindow> guard(child);
     if (!GraphEditor(edited, "Graph Properties", page)) return;
@@ -186,7 +186,7 @@ void MainWindow::EditGraphCommand(GraphPage page) {
     }
     const bool resample = NeedsRecalcProps(*graph, edited);
     if (resample) graph->ClearValues();
-    document.SetGraphProps(*graph, edited);
+    document.ReplaceRecord(index, edited);
     SetGraphsListItem(index, *graph);
     SetGraphsListItemIndex(index);
     if (resample)
@@ -199,7 +199,7 @@ void MainWindow::ChangeGraphStyle(StyleField field, int item) {
     DocumentWindow* child = ActiveDocument();
     Graph* graph = SelectedGraph();
     if (graph == nullptr || item < 0) return;
-    GraphRecord p = graph->Record;
+    GraphRecord p = graph->Record();
     // Whether the change shows in the picture. Equations and slope fields draw their lines
     // whatever Lines says, so their picture follows the Draw toggle and the thickness too.
     const bool drawn = p.DrawGraphic;
@@ -240,12 +240,12 @@ void MainWindow::ChangeGraphStyle(StyleField field, int item) {
             p.Brush = static_cast<std::uint8_t>(item);
             break;
     }
-    if (SameRecord(p, graph->Record)) return;
+    if (SameRecord(p, graph->Record())) return;
     Document& document = child->Doc();
     document.Modified = true;
-    child->History().AddUndo(UndoKind::ChangeGraphProps, graph->Record,
+    child->History().AddUndo(UndoKind::ChangeGraphProps, graph->Record(),
                              graphToolbar_->FuncComboBox->currentIndex());
-    document.SetGraphProps(*graph, p);
+    document.ReplaceRecord(document.IndexOf(*graph), p);
     if (visible) document.Repaint();
 }
 

@@ -22,9 +22,9 @@ namespace plotwise {
 std::vector<std::string> MainWindow::ActiveFunctionFormulas() const {
     std::vector<std::string> formulas;
     if (DocumentWindow* child = ActiveDocument()) {
-        for (const auto& graph : child->Doc().Graphs)
-            if (graph->Record.Kind == kYOfX && !graph->IsEmpty())
-                formulas.push_back(graph->Record.Formula().Text());
+        for (const auto& graph : child->Doc().Graphs())
+            if (graph->Record().Kind == kYOfX && !graph->IsEmpty())
+                formulas.push_back(graph->Record().Formula().Text());
     }
     return formulas;
 }
@@ -51,8 +51,8 @@ namespace {
 std::vector<GraphRecord> GraphRecords(const DocumentWindow* child) {
     std::vector<GraphRecord> records;
     if (child != nullptr && !child->Closing()) {
-        for (const auto& graph : child->Doc().Graphs)
-            records.push_back(graph->Record);
+        for (const auto& graph : child->Doc().Graphs())
+            records.push_back(graph->Record());
     }
     return records;
 }

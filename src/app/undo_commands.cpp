@@ -38,9 +38,9 @@ class HistoryStep {
                 break;
             case UndoKind::AddGraph:
                 if (back_)
-                    RemoveGraph(entry.kind, document.Graphs.size() - 1);
+                    RemoveGraph(entry.kind, document.GraphCount() - 1);
                 else
-                    RestoreGraph(entry, document.Graphs.size());
+                    RestoreGraph(entry, document.GraphCount());
                 break;
         }
         document.Modified = true;
@@ -59,13 +59,13 @@ class HistoryStep {
     void ChangeGraph(const HistoryEntry& entry) {
         Document& document = child_.Doc();
         const auto* record = std::get_if<GraphRecord>(&entry.record);
-        if (record == nullptr || entry.index >= document.Graphs.size()) return;
-        Graph& graph = *document.Graphs[entry.index];
+        if (record == nullptr || entry.index >= document.GraphCount()) return;
+        Graph& graph = document.GraphAt(entry.index);
         const int selected = List().currentIndex();
-        Keep({UndoKind::ChangeGraphProps, graph.Record, entry.index});
+        Keep({UndoKind::ChangeGraphProps, graph.Record(), entry.index});
         const bool resample = NeedsRecalcProps(graph, *record);
         if (resample) graph.ClearValues();
-        document.SetGraphProps(graph, *record);
+        document.ReplaceRecord(entry.index, *record);
         form_.SetGraphsListItem(static_cast<int>(entry.index), graph);
         form_.SetGraphsListItemIndex(selected);
         if (resample)
@@ -78,7 +78,7 @@ class HistoryStep {
     void RestoreGraph(const HistoryEntry& entry, std::size_t index) {
         Document& document = child_.Doc();
         const auto* record = std::get_if<GraphRecord>(&entry.record);
-        if (record == nullptr || index > document.Graphs.size()) return;
+        if (record == nullptr || index > document.GraphCount()) return;
         int selected = List().currentIndex();
         if (back_)
             Keep({UndoKind::DeleteGraph, *record, index});
@@ -101,11 +101,11 @@ class HistoryStep {
     // Takes the graph at index out; the selection stays on its graph, or the nearest one.
     void RemoveGraph(UndoKind kind, std::size_t index) {
         Document& document = child_.Doc();
-        if (index >= document.Graphs.size()) return;
+        if (index >= document.GraphCount()) return;
         int selected = List().currentIndex();
         // Undoing an addition keeps the record for redo; redoing a deletion keeps its place.
-        Keep({back_ ? kind : UndoKind::DeleteGraph, document.Graphs[index]->Record, index});
-        document.Graphs.erase(document.Graphs.begin() + static_cast<std::ptrdiff_t>(index));
+        Keep({back_ ? kind : UndoKind::DeleteGraph, document.GraphAt(index).Record(), index});
+        document.RemoveGraph(index);
         form_.DeleteGraphsListItem(static_cast<int>(index));
         if (selected > static_cast<int>(index)) --selected;
         selected = std::min(selected, List().count() - 1);

@@ -32,7 +32,7 @@ bool WalkArguments(Graph& graph, const ArgumentSteps& a, int n, SamplingRun& run
 }  // namespace
 
 bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     const bool onX = props.Kind == kYOfX;
     const long double visibleMin = onX ? options.MinX : options.MinY;
     const long double visibleMax = onX ? options.MaxX : options.MaxY;
@@ -62,7 +62,7 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
 
 bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int index,
                              Feedback& feedback) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     const bool polar = props.Kind == kPolarGraph;
     const long double start = props.Interval().Min;
     const long double end = props.Interval().Max;

@@ -40,17 +40,50 @@ bool YAxisChanged(const OptionsRecord& a, const OptionsRecord& b) {
 
 }  // namespace
 
-Graph& Document::AddGraph(const GraphRecord& props) {
-    return InsertGraph(props, Graphs.size());
+std::size_t Document::IndexOf(const Graph& graph) const {
+    for (std::size_t i = 0; i < graphs_.size(); ++i)
+        if (graphs_[i].get() == &graph) return i;
+    return graphs_.size();
 }
 
-Graph& Document::InsertGraph(const GraphRecord& props, std::size_t index) {
-    auto graph = std::make_unique<Graph>(this);
-    graph->Record = props;
+Graph& Document::AddGraph(const GraphRecord& record) {
+    return InsertGraph(record, graphs_.size());
+}
+
+Graph& Document::InsertGraph(const GraphRecord& record, std::size_t index) {
+    index = std::min(index, graphs_.size());
+    auto graph = std::make_unique<Graph>(this, record);
     Graph& added = *graph;
-    Graphs.insert(Graphs.begin() + static_cast<std::ptrdiff_t>(std::min(index, Graphs.size())),
-                  std::move(graph));
+    graphs_.insert(graphs_.begin() + static_cast<std::ptrdiff_t>(index), std::move(graph));
+    Notify([index](DocumentObserver& o) { o.GraphInserted(index); });
     return added;
+}
+
+void Document::RemoveGraph(std::size_t index) {
+    if (index >= graphs_.size()) return;
+    graphs_.erase(graphs_.begin() + static_cast<std::ptrdiff_t>(index));
+    Notify([index](DocumentObserver& o) { o.GraphRemoved(index); });
+}
+
+void Document::ReplaceRecord(std::size_t index, const GraphRecord& record) {
+    if (index >= graphs_.size()) return;
+    graphs_[index]->record_ = record;
+    Notify([index](DocumentObserver& o) { o.GraphReplaced(index); });
+}
+
+void Document::ReplaceGraphs(const std::vector<GraphRecord>& records) {
+    graphs_.clear();
+    for (const GraphRecord& record : records)
+        graphs_.push_back(std::make_unique<Graph>(this, record));
+    Notify([](DocumentObserver& o) { o.GraphsReset(); });
+}
+
+void Document::AddObserver(DocumentObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void Document::RemoveObserver(DocumentObserver& observer) {
+    std::erase(observers_, &observer);
 }
 
 PixelRect Document::GetPlotRect() const {
@@ -115,13 +148,13 @@ long double Document::ScreenToY(int py) const {
 }
 
 bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int index) {
-    if (graph.Record.Kind == kIntegralGraph) return true;
+    if (graph.Record().Kind == kIntegralGraph) return true;
     graph.ClearValues();
-    if (!ContinueSampling) return graph.Record.Kind != kTable;
+    if (!ContinueSampling) return graph.Record().Kind != kTable;
     // The samplers work on their own copy: nothing they call may change the options under them.
     const OptionsRecord copy = options;
     try {
-        switch (graph.Record.Kind) {
+        switch (graph.Record().Kind) {
             case kYOfX:
             case kXOfY:
                 return SampleExplicit(graph, copy, index, *Reporter);
@@ -129,7 +162,7 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
             case kParametric:
                 return SamplePolarOrParametric(graph, copy, index, *Reporter);
             case kEquation:
-                return graph.Record.Relation() == 0
+                return graph.Record().Relation() == 0
                            ? SampleEquation(graph, copy, index, *Reporter)
                            : SampleInequality(graph, copy, index, *Reporter);
             case kSlopeField:
@@ -151,15 +184,15 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
 void Document::CalculateGraphs() {
     Drawing = true;
     Repaint();
-    SampleGraphs(std::vector<bool>(Graphs.size(), true));
+    SampleGraphs(std::vector<bool>(GraphCount(), true));
     Drawing = false;
     Repaint();
 }
 
 void Document::CalculateUnsampledGraphs() {
-    std::vector<bool> which(Graphs.size());
-    for (std::size_t i = 0; i < Graphs.size(); ++i)
-        which[i] = !Graphs[i]->HasValues();
+    std::vector<bool> which(GraphCount());
+    for (std::size_t i = 0; i < GraphCount(); ++i)
+        which[i] = !GraphAt(i).HasValues();
     Drawing = true;
     Repaint();
     SampleGraphs(which);
@@ -171,19 +204,19 @@ void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& optio
     Drawing = true;
     ContinueSampling = true;
     Repaint();
-    CalculateGraph(*Graphs[index], options, static_cast<int>(index));
+    CalculateGraph(GraphAt(index), options, static_cast<int>(index));
     Drawing = false;
     Repaint();
 }
 
 void Document::SampleGraphs(const std::vector<bool>& which) {
     ContinueSampling = true;
-    for (std::size_t i = 0; i < Graphs.size(); ++i) {
+    for (std::size_t i = 0; i < GraphCount(); ++i) {
         if (!which[i]) continue;
         if (ContinueSampling) {
-            ContinueSampling = CalculateGraph(*Graphs[i], Options, static_cast<int>(i));
+            ContinueSampling = CalculateGraph(GraphAt(i), Options, static_cast<int>(i));
         } else {
-            Graphs[i]->ClearValues();  // the pass was interrupted: stale points would lie
+            GraphAt(i).ClearValues();  // the pass was interrupted: stale points would lie
         }
     }
 }
@@ -194,10 +227,10 @@ void Document::SetOptions(const OptionsRecord& options) {
         if (UndoRecorder != nullptr) UndoRecorder->RecordOptions(Options);
         Modified = true;
     }
-    std::vector<bool> resample(Graphs.size());
+    std::vector<bool> resample(GraphCount());
     bool anyResample = false;
-    for (std::size_t i = 0; i < Graphs.size(); ++i) {
-        resample[i] = NeedsRecalc(*Graphs[i], Options, options);
+    for (std::size_t i = 0; i < GraphCount(); ++i) {
+        resample[i] = NeedsRecalc(GraphAt(i), Options, options);
         anyResample = anyResample || resample[i];
     }
     Drawing = true;
@@ -210,13 +243,14 @@ void Document::SetOptions(const OptionsRecord& options) {
         Repaint();
         return;
     }
-    for (const auto& graph : Graphs) {
-        if (graph->Record.DrawGraphic && !graph->IsEmpty() && graph->HasValues()) DrawGraph(*graph);
+    for (const auto& graph : graphs_) {
+        if (graph->Record().DrawGraphic && !graph->IsEmpty() && graph->HasValues())
+            DrawGraph(*graph);
     }
 }
 
 bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now) {
-    const GraphRecord& p = graph.Record;
+    const GraphRecord& p = graph.Record();
     const bool sampling =
         old.PointsAlign != now.PointsAlign || old.ReservedFlag != now.ReservedFlag;
     const bool steps = old.StepsNum != now.StepsNum;

@@ -28,6 +28,16 @@ class OptionsUndoRecorder {
     virtual void RecordOptions(const OptionsRecord& previous) = 0;
 };
 
+// Told of every change of a document's graph list, after it is made.
+class DocumentObserver {
+  public:
+    virtual ~DocumentObserver() = default;
+    virtual void GraphInserted(std::size_t index) = 0;
+    virtual void GraphRemoved(std::size_t index) = 0;
+    virtual void GraphReplaced(std::size_t index) = 0;  // a new record, same place
+    virtual void GraphsReset() = 0;                     // every graph at once
+};
+
 class Document {
   public:
     explicit Document(const OptionsRecord& options) : Options(options) {}
@@ -44,15 +54,27 @@ class Document {
     PixelRect ClientRect;  // the window's client area
     PixelRect OutputRect;  // printer page or bitmap
     OptionsRecord Options;
-    std::vector<std::unique_ptr<Graph>> Graphs;
     OptionsUndoRecorder* UndoRecorder = nullptr;
     Feedback* Reporter = &SilentFeedback();  // never null
     QPaintDevice* Canvas = nullptr;          // where Repaint draws; nothing when null
 
-    Graph& AddGraph(const GraphRecord& props);
-    Graph& InsertGraph(const GraphRecord& props, std::size_t index);
-    void SetGraphProps(Graph& graph, const GraphRecord& props) { graph.Record = props; }
-    void ClearGraphs() { Graphs.clear(); }
+    const std::vector<std::unique_ptr<Graph>>& Graphs() const { return graphs_; }
+    std::size_t GraphCount() const { return graphs_.size(); }
+    Graph& GraphAt(std::size_t index) { return *graphs_.at(index); }
+    const Graph& GraphAt(std::size_t index) const { return *graphs_.at(index); }
+    // The position of a graph of this document.
+    std::size_t IndexOf(const Graph& graph) const;
+
+    // Every change of the list goes through these, and every observer hears of it. A new
+    // graph has no values yet.
+    Graph& AddGraph(const GraphRecord& record);
+    Graph& InsertGraph(const GraphRecord& record, std::size_t index);
+    void RemoveGraph(std::size_t index);
+    void ReplaceRecord(std::size_t index, const GraphRecord& record);
+    void ReplaceGraphs(const std::vector<GraphRecord>& records);
+
+    void AddObserver(DocumentObserver& observer);
+    void RemoveObserver(DocumentObserver& observer);
 
     // The client (or output) rectangle less the margins; smaller than 10 pixels either way
     // means there is nothing to draw.
@@ -90,6 +112,15 @@ class Document {
     virtual void DrawGraph(Graph& graph);
 
   private:
+    template <typename Call>
+    void Notify(Call call) {
+        for (DocumentObserver* observer : std::vector<DocumentObserver*>(observers_))
+            call(*observer);
+    }
+
+    std::vector<std::unique_ptr<Graph>> graphs_;
+    std::vector<DocumentObserver*> observers_;
+
     // Samples the graphs marked in `which` while ContinueSampling holds; the rest of them lose
     // their values once it is cleared.
     void SampleGraphs(const std::vector<bool>& which);

@@ -84,17 +84,15 @@ DocumentCheck ReadDocument(Document& document, const std::string& path) {
 
 void TakeContents(Document& document, const DocumentContents& contents) {
     document.Options = contents.options;
-    document.ClearGraphs();
-    for (const GraphRecord& props : contents.graphs)
-        document.AddGraph(props);
+    document.ReplaceGraphs(contents.graphs);
 }
 
 bool WriteDocument(const Document& document, const std::string& path) {
-    std::vector<unsigned char> bytes((document.Graphs.size() + 1) * kDocumentRecordSize, 0);
+    std::vector<unsigned char> bytes((document.GraphCount() + 1) * kDocumentRecordSize, 0);
     std::memcpy(bytes.data(), &document.Options, sizeof document.Options);
     unsigned char* next = bytes.data() + kDocumentRecordSize;
-    for (const auto& graph : document.Graphs) {
-        std::memcpy(next, &graph->Record, kDocumentRecordSize);
+    for (const auto& graph : document.Graphs()) {
+        std::memcpy(next, &graph->Record(), kDocumentRecordSize);
         next += kDocumentRecordSize;
     }
     return ReplaceFile(path, bytes);

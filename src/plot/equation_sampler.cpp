@@ -161,8 +161,8 @@ bool SampleEquation(Graph& graph, const OptionsRecord& options, int index, Feedb
     GridArea area;
     GridFunction f(options);
     if (!StartGridSampling(graph, options, area, f)) return true;
-    const int nx = 2 * GridStepsX(graph.Record);
-    const int ny = 2 * GridStepsY(graph.Record);
+    const int nx = 2 * GridStepsX(graph.Record());
+    const int ny = 2 * GridStepsY(graph.Record());
     EquationGrid grid(area, nx, ny);
 
     SamplingRun run(feedback, index);

@@ -118,26 +118,26 @@ const OptionsRecord& Graph::Options() const {
 }
 
 long double Graph::GetMinX() const {
-    return EffectiveMinX(Record, Options());
+    return EffectiveMinX(record_, Options());
 }
 long double Graph::GetMaxX() const {
-    return EffectiveMaxX(Record, Options());
+    return EffectiveMaxX(record_, Options());
 }
 long double Graph::GetMinY() const {
-    return EffectiveMinY(Record, Options());
+    return EffectiveMinY(record_, Options());
 }
 long double Graph::GetMaxY() const {
-    return EffectiveMaxY(Record, Options());
+    return EffectiveMaxY(record_, Options());
 }
 int Graph::GetStepsNum() const {
-    return EffectiveStepsNum(Record, Options());
+    return EffectiveStepsNum(record_, Options());
 }
 int Graph::GetMaxGap() const {
-    return EffectiveMaxGap(Record, Options());
+    return EffectiveMaxGap(record_, Options());
 }
 
 bool NeedsRecalcProps(const Graph& graph, const GraphRecord& props) {
-    const GraphRecord& old = graph.Record;
+    const GraphRecord& old = graph.Record();
     if (old.Kind != props.Kind) return true;
     const OptionsRecord& o = graph.Owner->Options;
     if (props.Kind == kTable) {

@@ -37,10 +37,11 @@ bool ShowsPoints(const GraphRecord& props);
 
 class Graph {
   public:
-    explicit Graph(Document* owner) : Owner(owner) {}
+    Graph(Document* owner, const GraphRecord& record) : Owner(owner), record_(record) {}
 
     Document* Owner;
-    GraphRecord Record = EmptyGraphRecord();
+    // Changed only through the owner, which tells its observers.
+    const GraphRecord& Record() const { return record_; }
 
     // Computed points (layout by kind; +Infinity: no point there). Empty: nothing to draw.
     std::vector<long double> Values;
@@ -51,7 +52,7 @@ class Graph {
     bool HasValues() const { return !Values.empty() || !CellCodes.empty(); }
     void ClearValues();
 
-    bool IsEmpty() const { return IsEmptyRecord(Record); }
+    bool IsEmpty() const { return IsEmptyRecord(record_); }
 
     // Under the owner's options.
     long double GetMinX() const;
@@ -70,7 +71,10 @@ class Graph {
     }
 
   private:
+    friend class Document;
     const OptionsRecord& Options() const;
+
+    GraphRecord record_;
 };
 
 // Whether replacing graph's record by props needs new samples, or only a redraw.

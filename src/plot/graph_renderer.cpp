@@ -107,10 +107,10 @@ class LineWalker {
 }  // namespace
 
 void DrawLines(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(graph.Record));
+    ctx.painter.setPen(GraphPen(graph.Record()));
     LineWalker line(ctx, graph);
     // Empty table rows do not break a table's line; a missing point breaks a curve.
-    const bool keepAcrossGaps = graph.Record.Kind == kTable;
+    const bool keepAcrossGaps = graph.Record().Kind == kTable;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
         if (std::isfinite(x) && std::isfinite(y)) {
             line.Add(x, y);
@@ -122,7 +122,7 @@ void DrawLines(RenderContext& ctx, const Graph& graph) {
 }
 
 void DrawPoints(RenderContext& ctx, const Graph& graph) {
-    const QColor color = ColorOf(graph.Record.Color, Qt::black);
+    const QColor color = ColorOf(graph.Record().Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1));
     ctx.painter.setBrush(color);
     const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
@@ -133,8 +133,8 @@ void DrawPoints(RenderContext& ctx, const Graph& graph) {
         if (std::isfinite(x) && std::isfinite(y) && clipper.InsideUnrounded(x, y)) {
             const QPoint at(ctx.map.X(x), ctx.map.Y(y));
             if (!drawn || at != last) {
-                DrawPoint(ctx.painter, at.x(), at.y(), graph.Record.PointStyle,
-                          graph.Record.PointWidth);
+                DrawPoint(ctx.painter, at.x(), at.y(), graph.Record().PointStyle,
+                          graph.Record().PointWidth);
             }
             drawn = true;
             last = at;
@@ -145,7 +145,7 @@ void DrawPoints(RenderContext& ctx, const Graph& graph) {
 
 void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
     if (!graph.HasValues()) return;
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     switch (props.Kind) {
         case kYOfX:
         case kXOfY:

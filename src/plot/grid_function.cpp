@@ -35,9 +35,9 @@ long double GridFunction::ArgumentY(long double y) const {
 
 bool StartGridSampling(Graph& graph, const OptionsRecord& options, GridArea& area,
                        GridFunction& f) {
-    area = GridAreaOf(graph.Record, options);
+    area = GridAreaOf(graph.Record(), options);
     graph.ClearValues();
-    return !graph.IsEmpty() && area.Usable() && f.Compile(graph.Record.Formula().Text());
+    return !graph.IsEmpty() && area.Usable() && f.Compile(graph.Record().Formula().Text());
 }
 
 }  // namespace plotwise

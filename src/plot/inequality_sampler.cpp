@@ -86,9 +86,9 @@ bool SampleInequality(Graph& graph, const OptionsRecord& options, int index, Fee
     GridArea area;
     GridFunction f(options);
     if (!StartGridSampling(graph, options, area, f)) return true;
-    const int nx = GridStepsX(graph.Record);
-    const int ny = GridStepsY(graph.Record);
-    InequalityGrid grid(graph, area, nx, ny, graph.Record.Relation() == 1, f);
+    const int nx = GridStepsX(graph.Record());
+    const int ny = GridStepsY(graph.Record());
+    InequalityGrid grid(graph, area, nx, ny, graph.Record().Relation() == 1, f);
 
     SamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {

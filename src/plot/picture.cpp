@@ -20,8 +20,8 @@ void Document::Repaint() {
                      ColorOf(Options.BackColor, Qt::white));
     DrawFrame(ctx);
     if (Drawing) return;
-    for (const auto& graph : Graphs) {
-        if (graph->Record.DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
+    for (const auto& graph : graphs_) {
+        if (graph->Record().DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
     }
 }
 

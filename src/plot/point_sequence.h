@@ -15,7 +15,7 @@ namespace plotwise {
 // returns false. Kinds 0 and 1 regenerate the arguments exactly as sampling made them.
 template <typename Visit>
 void ForEachGraphPoint(const Graph& graph, const OptionsRecord& options, Visit visit) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     const std::vector<long double>& values = graph.Values;
     const AxisInverse inverseX = AxisInverseX(options);
     const AxisInverse inverseY = AxisInverseY(options);

@@ -68,12 +68,10 @@ void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& set
         PixelRect output = d.OutputRect;
         long double scales[3] = {ScaleX, ScaleY, ScaleMin};
         bool escEnabled = EscEnabled;
-        std::vector<std::pair<std::int32_t, std::uint8_t>> styles;
+        std::vector<GraphRecord> records;
         ~RestoreGuard() {
-            for (std::size_t i = 0; i < styles.size() && i < d.Graphs.size(); ++i) {
-                d.Graphs[i]->Record.LineWidth = styles[i].first;
-                d.Graphs[i]->Record.Color = styles[i].second;
-            }
+            for (std::size_t i = 0; i < records.size() && i < d.GraphCount(); ++i)
+                d.ReplaceRecord(i, records[i]);
             d.Options = options;
             d.Canvas = canvas;
             d.OnScreen = onScreen;
@@ -84,8 +82,8 @@ void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& set
             EscEnabled = escEnabled;
         }
     } restore(document);
-    for (const auto& graph : document.Graphs)
-        restore.styles.emplace_back(graph->Record.LineWidth, graph->Record.Color);
+    for (const auto& graph : document.Graphs())
+        restore.records.push_back(graph->Record());
 
     ScaleX = setup.scaleX;
     ScaleY = setup.scaleY;
@@ -96,10 +94,11 @@ void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& set
     document.Options =
         PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
     const int widthScale = Nearest(ScaleMin);
-    for (const auto& graph : document.Graphs) {
-        GraphRecord& p = graph->Record;
+    for (std::size_t i = 0; i < document.GraphCount(); ++i) {
+        GraphRecord p = document.GraphAt(i).Record();
         p.LineWidth = ScaledPixels(static_cast<std::int32_t>(p.LineWidth), widthScale);
         if (setup.blackAndWhite) p.Color = 0;
+        document.ReplaceRecord(i, p);
     }
     EscEnabled = false;
     document.Repaint();

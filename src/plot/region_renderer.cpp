@@ -19,7 +19,7 @@ constexpr long long kMaxSlopeLength = 100;  // pixels
 }  // namespace
 
 void DrawEquation(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(graph.Record));
+    ctx.painter.setPen(GraphPen(graph.Record()));
     const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
     const std::vector<long double>& v = graph.Values;
     for (std::size_t k = 0; k + 3 < v.size(); k += 4) {
@@ -29,7 +29,7 @@ void DrawEquation(RenderContext& ctx, const Graph& graph) {
 }
 
 void DrawInequality(RenderContext& ctx, const Graph& graph) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     const int nx = GridStepsX(props);
     const int ny = GridStepsY(props);
     // Codes from another grid (the record changed since sampling) would be misplaced.
@@ -76,7 +76,7 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
 }
 
 void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     const int nx = GridStepsX(props);
     const int ny = GridStepsY(props);
     if (graph.Values.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) return;

@@ -12,8 +12,8 @@ bool SampleSlopeField(Graph& graph, const OptionsRecord& options, int index, Fee
     GridArea area;
     GridFunction f(options);
     if (!StartGridSampling(graph, options, area, f)) return true;
-    const int nx = GridStepsX(graph.Record);
-    const int ny = GridStepsY(graph.Record);
+    const int nx = GridStepsX(graph.Record());
+    const int ny = GridStepsY(graph.Record());
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;

@@ -45,7 +45,7 @@ void QuickSort(std::array<Row, kTableRows>& rows, int lo, int hi) {
 }  // namespace
 
 void PrepareTable(Graph& graph) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     std::array<Row, kTableRows> rows;
     for (int k = 0; k < kTableRows; ++k) {
         const long double x = RoundTo8(props.Body.Table[k].X);

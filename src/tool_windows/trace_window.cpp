@@ -78,8 +78,8 @@ void TraceWindow::Activate(int selected) {
         const QSignalBlocker blocker(funcComboBox_);
         funcComboBox_->clear();
         if (const Document* document = target_->Doc()) {
-            for (const auto& graph : document->Graphs)
-                funcComboBox_->addItem(FromRecordText(GraphEntryText(graph->Record)));
+            for (const auto& graph : document->Graphs())
+                funcComboBox_->addItem(FromRecordText(GraphEntryText(graph->Record())));
         }
         if (funcComboBox_->count() > 0)
             funcComboBox_->setCurrentIndex(
@@ -94,7 +94,7 @@ const Graph* TraceWindow::ChosenGraph() const {
     const Document* document = target_ != nullptr ? target_->Doc() : nullptr;
     const int index = funcComboBox_->currentIndex();
     if (document == nullptr || index < 0) return nullptr;
-    const auto& graphs = document->Graphs;
+    const auto& graphs = document->Graphs();
     return static_cast<std::size_t>(index) < graphs.size() ? graphs[index].get() : nullptr;
 }
 
@@ -120,7 +120,7 @@ void TraceWindow::UpdateTraceReadout() {
     const Graph* graph = ChosenGraph();
     if (!traceScrollBar_->isEnabled() || graph == nullptr) return;
     const TracedPoint point = TracePoint(*graph, target_->Doc()->Options, traceScrollBar_->value());
-    const TraceTexts readout = TraceReadout(graph->Record.Kind, point);
+    const TraceTexts readout = TraceReadout(graph->Record().Kind, point);
     xLabel_->setText(FromRecordText(readout.x));
     yLabel_->setText(FromRecordText(readout.y));
     atLabel_->setText(FromRecordText(readout.argument));

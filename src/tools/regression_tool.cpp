@@ -127,9 +127,9 @@ long double Mean(long double sum, long double count) {
 }  // namespace
 
 std::vector<RegressionPoint> RegressionPointSet(const GraphRecord& table) {
-    Graph sorted(nullptr);
-    sorted.Record = table;
-    sorted.Record.SortType = 0;
+    GraphRecord byX = table;
+    byX.SortType = 0;
+    Graph sorted(nullptr, byX);
     PrepareTable(sorted);
     std::vector<RegressionPoint> points;
     points.reserve(kTableRows);

@@ -28,7 +28,7 @@ long double Scaled(long double v, long double coeff) {
 }
 
 ArgumentSteps ArgumentsOf(const Graph& graph, const OptionsRecord& options) {
-    const GraphRecord& props = graph.Record;
+    const GraphRecord& props = graph.Record();
     long double start = props.Interval().Min;
     long double end = props.Interval().Max;
     if (props.Kind == kYOfX) {
@@ -69,7 +69,7 @@ std::string Line(const char* name, long double v, const char* unit = "") {
 
 TraceSetup SetupTrace(const Graph& graph, const OptionsRecord& options) {
     TraceSetup setup;
-    const std::uint8_t kind = graph.Record.Kind;
+    const std::uint8_t kind = graph.Record().Kind;
     if (kind == kEquation || kind == kSlopeField || kind > kTable) {
         setup.message = "The tracing is impossible";
         return setup;
@@ -85,7 +85,7 @@ TraceSetup SetupTrace(const Graph& graph, const OptionsRecord& options) {
             return setup;
         }
     } else {
-        const int steps = EffectiveStepsNum(graph.Record, options);
+        const int steps = EffectiveStepsNum(graph.Record(), options);
         setup.maximum = graph.LastBeyondEnd ? steps : steps + 1;
         // Never past the points stored, whatever the record says now.
         const std::size_t stored = kind <= kXOfY ? graph.Values.size() : graph.Values.size() / 2;
@@ -103,7 +103,7 @@ TraceSetup SetupTrace(const Graph& graph, const OptionsRecord& options) {
 
 TracedPoint TracePoint(const Graph& graph, const OptionsRecord& options, int p) {
     TracedPoint point;
-    const std::uint8_t kind = graph.Record.Kind;
+    const std::uint8_t kind = graph.Record().Kind;
     const std::vector<long double>& values = graph.Values;
     if (p < 1) return point;
     const auto i = static_cast<std::size_t>(p);

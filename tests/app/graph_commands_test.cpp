@@ -29,8 +29,8 @@ TEST_F(GraphCommandsTest, AddGraphSamplesListsAndSelectsItAndRecordsTheStep) {
     EXPECT_EQ(editorCalls, QStringList({"Add Graph/Properties", "Add Graph/Properties"}));
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x^2", "Y(x)=sin(x)"}));
     EXPECT_EQ(List()->currentIndex(), 1);
-    ASSERT_EQ(Doc().Graphs.size(), 2u);
-    EXPECT_TRUE(Doc().Graphs[1]->HasValues());
+    ASSERT_EQ(Doc().GraphCount(), 2u);
+    EXPECT_TRUE(Doc().GraphAt(1).HasValues());
     EXPECT_FALSE(Doc().Drawing);
     EXPECT_TRUE(Doc().Modified);
     ASSERT_EQ(Window().History().UndoList().size(), 2u);
@@ -40,7 +40,7 @@ TEST_F(GraphCommandsTest, AddGraphSamplesListsAndSelectsItAndRecordsTheStep) {
     // Cancelled: nothing changes.
     accept = false;
     form->RunCommand(Command::AddGraph);
-    EXPECT_EQ(Doc().Graphs.size(), 2u);
+    EXPECT_EQ(Doc().GraphCount(), 2u);
     EXPECT_EQ(Window().History().UndoList().size(), 2u);
 }
 
@@ -64,7 +64,7 @@ TEST_F(GraphCommandsTest, TheThirtyFirstGraphIsRefusedBeforeAnyDialog) {
     EXPECT_TRUE(editorCalls.isEmpty());
     EXPECT_EQ(messages.shown, QStringList({"Error: Amount of the graphs must not exceed 30",
                                            "Error: Amount of the graphs must not exceed 30"}));
-    EXPECT_EQ(Doc().Graphs.size(), kMaxGraphs);
+    EXPECT_EQ(Doc().GraphCount(), kMaxGraphs);
     EXPECT_FALSE(Doc().Modified);
 }
 
@@ -91,7 +91,7 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
     EXPECT_EQ(List()->currentIndex(), 0);  // past the end: the new last one
     form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(List()->count(), 0);
-    EXPECT_TRUE(Doc().Graphs.empty());
+    EXPECT_TRUE(Doc().Graphs().empty());
     for (Command c : {Command::DeleteGraph, Command::DrawLines, Command::GraphProps})
         EXPECT_FALSE(form->Action(c)->isEnabled());
     EXPECT_FALSE(List()->isEnabled());
@@ -109,9 +109,9 @@ TEST_F(GraphCommandsTest, DeleteAsksWhenTheSettingSaysSo) {
     GlobalSettings.Common.FuncPanelDelConfirmation = true;
     messages.answers = {Answer::No, Answer::Yes};
     form->RunCommand(Command::DeleteGraph);
-    EXPECT_EQ(Doc().Graphs.size(), 1u);
+    EXPECT_EQ(Doc().GraphCount(), 1u);
     form->RunCommand(Command::DeleteGraph);
-    EXPECT_TRUE(Doc().Graphs.empty());
+    EXPECT_TRUE(Doc().Graphs().empty());
     EXPECT_EQ(messages.shown, QStringList({"Ask: Do you want to remove the graph?",
                                            "Ask: Do you want to remove the graph?"}));
 }
@@ -120,9 +120,9 @@ TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
     AddGraphs({"x"});
     Doc().Modified = false;
     GraphToolbar* bar = form->GraphBar();
-    Graph& graph = *Doc().Graphs[0];
+    Graph& graph = Doc().GraphAt(0);
     const std::size_t steps = Window().History().UndoList().size();
-    Choose(bar->LineWidthChooser, graph.Record.LineWidth - 1);  // the same thickness
+    Choose(bar->LineWidthChooser, graph.Record().LineWidth - 1);  // the same thickness
     EXPECT_FALSE(Doc().Modified);
     EXPECT_EQ(Window().History().UndoList().size(), steps);
 
@@ -140,9 +140,9 @@ TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
         {bar->ShadingChooser, 3, [](P p) { return int{p.Brush}; }, 3},
     };
     for (const auto& c : cases) {
-        const int before = c.field(graph.Record);
+        const int before = c.field(graph.Record());
         Choose(c.box, c.item);
-        EXPECT_EQ(c.field(graph.Record), c.expected);
+        EXPECT_EQ(c.field(graph.Record()), c.expected);
         // The step keeps the record as it was before the change.
         const HistoryEntry& step = Window().History().UndoList().back();
         EXPECT_EQ(c.field(std::get<GraphRecord>(step.record)), before);
@@ -151,9 +151,9 @@ TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
     EXPECT_EQ(Window().History().UndoList().size(), steps + 5);
     EXPECT_EQ(Window().History().UndoList().back().kind, UndoKind::ChangeGraphProps);
 
-    const bool lines = graph.Record.Lines;
+    const bool lines = graph.Record().Lines;
     form->RunCommand(Command::DrawLines);
-    EXPECT_EQ(bool(graph.Record.Lines), !lines);
+    EXPECT_EQ(bool(graph.Record().Lines), !lines);
     EXPECT_EQ(form->Action(Command::DrawLines)->isChecked(), !lines);
 }
 
@@ -190,12 +190,12 @@ TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
 
 TEST_F(GraphCommandsTest, PropertiesResampleOnlyWhenMoreThanTheStyleChanged) {
     AddGraphs({"x^2"});
-    Graph& graph = *Doc().Graphs[0];
+    Graph& graph = Doc().GraphAt(0);
     const long double* samples = graph.Values.data();
     edit = [](GraphRecord& p) { p.Color = 12; };
     form->RunCommand(Command::GraphProps);
     EXPECT_EQ(graph.Values.data(), samples);  // the same points, only drawn again
-    EXPECT_EQ(graph.Record.Color, 12);
+    EXPECT_EQ(graph.Record().Color, 12);
     edit = [](GraphRecord& p) { p.Formula().SetText("x^3"); };
     form->RunCommand(Command::OtherProps);
     EXPECT_EQ(editorCalls.last(), "Graph Properties/Add");
@@ -210,10 +210,10 @@ TEST_F(GraphCommandsTest, PropertiesResampleOnlyWhenMoreThanTheStyleChanged) {
 
 TEST_F(GraphCommandsTest, FinishCountingSamplesWhatAnInterruptionLeft) {
     AddGraphs({"x", "x^2"});
-    for (auto& graph : Doc().Graphs)
+    for (auto& graph : Doc().Graphs())
         graph->ClearValues();
     form->RunCommand(Command::FinishCounting);
-    for (auto& graph : Doc().Graphs)
+    for (auto& graph : Doc().Graphs())
         EXPECT_TRUE(graph->HasValues());
 }
 
@@ -264,7 +264,7 @@ TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith("Error: Error 3:")) << messages.shown[0].toStdString();
     EXPECT_EQ(Entries(), QStringList({"Y(x)=sin(x)"}));
-    EXPECT_TRUE(form->ActiveDocument()->Doc().Graphs[0]->HasValues());
+    EXPECT_TRUE(form->ActiveDocument()->Doc().GraphAt(0).HasValues());
 }
 
 TEST_F(RealDialogTest, AddATableByTypingItsCells) {
@@ -285,7 +285,7 @@ TEST_F(RealDialogTest, AddATableByTypingItsCells) {
         dialog.findChild<QPushButton*>("OKButton")->click();
     });
     EXPECT_EQ(Entries(), QStringList({"Table: 2 items"}));
-    const GraphRecord& table = form->ActiveDocument()->Doc().Graphs[0]->Record;
+    const GraphRecord& table = form->ActiveDocument()->Doc().GraphAt(0).Record();
     EXPECT_EQ(static_cast<long double>(table.Body.Table[1].Y), -100.0L);
 }
 

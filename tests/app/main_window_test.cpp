@@ -124,8 +124,8 @@ TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
     EXPECT_EQ(child->Caption(), "gallery.plw");
     EXPECT_TRUE(doc.Named);
     EXPECT_FALSE(doc.Modified);
-    ASSERT_FALSE(doc.Graphs.empty());
-    EXPECT_GT(doc.Graphs[0]->Values.size(), 0u);  // sampled as it opened
+    ASSERT_FALSE(doc.Graphs().empty());
+    EXPECT_GT(doc.GraphAt(0).Values.size(), 0u);  // sampled as it opened
     EXPECT_TRUE(testing_support::SameBytes(CurrentOptions, doc.Options));
 }
 
@@ -239,7 +239,7 @@ TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
     EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
     EXPECT_EQ(form->StatusPanel(1)->text(), "");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    for (const auto& graph : child->Doc().Graphs)
+    for (const auto& graph : child->Doc().Graphs())
         EXPECT_TRUE(graph->HasValues());
 
     // Esc waiting in the queue when the pass starts stops it at the first look.
@@ -248,7 +248,7 @@ TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
     child = form->OpenDocument(path);
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(child->Doc().ContinueSampling);
-    for (const auto& graph : child->Doc().Graphs)
+    for (const auto& graph : child->Doc().Graphs())
         EXPECT_FALSE(graph->HasValues());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

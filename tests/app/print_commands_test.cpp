@@ -31,10 +31,12 @@ class PrintCommandsTest : public GraphCommandsTest {
 
 TEST_F(PrintCommandsTest, PrintingToAPdfAt600DpiLeavesTheDocumentAsItWas) {
     AddGraphs({"x", "sin(x)"});
-    Doc().Graphs[1]->Record.Color = 11;  // yellow
+    GraphRecord yellow = Doc().GraphAt(1).Record();
+    yellow.Color = 11;
+    Doc().ReplaceRecord(1, yellow);
     Doc().Modified = false;
     const OptionsRecord options = Doc().Options;
-    const GraphRecord graph = Doc().Graphs[1]->Record;
+    const GraphRecord graph = Doc().GraphAt(1).Record();
     QPrinter& printer = form->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("page.pdf"));
@@ -48,7 +50,7 @@ TEST_F(PrintCommandsTest, PrintingToAPdfAt600DpiLeavesTheDocumentAsItWas) {
         EXPECT_EQ(GlobalSettings.Print.BlackAndWhite, blackAndWhite);
         EXPECT_GT(QFileInfo(Path("page.pdf")).size(), 1000);
         EXPECT_TRUE(SameBytes(Doc().Options, options));
-        EXPECT_TRUE(SameBytes(Doc().Graphs[1]->Record, graph));
+        EXPECT_TRUE(SameBytes(Doc().GraphAt(1).Record(), graph));
         EXPECT_FALSE(Doc().Modified);
     }
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("; ").toStdString();

@@ -87,8 +87,8 @@ TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
     AddThrough(*form, Command::TangentNormal,
                [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); });
     QStringList formulas;
-    for (const auto& graph : document.Graphs)
-        formulas << QString::fromStdString(graph->Record.Formula().Text());
+    for (const auto& graph : document.Graphs())
+        formulas << QString::fromStdString(graph->Record().Formula().Text());
     EXPECT_EQ(formulas.mid(2), QStringList({"2*x+1", "2*x", "2*x-1"}));
     EXPECT_EQ(messages.shown.size(), 1);
 }
@@ -112,7 +112,7 @@ TEST_F(MainFormTest, TraceMarksThePointUntilTheWindowCloses) {
         EXPECT_NE(marked, plain);
         child->RedrawPicture();  // as a resize does
         EXPECT_EQ(child->Picture(), marked);
-        document.DrawGraph(*document.Graphs[0]);  // drawn over: the cross stays on top
+        document.DrawGraph(document.GraphAt(0));  // drawn over: the cross stays on top
         EXPECT_EQ(child->Picture(), marked);
         traced = true;
     });

@@ -41,8 +41,8 @@ TEST_F(UndoCommandsTest, OnlyTheLastFifteenStepsCanBeUndone) {
         form->RunCommand(C::Undo);
     EXPECT_FALSE(CanUndo());
     EXPECT_EQ(UndoText(), "&Undo");
-    form->RunCommand(C::Undo);           // nothing left: nothing happens
-    ASSERT_EQ(Doc().Graphs.size(), 1u);  // the addition itself fell off the history
+    form->RunCommand(C::Undo);          // nothing left: nothing happens
+    ASSERT_EQ(Doc().GraphCount(), 1u);  // the addition itself fell off the history
     EXPECT_EQ(Window().History().RedoList().size(), 15u);
 }
 
@@ -54,7 +54,7 @@ TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGr
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=1", "Y(x)=2", "Y(x)=3"}));
     EXPECT_EQ(List()->currentIndex(), 2);
-    EXPECT_TRUE(Doc().Graphs[0]->HasValues());
+    EXPECT_TRUE(Doc().GraphAt(0).HasValues());
     EXPECT_EQ(RedoText(), "&Redo Delete graph");
     form->RunCommand(C::Redo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=2", "Y(x)=3"}));
@@ -64,7 +64,7 @@ TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGr
 
 TEST_F(UndoCommandsTest, UndoAddRemovesTheLastGraphAndRedoBringsTheSameRecord) {
     AddGraphs({"x", "x^2"});
-    const GraphRecord added = Doc().Graphs[1]->Record;
+    const GraphRecord added = Doc().GraphAt(1).Record();
     form->SetGraphsListItemIndex(0);
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
@@ -74,9 +74,9 @@ TEST_F(UndoCommandsTest, UndoAddRemovesTheLastGraphAndRedoBringsTheSameRecord) {
     EXPECT_FALSE(form->Action(C::DeleteGraph)->isEnabled());
     form->RunCommand(C::Redo);
     form->RunCommand(C::Redo);
-    ASSERT_EQ(Doc().Graphs.size(), 2u);
-    EXPECT_EQ(std::memcmp(&Doc().Graphs[1]->Record, &added, sizeof added), 0);
-    EXPECT_TRUE(Doc().Graphs[1]->HasValues());
+    ASSERT_EQ(Doc().GraphCount(), 2u);
+    EXPECT_EQ(std::memcmp(&Doc().GraphAt(1).Record(), &added, sizeof added), 0);
+    EXPECT_TRUE(Doc().GraphAt(1).HasValues());
     EXPECT_EQ(List()->currentIndex(), 0);
     EXPECT_TRUE(form->Action(C::DeleteGraph)->isEnabled());
 }
@@ -86,8 +86,8 @@ TEST_F(UndoCommandsTest, PropertiesUndoneResampleWhenMoreThanTheStyleChanged) {
     edit = [](GraphRecord& p) { p.Formula().SetText("x^3"); };
     form->RunCommand(C::GraphProps);
     form->RunCommand(C::Undo);
-    Graph& graph = *Doc().Graphs[0];
-    EXPECT_EQ(graph.Record.Formula().Text(), "x");
+    Graph& graph = Doc().GraphAt(0);
+    EXPECT_EQ(graph.Record().Formula().Text(), "x");
     ASSERT_TRUE(graph.HasValues());
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
     EXPECT_EQ(RedoText(), "&Redo Change graph properties");

@@ -27,9 +27,10 @@ struct SampledDocument {
     RecordingFeedback feedback;
     SampledDocument() { doc.Reporter = &feedback; }
 
-    Graph& Add(std::uint8_t kind, const char* formula, long double min, long double max,
-               int steps) {
+    Graph& Add(std::uint8_t kind, const char* formula, long double min, long double max, int steps,
+               const char* formulaY = "") {
         GraphRecord props = GraphOfKind(kind, formula);
+        props.FormulaY().SetText(formulaY);
         props.Interval().DefaultInterval = false;
         props.Interval().DefaultSteps = false;
         props.Interval().Min = min;
@@ -96,11 +97,9 @@ TEST(PolarParamSampler, PointsPerKind) {
     Graph& circle = d.Add(kPolarGraph, "1", -1, 1, 4);  // angles in units of pi
     Graph& spiral = d.Add(kPolarGraph, "a", 0, 1, 2);
     Graph& logPolar = d.Add(kPolarGraph, "ln(a)", -1, 1, 2);
-    Graph& param = d.Add(kParametric, "t", -1, 1, 2);
-    param.Record.FormulaY().SetText("sqrt(t)");
+    Graph& param = d.Add(kParametric, "t", -1, 1, 2, "sqrt(t)");
     Graph& polarPast = d.Add(kPolarGraph, "1", 0.3L, 1.3L, 4);  // aligned: the last is past 1.3
-    Graph& paramPast = d.Add(kParametric, "t", 0.3L, 1.3L, 4);
-    paramPast.Record.FormulaY().SetText("t");
+    Graph& paramPast = d.Add(kParametric, "t", 0.3L, 1.3L, 4, "t");
     for (Graph* g : {&circle, &spiral, &logPolar, &param, &polarPast, &paramPast})
         EXPECT_TRUE(d.Sample(*g));
     EXPECT_EQ(std::vector<long double>(polarPast.Values.end() - 2, polarPast.Values.end()),
@@ -130,8 +129,7 @@ TEST(Sampling, NothingToComputeLeavesNoValuesAndSaysNothing) {
     for (std::uint8_t kind : {kYOfX, kPolarGraph, kParametric}) {
         for (const char* formula : {"  ", "x+", "sin(", "a*t"}) {
             SampledDocument d;
-            Graph& g = d.Add(kind, formula, -1, 1, 10);
-            g.Record.FormulaY().SetText("t");
+            Graph& g = d.Add(kind, formula, -1, 1, 10, "t");
             g.Values.assign(5, 1);  // stale values go in every case
             EXPECT_TRUE(d.Sample(g));
             EXPECT_FALSE(g.HasValues()) << int(kind) << " " << formula;
@@ -193,24 +191,24 @@ TEST(Sampling, EscInTheSecondGraphStopsThePassAndFinishingSamplesOnlyWhatItLeft)
     d.doc.CalculateGraphs();
     EXPECT_FALSE(d.doc.ContinueSampling);
     EXPECT_FALSE(d.doc.Drawing);
-    EXPECT_EQ(d.doc.Graphs[0]->Values.size(), 1001u);
+    EXPECT_EQ(d.doc.GraphAt(0).Values.size(), 1001u);
     for (int k = 1; k < 4; ++k)
-        EXPECT_FALSE(d.doc.Graphs[k]->HasValues()) << k;
+        EXPECT_FALSE(d.doc.GraphAt(k).HasValues()) << k;
     EXPECT_EQ(d.feedback.events.back(), "idle");
     for (const std::string& e : d.feedback.events)
         EXPECT_EQ(e.find("Graph N 3"), std::string::npos);
 
-    const long double* kept = d.doc.Graphs[0]->Values.data();
+    const long double* kept = d.doc.GraphAt(0).Values.data();
     d.feedback.escAtPoll = 150;
     d.feedback.polls = 0;
     d.doc.CalculateUnsampledGraphs();  // Esc again in its second graph: the last two wait
-    EXPECT_EQ(d.doc.Graphs[0]->Values.data(), kept);
-    EXPECT_TRUE(d.doc.Graphs[1]->HasValues());
-    EXPECT_FALSE(d.doc.Graphs[2]->HasValues());
-    EXPECT_FALSE(d.doc.Graphs[3]->HasValues());
+    EXPECT_EQ(d.doc.GraphAt(0).Values.data(), kept);
+    EXPECT_TRUE(d.doc.GraphAt(1).HasValues());
+    EXPECT_FALSE(d.doc.GraphAt(2).HasValues());
+    EXPECT_FALSE(d.doc.GraphAt(3).HasValues());
     d.feedback.escAtPoll = 0;
     d.doc.CalculateUnsampledGraphs();
-    for (const auto& graph : d.doc.Graphs)
+    for (const auto& graph : d.doc.Graphs())
         EXPECT_EQ(graph->Values.size(), 1001u);
     EXPECT_FALSE(d.doc.Drawing);
 }
@@ -230,8 +228,8 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     ScopedSampleMemoryLimit limit(1000);
     d.doc.CalculateGraphs();
     EXPECT_TRUE(d.doc.ContinueSampling);
-    EXPECT_FALSE(d.doc.Graphs[0]->HasValues());
-    EXPECT_EQ(d.doc.Graphs[1]->Values.size(), 11u);
+    EXPECT_FALSE(d.doc.GraphAt(0).HasValues());
+    EXPECT_EQ(d.doc.GraphAt(1).Values.size(), 11u);
 }
 
 }  // namespace

@@ -122,8 +122,8 @@ TEST(ReadDocument, NormalisesWhatItReads) {
     ASSERT_TRUE(ReadDocument(document, path).valid);
     EXPECT_EQ(document.Options.BackColor, 4);
     EXPECT_EQ(static_cast<long double>(document.Options.MinX), -9.8765432L);
-    ASSERT_EQ(document.Graphs.size(), 1u);
-    EXPECT_EQ(static_cast<long double>(document.Graphs[0]->Record.Body.Table[0].X), 1.0L);
+    ASSERT_EQ(document.GraphCount(), 1u);
+    EXPECT_EQ(static_cast<long double>(document.GraphAt(0).Record().Body.Table[0].X), 1.0L);
 }
 
 TEST(WriteDocument, ReadingBackGivesEveryByte) {
@@ -140,16 +140,16 @@ TEST(WriteDocument, ReadingBackGivesEveryByte) {
     ASSERT_TRUE(WriteDocument(document, path));
 
     std::vector<GraphRecord> graphs;
-    for (const auto& graph : document.Graphs)
-        graphs.push_back(graph->Record);
+    for (const auto& graph : document.Graphs())
+        graphs.push_back(graph->Record());
     EXPECT_EQ(FileBytes(path), DocumentBytes(document.Options, graphs));
 
     Document reread(StandardOptions());
     ASSERT_TRUE(ReadDocument(reread, path).valid);
     EXPECT_EQ(BytesOf(reread.Options), BytesOf(document.Options));
-    ASSERT_EQ(reread.Graphs.size(), 3u);
+    ASSERT_EQ(reread.GraphCount(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(BytesOf(reread.Graphs[i]->Record), BytesOf(graphs[i])) << i;
+        EXPECT_EQ(BytesOf(reread.GraphAt(i).Record()), BytesOf(graphs[i])) << i;
 }
 
 // Writes a document of three graphs over a file holding "old"; returns whether it worked.
@@ -257,8 +257,8 @@ TEST(Examples, ShippedDocumentsAreWhatTheWriterMakes) {
         ASSERT_TRUE(WriteDocument(*example.document, fresh));
         EXPECT_EQ(FileBytes(shipped), FileBytes(fresh))
             << shipped << " is stale: rebuild it with plotwise_make_examples";
-        for (const auto& graph : example.document->Graphs)
-            kinds.insert(graph->Record.Kind);
+        for (const auto& graph : example.document->Graphs())
+            kinds.insert(graph->Record().Kind);
     }
     EXPECT_EQ(kinds.size(), 7u);  // kinds 0 to 6
 }

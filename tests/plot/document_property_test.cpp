@@ -128,15 +128,16 @@ TEST(DocumentProperty, RandomValidDocumentsComeBackByteForByte) {
         const int count = gen.Int(0, 31);
         for (int g = 0; g < count; ++g) {
             document.AddGraph(gen.MakeGraph());
-            ASSERT_TRUE(CheckGraphRecord(document.Graphs.back()->Record)) << n << " " << g;
+            ASSERT_TRUE(CheckGraphRecord(document.Graphs().back()->Record())) << n << " " << g;
         }
         ASSERT_TRUE(WriteDocument(document, path));
         Document reread(StandardOptions());
         ASSERT_TRUE(ReadDocument(reread, path).valid) << n;
         ASSERT_EQ(BytesOf(reread.Options), BytesOf(document.Options)) << n;
-        ASSERT_EQ(reread.Graphs.size(), document.Graphs.size());
-        for (std::size_t g = 0; g < reread.Graphs.size(); ++g)
-            ASSERT_EQ(BytesOf(reread.Graphs[g]->Record), BytesOf(document.Graphs[g]->Record)) << n;
+        ASSERT_EQ(reread.GraphCount(), document.GraphCount());
+        for (std::size_t g = 0; g < reread.GraphCount(); ++g)
+            ASSERT_EQ(BytesOf(reread.GraphAt(g).Record()), BytesOf(document.GraphAt(g).Record()))
+                << n;
     }
 }
 

@@ -93,54 +93,53 @@ TEST(AxisTransforms, CoefficientsAndLogarithmicScales) {
 }
 
 TEST(EffectiveInterval, CutToTheVisibleRangeByKind) {
-    Document doc(StandardOptions());
-    GraphRecord line = GraphOfKind(kYOfX, "x");
-    line.Interval().DefaultInterval = false;
-    line.Interval().Min = -20;
-    line.Interval().Max = 5;
-    Graph& g = doc.AddGraph(line);
-    EXPECT_EQ(g.GetMinX(), -10);
-    EXPECT_EQ(g.GetMaxX(), 5);
-    g.Record.Interval().DefaultInterval = true;
-    EXPECT_EQ(g.GetMaxX(), 10);
+    const OptionsRecord o = StandardOptions();
+    GraphRecord g = GraphOfKind(kYOfX, "x");
+    g.Interval().DefaultInterval = false;
+    g.Interval().Min = -20;
+    g.Interval().Max = 5;
+    EXPECT_EQ(EffectiveMinX(g, o), -10);
+    EXPECT_EQ(EffectiveMaxX(g, o), 5);
+    g.Interval().DefaultInterval = true;
+    EXPECT_EQ(EffectiveMaxX(g, o), 10);
 
-    g.Record = GraphOfKind(kXOfY, "y");
-    g.Record.Interval().DefaultInterval = false;
-    g.Record.Interval().Min = 2;
-    EXPECT_EQ(g.GetMinY(), 2);
-    EXPECT_EQ(g.GetMaxY(), 10);
+    g = GraphOfKind(kXOfY, "y");
+    g.Interval().DefaultInterval = false;
+    g.Interval().Min = 2;
+    EXPECT_EQ(EffectiveMinY(g, o), 2);
+    EXPECT_EQ(EffectiveMaxY(g, o), 10);
 
-    g.Record = GraphOfKind(kPolarGraph, "1");  // polar and parametric intervals are never cut
-    g.Record.Interval().Min = -30;
-    EXPECT_EQ(g.GetMinX(), -30);
+    g = GraphOfKind(kPolarGraph, "1");  // polar and parametric intervals are never cut
+    g.Interval().Min = -30;
+    EXPECT_EQ(EffectiveMinX(g, o), -30);
 
-    g.Record = GraphOfKind(kEquation, "x");
-    g.Record.Area().DefaultInterval = false;
-    g.Record.Area().MinX = -5;
-    g.Record.Area().MaxY = 50;
-    EXPECT_EQ(g.GetMinX(), -5);
-    EXPECT_EQ(g.GetMaxY(), 10);
+    g = GraphOfKind(kEquation, "x");
+    g.Area().DefaultInterval = false;
+    g.Area().MinX = -5;
+    g.Area().MaxY = 50;
+    EXPECT_EQ(EffectiveMinX(g, o), -5);
+    EXPECT_EQ(EffectiveMaxY(g, o), 10);
 }
 
 TEST(EffectiveInterval, StepsAndGaps) {
-    Document doc(StandardOptions());
-    Graph& g = doc.AddGraph(GraphOfKind(kYOfX, "x"));
-    EXPECT_EQ(g.GetStepsNum(), 200);  // the document's
-    EXPECT_EQ(g.GetMaxGap(), 10000);
-    g.Record.Interval().DefaultSteps = false;
-    g.Record.Interval().MaxGap = 50;
-    EXPECT_EQ(g.GetStepsNum(), 100);
-    EXPECT_EQ(g.GetMaxGap(), 50);
-    g.Record = GraphOfKind(kEquation, "x");
-    g.Record.Area().MaxGap = 77;
-    EXPECT_EQ(g.GetMaxGap(), 77);
-    g.Record = GraphOfKind(kTable);
-    EXPECT_EQ(g.GetMaxGap(), 1000000);
-    EXPECT_FALSE(g.IsEmpty());
-    g.Record = GraphOfKind(kParametric, "t");
-    EXPECT_TRUE(g.IsEmpty());  // Y(t) is empty
-    g.Record.FormulaY().SetText(" t ");
-    EXPECT_FALSE(g.IsEmpty());
+    const OptionsRecord o = StandardOptions();
+    GraphRecord g = GraphOfKind(kYOfX, "x");
+    EXPECT_EQ(EffectiveStepsNum(g, o), 200);  // the document's
+    EXPECT_EQ(EffectiveMaxGap(g, o), 10000);
+    g.Interval().DefaultSteps = false;
+    g.Interval().MaxGap = 50;
+    EXPECT_EQ(EffectiveStepsNum(g, o), 100);
+    EXPECT_EQ(EffectiveMaxGap(g, o), 50);
+    g = GraphOfKind(kEquation, "x");
+    g.Area().MaxGap = 77;
+    EXPECT_EQ(EffectiveMaxGap(g, o), 77);
+    g = GraphOfKind(kTable);
+    EXPECT_EQ(EffectiveMaxGap(g, o), 1000000);
+    EXPECT_FALSE(IsEmptyRecord(g));
+    g = GraphOfKind(kParametric, "t");
+    EXPECT_TRUE(IsEmptyRecord(g));  // Y(t) is empty
+    g.FormulaY().SetText(" t ");
+    EXPECT_FALSE(IsEmptyRecord(g));
 }
 
 TEST(NeedsRecalc, ByKindAndOption) {
@@ -182,11 +181,12 @@ TEST(NeedsRecalc, ByKindAndOption) {
         EXPECT_EQ(NeedsRecalc(g, doc.Options, now), c.resample) << int(c.kind);
     }
     // Own steps and an own interval inside the visible range ignore the document's.
-    Graph& own = doc.AddGraph(GraphOfKind(kYOfX, "x"));
-    own.Record.Interval().DefaultSteps = false;
-    own.Record.Interval().DefaultInterval = false;
-    own.Record.Interval().Min = -1;
-    own.Record.Interval().Max = 1;
+    GraphRecord ownRecord = GraphOfKind(kYOfX, "x");
+    ownRecord.Interval().DefaultSteps = false;
+    ownRecord.Interval().DefaultInterval = false;
+    ownRecord.Interval().Min = -1;
+    ownRecord.Interval().Max = 1;
+    const Graph& own = doc.AddGraph(ownRecord);
     for (const Change* change : {&steps, &maxX}) {
         OptionsRecord now = doc.Options;
         (*change)(now);
@@ -226,7 +226,7 @@ TEST(NeedsRecalcProps, SamplingChangesAgainstStyleChanges) {
     Document doc(StandardOptions());
     for (const auto& c : cases) {
         Graph& g = doc.AddGraph(GraphOfKind(c.kind, "x^2"));
-        GraphRecord props = g.Record;
+        GraphRecord props = g.Record();
         c.change(props);
         EXPECT_EQ(NeedsRecalcProps(g, props), c.resample) << c.what;
     }
@@ -247,8 +247,8 @@ class RecordingDocument : public Document, public OptionsUndoRecorder {
     }
     void Repaint() override { log += Drawing ? "background " : "repaint "; }
     void DrawGraph(Graph& graph) override {
-        for (std::size_t i = 0; i < Graphs.size(); ++i) {
-            if (Graphs[i].get() == &graph) log += "draw" + std::to_string(i) + " ";
+        for (std::size_t i = 0; i < GraphCount(); ++i) {
+            if (&GraphAt(i) == &graph) log += "draw" + std::to_string(i) + " ";
         }
     }
     void RecordOptions(const OptionsRecord&) override { log += "undo "; }
@@ -275,11 +275,10 @@ TEST(SetOptions, RecordsResamplesAndRedraws) {
     for (const auto& c : cases) {
         RecordingDocument doc;
         for (const char* formula : {"x", "y", " ", "x", "x"}) {
-            Graph& g = doc.AddGraph(GraphOfKind(kYOfX, formula));
-            g.Values.assign(3, 1);
+            GraphRecord record = GraphOfKind(doc.GraphCount() == 1 ? kXOfY : kYOfX, formula);
+            record.DrawGraphic = doc.GraphCount() != 3;
+            doc.AddGraph(record).Values.assign(3, 1);
         }
-        doc.Graphs[1]->Record.Kind = kXOfY;
-        doc.Graphs[3]->Record.DrawGraphic = false;
         doc.interruptAt = c.interruptAt;
         OptionsRecord options = doc.Options;
         c.change(options);
@@ -289,19 +288,19 @@ TEST(SetOptions, RecordsResamplesAndRedraws) {
         EXPECT_FALSE(doc.Drawing);
         if (c.interruptAt >= 0) {
             EXPECT_FALSE(doc.ContinueSampling);
-            EXPECT_FALSE(doc.Graphs[4]->HasValues());  // not resampled: no stale points
+            EXPECT_FALSE(doc.GraphAt(4).HasValues());  // not resampled: no stale points
         }
     }
 }
 
 TEST(PrepareTable, SortsAFullReversedTableWithEqualKeys) {
-    Document doc(StandardOptions());
-    Graph& g = doc.AddGraph(GraphOfKind(kTable));
+    GraphRecord table = GraphOfKind(kTable);
     for (int k = 0; k < kTableRows; ++k) {
         // Keys repeat in fives, and values equal to 8 digits count as equal.
-        g.Record.Body.Table[k].X = (kTableRows - k) / 5 + (k % 2 ? 1e-12L : 0);
-        g.Record.Body.Table[k].Y = k;
+        table.Body.Table[k].X = (kTableRows - k) / 5 + (k % 2 ? 1e-12L : 0);
+        table.Body.Table[k].Y = k;
     }
+    Graph g(nullptr, table);
     PrepareTable(g);
     std::vector<long double> ys;
     for (std::size_t i = 1; i < 200; i += 2) {
@@ -333,18 +332,18 @@ TEST(PrepareTable, SortsACopyOnly) {
         {2, {{3, 1}, {1, 5}, {2, 0}}},
     };
     for (const auto& c : cases) {
-        Document doc(StandardOptions());
-        Graph& g = doc.AddGraph(GraphOfKind(kTable));
-        g.Record.SortType = c.sortType;
+        GraphRecord table = GraphOfKind(kTable);
+        table.SortType = c.sortType;
         const long double rows[][2] = {{3, 1}, {1, 5}, {7, kNoPoint}, {2, 0}};
         for (int k = 0; k < 4; ++k) {
-            g.Record.Body.Table[10 + 3 * k].X = rows[k][0];
-            g.Record.Body.Table[10 + 3 * k].Y = rows[k][1];
+            table.Body.Table[10 + 3 * k].X = rows[k][0];
+            table.Body.Table[10 + 3 * k].Y = rows[k][1];
         }
-        const std::vector<unsigned char> before = BytesOf(g.Record);
+        Graph g(nullptr, table);
+        const std::vector<unsigned char> before = BytesOf(g.Record());
         PrepareTable(g);
         EXPECT_EQ(DrawnPoints(g), c.expected) << int(c.sortType);
-        EXPECT_EQ(BytesOf(g.Record), before);
+        EXPECT_EQ(BytesOf(g.Record()), before);
         ASSERT_EQ(g.Values.size(), 200u);
         if (c.sortType != 2) {  // incomplete rows gather at the front
             EXPECT_FALSE(std::isfinite(g.Value(193)) && std::isfinite(g.Value(194)));

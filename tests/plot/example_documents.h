@@ -68,7 +68,9 @@ inline std::vector<Example> ExampleDocuments() {
     o.RadiusStep = 2;
     o.DrawAngle = true;
     o.AngleStep = 0.25L;
-    gallery->Graphs[0]->Record.LineWidth = 2;
+    GraphRecord thick = gallery->GraphAt(0).Record();
+    thick.LineWidth = 2;
+    gallery->ReplaceRecord(0, thick);
     gallery->AddGraph(MakeGraph(kXOfY, "y^2/10-9", 9));
     gallery->AddGraph(MakeGraph(kPolarGraph, "3*cos(3*a)", 5));
     GraphRecord lissajous = MakeGraph(kParametric, "9*cos(t)", 4);

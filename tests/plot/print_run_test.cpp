@@ -87,7 +87,7 @@ TEST(PrintRunTest, BlackAndWhitePrintsAYellowGraphBlackAndGivesTheDocumentBack) 
             EXPECT_GT(yellow, 1200 * 6);
         }
         EXPECT_EQ(std::memcmp(&doc.Options, &options, sizeof options), 0);
-        EXPECT_EQ(std::memcmp(&doc.Graphs[0]->Record, &line, sizeof line), 0);
+        EXPECT_EQ(std::memcmp(&doc.GraphAt(0).Record(), &line, sizeof line), 0);
         EXPECT_EQ(doc.Canvas, nullptr);
         EXPECT_TRUE(doc.OnScreen);
         EXPECT_EQ(ScaleX, 1);

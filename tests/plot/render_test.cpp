@@ -252,8 +252,8 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
     QImage expected = Render(doc, 900, 700);
     QPainter painter(&expected);
     RenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
-    for (const auto& graph : doc.Graphs) {
-        painter.setPen(GraphPen(graph->Record));
+    for (const auto& graph : doc.Graphs()) {
+        painter.setPen(GraphPen(graph->Record()));
         const SegmentClipper clipper(doc.Options, graph->GetMaxGap());
         bool have = false;
         long double px = 0, py = 0;

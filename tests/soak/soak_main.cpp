@@ -77,8 +77,8 @@ struct DocState {
 
 DocState StateOf(const Document& document) {
     DocState state{document.Options, {}};
-    for (const auto& graph : document.Graphs)
-        state.graphs.push_back(graph->Record);
+    for (const auto& graph : document.Graphs())
+        state.graphs.push_back(graph->Record());
     return state;
 }
 
@@ -510,7 +510,7 @@ void Soak::SampleMemory(double elapsedMinutes) {
 void Soak::Progress(double elapsedMinutes) {
     std::size_t graphs = 0;
     for (DocumentWindow* child : form_->Documents())
-        graphs += child->Doc().Graphs.size();
+        graphs += child->Doc().GraphCount();
     std::printf(
         "%7.2f min  ops %ld  documents %lld  graphs %zu  saves %ld  RSS %.1f MB  heap %.1f MB\n",
         elapsedMinutes, op_, static_cast<long long>(form_->Documents().size()), graphs, saves_,
@@ -555,7 +555,7 @@ void Soak::Step() {
     }
     ++opCounts_[name];
     Note(name + (active != nullptr ? " on " + active->Caption().toStdString() + " (" +
-                                         std::to_string(active->Doc().Graphs.size()) + " graphs)"
+                                         std::to_string(active->Doc().GraphCount()) + " graphs)"
                                    : std::string(" with no document")));
     RunOp(op, active);
     Pump();
@@ -672,7 +672,7 @@ void Soak::Select() {
 
 void Soak::AddOrDouble(bool doubling) {
     if (doubling) MaybeSelectGraph();
-    const std::size_t graphs = form_->ActiveDocument()->Doc().Graphs.size();
+    const std::size_t graphs = form_->ActiveDocument()->Doc().GraphCount();
     if (graphs >= kMaxGraphs) Allow("Error: Amount of the graphs must not exceed 30");
     doubling_ = doubling;
     Run(doubling ? C::DoubleGraph : C::AddGraph);
@@ -1206,13 +1206,13 @@ void Soak::CheckWindow() {
     const Document& document = active->Doc();
     if (std::memcmp(&CurrentOptions, &document.Options, sizeof CurrentOptions) != 0)
         Fail("the current options are not those of the active document");
-    if (document.Graphs.size() > kMaxGraphs) Fail("a document holds more than 30 graphs");
-    if (list->count() != static_cast<int>(document.Graphs.size())) {
+    if (document.GraphCount() > kMaxGraphs) Fail("a document holds more than 30 graphs");
+    if (list->count() != static_cast<int>(document.GraphCount())) {
         Fail("the graph list shows " + std::to_string(list->count()) + " graphs of " +
-             std::to_string(document.Graphs.size()));
+             std::to_string(document.GraphCount()));
     }
     for (int i = 0; i < list->count(); ++i) {
-        if (list->itemText(i) != QString::fromLatin1(GraphEntryText(document.Graphs[i]->Record)))
+        if (list->itemText(i) != QString::fromLatin1(GraphEntryText(document.GraphAt(i).Record())))
             Fail("the graph list names graph " + std::to_string(i + 1) + " wrongly");
     }
     if (list->count() > 0 && (list->currentIndex() < 0 || list->currentIndex() >= list->count()))

@@ -52,7 +52,11 @@ struct SampledDocument {
 TEST(SetupTrace, WhatEachGraphOffers) {
     SampledDocument d;
     Graph& changed = d.Add(kYOfX, "x");
-    changed.Record.Interval().StepsNum = 100;  // since sampled: no more points than stored
+    GraphRecord fewer = changed.Record();
+    fewer.Interval().StepsNum = 100;  // since sampled: no more points than stored
+    const std::vector<long double> values = changed.Values;
+    d.doc.ReplaceRecord(d.doc.IndexOf(changed), fewer);
+    changed.Values = values;
     // clang-format off
     const struct {
         const Graph* graph;
@@ -74,7 +78,7 @@ TEST(SetupTrace, WhatEachGraphOffers) {
     // clang-format on
     for (const auto& c : cases) {
         const TraceSetup s = SetupTrace(*c.graph, d.doc.Options);
-        const std::string name = std::to_string(c.graph - d.doc.Graphs[0].get());
+        const std::string name = std::to_string(c.graph - &d.doc.GraphAt(0));
         EXPECT_EQ(s.enabled, c.maximum > 0) << name;
         EXPECT_EQ(s.maximum, c.maximum) << name;
         EXPECT_EQ(s.message, c.message) << name;
@@ -136,7 +140,7 @@ TEST(TracePoint, TablesWalkTheirCompleteRowsInDrawingOrder) {
 TEST(TraceReadout, TextsPerKind) {
     SampledDocument d;
     const auto texts = [&d](const Graph& g, int p) {
-        const TraceTexts r = TraceReadout(g.Record.Kind, d.Point(g, p));
+        const TraceTexts r = TraceReadout(g.Record().Kind, d.Point(g, p));
         return r.x + "|" + r.y + "|" + r.argument + "|" + r.radius;
     };
     EXPECT_EQ(texts(d.Add(kYOfX, "1/x"), 3), "X=0|Y: Error||");
