@@ -8,11 +8,14 @@ namespace {
 
 using C = Command;
 using I = Icon;
+using E = Enabling;
 
 constexpr std::array<CommandInfo, kCommandCount> kCommands{{
-    {C::New, "&New", "New", "Create a new document", "Ctrl+N", 1, I::New, false},
-    {C::Open, "&Open...", "Open", "Open an existing document", "Ctrl+O", 2, I::Open, false},
-    {C::Save, "&Save", "Save", "Save the active document", "Ctrl+S", 3, I::Save, false},
+    {C::New, "&New", "New", "Create a new document", "Ctrl+N", 1, I::New, false, E::Always},
+    {C::Open, "&Open...", "Open", "Open an existing document", "Ctrl+O", 2, I::Open, false,
+     E::Always},
+    {C::Save, "&Save", "Save", "Save the active document", "Ctrl+S", 3, I::Save, false,
+     E::WithDocument},
     {C::SaveAs,
      "Save &As...",
      nullptr,
@@ -20,7 +23,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      4,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::SaveAsBitmap,
      "Save As &Bitmap...",
      nullptr,
@@ -28,7 +32,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      5,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::PageSetup,
      "Pa&ge Setup...",
      nullptr,
@@ -36,12 +41,14 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      6,
      {},
-     false},
-    {C::Print, "&Print...", "Print", "Print the active document", "Ctrl+P", 7, I::Print, false},
-    {C::Exit, "&Exit", nullptr, "Exit the program", nullptr, 8, {}, false},
-    {C::Undo, "&Undo", "Undo", "Undo the last action", "Ctrl+Z", 45, I::Undo, false},
-    {C::Redo, "&Redo", "Redo", "Redo the last action that was undone", "Ctrl+Y", 46, I::Redo,
-     false},
+     false,
+     E::Always},
+    {C::Print, "&Print...", "Print", "Print the active document", "Ctrl+P", 7, I::Print, false,
+     E::Always},
+    {C::Exit, "&Exit", nullptr, "Exit the program", nullptr, 8, {}, false, E::Always},
+    {C::Undo, "&Undo", "Undo", "Undo the last action", "Ctrl+Z", 45, I::Undo, false, E::ByHistory},
+    {C::Redo, "&Redo", "Redo", "Redo the last action that was undone", "Ctrl+Y", 46, I::Redo, false,
+     E::ByHistory},
     {C::CopyAsBitmap,
      "&Copy As Bitmap...",
      nullptr,
@@ -49,10 +56,11 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      47,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::FullScreen, "&Full Screen", "Full screen",
      "Maximize the window of the active document on the full screen", "F5", 11, I::FullScreen,
-     false},
+     false, E::WithDocument},
     {C::StandardToolbar,
      "&Standard Toolbar",
      nullptr,
@@ -60,7 +68,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      12,
      {},
-     true},
+     true,
+     E::Always},
     {C::GraphToolbar,
      "&Graph Toolbar",
      nullptr,
@@ -68,7 +77,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      13,
      {},
-     true},
+     true,
+     E::Always},
     {C::CalculusToolbar,
      "&Calculus Toolbar",
      nullptr,
@@ -76,8 +86,10 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      14,
      {},
-     true},
-    {C::AddGraph, "&Add Graph...", "Add graph", "Add new graph", nullptr, 28, I::AddGraph, false},
+     true,
+     E::Always},
+    {C::AddGraph, "&Add Graph...", "Add graph", "Add new graph", nullptr, 28, I::AddGraph, false,
+     E::WithDocument},
     {C::FinishCounting,
      "&Finish Counting",
      nullptr,
@@ -85,19 +97,20 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      22,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::Calculator, "Calc&ulator...", "Calculator", "Open the Calculator window", nullptr, 25,
-     I::Calculator, false},
+     I::Calculator, false, E::Always},
     {C::AnalyseFunction, "&Analyse Function...", "Analyse function",
-     "Open the Analyse Function window", nullptr, 23, I::AnalyseFunction, false},
+     "Open the Analyse Function window", nullptr, 23, I::AnalyseFunction, false, E::Always},
     {C::Derivative, "&Derivative...", "Derivative", "Open the Derivative window", nullptr, 26,
-     I::Derivative, false},
+     I::Derivative, false, E::WithGraph},
     {C::TangentNormal, "&Tangent or Normal...", "Tangent or normal",
-     "Open the Tangent or Normal window", nullptr, 27, I::TangentNormal, false},
+     "Open the Tangent or Normal window", nullptr, 27, I::TangentNormal, false, E::WithGraph},
     {C::Integration, "&Integration...", "Integration", "Open the Definite Integral window", nullptr,
-     29, I::Integration, false},
+     29, I::Integration, false, E::Always},
     {C::Regression, "&Regression...", "Regression", "Open the Regression window", nullptr, 24,
-     I::Regression, false},
+     I::Regression, false, E::WithGraph},
     {C::GraphProperties,
      "&Graph Properties...",
      nullptr,
@@ -105,13 +118,15 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      31,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::PlotOptions, "&Plot...", "Plot options", "Open the Plot Options window", nullptr, 32,
-     I::PlotOptions, false},
+     I::PlotOptions, false, E::WithDocument},
     {C::AxisOptions, "&Axes...", "Axis options", "Open the Axis Options window", nullptr, 33,
-     I::AxisOptions, false},
+     I::AxisOptions, false, E::WithDocument},
     {C::BackgroundOptions, "&Background...", "Background options",
-     "Open the Background Options window", nullptr, 34, I::BackgroundOptions, false},
+     "Open the Background Options window", nullptr, 34, I::BackgroundOptions, false,
+     E::WithDocument},
     {C::CommonOptions,
      "&Common...",
      nullptr,
@@ -119,7 +134,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      35,
      {},
-     false},
+     false,
+     E::Always},
     {C::StandardOptions,
      "Standard &Options",
      nullptr,
@@ -127,7 +143,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      38,
      {},
-     false},
+     false,
+     E::Always},
     {C::StandardIntervals,
      "&Standard Intervals",
      nullptr,
@@ -135,9 +152,26 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      37,
      {},
-     false},
-    {C::SaveOptions, "Sa&ve Options", nullptr, "Save options", nullptr, 36, {}, false},
-    {C::Cascade, "&Cascade", nullptr, "Arrange windows so they overlap", nullptr, 41, {}, false},
+     false,
+     E::WithDocument},
+    {C::SaveOptions,
+     "Sa&ve Options",
+     nullptr,
+     "Save options",
+     nullptr,
+     36,
+     {},
+     false,
+     E::WithDocument},
+    {C::Cascade,
+     "&Cascade",
+     nullptr,
+     "Arrange windows so they overlap",
+     nullptr,
+     41,
+     {},
+     false,
+     E::WithDocument},
     {C::Tile,
      "&Tile",
      nullptr,
@@ -145,7 +179,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      42,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::ArrangeIcons,
      "&Arrange Icons",
      nullptr,
@@ -153,7 +188,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      43,
      {},
-     false},
+     false,
+     E::WithDocument},
     {C::MinimizeAll,
      "&Minimize All",
      nullptr,
@@ -161,9 +197,10 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      44,
      {},
-     false},
-    {C::HelpContents, "Contents", nullptr, "", nullptr, 0, {}, false},
-    {C::VisitHomePage, "Visit Home Page", nullptr, "", nullptr, 0, {}, false},
+     false,
+     E::WithDocument},
+    {C::HelpContents, "Contents", nullptr, "", nullptr, 0, {}, false, E::Always},
+    {C::VisitHomePage, "Visit Home Page", nullptr, "", nullptr, 0, {}, false, E::Always},
     {C::About,
      "&About...",
      nullptr,
@@ -171,50 +208,56 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      nullptr,
      52,
      {},
-     false},
+     false,
+     E::Always},
     {C::IncreaseXY, nullptr, "Increase the intervals on X and on Y",
      "Increase the intervals, steps of grid, labels and ticks on x and y-axes", nullptr, 0,
-     I::IncreaseXY, false},
+     I::IncreaseXY, false, E::WithDocument},
     {C::IncreaseY, nullptr, "Increase the interval on Y",
      "Increase the interval, steps of grid, labels and ticks on y-axis", nullptr, 0, I::IncreaseY,
-     false},
+     false, E::WithDocument},
     {C::IncreaseX, nullptr, "Increase the interval on X",
      "Increase the interval, steps of grid, labels and ticks on x-axis", nullptr, 0, I::IncreaseX,
-     false},
+     false, E::WithDocument},
     {C::ReduceXY, nullptr, "Reduce the intervals on X and on Y",
      "Reduce the intervals, steps of grid, labels and ticks on x and y-axes", nullptr, 0,
-     I::ReduceXY, false},
+     I::ReduceXY, false, E::WithDocument},
     {C::ReduceY, nullptr, "Reduce the interval on Y",
      "Reduce the interval, steps of grid, labels and ticks on y-axis", nullptr, 0, I::ReduceY,
-     false},
+     false, E::WithDocument},
     {C::ReduceX, nullptr, "Reduce the interval on X",
      "Reduce the interval, steps of grid, labels and ticks on x-axis", nullptr, 0, I::ReduceX,
-     false},
+     false, E::WithDocument},
     {C::MoveLeft, nullptr, "Move the view interval to the left",
-     "Move the view interval on x-axis to the left", nullptr, 0, I::MoveLeft, false},
+     "Move the view interval on x-axis to the left", nullptr, 0, I::MoveLeft, false,
+     E::WithDocument},
     {C::MoveRight, nullptr, "Move the view interval to the right",
-     "Move the view interval on x-axis to the right", nullptr, 0, I::MoveRight, false},
+     "Move the view interval on x-axis to the right", nullptr, 0, I::MoveRight, false,
+     E::WithDocument},
     {C::MoveUp, nullptr, "Move the view interval upwards",
-     "Move the view interval on y-axis upwards", nullptr, 0, I::MoveUp, false},
+     "Move the view interval on y-axis upwards", nullptr, 0, I::MoveUp, false, E::WithDocument},
     {C::MoveDown, nullptr, "Move the view interval downwards",
-     "Move the view interval on y-axis downwards", nullptr, 0, I::MoveDown, false},
+     "Move the view interval on y-axis downwards", nullptr, 0, I::MoveDown, false, E::WithDocument},
     {C::DrawGraphic, nullptr, "Draw graph", "Set on/off plotting of the selected graph", nullptr, 0,
-     I::DrawGraph, true},
+     I::DrawGraph, true, E::WithGraph},
     {C::DrawLines, nullptr, "Draw with lines",
-     "Set on/off plotting of the selected graph with lines", nullptr, 0, I::DrawLines, true},
+     "Set on/off plotting of the selected graph with lines", nullptr, 0, I::DrawLines, true,
+     E::WithGraph},
     {C::DrawPoints, nullptr, "Draw with points",
-     "Set on/off plotting of the selected graph with points", nullptr, 0, I::DrawPoints, true},
+     "Set on/off plotting of the selected graph with points", nullptr, 0, I::DrawPoints, true,
+     E::WithGraph},
     {C::GraphProps, nullptr, "Properties",
-     "Open the Graph Properties window for the selected graph", nullptr, 0, I::Properties, false},
+     "Open the Graph Properties window for the selected graph", nullptr, 0, I::Properties, false,
+     E::WithGraph},
     {C::OtherProps, nullptr, "Add. properties",
-     "Open the Graph Properties window for the selected graph", nullptr, 0, I::AddProperties,
-     false},
+     "Open the Graph Properties window for the selected graph", nullptr, 0, I::AddProperties, false,
+     E::WithGraph},
     {C::DeleteGraph, nullptr, "Delete graph", "Remove the selected graph", nullptr, 0,
-     I::DeleteGraph, false},
+     I::DeleteGraph, false, E::WithGraph},
     {C::DoubleGraph, nullptr, "Double graph", "Double the selected graph", nullptr, 0,
-     I::DoubleGraph, false},
+     I::DoubleGraph, false, E::WithGraph},
     {C::Trace, nullptr, "Trace", "Open the Trace window to trace the selected graph", nullptr, 0,
-     I::Trace, false},
+     I::Trace, false, E::WithGraph},
 }};
 
 constexpr bool TableInOrder() {
@@ -222,128 +265,12 @@ constexpr bool TableInOrder() {
         if (static_cast<int>(kCommands[i].id) != i) return false;
     return true;
 }
-static_assert(TableInOrder(), "one row per command, in the order of TCommand");
+static_assert(TableInOrder(), "one row per command, in the order of Command");
 
 }  // namespace
 
 const CommandInfo& InfoOf(Command command) {
     return kCommands[static_cast<int>(command)];
-}
-
-bool CommandAvailable(Command command) {
-    switch (command) {
-        case C::New:
-        case C::Open:
-        case C::Save:
-        case C::SaveAs:
-        case C::Exit:
-        case C::FullScreen:
-        case C::StandardToolbar:
-        case C::GraphToolbar:
-        case C::CalculusToolbar:
-        case C::SaveOptions:
-        case C::Cascade:
-        case C::Tile:
-        case C::ArrangeIcons:
-        case C::MinimizeAll:
-        case C::HelpContents:
-        case C::VisitHomePage:
-        case C::About:
-        case C::AddGraph:
-        case C::FinishCounting:
-        case C::DrawGraphic:
-        case C::DrawLines:
-        case C::DrawPoints:
-        case C::GraphProps:
-        case C::OtherProps:
-        case C::DeleteGraph:
-        case C::DoubleGraph:
-        case C::Trace:
-        case C::Calculator:
-        case C::AnalyseFunction:
-        case C::Integration:
-        case C::Derivative:
-        case C::TangentNormal:
-        case C::Regression:
-        case C::IncreaseXY:
-        case C::IncreaseY:
-        case C::IncreaseX:
-        case C::ReduceXY:
-        case C::ReduceY:
-        case C::ReduceX:
-        case C::MoveLeft:
-        case C::MoveRight:
-        case C::MoveUp:
-        case C::MoveDown:
-        case C::StandardIntervals:
-        case C::PlotOptions:
-        case C::AxisOptions:
-        case C::BackgroundOptions:
-        case C::CommonOptions:
-        case C::Print:
-        case C::PageSetup:
-        case C::SaveAsBitmap:
-        case C::CopyAsBitmap:
-        case C::GraphProperties:
-        case C::StandardOptions:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool NeedsDocument(Command command) {
-    switch (command) {
-        case C::Save:
-        case C::SaveAs:
-        case C::SaveAsBitmap:
-        case C::PlotOptions:
-        case C::AxisOptions:
-        case C::BackgroundOptions:
-        case C::AddGraph:
-        case C::IncreaseXY:
-        case C::IncreaseY:
-        case C::IncreaseX:
-        case C::ReduceXY:
-        case C::ReduceY:
-        case C::ReduceX:
-        case C::MoveLeft:
-        case C::MoveRight:
-        case C::MoveUp:
-        case C::MoveDown:
-        case C::FullScreen:
-        case C::Cascade:
-        case C::Tile:
-        case C::ArrangeIcons:
-        case C::MinimizeAll:
-        case C::FinishCounting:
-        case C::GraphProperties:
-        case C::SaveOptions:
-        case C::CopyAsBitmap:
-        case C::StandardIntervals:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool GraphBound(Command command) {
-    switch (command) {
-        case C::DrawGraphic:
-        case C::DrawLines:
-        case C::DrawPoints:
-        case C::GraphProps:
-        case C::OtherProps:
-        case C::DeleteGraph:
-        case C::DoubleGraph:
-        case C::Trace:
-        case C::Derivative:
-        case C::TangentNormal:
-        case C::Regression:
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace plotwise

@@ -1,7 +1,9 @@
 // Every command of the main window with its menu caption, toolbar hint, status text,
-// shortcut and help topic. Menus and toolbars are built from this one table.
+// shortcut, help topic and when it is enabled. Menus and toolbars are built from this one
+// table.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "app/toolbar_icons.h"
@@ -69,6 +71,14 @@ enum class Command {
 
 inline constexpr int kCommandCount = static_cast<int>(Command::Trace) + 1;
 
+// When a command can be chosen.
+enum class Enabling : std::uint8_t {
+    Always,
+    WithDocument,  // while at least one document is open
+    WithGraph,     // while the active document has graphs (the selected graph's commands)
+    ByHistory,     // while the active document's history has a step to take (Undo, Redo)
+};
+
 struct CommandInfo {
     Command id;
     const char* caption;    // menu caption ("&" marks the mnemonic), or null: a button only
@@ -78,16 +88,9 @@ struct CommandInfo {
     int helpContext;        // 0: no topic
     std::optional<Icon> icon;
     bool checkable;
+    Enabling enabling;
 };
 
 const CommandInfo& InfoOf(Command command);
-
-// Commands whose feature is not in the program yet: they stay disabled.
-bool CommandAvailable(Command command);
-
-// Enabled exactly while at least one document is open.
-bool NeedsDocument(Command command);
-// Commands on the selected graph: enabled while the active document has graphs.
-bool GraphBound(Command command);
 
 }  // namespace plotwise

@@ -54,6 +54,7 @@ DocumentWindow::DocumentWindow(const OptionsRecord& options, const QString& capt
     setWindowTitle(caption);
     document_->FileName = caption.toStdString();
     document_->UndoRecorder = &undo_;
+    document_->AddObserver(undo_);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);  // the menu follows the right button's release

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "graph_dialog/graph_fields.h"
+#include "plot/graph_entry_text.h"
 #include "widgets/style_choosers.h"
 
 namespace plotwise {
@@ -19,6 +20,10 @@ Box* Chooser(QWidget* parent, int width, const char* shortHint, const char* hint
     box->setEnabled(false);
     box->setFocusPolicy(Qt::NoFocus);  // a toolbar takes no keyboard focus from the document
     return box;
+}
+
+QString EntryText(const GraphRecord& record) {
+    return QString::fromLatin1(GraphEntryText(record));
 }
 
 }  // namespace
@@ -65,6 +70,84 @@ GraphToolbar::GraphToolbar(QWidget* parent, const std::function<QAction*(Command
              LineWidthChooser, ShadingChooser, PointSizeChooser, PointStyleChooser, ColorChooser})
         box->installEventFilter(this);
     ShowStyle(nullptr);
+}
+
+GraphToolbar::~GraphToolbar() {
+    Follow(nullptr);
+}
+
+void GraphToolbar::Follow(Document* document) {
+    if (document == document_) return;
+    if (document_ != nullptr) document_->RemoveObserver(*this);
+    document_ = document;
+    if (document_ != nullptr) document_->AddObserver(*this);
+    Rebuild();
+}
+
+void GraphToolbar::Rebuild() {
+    FuncComboBox->clear();
+    if (document_ != nullptr) {
+        for (const auto& graph : document_->Graphs())
+            FuncComboBox->addItem(EntryText(graph->Record()));
+    }
+    ListChanged(0);
+}
+
+int GraphToolbar::SelectedIndex() const {
+    return FuncComboBox->currentIndex();
+}
+
+Graph* GraphToolbar::SelectedGraph() const {
+    const int index = SelectedIndex();
+    if (document_ == nullptr || index < 0) return nullptr;
+    const auto i = static_cast<std::size_t>(index);
+    return i < document_->GraphCount() ? &document_->GraphAt(i) : nullptr;
+}
+
+void GraphToolbar::Select(int index) {
+    FuncComboBox->setCurrentIndex(std::min(index, FuncComboBox->count() - 1));
+    ShowStyle(SelectedGraph() != nullptr ? &SelectedGraph()->Record() : nullptr);
+}
+
+void GraphToolbar::ListChanged(int selected) {
+    const bool any = FuncComboBox->count() > 0;
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto command = static_cast<Command>(i);
+        if (InfoOf(command).enabling == Enabling::WithGraph) actionOf_(command)->setEnabled(any);
+    }
+    SetListEnabled(any);
+    Select(any ? std::max(selected, 0) : -1);
+}
+
+void GraphToolbar::GraphInserted(std::size_t index) {
+    int selected = SelectedIndex();
+    FuncComboBox->insertItem(static_cast<int>(index),
+                             EntryText(document_->GraphAt(index).Record()));
+    if (selected >= static_cast<int>(index)) ++selected;
+    ListChanged(selected);
+}
+
+void GraphToolbar::GraphRemoved(std::size_t index, const GraphRecord&) {
+    int selected = SelectedIndex();
+    FuncComboBox->removeItem(static_cast<int>(index));
+    if (selected > static_cast<int>(index)) --selected;
+    ListChanged(selected);
+}
+
+void GraphToolbar::GraphReplaced(std::size_t index, const GraphRecord&) {
+    const int selected = SelectedIndex();
+    FuncComboBox->setItemText(static_cast<int>(index),
+                              EntryText(document_->GraphAt(index).Record()));
+    if (static_cast<int>(index) == selected) Select(selected);
+}
+
+void GraphToolbar::GraphsReset() {
+    Rebuild();
+}
+
+void GraphToolbar::DocumentDestroyed() {
+    document_ = nullptr;
+    Rebuild();
 }
 
 bool GraphToolbar::eventFilter(QObject* watched, QEvent* event) {

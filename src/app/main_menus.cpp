@@ -12,14 +12,17 @@
 #include <QUrl>
 
 #include "app/about_dialog.h"
-#include "app/current_options.h"
+#include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/full_screen_window.h"
+#include "app/graph_controller.h"
 #include "app/help_window.h"
 #include "app/home_page.h"
 #include "app/main_window.h"
-#include "plot/document_file.h"
-#include "services/messages.h"
+#include "app/print_controller.h"
+#include "app/tool_controller.h"
+#include "app/undo_controller.h"
+#include "app/view_controller.h"
 
 namespace plotwise {
 
@@ -44,8 +47,7 @@ void MainWindow::CreateActions() {
         if (info.icon) action->setIcon(IconOf(*info.icon));
         action->setCheckable(info.checkable);
         action->setData(info.helpContext);
-        action->setEnabled(CommandAvailable(command) && !NeedsDocument(command) &&
-                           !GraphBound(command));
+        action->setEnabled(info.enabling == Enabling::Always);
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
         actions_[i] = action;
     }
@@ -134,7 +136,6 @@ void MainWindow::CreateMenus() {
         QAction* item = documentMenu_->addAction(caption);
         item->setStatusTip(InfoOf(command).hint);
         item->setData(InfoOf(command).helpContext);
-        item->setEnabled(CommandAvailable(command));
         connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
     }
     WatchMenu(documentMenu_);
@@ -201,16 +202,16 @@ void MainWindow::RunCommand(Command command) {
     DocumentWindow* active = ActiveDocument();
     switch (command) {
         case C::New:
-            NewDocument();
+            documents_->New();
             break;
         case C::Open:
-            OpenCommand();
+            documents_->OpenCommand();
             break;
         case C::Save:
-            if (active != nullptr) SaveDocument(*active);
+            if (active != nullptr) documents_->Save(*active);
             break;
         case C::SaveAs:
-            if (active != nullptr) SaveDocumentAs(*active);
+            if (active != nullptr) documents_->SaveAs(*active);
             break;
         case C::Exit:
             close();
@@ -226,9 +227,6 @@ void MainWindow::RunCommand(Command command) {
             break;
         case C::CalculusToolbar:
             SetToolbarShown(ToolbarId::Calculus, !ToolbarShown(ToolbarId::Calculus));
-            break;
-        case C::SaveOptions:
-            SaveOptions();
             break;
         case C::Cascade:
             mdi_->cascadeSubWindows();
@@ -252,58 +250,58 @@ void MainWindow::RunCommand(Command command) {
             AboutDialog(this).exec();
             break;
         case C::AddGraph:
-            AddGraphCommand();
+            graphs_->Add();
             break;
         case C::FinishCounting:
-            FinishCounting();
+            graphs_->FinishCounting();
             break;
         case C::DrawGraphic:
-            ChangeGraphStyle(StyleField::DrawGraphic, 0);
+            graphs_->ChangeStyle(StyleField::DrawGraphic, 0);
             break;
         case C::DrawLines:
-            ChangeGraphStyle(StyleField::Lines, 0);
+            graphs_->ChangeStyle(StyleField::Lines, 0);
             break;
         case C::DrawPoints:
-            ChangeGraphStyle(StyleField::Points, 0);
+            graphs_->ChangeStyle(StyleField::Points, 0);
             break;
         case C::GraphProps:
-            EditGraphCommand(GraphPage::Properties);
+            graphs_->Edit(GraphPage::Properties);
             break;
         case C::OtherProps:
-            EditGraphCommand(GraphPage::AddProperties);
+            graphs_->Edit(GraphPage::AddProperties);
             break;
         case C::DeleteGraph:
-            DeleteGraphCommand();
+            graphs_->Delete();
             break;
         case C::DoubleGraph:
-            DoubleGraphCommand();
-            break;
-        case C::Regression:
-            RegressionCommand();
+            graphs_->Double();
             break;
         case C::Calculator:
-            CalculatorCommand();
+            tools_->Calculator();
             break;
         case C::AnalyseFunction:
-            AnalyseFunctionCommand();
+            tools_->AnalyseFunction();
             break;
         case C::Integration:
-            IntegrationCommand();
+            tools_->Integration();
             break;
         case C::Derivative:
-            DerivativeCommand();
+            tools_->Derivative();
             break;
         case C::TangentNormal:
-            TangentNormalCommand();
+            tools_->TangentNormal();
+            break;
+        case C::Regression:
+            tools_->Regression();
             break;
         case C::Trace:
-            TraceCommand();
+            tools_->Trace();
             break;
         case C::Undo:
-            UndoCommand();
+            undo_->Undo();
             break;
         case C::Redo:
-            RedoCommand();
+            undo_->Redo();
             break;
         case C::IncreaseXY:
         case C::IncreaseY:
@@ -315,43 +313,39 @@ void MainWindow::RunCommand(Command command) {
         case C::MoveRight:
         case C::MoveUp:
         case C::MoveDown:
-            ViewIntervalCommand(command);
+            view_->ChangeView(command);
             break;
         case C::StandardIntervals:
-            StandardIntervalsCommand();
-            break;
-        case C::Print:
-            PrintCommand();
-            break;
-        case C::PageSetup:
-            PageSetupCommand();
-            break;
-        case C::SaveAsBitmap:
-            SaveAsBitmapCommand();
-            break;
-        case C::CopyAsBitmap:
-            CopyAsBitmapCommand();
+            view_->StandardIntervals();
             break;
         case C::PlotOptions:
         case C::AxisOptions:
         case C::BackgroundOptions:
         case C::CommonOptions:
-            OptionsDialogCommand(command);
+            view_->OptionsDialog(command);
             break;
         case C::GraphProperties:
-            DefaultGraphPropsCommand();
+            view_->DefaultGraphProperties();
             break;
         case C::StandardOptions:
-            StandardOptionsCommand();
+            view_->StandardOptions();
             break;
-        default:
+        case C::SaveOptions:
+            view_->SaveOptions();
+            break;
+        case C::Print:
+            printing_->Print();
+            break;
+        case C::PageSetup:
+            printing_->PageSetup();
+            break;
+        case C::SaveAsBitmap:
+            printing_->SaveAsBitmap();
+            break;
+        case C::CopyAsBitmap:
+            printing_->CopyAsBitmap();
             break;
     }
-}
-
-void MainWindow::SaveOptions() {
-    if (!SaveOptionsFile(CurrentOptions, OptionsFilePath().toStdString()))
-        messages_->Error(kFileWriteError);
 }
 
 void MainWindow::MinimizeAll() {

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QToolBar>
 
+#include "app/graph_controller.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
 #include "widgets/style_choosers.h"
@@ -54,7 +55,6 @@ void MainWindow::CreateToolbars() {
                     {},
                     C::FullScreen});
     graphToolbar_ = new GraphToolbar(this, [this](Command c) { return Action(c); });
-    ConnectGraphToolbar();
     auto* calculus = new QToolBar("Calculus", this);
     calculus->setObjectName("CalcToolbar");
     fill(calculus, {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
@@ -73,7 +73,7 @@ void MainWindow::CreateToolbars() {
 
 void MainWindow::ConnectGraphToolbar() {
     GraphToolbar* bar = graphToolbar_;
-    connect(bar->FuncComboBox, &QComboBox::activated, this, &MainWindow::SetGraphsListItemIndex);
+    connect(bar->FuncComboBox, &QComboBox::activated, bar, &GraphToolbar::Select);
     const std::pair<QComboBox*, StyleField> choosers[] = {
         {bar->LineWidthChooser, StyleField::LineWidth},
         {bar->PointSizeChooser, StyleField::PointWidth},
@@ -82,13 +82,10 @@ void MainWindow::ConnectGraphToolbar() {
         {bar->ShadingChooser, StyleField::Brush}};
     for (const auto& [box, field] : choosers)
         connect(box, &QComboBox::activated, this,
-                [this, field](int item) { ChangeGraphStyle(field, item); });
-    connect(bar, &QToolBar::topLevelChanged, this, [this] {
-        graphToolbar_->RefillChoosers();
-        if (graphToolbar_->FuncComboBox->count() > 0)
-            SetGraphsListItemIndex(0);
-        else
-            ShowGraphStyle(nullptr);
+                [this, field](int item) { graphs_->ChangeStyle(field, item); });
+    connect(bar, &QToolBar::topLevelChanged, this, [bar] {
+        bar->RefillChoosers();
+        bar->Select(0);
     });
 }
 

@@ -12,19 +12,22 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/current_options.h"
+#include "app/document_controller.h"
 #include "app/document_names.h"
 #include "app/document_window.h"
 #include "app/full_screen_window.h"
+#include "app/graph_controller.h"
 #include "app/graph_toolbar.h"
 #include "app/help_file.h"
 #include "app/help_window.h"
+#include "app/print_controller.h"
 #include "app/shell_feedback.h"
+#include "app/tool_controller.h"
+#include "app/undo_controller.h"
+#include "app/view_controller.h"
 #include "plot/document_file.h"
 #include "services/file_dialogs.h"
 #include "services/messages.h"
-#include "services/program_settings.h"
-#include "tool_windows/analysis_results_window.h"
 
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
@@ -43,10 +46,7 @@ DocumentWindow* ChildOf(QMdiSubWindow* window) {
 }  // namespace
 
 MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDialogs* dialogs)
-    : setup_(setup) {
-    GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage page) {
-        return RunPropsDialog(props, caption, page);
-    };
+    : setup_(setup), options_(LoadOptionsFile(OptionsFilePath().toStdString())) {
     if (messages == nullptr) ownMessages_ = std::make_unique<MessageBoxes>(this);
     if (dialogs == nullptr) ownDialogs_ = std::make_unique<DesktopFileDialogs>(this);
     messages_ = messages != nullptr ? messages : ownMessages_.get();
@@ -58,9 +58,16 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     setCentralWidget(mdi_);
     CreateStatusBar();
     feedback_ = std::make_unique<ShellFeedback>(panels_[0], panels_[1], *messages_);
+    documents_ = std::make_unique<DocumentController>(*this, *messages_, *dialogs_, *feedback_);
+    undo_ = std::make_unique<UndoController>(*this);
+    view_ = std::make_unique<ViewController>(*this, *messages_);
+    printing_ = std::make_unique<PrintController>(*this, *messages_, *dialogs_);
     CreateActions();
     CreateMenus();
     CreateToolbars();
+    graphs_ = std::make_unique<GraphController>(*this, *messages_, *graphToolbar_);
+    tools_ = std::make_unique<ToolController>(*this, *messages_, *dialogs_, *feedback_);
+    ConnectGraphToolbar();
     fullScreen_ = new FullScreenWindow(this);
     help_ = new HelpWindow(setup_.programDir + "/" + kHelpFileName, *messages_, this);
 
@@ -76,7 +83,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
             manager.cancel();  // no question can be answered now
             return;
         }
-        const bool go = QueryShutDown();
+        const bool go = documents_->QueryShutDown();
         if (anyModified) manager.release();
         if (go)
             SaveSettings();
@@ -84,9 +91,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
             manager.cancel();
     });
 #endif
-    CurrentOptions = LoadOptionsFile(OptionsFilePath().toStdString());
     LoadSettings();
-    RebuildGraphsList();
 }
 
 MainWindow::~MainWindow() {
@@ -99,6 +104,8 @@ MainWindow::~MainWindow() {
         disconnect(window, nullptr, this, nullptr);
         delete window;
     }
+    // The tool windows go before the controllers they call back.
+    tools_.reset();
 }
 
 QString MainWindow::OptionsFilePath() const {
@@ -144,18 +151,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::StartUp() {
     if (setup_.hasArgument) {
         const QString path = DocumentPathFromCommandLine(setup_.commandLine);
-        if (!path.isEmpty()) OpenDocument(path);
+        if (!path.isEmpty()) documents_->Open(path);
     } else {
-        CreateDocumentWindow("Noname1.plw");
+        documents_->CreateWindow("Noname1.plw");
     }
     started_ = true;
-    UpdateMenuItems();
+    UpdateCommandStates();
 }
 
 void MainWindow::LoadSettings() {
     if (SettingsFileUsable(setup_.settingsFile)) {
         QSettings ini(setup_.settingsFile, QSettings::IniFormat);
-        ReadProgramSettings(ini, GlobalSettings);
+        ReadProgramSettings(ini, settings_);
         const QVariant layout = ini.value(kLayoutKey);
         if (layout.typeId() == QMetaType::QString)
             restoreState(QByteArray::fromBase64(layout.toString().toLatin1()));
@@ -164,7 +171,7 @@ void MainWindow::LoadSettings() {
         if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea)
             addToolBar(Qt::TopToolBarArea, graphToolbar_);
     }
-    const PanelSettings& panels = GlobalSettings.Panels;
+    const PanelSettings& panels = settings_.Panels;
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
     SetToolbarShown(ToolbarId::Calculus, panels.CalcPanel);
@@ -174,15 +181,15 @@ void MainWindow::SaveSettings() {
     // A file that is not ours to read is not ours to overwrite either.
     if (!SettingsFileUsable(setup_.settingsFile)) return;
     QSettings ini(setup_.settingsFile, QSettings::IniFormat);
-    WriteProgramSettings(ini, GlobalSettings);
+    WriteProgramSettings(ini, settings_);
     ini.setValue(kLayoutKey, QString::fromLatin1(saveState().toBase64()));
     ini.sync();
 }
 
 namespace {
 
-bool& PanelFlag(ToolbarId toolbar) {
-    PanelSettings& panels = GlobalSettings.Panels;
+template <typename Panels>
+auto& PanelFlag(Panels& panels, ToolbarId toolbar) {
     switch (toolbar) {
         case ToolbarId::Standard:
             return panels.StandardPanel;
@@ -196,12 +203,12 @@ bool& PanelFlag(ToolbarId toolbar) {
 }  // namespace
 
 bool MainWindow::ToolbarShown(ToolbarId toolbar) const {
-    return PanelFlag(toolbar);
+    return PanelFlag(settings_.Panels, toolbar);
 }
 
 void MainWindow::SetToolbarShown(ToolbarId toolbar, bool shown) {
     const int i = static_cast<int>(toolbar);
-    PanelFlag(toolbar) = shown;
+    PanelFlag(settings_.Panels, toolbar) = shown;
     const Command items[] = {Command::StandardToolbar, Command::GraphToolbar,
                              Command::CalculusToolbar};
     Action(items[i])->setChecked(shown);
@@ -210,14 +217,11 @@ void MainWindow::SetToolbarShown(ToolbarId toolbar, bool shown) {
 }
 
 void MainWindow::DocumentActivated(QMdiSubWindow* window) {
-    UpdateMenuItems();
+    UpdateCommandStates();
     DocumentWindow* child = ChildOf(window);
     if (child == nullptr || child->Closing()) return;
-    CurrentOptions = child->Doc().Options;
-    if (child != lastActivated_) {
-        lastActivated_ = child;
-        RebuildGraphsList();
-    }
+    options_ = child->Doc().Options;
+    graphToolbar_->Follow(&child->Doc());
 }
 
 DocumentWindow* MainWindow::ActiveDocument() const {
@@ -235,22 +239,26 @@ QList<DocumentWindow*> MainWindow::Documents() const {
     return documents;
 }
 
-void MainWindow::UpdateMenuItems() {
+void MainWindow::UpdateCommandStates() {
     if (!started_ || destroying_) return;
     const bool any = !Documents().isEmpty();
     for (int i = 0; i < kCommandCount; ++i) {
-        const auto command = static_cast<Command>(i);
-        if (NeedsDocument(command)) actions_[i]->setEnabled(any && CommandAvailable(command));
+        if (InfoOf(static_cast<Command>(i)).enabling == Enabling::WithDocument)
+            actions_[i]->setEnabled(any);
     }
-    UpdateUndoMenu();
-    if (!any) {
-        lastActivated_ = nullptr;
-        RebuildGraphsList();
-    }
+    undo_->UpdateMenu();
+    if (!any) graphToolbar_->Follow(nullptr);
+}
+
+void MainWindow::AutoMaximize() {
+    if (!settings_.Common.AutoMaximize) return;
+    if (QMdiSubWindow* window = mdi_->currentSubWindow();
+        window != nullptr && !window->isMaximized())
+        window->showMaximized();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!QueryShutDown()) {
+    if (!documents_->QueryShutDown()) {
         event->ignore();
         return;
     }

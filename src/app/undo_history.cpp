@@ -9,14 +9,6 @@ void UndoHistory::AddUndo(HistoryEntry entry) {
     Changed();
 }
 
-void UndoHistory::AddUndo(UndoKind kind, const GraphRecord& record, std::size_t index) {
-    AddUndo({kind, record, index});
-}
-
-void UndoHistory::AddUndo(UndoKind kind) {
-    AddUndo({kind, std::monostate{}, 0});
-}
-
 void UndoHistory::AddRedo(HistoryEntry entry) {
     redo_.push_back(std::move(entry));
     Changed();
@@ -24,6 +16,24 @@ void UndoHistory::AddRedo(HistoryEntry entry) {
 
 void UndoHistory::RecordOptions(const OptionsRecord& previous) {
     if (!inProgress_) AddUndo({UndoKind::ChangeOptions, previous, 0});
+}
+
+void UndoHistory::GraphInserted(std::size_t index) {
+    if (!inProgress_) AddUndo({UndoKind::AddGraph, std::monostate{}, index});
+}
+
+void UndoHistory::GraphRemoved(std::size_t index, const GraphRecord& removed) {
+    if (!inProgress_) AddUndo({UndoKind::DeleteGraph, removed, index});
+}
+
+void UndoHistory::GraphReplaced(std::size_t index, const GraphRecord& previous) {
+    if (!inProgress_) AddUndo({UndoKind::ChangeGraphProps, previous, index});
+}
+
+void UndoHistory::GraphsReset() {
+    undo_.clear();
+    redo_.clear();
+    Changed();
 }
 
 std::optional<HistoryEntry> UndoHistory::TakeUndo() {

@@ -1,5 +1,6 @@
 // UndoHistory: one document's history of changes, newest last, so that every change can be
-// taken back and done again. The main window carries the steps out (undo_commands.cpp).
+// taken back and done again. It hears of every change from the document itself; the undo
+// controller carries the steps out.
 #pragma once
 
 #include <cstddef>
@@ -29,7 +30,7 @@ struct HistoryEntry {
     std::size_t index = 0;  // the graph's position in the document's list
 };
 
-class UndoHistory final : public OptionsUndoRecorder {
+class UndoHistory final : public OptionsUndoRecorder, public DocumentObserver {
   public:
     static constexpr std::size_t kUndoDepth = 15;
 
@@ -37,10 +38,16 @@ class UndoHistory final : public OptionsUndoRecorder {
     std::function<void()> OnChanged;
 
     void AddUndo(HistoryEntry entry);
-    void AddUndo(UndoKind kind, const GraphRecord& record, std::size_t index);
-    void AddUndo(UndoKind kind);  // an added graph: nothing to keep
     void AddRedo(HistoryEntry entry);
+
+    // What the document tells: each change becomes a step, except while a step is carried
+    // out (that keeps its opposite itself). A document read anew has no history.
     void RecordOptions(const OptionsRecord& previous) override;
+    void GraphInserted(std::size_t index) override;
+    void GraphRemoved(std::size_t index, const GraphRecord& removed) override;
+    void GraphReplaced(std::size_t index, const GraphRecord& previous) override;
+    void GraphsReset() override;
+    void DocumentDestroyed() override {}
 
     // The newest entry, taken out of its list; nothing when the list is empty.
     std::optional<HistoryEntry> TakeUndo();

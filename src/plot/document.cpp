@@ -40,6 +40,10 @@ bool YAxisChanged(const OptionsRecord& a, const OptionsRecord& b) {
 
 }  // namespace
 
+Document::~Document() {
+    Notify([](DocumentObserver& o) { o.DocumentDestroyed(); });
+}
+
 std::size_t Document::IndexOf(const Graph& graph) const {
     for (std::size_t i = 0; i < graphs_.size(); ++i)
         if (graphs_[i].get() == &graph) return i;
@@ -55,20 +59,27 @@ Graph& Document::InsertGraph(const GraphRecord& record, std::size_t index) {
     auto graph = std::make_unique<Graph>(this, record);
     Graph& added = *graph;
     graphs_.insert(graphs_.begin() + static_cast<std::ptrdiff_t>(index), std::move(graph));
+    Modified = true;
     Notify([index](DocumentObserver& o) { o.GraphInserted(index); });
     return added;
 }
 
 void Document::RemoveGraph(std::size_t index) {
     if (index >= graphs_.size()) return;
+    const GraphRecord removed = graphs_[index]->record_;
     graphs_.erase(graphs_.begin() + static_cast<std::ptrdiff_t>(index));
-    Notify([index](DocumentObserver& o) { o.GraphRemoved(index); });
+    Modified = true;
+    Notify([&](DocumentObserver& o) { o.GraphRemoved(index, removed); });
 }
 
 void Document::ReplaceRecord(std::size_t index, const GraphRecord& record) {
     if (index >= graphs_.size()) return;
-    graphs_[index]->record_ = record;
-    Notify([index](DocumentObserver& o) { o.GraphReplaced(index); });
+    GraphRecord& current = graphs_[index]->record_;
+    if (std::memcmp(&current, &record, sizeof record) == 0) return;
+    const GraphRecord previous = current;
+    current = record;
+    Modified = true;
+    Notify([&](DocumentObserver& o) { o.GraphReplaced(index, previous); });
 }
 
 void Document::ReplaceGraphs(const std::vector<GraphRecord>& records) {

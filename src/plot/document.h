@@ -28,20 +28,22 @@ class OptionsUndoRecorder {
     virtual void RecordOptions(const OptionsRecord& previous) = 0;
 };
 
-// Told of every change of a document's graph list, after it is made.
+// Told of every change of a document's graph list, after it is made, with what it replaced
+// (the undo history keeps that).
 class DocumentObserver {
   public:
     virtual ~DocumentObserver() = default;
     virtual void GraphInserted(std::size_t index) = 0;
-    virtual void GraphRemoved(std::size_t index) = 0;
-    virtual void GraphReplaced(std::size_t index) = 0;  // a new record, same place
-    virtual void GraphsReset() = 0;                     // every graph at once
+    virtual void GraphRemoved(std::size_t index, const GraphRecord& removed) = 0;
+    virtual void GraphReplaced(std::size_t index, const GraphRecord& previous) = 0;
+    virtual void GraphsReset() = 0;        // every graph at once: a file read into the document
+    virtual void DocumentDestroyed() = 0;  // the last word: forget the document
 };
 
 class Document {
   public:
     explicit Document(const OptionsRecord& options) : Options(options) {}
-    virtual ~Document() = default;
+    virtual ~Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
@@ -65,8 +67,9 @@ class Document {
     // The position of a graph of this document.
     std::size_t IndexOf(const Graph& graph) const;
 
-    // Every change of the list goes through these, and every observer hears of it. A new
-    // graph has no values yet.
+    // Every change of the list goes through these; each marks the document modified and
+    // tells every observer. A new graph has no values yet; replacing a record by the same
+    // bytes changes nothing. ReplaceGraphs, for a document just read, leaves Modified alone.
     Graph& AddGraph(const GraphRecord& record);
     Graph& InsertGraph(const GraphRecord& record, std::size_t index);
     void RemoveGraph(std::size_t index);

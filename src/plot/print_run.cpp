@@ -65,6 +65,7 @@ void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& set
         OptionsRecord options = d.Options;
         QPaintDevice* canvas = d.Canvas;
         bool onScreen = d.OnScreen;
+        bool modified = d.Modified;
         PixelRect output = d.OutputRect;
         long double scales[3] = {ScaleX, ScaleY, ScaleMin};
         bool escEnabled = EscEnabled;
@@ -75,6 +76,7 @@ void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& set
             d.Options = options;
             d.Canvas = canvas;
             d.OnScreen = onScreen;
+            d.Modified = modified;
             d.OutputRect = output;
             ScaleX = scales[0];
             ScaleY = scales[1];

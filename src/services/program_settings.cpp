@@ -14,8 +14,6 @@
 
 namespace plotwise {
 
-ProgramSettings GlobalSettings;
-
 namespace {
 
 constexpr long double kMaxMagnitude = 1e100L;

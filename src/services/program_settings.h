@@ -1,5 +1,6 @@
-// GlobalSettings: the tool parameters and switches that outlive a document, and their
-// ini file Plotwise.ini. Read once at start-up, written once when the program ends.
+// ProgramSettings: the tool parameters and switches that outlive a document, and their
+// ini file Plotwise.ini. The main window owns them: read once at start-up, written once
+// when the program ends.
 #pragma once
 
 #include <QString>
@@ -62,8 +63,6 @@ struct ProgramSettings {
     RegressionSettings Regression;
     PrintSettings Print;
 };
-
-extern ProgramSettings GlobalSettings;
 
 // Fills settings from an ini store; every missing, unreadable or out-of-range value
 // gives its default.

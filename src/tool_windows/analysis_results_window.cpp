@@ -293,13 +293,14 @@ FunctionAnalysisTool::~FunctionAnalysisTool() {
     delete results_.data();
 }
 
-void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas) {
+void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
+                               AnalysisSettings& settings) {
     while (options_ && results_) {
         options_->SetFormulas(graphFormulas);
-        options_->SetFields(formula_, ParamsOf(GlobalSettings.Research));
+        options_->SetFields(formula_, ParamsOf(settings));
         if (options_->exec() != QDialog::Accepted) return;
         formula_ = options_->Formula();
-        StoreParams(options_->Params(), GlobalSettings.Research);
+        StoreParams(options_->Params(), settings);
         if (mainWindow_) mainWindow_->repaint();
         results_->Execute(formula_, options_->Params());
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "services/program_settings.h"
 #include "tools/function_analysis.h"
 
 class QHBoxLayout;
@@ -96,8 +97,8 @@ class FunctionAnalysisTool {
     FunctionAnalysisTool& operator=(const FunctionAnalysisTool&) = delete;
 
     // graphFormulas: the Formula of each non-empty Y(x) graph of the active document, in list
-    // order.
-    void Run(const std::vector<std::string>& graphFormulas);
+    // order. The options dialog starts from settings and keeps what was accepted there.
+    void Run(const std::vector<std::string>& graphFormulas, AnalysisSettings& settings);
 
   private:
     QPointer<QWidget> mainWindow_;

@@ -71,9 +71,12 @@ IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& fe
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas) {
+void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas,
+                             IntegralSettings& settings) {
+    settings_ = &settings;
     Activate(graphFormulas);
     exec();
+    settings_ = nullptr;
 }
 
 void IntegralWindow::Activate(const std::vector<std::string>& graphFormulas) {
@@ -85,7 +88,7 @@ void IntegralWindow::Activate(const std::vector<std::string>& graphFormulas) {
             box->addItem(FromRecordText(formula));
         box->setEditText(typed);
     }
-    const IntegralSettings& settings = GlobalSettings.Integrate;
+    const IntegralSettings& settings = *settings_;
     minX_->setText(FromRecordText(NumToStr(settings.MinX)));
     maxX_->setText(FromRecordText(NumToStr(settings.MaxX)));
     stepsNum_->setText(QString::number(settings.StepsNum));
@@ -129,11 +132,11 @@ void IntegralWindow::OnCalculate() {
     result_->setText(FromRecordText(IntegralResultText(result)));
 
     // Kept even when the calculation failed or was interrupted.
-    IntegralSettings& settings = GlobalSettings.Integrate;
-    settings.MinX = check.params.minX;
-    settings.MaxX = check.params.maxX;
-    settings.StepsNum = check.params.stepsNum;
-    settings.AbsIntegrate = check.params.absIntegrate;
+    if (settings_ == nullptr) return;
+    settings_->MinX = check.params.minX;
+    settings_->MaxX = check.params.maxX;
+    settings_->StepsNum = check.params.stepsNum;
+    settings_->AbsIntegrate = check.params.absIntegrate;
 }
 
 }  // namespace plotwise

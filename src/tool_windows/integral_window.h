@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "services/program_settings.h"
 #include "tools/integral_tool.h"
 
 class QCheckBox;
@@ -26,8 +27,9 @@ class IntegralWindow final : public QDialog {
 
     // Refills the combo boxes ("0" and the given formulas) and shows the window modally.
     // graphFormulas: the Formula of each Y(x) graph of the active document that is not
-    // empty (IsEmpty), in list order; none without a document.
-    void Execute(const std::vector<std::string>& graphFormulas);
+    // empty (IsEmpty), in list order; none without a document. The interval, steps and
+    // switch start from settings and are kept there after every calculation.
+    void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings);
 
   private:
     void Activate(const std::vector<std::string>& graphFormulas);
@@ -36,6 +38,7 @@ class IntegralWindow final : public QDialog {
 
     Messages& messages_;
     Feedback& feedback_;
+    IntegralSettings* settings_ = nullptr;  // while the window is up
 
     QComboBox* formula1_;
     QComboBox* formula2_;

@@ -47,9 +47,8 @@ constexpr FamilyButton kFamilyButtons[] = {
 
 }  // namespace
 
-RegressionWindow::RegressionWindow(QWidget* parent, Messages& messages,
-                                   const OptionsRecord& options, AddGraphCallback addGraph)
-    : QDialog(parent), messages_(messages), options_(options), addGraph_(std::move(addGraph)) {
+RegressionWindow::RegressionWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph)
+    : QDialog(parent), messages_(messages), addGraph_(std::move(addGraph)) {
     setWindowTitle("Regression");
     tableBox_ = new QComboBox(this);
     tableBox_->setObjectName("TableComboBox");
@@ -105,7 +104,10 @@ RegressionWindow::RegressionWindow(QWidget* parent, Messages& messages,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void RegressionWindow::Execute(const std::vector<GraphRecord>& graphs, int selected) {
+void RegressionWindow::Execute(const std::vector<GraphRecord>& graphs, int selected,
+                               const OptionsRecord& options, RegressionSettings& settings) {
+    options_ = options;
+    settings_ = &settings;
     graphCount_ = graphs.size();
     tables_.clear();
     int start = 0;
@@ -115,7 +117,6 @@ void RegressionWindow::Execute(const std::vector<GraphRecord>& graphs, int selec
         tables_.push_back(graphs[i]);
     }
     FillGraphList(tableBox_, tables_, start);
-    const RegressionSettings& settings = GlobalSettings.Regression;
     const int family = std::clamp(settings.RegressionType, int{kLinear}, int{kBestFit});
     familyButtons_[family - 1]->setChecked(true);
     powerEdit_->setText(QString::number(settings.PolynomPower));
@@ -123,16 +124,16 @@ void RegressionWindow::Execute(const std::vector<GraphRecord>& graphs, int selec
     tableBox_->setFocus();
     while (exec() == kAddGraphResult)
         if (addGraph_(pending_)) break;
+    settings_ = nullptr;
 }
 
 void RegressionWindow::RecomputeRegression() {
     const int index = tableBox_->currentIndex();
     RegressionDisplay shown;
     shown.deviation = kNotEnoughNumbers;
-    if (index >= 0 && static_cast<std::size_t>(index) < tables_.size()) {
-        const RegressionSettings& settings = GlobalSettings.Regression;
-        shown = plotwise::RecomputeRegression(tables_[index], settings.RegressionType,
-                                              settings.PolynomPower);
+    if (settings_ != nullptr && index >= 0 && static_cast<std::size_t>(index) < tables_.size()) {
+        shown = plotwise::RecomputeRegression(tables_[index], settings_->RegressionType,
+                                              settings_->PolynomPower);
     }
     formulaEdit_->setText(FromRecordText(shown.formula));
     squareLabel_->setText(FromRecordText(shown.deviation));
@@ -141,7 +142,7 @@ void RegressionWindow::RecomputeRegression() {
 }
 
 void RegressionWindow::OnFamilyClicked(int family) {
-    GlobalSettings.Regression.RegressionType = family;
+    if (settings_ != nullptr) settings_->RegressionType = family;
     RecomputeRegression();
 }
 
@@ -152,7 +153,7 @@ bool RegressionWindow::ApplyPower() {
         powerEdit_->setFocus();
         return false;
     }
-    GlobalSettings.Regression.PolynomPower = power;
+    if (settings_ != nullptr) settings_->PolynomPower = power;
     RecomputeRegression();
     return true;
 }

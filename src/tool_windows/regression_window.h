@@ -8,6 +8,7 @@
 
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
+#include "services/program_settings.h"
 #include "tool_windows/derivative_window.h"
 
 class QComboBox;
@@ -24,14 +25,14 @@ class RegressionWindow final : public QDialog {
     Q_OBJECT
 
   public:
-    // options: where the fitted graph takes its style and interval (the active document's).
-    RegressionWindow(QWidget* parent, Messages& messages, const OptionsRecord& options,
-                     AddGraphCallback addGraph);
+    RegressionWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph);
 
     // graphs: the active document's graphs in list order; selected: the graph selected in
-    // the Graph toolbar (-1 when it is hidden), preferred when it is a table. The family
-    // and degree come from GlobalSettings.Regression, which follows every change.
-    void Execute(const std::vector<GraphRecord>& graphs, int selected);
+    // the Graph toolbar (-1 when it is hidden), preferred when it is a table; options: where
+    // the fitted graph takes its style and interval. The family and degree come from
+    // settings, which follow every change while the window is up.
+    void Execute(const std::vector<GraphRecord>& graphs, int selected, const OptionsRecord& options,
+                 RegressionSettings& settings);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,7 +45,8 @@ class RegressionWindow final : public QDialog {
     void OnAddGraph();
 
     Messages& messages_;
-    const OptionsRecord& options_;
+    OptionsRecord options_{};
+    RegressionSettings* settings_ = nullptr;  // while the window is up
     AddGraphCallback addGraph_;
     std::size_t graphCount_ = 0;
     std::vector<GraphRecord> tables_;

@@ -24,9 +24,8 @@ constexpr int kListWidth = 300;
 
 }  // namespace
 
-TangentWindow::TangentWindow(QWidget* parent, Messages& messages, const OptionsRecord& options,
-                             AddGraphCallback addGraph)
-    : QDialog(parent), messages_(messages), options_(options), addGraph_(std::move(addGraph)) {
+TangentWindow::TangentWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph)
+    : QDialog(parent), messages_(messages), addGraph_(std::move(addGraph)) {
     setWindowTitle("Tangent or Normal");
     funcBox_ = new QComboBox(this);
     funcBox_->setObjectName("FuncComboBox");
@@ -70,7 +69,9 @@ TangentWindow::TangentWindow(QWidget* parent, Messages& messages, const OptionsR
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TangentWindow::Execute(const std::vector<GraphRecord>& graphs, int selected) {
+void TangentWindow::Execute(const std::vector<GraphRecord>& graphs, int selected,
+                            const OptionsRecord& options) {
+    options_ = options;
     graphs_ = graphs;
     FillGraphList(funcBox_, graphs_, selected);
     UpdateTangentControls();

@@ -23,19 +23,19 @@ class TangentWindow final : public QDialog {
     Q_OBJECT
 
   public:
-    // options: where a new line takes its style and interval (the active document's).
-    TangentWindow(QWidget* parent, Messages& messages, const OptionsRecord& options,
-                  AddGraphCallback addGraph);
+    TangentWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph);
 
-    // As DerivativeWindow::Execute; the value typed stays for the next opening.
-    void Execute(const std::vector<GraphRecord>& graphs, int selected);
+    // As DerivativeWindow::Execute; options: where a new line takes its style and interval.
+    // The value typed stays for the next opening.
+    void Execute(const std::vector<GraphRecord>& graphs, int selected,
+                 const OptionsRecord& options);
 
   private:
     void UpdateTangentControls();
     void OnAddGraph();
 
     Messages& messages_;
-    const OptionsRecord& options_;
+    OptionsRecord options_{};
     AddGraphCallback addGraph_;
     std::vector<GraphRecord> graphs_;
     GraphRecord pending_{};

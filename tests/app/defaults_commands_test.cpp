@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/current_options.h"
 #include "graph_commands_fixture.h"
 #include "graph_dialog/default_graph_dialog.h"
 
@@ -40,7 +39,7 @@ TEST_F(DefaultsCommandsTest, ConfirmedDefaultsShapeTheNextNewGraph) {
         PickPolarAsDefaultKind(dialog);
         dialog.findChild<QPushButton*>("OKButton")->click();
     });
-    EXPECT_TRUE(SameBytes(CurrentOptions, Doc().Options));
+    EXPECT_TRUE(SameBytes(form->CurrentOptions(), Doc().Options));
     EXPECT_TRUE(Doc().Modified);
     EXPECT_EQ(Window().History().UndoList().size(), 1u);
 
@@ -59,7 +58,7 @@ TEST_F(DefaultsCommandsTest, CancelDiscardsEveryChangeAndRecordsNothing) {
         dialog.findChild<QPushButton*>("CancelButton")->click();
     });
     EXPECT_TRUE(SameBytes(Doc().Options, before));
-    EXPECT_TRUE(SameBytes(CurrentOptions, before));
+    EXPECT_TRUE(SameBytes(form->CurrentOptions(), before));
     EXPECT_FALSE(Doc().Modified);
     EXPECT_TRUE(Window().History().UndoList().empty());
 }
@@ -69,7 +68,7 @@ TEST_F(DefaultsCommandsTest, StandardOptionsRecordsAStepOnlyWhenSomethingDiffers
     ASSERT_FALSE(SameBytes(Doc().Options, StandardOptions()));
     form->RunCommand(Command::StandardOptions);
     EXPECT_TRUE(SameBytes(Doc().Options, StandardOptions()));
-    EXPECT_TRUE(SameBytes(CurrentOptions, StandardOptions()));
+    EXPECT_TRUE(SameBytes(form->CurrentOptions(), StandardOptions()));
     EXPECT_EQ(Window().History().UndoList().size(), 2u);
     form->RunCommand(Command::StandardOptions);
     EXPECT_EQ(Window().History().UndoList().size(), 2u);

@@ -16,8 +16,9 @@ class GraphCommandsTest : public MainFormTest {
     void SetUp() override {
         MainFormTest::SetUp();
         Start();
-        GlobalSettings.Common.FuncPanelDelConfirmation = false;  // after the settings file
-        form->GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage page) {
+        form->Settings().Common.FuncPanelDelConfirmation = false;  // after the settings file
+        form->GraphCommands().GraphEditor = [this](GraphRecord& props, const QString& caption,
+                                                   GraphPage page) {
             editorCalls << caption + (page == GraphPage::Properties ? "/Properties" : "/Add");
             offered.push_back(props);
             if (edit) edit(props);

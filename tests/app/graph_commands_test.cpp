@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/current_options.h"
 #include "app/graph_toolbar.h"
 #include "graph_commands_fixture.h"
 #include "plot/new_graph.h"
@@ -45,20 +44,20 @@ TEST_F(GraphCommandsTest, AddGraphSamplesListsAndSelectsItAndRecordsTheStep) {
 }
 
 TEST_F(GraphCommandsTest, NewGraphsTakeTheLeastUsedColourOnlyWhenSwitchedOn) {
-    CurrentOptions.GraphDefaults.Style.Color = 4;
+    form->CurrentOptions().GraphDefaults.Style.Color = 4;
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 4);
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 1);  // 4 is used: the first unused colour
-    GlobalSettings.Common.FunctionNewColor = false;
+    form->Settings().Common.FunctionNewColor = false;
     AddGraphs({"x"});
     EXPECT_EQ(offered.back().Color, 4);
 }
 
 TEST_F(GraphCommandsTest, TheThirtyFirstGraphIsRefusedBeforeAnyDialog) {
     for (std::size_t i = 0; i < kMaxGraphs; ++i)
-        Doc().AddGraph(NewGraphRecord(CurrentOptions));
-    form->RebuildGraphsList();
+        Doc().AddGraph(NewGraphRecord(form->CurrentOptions()));
+    Doc().Modified = false;
     for (Command c : {Command::AddGraph, Command::DoubleGraph})
         form->RunCommand(c);
     EXPECT_TRUE(editorCalls.isEmpty());
@@ -70,7 +69,7 @@ TEST_F(GraphCommandsTest, TheThirtyFirstGraphIsRefusedBeforeAnyDialog) {
 
 TEST_F(GraphCommandsTest, DoubleOffersACopyOfTheSelectedGraph) {
     AddGraphs({"x^2", "x^3"});
-    form->SetGraphsListItemIndex(0);
+    form->GraphBar()->Select(0);
     form->RunCommand(Command::DoubleGraph);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x^2", "Y(x)=x^3", "Y(x)=x^2"}));
     EXPECT_EQ(List()->currentIndex(), 2);
@@ -78,7 +77,7 @@ TEST_F(GraphCommandsTest, DoubleOffersACopyOfTheSelectedGraph) {
 
 TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
     AddGraphs({"1", "2", "3"});
-    form->SetGraphsListItemIndex(0);
+    form->GraphBar()->Select(0);
     form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=2", "Y(x)=3"}));
     EXPECT_EQ(List()->currentIndex(), 0);  // the graph now at the same place
@@ -86,7 +85,7 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
     EXPECT_EQ(step.kind, UndoKind::DeleteGraph);
     EXPECT_EQ(std::get<GraphRecord>(step.record).Formula().Text(), "1");
     EXPECT_EQ(step.index, 0u);
-    form->SetGraphsListItemIndex(1);
+    form->GraphBar()->Select(1);
     form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(List()->currentIndex(), 0);  // past the end: the new last one
     form->RunCommand(Command::DeleteGraph);
@@ -106,7 +105,7 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
 
 TEST_F(GraphCommandsTest, DeleteAsksWhenTheSettingSaysSo) {
     AddGraphs({"x"});
-    GlobalSettings.Common.FuncPanelDelConfirmation = true;
+    form->Settings().Common.FuncPanelDelConfirmation = true;
     messages.answers = {Answer::No, Answer::Yes};
     form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(Doc().GraphCount(), 1u);
@@ -158,16 +157,16 @@ TEST_F(GraphCommandsTest, StyleChoosersRecordOnlyRealChanges) {
 }
 
 TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
-    edit = [](GraphRecord& p) {
+    edit = [this](GraphRecord& p) {
         p.Kind = kEquation;
-        SetNewProps(p, CurrentOptions);
+        SetNewProps(p, form->CurrentOptions());
         p.Formula().SetText("x-y");
         p.Relation() = 1;
     };
     form->RunCommand(Command::AddGraph);
-    edit = [](GraphRecord& p) {
+    edit = [this](GraphRecord& p) {
         p.Kind = kSlopeField;
-        SetNewProps(p, CurrentOptions);
+        SetNewProps(p, form->CurrentOptions());
         p.Formula().SetText("x");
     };
     form->RunCommand(Command::AddGraph);
@@ -178,7 +177,7 @@ TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
         bool shading, pointControls;
     } cases[] = {{0, true, false}, {1, false, false}, {2, false, true}};
     for (const auto& c : cases) {
-        form->SetGraphsListItemIndex(c.index);
+        form->GraphBar()->Select(c.index);
         QCoreApplication::processEvents();  // the toolbar lays out its widgets later
         EXPECT_EQ(bar->ShadingChooser->isVisibleTo(bar), c.shading) << c.index;
         EXPECT_EQ(bar->LineWidthChooser->isVisibleTo(bar), !c.shading) << c.index;
@@ -219,7 +218,7 @@ TEST_F(GraphCommandsTest, FinishCountingSamplesWhatAnInterruptionLeft) {
 
 TEST_F(GraphCommandsTest, EachDocumentShowsItsOwnGraphs) {
     AddGraphs({"x"});
-    form->NewDocument();
+    form->DocumentCommands().New();
     EXPECT_EQ(List()->count(), 0);
     EXPECT_FALSE(form->Action(Command::DeleteGraph)->isEnabled());
     AddGraphs({"2*x", "3*x"});
@@ -249,7 +248,7 @@ class RealDialogTest : public MainFormTest {
 };
 
 TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
-    CurrentOptions.GraphDefaults.Kind = kYOfX;
+    form->CurrentOptions().GraphDefaults.Kind = kYOfX;
     WithDialog(Command::AddGraph, [](GraphDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Add Graph");
         auto* edit = dialog.findChild<QLineEdit*>("FormulaYFromXEdit");
@@ -268,7 +267,7 @@ TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {
 }
 
 TEST_F(RealDialogTest, AddATableByTypingItsCells) {
-    CurrentOptions.GraphDefaults.Kind = kTable;
+    form->CurrentOptions().GraphDefaults.Kind = kTable;
     WithDialog(Command::AddGraph, [](GraphDialog& dialog) {
         auto* grid = dialog.findChild<QTableWidget*>("NumTableGrid");
         ASSERT_NE(grid, nullptr);

@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/document_controller.h"
 #include "app/document_window.h"
+#include "app/graph_controller.h"
 #include "app/main_window.h"
+#include "app/print_controller.h"
 #include "app_test_support.h"
 #include "services/program_settings.h"
 
@@ -18,10 +21,7 @@ namespace plotwise::testing_support {
 
 class MainFormTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        GlobalSettings = {};
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     void TearDown() override { form.reset(); }
 
     void Start(const QString& commandLine = "plotwise", bool hasArgument = false) {

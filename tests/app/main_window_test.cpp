@@ -19,7 +19,6 @@
 #include <QToolBar>
 
 #include "../plot/plot_test_support.h"
-#include "app/current_options.h"
 #include "app/document_window.h"
 #include "app/full_screen_window.h"
 #include "app_test_support.h"
@@ -40,11 +39,11 @@ TEST_F(MainFormTest, StartsWithNonameDocumentAndNumbersNewOnesInTheFirstGap) {
     EXPECT_EQ(form->windowTitle(), "Plotwise");
     EXPECT_EQ(form->minimumSize(), QSize(400, 300));
     EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
-    form->NewDocument();
-    form->NewDocument();
+    form->DocumentCommands().New();
+    form->DocumentCommands().New();
     EXPECT_EQ(Captions(), QStringList({"Noname1.plw", "Noname2.plw", "Noname3.plw"}));
     CloseWindow(form->Documents()[1]);
-    form->NewDocument();
+    form->DocumentCommands().New();
     EXPECT_EQ(Captions().last(), "Noname2.plw");
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -112,12 +111,12 @@ TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
     EXPECT_TRUE(form->Documents().isEmpty());
     EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
 
-    EXPECT_EQ(form->OpenDocument(Path("bad.plw")), nullptr);
+    EXPECT_EQ(form->DocumentCommands().Open(Path("bad.plw")), nullptr);
     EXPECT_EQ(messages.shown.last(), "Error: Incorrect format of the file");
     EXPECT_TRUE(form->Documents().isEmpty());
 
     dialogs.names = {PLOTWISE_EXAMPLES "/gallery.plw"};
-    form->OpenCommand();
+    form->DocumentCommands().OpenCommand();
     ASSERT_EQ(form->Documents().size(), 1);
     DocumentWindow* child = form->Documents()[0];
     const Document& doc = child->Doc();
@@ -126,7 +125,7 @@ TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
     EXPECT_FALSE(doc.Modified);
     ASSERT_FALSE(doc.Graphs().empty());
     EXPECT_GT(doc.GraphAt(0).Values.size(), 0u);  // sampled as it opened
-    EXPECT_TRUE(testing_support::SameBytes(CurrentOptions, doc.Options));
+    EXPECT_TRUE(testing_support::SameBytes(form->CurrentOptions(), doc.Options));
 }
 
 TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFails) {
@@ -135,12 +134,12 @@ TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFail
     Document& doc = child->Doc();
     doc.Modified = true;
     dialogs.names = {QString()};  // cancelled
-    EXPECT_FALSE(form->SaveDocument(*child));
+    EXPECT_FALSE(form->DocumentCommands().Save(*child));
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(dialogs.proposed, QStringList({"Noname1.plw"}));
 
     dialogs.names = {Path("first.plw")};
-    EXPECT_TRUE(form->SaveDocument(*child));
+    EXPECT_TRUE(form->DocumentCommands().Save(*child));
     EXPECT_EQ(child->Caption(), "first.plw");
     EXPECT_TRUE(doc.Named);
     EXPECT_FALSE(doc.Modified);
@@ -149,7 +148,7 @@ TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFail
     // Named: no dialog; a folder that is gone makes the write fail.
     doc.FileName = Path("gone/first.plw").toStdString();
     doc.Modified = true;
-    EXPECT_FALSE(form->SaveDocument(*child));
+    EXPECT_FALSE(form->DocumentCommands().Save(*child));
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
     EXPECT_EQ(dialogs.proposed.size(), 2);  // none for the named document
@@ -170,7 +169,7 @@ TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
 
 TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
     Start();
-    form->NewDocument();
+    form->DocumentCommands().New();
     for (DocumentWindow* child : form->Documents())
         child->Doc().Modified = true;
     messages.answers = {Answer::Yes, Answer::Cancel};
@@ -195,15 +194,15 @@ TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     form->addToolBar(Qt::BottomToolBarArea, form->Toolbar(ToolbarId::Calculus));
     EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
     EXPECT_FALSE(form->Action(Command::GraphToolbar)->isChecked());
-    GlobalSettings.Research.DigitsNum = 4;
+    form->Settings().Research.DigitsNum = 4;
     ASSERT_TRUE(form->close());
-    GlobalSettings = {};
+    form->Settings() = {};
     Start();
-    EXPECT_FALSE(GlobalSettings.Panels.GraphsPanel);
+    EXPECT_FALSE(form->Settings().Panels.GraphsPanel);
     EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
     EXPECT_TRUE(form->Toolbar(ToolbarId::Standard)->isVisible());
     EXPECT_EQ(form->toolBarArea(form->Toolbar(ToolbarId::Calculus)), Qt::BottomToolBarArea);
-    EXPECT_EQ(GlobalSettings.Research.DigitsNum, 4);
+    EXPECT_EQ(form->Settings().Research.DigitsNum, 4);
 }
 
 // A document whose pass takes a while: several long graphs.
@@ -230,7 +229,7 @@ TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
         busyCursor = busyCursor || QApplication::overrideCursor() != nullptr;
     });
     watcher.start(0);
-    DocumentWindow* child = form->OpenDocument(path);
+    DocumentWindow* child = form->DocumentCommands().Open(path);
     ASSERT_NE(child, nullptr);
     ASSERT_FALSE(seen.isEmpty());
     EXPECT_TRUE(seen.first().startsWith("Graph N 1: ")) << seen.first().toStdString();
@@ -245,7 +244,7 @@ TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
     // Esc waiting in the queue when the pass starts stops it at the first look.
     QCoreApplication::postEvent(form.get(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    child = form->OpenDocument(path);
+    child = form->DocumentCommands().Open(path);
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(child->Doc().ContinueSampling);
     for (const auto& graph : child->Doc().Graphs())

@@ -37,7 +37,7 @@ TEST_F(PrintCommandsTest, PrintingToAPdfAt600DpiLeavesTheDocumentAsItWas) {
     Doc().Modified = false;
     const OptionsRecord options = Doc().Options;
     const GraphRecord graph = Doc().GraphAt(1).Record();
-    QPrinter& printer = form->Printer();
+    QPrinter& printer = form->PrintCommands().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("page.pdf"));
     printer.setResolution(600);
@@ -47,7 +47,7 @@ TEST_F(PrintCommandsTest, PrintingToAPdfAt600DpiLeavesTheDocumentAsItWas) {
             f.accept();
         });
         form->RunCommand(C::Print);
-        EXPECT_EQ(GlobalSettings.Print.BlackAndWhite, blackAndWhite);
+        EXPECT_EQ(form->Settings().Print.BlackAndWhite, blackAndWhite);
         EXPECT_GT(QFileInfo(Path("page.pdf")).size(), 1000);
         EXPECT_TRUE(SameBytes(Doc().Options, options));
         EXPECT_TRUE(SameBytes(Doc().GraphAt(1).Record(), graph));

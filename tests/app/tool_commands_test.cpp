@@ -63,18 +63,16 @@ void AddThrough(MainWindow& form, Command command, const std::function<void(QDia
 
 TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
     Start();
-    form->GraphEditor = [](GraphRecord&, const QString& caption, GraphPage) {
+    form->GraphCommands().GraphEditor = [](GraphRecord&, const QString& caption, GraphPage) {
         return caption == "Add Graph";
     };
     Document& document = form->ActiveDocument()->Doc();
     document.AddGraph(GraphOfKind(kYOfX, "x^2"));
-    form->RebuildGraphsList();
     EXPECT_TRUE(form->Action(Command::Regression)->isEnabled());
     form->RunCommand(Command::Regression);
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
 
     document.AddGraph(TableOf({{3, 7}, {1, 3}, {2, 5}}));
-    form->RebuildGraphsList();
     QComboBox* list = form->GraphBar()->FuncComboBox;
     list->setCurrentIndex(1);
     AddThrough(*form, Command::Regression, [](QDialog&) {});
@@ -99,7 +97,6 @@ TEST_F(MainFormTest, TraceMarksThePointUntilTheWindowCloses) {
     Document& document = child->Doc();
     document.AddGraph(GraphOfKind(kYOfX, "x/2"));
     document.CalculateGraphs();
-    form->RebuildGraphsList();
     EXPECT_TRUE(form->Action(Command::Trace)->isEnabled());
     child->RedrawPicture();
     const QImage plain = child->Picture().copy();

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <cstring>
 
-#include "app/current_options.h"
 #include "graph_commands_fixture.h"
 #include "option_dialogs/plot_options_dialog.h"
 #include "widgets/style_choosers.h"
@@ -48,9 +47,9 @@ TEST_F(UndoCommandsTest, OnlyTheLastFifteenStepsCanBeUndone) {
 
 TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGraph) {
     AddGraphs({"1", "2", "3"});
-    form->SetGraphsListItemIndex(0);
+    form->GraphBar()->Select(0);
     form->RunCommand(C::DeleteGraph);
-    form->SetGraphsListItemIndex(1);  // "3"
+    form->GraphBar()->Select(1);  // "3"
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=1", "Y(x)=2", "Y(x)=3"}));
     EXPECT_EQ(List()->currentIndex(), 2);
@@ -65,7 +64,7 @@ TEST_F(UndoCommandsTest, DeleteUndoneComesBackInPlaceWithTheSelectionOnTheSameGr
 TEST_F(UndoCommandsTest, UndoAddRemovesTheLastGraphAndRedoBringsTheSameRecord) {
     AddGraphs({"x", "x^2"});
     const GraphRecord added = Doc().GraphAt(1).Record();
-    form->SetGraphsListItemIndex(0);
+    form->GraphBar()->Select(0);
     form->RunCommand(C::Undo);
     EXPECT_EQ(Entries(), QStringList({"Y(x)=x"}));
     EXPECT_EQ(List()->currentIndex(), 0);
@@ -105,7 +104,7 @@ TEST_F(UndoCommandsTest, OptionsStepsAreUndoneAndRedoneOneByOne) {
     for (int i = 2; i >= 0; --i) {
         form->RunCommand(C::Undo);
         EXPECT_TRUE(SameBytes(Doc().Options, states[i])) << i;
-        EXPECT_TRUE(SameBytes(CurrentOptions, states[i])) << i;
+        EXPECT_TRUE(SameBytes(form->CurrentOptions(), states[i])) << i;
     }
     EXPECT_EQ(Window().History().RedoList().size(), 3u);
     for (int i = 1; i <= 3; ++i) {
@@ -141,14 +140,14 @@ TEST_F(UndoCommandsTest, EachDocumentShowsItsOwnHistoryAndUndoMarksItModified) {
 }
 
 TEST_F(UndoCommandsTest, ViewButtonsFollowReversedAxesAndRefuseWithTheirMessage) {
-    CurrentOptions.AxisX.Forward = false;
+    form->CurrentOptions().AxisX.Forward = false;
     form->RunCommand(C::MoveLeft);
     EXPECT_EQ(static_cast<long double>(Doc().Options.MinX), 0);
     EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 20);
     EXPECT_TRUE(Doc().Modified);
     const std::size_t steps = Window().History().UndoList().size();
-    CurrentOptions.LogX = true;
-    CurrentOptions.LogXBase = 1e11L;
+    form->CurrentOptions().LogX = true;
+    form->CurrentOptions().LogXBase = 1e11L;
     form->RunCommand(C::StandardIntervals);
     EXPECT_EQ(messages.shown, QStringList({"Error: Too large value of the boundary of the "
                                            "interval\r(in view of the logarithmic scale)"}));
@@ -157,7 +156,7 @@ TEST_F(UndoCommandsTest, ViewButtonsFollowReversedAxesAndRefuseWithTheirMessage)
 }
 
 TEST_F(UndoCommandsTest, PlotOptionsApplyAsOneStepAndScaleStepsWhenAsked) {
-    GlobalSettings.Common.ChangeSteps = true;
+    form->Settings().Common.ChangeSteps = true;
     const OptionsRecord before = Doc().Options;
     OnNextModal<PlotOptionsDialog>([](PlotOptionsDialog& form) {
         form.Edits[pfMinX]->setText("-100");
@@ -180,12 +179,12 @@ TEST_F(UndoCommandsTest, OptionsConfirmedForADocumentThatLostTheFocusGoNowhere) 
     MainWindow* main = form.get();
     OnNextModal<PlotOptionsDialog>([main](PlotOptionsDialog& dialog) {
         dialog.Edits[pfMaxX]->setText("50");
-        main->NewDocument();  // another document becomes the active one meanwhile
+        main->DocumentCommands().New();  // another document becomes the active one meanwhile
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     form->RunCommand(C::PlotOptions);
     EXPECT_EQ(static_cast<long double>(Doc().Options.MaxX), 10);
-    EXPECT_TRUE(SameBytes(CurrentOptions, Doc().Options));
+    EXPECT_TRUE(SameBytes(form->CurrentOptions(), Doc().Options));
     EXPECT_TRUE(Window().History().UndoList().empty());
 }
 

@@ -41,8 +41,9 @@
 #include <vector>
 
 #include "../app/scripted_services.h"
-#include "app/current_options.h"
+#include "app/document_controller.h"
 #include "app/document_window.h"
+#include "app/graph_controller.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
 #include "graph_dialog/default_graph_dialog.h"
@@ -412,15 +413,15 @@ void Soak::Fail(const std::string& what) {
 
 void Soak::Start() {
     if (!dir_.isValid()) Fail("no temporary folder");
-    GlobalSettings = {};
     MainWindowSetup setup{dir_.path(), dir_.filePath("Plotwise.ini"), "plotwise", false};
     form_ = std::make_unique<MainWindow>(setup, &messages_, &dialogs_);
     form_->resize(900, 700);
     form_->show();
     if (!PumpUntil([this] { return form_->Started(); })) Fail("the main window did not start");
-    form_->GraphEditor = [this](GraphRecord& props, const QString& caption, GraphPage) {
-        return EditGraphRecord(random_, props, CurrentOptions, caption == "Add Graph" && !doubling_,
-                               editor_);
+    form_->GraphCommands().GraphEditor = [this](GraphRecord& props, const QString& caption,
+                                                GraphPage) {
+        return EditGraphRecord(random_, props, form_->CurrentOptions(),
+                               caption == "Add Graph" && !doubling_, editor_);
     };
     if (form_->Documents().size() != 1) Fail("the program did not start with one document");
     DocumentWindow* first = form_->Documents().front();
@@ -681,7 +682,7 @@ void Soak::AddOrDouble(bool doubling) {
 
 void Soak::Delete() {
     MaybeSelectGraph();
-    if (GlobalSettings.Common.FuncPanelDelConfirmation) {
+    if (form_->Settings().Common.FuncPanelDelConfirmation) {
         Allow("Ask: Do you want to remove the graph?");
         messages_.answers.push_back(random_.Chance(0.8) ? Answer::Yes : Answer::No);
     }
@@ -983,7 +984,7 @@ void Soak::VerifySaved(const QString& path, const DocState& state, DocumentWindo
         if (FileBytes(again) != saved) Fail("writing the document again gave other bytes");
     }
     const qsizetype shown = messages_.shown.size();
-    DocumentWindow* reopened = form_->OpenDocument(path);
+    DocumentWindow* reopened = form_->DocumentCommands().Open(path);
     if (reopened == nullptr || messages_.shown.size() != shown) {
         Fail("the saved file did not open again: " +
              messages_.shown.mid(shown).join(" / ").toStdString() + RecordsRefused(state));
@@ -1204,7 +1205,8 @@ void Soak::CheckWindow() {
         return;
     }
     const Document& document = active->Doc();
-    if (std::memcmp(&CurrentOptions, &document.Options, sizeof CurrentOptions) != 0)
+    if (std::memcmp(&form_->CurrentOptions(), &document.Options, sizeof form_->CurrentOptions()) !=
+        0)
         Fail("the current options are not those of the active document");
     if (document.GraphCount() > kMaxGraphs) Fail("a document holds more than 30 graphs");
     if (list->count() != static_cast<int>(document.GraphCount())) {

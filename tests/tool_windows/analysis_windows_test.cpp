@@ -142,18 +142,19 @@ class AnalysisCommandTest : public ::testing::Test {
             user[next++](*modal);
         });
         timer.start(10);
-        tool.Run(formulas);
+        tool.Run(formulas, settings.Research);
         EXPECT_EQ(next, user.size());
     }
 
     ScriptedMessages messages;
     ScriptedDialogs dialogs;
     RecordingFeedback feedback;
+    ProgramSettings settings;
     FunctionAnalysisTool tool{nullptr, messages, dialogs, feedback};
 };
 
 TEST_F(AnalysisCommandTest, OptionsReturnAfterEveryResultUntilCancelled) {
-    GlobalSettings.Research = AnalysisSettings{};
+    settings.Research = AnalysisSettings{};
     RunCommand({"x*x-1", "sin(x)"},
                {[](QWidget& options) {
                     EXPECT_EQ(options.windowTitle(), "Analyse Function");
@@ -181,7 +182,7 @@ TEST_F(AnalysisCommandTest, OptionsReturnAfterEveryResultUntilCancelled) {
                     EXPECT_EQ(Find<QLineEdit>(options, "MaxXEdit")->text(), "5");
                     Find<QPushButton>(options, "CancelButton")->click();
                 }});
-    EXPECT_EQ(GlobalSettings.Research.MaxX, 5);
+    EXPECT_EQ(settings.Research.MaxX, 5);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

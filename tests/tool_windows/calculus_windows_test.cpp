@@ -104,7 +104,7 @@ class TangentFormTest : public ::testing::Test {
     ScriptedMessages messages;
     OptionsRecord options = StandardOptions();
     AddRecorder added;
-    TangentWindow form{nullptr, messages, options, added.Callback()};
+    TangentWindow form{nullptr, messages, added.Callback()};
 };
 
 TEST_F(TangentFormTest, ControlsFollowTheGraphAndValuesAreChecked) {
@@ -135,7 +135,7 @@ TEST_F(TangentFormTest, ControlsFollowTheGraphAndValuesAreChecked) {
         add->click();
         EXPECT_EQ(form.focusWidget(), edit);
     });
-    form.Execute(graphs, 5);
+    form.Execute(graphs, 5, options);
     EXPECT_EQ(messages.shown,
               QStringList({"Error: The value of the variable must be a number",
                            "Error: Too large absolute value of variable",
@@ -150,7 +150,8 @@ TEST_F(TangentFormTest, TheLineIsAddedWithTheDefaultStyle) {
         Find<QLineEdit>(form, "VarEdit")->setText("0");
         Find<QPushButton>(form, "AddFunctionButton")->click();
     });
-    form.Execute({GraphOfKind(kYOfX, "x"), GraphOfKind(kParametric, "cos(t)", "sin(t)")}, 1);
+    form.Execute({GraphOfKind(kYOfX, "x"), GraphOfKind(kParametric, "cos(t)", "sin(t)")}, 1,
+                 options);
     ASSERT_EQ(added.records.size(), 1u);
     EXPECT_EQ(added.records[0].Kind, kXOfY);
     EXPECT_EQ(added.records[0].Formula().Text(), "0*y+1");
@@ -159,14 +160,15 @@ TEST_F(TangentFormTest, TheLineIsAddedWithTheDefaultStyle) {
 
 class RegressFormTest : public ::testing::Test {
   protected:
-    RegressFormTest() { GlobalSettings.Regression = {1, 2}; }
+    RegressFormTest() { settings.Regression = {1, 2}; }
 
     QString Text(const char* name) { return Shown(form, name); }
 
     ScriptedMessages messages;
     OptionsRecord options = StandardOptions();
+    ProgramSettings settings;
     AddRecorder added;
-    RegressionWindow form{nullptr, messages, options, added.Callback()};
+    RegressionWindow form{nullptr, messages, added.Callback()};
     std::vector<GraphRecord> graphs = {TableOf({{1, 1}, {1, 2}}), GraphOfKind(kYOfX, "x"),
                                        TableOf({{1, 3}, {2, 5}, {3, 7}, {4, 17}})};
 };
@@ -180,29 +182,29 @@ TEST_F(RegressFormTest, EveryChangeRecomputesAndTheSettingsFollow) {
         EXPECT_EQ(Text("FormulaEdit"), "4.4*x-3");
         EXPECT_EQ(Text("RSquaredLabel"), "R^2=0.8344828");
         Find<QRadioButton>(form, "PolynomRadioButton")->click();
-        EXPECT_EQ(GlobalSettings.Regression.RegressionType, kPolynomial);
+        EXPECT_EQ(settings.Regression.RegressionType, kPolynomial);
         EXPECT_EQ(Text("FormulaEdit").count('x'), 2);
         auto* power = Find<QLineEdit>(form, "PolynomPowerEdit");
         power->setText("3");
         PressKey(power, Qt::Key_Return);
-        EXPECT_EQ(GlobalSettings.Regression.PolynomPower, 3);
+        EXPECT_EQ(settings.Regression.PolynomPower, 3);
         EXPECT_EQ(Text("FormulaEdit").count('x'), 3);
         EXPECT_EQ(Text("SquareLabel").left(27), "Root-mean-square deviation=");
         Find<QRadioButton>(form, "LineRadioButton")->click();
         power->setText("10");
         PressKey(power, Qt::Key_Return);
         EXPECT_EQ(form.focusWidget(), power);
-        EXPECT_EQ(GlobalSettings.Regression.PolynomPower, 3);
+        EXPECT_EQ(settings.Regression.PolynomPower, 3);
         power->setText("2");
         PressKey(power, Qt::Key_Return);  // a valid degree picks the polynomial family
         EXPECT_TRUE(Find<QRadioButton>(form, "PolynomRadioButton")->isChecked());
-        EXPECT_EQ(GlobalSettings.Regression.RegressionType, kPolynomial);
+        EXPECT_EQ(settings.Regression.RegressionType, kPolynomial);
         box->setCurrentIndex(0);
         EXPECT_EQ(Text("SquareLabel"), "Not enough numbers for regression");
         EXPECT_EQ(Text("FormulaEdit"), "");
         EXPECT_FALSE(Find<QPushButton>(form, "AddFunctionButton")->isEnabled());
     });
-    form.Execute(graphs, 2);
+    form.Execute(graphs, 2, options, settings.Regression);
     EXPECT_EQ(messages.shown,
               QStringList({"Error: The power of polynomial must be\ran integer from 2 up to 9"}));
 }

@@ -25,7 +25,7 @@ using testing_support::ScriptedMessages;
 
 class IntegralFormTest : public ::testing::Test {
   protected:
-    IntegralFormTest() { GlobalSettings.Integrate = {0, 3, 10, false}; }
+    IntegralFormTest() { settings.Integrate = {0, 3, 10, false}; }
 
     // Opens the window, lets the user act inside its modal loop, then cancels.
     void Execute(const std::vector<std::string>& formulas, const std::function<void()>& act) {
@@ -34,7 +34,7 @@ class IntegralFormTest : public ::testing::Test {
             EXPECT_TRUE(form.isVisible());
             Button("CancelButton")->click();
         });
-        form.Execute(formulas);
+        form.Execute(formulas, settings.Integrate);
     }
 
     QComboBox* Box(const char* name) { return Find<QComboBox>(form, name); }
@@ -44,11 +44,12 @@ class IntegralFormTest : public ::testing::Test {
 
     ScriptedMessages messages;
     RecordingFeedback feedback;
+    ProgramSettings settings;
     IntegralWindow form{nullptr, messages, feedback};
 };
 
 TEST_F(IntegralFormTest, EachOpeningRefillsTheListsAndKeepsTheFormulas) {
-    GlobalSettings.Integrate.AbsIntegrate = true;
+    settings.Integrate.AbsIntegrate = true;
     Execute({"x*x", "sin(x)"}, [this] {
         EXPECT_EQ(Items(Box("Formula1ComboBox")), QStringList({"0", "x*x", "sin(x)"}));
         EXPECT_EQ(Box("Formula1ComboBox")->currentText(), "0");
@@ -59,7 +60,7 @@ TEST_F(IntegralFormTest, EachOpeningRefillsTheListsAndKeepsTheFormulas) {
         Button("OKButton")->click();
         EXPECT_EQ(Result(), "20.25");
     });
-    GlobalSettings.Integrate.MaxX = 2.5L;
+    settings.Integrate.MaxX = 2.5L;
     Execute({"cos(x)"}, [this] {
         EXPECT_EQ(Items(Box("Formula1ComboBox")), QStringList({"0", "cos(x)"}));
         EXPECT_EQ(Box("Formula1ComboBox")->currentText(), "x^3");
@@ -86,10 +87,10 @@ TEST_F(IntegralFormTest, CalculateShowsTheResultAndStoresTheSettingsEvenAfterAFa
         EXPECT_EQ(Result(), "Calculation interrupted");
     });
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(GlobalSettings.Integrate.MinX, -1);
-    EXPECT_EQ(GlobalSettings.Integrate.MaxX, 1);
-    EXPECT_EQ(GlobalSettings.Integrate.StepsNum, 12);
-    EXPECT_TRUE(GlobalSettings.Integrate.AbsIntegrate);
+    EXPECT_EQ(settings.Integrate.MinX, -1);
+    EXPECT_EQ(settings.Integrate.MaxX, 1);
+    EXPECT_EQ(settings.Integrate.StepsNum, 12);
+    EXPECT_TRUE(settings.Integrate.AbsIntegrate);
     // Esc is heard only while the cursor shows the computation.
     EXPECT_EQ(feedback.events,
               std::vector<std::string>({"busy", "idle", "busy", "idle", "busy", "idle"}));
@@ -110,7 +111,7 @@ TEST_F(IntegralFormTest, AFailedCheckIsShownAndFocusedAndNothingIsStored) {
               QStringList({"Error: The number of steps must be\ran integer from 10 up to 2000",
                            "Error: Error 1: syntax error"}));
     EXPECT_TRUE(feedback.events.empty());
-    EXPECT_EQ(GlobalSettings.Integrate.MaxX, 3);
+    EXPECT_EQ(settings.Integrate.MaxX, 3);
 }
 
 class CalcFormTest : public ::testing::Test {

@@ -1,5 +1,7 @@
 // Print, Page Setup, Save As Bitmap and Copy As Bitmap: the active document drawn on a
 // printer page or into a bitmap, and given back to its window exactly as it was.
+#include "app/print_controller.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -18,7 +20,6 @@
 #include "plot/document_file.h"
 #include "services/file_dialogs.h"
 #include "services/messages.h"
-#include "services/program_settings.h"
 
 namespace plotwise {
 namespace {
@@ -37,7 +38,17 @@ struct ProgressShown {
 
 }  // namespace
 
-QPrinter& MainWindow::Printer() {
+PrintController::PrintController(MainWindow& window, Messages& messages, FileDialogs& dialogs)
+    : window_(window), messages_(messages), dialogs_(dialogs) {}
+
+PrintController::~PrintController() = default;
+
+ProgressWindow& PrintController::Progress() {
+    if (progress_ == nullptr) progress_ = new ProgressWindow(&window_);
+    return *progress_;
+}
+
+QPrinter& PrintController::Printer() {
     if (printer_ == nullptr) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         // The margins are applied to the output area, so the page is drawn from its corner.
@@ -46,12 +57,12 @@ QPrinter& MainWindow::Printer() {
     return *printer_;
 }
 
-void MainWindow::PageSetupCommand() {
+void PrintController::PageSetup() {
     QPrinter& printer = Printer();
     const QMarginsF inches(margins_.left * 0.001, margins_.top * 0.001, margins_.right * 0.001,
                            margins_.bottom * 0.001);
     printer.setPageMargins(inches, QPageLayout::Inch);
-    QPageSetupDialog dialog(&printer, this);
+    QPageSetupDialog dialog(&printer, &window_);
     if (dialog.exec() != QDialog::Accepted) return;
     const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Inch);
     const auto thousandths = [](qreal inches) {
@@ -61,92 +72,90 @@ void MainWindow::PageSetupCommand() {
                 thousandths(chosen.bottom())};
 }
 
-void MainWindow::PrintCommand() {
-    const QPointer<DocumentWindow> child(ActiveDocument());
+void PrintController::Print() {
+    const QPointer<DocumentWindow> child(window_.ActiveDocument());
     if (child == nullptr) return;
-    PrintOptionsDialog form(this);
-    form.BlackAndWhiteCheckBox->setChecked(GlobalSettings.Print.BlackAndWhite);
-    form.PageSetup = [this] { PageSetupCommand(); };
+    PrintSettings& settings = window_.Settings().Print;
+    PrintOptionsDialog form(&window_);
+    form.BlackAndWhiteCheckBox->setChecked(settings.BlackAndWhite);
+    form.PageSetup = [this] { PageSetup(); };
     if (form.exec() != QDialog::Accepted) return;
-    GlobalSettings.Print.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
+    settings.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
     // The dialog's event loop may have let the document go.
-    if (child == nullptr || ActiveDocument() != child) return;
+    if (child == nullptr || window_.ActiveDocument() != child) return;
     PrintDocumentOn(*child, Printer());
 }
 
-void MainWindow::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) {
-    repaint();
-    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
-    progress_->ShowProgress(ProgressPicture(Icon::Print), "Printing...", "Printing");
-    ProgressShown shown{*progress_};
+void PrintController::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) {
+    window_.repaint();
+    Progress().ShowProgress(ProgressPicture(Icon::Print), "Printing...", "Printing");
+    ProgressShown shown{Progress()};
     printer.setDocName(child.Caption());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        messages_->Error("The printer could not start the job");
+        messages_.Error("The printer could not start the job");
         return;
     }
     PrintSetup setup;
-    setup.scaleX = static_cast<long double>(printer.logicalDpiX()) / logicalDpiX();
-    setup.scaleY = static_cast<long double>(printer.logicalDpiY()) / logicalDpiY();
-    setup.blackAndWhite = GlobalSettings.Print.BlackAndWhite;
+    setup.scaleX = static_cast<long double>(printer.logicalDpiX()) / window_.logicalDpiX();
+    setup.scaleY = static_cast<long double>(printer.logicalDpiY()) / window_.logicalDpiY();
+    setup.blackAndWhite = window_.Settings().Print.BlackAndWhite;
     setup.output = PrintOutputRect(printer.width(), printer.height(), printer.logicalDpiX(),
                                    printer.logicalDpiY(), margins_);
     painter.end();  // the renderer opens its own painter on the page
     try {
         PrintDocument(child.Doc(), printer, setup);
     } catch (const std::bad_alloc&) {
-        messages_->Error(kOutOfResources);
+        messages_.Error(kOutOfResources);
     }
     if (printer.printerState() == QPrinter::Error)
-        messages_->Error("The printer reported an error; the page may be incomplete");
+        messages_.Error("The printer reported an error; the page may be incomplete");
 }
 
-QImage MainWindow::MakeBitmap(DocumentWindow& child, const QSize& size) {
-    repaint();
+QImage PrintController::MakeBitmap(DocumentWindow& child, const QSize& size) {
+    window_.repaint();
     QImage image = RenderBitmap(child.Doc(), size.width(), size.height());
-    if (image.isNull()) messages_->Error(kOutOfResources);
+    if (image.isNull()) messages_.Error(kOutOfResources);
     return image;
 }
 
-void MainWindow::SaveAsBitmapCommand() {
-    const QPointer<DocumentWindow> child(ActiveDocument());
+void PrintController::SaveAsBitmap() {
+    const QPointer<DocumentWindow> child(window_.ActiveDocument());
     if (child == nullptr) return;
-    BitmapDialog form(this);
-    form.ShowError = [this](const QString& text) { messages_->Error(text); };
-    form.AskYesNo = [this](const QString& text) { return messages_->YesNo(text); };
+    BitmapDialog form(&window_);
+    form.ShowError = [this](const QString& text) { messages_.Error(text); };
+    form.AskYesNo = [this](const QString& text) { return messages_.YesNo(text); };
     form.BrowseFileName = [this] {
-        return dialogs_->SaveFileName("Save As Bitmap", QString(), kBitmapFilter, "bmp");
+        return dialogs_.SaveFileName("Save As Bitmap", QString(), kBitmapFilter, "bmp");
     };
     form.FileNameEdit->setText(BitmapNameOf(child->Caption()));
     form.SetBitmapSize(saveBitmapSize_);
     if (form.exec() != QDialog::Accepted) return;
     saveBitmapSize_ = form.BitmapSize();
-    if (child == nullptr || ActiveDocument() != child) return;
-    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
-    progress_->ShowProgress(ProgressPicture(Icon::Save), "Creating bitmap...", "Save As Bitmap");
-    ProgressShown shown{*progress_};
+    if (child == nullptr || window_.ActiveDocument() != child) return;
+    Progress().ShowProgress(ProgressPicture(Icon::Save), "Creating bitmap...", "Save As Bitmap");
+    ProgressShown shown{Progress()};
     const QImage image = MakeBitmap(*child, saveBitmapSize_);
     if (image.isNull()) return;
-    progress_->SetText("Saving bitmap...");
-    if (!WriteBitmapFile(image, form.FileName().toStdString())) messages_->Error(kFileWriteError);
+    Progress().SetText("Saving bitmap...");
+    if (!WriteBitmapFile(image, form.FileName().toStdString())) messages_.Error(kFileWriteError);
 }
 
-void MainWindow::CopyAsBitmapCommand() {
-    const QPointer<DocumentWindow> child(ActiveDocument());
+void PrintController::CopyAsBitmap() {
+    const QPointer<DocumentWindow> child(window_.ActiveDocument());
     if (child == nullptr) return;
-    CopyBitmapDialog form(this);
-    form.ShowError = [this](const QString& text) { messages_->Error(text); };
+    CopyBitmapDialog form(&window_);
+    form.ShowError = [this](const QString& text) { messages_.Error(text); };
     form.SetBitmapSize(copyBitmapSize_);
     if (form.exec() != QDialog::Accepted) return;
     copyBitmapSize_ = form.BitmapSize();
-    if (child == nullptr || ActiveDocument() != child) return;
-    if (progress_ == nullptr) progress_ = new ProgressWindow(this);
-    progress_->ShowProgress(ProgressPicture(Icon::DoubleGraph), "Creating bitmap...",
+    if (child == nullptr || window_.ActiveDocument() != child) return;
+    Progress().ShowProgress(ProgressPicture(Icon::DoubleGraph), "Creating bitmap...",
                             "Copy As Bitmap");
-    ProgressShown shown{*progress_};
+    ProgressShown shown{Progress()};
     const QImage image = MakeBitmap(*child, copyBitmapSize_);
     if (image.isNull()) return;
-    progress_->SetText("Copying bitmap...");
+    Progress().SetText("Copying bitmap...");
     QApplication::clipboard()->setImage(ToColorTable(image));
 }
 

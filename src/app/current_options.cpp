@@ -1,7 +1,0 @@
-#include "app/current_options.h"
-
-namespace plotwise {
-
-OptionsRecord CurrentOptions = StandardOptions();
-
-}  // namespace plotwise

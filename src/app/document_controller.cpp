@@ -1,0 +1,120 @@
+// Documents: New, Open, Save, Save As, the question before one closes, and the questions of
+// the shut-down.
+#include "app/document_controller.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/document_names.h"
+#include "app/document_window.h"
+#include "app/main_window.h"
+#include "app/shell_feedback.h"
+#include "app/undo_controller.h"
+#include "plot/document_file.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
+
+namespace plotwise {
+
+DocumentController::DocumentController(MainWindow& window, Messages& messages, FileDialogs& dialogs,
+                                       Feedback& feedback)
+    : window_(window), messages_(messages), dialogs_(dialogs), feedback_(feedback) {}
+
+void DocumentController::New() {
+    window_.CurrentOptions() = LoadOptionsFile(window_.OptionsFilePath().toStdString());
+    QStringList captions;
+    for (DocumentWindow* child : window_.Documents())
+        captions << child->Caption();
+    CreateWindow(QString("Noname%1.plw").arg(NextNonameNumber(captions)));
+}
+
+DocumentWindow* DocumentController::CreateWindow(const QString& name) {
+    auto* child = new DocumentWindow(window_.CurrentOptions(), name);
+    child->Doc().Reporter = &feedback_;
+    child->OnCloseQuery = [this](DocumentWindow& c) { return QueryClose(c); };
+    child->History().OnChanged = [this] { window_.UpdateCommandStates(); };
+    QObject::connect(child, &DocumentWindow::ContextMenuRequested, &window_,
+                     &MainWindow::ShowDocumentMenu);
+    QMdiSubWindow* sub = window_.MdiArea()->addSubWindow(child);
+    QObject::connect(sub, &QObject::destroyed, &window_, &MainWindow::UpdateCommandStates);
+    sub->show();
+    window_.AutoMaximize();
+    return child;
+}
+
+void DocumentController::OpenCommand() {
+    const QString path = dialogs_.OpenFileName(kDocumentFilter, "plw");
+    if (!path.isEmpty()) Open(path);
+}
+
+DocumentWindow* DocumentController::Open(const QString& path) {
+    DocumentContents contents;
+    const DocumentCheck check = LoadDocumentFile(path.toStdString(), contents);
+    if (!check.valid) {
+        messages_.Error(QString::fromStdString(check.Message()));
+        return nullptr;
+    }
+    DocumentWindow* child = CreateWindow(ShortFileName(path));
+    Document& document = child->Doc();
+    document.FileName = QFileInfo(path).absoluteFilePath().toStdString();
+    document.Named = true;
+    TakeContents(document, contents);
+    document.Modified = false;
+    window_.CurrentOptions() = document.Options;
+    child->RedrawPicture();
+    document.CalculateGraphs();
+    return child;
+}
+
+bool DocumentController::Save(DocumentWindow& child) {
+    Document& document = child.Doc();
+    if (!document.Named) return SaveWithDialog(child);
+    if (!WriteDocument(document, document.FileName)) {
+        messages_.Error(kInputOutputError);
+        return false;
+    }
+    document.Modified = false;
+    return true;
+}
+
+void DocumentController::SaveAs(DocumentWindow& child) {
+    SaveWithDialog(child);
+}
+
+bool DocumentController::SaveWithDialog(DocumentWindow& child) {
+    Document& document = child.Doc();
+    const QString proposed = ShortFileName(QString::fromStdString(document.FileName));
+    const QString path = dialogs_.SaveFileName(QString(), proposed, kDocumentFilter, "plw");
+    if (path.isEmpty()) return false;
+    if (!WriteDocument(document, path.toStdString())) {
+        messages_.Error(kInputOutputError);
+        return false;
+    }
+    document.FileName = QFileInfo(path).absoluteFilePath().toStdString();
+    document.Named = true;
+    document.Modified = false;
+    child.setWindowTitle(ShortFileName(path));
+    return true;
+}
+
+bool DocumentController::QueryClose(DocumentWindow& child) {
+    if (!child.Doc().Modified) return true;
+    switch (messages_.YesNoCancel("Save changes to " + child.Caption() + "?")) {
+        case Answer::Yes:
+            return Save(child);
+        case Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DocumentController::QueryShutDown() {
+    for (DocumentWindow* child : window_.Documents()) {
+        if (!QueryClose(*child)) return false;
+    }
+    return true;
+}
+
+}  // namespace plotwise

@@ -1,0 +1,48 @@
+// Print, Page Setup, Save As Bitmap and Copy As Bitmap: the active document drawn on a
+// printer page or into a bitmap, and given back to its window exactly as it was.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <memory>
+
+#include "plot/print_run.h"
+
+class QPrinter;
+
+namespace plotwise {
+
+class DocumentWindow;
+class FileDialogs;
+class MainWindow;
+class Messages;
+class ProgressWindow;
+
+class PrintController {
+  public:
+    PrintController(MainWindow& window, Messages& messages, FileDialogs& dialogs);
+    ~PrintController();
+
+    void Print();
+    void PageSetup();
+    void SaveAsBitmap();
+    void CopyAsBitmap();
+    // The printer Print draws on, kept with its settings for the run.
+    QPrinter& Printer();
+    void PrintDocumentOn(DocumentWindow& child, QPrinter& printer);
+
+  private:
+    QImage MakeBitmap(DocumentWindow& child, const QSize& size);  // null when it failed
+    ProgressWindow& Progress();
+
+    MainWindow& window_;
+    Messages& messages_;
+    FileDialogs& dialogs_;
+    std::unique_ptr<QPrinter> printer_;
+    PageMargins margins_;
+    QSize saveBitmapSize_{400, 200};
+    QSize copyBitmapSize_{400, 200};
+    ProgressWindow* progress_ = nullptr;
+};
+
+}  // namespace plotwise

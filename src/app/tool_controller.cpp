@@ -1,0 +1,157 @@
+#include "app/tool_controller.h"
+
+#include <QComboBox>
+#include <algorithm>
+
+#include "app/document_window.h"
+#include "app/graph_controller.h"
+#include "app/graph_toolbar.h"
+#include "app/main_window.h"
+#include "services/messages.h"
+#include "tool_windows/analysis_results_window.h"
+#include "tool_windows/calculator_window.h"
+#include "tool_windows/integral_window.h"
+#include "tool_windows/regression_window.h"
+#include "tool_windows/tangent_window.h"
+#include "tool_windows/trace_window.h"
+
+namespace plotwise {
+namespace {
+
+// The graphs of the document a tool window works on, as records in list order.
+std::vector<GraphRecord> GraphRecords(const DocumentWindow* child) {
+    std::vector<GraphRecord> records;
+    if (child != nullptr && !child->Closing()) {
+        for (const auto& graph : child->Doc().Graphs())
+            records.push_back(graph->Record());
+    }
+    return records;
+}
+
+// The document window the Trace window walks; it may close while the window is up (a
+// session ending), after which there is nothing to trace.
+class WindowTraceTarget final : public TraceTarget {
+  public:
+    explicit WindowTraceTarget(DocumentWindow* child) : child_(child) {}
+
+    const Document* Doc() const override {
+        return child_ != nullptr && !child_->Closing() ? &child_->Doc() : nullptr;
+    }
+    void MovePointer(long double x, long double y) override {
+        if (Doc() != nullptr) child_->MoveTracePointer(x, y);
+    }
+    void HidePointer() override {
+        if (child_ != nullptr) child_->HideTracePointer();
+    }
+
+  private:
+    QPointer<DocumentWindow> child_;
+};
+
+}  // namespace
+
+ToolController::ToolController(MainWindow& window, Messages& messages, FileDialogs& dialogs,
+                               Feedback& feedback)
+    : window_(window), messages_(messages), dialogs_(dialogs), feedback_(feedback) {}
+
+ToolController::~ToolController() {
+    FollowDocument(nullptr);
+}
+
+std::vector<std::string> ToolController::ActiveFunctionFormulas() const {
+    std::vector<std::string> formulas;
+    if (DocumentWindow* child = window_.ActiveDocument()) {
+        for (const auto& graph : child->Doc().Graphs())
+            if (graph->Record().Kind == kYOfX && !graph->IsEmpty())
+                formulas.push_back(graph->Record().Formula().Text());
+    }
+    return formulas;
+}
+
+int ToolController::SelectedGraph() const {
+    return window_.ToolbarShown(ToolbarId::Graph) ? window_.GraphBar()->SelectedIndex() : -1;
+}
+
+void ToolController::FollowDocument(DocumentWindow* child) {
+    Document* document = child != nullptr ? &child->Doc() : nullptr;
+    toolDocument_ = child;
+    if (document == followed_) return;
+    if (followed_ != nullptr) followed_->RemoveObserver(*this);
+    followed_ = document;
+    if (followed_ != nullptr) followed_->AddObserver(*this);
+}
+
+void ToolController::DocumentDestroyed() {
+    followed_ = nullptr;
+    CloseToolWindow();
+}
+
+void ToolController::CloseToolWindow() {
+    for (QDialog* tool : std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_})
+        if (tool != nullptr && tool->isVisible()) tool->reject();
+}
+
+void ToolController::AnalyseFunction() {
+    if (analysis_ == nullptr)
+        analysis_ =
+            std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
+    analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Research);
+}
+
+void ToolController::Integration() {
+    if (integral_ == nullptr) integral_ = new IntegralWindow(&window_, messages_, feedback_);
+    integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate);
+}
+
+void ToolController::Calculator() {
+    if (calculator_ == nullptr) calculator_ = new CalculatorWindow(&window_, messages_);
+    calculator_->ShowCalculator();
+}
+
+// When the document the window was opened on went away or another became active meanwhile,
+// the window closes too: its graphs are no longer the ones to choose from.
+AddGraphCallback ToolController::AddGraph() {
+    return [this](const GraphRecord& record) {
+        if (toolDocument_ == nullptr || window_.ActiveDocument() != toolDocument_) return true;
+        return window_.GraphCommands().AddFromRecord(record) || toolDocument_ == nullptr ||
+               window_.ActiveDocument() != toolDocument_;
+    };
+}
+
+void ToolController::Derivative() {
+    FollowDocument(window_.ActiveDocument());
+    if (derivative_ == nullptr) derivative_ = new DerivativeWindow(&window_, AddGraph());
+    derivative_->Execute(GraphRecords(toolDocument_), SelectedGraph());
+}
+
+void ToolController::TangentNormal() {
+    FollowDocument(window_.ActiveDocument());
+    if (tangent_ == nullptr) tangent_ = new TangentWindow(&window_, messages_, AddGraph());
+    tangent_->Execute(GraphRecords(toolDocument_), SelectedGraph(), window_.CurrentOptions());
+}
+
+void ToolController::Regression() {
+    DocumentWindow* child = window_.ActiveDocument();
+    if (child == nullptr) return;
+    const std::vector<GraphRecord> graphs = GraphRecords(child);
+    if (std::none_of(graphs.begin(), graphs.end(),
+                     [](const GraphRecord& g) { return g.Kind == kTable; })) {
+        messages_.Error("There is no graph determined by table");
+        return;
+    }
+    FollowDocument(child);
+    if (regress_ == nullptr) regress_ = new RegressionWindow(&window_, messages_, AddGraph());
+    regress_->Execute(graphs, SelectedGraph(), window_.CurrentOptions(),
+                      window_.Settings().Regression);
+}
+
+void ToolController::Trace() {
+    DocumentWindow* child = window_.ActiveDocument();
+    if (child == nullptr) return;
+    FollowDocument(child);
+    if (trace_ == nullptr) trace_ = new TraceWindow(&window_);
+    WindowTraceTarget target(child);
+    trace_->Execute(target, window_.GraphBar()->SelectedIndex());
+}
+
+}  // namespace plotwise
