@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QSettings ini(QString::fromStdString(path), QSettings::IniFormat);
     ProgramSettings settings;
     ReadProgramSettings(ini, settings);
-    const AnalysisSettings& r = settings.Research;
+    const AnalysisSettings& r = settings.Analysis;
     const RegressionSettings& g = settings.Regression;
     if (!(r.MaxX > r.MinX) || r.DigitsNum < 0 || r.DigitsNum > 5 || r.StepsNum < 100 ||
         r.StepsNum > 20000 || !(settings.ValueTable.Step > 0) || g.RegressionType < 1 ||

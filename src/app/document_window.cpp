@@ -69,7 +69,7 @@ QSize DocumentWindow::sizeHint() const {
 }
 
 void DocumentWindow::RedrawPicture() {
-    if (ShellFeedback::CatchingUp()) {
+    if (document_->Reporter->CatchingUp()) {
         // A computation is using the document; draw once it is done.
         if (!redrawPending_) {
             redrawPending_ = true;

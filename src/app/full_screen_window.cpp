@@ -29,7 +29,7 @@ void FullScreenWindow::ShowDocument(DocumentWindow* child) {
 
 void FullScreenWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (child_ == nullptr || child_->Closing() || ShellFeedback::CatchingUp()) {
+    if (child_ == nullptr || child_->Closing() || child_->Doc().Reporter->CatchingUp()) {
         painter.fillRect(rect(), Qt::white);
         return;
     }

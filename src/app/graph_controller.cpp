@@ -23,7 +23,7 @@ GraphController::GraphController(MainWindow& window, Messages& messages, GraphTo
 bool GraphController::RunPropsDialog(GraphRecord& record, const QString& caption, GraphPage page) {
     GraphDialog form(&window_);
     form.ShowError = [this](const QString& text) { messages_.Error(text); };
-    form.SetPropsInForm(record, window_.CurrentOptions());
+    form.ShowRecord(record, window_.CurrentOptions());
     form.setWindowTitle(caption);
     form.ShowPage(page);
     if (form.exec() != QDialog::Accepted) return false;
@@ -68,7 +68,7 @@ void GraphController::Delete() {
     const QPointer<DocumentWindow> child(window_.ActiveDocument());
     const Graph* graph = toolbar_.SelectedGraph();
     if (graph == nullptr) return;
-    if (window_.Settings().Common.FuncPanelDelConfirmation &&
+    if (window_.Settings().Common.ConfirmDelete &&
         !messages_.YesNo("Do you want to remove the graph?"))
         return;
     // The question's event loop may have let the document go (a session ending).

@@ -32,8 +32,8 @@ GraphToolbar::GraphToolbar(QWidget* parent, const std::function<QAction*(Command
     : QToolBar("Graph", parent), actionOf_(actionOf) {
     setObjectName("GraphsToolbar");
     setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-    FuncComboBox = Chooser<QComboBox>(this, 162, "Graph list", "List of the existing graphs");
-    FuncComboBox->setObjectName("FuncComboBox");
+    GraphList = Chooser<QComboBox>(this, 162, "Graph list", "List of the existing graphs");
+    GraphList->setObjectName("FuncComboBox");
     LineWidthChooser = Chooser<LineWidthComboBox>(this, 80, "Lines thickness",
                                                   "Set thickness of lines of the selected graph");
     ShadingChooser = Chooser<ShadingComboBox>(this, 80, "Style of shading",
@@ -45,7 +45,7 @@ GraphToolbar::GraphToolbar(QWidget* parent, const std::function<QAction*(Command
     ColorChooser =
         Chooser<ColorComboBox>(this, 80, "Graph color", "Set color of the selected graph");
 
-    addWidget(FuncComboBox);
+    addWidget(GraphList);
     addSeparator();
     addAction(actionOf(Command::DrawGraphic));
     addAction(actionOf(Command::DrawLines));
@@ -85,16 +85,16 @@ void GraphToolbar::Follow(Document* document) {
 }
 
 void GraphToolbar::Rebuild() {
-    FuncComboBox->clear();
+    GraphList->clear();
     if (document_ != nullptr) {
         for (const auto& graph : document_->Graphs())
-            FuncComboBox->addItem(EntryText(graph->Record()));
+            GraphList->addItem(EntryText(graph->Record()));
     }
     ListChanged(0);
 }
 
 int GraphToolbar::SelectedIndex() const {
-    return FuncComboBox->currentIndex();
+    return GraphList->currentIndex();
 }
 
 Graph* GraphToolbar::SelectedGraph() const {
@@ -105,12 +105,12 @@ Graph* GraphToolbar::SelectedGraph() const {
 }
 
 void GraphToolbar::Select(int index) {
-    FuncComboBox->setCurrentIndex(std::min(index, FuncComboBox->count() - 1));
+    GraphList->setCurrentIndex(std::min(index, GraphList->count() - 1));
     ShowStyle(SelectedGraph() != nullptr ? &SelectedGraph()->Record() : nullptr);
 }
 
 void GraphToolbar::ListChanged(int selected) {
-    const bool any = FuncComboBox->count() > 0;
+    const bool any = GraphList->count() > 0;
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         if (InfoOf(command).enabling == Enabling::WithGraph) actionOf_(command)->setEnabled(any);
@@ -121,23 +121,21 @@ void GraphToolbar::ListChanged(int selected) {
 
 void GraphToolbar::GraphInserted(std::size_t index) {
     int selected = SelectedIndex();
-    FuncComboBox->insertItem(static_cast<int>(index),
-                             EntryText(document_->GraphAt(index).Record()));
+    GraphList->insertItem(static_cast<int>(index), EntryText(document_->GraphAt(index).Record()));
     if (selected >= static_cast<int>(index)) ++selected;
     ListChanged(selected);
 }
 
 void GraphToolbar::GraphRemoved(std::size_t index, const GraphRecord&) {
     int selected = SelectedIndex();
-    FuncComboBox->removeItem(static_cast<int>(index));
+    GraphList->removeItem(static_cast<int>(index));
     if (selected > static_cast<int>(index)) --selected;
     ListChanged(selected);
 }
 
 void GraphToolbar::GraphReplaced(std::size_t index, const GraphRecord&) {
     const int selected = SelectedIndex();
-    FuncComboBox->setItemText(static_cast<int>(index),
-                              EntryText(document_->GraphAt(index).Record()));
+    GraphList->setItemText(static_cast<int>(index), EntryText(document_->GraphAt(index).Record()));
     if (static_cast<int>(index) == selected) Select(selected);
 }
 
@@ -157,7 +155,7 @@ bool GraphToolbar::eventFilter(QObject* watched, QEvent* event) {
 
 void GraphToolbar::SetListEnabled(bool on) {
     for (QComboBox* box :
-         std::initializer_list<QComboBox*>{FuncComboBox, LineWidthChooser, ShadingChooser,
+         std::initializer_list<QComboBox*>{GraphList, LineWidthChooser, ShadingChooser,
                                            PointSizeChooser, PointStyleChooser, ColorChooser})
         box->setEnabled(on);
 }

@@ -48,7 +48,7 @@ class GraphToolbar final : public QToolBar, public DocumentObserver {
     void GraphsReset() override;
     void DocumentDestroyed() override;
 
-    QComboBox* FuncComboBox = nullptr;
+    QComboBox* GraphList = nullptr;
     LineWidthComboBox* LineWidthChooser = nullptr;
     ShadingComboBox* ShadingChooser = nullptr;
     PointSizeComboBox* PointSizeChooser = nullptr;

@@ -73,7 +73,7 @@ void MainWindow::CreateToolbars() {
 
 void MainWindow::ConnectGraphToolbar() {
     GraphToolbar* bar = graphToolbar_;
-    connect(bar->FuncComboBox, &QComboBox::activated, bar, &GraphToolbar::Select);
+    connect(bar->GraphList, &QComboBox::activated, bar, &GraphToolbar::Select);
     const std::pair<QComboBox*, StyleField> choosers[] = {
         {bar->LineWidthChooser, StyleField::LineWidth},
         {bar->PointSizeChooser, StyleField::PointWidth},

@@ -79,7 +79,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
         bool anyModified = false;
         for (DocumentWindow* child : Documents())
             anyModified = anyModified || child->Doc().Modified;
-        if (ShellFeedback::CatchingUp() || (anyModified && !manager.allowsInteraction())) {
+        if (feedback_->CatchingUp() || (anyModified && !manager.allowsInteraction())) {
             manager.cancel();  // no question can be answered now
             return;
         }
@@ -174,7 +174,7 @@ void MainWindow::LoadSettings() {
     const PanelSettings& panels = settings_.Panels;
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
-    SetToolbarShown(ToolbarId::Calculus, panels.CalcPanel);
+    SetToolbarShown(ToolbarId::Calculus, panels.CalculusPanel);
 }
 
 void MainWindow::SaveSettings() {
@@ -196,7 +196,7 @@ auto& PanelFlag(Panels& panels, ToolbarId toolbar) {
         case ToolbarId::Graph:
             return panels.GraphsPanel;
         default:
-            return panels.CalcPanel;
+            return panels.CalculusPanel;
     }
 }
 

@@ -12,7 +12,6 @@ namespace plotwise {
 namespace {
 
 constexpr qint64 kCatchUpMs = 25;
-bool catchingUp = false;
 
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
@@ -68,10 +67,6 @@ ShellFeedback::~ShellFeedback() {
         SetBusy(false);
 }
 
-bool ShellFeedback::CatchingUp() {
-    return catchingUp;
-}
-
 void ShellFeedback::ShowStatus(int panel, const std::string& text) {
     if (panel < 0 || panel > 1 || panels_[panel] == nullptr) return;
     panels_[panel]->setText(QString::fromStdString(text));
@@ -107,16 +102,16 @@ void ShellFeedback::ShowError(const std::string& message) {
 }
 
 void ShellFeedback::CatchUp() {
-    if (catchingUp) return;
+    if (catchingUp_) return;
     if (sinceCatchUp_.isValid() && sinceCatchUp_.elapsed() < kCatchUpMs) return;
-    catchingUp = true;
+    catchingUp_ = true;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    catchingUp = false;
+    catchingUp_ = false;
     sinceCatchUp_.start();
 }
 
 bool ShellFeedback::eventFilter(QObject* watched, QEvent* event) {
-    if (!catchingUp || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
+    if (!catchingUp_ || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
         escSeen_ = true;

@@ -24,9 +24,7 @@ class ShellFeedback final : public QObject, public Feedback {
     bool EscPressed() override;
     void ShowError(const std::string& message) override;
 
-    // True while a computation lets the windows catch up: input is swallowed then, and
-    // windows must not draw into or reshape a document (they retry afterwards).
-    static bool CatchingUp();
+    bool CatchingUp() const override { return catchingUp_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +36,7 @@ class ShellFeedback final : public QObject, public Feedback {
 
     QLabel* panels_[2];
     Messages& messages_;
+    bool catchingUp_ = false;
     int busyDepth_ = 0;
     bool escSeen_ = false;
     QElapsedTimer sinceCatchUp_;

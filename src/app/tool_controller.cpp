@@ -95,7 +95,7 @@ void ToolController::AnalyseFunction() {
     if (analysis_ == nullptr)
         analysis_ =
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
-    analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Research);
+    analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis);
 }
 
 void ToolController::Integration() {

@@ -89,7 +89,7 @@ DefaultGraphDialog::DefaultGraphDialog(QWidget* parent) : QDialog(parent) {
     KindEditor = [this](GraphRecord& props, const OptionsRecord& options) {
         GraphDialog form(this);
         if (ShowError) form.ShowError = ShowError;
-        form.SetPropsInForm(props, options);
+        form.ShowRecord(props, options);
         form.SetDefaultsMode(true);
         if (form.exec() != QDialog::Accepted) return false;
         props = form.Record;

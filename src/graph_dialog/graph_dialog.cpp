@@ -129,7 +129,7 @@ GraphDialog::GraphDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    SetPropsInForm(Record, options_);
+    ShowRecord(Record, options_);
 }
 
 GraphDialog::~GraphDialog() = default;
@@ -391,7 +391,7 @@ const GraphDialog::AddEdits* GraphDialog::AddEditsOf(int kind) const {
     }
 }
 
-void GraphDialog::SetPropsInForm(const GraphRecord& props, const OptionsRecord& options) {
+void GraphDialog::ShowRecord(const GraphRecord& props, const OptionsRecord& options) {
     Record = props;
     options_ = options;
     ShowFields(FieldsFromProps(Record, options_));

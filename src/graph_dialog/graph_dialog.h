@@ -47,7 +47,7 @@ class GraphDialog final : public QDialog {
 
     // Fills the dialog from a record. options: the document's visible ranges, steps and
     // standard blocks, which the default-interval fields and a kind change use.
-    void SetPropsInForm(const GraphRecord& props, const OptionsRecord& options);
+    void ShowRecord(const GraphRecord& props, const OptionsRecord& options);
     void ShowPage(GraphPage page);
     // Only the "Add. Properties" page, for editing the standard blocks of a kind; switching
     // back shows the page that was current before.

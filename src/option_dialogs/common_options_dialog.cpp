@@ -32,14 +32,14 @@ CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void CommonOptionsDialog::SetSettings(const CommonSettings& s) {
-    DeleteConfirmationCheckBox->setChecked(s.FuncPanelDelConfirmation);
+    DeleteConfirmationCheckBox->setChecked(s.ConfirmDelete);
     NewColorCheckBox->setChecked(s.FunctionNewColor);
     ChangeStepsCheckBox->setChecked(s.ChangeSteps);
     AutoMaximizeCheckBox->setChecked(s.AutoMaximize);
 }
 
 void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
-    s.FuncPanelDelConfirmation = DeleteConfirmationCheckBox->isChecked();
+    s.ConfirmDelete = DeleteConfirmationCheckBox->isChecked();
     s.FunctionNewColor = NewColorCheckBox->isChecked();
     s.ChangeSteps = ChangeStepsCheckBox->isChecked();
     s.AutoMaximize = AutoMaximizeCheckBox->isChecked();

@@ -157,7 +157,6 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(Picture);
     layout->addWidget(Text);
-    setStyleSheet("TShowBitmapSaveForm { border: 1px solid gray; }");
 }
 
 void ProgressWindow::ShowProgress(const QPixmap& picture, const QString& text,

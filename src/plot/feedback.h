@@ -25,6 +25,9 @@ class Feedback {
     // True when Esc was pressed since the last poll; other keys typed meanwhile are dropped.
     virtual bool EscPressed() = 0;
     virtual void ShowError(const std::string& message) = 0;
+    // True while Refresh or EscPressed let pending events through: windows must not draw
+    // into or reshape a document then (they retry afterwards).
+    virtual bool CatchingUp() const { return false; }
 };
 
 // Drawing polls Esc only while this is set; printing clears it, since a page drawn halfway

@@ -75,22 +75,22 @@ void WriteBool(QSettings& ini, const QString& key, bool value) {
 void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     const ProgramSettings d;
 
-    AnalysisSettings& r = settings.Research;
-    r.MinX = ReadReal(ini, "Research/MinX", d.Research.MinX);
-    r.MaxX = ReadReal(ini, "Research/MaxX", d.Research.MaxX);
+    AnalysisSettings& r = settings.Analysis;
+    r.MinX = ReadReal(ini, "Research/MinX", d.Analysis.MinX);
+    r.MaxX = ReadReal(ini, "Research/MaxX", d.Analysis.MaxX);
     if (r.MaxX <= r.MinX) {
-        r.MinX = d.Research.MinX;
-        r.MaxX = d.Research.MaxX;
+        r.MinX = d.Analysis.MinX;
+        r.MaxX = d.Analysis.MaxX;
     }
-    r.FindZeroes = ReadBool(ini, "Research/FindZeroes", d.Research.FindZeroes);
-    r.FindExtremums = ReadBool(ini, "Research/FindExtremums", d.Research.FindExtremums);
+    r.FindZeroes = ReadBool(ini, "Research/FindZeroes", d.Analysis.FindZeroes);
+    r.FindExtremums = ReadBool(ini, "Research/FindExtremums", d.Analysis.FindExtremums);
     // Widened first: the absolute value of the smallest int does not fit an int.
     const long long digits = std::llabs(
-        static_cast<long long>(ReadInt(ini, "Research/DigitsNum", d.Research.DigitsNum)));
-    r.DigitsNum = digits <= 5 ? static_cast<int>(digits) : d.Research.DigitsNum;
-    r.StepsNum = InRangeOr(ReadInt(ini, "Research/StepsNum", d.Research.StepsNum), 100, 20000,
-                           d.Research.StepsNum);
-    r.UseDerivative = ReadBool(ini, "Research/UseDerivative", d.Research.UseDerivative);
+        static_cast<long long>(ReadInt(ini, "Research/DigitsNum", d.Analysis.DigitsNum)));
+    r.DigitsNum = digits <= 5 ? static_cast<int>(digits) : d.Analysis.DigitsNum;
+    r.StepsNum = InRangeOr(ReadInt(ini, "Research/StepsNum", d.Analysis.StepsNum), 100, 20000,
+                           d.Analysis.StepsNum);
+    r.UseDerivative = ReadBool(ini, "Research/UseDerivative", d.Analysis.UseDerivative);
 
     ValueTableSettings& v = settings.ValueTable;
     v.Min = ReadReal(ini, "ValueTable/Min", d.ValueTable.Min);
@@ -105,8 +105,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     i.AbsIntegrate = ReadBool(ini, "Integrate/AbsIntegrate", d.Integrate.AbsIntegrate);
 
     CommonSettings& c = settings.Common;
-    c.FuncPanelDelConfirmation =
-        ReadBool(ini, "Common/FuncPanelDelConfirmation", d.Common.FuncPanelDelConfirmation);
+    c.ConfirmDelete = ReadBool(ini, "Common/FuncPanelDelConfirmation", d.Common.ConfirmDelete);
     c.FunctionNewColor = ReadBool(ini, "Common/FunctionNewColor", d.Common.FunctionNewColor);
     c.ChangeSteps = ReadBool(ini, "Common/ChangeSteps", d.Common.ChangeSteps);
     c.AutoMaximize = ReadBool(ini, "Common/AutoMaximize", d.Common.AutoMaximize);
@@ -114,7 +113,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     PanelSettings& p = settings.Panels;
     p.StandardPanel = ReadBool(ini, "Panels/StandardPanel", d.Panels.StandardPanel);
     p.GraphsPanel = ReadBool(ini, "Panels/GraphsPanel", d.Panels.GraphsPanel);
-    p.CalcPanel = ReadBool(ini, "Panels/CalcPanel", d.Panels.CalcPanel);
+    p.CalculusPanel = ReadBool(ini, "Panels/CalcPanel", d.Panels.CalculusPanel);
 
     RegressionSettings& g = settings.Regression;
     g.RegressionType =
@@ -127,7 +126,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
 }
 
 void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
-    const AnalysisSettings& r = settings.Research;
+    const AnalysisSettings& r = settings.Analysis;
     WriteBool(ini, "Research/FindZeroes", r.FindZeroes);
     WriteBool(ini, "Research/FindExtremums", r.FindExtremums);
     WriteReal(ini, "Research/MinX", r.MinX);
@@ -150,10 +149,10 @@ void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
     const PanelSettings& p = settings.Panels;
     WriteBool(ini, "Panels/StandardPanel", p.StandardPanel);
     WriteBool(ini, "Panels/GraphsPanel", p.GraphsPanel);
-    WriteBool(ini, "Panels/CalcPanel", p.CalcPanel);
+    WriteBool(ini, "Panels/CalcPanel", p.CalculusPanel);
 
     const CommonSettings& c = settings.Common;
-    WriteBool(ini, "Common/FuncPanelDelConfirmation", c.FuncPanelDelConfirmation);
+    WriteBool(ini, "Common/FuncPanelDelConfirmation", c.ConfirmDelete);
     WriteBool(ini, "Common/FunctionNewColor", c.FunctionNewColor);
     WriteBool(ini, "Common/ChangeSteps", c.ChangeSteps);
     WriteBool(ini, "Common/AutoMaximize", c.AutoMaximize);

@@ -33,7 +33,7 @@ struct IntegralSettings {
 };
 
 struct CommonSettings {
-    bool FuncPanelDelConfirmation = true;
+    bool ConfirmDelete = true;
     bool FunctionNewColor = true;
     bool ChangeSteps = false;
     bool AutoMaximize = false;
@@ -42,7 +42,7 @@ struct CommonSettings {
 struct PanelSettings {
     bool StandardPanel = true;
     bool GraphsPanel = true;
-    bool CalcPanel = true;
+    bool CalculusPanel = true;
 };
 
 struct RegressionSettings {
@@ -55,7 +55,7 @@ struct PrintSettings {
 };
 
 struct ProgramSettings {
-    AnalysisSettings Research;
+    AnalysisSettings Analysis;
     ValueTableSettings ValueTable;
     IntegralSettings Integrate;
     CommonSettings Common;

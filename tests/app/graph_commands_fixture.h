@@ -16,7 +16,7 @@ class GraphCommandsTest : public MainFormTest {
     void SetUp() override {
         MainFormTest::SetUp();
         Start();
-        form->Settings().Common.FuncPanelDelConfirmation = false;  // after the settings file
+        form->Settings().Common.ConfirmDelete = false;  // after the settings file
         form->GraphCommands().GraphEditor = [this](GraphRecord& props, const QString& caption,
                                                    GraphPage page) {
             editorCalls << caption + (page == GraphPage::Properties ? "/Properties" : "/Add");
@@ -27,7 +27,7 @@ class GraphCommandsTest : public MainFormTest {
     }
     DocumentWindow& Window() { return *form->ActiveDocument(); }
     Document& Doc() { return Window().Doc(); }
-    QComboBox* List() { return form->GraphBar()->FuncComboBox; }
+    QComboBox* List() { return form->GraphBar()->GraphList; }
     QStringList Entries() { return Items(List()); }
     // Adds graphs of the given formulas through the Add command.
     void AddGraphs(std::initializer_list<const char*> formulas) {

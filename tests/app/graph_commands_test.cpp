@@ -105,7 +105,7 @@ TEST_F(GraphCommandsTest, DeleteSelectsTheNextOrTheLastAndEmptiesTheControls) {
 
 TEST_F(GraphCommandsTest, DeleteAsksWhenTheSettingSaysSo) {
     AddGraphs({"x"});
-    form->Settings().Common.FuncPanelDelConfirmation = true;
+    form->Settings().Common.ConfirmDelete = true;
     messages.answers = {Answer::No, Answer::Yes};
     form->RunCommand(Command::DeleteGraph);
     EXPECT_EQ(Doc().GraphCount(), 1u);
@@ -244,7 +244,7 @@ class RealDialogTest : public MainFormTest {
             QApplication::sendEvent(target, &press);
         }
     }
-    QStringList Entries() { return testing_support::Items(form->GraphBar()->FuncComboBox); }
+    QStringList Entries() { return testing_support::Items(form->GraphBar()->GraphList); }
 };
 
 TEST_F(RealDialogTest, AddAGraphByTypingItsFormula) {

@@ -194,7 +194,7 @@ TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     form->addToolBar(Qt::BottomToolBarArea, form->Toolbar(ToolbarId::Calculus));
     EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
     EXPECT_FALSE(form->Action(Command::GraphToolbar)->isChecked());
-    form->Settings().Research.DigitsNum = 4;
+    form->Settings().Analysis.DigitsNum = 4;
     ASSERT_TRUE(form->close());
     form->Settings() = {};
     Start();
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
     EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
     EXPECT_TRUE(form->Toolbar(ToolbarId::Standard)->isVisible());
     EXPECT_EQ(form->toolBarArea(form->Toolbar(ToolbarId::Calculus)), Qt::BottomToolBarArea);
-    EXPECT_EQ(form->Settings().Research.DigitsNum, 4);
+    EXPECT_EQ(form->Settings().Analysis.DigitsNum, 4);
 }
 
 // A document whose pass takes a while: several long graphs.

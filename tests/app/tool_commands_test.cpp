@@ -73,7 +73,7 @@ TEST_F(MainFormTest, DerivativeTangentAndRegressionAddTheirGraphs) {
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
 
     document.AddGraph(TableOf({{3, 7}, {1, 3}, {2, 5}}));
-    QComboBox* list = form->GraphBar()->FuncComboBox;
+    QComboBox* list = form->GraphBar()->GraphList;
     list->setCurrentIndex(1);
     AddThrough(*form, Command::Regression, [](QDialog&) {});
     // The toolbar's graph is where the Derivative and Tangent windows start.

@@ -36,7 +36,7 @@ class StdPropsFormTest : public ::testing::Test {
         SetStyle(p, options.GraphDefaults.Style);
         SetNewProps(p, options);
         if (kind != kTable) p.Formula().SetText(formula);
-        form.SetPropsInForm(p, options);
+        form.ShowRecord(p, options);
     }
 
     template <typename T = QWidget>
@@ -145,7 +145,7 @@ TEST_F(StdPropsFormTest, AReservedKindKeepsItsBytes) {
     p.Kind = kIntegralGraph;
     p.LineWidth = 2;
     p.PointWidth = 3;
-    form.SetPropsInForm(p, options);
+    form.ShowRecord(p, options);
     EXPECT_EQ(Find<QComboBox>("FuncStyleComboBox")->currentIndex(), -1);
     EXPECT_FALSE(Find("FormulaYFromXEdit")->isVisible());
     EXPECT_FALSE(Find("NumTableGrid")->isVisible());

@@ -20,7 +20,7 @@ using Keys = std::map<std::string, std::string>;
 // Every field away from its default, reals in both notations.
 ProgramSettings NonDefault() {
     ProgramSettings s;
-    s.Research = {-5e-4L, 1.25e7L, false, false, 4, 20000, true};
+    s.Analysis = {-5e-4L, 1.25e7L, false, false, 4, 20000, true};
     s.ValueTable = {-3.75L, 0.1L, 0.125L};
     s.Integrate = {1e-20L, -7, -3, true};
     s.Common = {false, false, true, true};

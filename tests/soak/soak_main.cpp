@@ -664,7 +664,7 @@ void Soak::MaybeSelectGraph() {
 }
 
 void Soak::Select() {
-    QComboBox* list = form_->GraphBar()->FuncComboBox;
+    QComboBox* list = form_->GraphBar()->GraphList;
     if (list->count() == 0 || !list->isEnabled()) return;
     const int item = random_.Int(0, list->count() - 1);
     list->setCurrentIndex(item);
@@ -682,7 +682,7 @@ void Soak::AddOrDouble(bool doubling) {
 
 void Soak::Delete() {
     MaybeSelectGraph();
-    if (form_->Settings().Common.FuncPanelDelConfirmation) {
+    if (form_->Settings().Common.ConfirmDelete) {
         Allow("Ask: Do you want to remove the graph?");
         messages_.answers.push_back(random_.Chance(0.8) ? Answer::Yes : Answer::No);
     }
@@ -1199,7 +1199,7 @@ void Soak::CheckAfter(Op op, const std::map<DocumentWindow*, DocState>& before,
 
 void Soak::CheckWindow() {
     DocumentWindow* active = form_->ActiveDocument();
-    QComboBox* list = form_->GraphBar()->FuncComboBox;
+    QComboBox* list = form_->GraphBar()->GraphList;
     if (active == nullptr) {
         if (list->count() != 0) Fail("the graph list shows graphs with no document open");
         return;

@@ -142,7 +142,7 @@ class AnalysisCommandTest : public ::testing::Test {
             user[next++](*modal);
         });
         timer.start(10);
-        tool.Run(formulas, settings.Research);
+        tool.Run(formulas, settings.Analysis);
         EXPECT_EQ(next, user.size());
     }
 
@@ -154,7 +154,7 @@ class AnalysisCommandTest : public ::testing::Test {
 };
 
 TEST_F(AnalysisCommandTest, OptionsReturnAfterEveryResultUntilCancelled) {
-    settings.Research = AnalysisSettings{};
+    settings.Analysis = AnalysisSettings{};
     RunCommand({"x*x-1", "sin(x)"},
                {[](QWidget& options) {
                     EXPECT_EQ(options.windowTitle(), "Analyse Function");
@@ -182,7 +182,7 @@ TEST_F(AnalysisCommandTest, OptionsReturnAfterEveryResultUntilCancelled) {
                     EXPECT_EQ(Find<QLineEdit>(options, "MaxXEdit")->text(), "5");
                     Find<QPushButton>(options, "CancelButton")->click();
                 }});
-    EXPECT_EQ(settings.Research.MaxX, 5);
+    EXPECT_EQ(settings.Analysis.MaxX, 5);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
