@@ -23,6 +23,6 @@ void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double 
                  long double x2, long double y2);
 
 // The pen of a graph's lines: its colour, its width kept within what can be chosen.
-QPen GraphPen(const GraphRecord& props);
+QPen GraphPen(const RenderContext& ctx, const GraphRecord& props);
 
 }  // namespace plotwise

@@ -14,7 +14,8 @@ void Document::Repaint() {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
+    RenderContext ctx{painter,   Options, ScreenMap(), *Reporter, DeviceScale(ScaleX, ScaleY),
+                      EscEnabled};
     const PixelRect area = OnScreen ? ClientRect : OutputRect;
     painter.fillRect(QRect(area.left, area.top, area.Width(), area.Height()),
                      ColorOf(Options.BackColor, Qt::white));
@@ -29,7 +30,8 @@ void Document::DrawGraph(Graph& graph) {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
+    RenderContext ctx{painter,   Options, ScreenMap(), *Reporter, DeviceScale(ScaleX, ScaleY),
+                      EscEnabled};
     DrawGraphOn(ctx, graph);
 }
 

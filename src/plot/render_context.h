@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "draw/device_scale.h"
 #include "plot/document.h"
 #include "plot/feedback.h"
 #include "plot/options_record.h"
@@ -14,9 +15,12 @@ struct RenderContext {
     const OptionsRecord& options;
     ScreenMapping map;
     Feedback& feedback;
+    DeviceScale scale{};  // of the surface drawn on
+    // Cleared for a printed page: a page drawn halfway cannot be taken back.
+    bool escEnabled = true;
 
     // Esc during drawing stops the graph being drawn; the rest of the picture still comes.
-    bool Interrupted() const { return EscEnabled && feedback.EscPressed(); }
+    bool Interrupted() const { return escEnabled && feedback.EscPressed(); }
 };
 
 }  // namespace plotwise
