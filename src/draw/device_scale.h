@@ -22,10 +22,6 @@ class DeviceScale {
     long double min_ = 1;
 };
 
-extern long double ScaleX;
-extern long double ScaleY;
-extern long double ScaleMin;  // the smaller of the two
-
 // v * scale to the nearest integer, halves to even: scaled pixel sizes.
 int ScaledPixels(long double v, long double scale);
 

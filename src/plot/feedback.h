@@ -27,10 +27,6 @@ class Feedback {
     virtual void ShowError(const std::string& message) = 0;
 };
 
-// Drawing polls Esc only while this is set; printing clears it, since a page drawn halfway
-// cannot be taken back.
-extern bool EscEnabled;
-
 // Says nothing and is never interrupted: for documents without a window.
 Feedback& SilentFeedback();
 

@@ -11,9 +11,13 @@
 
 namespace plotwise {
 
+QColor GraphColor(const RenderContext& ctx, const GraphRecord& props) {
+    return ColorOf(ctx.blackAndWhite ? kBlack : props.Color, Qt::black);
+}
+
 QPen GraphPen(const RenderContext& ctx, const GraphRecord& props) {
-    QPen pen(ColorOf(props.Color, Qt::black),
-             ClampedPixels(props.LineWidth, kMaxLineWidth, ctx.scale.Min()));
+    const int width = ScaledPixels(static_cast<std::int32_t>(props.LineWidth), ctx.graphWidthScale);
+    QPen pen(GraphColor(ctx, props), ClampedPixels(width, kMaxLineWidth, ctx.scale.Min()));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -122,7 +126,7 @@ void DrawLines(RenderContext& ctx, const Graph& graph) {
 }
 
 void DrawPoints(RenderContext& ctx, const Graph& graph) {
-    const QColor color = ColorOf(graph.Record().Color, Qt::black);
+    const QColor color = GraphColor(ctx, graph.Record());
     ctx.painter.setPen(QPen(color, 1));
     ctx.painter.setBrush(color);
     const SegmentClipper clipper(ctx.options, graph.GetMaxGap());

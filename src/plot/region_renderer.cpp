@@ -6,7 +6,6 @@
 
 #include "draw/device_scale.h"
 #include "draw/draw_routines.h"
-#include "draw/style_colors.h"
 #include "plot/graph_renderer.h"
 #include "plot/grid_function.h"
 
@@ -41,7 +40,7 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
     const long double dy = (area.yEnd - area.yStart) / ny;
     QPainter& painter = ctx.painter;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(ColorOf(props.Color, Qt::black), BrushStyleOf(props.Brush)));
+    painter.setBrush(QBrush(GraphColor(ctx, props), BrushStyleOf(props.Brush)));
     const auto xAt = [&](long double x) { return ctx.map.X(x); };
     const auto yAt = [&](long double y) { return ctx.map.Y(y); };
     for (int i = 1; i <= nx; ++i) {

@@ -18,6 +18,10 @@ struct RenderContext {
     DeviceScale scale{};  // of the surface drawn on
     // Cleared for a printed page: a page drawn halfway cannot be taken back.
     bool escEnabled = true;
+    // Graph lines are this many times as wide as their records say: on a page, the whole
+    // number nearest its scale, so every graph keeps its width relative to the others.
+    long double graphWidthScale = 1;
+    bool blackAndWhite = false;  // every graph in black
 
     // Esc during drawing stops the graph being drawn; the rest of the picture still comes.
     bool Interrupted() const { return escEnabled && feedback.EscPressed(); }
