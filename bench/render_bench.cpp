@@ -96,10 +96,12 @@ void Bare(benchmark::State& state) {
     Scene& scene = TheScene();
     for (auto _ : state) {
         QPainter painter(&scene.image);
+        const RenderContext ctx{painter, scene.doc.Options, scene.doc.ScreenMap(),
+                                SilentFeedback()};
         painter.fillRect(scene.image.rect(), Qt::white);
         const std::size_t perGraph = scene.segments.size() / kGraphs;
         for (int k = 0; k < kGraphs; ++k) {
-            painter.setPen(GraphPen(scene.doc.GraphAt(k).Record()));
+            painter.setPen(GraphPen(ctx, scene.doc.GraphAt(k).Record()));
             for (std::size_t i = k * perGraph; i < (k + 1) * perGraph; ++i)
                 painter.drawLine(scene.segments[i]);
         }

@@ -90,7 +90,7 @@ void ShellFeedback::Refresh() {
 bool ShellFeedback::EscPressed() {
     // Drawing alone is short, and a window must not be reshaped while it draws: only a
     // computation looks at the keyboard.
-    if (!EscEnabled || busyDepth_ == 0) return false;
+    if (busyDepth_ == 0) return false;
     CatchUp();
     const bool esc = escSeen_;
     escSeen_ = false;

@@ -4,10 +4,6 @@
 
 namespace plotwise {
 
-long double ScaleX = 1;
-long double ScaleY = 1;
-long double ScaleMin = 1;
-
 int ScaledPixels(long double v, long double scale) {
     // rint is nearbyint in the default rounding mode, as one instruction: markers call
     // this per point. The clamp is far beyond any device and keeps the conversion defined

@@ -3,8 +3,6 @@
 #include <QPolygon>
 #include <algorithm>
 
-#include "draw/device_scale.h"
-
 namespace plotwise {
 
 Qt::PenStyle PenStyleOf(long long style) {
@@ -39,25 +37,26 @@ Qt::BrushStyle BrushStyleOf(long long style) {
     }
 }
 
-void DrawPoint(QPainter& painter, int x, int y, long long style, long long size) {
+void DrawPoint(QPainter& painter, const DeviceScale& scale, int x, int y, long long style,
+               long long size) {
     const long long clamped = std::clamp<long long>(size, 1, kMaxPointSize);
     QPen pen = painter.pen();
     pen.setStyle(Qt::SolidLine);
-    if (ScaledPixels(clamped, ScaleMin) <= 1) {
+    if (ScaledPixels(clamped, scale.Min()) <= 1) {
         pen.setWidth(1);
         painter.setPen(pen);
         painter.drawPoint(x, y);
         return;
     }
     if (style < 0 || style >= kPointStyleCount) return;
-    pen.setWidth(std::max(1, ScaledPixels(1, ScaleMin)));
+    pen.setWidth(std::max(1, ScaledPixels(1, scale.Min())));
     painter.setPen(pen);
     // The brush keeps its colour: a hollow marker must not lose it for the next filled one.
     QBrush brush = painter.brush();
     brush.setStyle(style == 3 || style == 5 || style == 7 ? Qt::SolidPattern : Qt::NoBrush);
     painter.setBrush(brush);
-    const int hw = ScaledPixels(clamped, ScaleX) / 2;
-    const int hh = ScaledPixels(clamped, ScaleY) / 2;
+    const int hw = ScaledPixels(clamped, scale.X()) / 2;
+    const int hh = ScaledPixels(clamped, scale.Y()) / 2;
     // Aliased Qt lines include both ends and outlined shapes cover width + 1 pixels, so
     // every shape spans 2 * hw + 1 pixels centred on (x, y).
     const QRect box(x - hw, y - hh, 2 * hw, 2 * hh);
@@ -85,12 +84,13 @@ void DrawPoint(QPainter& painter, int x, int y, long long style, long long size)
     }
 }
 
-void DrawPointer(QPainter& painter, int kind, int x, int y, const QColor& color, int direction) {
+void DrawPointer(QPainter& painter, const DeviceScale& scale, int kind, int x, int y,
+                 const QColor& color, int direction) {
     if (kind != 0) return;
-    const int a = ScaledPixels(9, ScaleX);
-    const int b = ScaledPixels(4, ScaleY);
-    const int c = ScaledPixels(4, ScaleX);
-    const int d = ScaledPixels(9, ScaleY);
+    const int a = ScaledPixels(9, scale.X());
+    const int b = ScaledPixels(4, scale.Y());
+    const int c = ScaledPixels(4, scale.X());
+    const int d = ScaledPixels(9, scale.Y());
     QPolygon corners;
     switch (direction) {
         case 0:

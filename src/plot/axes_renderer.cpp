@@ -20,28 +20,28 @@ void DrawAxisX(RenderContext& ctx, int ay) {
     const OptionsRecord& o = ctx.options;
     const AxisOptions& axis = o.AxisX;
     const PixelRect& p = ctx.map.plot;
-    const int a = ScaledPixels(5, ScaleX);
-    const int b = ScaledPixels(9, ScaleX);
+    const int a = ScaledPixels(5, ctx.scale.X());
+    const int b = ScaledPixels(9, ctx.scale.X());
     const bool right = axis.Forward;
     if (axis.NameShow) {
         const QFont font = FontOf(axis.NameFont);
         const QFontMetrics metrics(font, ctx.painter.device());
         const QString name = RecordText(axis.Name.Text());
         // Beyond the end where x grows, on the side away from the labels.
-        const int top = o.NumsX.Direct ? ay - metrics.height() - ScaledPixels(4, ScaleY)
-                                       : ay + ScaledPixels(4, ScaleY) + 1;
+        const int top = o.NumsX.Direct ? ay - metrics.height() - ScaledPixels(4, ctx.scale.Y())
+                                       : ay + ScaledPixels(4, ctx.scale.Y()) + 1;
         const int left = right ? p.right + a + b - metrics.horizontalAdvance(name) : p.left - a - b;
         DrawTextAt(ctx.painter, font, NameColor(axis), left, top, name);
     }
     const QColor color = ColorOf(axis.Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
-    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ScaleY);
+    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ctx.scale.Y());
     // A thick line stops at the pointer's base, or it would swallow the arrow head.
     const bool shorten = w > 1 && axis.Pointer == 0;
     DrawThickHorizontal(ctx.painter, ay, p.left - a - (shorten && !right ? 0 : b),
                         p.right + a + (shorten && right ? 0 : b), w);
     if (axis.Pointer == 0) {
-        DrawPointer(ctx.painter, 0, right ? p.right + a + b : p.left - a - b, ay, color,
+        DrawPointer(ctx.painter, ctx.scale, 0, right ? p.right + a + b : p.left - a - b, ay, color,
                     right ? 0 : 1);
     }
 }
@@ -50,28 +50,29 @@ void DrawAxisY(RenderContext& ctx, int ax) {
     const OptionsRecord& o = ctx.options;
     const AxisOptions& axis = o.AxisY;
     const PixelRect& p = ctx.map.plot;
-    const int a = ScaledPixels(5, ScaleY);
-    const int b = ScaledPixels(9, ScaleY);
+    const int a = ScaledPixels(5, ctx.scale.Y());
+    const int b = ScaledPixels(9, ctx.scale.Y());
     const bool up = axis.Forward;
     if (axis.NameShow) {
         const QFont font = FontOf(axis.NameFont);
         const QFontMetrics metrics(font, ctx.painter.device());
         const QString name = RecordText(axis.Name.Text());
         // Beyond the end where y grows, on the side away from the labels.
-        const int left = o.NumsY.Direct
-                             ? ax + ScaledPixels(4, ScaleX) + 1
-                             : ax - metrics.horizontalAdvance(name) - ScaledPixels(4, ScaleX);
+        const int left =
+            o.NumsY.Direct ? ax + ScaledPixels(4, ctx.scale.X()) + 1
+                           : ax - metrics.horizontalAdvance(name) - ScaledPixels(4, ctx.scale.X());
         const int top = up ? p.top - a - b : p.bottom + a + b - metrics.height();
         DrawTextAt(ctx.painter, font, NameColor(axis), left, top, name);
     }
     const QColor color = ColorOf(axis.Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
-    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ScaleX);
+    const int w = ClampedPixels(axis.Width, kMaxLineWidth, ctx.scale.X());
     const bool shorten = w > 1 && axis.Pointer == 0;
     DrawThickVertical(ctx.painter, ax, p.top - a - (shorten && up ? 0 : b),
                       p.bottom + a + (shorten && !up ? 0 : b), w);
     if (axis.Pointer == 0) {
-        DrawPointer(ctx.painter, 0, ax, up ? p.top - a - b : p.bottom + a + b, color, up ? 2 : 3);
+        DrawPointer(ctx.painter, ctx.scale, 0, ax, up ? p.top - a - b : p.bottom + a + b, color,
+                    up ? 2 : 3);
     }
 }
 
@@ -89,8 +90,8 @@ void DrawMarks(RenderContext& ctx, const AxisPixels& axes) {
         const AxisOptions& axis = alongX ? o.AxisX : o.AxisY;
         if (!marks.Show || !axis.Draw) continue;
         // Sizes across the axis scale with the other direction's device scale.
-        const long double along = alongX ? ScaleX : ScaleY;
-        const long double across = alongX ? ScaleY : ScaleX;
+        const long double along = alongX ? ctx.scale.X() : ctx.scale.Y();
+        const long double across = alongX ? ctx.scale.Y() : ctx.scale.X();
         ctx.painter.setPen(
             QPen(ColorOf(marks.ColorAsAxis ? axis.Color : marks.Color, Qt::black), 1));
         const int length = ClampedPixels(marks.Length, kMaxMarkLength, across);

@@ -22,10 +22,6 @@ int Margin(long double scale, int size) {
     return RoundEven(9 * scale) + size / 40 + RoundEven(5 * scale) + 3;
 }
 
-bool Usable(const PixelRect& plot) {
-    return plot.Width() >= 10 && plot.Height() >= 10;
-}
-
 bool AxisChanged(bool oldLog, bool newLog, long double oldBase, long double newBase,
                  long double oldCoeff, long double newCoeff) {
     return oldCoeff != newCoeff || oldLog != newLog || (oldLog && newLog && oldBase != newBase);
@@ -97,15 +93,22 @@ void Document::RemoveObserver(DocumentObserver& observer) {
     std::erase(observers_, &observer);
 }
 
+PixelRect PlotRectOf(const PixelRect& area, const DeviceScale& scale) {
+    const int mx = Margin(scale.X(), area.Width());
+    const int my = Margin(scale.Y(), area.Height());
+    return {area.left + mx, area.top + my, area.right - mx, area.bottom - my};
+}
+
+bool PlotRectUsable(const PixelRect& plot) {
+    return plot.Width() >= 10 && plot.Height() >= 10;
+}
+
 PixelRect Document::GetPlotRect() const {
-    const PixelRect r = OnScreen ? ClientRect : OutputRect;
-    const int mx = Margin(ScaleX, r.Width());
-    const int my = Margin(ScaleY, r.Height());
-    return {r.left + mx, r.top + my, r.right - mx, r.bottom - my};
+    return PlotRectOf(OnScreen ? ClientRect : OutputRect, DeviceScale{});
 }
 
 bool Document::PlotAreaUsable() const {
-    return Usable(GetPlotRect());
+    return PlotRectUsable(GetPlotRect());
 }
 
 long double Document::ScaleFactorX() const {
@@ -125,8 +128,12 @@ long double Document::ScaleFactorY(const PixelRect& plot) const {
 }
 
 ScreenMapping Document::ScreenMap() const {
+    return ScreenMap(GetPlotRect());
+}
+
+ScreenMapping Document::ScreenMap(const PixelRect& plot) const {
     ScreenMapping map;
-    map.plot = GetPlotRect();
+    map.plot = plot;
     map.minX = Options.MinX;
     map.minY = Options.MinY;
     map.factorX = ScaleFactorX(map.plot);
@@ -146,14 +153,14 @@ int Document::YToScreen(long double y) const {
 
 long double Document::ScreenToX(int px) const {
     const PixelRect plot = GetPlotRect();
-    if (!Usable(plot)) return Options.MinX;
+    if (!PlotRectUsable(plot)) return Options.MinX;
     const int d = Options.AxisX.Forward ? px - plot.left : plot.right - px;
     return d / ScaleFactorX(plot) + Options.MinX;
 }
 
 long double Document::ScreenToY(int py) const {
     const PixelRect plot = GetPlotRect();
-    if (!Usable(plot)) return Options.MinY;
+    if (!PlotRectUsable(plot)) return Options.MinY;
     const int e = Options.AxisY.Forward ? plot.bottom - py : py - plot.top;
     return e / ScaleFactorY(plot) + Options.MinY;
 }

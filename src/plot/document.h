@@ -79,13 +79,16 @@ class Document {
     void AddObserver(DocumentObserver& observer);
     void RemoveObserver(DocumentObserver& observer);
 
-    // The client (or output) rectangle less the margins; smaller than 10 pixels either way
-    // means there is nothing to draw.
+    // The plot rectangle of the client (or output) rectangle. The document's own surfaces,
+    // the window's picture, the full-screen view and bitmaps, are at the screen's scale; a
+    // printed page works out its own (PrintDocument).
     PixelRect GetPlotRect() const;
     bool PlotAreaUsable() const;
     long double ScaleFactorX() const;
     long double ScaleFactorY() const;
     ScreenMapping ScreenMap() const;
+    // The view mapped onto any plot rectangle.
+    ScreenMapping ScreenMap(const PixelRect& plot) const;
     int XToScreen(long double x) const;
     int YToScreen(long double y) const;
     long double ScreenToX(int px) const;
@@ -131,6 +134,11 @@ class Document {
     long double ScaleFactorX(const PixelRect& plot) const;
     long double ScaleFactorY(const PixelRect& plot) const;
 };
+
+// A surface's area less the margins around the plot, which grow with the device scale.
+PixelRect PlotRectOf(const PixelRect& area, const DeviceScale& scale);
+// Smaller than 10 pixels either way means there is nothing to draw.
+bool PlotRectUsable(const PixelRect& plot);
 
 // Whether a graph must be resampled when the document's options change from old to now.
 bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now);

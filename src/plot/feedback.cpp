@@ -2,8 +2,6 @@
 
 namespace plotwise {
 
-bool EscEnabled = true;
-
 namespace {
 
 class NullFeedback final : public Feedback {

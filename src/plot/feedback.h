@@ -30,10 +30,6 @@ class Feedback {
     virtual bool CatchingUp() const { return false; }
 };
 
-// Drawing polls Esc only while this is set; printing clears it, since a page drawn halfway
-// cannot be taken back.
-extern bool EscEnabled;
-
 // Says nothing and is never interrupted: for documents without a window.
 Feedback& SilentFeedback();
 

@@ -11,9 +11,13 @@
 
 namespace plotwise {
 
-QPen GraphPen(const GraphRecord& props) {
-    QPen pen(ColorOf(props.Color, Qt::black),
-             ClampedPixels(props.LineWidth, kMaxLineWidth, ScaleMin));
+QColor GraphColor(const RenderContext& ctx, const GraphRecord& props) {
+    return ColorOf(ctx.blackAndWhite ? kBlack : props.Color, Qt::black);
+}
+
+QPen GraphPen(const RenderContext& ctx, const GraphRecord& props) {
+    const int width = ScaledPixels(static_cast<std::int32_t>(props.LineWidth), ctx.graphWidthScale);
+    QPen pen(GraphColor(ctx, props), ClampedPixels(width, kMaxLineWidth, ctx.scale.Min()));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -107,7 +111,7 @@ class LineWalker {
 }  // namespace
 
 void DrawLines(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(graph.Record()));
+    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
     LineWalker line(ctx, graph);
     // Empty table rows do not break a table's line; a missing point breaks a curve.
     const bool keepAcrossGaps = graph.Record().Kind == kTable;
@@ -122,7 +126,7 @@ void DrawLines(RenderContext& ctx, const Graph& graph) {
 }
 
 void DrawPoints(RenderContext& ctx, const Graph& graph) {
-    const QColor color = ColorOf(graph.Record().Color, Qt::black);
+    const QColor color = GraphColor(ctx, graph.Record());
     ctx.painter.setPen(QPen(color, 1));
     ctx.painter.setBrush(color);
     const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
@@ -133,7 +137,7 @@ void DrawPoints(RenderContext& ctx, const Graph& graph) {
         if (std::isfinite(x) && std::isfinite(y) && clipper.InsideUnrounded(x, y)) {
             const QPoint at(ctx.map.X(x), ctx.map.Y(y));
             if (!drawn || at != last) {
-                DrawPoint(ctx.painter, at.x(), at.y(), graph.Record().PointStyle,
+                DrawPoint(ctx.painter, ctx.scale, at.x(), at.y(), graph.Record().PointStyle,
                           graph.Record().PointWidth);
             }
             drawn = true;

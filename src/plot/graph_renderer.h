@@ -22,7 +22,10 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph);
 void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double x1, long double y1,
                  long double x2, long double y2);
 
-// The pen of a graph's lines: its colour, its width kept within what can be chosen.
-QPen GraphPen(const GraphRecord& props);
+// A graph's colour as ctx draws it: black on a black-and-white page.
+QColor GraphColor(const RenderContext& ctx, const GraphRecord& props);
+// The pen of a graph's lines: its colour, its width times ctx's graph width scale, kept
+// within what can be chosen.
+QPen GraphPen(const RenderContext& ctx, const GraphRecord& props);
 
 }  // namespace plotwise

@@ -37,7 +37,7 @@ long double DrawCircles(RenderContext& ctx, long double rmax) {
     if (r0 == 0) return 0;
     const QPaintDevice* device = ctx.painter.device();
     ctx.painter.setPen(QPen(ColorOf(o.RadiusColor, Qt::black),
-                            ClampedPixels(o.RadiusWidth, kMaxLineWidth, ScaleMin)));
+                            ClampedPixels(o.RadiusWidth, kMaxLineWidth, ctx.scale.Min())));
     ctx.painter.setBrush(Qt::NoBrush);
     long double r = r0;
     for (; Round12(r) <= Round12(rmax); r += r0) {
@@ -64,7 +64,7 @@ void DrawRays(RenderContext& ctx, long double length) {
     const long double a0 = LimitedStep(o.AngleStep, 0, 2);  // in units of pi
     if (!o.DrawAngle || !(length > 0) || a0 == 0) return;
     const QColor color = ColorOf(o.AngleColor, Qt::black);
-    ctx.painter.setPen(QPen(color, ClampedPixels(o.AngleWidth, kMaxLineWidth, ScaleMin)));
+    ctx.painter.setPen(QPen(color, ClampedPixels(o.AngleWidth, kMaxLineWidth, ctx.scale.Min())));
     const QPoint origin(ctx.map.X(0), ctx.map.Y(0));
     for (long double a = 0; Round12(a) < 2; a += a0) {
         const QPoint end(ctx.map.X(Round12(length * std::cos(a * kPi))),
@@ -118,12 +118,12 @@ void DrawGrid(RenderContext& ctx, const AxisPixels& axes) {
     if (o.DrawVertLines) {
         ctx.painter.setPen(GridPen(o.VertColor, o.VertStyle));
         DrawLinesAcross(ctx, axes, true, o.StepVert, p.top, p.bottom,
-                        ClampedPixels(o.VertWidth, kMaxLineWidth, ScaleX));
+                        ClampedPixels(o.VertWidth, kMaxLineWidth, ctx.scale.X()));
     }
     if (o.DrawHorLines) {
         ctx.painter.setPen(GridPen(o.HorColor, o.HorStyle));
         DrawLinesAcross(ctx, axes, false, o.StepHor, p.left, p.right,
-                        ClampedPixels(o.HorWidth, kMaxLineWidth, ScaleY));
+                        ClampedPixels(o.HorWidth, kMaxLineWidth, ctx.scale.Y()));
     }
 }
 

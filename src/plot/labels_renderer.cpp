@@ -43,15 +43,15 @@ void DrawLabels(RenderContext& ctx, const AxisPixels& axes) {
     // Where both axes cross visibly at the origin one "0" stands for both.
     const bool originHidden = o.AxisX.Draw && o.AxisY.Draw && o.MinX <= 0 && o.MaxX >= 0 &&
                               o.MinY <= 0 && o.MaxY >= 0 && !o.LogX && !o.LogY;
-    const int wx = ClampedPixels(o.AxisX.Width, kMaxLineWidth, ScaleY);
-    const int wy = ClampedPixels(o.AxisY.Width, kMaxLineWidth, ScaleX);
+    const int wx = ClampedPixels(o.AxisX.Width, kMaxLineWidth, ctx.scale.Y());
+    const int wy = ClampedPixels(o.AxisY.Width, kMaxLineWidth, ctx.scale.X());
     const bool showX = o.NumsX.Show && o.AxisX.Draw;
     const bool showY = o.NumsY.Show && o.AxisY.Draw;
     if (showX) {
         const QFont font = FontOf(o.NumsX.Font);
         const QFontMetrics metrics(font, painter.device());
         const QColor color = LabelColor(o.NumsX, o.AxisX);
-        const int length = ClampedPixels(o.NumLinesX.Length, kMaxMarkLength, ScaleY);
+        const int length = ClampedPixels(o.NumLinesX.Length, kMaxMarkLength, ctx.scale.Y());
         const int top = o.NumsX.Direct
                             ? axes.ay + 1 + wx / 2 - (wx + 1) % 2 + length
                             : axes.ay - 1 - wx / 2 + (wx + 1) % 2 - length - metrics.height();
@@ -65,7 +65,7 @@ void DrawLabels(RenderContext& ctx, const AxisPixels& axes) {
         const QFont font = FontOf(o.NumsY.Font);
         const QFontMetrics metrics(font, painter.device());
         const QColor color = LabelColor(o.NumsY, o.AxisY);
-        const int length = ClampedPixels(o.NumLinesY.Length, kMaxMarkLength, ScaleX);
+        const int length = ClampedPixels(o.NumLinesY.Length, kMaxMarkLength, ctx.scale.X());
         for (const Label& label :
              Labels(o.NumsY, o.MinY, o.MaxY, o.LogY, o.LogYBase, originHidden)) {
             const int width = metrics.horizontalAdvance(label.text);

@@ -1,28 +1,32 @@
-// A document's whole picture on its Canvas: background, frame, then the graphs in list
-// order; and one graph drawn on top of what is there.
+// A document's whole picture: background, frame, then the graphs in list order; and one
+// graph drawn on top of what is there.
+#include "plot/picture.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
 #include "draw/style_colors.h"
-#include "plot/document.h"
 #include "plot/frame_renderer.h"
 #include "plot/graph_renderer.h"
 
 namespace plotwise {
+
+void DrawPicture(RenderContext& ctx, const Document& document, const PixelRect& area) {
+    ctx.painter.fillRect(QRect(area.left, area.top, area.Width(), area.Height()),
+                         ColorOf(ctx.options.BackColor, Qt::white));
+    DrawFrame(ctx);
+    if (document.Drawing) return;
+    for (const auto& graph : document.Graphs()) {
+        if (graph->Record().DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
+    }
+}
 
 void Document::Repaint() {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
     RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
-    const PixelRect area = OnScreen ? ClientRect : OutputRect;
-    painter.fillRect(QRect(area.left, area.top, area.Width(), area.Height()),
-                     ColorOf(Options.BackColor, Qt::white));
-    DrawFrame(ctx);
-    if (Drawing) return;
-    for (const auto& graph : graphs_) {
-        if (graph->Record().DrawGraphic && !graph->IsEmpty()) DrawGraphOn(ctx, *graph);
-    }
+    DrawPicture(ctx, *this, OnScreen ? ClientRect : OutputRect);
 }
 
 void Document::DrawGraph(Graph& graph) {

@@ -1,11 +1,10 @@
 #include "plot/print_run.h"
 
+#include <QPainter>
 #include <algorithm>
-#include <cmath>
-#include <vector>
 
 #include "draw/device_scale.h"
-#include "plot/feedback.h"
+#include "plot/picture.h"
 
 namespace plotwise {
 namespace {
@@ -56,54 +55,19 @@ OptionsRecord PrintOptions(const OptionsRecord& options, long double scaleX, lon
     return o;
 }
 
-void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& setup) {
-    // Everything the page changes comes back whatever leaves this function; the graphs'
-    // widths and colours from copies, so nothing is lost to rounding or clamping.
-    struct RestoreGuard {
-        explicit RestoreGuard(Document& document) : d(document) {}
-        Document& d;
-        OptionsRecord options = d.Options;
-        QPaintDevice* canvas = d.Canvas;
-        bool onScreen = d.OnScreen;
-        bool modified = d.Modified;
-        PixelRect output = d.OutputRect;
-        long double scales[3] = {ScaleX, ScaleY, ScaleMin};
-        bool escEnabled = EscEnabled;
-        std::vector<GraphRecord> records;
-        ~RestoreGuard() {
-            for (std::size_t i = 0; i < records.size() && i < d.GraphCount(); ++i)
-                d.ReplaceRecord(i, records[i]);
-            d.Options = options;
-            d.Canvas = canvas;
-            d.OnScreen = onScreen;
-            d.Modified = modified;
-            d.OutputRect = output;
-            ScaleX = scales[0];
-            ScaleY = scales[1];
-            ScaleMin = scales[2];
-            EscEnabled = escEnabled;
-        }
-    } restore(document);
-    for (const auto& graph : document.Graphs())
-        restore.records.push_back(graph->Record());
-
-    ScaleX = setup.scaleX;
-    ScaleY = setup.scaleY;
-    ScaleMin = std::min(setup.scaleX, setup.scaleY);
-    document.Canvas = &page;
-    document.OnScreen = false;
-    document.OutputRect = setup.output;
-    document.Options =
+void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetup& setup) {
+    const DeviceScale scale(setup.scaleX, setup.scaleY);
+    const PixelRect plot = PlotRectOf(setup.output, scale);
+    if (!PlotRectUsable(plot)) return;
+    QPainter painter(&page);
+    if (!painter.isActive()) return;
+    const OptionsRecord options =
         PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
-    const int widthScale = Nearest(ScaleMin);
-    for (std::size_t i = 0; i < document.GraphCount(); ++i) {
-        GraphRecord p = document.GraphAt(i).Record();
-        p.LineWidth = ScaledPixels(static_cast<std::int32_t>(p.LineWidth), widthScale);
-        if (setup.blackAndWhite) p.Color = 0;
-        document.ReplaceRecord(i, p);
-    }
-    EscEnabled = false;
-    document.Repaint();
+    RenderContext ctx{painter, options, document.ScreenMap(plot), *document.Reporter, scale};
+    ctx.escEnabled = false;
+    ctx.graphWidthScale = Nearest(scale.Min());
+    ctx.blackAndWhite = setup.blackAndWhite;
+    DrawPicture(ctx, document, setup.output);
 }
 
 }  // namespace plotwise

@@ -1,5 +1,5 @@
 // A document drawn on a printer page: pixel sizes scaled to the printer's resolution,
-// optionally black on white, and the document given back exactly as it was.
+// optionally black on white, the document itself left as it is.
 #pragma once
 
 #include "plot/document.h"
@@ -32,8 +32,9 @@ PixelRect PrintOutputRect(int width, int height, long double dpiX, long double d
 OptionsRecord PrintOptions(const OptionsRecord& options, long double scaleX, long double scaleY,
                            bool blackAndWhite);
 
-// Draws the document on page with Esc ignored, then restores its options, graph widths and
-// colours, surface, output area and the program's scales, also when drawing throws.
-void PrintDocument(Document& document, QPaintDevice& page, const PrintSetup& setup);
+// Draws the document on page through a context of its own: the page's scale, the options
+// as PrintOptions makes them, graph lines as many times as wide as the nearest whole number
+// of the smaller scale, black graphs for black and white, and Esc ignored.
+void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetup& setup);
 
 }  // namespace plotwise

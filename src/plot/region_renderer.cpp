@@ -6,7 +6,6 @@
 
 #include "draw/device_scale.h"
 #include "draw/draw_routines.h"
-#include "draw/style_colors.h"
 #include "plot/graph_renderer.h"
 #include "plot/grid_function.h"
 
@@ -19,7 +18,7 @@ constexpr long long kMaxSlopeLength = 100;  // pixels
 }  // namespace
 
 void DrawEquation(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(graph.Record()));
+    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
     const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
     const std::vector<long double>& v = graph.Values;
     for (std::size_t k = 0; k + 3 < v.size(); k += 4) {
@@ -41,7 +40,7 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
     const long double dy = (area.yEnd - area.yStart) / ny;
     QPainter& painter = ctx.painter;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(ColorOf(props.Color, Qt::black), BrushStyleOf(props.Brush)));
+    painter.setBrush(QBrush(GraphColor(ctx, props), BrushStyleOf(props.Brush)));
     const auto xAt = [&](long double x) { return ctx.map.X(x); };
     const auto yAt = [&](long double y) { return ctx.map.Y(y); };
     for (int i = 1; i <= nx; ++i) {
@@ -87,7 +86,8 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
     const bool perX = props.Relation() == 0;  // dy/dx; otherwise dx/dy
     const long double ratio =
         perX ? ctx.map.factorY / ctx.map.factorX : ctx.map.factorX / ctx.map.factorY;
-    QPen pen = GraphPen(props);
+    const DeviceScale& scale = ctx.scale;
+    QPen pen = GraphPen(ctx, props);
     pen.setCapStyle(Qt::FlatCap);
     ctx.painter.setPen(pen);
     for (int i = 1; i <= nx; ++i) {
@@ -111,8 +111,10 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
             long double hy = perX ? -across : -along;
             if (!ctx.options.AxisX.Forward) hx = -hx;
             if (!ctx.options.AxisY.Forward) hy = -hy;
-            const long double s = (length / 2) / std::sqrt((hx / ScaleX) * (hx / ScaleX) +
-                                                           (hy / ScaleY) * (hy / ScaleY));
+            // s makes the half segment length / 2 screen pixels long on any device.
+            const long double sx = hx / scale.X();
+            const long double sy = hy / scale.Y();
+            const long double s = (length / 2) / std::sqrt(sx * sx + sy * sy);
             const int ix = ScaledPixels(hx, s);
             const int iy = ScaledPixels(hy, s);
             ctx.painter.drawLine(cx + ix, cy + iy, cx - ix, cy - iy);

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "draw/device_scale.h"
 #include "plot/document.h"
 #include "plot/feedback.h"
 #include "plot/options_record.h"
@@ -14,9 +15,16 @@ struct RenderContext {
     const OptionsRecord& options;
     ScreenMapping map;
     Feedback& feedback;
+    DeviceScale scale{};  // of the surface drawn on
+    // Cleared for a printed page: a page drawn halfway cannot be taken back.
+    bool escEnabled = true;
+    // Graph lines are this many times as wide as their records say: on a page, the whole
+    // number nearest its scale, so every graph keeps its width relative to the others.
+    long double graphWidthScale = 1;
+    bool blackAndWhite = false;  // every graph in black
 
     // Esc during drawing stops the graph being drawn; the rest of the picture still comes.
-    bool Interrupted() const { return EscEnabled && feedback.EscPressed(); }
+    bool Interrupted() const { return escEnabled && feedback.EscPressed(); }
 };
 
 }  // namespace plotwise

@@ -10,6 +10,9 @@ namespace plotwise {
 
 namespace {
 
+// The items are drawn on screen, one screen pixel to the pixel.
+constexpr DeviceScale kItemScale{};
+
 // Keeps an item's drawing from leaking its pen, brush and render hints into the caller's
 // painter, and starts it on a cleared rectangle.
 class ItemCanvas {
@@ -96,7 +99,7 @@ void PointStyleComboBox::DrawItem(QPainter& painter, int index, const QRect& rec
     const ItemCanvas canvas(painter, *this, rect);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
-    DrawPoint(painter, MidX(rect), MidY(rect), index, 9);
+    DrawPoint(painter, kItemScale, MidX(rect), MidY(rect), index, 9);
 }
 
 ColorComboBox::ColorComboBox(QWidget* parent) : ScaledComboBox(parent) {
@@ -124,7 +127,7 @@ PointerComboBox::PointerComboBox(QWidget* parent) : ScaledComboBox(parent) {
 void PointerComboBox::DrawItem(QPainter& painter, int index, const QRect& rect) const {
     const ItemCanvas canvas(painter, *this, rect);
     HorizontalLine(painter, rect, QPen(Qt::black, 1));
-    DrawPointer(painter, index, rect.right() - 3, MidY(rect), Qt::black, 0);
+    DrawPointer(painter, kItemScale, index, rect.right() - 3, MidY(rect), Qt::black, 0);
 }
 
 }  // namespace plotwise

@@ -11,6 +11,7 @@ namespace plotwise {
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr DeviceScale kScreen{};
 
 // Bounding box of the pixels that are no longer white.
 QRect Painted(const QImage& image) {
@@ -38,7 +39,7 @@ TEST(DrawPoint, EveryStyleAndSizeIsCentredAndSizeWide) {
     for (int style = 0; style < kPointStyleCount; ++style) {
         for (int size : {1, 3, 5, 7, 9, 11}) {
             const QRect box =
-                Painted(Drawn([&](QPainter& p) { DrawPoint(p, 20, 20, style, size); }));
+                Painted(Drawn([&](QPainter& p) { DrawPoint(p, kScreen, 20, 20, style, size); }));
             SCOPED_TRACE("style " + std::to_string(style) + " size " + std::to_string(size));
             EXPECT_EQ(box, QRect(20 - size / 2, 20 - size / 2, size, size));
         }
@@ -49,8 +50,8 @@ TEST(DrawPoint, HollowAndFilledShapesDifferAtTheCentre) {
     for (int style : {2, 4, 6}) {
         // A hollow marker first: the filled one after it keeps the brush's colour.
         const QImage image = Drawn([&](QPainter& p) {
-            DrawPoint(p, 10, 10, style, 9);
-            DrawPoint(p, 30, 30, style + 1, 9);
+            DrawPoint(p, kScreen, 10, 10, style, 9);
+            DrawPoint(p, kScreen, 30, 30, style + 1, 9);
         });
         EXPECT_EQ(image.pixel(10, 10), kWhite) << style;
         EXPECT_EQ(image.pixel(30, 30), QColor(Qt::red).rgb()) << style;
@@ -58,11 +59,11 @@ TEST(DrawPoint, HollowAndFilledShapesDifferAtTheCentre) {
 }
 
 TEST(DrawPoint, ValuesFromDamagedFilesStayBounded) {
-    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, 20, 20, 8, 9); })).isNull());
-    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, 20, 20, -1, 9); })).isNull());
-    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, 20, 20, 3, 2000000000); })),
+    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 8, 9); })).isNull());
+    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, -1, 9); })).isNull());
+    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 3, 2000000000); })),
               QRect(15, 15, 11, 11));
-    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, 20, 20, 3, -7); })),
+    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 3, -7); })),
               QRect(20, 20, 1, 1));
 }
 
@@ -77,12 +78,13 @@ TEST(DrawPointer, TipAndBaseByDirection) {
     // clang-format on
     for (const auto& c : cases) {
         const QImage image =
-            Drawn([&](QPainter& p) { DrawPointer(p, 0, 20, 20, Qt::blue, c.direction); });
+            Drawn([&](QPainter& p) { DrawPointer(p, kScreen, 0, 20, 20, Qt::blue, c.direction); });
         EXPECT_EQ(Painted(image), c.box) << c.direction;
         EXPECT_EQ(image.pixel(20, 20), QColor(Qt::blue).rgb()) << c.direction;
     }
-    EXPECT_TRUE(
-        Painted(Drawn([](QPainter& p) { DrawPointer(p, 1, 20, 20, Qt::blue, 0); })).isNull());
+    EXPECT_TRUE(Painted(Drawn([](QPainter& p) {
+                    DrawPointer(p, kScreen, 1, 20, 20, Qt::blue, 0);
+                })).isNull());
 }
 
 TEST(FillArea, CoversBothCornersInAnyOrder) {

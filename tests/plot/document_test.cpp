@@ -50,12 +50,10 @@ TEST(Mapping, PlotRectangleAndBothDirections) {
     EXPECT_FALSE(doc.PlotAreaUsable());
     EXPECT_EQ(doc.ScreenToX(120), -10);
     EXPECT_EQ(doc.ScreenToY(120), -10);
-    doc.OutputRect = {0, 0, 800, 600};
-    ScaleX = 2;  // a printer's resolution widens the margins
-    EXPECT_EQ(doc.GetPlotRect().left, 18 + 20 + 10 + 3);
-    ScaleX = 0.5L;  // 4.5 and 2.5 round to even
-    EXPECT_EQ(doc.GetPlotRect().left, 4 + 20 + 2 + 3);
-    ScaleX = 1;
+    // A printer's resolution widens the margins; at 0.5, 4.5 and 2.5 round to even.
+    const PixelRect page = PlotRectOf({0, 0, 800, 600}, DeviceScale(2, 0.5L));
+    EXPECT_EQ(page.left, 18 + 20 + 10 + 3);
+    EXPECT_EQ(page.top, 4 + 15 + 2 + 3);
 }
 
 TEST(PointerHint, AxisValuesInsideThePlotRectangleOnly) {

@@ -253,7 +253,7 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
     QPainter painter(&expected);
     RenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
     for (const auto& graph : doc.Graphs()) {
-        painter.setPen(GraphPen(graph->Record()));
+        painter.setPen(GraphPen(ctx, graph->Record()));
         const SegmentClipper clipper(doc.Options, graph->GetMaxGap());
         bool have = false;
         long double px = 0, py = 0;
