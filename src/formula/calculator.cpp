@@ -11,13 +11,13 @@
 
 namespace plotwise {
 
-CalculatorBase::CalculatorBase(const StackList& program, bool twoVariables)
-    : programSize_(program.Size()) {
+CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
+    : program_(std::move(program)) {
     // Programs come top first, so they are walked from the end of the array.
     int depth = 0;
     bool valid = true;
-    const StackItem* items = program.Data();
-    for (std::size_t k = program.Size(); k-- > 0;) {
+    const StackItem* items = program_.Data();
+    for (std::size_t k = program_.Size(); k-- > 0;) {
         const std::uint8_t code = items[k].code;
         if (code == kNumber || code == kVariable || (twoVariables && code == kSecondVariable)) {
             ++depth;
@@ -35,9 +35,8 @@ CalculatorBase::CalculatorBase(const StackList& program, bool twoVariables)
     stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
-long double CalculatorBase::Run(const StackList& program, std::uint8_t& err, long double x,
-                                long double y) {
-    if (!valid_ || program.Size() != programSize_) {
+long double CalculatorBase::Run(std::uint8_t& err, long double x, long double y) {
+    if (!valid_) {
         err = kInvalidArgument;
         return 0;
     }
@@ -46,8 +45,8 @@ long double CalculatorBase::Run(const StackList& program, std::uint8_t& err, lon
     std::uint8_t e = kNoError;
     long double top = 0;
     long double* below = stack_.data();
-    const StackItem* const items = program.Data();
-    for (std::size_t k = program.Size(); k-- > 0;) {
+    const StackItem* const items = program_.Data();
+    for (std::size_t k = program_.Size(); k-- > 0;) {
         const StackItem* item = items + k;
         const std::uint8_t code = item->code;
         switch (code) {
@@ -108,13 +107,12 @@ long double CalculatorBase::Run(const StackList& program, std::uint8_t& err, lon
     return top;
 }
 
-long double Calculator::Calculate(const StackList& program, std::uint8_t& err, long double x) {
-    return Round12(Run(program, err, x, 0));
+long double Calculator::Calculate(std::uint8_t& err, long double x) {
+    return Round12(Run(err, x, 0));
 }
 
-long double Calculator2Var::Calculate(const StackList& program, std::uint8_t& err, long double x,
-                                      long double y) {
-    return Round12(Run(program, err, x, y));
+long double Calculator2Var::Calculate(std::uint8_t& err, long double x, long double y) {
+    return Round12(Run(err, x, y));
 }
 
 }  // namespace plotwise

@@ -25,16 +25,18 @@ void CompileProgram2Var(const std::string& formula, const std::string& firstName
 std::uint8_t CompiledFormula::Compile(const std::string& formula, const std::string& varName) {
     calculator_.reset();
     std::uint8_t err = kNoError;
-    CompileProgram(formula, varName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
+    StackList program;
+    CompileProgram(formula, varName, err, program);
+    if (err == kNoError) calculator_.emplace(std::move(program));
     return err;
 }
 
 std::uint8_t CompiledFormula::CompileTokens(StackList tokens) {
     calculator_.reset();
     std::uint8_t err = kNoError;
-    PostfixConverter().Transform(std::move(tokens), program_, err);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
+    StackList program;
+    PostfixConverter().Transform(std::move(tokens), program, err);
+    if (err == kNoError) calculator_.emplace(std::move(program));
     return err;
 }
 
@@ -43,15 +45,16 @@ long double CompiledFormula::Calculate(std::uint8_t& err, long double x) {
         err = kInvalidArgument;
         return 0;
     }
-    return calculator_->Calculate(program_, err, x);
+    return calculator_->Calculate(err, x);
 }
 
 std::uint8_t CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
                                           const std::string& secondName) {
     calculator_.reset();
     std::uint8_t err = kNoError;
-    CompileProgram2Var(formula, firstName, secondName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator2Var>(program_);
+    StackList program;
+    CompileProgram2Var(formula, firstName, secondName, err, program);
+    if (err == kNoError) calculator_.emplace(std::move(program));
     return err;
 }
 
@@ -60,7 +63,7 @@ long double CompiledFormula2Var::Calculate(std::uint8_t& err, long double x, lon
         err = kInvalidArgument;
         return 0;
     }
-    return calculator_->Calculate(program_, err, x, y);
+    return calculator_->Calculate(err, x, y);
 }
 
 }  // namespace plotwise

@@ -1,9 +1,9 @@
-// Compiling "(" + formula + ")" into a postfix program, and a program kept together
-// with its calculator for callers that evaluate one formula many times.
+// Compiling "(" + formula + ")" into a postfix program, and the calculator of a compiled
+// formula for callers that evaluate one formula many times.
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "formula/calculator.h"
@@ -23,27 +23,25 @@ class CompiledFormula {
     std::uint8_t Compile(const std::string& formula, const std::string& varName);
     // The same from tokens already analysed (a derivative's, in "(" and ")").
     std::uint8_t CompileTokens(StackList tokens);
-    bool Ready() const { return calculator_ != nullptr; }
+    bool Ready() const { return calculator_.has_value(); }
 
     // err 0, 7 or 8 as for Calculator; 8 when nothing was compiled.
     long double Calculate(std::uint8_t& err, long double x);
 
   private:
-    StackList program_;
-    std::unique_ptr<Calculator> calculator_;
+    std::optional<Calculator> calculator_;  // holds the program
 };
 
 class CompiledFormula2Var {
   public:
     std::uint8_t Compile(const std::string& formula, const std::string& firstName,
                          const std::string& secondName);
-    bool Ready() const { return calculator_ != nullptr; }
+    bool Ready() const { return calculator_.has_value(); }
 
     long double Calculate(std::uint8_t& err, long double x, long double y);
 
   private:
-    StackList program_;
-    std::unique_ptr<Calculator2Var> calculator_;
+    std::optional<Calculator2Var> calculator_;
 };
 
 }  // namespace plotwise

@@ -108,7 +108,7 @@ class FormulaGenerator {
 // A compiled formula or token list, evaluated without Round12.
 class Evaluator {
   public:
-    explicit Evaluator(StackList program) : program_(std::move(program)), calc_(program_) {}
+    explicit Evaluator(StackList program) : calc_(std::move(program)) {}
     static Evaluator FromTokens(StackList tokens) {
         StackList program;
         std::uint8_t err = 0;
@@ -118,12 +118,11 @@ class Evaluator {
     }
     bool At(long double x, long double& value) {
         std::uint8_t err = 0;
-        value = calc_.Evaluate(program_, err, x);
+        value = calc_.Evaluate(err, x);
         return err == 0;
     }
 
   private:
-    StackList program_;
     Calculator calc_;
 };
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "derivative/expr_tree.h"
 #include "derivative/token_list.h"
@@ -35,7 +36,7 @@ inline long double ValueOf(const std::string& text, long double x, std::uint8_t&
         err = 255;
         return 0;
     }
-    return Calculator(program).Evaluate(program, err, x);
+    return Calculator(std::move(program)).Evaluate(err, x);
 }
 
 }  // namespace plotwise::testing_support
