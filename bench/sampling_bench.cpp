@@ -56,7 +56,7 @@ void BareCurve(benchmark::State& state) {
         for (int k = 0; k < kGraphs; ++k) {
             long double s = -10;
             for (int i = 0; i <= kSteps; ++i, s += h)
-                benchmark::DoNotOptimize(calc.Calculate(err, s));
+                benchmark::DoNotOptimize(calc.Calculate(s));
         }
     }
     CountEvaluations(state, double(kGraphs) * (kSteps + 1));
@@ -84,7 +84,7 @@ void BareGrid(benchmark::State& state, const char* formula, int n) {
     for (auto _ : state) {
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j)
-                benchmark::DoNotOptimize(calc.Calculate(err, -10 + i * d, -10 + j * d));
+                benchmark::DoNotOptimize(calc.Calculate(-10 + i * d, -10 + j * d));
         }
     }
     CountEvaluations(state, double(n) * n);

@@ -4,9 +4,8 @@
 
 namespace plotwise {
 
-long double ApplyOperation(std::uint8_t code, std::uint8_t& err, long double a, long double b) {
-    err = kNoError;
-    return operation_detail::Apply(code, err, a, b);
+Evaluation ApplyOperation(std::uint8_t code, long double a, long double b) {
+    return operation_detail::Apply(code, a, b);
 }
 
 }  // namespace plotwise

@@ -35,84 +35,72 @@ CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
     stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
-long double CalculatorBase::Run(std::uint8_t& err, long double x, long double y) {
-    if (!valid_) {
-        err = kInvalidArgument;
-        return 0;
-    }
+Evaluation CalculatorBase::Run(long double x, long double y) {
+    if (!valid_) return {0, kInvalidArgument};
     using namespace operation_detail;
     // The top of the stack stays in a register; the rest lives in stack_.
-    std::uint8_t e = kNoError;
     long double top = 0;
     long double* below = stack_.data();
     const StackItem* const items = program_.Data();
     for (std::size_t k = program_.Size(); k-- > 0;) {
         const StackItem* item = items + k;
-        const std::uint8_t code = item->code;
-        switch (code) {
+        Evaluation r;
+        switch (item->code) {
             case kNumber:
                 *below++ = top;
                 top = item->value;
-                break;
+                continue;
             case kVariable:
                 *below++ = top;
                 top = x;
-                break;
+                continue;
             case kSecondVariable:
                 *below++ = top;
                 top = y;
-                break;
+                continue;
             case kPlus: {
                 const long double a = *--below;
-                top = Limited(Cancel(a + top, a, top), e);
+                r = Limited(Cancel(a + top, a, top));
                 break;
             }
             case kMinus: {
                 const long double a = *--below;
-                top = Limited(Cancel(a - top, a, top), e);
+                r = Limited(Cancel(a - top, a, top));
                 break;
             }
             case kMultiply:
-                top = Limited(*--below * top, e);
+                r = Limited(*--below * top);
                 break;
-            case kDivide: {
-                const long double a = *--below;
-                top = Limited(Quotient(a, top, e), e);
+            case kDivide:
+                r = Quotient(*--below, top);
+                if (r.Ok()) r = Limited(r.value);
                 break;
-            }
             case kUnaryMinus:
-                top = Limited(-top, e);
+                r = Limited(-top);
                 break;
-            case kPower: {
-                const long double a = *--below;
-                top = Power(a, top, e);
-                if (e == kNoError) top = Limited(top, e);
+            case kPower:
+                r = Power(*--below, top);
+                if (r.Ok()) r = Limited(r.value);
                 break;
-            }
             default:
-                top = ApplyOperation(code, e, 0, top);
+                r = ApplyOperation(item->code, 0, top);
                 break;
         }
-        if (e != kNoError) {
-            err = e;
-            return 0;
-        }
+        if (!r.Ok()) return {0, r.error};
+        top = r.value;
     }
-    err = kNoError;
     // A lone number or variable passes no operation, so the limit is applied here too.
-    if (!(std::fabs(top) <= kMaxResult)) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return top;
+    return Limited(top);
 }
 
-long double Calculator::Calculate(std::uint8_t& err, long double x) {
-    return Round12(Run(err, x, 0));
+Evaluation Calculator::Calculate(long double x) {
+    const Evaluation r = Run(x, 0);
+    return {Round12(r.value), r.error};
 }
 
-long double Calculator2Var::Calculate(std::uint8_t& err, long double x, long double y) {
-    return Round12(Run(err, x, y));
+Evaluation Calculator2Var::Calculate(long double x, long double y) {
+    const Evaluation r = Run(x, y);
+    return {Round12(r.value), r.error};
 }
 
 }  // namespace plotwise

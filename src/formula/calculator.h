@@ -1,11 +1,10 @@
 // Evaluation of postfix programs in one and two variables.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "formula/formula_errors.h"
 #include "formula/stack_list.h"
 
 namespace plotwise {
@@ -17,7 +16,7 @@ class CalculatorBase {
 
   protected:
     CalculatorBase(StackList program, bool twoVariables);
-    long double Run(std::uint8_t& err, long double x, long double y);
+    Evaluation Run(long double x, long double y);
 
   private:
     StackList program_;
@@ -30,19 +29,19 @@ class Calculator : public CalculatorBase {
   public:
     explicit Calculator(StackList program) : CalculatorBase(std::move(program), false) {}
 
-    // The value at x rounded by Round12; err 0, or 7 or 8 when there is no value at x.
-    long double Calculate(std::uint8_t& err, long double x);
+    // The value at x rounded by Round12, or error 7 or 8 when there is no value at x.
+    Evaluation Calculate(long double x);
 
     // The same value before Round12.
-    long double Evaluate(std::uint8_t& err, long double x) { return Run(err, x, 0); }
+    Evaluation Evaluate(long double x) { return Run(x, 0); }
 };
 
 class Calculator2Var : public CalculatorBase {
   public:
     explicit Calculator2Var(StackList program) : CalculatorBase(std::move(program), true) {}
 
-    long double Calculate(std::uint8_t& err, long double x, long double y);
-    long double Evaluate(std::uint8_t& err, long double x, long double y) { return Run(err, x, y); }
+    Evaluation Calculate(long double x, long double y);
+    Evaluation Evaluate(long double x, long double y) { return Run(x, y); }
 };
 
 }  // namespace plotwise

@@ -40,12 +40,9 @@ std::uint8_t CompiledFormula::CompileTokens(StackList tokens) {
     return err;
 }
 
-long double CompiledFormula::Calculate(std::uint8_t& err, long double x) {
-    if (!calculator_) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return calculator_->Calculate(err, x);
+Evaluation CompiledFormula::Calculate(long double x) {
+    if (!calculator_) return {0, kInvalidArgument};
+    return calculator_->Calculate(x);
 }
 
 std::uint8_t CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
@@ -58,12 +55,9 @@ std::uint8_t CompiledFormula2Var::Compile(const std::string& formula, const std:
     return err;
 }
 
-long double CompiledFormula2Var::Calculate(std::uint8_t& err, long double x, long double y) {
-    if (!calculator_) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return calculator_->Calculate(err, x, y);
+Evaluation CompiledFormula2Var::Calculate(long double x, long double y) {
+    if (!calculator_) return {0, kInvalidArgument};
+    return calculator_->Calculate(x, y);
 }
 
 }  // namespace plotwise

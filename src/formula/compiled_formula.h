@@ -25,8 +25,8 @@ class CompiledFormula {
     std::uint8_t CompileTokens(StackList tokens);
     bool Ready() const { return calculator_.has_value(); }
 
-    // err 0, 7 or 8 as for Calculator; 8 when nothing was compiled.
-    long double Calculate(std::uint8_t& err, long double x);
+    // As Calculator::Calculate; error 8 when nothing was compiled.
+    Evaluation Calculate(long double x);
 
   private:
     std::optional<Calculator> calculator_;  // holds the program
@@ -38,7 +38,7 @@ class CompiledFormula2Var {
                          const std::string& secondName);
     bool Ready() const { return calculator_.has_value(); }
 
-    long double Calculate(std::uint8_t& err, long double x, long double y);
+    Evaluation Calculate(long double x, long double y);
 
   private:
     std::optional<Calculator2Var> calculator_;

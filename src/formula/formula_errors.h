@@ -16,6 +16,14 @@ enum FormulaError : std::uint8_t {
     kInvalidArgument = 8,  // roots and logarithms of invalid arguments, faults, beyond 1E500
 };
 
+// A formula's value, or the error (7 or 8) that left it without one; the value is then 0.
+struct [[nodiscard]] Evaluation {
+    long double value = 0;
+    FormulaError error = kNoError;
+
+    bool Ok() const { return error == kNoError; }
+};
+
 // Texts indexed from 1; codes 5 to 8 have none, as no window shows them.
 extern const char* const FormulaErrorMessages[9];
 

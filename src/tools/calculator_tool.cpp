@@ -51,9 +51,8 @@ std::string GetResultString(const std::string& formula, const std::string& name,
                             long double value) {
     CompiledFormula compiled;
     if (compiled.Compile(formula, name) != kNoError) return "Error";
-    std::uint8_t err = 0;
-    const long double result = compiled.Calculate(err, value);
-    return err == kNoError ? NumToStrDecimals(result, 10) : "Error";
+    const Evaluation result = compiled.Calculate(value);
+    return result.Ok() ? NumToStrDecimals(result.value, 10) : "Error";
 }
 
 }  // namespace plotwise

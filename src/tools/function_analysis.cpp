@@ -152,9 +152,9 @@ bool PostfixFunction::CompileDerivative(const std::string& formula) {
 }
 
 bool PostfixFunction::Value(long double x, long double& y) {
-    std::uint8_t err = kNoError;
-    y = compiled_.Calculate(err, x);
-    return err == kNoError;
+    const Evaluation value = compiled_.Calculate(x);
+    y = value.value;
+    return value.Ok();
 }
 
 long double BisectRoot(PostfixFunction& f, long double left, long double right, long double eps,

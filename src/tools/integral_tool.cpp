@@ -84,12 +84,11 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
     for (int i = 0; i <= n; ++i) {
         // From i rather than accumulated, so that rounding does not drift along the grid.
         const long double x = i * h + a;
-        std::uint8_t err = 0;
-        const long double v1 = y1.Calculate(err, x);
-        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
-        const long double v2 = y2.Calculate(err, x);
-        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
-        long double v = params.absIntegrate ? fabsl(v2 - v1) : v1 - v2;
+        const Evaluation v1 = y1.Calculate(x);
+        if (!v1.Ok()) return {IntegralOutcome::EvaluationError, 0};
+        const Evaluation v2 = y2.Calculate(x);
+        if (!v2.Ok()) return {IntegralOutcome::EvaluationError, 0};
+        long double v = params.absIntegrate ? fabsl(v2.value - v1.value) : v1.value - v2.value;
         v *= i == 0 || i == n ? 1 : (i % 2 == 1 ? 4 : 2);
         sum += v * h * third;
         if (fabsl(sum) > kMaxSum) return {IntegralOutcome::TooLarge, 0};

@@ -26,11 +26,16 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
     ValueAndSlope result;
     CompiledFormula f;
     std::uint8_t err = f.Compile(formula, var);
-    if (err == kNoError) result.value = f.Calculate(err, at);
     if (err != kNoError) {
         result.error = err;
         return result;
     }
+    const Evaluation value = f.Calculate(at);
+    if (!value.Ok()) {
+        result.error = value.error;
+        return result;
+    }
+    result.value = value.value;
     std::uint8_t depthErr = kNoError;
     if (FormulaDepth(formula, var, depthErr) >= kMaxDerivationDepth) {
         result.error = kTangentTooLarge;
@@ -45,8 +50,9 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
         result.error = kTangentNotDifferentiable;
         return result;
     }
-    result.slope = derivative.Calculate(err, at);
-    result.error = err;
+    const Evaluation slope = derivative.Calculate(at);
+    result.slope = slope.value;
+    result.error = slope.error;
     return result;
 }
 

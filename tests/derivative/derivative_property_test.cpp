@@ -117,9 +117,9 @@ class Evaluator {
         return Evaluator(std::move(program));
     }
     bool At(long double x, long double& value) {
-        std::uint8_t err = 0;
-        value = calc_.Evaluate(err, x);
-        return err == 0;
+        const Evaluation v = calc_.Evaluate(x);
+        value = v.value;
+        return v.Ok();
     }
 
   private:
@@ -131,10 +131,7 @@ StackList WithPrintedNumbers(const StackList& tokens) {
     StackList printed;
     for (std::size_t k = 0; k < tokens.Size(); ++k) {
         StackItem item = tokens.Data()[k];
-        if (item.code == kNumber) {
-            std::uint8_t err = 0;
-            item.value = ValueOf(NumToFormulaStr(item.value), 0, err);
-        }
+        if (item.code == kNumber) item.value = ValueOf(NumToFormulaStr(item.value), 0).value;
         printed.Push(item.code, item.value);
     }
     return printed;

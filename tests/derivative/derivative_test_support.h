@@ -27,16 +27,13 @@ inline TokenList TokensOf(const std::string& text) {
     return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
 }
 
-// The unrounded value of text at x; err 255 when it does not compile.
-inline long double ValueOf(const std::string& text, long double x, std::uint8_t& err,
-                           const std::string& var = "x") {
+// The unrounded value of text at x, or the error of compiling or evaluating it.
+inline Evaluation ValueOf(const std::string& text, long double x, const std::string& var = "x") {
     StackList program;
+    std::uint8_t err = 0;
     CompileProgram(text, var, err, program);
-    if (err != 0) {
-        err = 255;
-        return 0;
-    }
-    return Calculator(std::move(program)).Evaluate(err, x);
+    if (err != 0) return {0, static_cast<FormulaError>(err)};
+    return Calculator(std::move(program)).Evaluate(x);
 }
 
 }  // namespace plotwise::testing_support

@@ -117,10 +117,9 @@ TEST(CheckFormula, RandomTextsCompileConsistentlyAndEvaluateSafely) {
         if (compileErr != 0) continue;
         ++compiled;
         for (long double x : xs) {
-            std::uint8_t err = 99;
-            const long double v = formula.Calculate(err, x);
-            ASSERT_TRUE(err == 0 || err == 7 || err == 8) << text;
-            ASSERT_TRUE(err != 0 || std::fabs(v) <= 1e500L) << text;
+            const Evaluation v = formula.Calculate(x);
+            ASSERT_TRUE(v.Ok() || v.error == 7 || v.error == 8) << text;
+            ASSERT_TRUE(v.Ok() ? std::fabs(v.value) <= 1e500L : v.value == 0) << text;
         }
     }
     EXPECT_GT(compiled, 10000);

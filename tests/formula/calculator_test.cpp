@@ -19,7 +19,7 @@ TEST(Calculator, Formulas) {
         const char* formula;
         long double x;
         int err;             // 0: valid, else 7 or 8
-        long double result;  // checked when valid
+        long double result;  // 0 without a value
     } cases[] = {
         {"5", 123, 0, 5}, {"x^2+1", 3, 0, 10}, {"-x^2", 3, 0, -9}, {"-2^2", 0, 0, -4},
         {"2^3^2", 0, 0, 64}, {"-2*3+1", 0, 0, -5}, {"-x+1", 3, 0, -2}, {"8-4-2", 0, 0, 2},
@@ -36,12 +36,9 @@ TEST(Calculator, Formulas) {
     for (const auto& c : cases) {
         CompiledFormula formula;
         ASSERT_EQ(formula.Compile(c.formula, "X"), 0) << c.formula;
-        std::uint8_t err = 99;
-        const long double v = formula.Calculate(err, c.x);
-        EXPECT_EQ(err, c.err) << c.formula;
-        if (c.err == 0) {
-            EXPECT_EQ(v, c.result) << c.formula << " gave " << static_cast<double>(v);
-        }
+        const Evaluation v = formula.Calculate(c.x);
+        EXPECT_EQ(v.error, c.err) << c.formula;
+        EXPECT_EQ(v.value, c.result) << c.formula << " gave " << static_cast<double>(v.value);
     }
 }
 
@@ -50,25 +47,22 @@ TEST(Calculator, EvaluateIsCalculateBeforeRound12) {
     std::uint8_t err = 99;
     CompileProgram("x/3+pi", "X", err, program);
     Calculator calc(program);
-    EXPECT_EQ(calc.Evaluate(err, 1), 1.0L / 3 + kPi);
-    EXPECT_EQ(calc.Calculate(err, 1), 3.47492598692L);
+    EXPECT_EQ(calc.Evaluate(1).value, 1.0L / 3 + kPi);
+    EXPECT_EQ(calc.Calculate(1).value, 3.47492598692L);
 }
 
 TEST(Calculator, RefusesProgramsItCannotRun) {
     std::uint8_t err = 99;
     StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
-    Calculator(broken).Calculate(err, 1);
-    EXPECT_EQ(err, 8);
+    EXPECT_EQ(Calculator(broken).Calculate(1).error, 8);
 
     StackList twoVariables;  // the one-variable calculator has no second variable
     CompileProgram2Var("y", "X", "Y", err, twoVariables);
-    Calculator(twoVariables).Calculate(err, 1);
-    EXPECT_EQ(err, 8);
+    EXPECT_EQ(Calculator(twoVariables).Calculate(1).error, 8);
 
     CompiledFormula nothing;
-    nothing.Calculate(err, 1);
-    EXPECT_EQ(err, 8);
+    EXPECT_EQ(nothing.Calculate(1).error, 8);
     EXPECT_EQ(nothing.Compile("", "X"), 2);  // an empty formula has nothing to compute
 }
 
@@ -86,8 +80,9 @@ TEST(Calculator2Var, EvaluatesBothVariables) {
         std::uint8_t err = 99;
         CompileProgram2Var(c.formula, "X", "Y", err, program);
         ASSERT_EQ(err, 0) << c.formula;
-        EXPECT_EQ(Calculator2Var(program).Calculate(err, c.x, c.y), c.result);
-        EXPECT_EQ(err, 0);
+        const Evaluation v = Calculator2Var(program).Calculate(c.x, c.y);
+        EXPECT_EQ(v.value, c.result);
+        EXPECT_EQ(v.error, 0);
     }
 }
 

@@ -129,9 +129,8 @@ struct BruteForce {
     long double x0, y0, dx, dy;
 
     bool Holds(long double x, long double y) {
-        std::uint8_t err = 0;
-        const long double v = f.Calculate(err, Round12(x), Round12(y));
-        return err == 0 && (relation == 1 ? v < 0 : v > 0);
+        const Evaluation v = f.Calculate(Round12(x), Round12(y));
+        return v.Ok() && (relation == 1 ? v.value < 0 : v.value > 0);
     }
     bool Centre(int i, int j) { return Holds(x0 + (i - 0.5L) * dx, y0 + (j - 0.5L) * dy); }
     std::uint16_t Mask(int i, int j) {
