@@ -1,5 +1,6 @@
 #include "formula/postfix_converter.h"
 
+#include <utility>
 #include <vector>
 
 #include "formula/formula_errors.h"
@@ -25,9 +26,9 @@ bool Removes(std::uint8_t incoming, std::uint8_t stacked) {
 
 }  // namespace
 
-void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::uint8_t& err) const {
-    program.Clear();
-    err = kNoError;
+Compilation PostfixConverter::Transform(StackList&& tokens) const {
+    StackList program;
+    FormulaError err = kNoError;
     std::vector<std::uint8_t> operators;
     operators.reserve(tokens.Size());
     const StackItem* items = tokens.Data();
@@ -61,6 +62,7 @@ void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::ui
     tokens.Clear();
     if (err == kNoError && !operators.empty()) err = kMissingClose;
     program.Reverse();
+    return {err, std::move(program)};
 }
 
 }  // namespace plotwise

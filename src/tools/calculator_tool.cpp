@@ -32,10 +32,9 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         check.message = "Too large value of the variable";
         return check;
     }
-    std::uint8_t err = 0;
-    if (!CheckFormula(formula, name, err)) {
+    if (const FormulaError error = CheckFormula(formula, name); error != kNoError) {
         check.field = CalculatorField::Formula;
-        check.message = FormulaErrorText(err);
+        check.message = FormulaErrorText(error);
         return check;
     }
     if (RemoveSpaces(formula).empty()) {

@@ -19,9 +19,8 @@ constexpr long double kMaxSum = 1e500L;
 
 // The syntax and blank checks of one formula; false with the failure filled in.
 bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    std::uint8_t err = 0;
-    if (!CheckFormula(formula, kVariable, err)) {
-        check.message = FormulaErrorText(err);
+    if (const FormulaError error = CheckFormula(formula, kVariable); error != kNoError) {
+        check.message = FormulaErrorText(error);
     } else if (RemoveSpaces(formula).empty()) {
         check.message = "Empty formula";
     } else {

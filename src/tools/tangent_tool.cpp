@@ -25,9 +25,8 @@ struct ValueAndSlope {
 ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long double at) {
     ValueAndSlope result;
     CompiledFormula f;
-    std::uint8_t err = f.Compile(formula, var);
-    if (err != kNoError) {
-        result.error = err;
+    if (const FormulaError error = f.Compile(formula, var); error != kNoError) {
+        result.error = error;
         return result;
     }
     const Evaluation value = f.Calculate(at);
@@ -36,17 +35,14 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
         return result;
     }
     result.value = value.value;
-    std::uint8_t depthErr = kNoError;
-    if (FormulaDepth(formula, var, depthErr) >= kMaxDerivationDepth) {
+    if (FormulaDepth(formula, var).depth >= kMaxDerivationDepth) {
         result.error = kTangentTooLarge;
         return result;
     }
-    StackList tokens;
-    bool notDifferentiable = false;
-    DerivativeTokens(formula, var, tokens, notDifferentiable, err);
+    DerivedTokens derived = DerivativeTokens(formula, var);
     CompiledFormula derivative;
-    if (notDifferentiable || err != kNoError || tokens.Empty() ||
-        derivative.CompileTokens(std::move(tokens)) != kNoError) {
+    if (derived.notDifferentiable || derived.error != kNoError || derived.tokens.Empty() ||
+        derivative.CompileTokens(std::move(derived.tokens)) != kNoError) {
         result.error = kTangentNotDifferentiable;
         return result;
     }

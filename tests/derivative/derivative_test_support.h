@@ -1,7 +1,6 @@
 // Shared by the derivative tests: trees and token lists from formula text.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -13,27 +12,21 @@
 namespace plotwise::testing_support {
 
 inline ExprTree TreeOf(const std::string& text, const std::string& var = "x") {
-    StackList program;
-    std::uint8_t err = 0;
-    CompileProgram(text, var, err, program);
-    return err == 0 ? BuildTree(program) : nullptr;
+    const Compilation compiled = CompileProgram(text, var);
+    return compiled.error == 0 ? BuildTree(compiled.program) : nullptr;
 }
 
 // The analyser's tokens of "(" + text + ")", in text order.
 inline TokenList TokensOf(const std::string& text) {
-    StackList tokens;
-    std::uint8_t err = 0;
-    Lexer().Analyse("(" + text + ")", "x", err, tokens);
+    const StackList tokens = Lexer().Analyse("(" + text + ")", "x").tokens;
     return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
 }
 
 // The unrounded value of text at x, or the error of compiling or evaluating it.
 inline Evaluation ValueOf(const std::string& text, long double x, const std::string& var = "x") {
-    StackList program;
-    std::uint8_t err = 0;
-    CompileProgram(text, var, err, program);
-    if (err != 0) return {0, static_cast<FormulaError>(err)};
-    return Calculator(std::move(program)).Evaluate(x);
+    Compilation compiled = CompileProgram(text, var);
+    if (compiled.error != 0) return {0, compiled.error};
+    return Calculator(std::move(compiled.program)).Evaluate(x);
 }
 
 }  // namespace plotwise::testing_support

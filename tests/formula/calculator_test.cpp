@@ -43,23 +43,17 @@ TEST(Calculator, Formulas) {
 }
 
 TEST(Calculator, EvaluateIsCalculateBeforeRound12) {
-    StackList program;
-    std::uint8_t err = 99;
-    CompileProgram("x/3+pi", "X", err, program);
-    Calculator calc(program);
+    Calculator calc(CompileProgram("x/3+pi", "X").program);
     EXPECT_EQ(calc.Evaluate(1).value, 1.0L / 3 + kPi);
     EXPECT_EQ(calc.Calculate(1).value, 3.47492598692L);
 }
 
 TEST(Calculator, RefusesProgramsItCannotRun) {
-    std::uint8_t err = 99;
     StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
     EXPECT_EQ(Calculator(broken).Calculate(1).error, 8);
-
-    StackList twoVariables;  // the one-variable calculator has no second variable
-    CompileProgram2Var("y", "X", "Y", err, twoVariables);
-    EXPECT_EQ(Calculator(twoVariables).Calculate(1).error, 8);
+    // The one-variable calculator has no second variable.
+    EXPECT_EQ(Calculator(CompileProgram2Var("y", "X", "Y").program).Calculate(1).error, 8);
 
     CompiledFormula nothing;
     EXPECT_EQ(nothing.Calculate(1).error, 8);
@@ -76,11 +70,9 @@ TEST(Calculator2Var, EvaluatesBothVariables) {
         {"pi", 1, 7, 3.14159265359L}};
     // clang-format on
     for (const auto& c : cases) {
-        StackList program;
-        std::uint8_t err = 99;
-        CompileProgram2Var(c.formula, "X", "Y", err, program);
-        ASSERT_EQ(err, 0) << c.formula;
-        const Evaluation v = Calculator2Var(program).Calculate(c.x, c.y);
+        Compilation compiled = CompileProgram2Var(c.formula, "X", "Y");
+        ASSERT_EQ(compiled.error, 0) << c.formula;
+        const Evaluation v = Calculator2Var(std::move(compiled.program)).Calculate(c.x, c.y);
         EXPECT_EQ(v.value, c.result);
         EXPECT_EQ(v.error, 0);
     }
