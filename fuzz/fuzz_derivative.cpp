@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (shown.message.empty()) {
         // What the window shows must itself be a formula the program accepts.
         CompiledFormula derivative;
-        if (derivative.Compile(shown.text, var) != 0) __builtin_trap();
+        if (derivative.Compile(shown.text, var) != FormulaError::None) __builtin_trap();
         for (long double x : {0.0L, 0.75L, -2.0L}) {
             if (!(std::fabs(derivative.Calculate(x).value) <= 1e500L)) __builtin_trap();
         }

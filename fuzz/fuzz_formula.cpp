@@ -27,14 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         0, 1, -1, 0.5L, -2.5L, 1e-300L, 1e99L, -1e100L, 3.14159265358979323846L};
     if (mode & 1) {
         CompiledFormula2Var formula;
-        if (formula.Compile(text, "X", "Y") != 0) return 0;
+        if (formula.Compile(text, "X", "Y") != FormulaError::None) return 0;
         for (long double x : kPoints)
             for (long double y : {0.0L, -3.0L, 1e50L})
                 CheckValue(formula.Calculate(x, y));
     } else {
         static const char* const kNames[] = {"X", "Y", "T", "A"};
         CompiledFormula formula;
-        if (formula.Compile(text, kNames[(mode >> 1) % 4]) != 0) return 0;
+        if (formula.Compile(text, kNames[(mode >> 1) % 4]) != FormulaError::None) return 0;
         for (long double x : kPoints)
             CheckValue(formula.Calculate(x));
     }

@@ -17,26 +17,26 @@ namespace {
 // The steps both entry points share: compile, derive, compile the derivative, simplify.
 // No tree when there is no result; the error or the flag says why.
 struct Simplified {
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
     bool notDifferentiable = false;
     ExprTree tree;
 };
 
 Simplified SimplifiedDerivative(const std::string& text, const std::string& varName) {
     const Compilation compiled = CompileProgram(text, varName);
-    if (compiled.error != kNoError) return {compiled.error, false, nullptr};
+    if (compiled.error != FormulaError::None) return {compiled.error, false, nullptr};
     if (compiled.program.Size() > kMaxDerivableNodes) return {};
     const ExprTree tree = BuildTree(compiled.program);
     if (!tree) return {};
-    if (!IsDifferentiable(tree.get())) return {kNoError, true, nullptr};
+    if (!IsDifferentiable(tree.get())) return {FormulaError::None, true, nullptr};
     TokenList derivative{{0, kOpenBracket}};
     Derive(*tree, derivative);
     derivative.push_back({0, kCloseBracket});
     const Compilation derived = PostfixConverter().Transform(TokenListToStack(derivative));
-    if (derived.error != kNoError) return {derived.error, false, nullptr};
+    if (derived.error != FormulaError::None) return {derived.error, false, nullptr};
     ExprTree result = BuildTree(derived.program);
     Simplify(result);
-    return {kNoError, false, std::move(result)};
+    return {FormulaError::None, false, std::move(result)};
 }
 
 }  // namespace

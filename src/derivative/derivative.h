@@ -13,7 +13,7 @@ namespace plotwise {
 // syntax error (1 to 4), or notDifferentiable for ABS, INT or FRAC, and then no text. A
 // blank text gives no text and no error.
 struct [[nodiscard]] DerivedText {
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
     bool notDifferentiable = false;
     std::string text;
 };
@@ -22,7 +22,7 @@ DerivedText DerivativeText(const std::string& text, const std::string& varName);
 // The simplified derivative as tokens in "(" and ")", last token on top, ready for
 // Transform and evaluation; otherwise as above, with no tokens.
 struct [[nodiscard]] DerivedTokens {
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
     bool notDifferentiable = false;
     StackList tokens;
 };

@@ -54,7 +54,7 @@ int TreeDepth(const ExprNode& node) {
 
 DepthOrError FormulaDepth(const std::string& text, const std::string& varName) {
     const Compilation compiled = CompileProgram(text, varName);
-    if (compiled.error != kNoError) return {0, compiled.error};
+    if (compiled.error != FormulaError::None) return {0, compiled.error};
     if (compiled.program.Size() > kMaxDerivableNodes) return {kMaxDerivationDepth};
     const ExprTree tree = BuildTree(compiled.program);
     return {tree ? TreeDepth(*tree) : 0};

@@ -48,7 +48,7 @@ int TreeDepth(const ExprNode& node);
 // with more than kMaxDerivableNodes nodes reports a depth of at least kMaxDerivationDepth.
 struct [[nodiscard]] DepthOrError {
     int depth = 0;
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
 };
 DepthOrError FormulaDepth(const std::string& text, const std::string& varName);
 

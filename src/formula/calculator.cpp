@@ -36,7 +36,7 @@ CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
 }
 
 Evaluation CalculatorBase::Run(long double x, long double y) {
-    if (!valid_) return {0, kInvalidArgument};
+    if (!valid_) return {0, FormulaError::InvalidArgument};
     using namespace operation_detail;
     // The top of the stack stays in a register; the rest lives in stack_.
     long double top = 0;

@@ -6,13 +6,13 @@
 namespace plotwise {
 
 FormulaError CheckFormula(const std::string& text, const std::string& varName) {
-    if (RemoveSpaces(text).empty()) return kNoError;
+    if (RemoveSpaces(text).empty()) return FormulaError::None;
     return CompileProgram(text, varName).error;
 }
 
 FormulaError CheckFormula2Var(const std::string& text, const std::string& firstName,
                               const std::string& secondName) {
-    if (RemoveSpaces(text).empty()) return kNoError;
+    if (RemoveSpaces(text).empty()) return FormulaError::None;
     return CompileProgram2Var(text, firstName, secondName).error;
 }
 

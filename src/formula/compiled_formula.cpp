@@ -8,33 +8,33 @@ namespace plotwise {
 
 Compilation CompileProgram(const std::string& formula, const std::string& varName) {
     Analysis analysis = Lexer().Analyse("(" + formula + ")", varName);
-    if (analysis.error != kNoError) return {analysis.error, {}};
+    if (analysis.error != FormulaError::None) return {analysis.error, {}};
     return PostfixConverter().Transform(std::move(analysis.tokens));
 }
 
 Compilation CompileProgram2Var(const std::string& formula, const std::string& firstName,
                                const std::string& secondName) {
     Analysis analysis = Lexer2Var().Analyse("(" + formula + ")", firstName, secondName);
-    if (analysis.error != kNoError) return {analysis.error, {}};
+    if (analysis.error != FormulaError::None) return {analysis.error, {}};
     return PostfixConverter().Transform(std::move(analysis.tokens));
 }
 
 FormulaError CompiledFormula::Compile(const std::string& formula, const std::string& varName) {
     calculator_.reset();
     Compilation compiled = CompileProgram(formula, varName);
-    if (compiled.error == kNoError) calculator_.emplace(std::move(compiled.program));
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
     return compiled.error;
 }
 
 FormulaError CompiledFormula::CompileTokens(StackList tokens) {
     calculator_.reset();
     Compilation compiled = PostfixConverter().Transform(std::move(tokens));
-    if (compiled.error == kNoError) calculator_.emplace(std::move(compiled.program));
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
     return compiled.error;
 }
 
 Evaluation CompiledFormula::Calculate(long double x) {
-    if (!calculator_) return {0, kInvalidArgument};
+    if (!calculator_) return {0, FormulaError::InvalidArgument};
     return calculator_->Calculate(x);
 }
 
@@ -42,12 +42,12 @@ FormulaError CompiledFormula2Var::Compile(const std::string& formula, const std:
                                           const std::string& secondName) {
     calculator_.reset();
     Compilation compiled = CompileProgram2Var(formula, firstName, secondName);
-    if (compiled.error == kNoError) calculator_.emplace(std::move(compiled.program));
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
     return compiled.error;
 }
 
 Evaluation CompiledFormula2Var::Calculate(long double x, long double y) {
-    if (!calculator_) return {0, kInvalidArgument};
+    if (!calculator_) return {0, FormulaError::InvalidArgument};
     return calculator_->Calculate(x, y);
 }
 

@@ -19,7 +19,7 @@ Compilation CompileProgram2Var(const std::string& formula, const std::string& fi
 
 class CompiledFormula {
   public:
-    // The compile error; kNoError when the formula is ready to evaluate.
+    // The compile error; None when the formula is ready to evaluate.
     [[nodiscard]] FormulaError Compile(const std::string& formula, const std::string& varName);
     // The same from tokens already analysed (a derivative's, in "(" and ")").
     [[nodiscard]] FormulaError CompileTokens(StackList tokens);

@@ -89,7 +89,7 @@ FormulaError Scan(const std::string& text, const VariableName* names, int nameCo
             while (j < n && !IsOperatorChar(text[j]) && !(text[j] >= 'A' && text[j] <= 'Z'))
                 ++j;
             long double value = 0;
-            if (!ScanUnsignedDecimal(text.substr(i, j - i), value)) return kSyntaxError;
+            if (!ScanUnsignedDecimal(text.substr(i, j - i), value)) return FormulaError::Syntax;
             tokens.Push(kNumber, value);
             i = j;
             continue;
@@ -112,10 +112,10 @@ FormulaError Scan(const std::string& text, const VariableName* names, int nameCo
                 if (!names[k].name.empty() && word == names[k].name) code = names[k].code;
             }
         }
-        if (code == 0xFF) return kSyntaxError;
+        if (code == 0xFF) return FormulaError::Syntax;
         tokens.Push(code, value);
     }
-    return kNoError;
+    return FormulaError::None;
 }
 
 enum class Kind { Operand, Open, Close, Operator, Function };
@@ -149,11 +149,11 @@ bool MayFollow(std::uint8_t earlier, std::uint8_t next) {
 Analysis AnalyseWithNames(const std::string& text, const VariableName* names, int nameCount) {
     Analysis result;
     result.error = Scan(Normalise(text), names, nameCount, result.tokens);
-    if (result.error != kNoError) return result;
+    if (result.error != FormulaError::None) return result;
     const StackItem* items = result.tokens.Data();
     for (std::size_t k = 1; k < result.tokens.Size(); ++k) {
         if (!MayFollow(items[k - 1].code, items[k].code)) {
-            result.error = kDiscordance;
+            result.error = FormulaError::Discordance;
             break;
         }
     }

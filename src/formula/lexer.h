@@ -11,7 +11,7 @@ namespace plotwise {
 // The tokens of a text, last token on top, or error 1 (syntax error) or 2 (discordance
 // of lexems), and then the tokens are of no use.
 struct [[nodiscard]] Analysis {
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
     StackList tokens;
 };
 

@@ -34,33 +34,34 @@ inline long double Cancel(long double r, long double a, long double b) {
 // The 1E500 limit every result passes (it also catches NaN).
 inline Evaluation Limited(long double r) {
     if (std::fabs(r) <= kMaxResult) return {r};
-    return {0, kInvalidArgument};
+    return {0, FormulaError::InvalidArgument};
 }
 
 inline Evaluation Quotient(long double a, long double b) {
-    if (b == 0) return {0, kDivisionByZero};
+    if (b == 0) return {0, FormulaError::DivisionByZero};
     return {a / b};
 }
 
 // e^t with the exponent limit: too large is error 7, too small underflows to 0.
 inline Evaluation LimitedExp(long double t) {
-    if (std::fabs(t) >= kExpLimit) return {0, t >= 0 ? kDivisionByZero : kNoError};
+    if (std::fabs(t) >= kExpLimit)
+        return {0, t >= 0 ? FormulaError::DivisionByZero : FormulaError::None};
     return {std::exp(t)};
 }
 
 inline Evaluation Power(long double a, long double b) {
     if (a > 0) return LimitedExp(b * std::log(a));
-    if (a == 0) return {0, b > 0 ? kNoError : kInvalidArgument};
+    if (a == 0) return {0, b > 0 ? FormulaError::None : FormulaError::InvalidArgument};
     if (a < 0) {
         // A negative base needs an integer exponent: b/2 whole (even) or half-whole (odd).
         const long double half = b * 0.5L;
         const long double f = std::fabs(half - std::rint(half));
-        if (f != 0 && f != 0.5L) return {0, kInvalidArgument};
+        if (f != 0 && f != 0.5L) return {0, FormulaError::InvalidArgument};
         Evaluation r = LimitedExp(b * std::log(-a));
         if (f != 0) r.value = -r.value;
         return r;
     }
-    return {0, kInvalidArgument};  // a is not a number
+    return {0, FormulaError::InvalidArgument};  // a is not a number
 }
 
 inline bool BeyondHyperbolicLimit(long double b) {
@@ -75,8 +76,8 @@ inline bool InArcSineDomain(long double b) {
 
 // The operation itself, before the final limit.
 inline Evaluation Compute(std::uint8_t code, long double a, long double b) {
-    constexpr Evaluation kPole{0, kDivisionByZero};  // also overflow and domain limits
-    constexpr Evaluation kInvalid{0, kInvalidArgument};
+    constexpr Evaluation kPole{0, FormulaError::DivisionByZero};  // also overflow and domain limits
+    constexpr Evaluation kInvalid{0, FormulaError::InvalidArgument};
     switch (code) {
         case kPower:
             return Power(a, b);

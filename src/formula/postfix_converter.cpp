@@ -28,11 +28,11 @@ bool Removes(std::uint8_t incoming, std::uint8_t stacked) {
 
 Compilation PostfixConverter::Transform(StackList&& tokens) const {
     StackList program;
-    FormulaError err = kNoError;
+    FormulaError err = FormulaError::None;
     std::vector<std::uint8_t> operators;
     operators.reserve(tokens.Size());
     const StackItem* items = tokens.Data();
-    for (std::size_t k = 0; k < tokens.Size() && err == kNoError; ++k) {
+    for (std::size_t k = 0; k < tokens.Size() && err == FormulaError::None; ++k) {
         const std::uint8_t code = items[k].code;
         if (IsOperand(code)) {
             program.Push(code, items[k].value);
@@ -43,7 +43,7 @@ Compilation PostfixConverter::Transform(StackList&& tokens) const {
             while (open > 0 && operators[open - 1] != kOpenBracket)
                 --open;
             if (open == 0) {
-                err = kMissingOpen;
+                err = FormulaError::MissingOpen;
                 break;
             }
             while (operators.size() > open) {
@@ -60,7 +60,7 @@ Compilation PostfixConverter::Transform(StackList&& tokens) const {
         }
     }
     tokens.Clear();
-    if (err == kNoError && !operators.empty()) err = kMissingClose;
+    if (err == FormulaError::None && !operators.empty()) err = FormulaError::MissingClose;
     program.Reverse();
     return {err, std::move(program)};
 }

@@ -9,7 +9,7 @@ namespace plotwise {
 // A postfix program, its first instruction on top, or error 1 to 4, and then the program
 // is of no use.
 struct [[nodiscard]] Compilation {
-    FormulaError error = kNoError;
+    FormulaError error = FormulaError::None;
     StackList program;
 };
 

@@ -108,7 +108,7 @@ std::optional<GraphFieldFailure> CheckRange(const std::string& minText, const st
 
 std::optional<GraphFieldFailure> CheckFormulas(const GraphFields& f) {
     auto failure = [](FormulaError error, GraphField field) -> std::optional<GraphFieldFailure> {
-        if (error == kNoError) return std::nullopt;
+        if (error == FormulaError::None) return std::nullopt;
         return GraphFieldFailure{FormulaErrorText(error), GraphPage::Properties, field};
     };
     if (IsAreaKind(f.Kind))

@@ -46,7 +46,7 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
     }
 
     CompiledFormula formula;
-    if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != kNoError) return true;
+    if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != FormulaError::None) return true;
     ResizeSamples(graph.Values, static_cast<std::size_t>(n) + 1);
 
     SamplingRun run(feedback, index);
@@ -71,8 +71,8 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
     CompiledFormula formulaX;
     CompiledFormula formulaY;
     const std::string var(1, KindVariable(props.Kind));
-    if (formulaX.Compile(props.Formula().Text(), var) != kNoError) return true;
-    if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != kNoError) return true;
+    if (formulaX.Compile(props.Formula().Text(), var) != FormulaError::None) return true;
+    if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != FormulaError::None) return true;
     ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
 
     SamplingRun run(feedback, index);

@@ -53,11 +53,11 @@ bool LogBoundValid(bool log, const Extended80& base, const Extended80& max) {
 }
 
 bool Compiles(const String255& formula, char var) {
-    return CheckFormula(formula.Text(), std::string(1, var)) == kNoError;
+    return CheckFormula(formula.Text(), std::string(1, var)) == FormulaError::None;
 }
 
 bool Compiles2Var(const String255& formula) {
-    return CheckFormula2Var(formula.Text(), "X", "Y") == kNoError;
+    return CheckFormula2Var(formula.Text(), "X", "Y") == FormulaError::None;
 }
 
 void Round(Extended80& value) {

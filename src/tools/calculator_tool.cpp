@@ -32,7 +32,7 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         check.message = "Too large value of the variable";
         return check;
     }
-    if (const FormulaError error = CheckFormula(formula, name); error != kNoError) {
+    if (const FormulaError error = CheckFormula(formula, name); error != FormulaError::None) {
         check.field = CalculatorField::Formula;
         check.message = FormulaErrorText(error);
         return check;
@@ -49,7 +49,7 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
 std::string GetResultString(const std::string& formula, const std::string& name,
                             long double value) {
     CompiledFormula compiled;
-    if (compiled.Compile(formula, name) != kNoError) return "Error";
+    if (compiled.Compile(formula, name) != FormulaError::None) return "Error";
     const Evaluation result = compiled.Calculate(value);
     return result.Ok() ? NumToStrDecimals(result.value, 10) : "Error";
 }

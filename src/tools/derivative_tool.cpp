@@ -18,7 +18,7 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
         return display;
     }
     const DepthOrError measured = FormulaDepth(formula, varName);
-    if (measured.error != kNoError) {
+    if (measured.error != FormulaError::None) {
         display.message = FormulaErrorText(measured.error);
         return display;
     }
@@ -29,7 +29,7 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
     DerivedText derivative = DerivativeText(formula, varName);
     if (derivative.notDifferentiable) {
         display.message = kNotDifferentiable;
-    } else if (derivative.error != kNoError) {
+    } else if (derivative.error != FormulaError::None) {
         display.message = FormulaErrorText(derivative.error);
     } else if (derivative.text.size() >= kMaxDerivativeText) {
         display.message = kDerivativeTooLong;

@@ -73,7 +73,8 @@ AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
         check.message = std::move(message);
         return check;
     };
-    if (const FormulaError error = CheckFormula(input.formula, kVariableName); error != kNoError)
+    if (const FormulaError error = CheckFormula(input.formula, kVariableName);
+        error != FormulaError::None)
         return fail(AnalysisField::Formula, FormulaErrorText(error));
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
     AnalysisParams& p = check.params;
@@ -137,15 +138,16 @@ std::string AnalysisDerivativeLine(const std::string& formula) {
 }
 
 bool PostfixFunction::CompileFormula(const std::string& formula) {
-    return compiled_.Compile(formula, kVariableName) == kNoError;
+    return compiled_.Compile(formula, kVariableName) == FormulaError::None;
 }
 
 bool PostfixFunction::CompileDerivative(const std::string& formula) {
     if (FormulaDepth(formula, kDerivativeVariableName).depth >= kMaxDerivationDepth) return false;
     DerivedTokens derivative = DerivativeTokens(formula, kDerivativeVariableName);
-    if (derivative.error != kNoError || derivative.notDifferentiable || derivative.tokens.Empty())
+    if (derivative.error != FormulaError::None || derivative.notDifferentiable ||
+        derivative.tokens.Empty())
         return false;
-    return compiled_.CompileTokens(std::move(derivative.tokens)) == kNoError;
+    return compiled_.CompileTokens(std::move(derivative.tokens)) == FormulaError::None;
 }
 
 bool PostfixFunction::Value(long double x, long double& y) {

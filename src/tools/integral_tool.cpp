@@ -19,7 +19,7 @@ constexpr long double kMaxSum = 1e500L;
 
 // The syntax and blank checks of one formula; false with the failure filled in.
 bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    if (const FormulaError error = CheckFormula(formula, kVariable); error != kNoError) {
+    if (const FormulaError error = CheckFormula(formula, kVariable); error != FormulaError::None) {
         check.message = FormulaErrorText(error);
     } else if (RemoveSpaces(formula).empty()) {
         check.message = "Empty formula";
@@ -71,8 +71,8 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
                                 const std::function<bool()>& escPressed) {
     CompiledFormula y1;
     CompiledFormula y2;
-    if (y1.Compile(params.formula1, kVariable) != kNoError ||
-        y2.Compile(params.formula2, kVariable) != kNoError) {
+    if (y1.Compile(params.formula1, kVariable) != FormulaError::None ||
+        y2.Compile(params.formula2, kVariable) != FormulaError::None) {
         return {IntegralOutcome::EvaluationError, 0};
     }
     const int n = 2 * params.stepsNum;

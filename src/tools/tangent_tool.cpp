@@ -25,13 +25,13 @@ struct ValueAndSlope {
 ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long double at) {
     ValueAndSlope result;
     CompiledFormula f;
-    if (const FormulaError error = f.Compile(formula, var); error != kNoError) {
-        result.error = error;
+    if (const FormulaError error = f.Compile(formula, var); error != FormulaError::None) {
+        result.error = ErrorCode(error);
         return result;
     }
     const Evaluation value = f.Calculate(at);
     if (!value.Ok()) {
-        result.error = value.error;
+        result.error = ErrorCode(value.error);
         return result;
     }
     result.value = value.value;
@@ -41,14 +41,15 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
     }
     DerivedTokens derived = DerivativeTokens(formula, var);
     CompiledFormula derivative;
-    if (derived.notDifferentiable || derived.error != kNoError || derived.tokens.Empty() ||
-        derivative.CompileTokens(std::move(derived.tokens)) != kNoError) {
+    if (derived.notDifferentiable || derived.error != FormulaError::None ||
+        derived.tokens.Empty() ||
+        derivative.CompileTokens(std::move(derived.tokens)) != FormulaError::None) {
         result.error = kTangentNotDifferentiable;
         return result;
     }
     const Evaluation slope = derivative.Calculate(at);
     result.slope = slope.value;
-    result.error = slope.error;
+    result.error = ErrorCode(slope.error);
     return result;
 }
 

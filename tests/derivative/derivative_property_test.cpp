@@ -111,7 +111,7 @@ class Evaluator {
     explicit Evaluator(StackList program) : calc_(std::move(program)) {}
     static Evaluator FromTokens(StackList tokens) {
         Compilation compiled = PostfixConverter().Transform(std::move(tokens));
-        EXPECT_EQ(compiled.error, 0);
+        EXPECT_EQ(ErrorCode(compiled.error), 0);
         return Evaluator(std::move(compiled.program));
     }
     bool At(long double x, long double& value) {
@@ -199,7 +199,7 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         const std::string var = vars[n % 4];
         const bool spine = n % 3 == 0;
         const std::string formula = generator.Formula(var, spine ? 8 + n % 24 : 3 + n % 6, spine);
-        ASSERT_EQ(CheckFormula(formula, var), 0) << formula << " (generator)";
+        ASSERT_EQ(ErrorCode(CheckFormula(formula, var)), 0) << formula << " (generator)";
         const int depth = FormulaDepth(formula, var).depth;
         if (depth >= kMaxDerivationDepth) continue;
         ++tally.formulas;
@@ -208,7 +208,7 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         const DerivedText derivative = DerivativeText(formula, var);
         const std::string& text = derivative.text;
         const bool notDifferentiable = derivative.notDifferentiable;
-        ASSERT_EQ(derivative.error, 0) << formula;
+        ASSERT_EQ(ErrorCode(derivative.error), 0) << formula;
         const bool hasRuleless =
             formula.find("abs") != std::string::npos || formula.find("int") != std::string::npos ||
             formula.find("frac") != std::string::npos || formula.find("ABS") != std::string::npos ||
@@ -217,17 +217,17 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         if (notDifferentiable) continue;
         ++tally.differentiable;
         tally.longTexts += text.size() >= 251;
-        ASSERT_EQ(CheckFormula(text, var), 0) << formula << " -> " << text;
+        ASSERT_EQ(ErrorCode(CheckFormula(text, var)), 0) << formula << " -> " << text;
         ASSERT_FALSE(RemoveSpaces(text).empty()) << formula;
 
         // Valid input again: its own derivative is a valid formula too.
         if (FormulaDepth(text, var).depth < kMaxDerivationDepth) {
             const std::string second = DerivativeText(text, var).text;
-            EXPECT_EQ(CheckFormula(second, var), 0) << text << " -> " << second;
+            EXPECT_EQ(ErrorCode(CheckFormula(second, var)), 0) << text << " -> " << second;
         }
 
         DerivedTokens tokens = DerivativeTokens(formula, var);
-        ASSERT_EQ(tokens.error, 0);
+        ASSERT_EQ(ErrorCode(tokens.error), 0);
         const StackList printedTokens = WithPrintedNumbers(tokens.tokens);
         Evaluator f(CompileProgram(formula, var).program);
         Evaluator exact = Evaluator::FromTokens(std::move(tokens.tokens));
@@ -273,13 +273,13 @@ TEST(DerivativeProperty, DeepFormulasOfFieldLengthDoNotExhaustTheStack) {
     };
     for (const std::string& formula : formulas) {
         ASSERT_LE(formula.size(), 253u);
-        ASSERT_EQ(CheckFormula(formula, "x"), 0) << formula;
+        ASSERT_EQ(ErrorCode(CheckFormula(formula, "x")), 0) << formula;
         const DepthOrError measured = FormulaDepth(formula, "x");
-        EXPECT_EQ(measured.error, 0);
+        EXPECT_EQ(ErrorCode(measured.error), 0);
         const DerivedText derivative = DerivativeText(formula, "x");
-        EXPECT_EQ(derivative.error, 0);
+        EXPECT_EQ(ErrorCode(derivative.error), 0);
         EXPECT_FALSE(derivative.text.empty()) << formula;
-        EXPECT_EQ(CheckFormula(derivative.text, "x"), 0)
+        EXPECT_EQ(ErrorCode(CheckFormula(derivative.text, "x")), 0)
             << formula << " (depth " << measured.depth << ")";
         EXPECT_FALSE(DerivativeTokens(formula, "x").tokens.Empty()) << formula;
     }
@@ -291,10 +291,10 @@ TEST(DerivativeProperty, HugeFormulasAreRefusedAndTreesOfAnyHeightFreed) {
         chain += "+x";
     const DepthOrError measured = FormulaDepth(chain, "x");
     EXPECT_GE(measured.depth, kMaxDerivationDepth);
-    EXPECT_EQ(measured.error, 0);
+    EXPECT_EQ(ErrorCode(measured.error), 0);
     const DerivedText derivative = DerivativeText(chain, "x");
     EXPECT_EQ(derivative.text, "");
-    EXPECT_EQ(derivative.error, 0);
+    EXPECT_EQ(ErrorCode(derivative.error), 0);
     EXPECT_FALSE(derivative.notDifferentiable);
 
     // A tree far taller than any stack could recurse through is freed all the same.

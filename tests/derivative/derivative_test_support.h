@@ -13,7 +13,7 @@ namespace plotwise::testing_support {
 
 inline ExprTree TreeOf(const std::string& text, const std::string& var = "x") {
     const Compilation compiled = CompileProgram(text, var);
-    return compiled.error == 0 ? BuildTree(compiled.program) : nullptr;
+    return compiled.error == FormulaError::None ? BuildTree(compiled.program) : nullptr;
 }
 
 // The analyser's tokens of "(" + text + ")", in text order.
@@ -25,7 +25,7 @@ inline TokenList TokensOf(const std::string& text) {
 // The unrounded value of text at x, or the error of compiling or evaluating it.
 inline Evaluation ValueOf(const std::string& text, long double x, const std::string& var = "x") {
     Compilation compiled = CompileProgram(text, var);
-    if (compiled.error != 0) return {0, compiled.error};
+    if (compiled.error != FormulaError::None) return {0, compiled.error};
     return Calculator(std::move(compiled.program)).Evaluate(x);
 }
 

@@ -68,7 +68,7 @@ TEST(DerivativeText, SimplifiedResults) {
     for (const auto& c : cases) {
         const DerivedText derivative = DerivativeText(c.formula, c.var);
         EXPECT_EQ(derivative.text, c.text) << c.formula;
-        EXPECT_EQ(derivative.error, 0) << c.formula;
+        EXPECT_EQ(ErrorCode(derivative.error), 0) << c.formula;
         EXPECT_FALSE(derivative.notDifferentiable) << c.formula;
     }
 }
@@ -87,12 +87,12 @@ TEST(DerivativeText, FailuresAndBlankText) {
     // clang-format on
     for (const auto& c : cases) {
         const DerivedText text = DerivativeText(c.formula, "x");
-        EXPECT_EQ(text.error, c.err) << c.formula;
+        EXPECT_EQ(ErrorCode(text.error), c.err) << c.formula;
         EXPECT_EQ(text.notDifferentiable, c.notDifferentiable) << c.formula;
         EXPECT_EQ(text.text, "") << c.formula;
 
         const DerivedTokens tokens = DerivativeTokens(c.formula, "x");
-        EXPECT_EQ(tokens.error, c.err) << c.formula;
+        EXPECT_EQ(ErrorCode(tokens.error), c.err) << c.formula;
         EXPECT_EQ(tokens.notDifferentiable, c.notDifferentiable) << c.formula;
         EXPECT_TRUE(tokens.tokens.Empty()) << c.formula;
     }
@@ -113,9 +113,9 @@ TEST(TreeDepth, CountsEveryLevelButSumsAndNegation) {
         EXPECT_EQ(TreeDepth(*TreeOf(c.formula)), c.depth) << c.formula;
         const DepthOrError measured = FormulaDepth(c.formula, "x");
         EXPECT_EQ(measured.depth, c.depth) << c.formula;
-        EXPECT_EQ(measured.error, 0);
+        EXPECT_EQ(ErrorCode(measured.error), 0);
     }
-    EXPECT_EQ(FormulaDepth("(x", "x").error, 3);
+    EXPECT_EQ(ErrorCode(FormulaDepth("(x", "x").error), 3);
 }
 
 TEST(IsDifferentiable, AbsIntAndFracAnywhere) {

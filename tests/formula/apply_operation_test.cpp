@@ -63,8 +63,8 @@ TEST(ApplyOperation, ResultsAndCodes) {
     // clang-format on
     for (const auto& c : cases) {
         const Evaluation r = ApplyOperation(c.code, c.a, c.b);
-        EXPECT_EQ(r.error, c.err) << "code " << int(c.code) << " a=" << double(c.a)
-                                  << " b=" << double(c.b);
+        EXPECT_EQ(ErrorCode(r.error), c.err)
+            << "code " << int(c.code) << " a=" << double(c.a) << " b=" << double(c.b);
         if (c.err == 0 && c.result != kSkip) {
             EXPECT_LE(std::fabs(r.value - c.result), 1e-15L * std::fabs(c.result)) << int(c.code);
         }

@@ -35,9 +35,9 @@ TEST(Calculator, Formulas) {
     // clang-format on
     for (const auto& c : cases) {
         CompiledFormula formula;
-        ASSERT_EQ(formula.Compile(c.formula, "X"), 0) << c.formula;
+        ASSERT_EQ(ErrorCode(formula.Compile(c.formula, "X")), 0) << c.formula;
         const Evaluation v = formula.Calculate(c.x);
-        EXPECT_EQ(v.error, c.err) << c.formula;
+        EXPECT_EQ(ErrorCode(v.error), c.err) << c.formula;
         EXPECT_EQ(v.value, c.result) << c.formula << " gave " << static_cast<double>(v.value);
     }
 }
@@ -51,13 +51,14 @@ TEST(Calculator, EvaluateIsCalculateBeforeRound12) {
 TEST(Calculator, RefusesProgramsItCannotRun) {
     StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
-    EXPECT_EQ(Calculator(broken).Calculate(1).error, 8);
+    EXPECT_EQ(ErrorCode(Calculator(broken).Calculate(1).error), 8);
     // The one-variable calculator has no second variable.
-    EXPECT_EQ(Calculator(CompileProgram2Var("y", "X", "Y").program).Calculate(1).error, 8);
+    EXPECT_EQ(ErrorCode(Calculator(CompileProgram2Var("y", "X", "Y").program).Calculate(1).error),
+              8);
 
     CompiledFormula nothing;
-    EXPECT_EQ(nothing.Calculate(1).error, 8);
-    EXPECT_EQ(nothing.Compile("", "X"), 2);  // an empty formula has nothing to compute
+    EXPECT_EQ(ErrorCode(nothing.Calculate(1).error), 8);
+    EXPECT_EQ(ErrorCode(nothing.Compile("", "X")), 2);  // an empty formula has nothing to compute
 }
 
 TEST(Calculator2Var, EvaluatesBothVariables) {
@@ -71,10 +72,10 @@ TEST(Calculator2Var, EvaluatesBothVariables) {
     // clang-format on
     for (const auto& c : cases) {
         Compilation compiled = CompileProgram2Var(c.formula, "X", "Y");
-        ASSERT_EQ(compiled.error, 0) << c.formula;
+        ASSERT_EQ(ErrorCode(compiled.error), 0) << c.formula;
         const Evaluation v = Calculator2Var(std::move(compiled.program)).Calculate(c.x, c.y);
         EXPECT_EQ(v.value, c.result);
-        EXPECT_EQ(v.error, 0);
+        EXPECT_EQ(ErrorCode(v.error), 0);
     }
 }
 

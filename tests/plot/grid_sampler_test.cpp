@@ -164,7 +164,7 @@ TEST(InequalitySampler, CellCodesAgainstEverySubCell) {
         ASSERT_EQ(graph.CellCodes.size(), static_cast<std::size_t>(c.nx * c.ny));
         BruteForce brute{
             {}, c.relation, c.minX, c.minY, (c.maxX - c.minX) / c.nx, (c.maxY - c.minY) / c.ny};
-        ASSERT_EQ(brute.f.Compile(c.formula, "X", "Y"), 0);
+        ASSERT_EQ(ErrorCode(brute.f.Compile(c.formula, "X", "Y")), 0);
         int refined = 0;
         for (int i = 1; i <= c.nx; ++i) {
             for (int j = 1; j <= c.ny; ++j) {
