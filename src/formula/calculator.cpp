@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "formula/apply_operation.h"
 #include "formula/extended.h"
 #include "formula/formula_errors.h"
 #include "formula/operation_impl.h"
@@ -35,7 +34,8 @@ CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
     stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
-Evaluation CalculatorBase::Run(long double x, long double y) {
+// Inlined into each entry point, so the value stays in a register until it is returned.
+[[gnu::always_inline]] inline Evaluation CalculatorBase::Run(long double x, long double y) {
     if (!valid_) return {0, FormulaError::InvalidArgument};
     using namespace operation_detail;
     // The top of the stack stays in a register; the rest lives in stack_.
@@ -83,8 +83,9 @@ Evaluation CalculatorBase::Run(long double x, long double y) {
                 if (r.Ok()) r = Limited(r.value);
                 break;
             default:
-                r = ApplyOperation(item->code, 0, top);
-                break;
+                top = FunctionValue(item->code, top);
+                if (std::isnan(top)) return {0, FunctionError(top)};
+                continue;
         }
         if (!r.Ok()) return {0, r.error};
         top = r.value;
@@ -93,9 +94,17 @@ Evaluation CalculatorBase::Run(long double x, long double y) {
     return Limited(top);
 }
 
+Evaluation Calculator::Evaluate(long double x) {
+    return Run(x, 0);
+}
+
 Evaluation Calculator::Calculate(long double x) {
     const Evaluation r = Run(x, 0);
     return {Round12(r.value), r.error};
+}
+
+Evaluation Calculator2Var::Evaluate(long double x, long double y) {
+    return Run(x, y);
 }
 
 Evaluation Calculator2Var::Calculate(long double x, long double y) {

@@ -33,7 +33,7 @@ class Calculator : public CalculatorBase {
     Evaluation Calculate(long double x);
 
     // The same value before Round12.
-    Evaluation Evaluate(long double x) { return Run(x, 0); }
+    Evaluation Evaluate(long double x);
 };
 
 class Calculator2Var : public CalculatorBase {
@@ -41,7 +41,7 @@ class Calculator2Var : public CalculatorBase {
     explicit Calculator2Var(StackList program) : CalculatorBase(std::move(program), true) {}
 
     Evaluation Calculate(long double x, long double y);
-    Evaluation Evaluate(long double x, long double y) { return Run(x, y); }
+    Evaluation Evaluate(long double x, long double y);
 };
 
 }  // namespace plotwise

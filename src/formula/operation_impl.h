@@ -1,6 +1,6 @@
 // The operations of the formula language. The arithmetic is inline so the calculators'
 // loops need no call (extended values pass through memory in calls); ApplyOperation is
-// the routine for everything else.
+// the routine for everything else, and FunctionValue its form for those loops.
 #pragma once
 
 #include <cmath>
@@ -169,6 +169,15 @@ inline Evaluation Compute(std::uint8_t code, long double a, long double b) {
 inline Evaluation Apply(std::uint8_t code, long double a, long double b) {
     const Evaluation r = Compute(code, a, b);
     return r.Ok() ? Limited(r.value) : Evaluation{0, r.error};
+}
+
+// For the calculators' loops: the value of a function of b, or NaN when it has none,
+// negative for error 7 and positive for error 8. A lone value comes back in a register,
+// where an Evaluation would pass through memory.
+long double FunctionValue(std::uint8_t code, long double b);
+
+inline FormulaError FunctionError(long double nan) {
+    return std::signbit(nan) ? FormulaError::DivisionByZero : FormulaError::InvalidArgument;
 }
 
 }  // namespace plotwise::operation_detail
