@@ -5,7 +5,6 @@
 #include <muParser.h>
 
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -21,7 +20,6 @@ namespace {
 
 using plotwise::Calculator;
 using plotwise::Calculator2Var;
-using plotwise::StackList;
 
 // x^y as the formula engine computes it for a positive base, so native code pays the same.
 long double Pow(long double a, long double b) {
@@ -63,15 +61,11 @@ using plotwise_bench::CountEvaluations;
 
 // Our calculator over the samples, through Round12 (Calculate) or not (Evaluate).
 void OneVariable(benchmark::State& state, const Formula& f, bool rounded) {
-    StackList program;
-    std::uint8_t err = 0;
-    plotwise::CompileProgram(f.text, "X", err, program);
-    Calculator calc(program);
+    Calculator calc(plotwise::CompileProgram(f.text, "X").program);
     const std::vector<long double> xs = Samples();
     for (auto _ : state) {
         for (long double x : xs) {
-            benchmark::DoNotOptimize(rounded ? calc.Calculate(program, err, x)
-                                             : calc.Evaluate(program, err, x));
+            benchmark::DoNotOptimize(rounded ? calc.Calculate(x) : calc.Evaluate(x));
         }
     }
     CountEvaluations(state, kPoints);
@@ -117,17 +111,13 @@ long double GridValue(int i) {
 }
 
 void TwoVariables(benchmark::State& state, bool rounded) {
-    StackList program;
-    std::uint8_t err = 0;
-    plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y", err, program);
-    Calculator2Var calc(program);
+    Calculator2Var calc(plotwise::CompileProgram2Var("x^2+y^2-25", "X", "Y").program);
     for (auto _ : state) {
         for (int i = 0; i < kGrid; ++i) {
             for (int j = 0; j < kGrid; ++j) {
                 const long double x = GridValue(i);
                 const long double y = GridValue(j);
-                benchmark::DoNotOptimize(rounded ? calc.Calculate(program, err, x, y)
-                                                 : calc.Evaluate(program, err, x, y));
+                benchmark::DoNotOptimize(rounded ? calc.Calculate(x, y) : calc.Evaluate(x, y));
             }
         }
     }

@@ -47,16 +47,13 @@ void SamplingPass(benchmark::State& state) {
 }
 
 void BareCurve(benchmark::State& state) {
-    StackList program;
-    std::uint8_t err = 0;
-    CompileProgram(kCurve, "X", err, program);
-    Calculator calc(program);
+    Calculator calc(CompileProgram(kCurve, "X").program);
     const long double h = 20.0L / kSteps;
     for (auto _ : state) {
         for (int k = 0; k < kGraphs; ++k) {
             long double s = -10;
             for (int i = 0; i <= kSteps; ++i, s += h)
-                benchmark::DoNotOptimize(calc.Calculate(program, err, s));
+                benchmark::DoNotOptimize(calc.Calculate(s));
         }
     }
     CountEvaluations(state, double(kGraphs) * (kSteps + 1));
@@ -76,15 +73,12 @@ void GridSampler(benchmark::State& state, const char* formula, std::uint8_t kind
 
 // The formula at n x n points spread over -10..10.
 void BareGrid(benchmark::State& state, const char* formula, int n) {
-    StackList program;
-    std::uint8_t err = 0;
-    CompileProgram2Var(formula, "X", "Y", err, program);
-    Calculator2Var calc(program);
+    Calculator2Var calc(CompileProgram2Var(formula, "X", "Y").program);
     const long double d = 20.0L / n;
     for (auto _ : state) {
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j)
-                benchmark::DoNotOptimize(calc.Calculate(program, err, -10 + i * d, -10 + j * d));
+                benchmark::DoNotOptimize(calc.Calculate(-10 + i * d, -10 + j * d));
         }
     }
     CountEvaluations(state, double(n) * n);

@@ -1,12 +1,13 @@
 #include "derivative/derivative.h"
 
+#include <utility>
+
 #include "derivative/derive_rules.h"
 #include "derivative/expr_tree.h"
 #include "derivative/formula_printer.h"
 #include "derivative/paren_removal.h"
 #include "derivative/simplify.h"
 #include "formula/compiled_formula.h"
-#include "formula/formula_errors.h"
 #include "formula/postfix_converter.h"
 #include "formula/text_utils.h"
 
@@ -14,53 +15,53 @@ namespace plotwise {
 namespace {
 
 // The steps both entry points share: compile, derive, compile the derivative, simplify.
-// Returns no tree when there is no result; the flags say why.
-ExprTree SimplifiedDerivative(const std::string& text, const std::string& varName,
-                              std::uint8_t& err, bool& notDifferentiable) {
-    err = kNoError;
-    notDifferentiable = false;
-    StackList program;
-    CompileProgram(text, varName, err, program);
-    if (err != kNoError || program.Size() > kMaxDerivableNodes) return nullptr;
-    const ExprTree tree = BuildTree(program);
-    if (!tree) return nullptr;
-    if (!IsDifferentiable(tree.get())) {
-        notDifferentiable = true;
-        return nullptr;
-    }
+// No tree when there is no result; the error or the flag says why.
+struct Simplified {
+    FormulaError error = FormulaError::None;
+    bool notDifferentiable = false;
+    ExprTree tree;
+};
+
+Simplified SimplifiedDerivative(const std::string& text, const std::string& varName) {
+    const Compilation compiled = CompileProgram(text, varName);
+    if (compiled.error != FormulaError::None) return {compiled.error, false, nullptr};
+    if (compiled.program.Size() > kMaxDerivableNodes) return {};
+    const ExprTree tree = BuildTree(compiled.program);
+    if (!tree) return {};
+    if (!IsDifferentiable(tree.get())) return {FormulaError::None, true, nullptr};
     TokenList derivative{{0, kOpenBracket}};
     Derive(*tree, derivative);
     derivative.push_back({0, kCloseBracket});
-    PostfixConverter().Transform(TokenListToStack(derivative), program, err);
-    if (err != kNoError) return nullptr;
-    ExprTree result = BuildTree(program);
+    const Compilation derived = PostfixConverter().Transform(TokenListToStack(derivative));
+    if (derived.error != FormulaError::None) return {derived.error, false, nullptr};
+    ExprTree result = BuildTree(derived.program);
     Simplify(result);
-    return result;
+    return {FormulaError::None, false, std::move(result)};
 }
 
 }  // namespace
 
-void DerivativeText(const std::string& text, const std::string& varName, std::uint8_t& err,
-                    std::string& resultText, bool& notDifferentiable) {
-    if (RemoveSpaces(text).empty()) return;
-    resultText.clear();
-    const ExprTree tree = SimplifiedDerivative(text, varName, err, notDifferentiable);
-    if (!tree) return;
-    TokenList printed = TreeToInfix(*tree);
+DerivedText DerivativeText(const std::string& text, const std::string& varName) {
+    if (RemoveSpaces(text).empty()) return {};
+    const Simplified derivative = SimplifiedDerivative(text, varName);
+    DerivedText result{derivative.error, derivative.notDifferentiable, {}};
+    if (!derivative.tree) return result;
+    TokenList printed = TreeToInfix(*derivative.tree);
     RemoveParens(printed);
-    resultText = TokenListToText(printed, varName);
+    result.text = TokenListToText(printed, varName);
+    return result;
 }
 
-void DerivativeTokens(const std::string& text, const std::string& varName, StackList& tokens,
-                      bool& notDifferentiable, std::uint8_t& err) {
-    if (RemoveSpaces(text).empty()) return;
-    tokens.Clear();
-    const ExprTree tree = SimplifiedDerivative(text, varName, err, notDifferentiable);
-    if (!tree) return;
+DerivedTokens DerivativeTokens(const std::string& text, const std::string& varName) {
+    if (RemoveSpaces(text).empty()) return {};
+    const Simplified derivative = SimplifiedDerivative(text, varName);
+    DerivedTokens result{derivative.error, derivative.notDifferentiable, {}};
+    if (!derivative.tree) return result;
     TokenList printed{{0, kOpenBracket}};
-    TreeToInfix(*tree, printed);
+    TreeToInfix(*derivative.tree, printed);
     printed.push_back({0, kCloseBracket});
-    tokens = TokenListToStack(printed);
+    result.tokens = TokenListToStack(printed);
+    return result;
 }
 
 }  // namespace plotwise

@@ -52,13 +52,12 @@ int TreeDepth(const ExprNode& node) {
     return std::max(left, right) + (flat ? 0 : 1);
 }
 
-int FormulaDepth(const std::string& text, const std::string& varName, std::uint8_t& err) {
-    StackList program;
-    CompileProgram(text, varName, err, program);
-    if (err != kNoError) return 0;
-    if (program.Size() > kMaxDerivableNodes) return kMaxDerivationDepth;
-    const ExprTree tree = BuildTree(program);
-    return tree ? TreeDepth(*tree) : 0;
+DepthOrError FormulaDepth(const std::string& text, const std::string& varName) {
+    const Compilation compiled = CompileProgram(text, varName);
+    if (compiled.error != FormulaError::None) return {0, compiled.error};
+    if (compiled.program.Size() > kMaxDerivableNodes) return {kMaxDerivationDepth};
+    const ExprTree tree = BuildTree(compiled.program);
+    return {tree ? TreeDepth(*tree) : 0};
 }
 
 bool IsDifferentiable(const ExprNode* node) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "formula/formula_errors.h"
 #include "formula/stack_list.h"
 #include "formula/token_codes.h"
 
@@ -43,10 +44,13 @@ ExprTree BuildTree(const StackList& program);
 // node is one more than its deepest operand.
 int TreeDepth(const ExprNode& node);
 
-// TreeDepth of "(" + text + ")". err is the syntax error code (1 to 4), and then the depth
-// means nothing. A formula with more than kMaxDerivableNodes nodes reports a depth of at
-// least kMaxDerivationDepth.
-int FormulaDepth(const std::string& text, const std::string& varName, std::uint8_t& err);
+// TreeDepth of "(" + text + ")", or the syntax error (1 to 4) and a depth of 0. A formula
+// with more than kMaxDerivableNodes nodes reports a depth of at least kMaxDerivationDepth.
+struct [[nodiscard]] DepthOrError {
+    int depth = 0;
+    FormulaError error = FormulaError::None;
+};
+DepthOrError FormulaDepth(const std::string& text, const std::string& varName);
 
 // False when ABS, INT or FRAC occurs anywhere; an empty tree is differentiable.
 bool IsDifferentiable(const ExprNode* node);

@@ -21,14 +21,13 @@ bool IsUnaryMinus(const ExprTree& node) {
 
 // The node becomes the number its operation gives, unless the operation fails.
 void Fold(ExprNode& node) {
-    std::uint8_t err = kNoError;
     const long double a = node.left ? node.left->value : 0;
-    const long double result = ApplyOperation(node.code, err, a, node.right->value);
-    if (err != kNoError) return;
+    const Evaluation result = ApplyOperation(node.code, a, node.right->value);
+    if (!result.Ok()) return;
     node.left.reset();
     node.right.reset();
     node.code = kNumber;
-    node.value = result;
+    node.value = result.value;
 }
 
 void ToNumber(ExprTree& node, long double value) {

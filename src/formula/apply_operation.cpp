@@ -1,12 +1,20 @@
 #include "formula/apply_operation.h"
 
+#include <limits>
+
 #include "formula/operation_impl.h"
 
 namespace plotwise {
 
-long double ApplyOperation(std::uint8_t code, std::uint8_t& err, long double a, long double b) {
-    err = kNoError;
-    return operation_detail::Apply(code, err, a, b);
+Evaluation ApplyOperation(std::uint8_t code, long double a, long double b) {
+    return operation_detail::Apply(code, a, b);
+}
+
+long double operation_detail::FunctionValue(std::uint8_t code, long double b) {
+    const Evaluation r = Apply(code, 0, b);
+    if (r.Ok()) return r.value;
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    return r.error == FormulaError::DivisionByZero ? -nan : nan;
 }
 
 }  // namespace plotwise

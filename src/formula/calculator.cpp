@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "formula/apply_operation.h"
 #include "formula/extended.h"
 #include "formula/formula_errors.h"
 #include "formula/operation_impl.h"
@@ -11,13 +10,13 @@
 
 namespace plotwise {
 
-CalculatorBase::CalculatorBase(const StackList& program, bool twoVariables)
-    : programSize_(program.Size()) {
+CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
+    : program_(std::move(program)) {
     // Programs come top first, so they are walked from the end of the array.
     int depth = 0;
     bool valid = true;
-    const StackItem* items = program.Data();
-    for (std::size_t k = program.Size(); k-- > 0;) {
+    const StackItem* items = program_.Data();
+    for (std::size_t k = program_.Size(); k-- > 0;) {
         const std::uint8_t code = items[k].code;
         if (code == kNumber || code == kVariable || (twoVariables && code == kSecondVariable)) {
             ++depth;
@@ -35,86 +34,82 @@ CalculatorBase::CalculatorBase(const StackList& program, bool twoVariables)
     stack_.resize(static_cast<std::size_t>(maxDepth_) + 1);  // +1: the first push spills
 }
 
-long double CalculatorBase::Run(const StackList& program, std::uint8_t& err, long double x,
-                                long double y) {
-    if (!valid_ || program.Size() != programSize_) {
-        err = kInvalidArgument;
-        return 0;
-    }
+// Inlined into each entry point, so the value stays in a register until it is returned.
+[[gnu::always_inline]] inline Evaluation CalculatorBase::Run(long double x, long double y) {
+    if (!valid_) return {0, FormulaError::InvalidArgument};
     using namespace operation_detail;
     // The top of the stack stays in a register; the rest lives in stack_.
-    std::uint8_t e = kNoError;
     long double top = 0;
     long double* below = stack_.data();
-    const StackItem* const items = program.Data();
-    for (std::size_t k = program.Size(); k-- > 0;) {
+    const StackItem* const items = program_.Data();
+    for (std::size_t k = program_.Size(); k-- > 0;) {
         const StackItem* item = items + k;
-        const std::uint8_t code = item->code;
-        switch (code) {
+        Evaluation r;
+        switch (item->code) {
             case kNumber:
                 *below++ = top;
                 top = item->value;
-                break;
+                continue;
             case kVariable:
                 *below++ = top;
                 top = x;
-                break;
+                continue;
             case kSecondVariable:
                 *below++ = top;
                 top = y;
-                break;
+                continue;
             case kPlus: {
                 const long double a = *--below;
-                top = Limited(Cancel(a + top, a, top), e);
+                r = Limited(Cancel(a + top, a, top));
                 break;
             }
             case kMinus: {
                 const long double a = *--below;
-                top = Limited(Cancel(a - top, a, top), e);
+                r = Limited(Cancel(a - top, a, top));
                 break;
             }
             case kMultiply:
-                top = Limited(*--below * top, e);
+                r = Limited(*--below * top);
                 break;
-            case kDivide: {
-                const long double a = *--below;
-                top = Limited(Quotient(a, top, e), e);
+            case kDivide:
+                r = Quotient(*--below, top);
+                if (r.Ok()) r = Limited(r.value);
                 break;
-            }
             case kUnaryMinus:
-                top = Limited(-top, e);
+                r = Limited(-top);
                 break;
-            case kPower: {
-                const long double a = *--below;
-                top = Power(a, top, e);
-                if (e == kNoError) top = Limited(top, e);
+            case kPower:
+                r = Power(*--below, top);
+                if (r.Ok()) r = Limited(r.value);
                 break;
-            }
             default:
-                top = ApplyOperation(code, e, 0, top);
-                break;
+                top = FunctionValue(item->code, top);
+                if (std::isnan(top)) return {0, FunctionError(top)};
+                continue;
         }
-        if (e != kNoError) {
-            err = e;
-            return 0;
-        }
+        if (!r.Ok()) return {0, r.error};
+        top = r.value;
     }
-    err = kNoError;
     // A lone number or variable passes no operation, so the limit is applied here too.
-    if (!(std::fabs(top) <= kMaxResult)) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return top;
+    return Limited(top);
 }
 
-long double Calculator::Calculate(const StackList& program, std::uint8_t& err, long double x) {
-    return Round12(Run(program, err, x, 0));
+Evaluation Calculator::Evaluate(long double x) {
+    return Run(x, 0);
 }
 
-long double Calculator2Var::Calculate(const StackList& program, std::uint8_t& err, long double x,
-                                      long double y) {
-    return Round12(Run(program, err, x, y));
+Evaluation Calculator::Calculate(long double x) {
+    const Evaluation r = Run(x, 0);
+    return {Round12(r.value), r.error};
+}
+
+Evaluation Calculator2Var::Evaluate(long double x, long double y) {
+    return Run(x, y);
+}
+
+Evaluation Calculator2Var::Calculate(long double x, long double y) {
+    const Evaluation r = Run(x, y);
+    return {Round12(r.value), r.error};
 }
 
 }  // namespace plotwise

@@ -1,54 +1,47 @@
 // Evaluation of postfix programs in one and two variables.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "formula/formula_errors.h"
 #include "formula/stack_list.h"
 
 namespace plotwise {
 
-// Shared by both calculators: the evaluation stack sized for one program.
+// Shared by both calculators: the program and the evaluation stack sized for it.
 class CalculatorBase {
   public:
     int MaxDepth() const { return maxDepth_; }
 
   protected:
-    CalculatorBase(const StackList& program, bool twoVariables);
-    long double Run(const StackList& program, std::uint8_t& err, long double x, long double y);
+    CalculatorBase(StackList program, bool twoVariables);
+    Evaluation Run(long double x, long double y);
 
   private:
+    StackList program_;
     int maxDepth_ = 0;
-    std::size_t programSize_ = 0;
     bool valid_ = false;  // the program leaves exactly one value and never underflows
     std::vector<long double> stack_;
 };
 
 class Calculator : public CalculatorBase {
   public:
-    explicit Calculator(const StackList& program) : CalculatorBase(program, false) {}
+    explicit Calculator(StackList program) : CalculatorBase(std::move(program), false) {}
 
-    // The value at x rounded by Round12; err 0, or 7 or 8 when there is no value at x.
-    // program must be the one the calculator was created for.
-    long double Calculate(const StackList& program, std::uint8_t& err, long double x);
+    // The value at x rounded by Round12, or error 7 or 8 when there is no value at x.
+    Evaluation Calculate(long double x);
 
     // The same value before Round12.
-    long double Evaluate(const StackList& program, std::uint8_t& err, long double x) {
-        return Run(program, err, x, 0);
-    }
+    Evaluation Evaluate(long double x);
 };
 
 class Calculator2Var : public CalculatorBase {
   public:
-    explicit Calculator2Var(const StackList& program) : CalculatorBase(program, true) {}
+    explicit Calculator2Var(StackList program) : CalculatorBase(std::move(program), true) {}
 
-    long double Calculate(const StackList& program, std::uint8_t& err, long double x,
-                          long double y);
-    long double Evaluate(const StackList& program, std::uint8_t& err, long double x,
-                         long double y) {
-        return Run(program, err, x, y);
-    }
+    Evaluation Calculate(long double x, long double y);
+    Evaluation Evaluate(long double x, long double y);
 };
 
 }  // namespace plotwise

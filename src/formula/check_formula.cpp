@@ -1,26 +1,19 @@
 #include "formula/check_formula.h"
 
 #include "formula/compiled_formula.h"
-#include "formula/formula_errors.h"
 #include "formula/text_utils.h"
 
 namespace plotwise {
 
-bool CheckFormula(const std::string& text, const std::string& varName, std::uint8_t& err) {
-    err = kNoError;
-    if (RemoveSpaces(text).empty()) return true;
-    StackList program;
-    CompileProgram(text, varName, err, program);
-    return err == kNoError;
+FormulaError CheckFormula(const std::string& text, const std::string& varName) {
+    if (RemoveSpaces(text).empty()) return FormulaError::None;
+    return CompileProgram(text, varName).error;
 }
 
-bool CheckFormula2Var(const std::string& text, const std::string& firstName,
-                      const std::string& secondName, std::uint8_t& err) {
-    err = kNoError;
-    if (RemoveSpaces(text).empty()) return true;
-    StackList program;
-    CompileProgram2Var(text, firstName, secondName, err, program);
-    return err == kNoError;
+FormulaError CheckFormula2Var(const std::string& text, const std::string& firstName,
+                              const std::string& secondName) {
+    if (RemoveSpaces(text).empty()) return FormulaError::None;
+    return CompileProgram2Var(text, firstName, secondName).error;
 }
 
 }  // namespace plotwise

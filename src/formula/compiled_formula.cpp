@@ -1,66 +1,54 @@
 #include "formula/compiled_formula.h"
 
-#include "formula/formula_errors.h"
+#include <utility>
+
 #include "formula/lexer.h"
-#include "formula/postfix_converter.h"
 
 namespace plotwise {
 
-void CompileProgram(const std::string& formula, const std::string& varName, std::uint8_t& err,
-                    StackList& program) {
-    StackList tokens;
-    Lexer().Analyse("(" + formula + ")", varName, err, tokens);
-    if (err != kNoError) return;
-    PostfixConverter().Transform(std::move(tokens), program, err);
+Compilation CompileProgram(const std::string& formula, const std::string& varName) {
+    Analysis analysis = Lexer().Analyse("(" + formula + ")", varName);
+    if (analysis.error != FormulaError::None) return {analysis.error, {}};
+    return PostfixConverter().Transform(std::move(analysis.tokens));
 }
 
-void CompileProgram2Var(const std::string& formula, const std::string& firstName,
-                        const std::string& secondName, std::uint8_t& err, StackList& program) {
-    StackList tokens;
-    Lexer2Var().Analyse("(" + formula + ")", firstName, secondName, err, tokens);
-    if (err != kNoError) return;
-    PostfixConverter().Transform(std::move(tokens), program, err);
+Compilation CompileProgram2Var(const std::string& formula, const std::string& firstName,
+                               const std::string& secondName) {
+    Analysis analysis = Lexer2Var().Analyse("(" + formula + ")", firstName, secondName);
+    if (analysis.error != FormulaError::None) return {analysis.error, {}};
+    return PostfixConverter().Transform(std::move(analysis.tokens));
 }
 
-std::uint8_t CompiledFormula::Compile(const std::string& formula, const std::string& varName) {
+FormulaError CompiledFormula::Compile(const std::string& formula, const std::string& varName) {
     calculator_.reset();
-    std::uint8_t err = kNoError;
-    CompileProgram(formula, varName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
-    return err;
+    Compilation compiled = CompileProgram(formula, varName);
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
+    return compiled.error;
 }
 
-std::uint8_t CompiledFormula::CompileTokens(StackList tokens) {
+FormulaError CompiledFormula::CompileTokens(StackList tokens) {
     calculator_.reset();
-    std::uint8_t err = kNoError;
-    PostfixConverter().Transform(std::move(tokens), program_, err);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator>(program_);
-    return err;
+    Compilation compiled = PostfixConverter().Transform(std::move(tokens));
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
+    return compiled.error;
 }
 
-long double CompiledFormula::Calculate(std::uint8_t& err, long double x) {
-    if (!calculator_) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return calculator_->Calculate(program_, err, x);
+Evaluation CompiledFormula::Calculate(long double x) {
+    if (!calculator_) return {0, FormulaError::InvalidArgument};
+    return calculator_->Calculate(x);
 }
 
-std::uint8_t CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
+FormulaError CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
                                           const std::string& secondName) {
     calculator_.reset();
-    std::uint8_t err = kNoError;
-    CompileProgram2Var(formula, firstName, secondName, err, program_);
-    if (err == kNoError) calculator_ = std::make_unique<Calculator2Var>(program_);
-    return err;
+    Compilation compiled = CompileProgram2Var(formula, firstName, secondName);
+    if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
+    return compiled.error;
 }
 
-long double CompiledFormula2Var::Calculate(std::uint8_t& err, long double x, long double y) {
-    if (!calculator_) {
-        err = kInvalidArgument;
-        return 0;
-    }
-    return calculator_->Calculate(program_, err, x, y);
+Evaluation CompiledFormula2Var::Calculate(long double x, long double y) {
+    if (!calculator_) return {0, FormulaError::InvalidArgument};
+    return calculator_->Calculate(x, y);
 }
 
 }  // namespace plotwise

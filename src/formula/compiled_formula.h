@@ -1,49 +1,47 @@
-// Compiling "(" + formula + ")" into a postfix program, and a program kept together
-// with its calculator for callers that evaluate one formula many times.
+// Compiling "(" + formula + ")" into a postfix program, and the calculator of a compiled
+// formula for callers that evaluate one formula many times.
 #pragma once
 
-#include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "formula/calculator.h"
+#include "formula/formula_errors.h"
+#include "formula/postfix_converter.h"
 #include "formula/stack_list.h"
 
 namespace plotwise {
 
-// err is 0 on success, else 1 to 4 (analysis or transformation) and program is unusable.
-void CompileProgram(const std::string& formula, const std::string& varName, std::uint8_t& err,
-                    StackList& program);
-void CompileProgram2Var(const std::string& formula, const std::string& firstName,
-                        const std::string& secondName, std::uint8_t& err, StackList& program);
+// The program, or error 1 to 4 from analysis or transformation.
+Compilation CompileProgram(const std::string& formula, const std::string& varName);
+Compilation CompileProgram2Var(const std::string& formula, const std::string& firstName,
+                               const std::string& secondName);
 
 class CompiledFormula {
   public:
-    // Returns the compile error (0 when the formula is ready to evaluate).
-    std::uint8_t Compile(const std::string& formula, const std::string& varName);
+    // The compile error; None when the formula is ready to evaluate.
+    [[nodiscard]] FormulaError Compile(const std::string& formula, const std::string& varName);
     // The same from tokens already analysed (a derivative's, in "(" and ")").
-    std::uint8_t CompileTokens(StackList tokens);
-    bool Ready() const { return calculator_ != nullptr; }
+    [[nodiscard]] FormulaError CompileTokens(StackList tokens);
+    bool Ready() const { return calculator_.has_value(); }
 
-    // err 0, 7 or 8 as for Calculator; 8 when nothing was compiled.
-    long double Calculate(std::uint8_t& err, long double x);
+    // As Calculator::Calculate; error 8 when nothing was compiled.
+    Evaluation Calculate(long double x);
 
   private:
-    StackList program_;
-    std::unique_ptr<Calculator> calculator_;
+    std::optional<Calculator> calculator_;  // holds the program
 };
 
 class CompiledFormula2Var {
   public:
-    std::uint8_t Compile(const std::string& formula, const std::string& firstName,
-                         const std::string& secondName);
-    bool Ready() const { return calculator_ != nullptr; }
+    [[nodiscard]] FormulaError Compile(const std::string& formula, const std::string& firstName,
+                                       const std::string& secondName);
+    bool Ready() const { return calculator_.has_value(); }
 
-    long double Calculate(std::uint8_t& err, long double x, long double y);
+    Evaluation Calculate(long double x, long double y);
 
   private:
-    StackList program_;
-    std::unique_ptr<Calculator2Var> calculator_;
+    std::optional<Calculator2Var> calculator_;
 };
 
 }  // namespace plotwise

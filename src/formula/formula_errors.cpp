@@ -1,14 +1,19 @@
 #include "formula/formula_errors.h"
 
-namespace plotwise {
+#include <iterator>
 
-const char* const FormulaErrorMessages[9] = {
-    "", "syntax error", "discordance of lexems", "not enough ')' ", "not enough '(' ", "", "", "",
-    "",
+namespace plotwise {
+namespace {
+
+constexpr const char* kMessages[] = {
+    "", "syntax error", "discordance of lexems", "not enough ')' ", "not enough '(' ",
 };
 
-std::string FormulaErrorText(std::uint8_t code) {
-    const char* message = code < 9 ? FormulaErrorMessages[code] : "";
+}  // namespace
+
+std::string FormulaErrorText(FormulaError error) {
+    const int code = ErrorCode(error);
+    const char* message = code < static_cast<int>(std::size(kMessages)) ? kMessages[code] : "";
     return "Error " + std::to_string(code) + ": " + message;
 }
 

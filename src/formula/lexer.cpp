@@ -46,7 +46,7 @@ struct VariableName {
     std::uint8_t code;
 };
 
-std::uint8_t Scan(const std::string& text, const VariableName* names, int nameCount,
+FormulaError Scan(const std::string& text, const VariableName* names, int nameCount,
                   StackList& tokens) {
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -89,7 +89,7 @@ std::uint8_t Scan(const std::string& text, const VariableName* names, int nameCo
             while (j < n && !IsOperatorChar(text[j]) && !(text[j] >= 'A' && text[j] <= 'Z'))
                 ++j;
             long double value = 0;
-            if (!ScanUnsignedDecimal(text.substr(i, j - i), value)) return kSyntaxError;
+            if (!ScanUnsignedDecimal(text.substr(i, j - i), value)) return FormulaError::Syntax;
             tokens.Push(kNumber, value);
             i = j;
             continue;
@@ -112,10 +112,10 @@ std::uint8_t Scan(const std::string& text, const VariableName* names, int nameCo
                 if (!names[k].name.empty() && word == names[k].name) code = names[k].code;
             }
         }
-        if (code == 0xFF) return kSyntaxError;
+        if (code == 0xFF) return FormulaError::Syntax;
         tokens.Push(code, value);
     }
-    return kNoError;
+    return FormulaError::None;
 }
 
 enum class Kind { Operand, Open, Close, Operator, Function };
@@ -146,33 +146,32 @@ bool MayFollow(std::uint8_t earlier, std::uint8_t next) {
     return false;
 }
 
-void AnalyseWithNames(const std::string& text, const VariableName* names, int nameCount,
-                      std::uint8_t& err, StackList& tokens) {
-    tokens.Clear();
-    err = Scan(Normalise(text), names, nameCount, tokens);
-    if (err != kNoError) return;
-    const StackItem* items = tokens.Data();
-    for (std::size_t k = 1; k < tokens.Size(); ++k) {
+Analysis AnalyseWithNames(const std::string& text, const VariableName* names, int nameCount) {
+    Analysis result;
+    result.error = Scan(Normalise(text), names, nameCount, result.tokens);
+    if (result.error != FormulaError::None) return result;
+    const StackItem* items = result.tokens.Data();
+    for (std::size_t k = 1; k < result.tokens.Size(); ++k) {
         if (!MayFollow(items[k - 1].code, items[k].code)) {
-            err = kDiscordance;
-            return;
+            result.error = FormulaError::Discordance;
+            break;
         }
     }
+    return result;
 }
 
 }  // namespace
 
-void Lexer::Analyse(const std::string& text, const std::string& varName, std::uint8_t& err,
-                    StackList& tokens) const {
+Analysis Lexer::Analyse(const std::string& text, const std::string& varName) const {
     const VariableName names[] = {{UpperAscii(varName), kVariable}};
-    AnalyseWithNames(text, names, 1, err, tokens);
+    return AnalyseWithNames(text, names, 1);
 }
 
-void Lexer2Var::Analyse(const std::string& text, const std::string& firstName,
-                        const std::string& secondName, std::uint8_t& err, StackList& tokens) const {
+Analysis Lexer2Var::Analyse(const std::string& text, const std::string& firstName,
+                            const std::string& secondName) const {
     const VariableName names[] = {{UpperAscii(firstName), kVariable},
                                   {UpperAscii(secondName), kSecondVariable}};
-    AnalyseWithNames(text, names, 2, err, tokens);
+    return AnalyseWithNames(text, names, 2);
 }
 
 }  // namespace plotwise

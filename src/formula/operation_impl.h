@@ -1,6 +1,6 @@
 // The operations of the formula language. The arithmetic is inline so the calculators'
 // loops need no call (extended values pass through memory in calls); ApplyOperation is
-// the routine for everything else.
+// the routine for everything else, and FunctionValue its form for those loops.
 #pragma once
 
 #include <cmath>
@@ -32,176 +32,152 @@ inline long double Cancel(long double r, long double a, long double b) {
 }
 
 // The 1E500 limit every result passes (it also catches NaN).
-inline long double Limited(long double r, std::uint8_t& err) {
-    if (std::fabs(r) <= kMaxResult) return r;
-    err = kInvalidArgument;
-    return 0;
+inline Evaluation Limited(long double r) {
+    if (std::fabs(r) <= kMaxResult) return {r};
+    return {0, FormulaError::InvalidArgument};
 }
 
-inline long double Quotient(long double a, long double b, std::uint8_t& err) {
-    if (b == 0) {
-        err = kDivisionByZero;
-        return 0;
-    }
-    return a / b;
+inline Evaluation Quotient(long double a, long double b) {
+    if (b == 0) return {0, FormulaError::DivisionByZero};
+    return {a / b};
 }
 
 // e^t with the exponent limit: too large is error 7, too small underflows to 0.
-inline long double LimitedExp(long double t, std::uint8_t& err) {
-    if (std::fabs(t) >= kExpLimit) {
-        if (t >= 0) err = kDivisionByZero;
-        return 0;
-    }
-    return std::exp(t);
+inline Evaluation LimitedExp(long double t) {
+    if (std::fabs(t) >= kExpLimit)
+        return {0, t >= 0 ? FormulaError::DivisionByZero : FormulaError::None};
+    return {std::exp(t)};
 }
 
-inline long double Power(long double a, long double b, std::uint8_t& err) {
-    if (a > 0) return LimitedExp(b * std::log(a), err);
-    if (a == 0) {
-        if (b > 0) return 0;
-        err = kInvalidArgument;
-        return 0;
-    }
+inline Evaluation Power(long double a, long double b) {
+    if (a > 0) return LimitedExp(b * std::log(a));
+    if (a == 0) return {0, b > 0 ? FormulaError::None : FormulaError::InvalidArgument};
     if (a < 0) {
         // A negative base needs an integer exponent: b/2 whole (even) or half-whole (odd).
         const long double half = b * 0.5L;
         const long double f = std::fabs(half - std::rint(half));
-        if (f != 0 && f != 0.5L) {
-            err = kInvalidArgument;
-            return 0;
-        }
-        const long double r = LimitedExp(b * std::log(-a), err);
-        return f == 0 ? r : -r;
+        if (f != 0 && f != 0.5L) return {0, FormulaError::InvalidArgument};
+        Evaluation r = LimitedExp(b * std::log(-a));
+        if (f != 0) r.value = -r.value;
+        return r;
     }
-    err = kInvalidArgument;  // a is not a number
-    return 0;
+    return {0, FormulaError::InvalidArgument};  // a is not a number
 }
 
-inline bool HyperbolicLimit(long double b, std::uint8_t& err) {
-    if (std::fabs(b) < kExpLimit) return false;
-    err = kDivisionByZero;
-    return true;
+inline bool BeyondHyperbolicLimit(long double b) {
+    return std::fabs(b) >= kExpLimit;
 }
 
 // ASIN and ACOS are defined strictly inside (-1, 1).
-inline bool ArcSineDomain(long double b, std::uint8_t& err) {
+inline bool InArcSineDomain(long double b) {
     const long double t = 1 - b * b;
-    if (t > 0 && std::sqrt(t) != 0) return true;
-    err = kDivisionByZero;
-    return false;
+    return t > 0 && std::sqrt(t) != 0;
 }
 
-// The operation itself; checks that return early set err and skip the final limit.
-inline long double Compute(std::uint8_t code, std::uint8_t& err, long double a, long double b) {
+// The operation itself, before the final limit.
+inline Evaluation Compute(std::uint8_t code, long double a, long double b) {
+    constexpr Evaluation kPole{0, FormulaError::DivisionByZero};  // also overflow and domain limits
+    constexpr Evaluation kInvalid{0, FormulaError::InvalidArgument};
     switch (code) {
         case kPower:
-            return Power(a, b, err);
+            return Power(a, b);
         case kMinus:
-            return Cancel(a - b, a, b);
+            return {Cancel(a - b, a, b)};
         case kPlus:
-            return Cancel(a + b, a, b);
+            return {Cancel(a + b, a, b)};
         case kMultiply:
-            return a * b;
+            return {a * b};
         case kDivide:
-            return Quotient(a, b, err);
+            return Quotient(a, b);
         case kUnaryMinus:
-            return -b;
+            return {-b};
         case kSin:
-            return std::fabs(b) >= kTrigLimit ? 0.0L : std::sin(b);
+            return {std::fabs(b) >= kTrigLimit ? 0.0L : std::sin(b)};
         case kCos:
-            return std::fabs(b) >= kTrigLimit ? 0.0L : std::cos(b);
+            return {std::fabs(b) >= kTrigLimit ? 0.0L : std::cos(b)};
         case kSqrt:
-            if (b < 0) {
-                err = kInvalidArgument;
-                return 0;
-            }
-            return std::sqrt(b);
+            if (b < 0) return kInvalid;
+            return {std::sqrt(b)};
         case kAtan:
-            return std::atan(b);
+            return {std::atan(b)};
         case kAbs:
-            return std::fabs(b);
+            return {std::fabs(b)};
         case kExp:
-            return LimitedExp(b, err);
+            return LimitedExp(b);
         case kInt:
-            return std::floor(b);
+            return {std::floor(b)};
         case kFrac: {
             const long double r = b - std::floor(b);
-            return std::fabs(b) >= kTiny && std::fabs(r / b) < kCancel ? 0.0L : r;
+            return {std::fabs(b) >= kTiny && std::fabs(r / b) < kCancel ? 0.0L : r};
         }
         case kLn:
         case kLg:
-            if (!(b > 0)) {
-                err = kInvalidArgument;
-                return 0;
-            }
-            return code == kLn ? std::log(b) : std::log10(b);
+            if (!(b > 0)) return kInvalid;
+            return {code == kLn ? std::log(b) : std::log10(b)};
         case kTan:
         case kCot: {
             long double s;
             long double c;
             sincosl(b, &s, &c);
             const long double divisor = code == kTan ? c : s;
-            if (divisor == 0) {
-                err = kDivisionByZero;
-                return 0;
-            }
-            return code == kTan ? s / c : c / s;
+            if (divisor == 0) return kPole;
+            return {code == kTan ? s / c : c / s};
         }
         case kAsin:
-            return ArcSineDomain(b, err) ? std::asin(b) : 0.0L;
+            if (!InArcSineDomain(b)) return kPole;
+            return {std::asin(b)};
         case kAcos:
-            return ArcSineDomain(b, err) ? std::acos(b) : 0.0L;
+            if (!InArcSineDomain(b)) return kPole;
+            return {std::acos(b)};
         case kSinh:
-            return HyperbolicLimit(b, err) ? 0.0L : std::sinh(b);
+            if (BeyondHyperbolicLimit(b)) return kPole;
+            return {std::sinh(b)};
         case kCosh:
-            return HyperbolicLimit(b, err) ? 0.0L : std::cosh(b);
+            if (BeyondHyperbolicLimit(b)) return kPole;
+            return {std::cosh(b)};
         case kTanh:
-            return HyperbolicLimit(b, err) ? 0.0L : std::tanh(b);
+            if (BeyondHyperbolicLimit(b)) return kPole;
+            return {std::tanh(b)};
         case kCoth:
-            if (HyperbolicLimit(b, err)) return 0;
-            if (std::fabs(2 * std::sinh(b)) < kTiny) {
-                err = kDivisionByZero;
-                return 0;
-            }
-            return 1 / std::tanh(b);
+            if (BeyondHyperbolicLimit(b) || std::fabs(2 * std::sinh(b)) < kTiny) return kPole;
+            return {1 / std::tanh(b)};
         // The library's inverse hyperbolic functions stay exact where the logarithm
         // formulas cancel (ASINH of a large negative number, ATANH of a tiny one).
         case kAsinh:
-            return std::asinh(b);
+            return {std::asinh(b)};
         case kAcosh: {
             const long double t = Flush(b * b - 1);
-            if (t < 0 || !(Flush(b + std::sqrt(t)) > 0)) {
-                err = kDivisionByZero;
-                return 0;
-            }
-            return std::acosh(b);
+            if (t < 0 || !(Flush(b + std::sqrt(t)) > 0)) return kPole;
+            return {std::acosh(b)};
         }
         case kAtanh: {
             const long double d = Flush(1 - b);
-            if (d == 0 || !(Flush((b + 1) / d) > 0)) {
-                err = kDivisionByZero;
-                return 0;
-            }
-            return std::atanh(b);
+            if (d == 0 || !(Flush((b + 1) / d) > 0)) return kPole;
+            return {std::atanh(b)};
         }
         case kAcoth: {
             const long double d = Flush(b - 1);
-            if (d == 0 || !(Flush((b + 1) / d) > 0)) {
-                err = kDivisionByZero;
-                return 0;
-            }
-            return std::atanh(1 / b);
+            if (d == 0 || !(Flush((b + 1) / d) > 0)) return kPole;
+            return {std::atanh(1 / b)};
         }
         default:
-            err = kInvalidArgument;
-            return 0;
+            return kInvalid;
     }
 }
 
 // ApplyOperation itself: the operation, then the 1E500 limit.
-inline long double Apply(std::uint8_t code, std::uint8_t& err, long double a, long double b) {
-    const long double r = Compute(code, err, a, b);
-    return err != kNoError ? 0.0L : Limited(r, err);
+inline Evaluation Apply(std::uint8_t code, long double a, long double b) {
+    const Evaluation r = Compute(code, a, b);
+    return r.Ok() ? Limited(r.value) : Evaluation{0, r.error};
+}
+
+// For the calculators' loops: the value of a function of b, or NaN when it has none,
+// negative for error 7 and positive for error 8. A lone value comes back in a register,
+// where an Evaluation would pass through memory.
+long double FunctionValue(std::uint8_t code, long double b);
+
+inline FormulaError FunctionError(long double nan) {
+    return std::signbit(nan) ? FormulaError::DivisionByZero : FormulaError::InvalidArgument;
 }
 
 }  // namespace plotwise::operation_detail

@@ -1,5 +1,6 @@
 #include "formula/postfix_converter.h"
 
+#include <utility>
 #include <vector>
 
 #include "formula/formula_errors.h"
@@ -25,13 +26,13 @@ bool Removes(std::uint8_t incoming, std::uint8_t stacked) {
 
 }  // namespace
 
-void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::uint8_t& err) const {
-    program.Clear();
-    err = kNoError;
+Compilation PostfixConverter::Transform(StackList&& tokens) const {
+    StackList program;
+    FormulaError err = FormulaError::None;
     std::vector<std::uint8_t> operators;
     operators.reserve(tokens.Size());
     const StackItem* items = tokens.Data();
-    for (std::size_t k = 0; k < tokens.Size() && err == kNoError; ++k) {
+    for (std::size_t k = 0; k < tokens.Size() && err == FormulaError::None; ++k) {
         const std::uint8_t code = items[k].code;
         if (IsOperand(code)) {
             program.Push(code, items[k].value);
@@ -42,7 +43,7 @@ void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::ui
             while (open > 0 && operators[open - 1] != kOpenBracket)
                 --open;
             if (open == 0) {
-                err = kMissingOpen;
+                err = FormulaError::MissingOpen;
                 break;
             }
             while (operators.size() > open) {
@@ -59,8 +60,9 @@ void PostfixConverter::Transform(StackList&& tokens, StackList& program, std::ui
         }
     }
     tokens.Clear();
-    if (err == kNoError && !operators.empty()) err = kMissingClose;
+    if (err == FormulaError::None && !operators.empty()) err = FormulaError::MissingClose;
     program.Reverse();
+    return {err, std::move(program)};
 }
 
 }  // namespace plotwise

@@ -107,21 +107,17 @@ std::optional<GraphFieldFailure> CheckRange(const std::string& minText, const st
 }
 
 std::optional<GraphFieldFailure> CheckFormulas(const GraphFields& f) {
-    std::uint8_t err = 0;
-    auto failure = [&err](GraphField field) {
-        return GraphFieldFailure{FormulaErrorText(err), GraphPage::Properties, field};
+    auto failure = [](FormulaError error, GraphField field) -> std::optional<GraphFieldFailure> {
+        if (error == FormulaError::None) return std::nullopt;
+        return GraphFieldFailure{FormulaErrorText(error), GraphPage::Properties, field};
     };
-    if (IsAreaKind(f.Kind)) {
-        if (!CheckFormula2Var(f.Formula, "X", "Y", err)) return failure(GraphField::Formula);
-        return std::nullopt;
-    }
+    if (IsAreaKind(f.Kind))
+        return failure(CheckFormula2Var(f.Formula, "X", "Y"), GraphField::Formula);
     if (!IsIntervalKind(f.Kind)) return std::nullopt;
     const std::string name(1, KindVariable(f.Kind));
-    if (!CheckFormula(f.Formula, name, err)) return failure(GraphField::Formula);
-    if (f.Kind == kParametric && !CheckFormula(f.FormulaY, name, err)) {
-        return failure(GraphField::FormulaY);
-    }
-    return std::nullopt;
+    if (auto formula = failure(CheckFormula(f.Formula, name), GraphField::Formula)) return formula;
+    if (f.Kind != kParametric) return std::nullopt;
+    return failure(CheckFormula(f.FormulaY, name), GraphField::FormulaY);
 }
 
 std::optional<GraphFieldFailure> CheckTable(const GraphFields& f) {

@@ -46,17 +46,15 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
     }
 
     CompiledFormula formula;
-    if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != 0) return true;
+    if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != FormulaError::None) return true;
     ResizeSamples(graph.Values, static_cast<std::size_t>(n) + 1);
 
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     const AxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        std::uint8_t err = 0;
-        long double v = formula.Calculate(err, forward(s));
-        if (err != 0 || a.PastEnd(s)) v = kNoPoint;
-        graph.SetValue(i, v);
+        const Evaluation v = formula.Calculate(forward(s));
+        graph.SetValue(i, v.Ok() && !a.PastEnd(s) ? v.value : kNoPoint);
     });
 }
 
@@ -73,28 +71,27 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
     CompiledFormula formulaX;
     CompiledFormula formulaY;
     const std::string var(1, KindVariable(props.Kind));
-    if (formulaX.Compile(props.Formula().Text(), var) != 0) return true;
-    if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != 0) return true;
+    if (formulaX.Compile(props.Formula().Text(), var) != FormulaError::None) return true;
+    if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != FormulaError::None) return true;
     ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
 
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
         const long double t = Round12(s);
-        std::uint8_t errX = 0;
-        std::uint8_t errY = 0;
-        long double x = formulaX.Calculate(errX, polar ? t * kPi : t);
-        long double y = polar ? 0 : formulaY.Calculate(errY, t);
-        if (a.PastEnd(s)) errX = 1;
-        if (polar && errX == 0) {
-            const long double r = x;
-            x = std::cos(s * kPi) * r;
-            y = std::sin(s * kPi) * r;
+        const Evaluation fx = formulaX.Calculate(polar ? t * kPi : t);
+        const Evaluation fy = polar ? Evaluation{} : formulaY.Calculate(t);
+        const bool hasX = fx.Ok() && !a.PastEnd(s);
+        long double x = fx.value;
+        long double y = fy.value;
+        if (polar && hasX) {
+            x = std::cos(s * kPi) * fx.value;
+            y = std::sin(s * kPi) * fx.value;
         } else if (polar) {
             y = kNoPoint;
         }
-        graph.SetValue(2 * i - 1, errX == 0 ? x : kNoPoint);
-        graph.SetValue(2 * i, errY == 0 ? y : kNoPoint);
+        graph.SetValue(2 * i - 1, hasX ? x : kNoPoint);
+        graph.SetValue(2 * i, fy.Ok() ? y : kNoPoint);
     });
 }
 

@@ -22,7 +22,7 @@ GridArea GridAreaOf(const GraphRecord& props, const OptionsRecord& options) {
 }
 
 bool GridFunction::Compile(const std::string& formula) {
-    return formula_.Compile(formula, "X", "Y") == 0;
+    return formula_.Compile(formula, "X", "Y") == FormulaError::None;
 }
 
 long double GridFunction::ArgumentX(long double x) const {

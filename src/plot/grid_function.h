@@ -41,9 +41,8 @@ class GridFunction {
     long double ArgumentX(long double x) const;
     long double ArgumentY(long double y) const;
     long double Value(long double argumentX, long double argumentY) {
-        std::uint8_t err = 0;
-        const long double v = formula_.Calculate(err, argumentX, argumentY);
-        return err == 0 ? v : kNoPoint;
+        const Evaluation v = formula_.Calculate(argumentX, argumentY);
+        return v.Ok() ? v.value : kNoPoint;
     }
 
   private:

@@ -53,13 +53,11 @@ bool LogBoundValid(bool log, const Extended80& base, const Extended80& max) {
 }
 
 bool Compiles(const String255& formula, char var) {
-    std::uint8_t err = 0;
-    return CheckFormula(formula.Text(), std::string(1, var), err);
+    return CheckFormula(formula.Text(), std::string(1, var)) == FormulaError::None;
 }
 
 bool Compiles2Var(const String255& formula) {
-    std::uint8_t err = 0;
-    return CheckFormula2Var(formula.Text(), "X", "Y", err);
+    return CheckFormula2Var(formula.Text(), "X", "Y") == FormulaError::None;
 }
 
 void Round(Extended80& value) {

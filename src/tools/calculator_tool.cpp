@@ -32,10 +32,9 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         check.message = "Too large value of the variable";
         return check;
     }
-    std::uint8_t err = 0;
-    if (!CheckFormula(formula, name, err)) {
+    if (const FormulaError error = CheckFormula(formula, name); error != FormulaError::None) {
         check.field = CalculatorField::Formula;
-        check.message = FormulaErrorText(err);
+        check.message = FormulaErrorText(error);
         return check;
     }
     if (RemoveSpaces(formula).empty()) {
@@ -50,10 +49,9 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
 std::string GetResultString(const std::string& formula, const std::string& name,
                             long double value) {
     CompiledFormula compiled;
-    if (compiled.Compile(formula, name) != kNoError) return "Error";
-    std::uint8_t err = 0;
-    const long double result = compiled.Calculate(err, value);
-    return err == kNoError ? NumToStrDecimals(result, 10) : "Error";
+    if (compiled.Compile(formula, name) != FormulaError::None) return "Error";
+    const Evaluation result = compiled.Calculate(value);
+    return result.Ok() ? NumToStrDecimals(result.value, 10) : "Error";
 }
 
 }  // namespace plotwise

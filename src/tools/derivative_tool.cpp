@@ -1,6 +1,7 @@
 #include "tools/derivative_tool.h"
 
 #include <cctype>
+#include <utility>
 
 #include "derivative/derivative.h"
 #include "derivative/expr_tree.h"
@@ -16,26 +17,25 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
         display.message = "Empty formula";
         return display;
     }
-    std::uint8_t err = kNoError;
-    const int depth = FormulaDepth(formula, varName, err);
-    if (err != kNoError) {
-        display.message = FormulaErrorText(err);
+    const DepthOrError measured = FormulaDepth(formula, varName);
+    if (measured.error != FormulaError::None) {
+        display.message = FormulaErrorText(measured.error);
         return display;
     }
-    if (depth >= kMaxDerivationDepth) {
+    if (measured.depth >= kMaxDerivationDepth) {
         display.message = kTooLargeForDerivation;
         return display;
     }
-    bool notDifferentiable = false;
-    DerivativeText(formula, varName, err, display.text, notDifferentiable);
-    if (notDifferentiable) {
+    DerivedText derivative = DerivativeText(formula, varName);
+    if (derivative.notDifferentiable) {
         display.message = kNotDifferentiable;
-    } else if (err != kNoError) {
-        display.message = FormulaErrorText(err);
-    } else if (display.text.size() >= kMaxDerivativeText) {
+    } else if (derivative.error != FormulaError::None) {
+        display.message = FormulaErrorText(derivative.error);
+    } else if (derivative.text.size() >= kMaxDerivativeText) {
         display.message = kDerivativeTooLong;
+    } else {
+        display.text = std::move(derivative.text);
     }
-    if (!display.message.empty()) display.text.clear();
     return display;
 }
 

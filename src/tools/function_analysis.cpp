@@ -38,12 +38,12 @@ enum class Derivability { Differentiable, TooLarge, NotDifferentiable };
 
 // The depth check first: a formula that deep is never handed to the derivation.
 Derivability DerivativeOf(const std::string& formula, std::string& text) {
-    std::uint8_t err = kNoError;
-    if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth)
+    if (FormulaDepth(formula, kDerivativeVariableName).depth >= kMaxDerivationDepth)
         return Derivability::TooLarge;
-    bool notDifferentiable = false;
-    DerivativeText(formula, kDerivativeVariableName, err, text, notDifferentiable);
-    return notDifferentiable ? Derivability::NotDifferentiable : Derivability::Differentiable;
+    DerivedText derivative = DerivativeText(formula, kDerivativeVariableName);
+    text = std::move(derivative.text);
+    return derivative.notDifferentiable ? Derivability::NotDifferentiable
+                                        : Derivability::Differentiable;
 }
 
 bool ReadIntegerIn(const std::string& text, int min, int max, int& value) {
@@ -73,9 +73,9 @@ AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
         check.message = std::move(message);
         return check;
     };
-    std::uint8_t err = kNoError;
-    if (!CheckFormula(input.formula, kVariableName, err))
-        return fail(AnalysisField::Formula, FormulaErrorText(err));
+    if (const FormulaError error = CheckFormula(input.formula, kVariableName);
+        error != FormulaError::None)
+        return fail(AnalysisField::Formula, FormulaErrorText(error));
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
     AnalysisParams& p = check.params;
     if (!ReadFieldNumber(input.minX, p.MinX)) {
@@ -138,23 +138,22 @@ std::string AnalysisDerivativeLine(const std::string& formula) {
 }
 
 bool PostfixFunction::CompileFormula(const std::string& formula) {
-    return compiled_.Compile(formula, kVariableName) == kNoError;
+    return compiled_.Compile(formula, kVariableName) == FormulaError::None;
 }
 
 bool PostfixFunction::CompileDerivative(const std::string& formula) {
-    std::uint8_t err = kNoError;
-    if (FormulaDepth(formula, kDerivativeVariableName, err) >= kMaxDerivationDepth) return false;
-    StackList tokens;
-    bool notDifferentiable = false;
-    DerivativeTokens(formula, kDerivativeVariableName, tokens, notDifferentiable, err);
-    if (err != kNoError || notDifferentiable || tokens.Empty()) return false;
-    return compiled_.CompileTokens(std::move(tokens)) == kNoError;
+    if (FormulaDepth(formula, kDerivativeVariableName).depth >= kMaxDerivationDepth) return false;
+    DerivedTokens derivative = DerivativeTokens(formula, kDerivativeVariableName);
+    if (derivative.error != FormulaError::None || derivative.notDifferentiable ||
+        derivative.tokens.Empty())
+        return false;
+    return compiled_.CompileTokens(std::move(derivative.tokens)) == FormulaError::None;
 }
 
 bool PostfixFunction::Value(long double x, long double& y) {
-    std::uint8_t err = kNoError;
-    y = compiled_.Calculate(err, x);
-    return err == kNoError;
+    const Evaluation value = compiled_.Calculate(x);
+    y = value.value;
+    return value.Ok();
 }
 
 long double BisectRoot(PostfixFunction& f, long double left, long double right, long double eps,

@@ -19,9 +19,8 @@ constexpr long double kMaxSum = 1e500L;
 
 // The syntax and blank checks of one formula; false with the failure filled in.
 bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    std::uint8_t err = 0;
-    if (!CheckFormula(formula, kVariable, err)) {
-        check.message = FormulaErrorText(err);
+    if (const FormulaError error = CheckFormula(formula, kVariable); error != FormulaError::None) {
+        check.message = FormulaErrorText(error);
     } else if (RemoveSpaces(formula).empty()) {
         check.message = "Empty formula";
     } else {
@@ -72,8 +71,8 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
                                 const std::function<bool()>& escPressed) {
     CompiledFormula y1;
     CompiledFormula y2;
-    if (y1.Compile(params.formula1, kVariable) != kNoError ||
-        y2.Compile(params.formula2, kVariable) != kNoError) {
+    if (y1.Compile(params.formula1, kVariable) != FormulaError::None ||
+        y2.Compile(params.formula2, kVariable) != FormulaError::None) {
         return {IntegralOutcome::EvaluationError, 0};
     }
     const int n = 2 * params.stepsNum;
@@ -84,12 +83,11 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
     for (int i = 0; i <= n; ++i) {
         // From i rather than accumulated, so that rounding does not drift along the grid.
         const long double x = i * h + a;
-        std::uint8_t err = 0;
-        const long double v1 = y1.Calculate(err, x);
-        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
-        const long double v2 = y2.Calculate(err, x);
-        if (err != kNoError) return {IntegralOutcome::EvaluationError, 0};
-        long double v = params.absIntegrate ? fabsl(v2 - v1) : v1 - v2;
+        const Evaluation v1 = y1.Calculate(x);
+        if (!v1.Ok()) return {IntegralOutcome::EvaluationError, 0};
+        const Evaluation v2 = y2.Calculate(x);
+        if (!v2.Ok()) return {IntegralOutcome::EvaluationError, 0};
+        long double v = params.absIntegrate ? fabsl(v2.value - v1.value) : v1.value - v2.value;
         v *= i == 0 || i == n ? 1 : (i % 2 == 1 ? 4 : 2);
         sum += v * h * third;
         if (fabsl(sum) > kMaxSum) return {IntegralOutcome::TooLarge, 0};

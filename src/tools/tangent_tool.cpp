@@ -25,28 +25,31 @@ struct ValueAndSlope {
 ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long double at) {
     ValueAndSlope result;
     CompiledFormula f;
-    std::uint8_t err = f.Compile(formula, var);
-    if (err == kNoError) result.value = f.Calculate(err, at);
-    if (err != kNoError) {
-        result.error = err;
+    if (const FormulaError error = f.Compile(formula, var); error != FormulaError::None) {
+        result.error = ErrorCode(error);
         return result;
     }
-    std::uint8_t depthErr = kNoError;
-    if (FormulaDepth(formula, var, depthErr) >= kMaxDerivationDepth) {
+    const Evaluation value = f.Calculate(at);
+    if (!value.Ok()) {
+        result.error = ErrorCode(value.error);
+        return result;
+    }
+    result.value = value.value;
+    if (FormulaDepth(formula, var).depth >= kMaxDerivationDepth) {
         result.error = kTangentTooLarge;
         return result;
     }
-    StackList tokens;
-    bool notDifferentiable = false;
-    DerivativeTokens(formula, var, tokens, notDifferentiable, err);
+    DerivedTokens derived = DerivativeTokens(formula, var);
     CompiledFormula derivative;
-    if (notDifferentiable || err != kNoError || tokens.Empty() ||
-        derivative.CompileTokens(std::move(tokens)) != kNoError) {
+    if (derived.notDifferentiable || derived.error != FormulaError::None ||
+        derived.tokens.Empty() ||
+        derivative.CompileTokens(std::move(derived.tokens)) != FormulaError::None) {
         result.error = kTangentNotDifferentiable;
         return result;
     }
-    result.slope = derivative.Calculate(err, at);
-    result.error = err;
+    const Evaluation slope = derivative.Calculate(at);
+    result.slope = slope.value;
+    result.error = ErrorCode(slope.error);
     return result;
 }
 

@@ -108,22 +108,19 @@ class FormulaGenerator {
 // A compiled formula or token list, evaluated without Round12.
 class Evaluator {
   public:
-    explicit Evaluator(StackList program) : program_(std::move(program)), calc_(program_) {}
+    explicit Evaluator(StackList program) : calc_(std::move(program)) {}
     static Evaluator FromTokens(StackList tokens) {
-        StackList program;
-        std::uint8_t err = 0;
-        PostfixConverter().Transform(std::move(tokens), program, err);
-        EXPECT_EQ(err, 0);
-        return Evaluator(std::move(program));
+        Compilation compiled = PostfixConverter().Transform(std::move(tokens));
+        EXPECT_EQ(ErrorCode(compiled.error), 0);
+        return Evaluator(std::move(compiled.program));
     }
     bool At(long double x, long double& value) {
-        std::uint8_t err = 0;
-        value = calc_.Evaluate(program_, err, x);
-        return err == 0;
+        const Evaluation v = calc_.Evaluate(x);
+        value = v.value;
+        return v.Ok();
     }
 
   private:
-    StackList program_;
     Calculator calc_;
 };
 
@@ -132,10 +129,7 @@ StackList WithPrintedNumbers(const StackList& tokens) {
     StackList printed;
     for (std::size_t k = 0; k < tokens.Size(); ++k) {
         StackItem item = tokens.Data()[k];
-        if (item.code == kNumber) {
-            std::uint8_t err = 0;
-            item.value = ValueOf(NumToFormulaStr(item.value), 0, err);
-        }
+        if (item.code == kNumber) item.value = ValueOf(NumToFormulaStr(item.value), 0).value;
         printed.Push(item.code, item.value);
     }
     return printed;
@@ -205,17 +199,16 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         const std::string var = vars[n % 4];
         const bool spine = n % 3 == 0;
         const std::string formula = generator.Formula(var, spine ? 8 + n % 24 : 3 + n % 6, spine);
-        std::uint8_t err = 99;
-        ASSERT_TRUE(CheckFormula(formula, var, err)) << formula << " (generator) " << int(err);
-        const int depth = FormulaDepth(formula, var, err);
+        ASSERT_EQ(ErrorCode(CheckFormula(formula, var)), 0) << formula << " (generator)";
+        const int depth = FormulaDepth(formula, var).depth;
         if (depth >= kMaxDerivationDepth) continue;
         ++tally.formulas;
         tally.deep += depth >= 20;
 
-        std::string text;
-        bool notDifferentiable = false;
-        DerivativeText(formula, var, err, text, notDifferentiable);
-        ASSERT_EQ(err, 0) << formula;
+        const DerivedText derivative = DerivativeText(formula, var);
+        const std::string& text = derivative.text;
+        const bool notDifferentiable = derivative.notDifferentiable;
+        ASSERT_EQ(ErrorCode(derivative.error), 0) << formula;
         const bool hasRuleless =
             formula.find("abs") != std::string::npos || formula.find("int") != std::string::npos ||
             formula.find("frac") != std::string::npos || formula.find("ABS") != std::string::npos ||
@@ -224,27 +217,22 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         if (notDifferentiable) continue;
         ++tally.differentiable;
         tally.longTexts += text.size() >= 251;
-        ASSERT_TRUE(CheckFormula(text, var, err)) << formula << " -> " << text;
+        ASSERT_EQ(ErrorCode(CheckFormula(text, var)), 0) << formula << " -> " << text;
         ASSERT_FALSE(RemoveSpaces(text).empty()) << formula;
 
         // Valid input again: its own derivative is a valid formula too.
-        if (FormulaDepth(text, var, err) < kMaxDerivationDepth) {
-            std::string second;
-            DerivativeText(text, var, err, second, notDifferentiable);
-            EXPECT_TRUE(CheckFormula(second, var, err)) << text << " -> " << second;
+        if (FormulaDepth(text, var).depth < kMaxDerivationDepth) {
+            const std::string second = DerivativeText(text, var).text;
+            EXPECT_EQ(ErrorCode(CheckFormula(second, var)), 0) << text << " -> " << second;
         }
 
-        StackList tokens;
-        DerivativeTokens(formula, var, tokens, notDifferentiable, err);
-        ASSERT_EQ(err, 0);
-        const StackList printedTokens = WithPrintedNumbers(tokens);
-        StackList program;
-        CompileProgram(formula, var, err, program);
-        Evaluator f(std::move(program));
-        Evaluator exact = Evaluator::FromTokens(std::move(tokens));
+        DerivedTokens tokens = DerivativeTokens(formula, var);
+        ASSERT_EQ(ErrorCode(tokens.error), 0);
+        const StackList printedTokens = WithPrintedNumbers(tokens.tokens);
+        Evaluator f(CompileProgram(formula, var).program);
+        Evaluator exact = Evaluator::FromTokens(std::move(tokens.tokens));
         Evaluator printed = Evaluator::FromTokens(printedTokens);
-        CompileProgram(text, var, err, program);
-        Evaluator fromText(std::move(program));
+        Evaluator fromText(CompileProgram(text, var).program);
         for (int p = 0; p < 4; ++p) {
             CheckPoint(formula, text, f, exact, printed, fromText, pointDist(pointRng), tally);
         }
@@ -285,19 +273,15 @@ TEST(DerivativeProperty, DeepFormulasOfFieldLengthDoNotExhaustTheStack) {
     };
     for (const std::string& formula : formulas) {
         ASSERT_LE(formula.size(), 253u);
-        std::uint8_t err = 99;
-        ASSERT_TRUE(CheckFormula(formula, "x", err)) << formula;
-        const int depth = FormulaDepth(formula, "x", err);
-        EXPECT_EQ(err, 0);
-        std::string text;
-        bool notDifferentiable = false;
-        DerivativeText(formula, "x", err, text, notDifferentiable);
-        EXPECT_EQ(err, 0);
-        EXPECT_FALSE(text.empty()) << formula;
-        EXPECT_TRUE(CheckFormula(text, "x", err)) << formula << " (depth " << depth << ")";
-        StackList tokens;
-        DerivativeTokens(formula, "x", tokens, notDifferentiable, err);
-        EXPECT_FALSE(tokens.Empty()) << formula;
+        ASSERT_EQ(ErrorCode(CheckFormula(formula, "x")), 0) << formula;
+        const DepthOrError measured = FormulaDepth(formula, "x");
+        EXPECT_EQ(ErrorCode(measured.error), 0);
+        const DerivedText derivative = DerivativeText(formula, "x");
+        EXPECT_EQ(ErrorCode(derivative.error), 0);
+        EXPECT_FALSE(derivative.text.empty()) << formula;
+        EXPECT_EQ(ErrorCode(CheckFormula(derivative.text, "x")), 0)
+            << formula << " (depth " << measured.depth << ")";
+        EXPECT_FALSE(DerivativeTokens(formula, "x").tokens.Empty()) << formula;
     }
 }
 
@@ -305,19 +289,16 @@ TEST(DerivativeProperty, HugeFormulasAreRefusedAndTreesOfAnyHeightFreed) {
     std::string chain = "x";
     for (int i = 0; i < 50000; ++i)
         chain += "+x";
-    std::uint8_t err = 99;
-    EXPECT_GE(FormulaDepth(chain, "x", err), kMaxDerivationDepth);
-    EXPECT_EQ(err, 0);
-    std::string text = "old";
-    bool notDifferentiable = true;
-    DerivativeText(chain, "x", err, text, notDifferentiable);
-    EXPECT_EQ(text, "");
-    EXPECT_FALSE(notDifferentiable);
+    const DepthOrError measured = FormulaDepth(chain, "x");
+    EXPECT_GE(measured.depth, kMaxDerivationDepth);
+    EXPECT_EQ(ErrorCode(measured.error), 0);
+    const DerivedText derivative = DerivativeText(chain, "x");
+    EXPECT_EQ(derivative.text, "");
+    EXPECT_EQ(ErrorCode(derivative.error), 0);
+    EXPECT_FALSE(derivative.notDifferentiable);
 
     // A tree far taller than any stack could recurse through is freed all the same.
-    StackList program;
-    CompileProgram(chain, "x", err, program);
-    ExprTree tree = BuildTree(program);
+    ExprTree tree = BuildTree(CompileProgram(chain, "x").program);
     ASSERT_TRUE(tree);
     tree.reset();
 }

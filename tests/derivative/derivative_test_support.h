@@ -1,8 +1,8 @@
 // Shared by the derivative tests: trees and token lists from formula text.
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "derivative/expr_tree.h"
 #include "derivative/token_list.h"
@@ -12,30 +12,21 @@
 namespace plotwise::testing_support {
 
 inline ExprTree TreeOf(const std::string& text, const std::string& var = "x") {
-    StackList program;
-    std::uint8_t err = 0;
-    CompileProgram(text, var, err, program);
-    return err == 0 ? BuildTree(program) : nullptr;
+    const Compilation compiled = CompileProgram(text, var);
+    return compiled.error == FormulaError::None ? BuildTree(compiled.program) : nullptr;
 }
 
 // The analyser's tokens of "(" + text + ")", in text order.
 inline TokenList TokensOf(const std::string& text) {
-    StackList tokens;
-    std::uint8_t err = 0;
-    Lexer().Analyse("(" + text + ")", "x", err, tokens);
+    const StackList tokens = Lexer().Analyse("(" + text + ")", "x").tokens;
     return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
 }
 
-// The unrounded value of text at x; err 255 when it does not compile.
-inline long double ValueOf(const std::string& text, long double x, std::uint8_t& err,
-                           const std::string& var = "x") {
-    StackList program;
-    CompileProgram(text, var, err, program);
-    if (err != 0) {
-        err = 255;
-        return 0;
-    }
-    return Calculator(program).Evaluate(program, err, x);
+// The unrounded value of text at x, or the error of compiling or evaluating it.
+inline Evaluation ValueOf(const std::string& text, long double x, const std::string& var = "x") {
+    Compilation compiled = CompileProgram(text, var);
+    if (compiled.error != FormulaError::None) return {0, compiled.error};
+    return Calculator(std::move(compiled.program)).Evaluate(x);
 }
 
 }  // namespace plotwise::testing_support

@@ -66,13 +66,10 @@ TEST(DerivativeText, SimplifiedResults) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        std::uint8_t err = 99;
-        std::string text = "old";
-        bool notDifferentiable = true;
-        DerivativeText(c.formula, c.var, err, text, notDifferentiable);
-        EXPECT_EQ(text, c.text) << c.formula;
-        EXPECT_EQ(err, 0) << c.formula;
-        EXPECT_FALSE(notDifferentiable) << c.formula;
+        const DerivedText derivative = DerivativeText(c.formula, c.var);
+        EXPECT_EQ(derivative.text, c.text) << c.formula;
+        EXPECT_EQ(ErrorCode(derivative.error), 0) << c.formula;
+        EXPECT_FALSE(derivative.notDifferentiable) << c.formula;
     }
 }
 
@@ -85,32 +82,20 @@ TEST(DerivativeText, FailuresAndBlankText) {
     } cases[] = {
         {"abs(x)", 0, true}, {"int(x)", 0, true}, {"frac(x+1)", 0, true},
         {"sin(x)*(2+abs(3))", 0, true}, {"x+", 2, false}, {"((x)", 3, false}, {"y", 1, false},
+        {"  ", 0, false},  // a blank formula has no derivative and no error
     };
     // clang-format on
     for (const auto& c : cases) {
-        std::uint8_t err = 99;
-        std::string text = "old";
-        bool notDifferentiable = !c.notDifferentiable;
-        DerivativeText(c.formula, "x", err, text, notDifferentiable);
-        EXPECT_EQ(err, c.err) << c.formula;
-        EXPECT_EQ(notDifferentiable, c.notDifferentiable) << c.formula;
-        EXPECT_EQ(text, "") << c.formula;
+        const DerivedText text = DerivativeText(c.formula, "x");
+        EXPECT_EQ(ErrorCode(text.error), c.err) << c.formula;
+        EXPECT_EQ(text.notDifferentiable, c.notDifferentiable) << c.formula;
+        EXPECT_EQ(text.text, "") << c.formula;
 
-        StackList tokens;
-        tokens.Push(kNumber, 1);
-        DerivativeTokens(c.formula, "x", tokens, notDifferentiable, err);
-        EXPECT_EQ(err, c.err) << c.formula;
-        EXPECT_EQ(notDifferentiable, c.notDifferentiable) << c.formula;
-        EXPECT_TRUE(tokens.Empty()) << c.formula;
+        const DerivedTokens tokens = DerivativeTokens(c.formula, "x");
+        EXPECT_EQ(ErrorCode(tokens.error), c.err) << c.formula;
+        EXPECT_EQ(tokens.notDifferentiable, c.notDifferentiable) << c.formula;
+        EXPECT_TRUE(tokens.tokens.Empty()) << c.formula;
     }
-    // A blank formula touches nothing.
-    std::uint8_t err = 99;
-    std::string text = "old";
-    bool notDifferentiable = true;
-    DerivativeText("  ", "x", err, text, notDifferentiable);
-    EXPECT_EQ(err, 99);
-    EXPECT_EQ(text, "old");
-    EXPECT_TRUE(notDifferentiable);
 }
 
 TEST(TreeDepth, CountsEveryLevelButSumsAndNegation) {
@@ -126,13 +111,11 @@ TEST(TreeDepth, CountsEveryLevelButSumsAndNegation) {
     // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(TreeDepth(*TreeOf(c.formula)), c.depth) << c.formula;
-        std::uint8_t err = 99;
-        EXPECT_EQ(FormulaDepth(c.formula, "x", err), c.depth) << c.formula;
-        EXPECT_EQ(err, 0);
+        const DepthOrError measured = FormulaDepth(c.formula, "x");
+        EXPECT_EQ(measured.depth, c.depth) << c.formula;
+        EXPECT_EQ(ErrorCode(measured.error), 0);
     }
-    std::uint8_t err = 0;
-    FormulaDepth("(x", "x", err);
-    EXPECT_EQ(err, 3);
+    EXPECT_EQ(ErrorCode(FormulaDepth("(x", "x").error), 3);
 }
 
 TEST(IsDifferentiable, AbsIntAndFracAnywhere) {

@@ -94,9 +94,10 @@ TEST(RemoveParens, EachDecision) {
         EXPECT_EQ(output, c.output) << c.input;
         // Whatever is removed, the value stays.
         for (const long double x : {0.5L, 2.25L}) {  // exact sums: no reassociation noise
-            std::uint8_t before = 0, after = 0;
-            EXPECT_EQ(ValueOf(c.input, x, before), ValueOf(output, x, after)) << c.input;
-            EXPECT_EQ(before, after) << c.input;
+            const Evaluation before = ValueOf(c.input, x);
+            const Evaluation after = ValueOf(output, x);
+            EXPECT_EQ(before.value, after.value) << c.input;
+            EXPECT_EQ(before.error, after.error) << c.input;
         }
     }
 }

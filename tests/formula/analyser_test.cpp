@@ -38,9 +38,7 @@ TEST(CheckFormula, CodesOfTheLanguage) {
         {"2x+(1", "X", 2}};
     // clang-format on
     for (const auto& c : cases) {
-        std::uint8_t err = 99;
-        EXPECT_EQ(CheckFormula(c.text, c.var, err), c.code == 0) << c.text;
-        EXPECT_EQ(err, c.code) << c.text;
+        EXPECT_EQ(ErrorCode(CheckFormula(c.text, c.var)), c.code) << c.text;
     }
 }
 
@@ -54,23 +52,20 @@ TEST(CheckFormula, TwoVariables) {
         {"(y", 3}};
     // clang-format on
     for (const auto& c : cases) {
-        std::uint8_t err = 99;
-        EXPECT_EQ(CheckFormula2Var(c.text, "X", "Y", err), c.code == 0) << c.text;
-        EXPECT_EQ(err, c.code) << c.text;
+        EXPECT_EQ(ErrorCode(CheckFormula2Var(c.text, "X", "Y")), c.code) << c.text;
     }
 }
 
 TEST(CheckFormula, LongTexts) {
-    std::uint8_t err = 0;
     std::string sum = "x";
     while (sum.size() < 255)
         sum += "+x";  // as long as a document may hold
-    EXPECT_TRUE(CheckFormula(sum, "X", err));
-    EXPECT_TRUE(CheckFormula(std::string(20000, '(') + "x" + std::string(20000, ')'), "X", err));
-    EXPECT_FALSE(CheckFormula(std::string("x\0y", 3), "X", err));
-    EXPECT_EQ(err, 1);
-    EXPECT_FALSE(CheckFormula(std::string(5000, '9'), "X", err));  // beyond the extended range
-    EXPECT_EQ(err, 1);
+    EXPECT_EQ(ErrorCode(CheckFormula(sum, "X")), 0);
+    EXPECT_EQ(ErrorCode(CheckFormula(std::string(20000, '(') + "x" + std::string(20000, ')'), "X")),
+              0);
+    EXPECT_EQ(ErrorCode(CheckFormula(std::string("x\0y", 3), "X")), 1);
+    EXPECT_EQ(ErrorCode(CheckFormula(std::string(5000, '9'), "X")),
+              1);  // beyond the extended range
 }
 
 // A random well-formed formula over every function and operator.
@@ -107,20 +102,16 @@ TEST(CheckFormula, RandomTextsCompileConsistentlyAndEvaluateSafely) {
         if (i % 2 == 1) {
             text.insert(random() % (text.size() + 1), damage[random() % std::size(damage)]);
         }
-        std::uint8_t checkErr = 99;
-        const bool ok = CheckFormula(text, "X", checkErr);
         CompiledFormula formula;
-        const std::uint8_t compileErr = formula.Compile(text, "X");
-        ASSERT_EQ(ok, compileErr == 0) << text;
-        ASSERT_EQ(checkErr, compileErr) << text;
+        const int compileErr = ErrorCode(formula.Compile(text, "X"));
+        ASSERT_EQ(ErrorCode(CheckFormula(text, "X")), compileErr) << text;
         ASSERT_LE(compileErr, 4) << text;
         if (compileErr != 0) continue;
         ++compiled;
         for (long double x : xs) {
-            std::uint8_t err = 99;
-            const long double v = formula.Calculate(err, x);
-            ASSERT_TRUE(err == 0 || err == 7 || err == 8) << text;
-            ASSERT_TRUE(err != 0 || std::fabs(v) <= 1e500L) << text;
+            const Evaluation v = formula.Calculate(x);
+            ASSERT_TRUE(v.Ok() || ErrorCode(v.error) == 7 || ErrorCode(v.error) == 8) << text;
+            ASSERT_TRUE(v.Ok() ? std::fabs(v.value) <= 1e500L : v.value == 0) << text;
         }
     }
     EXPECT_GT(compiled, 10000);

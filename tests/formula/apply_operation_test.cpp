@@ -62,14 +62,13 @@ TEST(ApplyOperation, ResultsAndCodes) {
         {kOpenBracket, 0, 1, 8, 0}, {40, 0, 1, 8, 0}};
     // clang-format on
     for (const auto& c : cases) {
-        std::uint8_t err = 99;
-        const long double r = ApplyOperation(c.code, err, c.a, c.b);
-        EXPECT_EQ(err, c.err) << "code " << int(c.code) << " a=" << double(c.a)
-                              << " b=" << double(c.b);
+        const Evaluation r = ApplyOperation(c.code, c.a, c.b);
+        EXPECT_EQ(ErrorCode(r.error), c.err)
+            << "code " << int(c.code) << " a=" << double(c.a) << " b=" << double(c.b);
         if (c.err == 0 && c.result != kSkip) {
-            EXPECT_LE(std::fabs(r - c.result), 1e-15L * std::fabs(c.result)) << int(c.code);
+            EXPECT_LE(std::fabs(r.value - c.result), 1e-15L * std::fabs(c.result)) << int(c.code);
         }
-        EXPECT_TRUE(std::fabs(r) <= 1e500L) << int(c.code);
+        EXPECT_TRUE(std::fabs(r.value) <= 1e500L) << int(c.code);
     }
 }
 

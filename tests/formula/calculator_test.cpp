@@ -19,7 +19,7 @@ TEST(Calculator, Formulas) {
         const char* formula;
         long double x;
         int err;             // 0: valid, else 7 or 8
-        long double result;  // checked when valid
+        long double result;  // 0 without a value
     } cases[] = {
         {"5", 123, 0, 5}, {"x^2+1", 3, 0, 10}, {"-x^2", 3, 0, -9}, {"-2^2", 0, 0, -4},
         {"2^3^2", 0, 0, 64}, {"-2*3+1", 0, 0, -5}, {"-x+1", 3, 0, -2}, {"8-4-2", 0, 0, 2},
@@ -31,53 +31,34 @@ TEST(Calculator, Formulas) {
         {"asinh(-1000000)", 0, 0, -14.5086577385L}, {"atanh(x)", 1e-12L, 0, 1e-12L},
         // No value: the first failing operation decides, whatever follows it.
         {"(-8)^(1/3)", 0, 8, 0}, {"1/(x-x)", 12.5L, 7, 0}, {"x*x", 1e300L, 8, 0},
-        {"sqrt(-1)*0", 0, 8, 0}, {"x", 1e600L, 8, 0}, {"(-x)*0", 1e600L, 8, 0}, {"x", NAN, 8, 0}, {"x^2", INFINITY, 7, 0}};
+        {"sqrt(-1)*0", 0, 8, 0}, {"exp(x)", 2000, 7, 0}, {"x", 1e600L, 8, 0}, {"(-x)*0", 1e600L, 8, 0}, {"x", NAN, 8, 0}, {"x^2", INFINITY, 7, 0}};
     // clang-format on
     for (const auto& c : cases) {
         CompiledFormula formula;
-        ASSERT_EQ(formula.Compile(c.formula, "X"), 0) << c.formula;
-        std::uint8_t err = 99;
-        const long double v = formula.Calculate(err, c.x);
-        EXPECT_EQ(err, c.err) << c.formula;
-        if (c.err == 0) {
-            EXPECT_EQ(v, c.result) << c.formula << " gave " << static_cast<double>(v);
-        }
+        ASSERT_EQ(ErrorCode(formula.Compile(c.formula, "X")), 0) << c.formula;
+        const Evaluation v = formula.Calculate(c.x);
+        EXPECT_EQ(ErrorCode(v.error), c.err) << c.formula;
+        EXPECT_EQ(v.value, c.result) << c.formula << " gave " << static_cast<double>(v.value);
     }
 }
 
 TEST(Calculator, EvaluateIsCalculateBeforeRound12) {
-    StackList program;
-    std::uint8_t err = 99;
-    CompileProgram("x/3+pi", "X", err, program);
-    Calculator calc(program);
-    EXPECT_EQ(calc.Evaluate(program, err, 1), 1.0L / 3 + kPi);
-    EXPECT_EQ(calc.Calculate(program, err, 1), 3.47492598692L);
+    Calculator calc(CompileProgram("x/3+pi", "X").program);
+    EXPECT_EQ(calc.Evaluate(1).value, 1.0L / 3 + kPi);
+    EXPECT_EQ(calc.Calculate(1).value, 3.47492598692L);
 }
 
 TEST(Calculator, RefusesProgramsItCannotRun) {
-    std::uint8_t err = 99;
-    StackList program;
-    StackList other;
-    CompileProgram("x", "X", err, program);
-    CompileProgram("x+1+x", "X", err, other);
-    Calculator calc(program);
-    calc.Calculate(other, err, 1);  // not the program it was made for
-    EXPECT_EQ(err, 8);
-
     StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
-    Calculator(broken).Calculate(broken, err, 1);
-    EXPECT_EQ(err, 8);
-
-    StackList twoVariables;  // the one-variable calculator has no second variable
-    CompileProgram2Var("y", "X", "Y", err, twoVariables);
-    Calculator(twoVariables).Calculate(twoVariables, err, 1);
-    EXPECT_EQ(err, 8);
+    EXPECT_EQ(ErrorCode(Calculator(broken).Calculate(1).error), 8);
+    // The one-variable calculator has no second variable.
+    EXPECT_EQ(ErrorCode(Calculator(CompileProgram2Var("y", "X", "Y").program).Calculate(1).error),
+              8);
 
     CompiledFormula nothing;
-    nothing.Calculate(err, 1);
-    EXPECT_EQ(err, 8);
-    EXPECT_EQ(nothing.Compile("", "X"), 2);  // an empty formula has nothing to compute
+    EXPECT_EQ(ErrorCode(nothing.Calculate(1).error), 8);
+    EXPECT_EQ(ErrorCode(nothing.Compile("", "X")), 2);  // an empty formula has nothing to compute
 }
 
 TEST(Calculator2Var, EvaluatesBothVariables) {
@@ -90,12 +71,11 @@ TEST(Calculator2Var, EvaluatesBothVariables) {
         {"pi", 1, 7, 3.14159265359L}};
     // clang-format on
     for (const auto& c : cases) {
-        StackList program;
-        std::uint8_t err = 99;
-        CompileProgram2Var(c.formula, "X", "Y", err, program);
-        ASSERT_EQ(err, 0) << c.formula;
-        EXPECT_EQ(Calculator2Var(program).Calculate(program, err, c.x, c.y), c.result);
-        EXPECT_EQ(err, 0);
+        Compilation compiled = CompileProgram2Var(c.formula, "X", "Y");
+        ASSERT_EQ(ErrorCode(compiled.error), 0) << c.formula;
+        const Evaluation v = Calculator2Var(std::move(compiled.program)).Calculate(c.x, c.y);
+        EXPECT_EQ(v.value, c.result);
+        EXPECT_EQ(ErrorCode(v.error), 0);
     }
 }
 

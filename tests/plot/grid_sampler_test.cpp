@@ -129,9 +129,8 @@ struct BruteForce {
     long double x0, y0, dx, dy;
 
     bool Holds(long double x, long double y) {
-        std::uint8_t err = 0;
-        const long double v = f.Calculate(err, Round12(x), Round12(y));
-        return err == 0 && (relation == 1 ? v < 0 : v > 0);
+        const Evaluation v = f.Calculate(Round12(x), Round12(y));
+        return v.Ok() && (relation == 1 ? v.value < 0 : v.value > 0);
     }
     bool Centre(int i, int j) { return Holds(x0 + (i - 0.5L) * dx, y0 + (j - 0.5L) * dy); }
     std::uint16_t Mask(int i, int j) {
@@ -165,7 +164,7 @@ TEST(InequalitySampler, CellCodesAgainstEverySubCell) {
         ASSERT_EQ(graph.CellCodes.size(), static_cast<std::size_t>(c.nx * c.ny));
         BruteForce brute{
             {}, c.relation, c.minX, c.minY, (c.maxX - c.minX) / c.nx, (c.maxY - c.minY) / c.ny};
-        brute.f.Compile(c.formula, "X", "Y");
+        ASSERT_EQ(ErrorCode(brute.f.Compile(c.formula, "X", "Y")), 0);
         int refined = 0;
         for (int i = 1; i <= c.nx; ++i) {
             for (int j = 1; j <= c.ny; ++j) {

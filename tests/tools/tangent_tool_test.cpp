@@ -56,11 +56,9 @@ TEST(TangentLine, TopOfThePolarCircleIsFlat) {
     ASSERT_EQ(line.error, 0);
     EXPECT_EQ(line.kind, kYOfX);
     CompiledFormula f;
-    ASSERT_EQ(f.Compile(line.formula, "x"), 0);
-    for (const long double x : {-5.0L, 0.0L, 5.0L}) {
-        std::uint8_t err = 0;
-        EXPECT_NEAR(static_cast<double>(f.Calculate(err, x)), 1.0, 1e-12) << line.formula;
-    }
+    ASSERT_EQ(ErrorCode(f.Compile(line.formula, "x")), 0);
+    for (const long double x : {-5.0L, 0.0L, 5.0L})
+        EXPECT_NEAR(static_cast<double>(f.Calculate(x).value), 1.0, 1e-12) << line.formula;
 }
 
 TEST(TangentLine, FailuresAndTheirMessages) {
