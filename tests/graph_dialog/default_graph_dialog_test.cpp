@@ -20,7 +20,7 @@ namespace {
 
 using testing_support::SameBytes;
 
-TEST(StandartPropsForm, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
+TEST(DefaultGraphDialog, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
     DefaultGraphDialog form;
     OptionsRecord options = StandardOptions();
     GraphStyle& style = options.GraphDefaults.Style;
@@ -38,7 +38,7 @@ TEST(StandartPropsForm, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
     EXPECT_TRUE(SameBytes(form.Options, options));
 }
 
-TEST(StandartPropsForm, EachButtonEditsItsOwnKindsBlockInTheCopy) {
+TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
     DefaultGraphDialog form;
     bool accept = true;
     std::vector<int> offered;
@@ -84,7 +84,7 @@ void WithGraphDialog(DefaultGraphDialog& form, int kind, std::function<void(Grap
     form.KindButton(kind)->click();
 }
 
-TEST(StandartPropsForm, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefaults) {
+TEST(DefaultGraphDialog, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefaults) {
     DefaultGraphDialog form;
     QStringList errors;
     form.ShowError = [&](const QString& text) { errors << text; };
