@@ -84,6 +84,11 @@ std::string NumToExpStr(long double v) {
 
 std::string NumToFormulaStr(long double v) {
     if (!std::isfinite(v)) return NonFinite(v);
+    if (std::fabs(v) >= 0.001L && std::fabs(v) < 1) {
+        // Eight significant digits below 1 as above it: 0.00390625, not 0.0039062.
+        const int decimals = 7 - static_cast<int>(std::floor(std::log10(std::fabs(v))));
+        return NoNegativeZero(StripFraction(FormatFixed(v, decimals), true));
+    }
     if (InPlainRange(v)) return NoNegativeZero(PlainText(v));
     std::string text = "(";  // appended: GCC 12 misreports "(" + temporary (-Wrestrict)
     text += ExponentForm(v, false);

@@ -20,8 +20,9 @@ std::string RangeNumToStrFixed(long double v, long double width, long double spa
 // NumToStr with the power-of-ten form in parentheses, the minus outside: -(2.5*10^(-8)).
 std::string CoefToStr(long double v);
 
-// NumToStr as formula text: the power-of-ten form in parentheses, e.g. (2*10^(-4)), and a
-// mantissa that prints as 10 is kept as it is.
+// NumToStr as formula text: eight significant digits below 1 too (0.00390625), the
+// power-of-ten form in parentheses, e.g. (2*10^(-4)), and a mantissa that prints as 10 is
+// kept as it is.
 std::string NumToFormulaStr(long double v);
 
 // Up to d decimals in the plain range; otherwise an 18-digit mantissa shown with up to d

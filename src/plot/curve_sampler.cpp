@@ -53,7 +53,7 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     const AxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const Evaluation v = formula.Calculate(forward(s));
+        const Evaluation v = formula.Calculate(forward(a.GridNumber(s)));
         graph.SetValue(i, v.Ok() && !a.PastEnd(s) ? v.value : kNoPoint);
     });
 }
@@ -78,7 +78,7 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     return WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const long double t = Round12(s);
+        const long double t = a.GridNumber(s);
         const Evaluation fx = formulaX.Calculate(polar ? t * kPi : t);
         const Evaluation fy = polar ? Evaluation{} : formulaY.Calculate(t);
         const bool hasX = fx.Ok() && !a.PastEnd(s);

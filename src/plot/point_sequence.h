@@ -31,7 +31,8 @@ void ForEachGraphPoint(const Graph& graph, const OptionsRecord& options, Visit v
                 SampleArguments(start, end, EffectiveStepsNum(props, options), options.PointsAlign);
             long double s = a.first;
             for (const long double v : values) {
-                const bool go = onX ? visit(s, inverseY(v)) : visit(inverseX(v), s);
+                const long double t = a.GridNumber(s);
+                const bool go = onX ? visit(t, inverseY(v)) : visit(inverseX(v), t);
                 if (!go) return;
                 s += a.h;
             }

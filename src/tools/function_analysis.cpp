@@ -64,6 +64,52 @@ std::string ReportRow(const std::string& type, const std::string& x, const std::
            Padded(TrimControls(y), 19);
 }
 
+// Whether the function is continuous at x, where it has the value y: beside x the values
+// come back to y as the distance shrinks (or never leave it beyond the 12 digits of y).
+// Beside a pole or a jump, both distances being beyond the search's own accuracy, they stay
+// as far away.
+bool ContinuousAt(PostfixFunction& f, long double x, long double y, long double width) {
+    const auto distance = [&](long double d, long double& r) {
+        long double below = 0;
+        long double above = 0;
+        if (!f.Value(x - d, below) || !f.Value(x + d, above)) return false;
+        r = std::fmax(std::fabs(below - y), std::fabs(above - y));
+        return true;
+    };
+    long double near = 0;
+    long double nearer = 0;
+    if (!distance(width * 1e-3L, near)) return false;
+    if (near <= 1e-10L * std::fabs(y)) return true;
+    // A root-like cusp shrinks its distance more slowly than a kink, but still shrinks it.
+    return distance(width * 1e-5L, nearer) && nearer <= 0.5L * near;
+}
+
+// A turn of the grid values is an extremum only where the function is continuous at its
+// extreme value on [left, right], found to a millionth of it, and that value is bounded: a
+// pole or a jump turns the grid values too. Across a pole the search may also end beside
+// it, where the value is no longer beyond the middle's.
+bool ExtremeIsContinuous(PostfixFunction& f, long double left, long double right) {
+    long double leftValue = 0;
+    long double middleValue = 0;
+    long double rightValue = 0;
+    if (!f.Value(left, leftValue) || !f.Value((left + right) * 0.5L, middleValue) ||
+        !f.Value(right, rightValue))
+        return false;
+    const bool isMax = leftValue < middleValue;  // as RefineExtremum judges the bracket
+    bool failed = false;
+    // Finer steps would drown the slope in the 12 digits of the values.
+    const long double x = RefineExtremum(f, left, right, (right - left) * 1e-6L, failed);
+    long double y = 0;
+    if (failed || !f.Value(x, y)) return false;
+    // Where the values are flat to 12 digits the search ends a little off the extreme; a
+    // bounded extreme lies within a few times the values' variation along the bracket.
+    const long double variation =
+        std::fabs(middleValue - leftValue) + std::fabs(middleValue - rightValue);
+    const long double beyond = isMax ? y - middleValue : middleValue - y;
+    return beyond >= -0.1L * variation && beyond <= 2 * variation &&
+           ContinuousAt(f, x, y, right - left);
+}
+
 }  // namespace
 
 AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
@@ -306,6 +352,7 @@ void FunctionAnalysis::ScanExtremums(const AnalysisProgress& progress) {
         const bool isMin = py > y && yq > y;
         const bool isMax = py < y && yq < y;
         if (!isMin && !isMax) return;
+        if (!ExtremeIsContinuous(f, px, xq)) return;
         bool failed = false;
         long double xe = RefineExtremum(f, px, xq, eps, failed);
         if (failed || xe > params_.MaxX) return;
@@ -338,8 +385,10 @@ void FunctionAnalysis::ScanExtremumsByDerivative(const AnalysisProgress& progres
         bool failed = false;
         const long double xe = BisectRoot(d, px, x, eps, failed);
         if (failed) return;
+        // The derivative changes sign across a pole of the function too.
         long double ye = 0;
-        if (f.Value(xe, ye) && std::fabs(ye) <= kMaxExtremumValue) AddExtremumRow(isMax, xe, ye);
+        if (f.Value(xe, ye) && std::fabs(ye) <= kMaxExtremumValue && ExtremeIsContinuous(f, px, x))
+            AddExtremumRow(isMax, xe, ye);
     };
     if (ScanGrid(d, false, testPair, progress)) extremumsCaption_ += " (interrupted)";
 }

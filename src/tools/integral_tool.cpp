@@ -8,6 +8,7 @@
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
 #include "formula/number_text.h"
+#include "formula/residue.h"
 #include "formula/text_utils.h"
 
 namespace plotwise {
@@ -80,6 +81,7 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
     const long double h = (params.maxX - a) / n;
     const long double third = 1.0L / 3.0L;
     long double sum = 0;
+    long double magnitude = 0;  // of the terms, whose rounding the sum carries
     for (int i = 0; i <= n; ++i) {
         // From i rather than accumulated, so that rounding does not drift along the grid.
         const long double x = i * h + a;
@@ -90,10 +92,12 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
         long double v = params.absIntegrate ? fabsl(v2.value - v1.value) : v1.value - v2.value;
         v *= i == 0 || i == n ? 1 : (i % 2 == 1 ? 4 : 2);
         sum += v * h * third;
+        magnitude += std::fabs(v * h * third);
         if (fabsl(sum) > kMaxSum) return {IntegralOutcome::TooLarge, 0};
         if (escPressed && escPressed()) return {IntegralOutcome::Interrupted, 0};
     }
-    return {IntegralOutcome::Done, sum};
+    // A sum that cancels below the rounding of its terms (x over -1..1) is 0.
+    return {IntegralOutcome::Done, ZeroIfResidue(sum, magnitude, 1e-15L)};
 }
 
 std::string IntegralResultText(const IntegralResult& result) {

@@ -5,6 +5,7 @@
 
 #include "formula/number_input.h"
 #include "formula/number_text.h"
+#include "formula/residue.h"
 #include "formula/round12.h"
 #include "plot/graph.h"
 #include "plot/new_graph.h"
@@ -72,6 +73,11 @@ bool Transform(std::vector<RegressionPoint>& rows, int family) {
     return ok;
 }
 
+// The part of the largest term over the table's X values below which a term is rounding
+// residue of the elimination: its coefficient carries no digit of its own (an exact x^2
+// table has no x term).
+constexpr long double kTermResidue = 1e-15L;
+
 bool FitStraightLine(const std::vector<RegressionPoint>& points, int family, RegressionFit& fit) {
     std::vector<RegressionPoint> rows = points;
     if (!Transform(rows, family)) return false;
@@ -99,6 +105,12 @@ bool FitStraightLine(const std::vector<RegressionPoint>& points, int family, Reg
     } else if (std::fabs(numA) >= kTiny || std::fabs(numB) >= kTiny) {
         return false;
     }
+    long double slopeTerm = 0;
+    for (const RegressionPoint& p : rows)
+        if (p.valid) slopeTerm = std::fmax(slopeTerm, std::fabs(slope * p.x));
+    const long double largest = std::fmax(slopeTerm, std::fabs(intercept));
+    intercept = ZeroIfResidue(intercept, largest, kTermResidue);
+    if (slopeTerm < kTermResidue * largest) slope = 0;
     fit = RegressionFit{};
     fit.family = family;
     switch (family) {
@@ -201,6 +213,17 @@ bool FitPolynomial(const std::vector<RegressionPoint>& points, int n, Regression
         fit.c[i] = (right[i] - sum) / matrix[i][i];
         if (!std::isfinite(fit.c[i])) return false;
     }
+    std::array<long double, kMaxPolynomPower + 1> terms{};
+    long double largest = 0;
+    for (const RegressionPoint& p : points) {
+        if (!p.valid) continue;
+        for (int k = 0; k < size; ++k) {
+            terms[k] = std::fmax(terms[k], std::fabs(fit.c[k] * IntPower(p.x, k)));
+            largest = std::fmax(largest, terms[k]);
+        }
+    }
+    for (int k = 0; k < size; ++k)
+        if (terms[k] < kTermResidue * largest) fit.c[k] = 0;
     fit.degree = n;
     return true;
 }
@@ -213,13 +236,18 @@ bool FitModel(const std::vector<RegressionPoint>& points, int family, int n, Reg
 
 bool FitBest(const std::vector<RegressionPoint>& points, RegressionFit& fit) {
     bool found = false;
+    bool judged = false;  // the fit found has an R^2 that shows as a number
     long double bestR = 0;
+    // Candidates come simplest first: a later one must be better in the 12 digits R^2 is
+    // known to, and one whose R^2 shows as an error is never better than one that shows.
     const auto consider = [&](int family, int n) {
         RegressionFit candidate;
         if (!FitModel(points, family, n, candidate)) return;
-        const long double r = RegressionRSquared(points, candidate);
-        if (!found || r > bestR) {
+        const long double r = Round12(RegressionRSquared(points, candidate));
+        const bool shown = r <= kMaxShownRSquared;
+        if (!found || (shown && (!judged || r > bestR))) {
             found = true;
+            judged = shown;
             bestR = r;
             fit = candidate;
         }
@@ -345,7 +373,7 @@ RegressionDisplay RecomputeRegression(const GraphRecord& table, int family, int 
     display.deviation =
         "Root-mean-square deviation=" + NumToStrDecimals(RegressionRms(points, fit), 7);
     const long double r = RegressionRSquared(points, fit);
-    display.rSquared = r <= 2 ? "R^2=" + NumToStrDecimals(r, 7) : "R^2=Error";
+    display.rSquared = r <= kMaxShownRSquared ? "R^2=" + NumToStrDecimals(r, 7) : "R^2=Error";
     return display;
 }
 

@@ -58,8 +58,13 @@ struct RegressionFit {
 bool FitModel(const std::vector<RegressionPoint>& points, int family, int n, RegressionFit& fit);
 // Gaussian elimination with partial pivoting; n is lowered to the distinct X count less one.
 bool FitPolynomial(const std::vector<RegressionPoint>& points, int n, RegressionFit& fit);
-// The candidate with the largest R^2, the first on a tie.
+// The candidate with the largest R^2 to 12 digits, the simplest on a tie (families 1 to 6
+// in order, then the polynomials by degree); one whose R^2 shows as an error only when no
+// other is fitted.
 bool FitBest(const std::vector<RegressionPoint>& points, RegressionFit& fit);
+
+// An R^2 above this (no spread in the data, or no finite value) shows as "R^2=Error".
+inline constexpr long double kMaxShownRSquared = 2;
 
 long double RegressionModelValue(const RegressionFit& fit, long double x);
 long double RegressionRms(const std::vector<RegressionPoint>& points, const RegressionFit& fit);

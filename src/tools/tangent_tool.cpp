@@ -9,6 +9,7 @@
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
 #include "formula/number_text.h"
+#include "formula/residue.h"
 #include "formula/round12.h"
 #include "plot/new_graph.h"
 
@@ -51,6 +52,20 @@ ValueAndSlope Evaluate(const std::string& formula, const std::string& var, long 
     result.slope = slope.value;
     result.error = ErrorCode(slope.error);
     return result;
+}
+
+// A sum that cancels to rounding residue of its terms is 0, as the engine's own sums are.
+long double Sum(long double a, long double b) {
+    return ZeroIfResidue(a + b, std::fmax(std::fabs(a), std::fabs(b)));
+}
+
+// Cosine and sine of the same angle carry an error of about 1E-19 of the pair, so a
+// component of a point or direction below the rounding of its length is 0 (the cosine of a
+// quarter turn).
+void FlushResidue(long double& x, long double& y) {
+    const long double length = std::hypot(x, y);
+    x = ZeroIfResidue(x, length);
+    y = ZeroIfResidue(y, length);
 }
 
 // k*var followed by m with its sign.
@@ -98,10 +113,12 @@ TangentResult TangentLine(const GraphRecord& graph, long double v, bool normal) 
             const long double s = std::sin(at);
             x0 = f.value * c;
             y0 = f.value * s;
-            dx = f.slope * c - f.value * s;
-            dy = f.slope * s + f.value * c;
+            dx = Sum(f.slope * c, -f.value * s);
+            dy = Sum(f.slope * s, f.value * c);
+            FlushResidue(x0, y0);
         }
     }
+    if (kind == kPolarGraph || kind == kParametric) FlushResidue(dx, dy);
     if (normal) {
         const long double turned = dx;
         dx = dy;
@@ -115,7 +132,7 @@ TangentResult TangentLine(const GraphRecord& graph, long double v, bool normal) 
     if (Round12(inY ? dy : dx) == 0) return {kNoLine, "", kYOfX};
     line.kind = inY ? kXOfY : kYOfX;
     const long double k = inY ? dx / dy : dy / dx;
-    const long double m = inY ? x0 - k * y0 : y0 - k * x0;
+    const long double m = inY ? Sum(x0, -k * y0) : Sum(y0, -k * x0);
     line.formula = LineText(k, inY ? "y" : "x", m);
     return line;
 }

@@ -124,9 +124,8 @@ TracedPoint TracePoint(const Graph& graph, const OptionsRecord& options, int p) 
     if (needed > values.size()) return point;
 
     const ArgumentSteps a = ArgumentsOf(graph, options);
-    // Shown as a multiple of the step, which keeps a value such as 0 exact; the sampler
-    // reached its argument by adding steps.
-    const long double s = a.first + static_cast<long double>(p - 1) * a.h;
+    const long double sampled = a.At(p);
+    const long double s = a.GridNumber(sampled);
     switch (kind) {
         case kYOfX:
             point.x = options.LogX ? std::pow(static_cast<long double>(options.LogXBase), s) : s;
@@ -140,12 +139,7 @@ TracedPoint TracePoint(const Graph& graph, const OptionsRecord& options, int p) 
             const long double x = values[2 * i - 2];
             const long double y = values[2 * i - 1];
             point.argument = s;
-            if (Complete(x, y)) {
-                long double sampled = a.first;
-                for (int k = 1; k < p; ++k)
-                    sampled += a.h;
-                point.radius = SignedRadius(x, y, sampled);
-            }
+            if (Complete(x, y)) point.radius = SignedRadius(x, y, sampled);
             point.x = Scaled(x, options.CoeffX);
             point.y = Scaled(y, options.CoeffY);
             break;
