@@ -103,8 +103,8 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
         ConsoleReporter::Finalize();
         std::printf("\n%-34s %12s %10s %10s %8s\n", "", "ms per run", "ns/point", "bare ns",
                     "ratio");
-        for (const char* name : {"Pass/30 Y(x) x 20000", "CalcEquation/x^2+y^2-25 400x400",
-                                 "CalcInequality/x-y 400x400", "CalcDifField/x*y 100x100"}) {
+        for (const char* name : {"Pass/30 Y(x) x 20000", "SampleEquation/x^2+y^2-25 400x400",
+                                 "SampleInequality/x-y 400x400", "SampleSlopeField/x*y 100x100"}) {
             const std::string label = std::string(name).substr(std::string(name).find('/') + 1);
             const double ns = Get(name);
             const double bare = Get("Bare/" + label);
@@ -120,20 +120,20 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Pass/30 Y(x) x 20000", SamplingPass)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/30 Y(x) x 20000", BareCurve)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("CalcEquation/x^2+y^2-25 400x400", [](benchmark::State& s) {
+    benchmark::RegisterBenchmark("SampleEquation/x^2+y^2-25 400x400", [](benchmark::State& s) {
         GridSampler(s, "x^2+y^2-25", kEquation, 0, 400, 801.0 * 801);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x^2+y^2-25 400x400", [](benchmark::State& s) {
         BareGrid(s, "x^2+y^2-25", 801);
     })->Unit(benchmark::kMillisecond);
     const double inequalityPoints = InequalityPoints();
-    benchmark::RegisterBenchmark("CalcInequality/x-y 400x400", [=](benchmark::State& s) {
+    benchmark::RegisterBenchmark("SampleInequality/x-y 400x400", [=](benchmark::State& s) {
         GridSampler(s, "x-y", kEquation, 1, 400, inequalityPoints);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x-y 400x400", [](benchmark::State& s) {
         BareGrid(s, "x-y", 400);
     })->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("CalcDifField/x*y 100x100", [](benchmark::State& s) {
+    benchmark::RegisterBenchmark("SampleSlopeField/x*y 100x100", [](benchmark::State& s) {
         GridSampler(s, "x*y", kSlopeField, 0, 100, 100.0 * 100);
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x*y 100x100", [](benchmark::State& s) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include "app/document_names.h"
 #include "app/document_window.h"
@@ -83,10 +84,12 @@ void DocumentController::SaveAs(DocumentWindow& child) {
 }
 
 bool DocumentController::SaveWithDialog(DocumentWindow& child) {
-    Document& document = child.Doc();
-    const QString proposed = ShortFileName(QString::fromStdString(document.FileName));
+    const QString proposed = ShortFileName(QString::fromStdString(child.Doc().FileName));
+    const QPointer<DocumentWindow> guard(&child);
     const QString path = dialogs_.SaveFileName(QString(), proposed, kDocumentFilter, "plw");
-    if (path.isEmpty()) return false;
+    // The dialog's event loop may have let the document go (a session ending).
+    if (path.isEmpty() || guard == nullptr || child.Closing()) return false;
+    Document& document = child.Doc();
     if (!WriteDocument(document, path.toStdString())) {
         messages_.Error(kInputOutputError);
         return false;

@@ -9,7 +9,7 @@
 
 namespace plotwise {
 
-enum Kind : std::uint8_t {
+enum GraphKind : std::uint8_t {
     kYOfX = 0,
     kXOfY = 1,
     kPolarGraph = 2,
