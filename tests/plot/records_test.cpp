@@ -12,9 +12,7 @@
 namespace plotwise {
 namespace {
 
-using testing_support::BytesOf;
-using testing_support::GraphOfKind;
-using testing_support::TableOf;
+using namespace testing_support;
 
 TEST(RecordTypes, HostileBytesReadSafelyAndStay) {
     Bool8 flag{5};  // any non-zero byte is true, and the byte stays as it was

@@ -18,13 +18,7 @@
 namespace plotwise {
 namespace {
 
-using testing_support::BareOptions;
-using testing_support::BoxOf;
-using testing_support::CountColor;
-using testing_support::GraphOfKind;
-using testing_support::Render;
-using testing_support::Rgb;
-using testing_support::TableOf;
+using namespace testing_support;
 
 constexpr int kRed = 9;
 constexpr int kYellow = 11;
@@ -361,7 +355,7 @@ TEST(Graphs, EscStopsOneGraphAndTheRestIsStillDrawn) {
     first.Interval().StepsNum = 20000;
     AddSampled(doc, first, kBlue);
     AddSampled(doc, GraphOfKind(kYOfX, "-x"), kRed);
-    testing_support::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     feedback.escAtPoll = 1000;  // a twentieth of the first graph
     doc.Reporter = &feedback;
     const QImage image = Render(doc);
@@ -480,7 +474,7 @@ TEST(Print, PixelSizesFollowThePrinterResolutionAndMarginsTheirInches) {
 }
 
 TEST(Print, BlackAndWhitePrintsAYellowGraphBlack) {
-    testing_support::EnsureGuiApplication();
+    EnsureGuiApplication();
     Document doc(BareOptions());
     doc.ClientRect = {0, 0, 400, 300};
     GraphRecord line = GraphOfKind(kYOfX, "x/2");
