@@ -100,43 +100,39 @@ TEST(EffectiveInterval, StepsGapsAndWhatIsNeverCut) {
 
 TEST(NeedsRecalc, ByKindAndOption) {
     // clang-format off
-    // Which of the kinds 0 to 6 resample after the change.
-    const struct { const char* what; void (*change)(OptionsRecord&); const char* kinds; } cases[] = {
-        {CHANGE(r.CoeffX = 2), "R---RR-"}, {CHANGE(r.CoeffY = 2), "-R--RR-"},
-        {CHANGE(r.PointsAlign = false), "RRRRRRR"}, {CHANGE(r.StepsNum = 300), "RRRR---"},
-        {CHANGE(r.MaxX = 20), "R---RR-"}, {CHANGE(r.MinY = -20), "-R--RR-"},
-        {CHANGE(r.LogX = true), "R---RR-"}, {CHANGE(r.LogY = true), "-R--RR-"},
-        {CHANGE(r.LogXBase = 2), "-------"},  // a base matters on a logarithmic axis only
-        {CHANGE(r.BackColor = 3), "-------"}, {CHANGE(r.ReservedFlag = false), "RRRRRRR"},
+    // Which of the kinds 0 to 6, then of a Y(x) graph with its own steps and an interval
+    // inside the view, resample after the change.
+    const struct { const char* what; void (*change)(OptionsRecord&); const char* graphs; } cases[] = {
+        {CHANGE(r.CoeffX = 2), "R---RR-R"}, {CHANGE(r.CoeffY = 2), "-R--RR--"},
+        {CHANGE(r.PointsAlign = false), "RRRRRRRR"}, {CHANGE(r.StepsNum = 300), "RRRR----"},
+        {CHANGE(r.MaxX = 20), "R---RR--"}, {CHANGE(r.MinY = -20), "-R--RR--"},
+        {CHANGE(r.LogX = true), "R---RR-R"}, {CHANGE(r.LogY = true), "-R--RR--"},
+        {CHANGE(r.LogXBase = 2), "--------"},  // a base matters on a logarithmic axis only
+        {CHANGE(r.BackColor = 3), "--------"}, {CHANGE(r.ReservedFlag = false), "RRRRRRRR"},
     };
     // clang-format on
     Document doc(StandardOptions());
     for (std::uint8_t kind = kYOfX; kind <= kTable; ++kind)
         doc.AddGraph(GraphOfKind(kind, "1", "1"));
+    GraphRecord own = GraphOfKind(kYOfX, "x");
+    own.Interval().DefaultSteps = false;
+    own.Interval().DefaultInterval = false;
+    own.Interval().Min = -1;
+    own.Interval().Max = 1;
+    doc.AddGraph(own);
     for (const auto& c : cases) {
         OptionsRecord now = doc.Options;
         c.change(now);
-        std::string kinds;
+        std::string graphs;
         for (const auto& graph : doc.Graphs())
-            kinds += NeedsRecalc(*graph, doc.Options, now) ? 'R' : '-';
-        EXPECT_EQ(kinds, c.kinds) << c.what;
+            graphs += NeedsRecalc(*graph, doc.Options, now) ? 'R' : '-';
+        EXPECT_EQ(graphs, c.graphs) << c.what;
     }
-    // Own steps and an own interval inside the visible range ignore the document's.
-    GraphRecord ownRecord = GraphOfKind(kYOfX, "x");
-    ownRecord.Interval().DefaultSteps = false;
-    ownRecord.Interval().DefaultInterval = false;
-    ownRecord.Interval().Min = -1;
-    ownRecord.Interval().Max = 1;
-    const Graph& own = doc.AddGraph(ownRecord);
-    OptionsRecord now = doc.Options;
-    now.StepsNum = 300;
-    now.MaxX = 20;
-    EXPECT_FALSE(NeedsRecalc(own, doc.Options, now));
     OptionsRecord logOld = doc.Options;
     logOld.LogX = true;
     OptionsRecord logNew = logOld;
     logNew.LogXBase = 2;
-    EXPECT_TRUE(NeedsRecalc(own, logOld, logNew));
+    EXPECT_TRUE(NeedsRecalc(doc.GraphAt(7), logOld, logNew));
 }
 
 TEST(NeedsRecalcProps, SamplingChangesAgainstStyleChanges) {
