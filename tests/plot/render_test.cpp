@@ -390,17 +390,6 @@ TEST(Graphs, ValuesNoDialogOffersStayDrawable) {
     EXPECT_EQ(CountColor(image, Rgb(kRed), QRect(doc.XToScreen(5), 0, 1, 300)), 5);
 }
 
-TEST(Bitmap, RenderingLeavesTheDocumentsSurfaceAsItWas) {
-    Document doc(StandardOptions());
-    QImage screen(50, 50, QImage::Format_RGB32);
-    doc.Canvas = &screen;
-    doc.OutputRect = {1, 2, 3, 4};
-    EXPECT_EQ(Render(doc, 123, 145).size(), QSize(123, 145));
-    EXPECT_EQ(doc.Canvas, &screen);
-    EXPECT_TRUE(doc.OnScreen);
-    EXPECT_EQ(doc.OutputRect.right, 3);
-}
-
 std::uint32_t Read32(const std::vector<unsigned char>& b, std::size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
 }
@@ -473,9 +462,12 @@ TEST(Print, PixelSizesFollowThePrinterResolutionAndMarginsTheirInches) {
     EXPECT_EQ(odd.bottom, 700);
 }
 
-TEST(Print, BlackAndWhitePrintsAYellowGraphBlack) {
+TEST(Print, BlackAndWhitePrintsAYellowGraphBlackAndPicturesLeaveTheDocumentsSurface) {
     EnsureGuiApplication();
     Document doc(BareOptions());
+    QImage screen(50, 50, QImage::Format_RGB32);
+    doc.Canvas = &screen;
+    doc.OutputRect = {1, 2, 3, 4};
     doc.ClientRect = {0, 0, 400, 300};
     GraphRecord line = GraphOfKind(kYOfX, "x/2");
     line.LineWidth = 2;
@@ -489,8 +481,11 @@ TEST(Print, BlackAndWhitePrintsAYellowGraphBlack) {
         // A line across the page, 12 pixels thick.
         EXPECT_GT(CountColor(page, Rgb(blackAndWhite ? 0 : kYellow), page.rect()), 1200 * 6);
         EXPECT_EQ(CountColor(page, Rgb(kYellow), page.rect()) == 0, blackAndWhite);
-        EXPECT_EQ(doc.Canvas, nullptr);
     }
+    EXPECT_EQ(Render(doc, 123, 145).size(), QSize(123, 145));
+    EXPECT_EQ(doc.Canvas, &screen);
+    EXPECT_TRUE(doc.OnScreen);
+    EXPECT_EQ(doc.OutputRect.right, 3);
 }
 
 class TraceCrossTest : public ::testing::Test {
@@ -549,7 +544,7 @@ TEST_F(TraceCrossTest, ComplementsItsPixelsAroundAGapAndGivesThemBack) {
     EXPECT_EQ(picture, original);
 }
 
-TEST_F(TraceCrossTest, OnlyPointsInTheVisibleRangeAreDrawn) {
+TEST_F(TraceCrossTest, OnlyPointsInViewAreDrawnAndThePictureComesBackWhateverTheViewDid) {
     cross.MoveTo(10.0000000000001L, -10);  // the edges are compared in 12 digits
     EXPECT_TRUE(cross.Visible());
     for (const auto& [x, y] : {std::pair{10.001L, 0.0L}, {0.0L, -10.001L}, {kNoPoint, 0.0L}}) {
@@ -567,9 +562,9 @@ TEST_F(TraceCrossTest, OnlyPointsInTheVisibleRangeAreDrawn) {
     cross.MoveTo(1000, 8);
     EXPECT_TRUE(cross.Visible());
     EXPECT_EQ(cross.Y, 3);
-}
-
-TEST_F(TraceCrossTest, PictureComesBackWhateverTheViewDidMeanwhile) {
+    doc.Options.LogX = false;
+    doc.Options.LogY = false;
+    cross.Hide();
     cross.MoveTo(1, 1);
     doc.Options.MinX = 5;  // the point is out of view now, its pixel elsewhere
     cross.Erase();
