@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <memory>
 
 #include "../widget_application.h"
 #include "draw/style_colors.h"
