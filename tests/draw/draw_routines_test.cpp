@@ -35,18 +35,20 @@ QImage Drawn(Draw draw) {
     return image;
 }
 
-TEST(DrawPoint, EveryStyleAndSizeIsCentredAndSizeWide) {
-    for (int style = 0; style < kPointStyleCount; ++style) {
-        for (int size : {1, 3, 5, 7, 9, 11}) {
-            const QRect box =
-                Painted(Drawn([&](QPainter& p) { DrawPoint(p, kScreen, 20, 20, style, size); }));
-            SCOPED_TRACE("style " + std::to_string(style) + " size " + std::to_string(size));
-            EXPECT_EQ(box, QRect(20 - size / 2, 20 - size / 2, size, size));
-        }
-    }
+QRect PaintedPoint(int style, int size) {
+    return Painted(Drawn([&](QPainter& p) { DrawPoint(p, kScreen, 20, 20, style, size); }));
 }
 
-TEST(DrawPoint, HollowAndFilledShapesDifferAtTheCentre) {
+TEST(DrawPoint, EveryStyleAndSizeIsCentredAndSizeWideAndDamagedValuesStayBounded) {
+    for (int style = 0; style < kPointStyleCount; ++style) {
+        for (int size : {1, 3, 5, 7, 9, 11})
+            EXPECT_EQ(PaintedPoint(style, size), QRect(20 - size / 2, 20 - size / 2, size, size))
+                << "style " << style << " size " << size;
+    }
+    EXPECT_TRUE(PaintedPoint(8, 9).isNull());
+    EXPECT_TRUE(PaintedPoint(-1, 9).isNull());
+    EXPECT_EQ(PaintedPoint(3, 2000000000), QRect(15, 15, 11, 11));
+    EXPECT_EQ(PaintedPoint(3, -7), QRect(20, 20, 1, 1));
     for (int style : {2, 4, 6}) {
         // A hollow marker first: the filled one after it keeps the brush's colour.
         const QImage image = Drawn([&](QPainter& p) {
@@ -58,16 +60,7 @@ TEST(DrawPoint, HollowAndFilledShapesDifferAtTheCentre) {
     }
 }
 
-TEST(DrawPoint, ValuesFromDamagedFilesStayBounded) {
-    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 8, 9); })).isNull());
-    EXPECT_TRUE(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, -1, 9); })).isNull());
-    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 3, 2000000000); })),
-              QRect(15, 15, 11, 11));
-    EXPECT_EQ(Painted(Drawn([](QPainter& p) { DrawPoint(p, kScreen, 20, 20, 3, -7); })),
-              QRect(20, 20, 1, 1));
-}
-
-TEST(DrawPointer, TipAndBaseByDirection) {
+TEST(DrawPointer, TipAndBaseByDirectionAndFillAreaBetweenCornersInAnyOrder) {
     // clang-format off
     const struct { int direction; QRect box; } cases[] = {
         {0, QRect(11, 16, 10, 9)},  // pointing right: tip at the right edge
@@ -85,11 +78,8 @@ TEST(DrawPointer, TipAndBaseByDirection) {
     EXPECT_TRUE(Painted(Drawn([](QPainter& p) {
                     DrawPointer(p, kScreen, 1, 20, 20, Qt::blue, 0);
                 })).isNull());
-}
-
-TEST(FillArea, CoversBothCornersInAnyOrder) {
-    const QImage image = Drawn([](QPainter& p) { FillArea(p, 30, 25, 10, 5); });
-    EXPECT_EQ(Painted(image), QRect(QPoint(10, 5), QPoint(30, 25)));
+    EXPECT_EQ(Painted(Drawn([](QPainter& p) { FillArea(p, 30, 25, 10, 5); })),
+              QRect(QPoint(10, 5), QPoint(30, 25)));
 }
 
 TEST(StyleTables, ColoursShadingsAndUnknownIndices) {

@@ -16,6 +16,9 @@
 
 #include "plot/new_graph.h"
 
+// A table case's change to a record `r`, with its text for the failure message.
+#define CHANGE(...) #__VA_ARGS__, []([[maybe_unused]] auto& r) { __VA_ARGS__; }
+
 namespace plotwise::testing_support {
 
 inline GraphRecord GraphOfKind(std::uint8_t kind, const std::string& formula = "",

@@ -1,10 +1,16 @@
 // The picture, pixel by pixel: frame positions from the mapping, grid counts, labels and
-// their sides, clipping, point markers, regions, slope segments, Esc, hostile values.
+// their sides, clipping, point markers, regions, slope segments, Esc, hostile values; the
+// printed page, 16-colour bitmaps and the trace cross.
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
 
 #include "plot/axis_steps.h"
 #include "plot/graph_renderer.h"
 #include "plot/point_sequence.h"
+#include "plot/print_run.h"
+#include "plot/trace_cross.h"
 #include "plot_test_support.h"
 #include "recording_feedback.h"
 #include "render_support.h"
@@ -12,15 +18,10 @@
 namespace plotwise {
 namespace {
 
-using testing_support::BareOptions;
-using testing_support::BoxOf;
-using testing_support::CountColor;
-using testing_support::GraphOfKind;
-using testing_support::Render;
-using testing_support::Rgb;
-using testing_support::TableOf;
+using namespace testing_support;
 
 constexpr int kRed = 9;
+constexpr int kYellow = 11;
 constexpr int kBlue = 12;
 
 void SetView(OptionsRecord& o, long double minX, long double maxX, long double minY,
@@ -38,6 +39,14 @@ void SetArea(GraphRecord& props, long double min, long double max, int steps) {
     area.MinX = area.MinY = min;
     area.MaxX = area.MaxY = max;
     area.StepsNumX = area.StepsNumY = steps;
+}
+
+// Adds the graph in the colour to the document and samples it.
+Graph& AddSampled(Document& doc, GraphRecord props, int color) {
+    props.Color = static_cast<std::uint8_t>(color);
+    Graph& graph = doc.AddGraph(props);
+    doc.CalculateGraph(graph, doc.Options, 0);
+    return graph;
 }
 
 TEST(Frame, AxesLieWhereTheViewPutsThem) {
@@ -66,13 +75,14 @@ TEST(Frame, AxesLieWhereTheViewPutsThem) {
     }
 }
 
-TEST(Frame, GridLinesDoubleTheirStepAndLeaveTheAxisAlone) {
+TEST(Frame, GridLinesDoubleTheirStepLeaveTheAxisAloneAndWidenToTheLeft) {
     // clang-format off
-    const struct { long double step; bool yAxis; int lines; } cases[] = {
-        {1, false, 21},
-        {1, true, 20},        // the line on the Y axis is left out
-        {0.001L, false, 79},  // doubled to 0.256: at most about 150 lines
-        {-1, false, 0},       // a step no dialog allows draws nothing, and ends
+    const struct { long double step; bool yAxis; int width, pixels; } cases[] = {
+        {1, false, 1, 21},
+        {1, true, 1, 20},        // the line on the Y axis is left out
+        {0.001L, false, 1, 79},  // doubled to 0.256: at most about 150 lines
+        {-1, false, 1, 0},       // a step no dialog allows draws nothing, and ends
+        {1, false, 2, 42},       // the extra pixel on the left
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -80,27 +90,17 @@ TEST(Frame, GridLinesDoubleTheirStepAndLeaveTheAxisAlone) {
         doc.Options.AxisY.Draw = c.yAxis;
         doc.Options.DrawVertLines = true;
         doc.Options.VertColor = kRed;
+        doc.Options.VertWidth = c.width;
         doc.Options.StepVert = c.step;
         const QImage image = Render(doc, 800, 300);
-        const PixelRect p = doc.GetPlotRect();
-        EXPECT_EQ(CountColor(image, Rgb(kRed), QRect(0, p.top + 5, 800, 1)), c.lines) << c.step;
-        if (c.yAxis) {
-            EXPECT_EQ(image.pixel(doc.XToScreen(0), p.top + 5), Rgb(0));
+        const int y = doc.GetPlotRect().top + 5;
+        EXPECT_EQ(CountColor(image, Rgb(kRed), QRect(0, y, 800, 1)), c.pixels) << c.step;
+        EXPECT_EQ(image.pixel(doc.XToScreen(0), y) == Rgb(0), c.yAxis);
+        if (c.width == 2) {
+            EXPECT_EQ(image.pixel(doc.XToScreen(5) - 1, y), Rgb(kRed));
+            EXPECT_NE(image.pixel(doc.XToScreen(5) + 1, y), Rgb(kRed));
         }
     }
-}
-
-TEST(Frame, ThickLinesPutTheirExtraPixelOnTheLeft) {
-    Document doc(BareOptions());
-    doc.Options.DrawVertLines = true;
-    doc.Options.VertColor = kRed;
-    doc.Options.VertWidth = 2;
-    const QImage image = Render(doc);
-    const int x = doc.XToScreen(5);
-    const int y = doc.YToScreen(3);
-    EXPECT_EQ(image.pixel(x - 1, y), Rgb(kRed));
-    EXPECT_EQ(image.pixel(x, y), Rgb(kRed));
-    EXPECT_NE(image.pixel(x + 1, y), Rgb(kRed));
 }
 
 TEST(Frame, PolarGridOnlyNearTheOriginAndOnPlainScales) {
@@ -147,12 +147,12 @@ TEST(Frame, AThickAxisStopsAtItsPointersBase) {
         const PixelRect p = doc.GetPlotRect();
         const int ay = doc.YToScreen(0);
         const int tip = p.right + 5 + 9;
-        SCOPED_TRACE(pointer);
-        EXPECT_EQ(image.pixel(tip, ay), Rgb(kRed));
+        const QRect box = BoxOf(image, Rgb(kRed));
+        EXPECT_EQ(image.pixel(tip, ay), Rgb(kRed)) << pointer;
         // Two rows off the axis, near the tip: the arrow narrows there, the bare line does not.
         EXPECT_EQ(image.pixel(tip - 2, ay - 2) == Rgb(kRed), pointer == 1);
-        EXPECT_EQ(BoxOf(image, Rgb(kRed)).left(), p.left - 5 - 9);
-        EXPECT_EQ(BoxOf(image, Rgb(kRed)).height(), pointer == 0 ? 9 : 5);
+        EXPECT_EQ(box.left(), p.left - 5 - 9) << pointer;
+        EXPECT_EQ(box.height(), pointer == 0 ? 9 : 5);
     }
 }
 
@@ -197,12 +197,11 @@ TEST(Frame, LabelSidesAndTheOriginZero) {
         const int ax = doc.XToScreen(0);
         const int ay = doc.YToScreen(o.MinY <= 0 ? 0 : static_cast<long double>(o.MinY));
         const QRect below(ax - 6, ay + 1, 13, 20);
-        const QRect above(ax - 6, ay - 20, 13, 20);
         const QRect label3Below(doc.XToScreen(3) - 8, ay + 1, 17, 20);
         const QRect label3Above(doc.XToScreen(3) - 8, ay - 20, 17, 20);
         const QRgb red = qRgb(255, 0, 0);
         SCOPED_TRACE(std::to_string(double(c.minY)) + (c.below ? " below" : " above"));
-        EXPECT_EQ(CountColor(image, red, c.below ? label3Below : label3Above) > 0, true);
+        EXPECT_GT(CountColor(image, red, c.below ? label3Below : label3Above), 0);
         EXPECT_EQ(CountColor(image, red, c.below ? label3Above : label3Below), 0);
         EXPECT_EQ(CountColor(image, red, below) > 0, c.zeroBelowOnX);
         const QRect originZero(ax - 12, c.below ? ay : ay - 20, 12, 20);
@@ -210,17 +209,25 @@ TEST(Frame, LabelSidesAndTheOriginZero) {
     }
 }
 
-TEST(Graphs, ALineLeavingTheViewIsCutExactlyAtItsEdge) {
+TEST(Graphs, TableLinesCutAtTheViewsEdgeAcrossEmptyRowsAndMarkersNotBeyond) {
     Document doc(BareOptions());
-    GraphRecord table = TableOf({{0, 0}, {10, 20}});
-    table.Color = kBlue;
-    doc.AddGraph(table);
-    doc.CalculateGraphs();
+    AddSampled(doc, TableOf({{0, 0}, {10, 20}}), kBlue);
+    GraphRecord gaps = TableOf({{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}});
+    gaps.SortType = 2;
+    AddSampled(doc, gaps, kYellow);
+    GraphRecord markers = TableOf({{10, 0}, {10.001L, 5}});
+    markers.Lines = false;
+    markers.Points = true;
+    markers.PointStyle = 3;
+    markers.PointWidth = 3;
+    AddSampled(doc, markers, kRed);
     const QImage image = Render(doc);
     const QRect box = BoxOf(image, Rgb(kBlue));
     EXPECT_EQ(box.top(), doc.YToScreen(10));
     EXPECT_EQ(image.pixel(doc.XToScreen(5), doc.YToScreen(10)), Rgb(kBlue));
     EXPECT_EQ(box.bottomLeft(), QPoint(doc.XToScreen(0), doc.YToScreen(0)));
+    EXPECT_EQ(image.pixel(doc.XToScreen(3), doc.YToScreen(3)), Rgb(kYellow));
+    EXPECT_EQ(BoxOf(image, Rgb(kRed)), QRect(doc.XToScreen(10) - 1, doc.YToScreen(0) - 1, 3, 3));
 }
 
 // Lines are drawn with shortcuts (each point mapped once, repeated pixels and straight runs
@@ -240,13 +247,11 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
     for (std::size_t k = 0; k < std::size(graphs); ++k) {
         GraphRecord props = GraphOfKind(kYOfX, graphs[k].formula);
         props.LineWidth = graphs[k].width;
-        props.Color = static_cast<std::uint8_t>(9 + k % 6);
         props.Interval().DefaultSteps = false;
         props.Interval().StepsNum = graphs[k].steps;
         props.Interval().MaxGap = graphs[k].gap;
-        doc.AddGraph(props);
+        AddSampled(doc, props, static_cast<int>(9 + k % 6));
     }
-    doc.CalculateGraphs();
     const QImage drawn = Render(doc, 900, 700);
     doc.Drawing = true;
     QImage expected = Render(doc, 900, 700);
@@ -267,46 +272,12 @@ TEST(Graphs, LinesAsIfEverySegmentWereDrawnOnItsOwn) {
         });
     }
     painter.end();
-    ASSERT_EQ(drawn.size(), expected.size());
-    int differing = 0;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x)
-            differing += drawn.pixel(x, y) != expected.pixel(x, y);
-    }
-    EXPECT_EQ(differing, 0);
-}
-
-TEST(Graphs, EmptyTableRowsDoNotBreakTheLine) {
-    Document doc(BareOptions());
-    GraphRecord table = TableOf({{-6, 0}, {0, 6}, {kNoPoint, kNoPoint}, {6, 0}});
-    table.SortType = 2;
-    table.Color = kBlue;
-    doc.AddGraph(table);
-    doc.CalculateGraphs();
-    const QImage image = Render(doc);
-    EXPECT_EQ(image.pixel(doc.XToScreen(3), doc.YToScreen(3)), Rgb(kBlue));
-}
-
-TEST(Graphs, MarkersOnTheEdgeOfTheViewAndNotBeyond) {
-    Document doc(BareOptions());
-    GraphRecord table = TableOf({{10, 0}, {10.001L, 5}});
-    table.Lines = false;
-    table.Points = true;
-    table.PointStyle = 3;
-    table.PointWidth = 3;
-    table.Color = kRed;
-    doc.AddGraph(table);
-    doc.CalculateGraphs();
-    const QImage image = Render(doc);
-    EXPECT_EQ(BoxOf(image, Rgb(kRed)), QRect(doc.XToScreen(10) - 1, doc.YToScreen(0) - 1, 3, 3));
+    EXPECT_TRUE(drawn == expected);
 }
 
 TEST(Graphs, AnImplicitCurveIsDrawnFromItsSegments) {
     Document doc(BareOptions());
-    GraphRecord circle = GraphOfKind(kEquation, "x^2+y^2-25");
-    circle.Color = kRed;
-    doc.AddGraph(circle);
-    doc.CalculateGraphs();
+    AddSampled(doc, GraphOfKind(kEquation, "x^2+y^2-25"), kRed);
     const QImage image = Render(doc, 300, 300);
     const QRect box = BoxOf(image, Rgb(kRed));
     EXPECT_NEAR(box.left(), doc.XToScreen(-5), 1);
@@ -322,9 +293,8 @@ TEST(Graphs, InequalityCellsFilledWholeOrBySubCell) {
     props.Color = kRed;
     props.Brush = 0;
     SetArea(props, 0, 10, 2);
-    Graph& graph = doc.AddGraph(props);
     // Cells (1,1) whole, (1,2) empty, (2,1) its lower left sub-cell, (2,2) its upper right.
-    graph.CellCodes = {0xFFFF, 0, 0x0001, 0x8000};
+    doc.AddGraph(props).CellCodes = {0xFFFF, 0, 0x0001, 0x8000};
     const QImage image = Render(doc);
     // clang-format off
     const struct { long double x, y; bool filled; } probes[] = {
@@ -381,15 +351,11 @@ TEST(Graphs, SlopeSegmentsFollowTheAxesDirections) {
 TEST(Graphs, EscStopsOneGraphAndTheRestIsStillDrawn) {
     Document doc(BareOptions());
     GraphRecord first = GraphOfKind(kYOfX, "x");
-    first.Color = kBlue;
     first.Interval().DefaultSteps = false;
     first.Interval().StepsNum = 20000;
-    GraphRecord second = GraphOfKind(kYOfX, "-x");
-    second.Color = kRed;
-    doc.AddGraph(first);
-    doc.AddGraph(second);
-    doc.CalculateGraphs();
-    testing_support::RecordingFeedback feedback;
+    AddSampled(doc, first, kBlue);
+    AddSampled(doc, GraphOfKind(kYOfX, "-x"), kRed);
+    RecordingFeedback feedback;
     feedback.escAtPoll = 1000;  // a twentieth of the first graph
     doc.Reporter = &feedback;
     const QImage image = Render(doc);
@@ -413,30 +379,206 @@ TEST(Graphs, ValuesNoDialogOffersStayDrawable) {
     o.RadiusStep = 1e-4000L;
     GraphRecord thick = GraphOfKind(kYOfX, "3");
     thick.LineWidth = 2000000000;
-    thick.Color = kRed;
+    AddSampled(doc, thick, kRed);
     GraphRecord odd = GraphOfKind(kYOfX, "x");
-    odd.Color = 200;
     odd.Points = true;
     odd.PointStyle = 200;
     odd.PointWidth = 2000000000;
-    doc.AddGraph(thick);
-    doc.AddGraph(odd);
-    doc.CalculateGraphs();
+    AddSampled(doc, odd, 200);
     const QImage image = Render(doc);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(CountColor(image, Rgb(kRed), QRect(doc.XToScreen(5), 0, 1, 300)), 5);
 }
 
-TEST(Bitmap, RenderingLeavesTheDocumentsSurfaceAsItWas) {
-    Document doc(StandardOptions());
+std::uint32_t Read32(const std::vector<unsigned char>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t{b[at + 3]} << 24;
+}
+
+TEST(Bitmap, Bmp4PaddedRowsOfTheColourTableRoundTrip) {
+    for (int width : {1, 2, 7, 8, 9, 33}) {
+        QImage image(width, 3, QImage::Format_RGB32);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, kColorTable[static_cast<std::size_t>((x + 5 * y) % 16)]);
+        }
+        image.setPixel(0, 0, qRgb(250, 10, 5));  // not in the table: nearest is red
+        const std::vector<unsigned char> bmp = EncodeBmp4(image);
+        const std::uint32_t rowBytes = (width * 4 + 31) / 32 * 4;
+        ASSERT_EQ(bmp.size(), 118 + rowBytes * 3) << width;  // 14 + 40 + 16 * 4 bytes before
+        EXPECT_EQ(Read32(bmp, 2), bmp.size());
+        EXPECT_EQ(bmp[118] >> 4, (0 + 5 * 2) % 16);  // bottom row first
+        image.setPixel(0, 0, kColorTable[9]);
+        EXPECT_EQ(QImage::fromData(bmp.data(), static_cast<int>(bmp.size()), "BMP")
+                      .convertToFormat(QImage::Format_RGB32),
+                  image)
+            << width;
+    }
+    // clang-format off
+    const struct { const char* text; int side; } sides[] = {  // 0: refused
+        {"100", 100}, {"3000", 3000}, {" 400 ", 400}, {"+250", 250}, {"99", 0}, {"3001", 0},
+        {"-100", 0}, {"", 0}, {"2e2", 0}, {"1.5", 0}, {"99999999999999999999", 0}, {"+", 0},
+    };
+    // clang-format on
+    for (const auto& c : sides) {
+        int side = 0;
+        EXPECT_EQ(ParseBitmapSide(c.text, side), c.side != 0) << c.text;
+        EXPECT_EQ(c.side != 0 ? side : 0, c.side) << c.text;
+    }
+}
+
+TEST(Print, PixelSizesFollowThePrinterResolutionAndMarginsTheirInches) {
+    OptionsRecord o = StandardOptions();
+    const struct {
+        Int32* field;
+        std::int32_t size;
+        std::int32_t printed;  // at 6.25 across and 3 down
+    } cases[] = {
+        {&o.HorWidth, 1, 3},          {&o.VertWidth, 1, 6},
+        {&o.VertWidth, 2, 12},        {&o.RadiusWidth, 3, 9},
+        {&o.AxisY.Width, 3, 19},  // 18.75
+        {&o.NumLinesX.Length, 5, 15}, {&o.NumLinesY.Length, 2147483647, 1000000},
+    };
+    for (const auto& c : cases) {
+        *c.field = c.size;
+        const OptionsRecord printed = PrintOptions(o, 6.25L, 3, false);
+        const auto offset = reinterpret_cast<const char*>(c.field) - reinterpret_cast<char*>(&o);
+        std::int32_t value = 0;
+        std::memcpy(&value, reinterpret_cast<const char*>(&printed) + offset, sizeof value);
+        EXPECT_EQ(value, c.printed) << c.size;
+    }
+    EXPECT_EQ(PrintOptions(o, 6.25L, 6.25L, false).BackColor, o.BackColor);
+    const OptionsRecord bw = PrintOptions(o, 1, 1, true);
+    EXPECT_EQ(bw.BackColor, 15);
+    EXPECT_EQ(bw.VertColor, 0);
+    EXPECT_EQ(static_cast<std::int32_t>(bw.AngleColor), 0);
+    EXPECT_EQ(static_cast<std::int32_t>(bw.NumsY.Font.Color), 0);
+
+    const PixelRect r = PrintOutputRect(5100, 6600, 600, 600, PageMargins{});
+    EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}),
+              (std::vector<int>{300, 300, 4800, 6300}));
+    const PixelRect odd = PrintOutputRect(1000, 1000, 300, 300, {1, 0, 5, 1000});
+    EXPECT_EQ(odd.left, 0);     // 0.3 rounds to 0
+    EXPECT_EQ(odd.right, 998);  // 1.5 rounds to the even 2
+    EXPECT_EQ(odd.bottom, 700);
+}
+
+TEST(Print, BlackAndWhitePrintsAYellowGraphBlackAndPicturesLeaveTheDocumentsSurface) {
+    EnsureGuiApplication();
+    Document doc(BareOptions());
     QImage screen(50, 50, QImage::Format_RGB32);
     doc.Canvas = &screen;
     doc.OutputRect = {1, 2, 3, 4};
-    const QImage image = Render(doc, 123, 145);
-    EXPECT_EQ(image.size(), QSize(123, 145));
+    doc.ClientRect = {0, 0, 400, 300};
+    GraphRecord line = GraphOfKind(kYOfX, "x/2");
+    line.LineWidth = 2;
+    AddSampled(doc, line, kYellow);
+    for (const bool blackAndWhite : {false, true}) {
+        QImage page(1200, 900, QImage::Format_RGB32);
+        page.setDotsPerMeterX(23622);  // 600 dots per inch
+        page.setDotsPerMeterY(23622);
+        page.fill(Qt::white);
+        PrintDocument(doc, page, {6.25L, 6.25L, blackAndWhite, {0, 0, 1200, 900}});
+        // A line across the page, 12 pixels thick.
+        EXPECT_GT(CountColor(page, Rgb(blackAndWhite ? 0 : kYellow), page.rect()), 1200 * 6);
+        EXPECT_EQ(CountColor(page, Rgb(kYellow), page.rect()) == 0, blackAndWhite);
+    }
+    EXPECT_EQ(Render(doc, 123, 145).size(), QSize(123, 145));
     EXPECT_EQ(doc.Canvas, &screen);
     EXPECT_TRUE(doc.OnScreen);
     EXPECT_EQ(doc.OutputRect.right, 3);
+}
+
+class TraceCrossTest : public ::testing::Test {
+  protected:
+    TraceCrossTest() {
+        doc.ClientRect = {0, 0, picture.width(), picture.height()};
+        std::mt19937 random(7);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, 0xFF000000u | (random() & 0xFFFFFFu));
+        }
+        original = picture.copy();
+    }
+    int ChangedPixels() const {
+        int n = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                n += picture.pixel(x, y) != original.pixel(x, y);
+        }
+        return n;
+    }
+
+    Document doc{StandardOptions()};
+    QImage picture{200, 150, QImage::Format_RGB32};
+    QImage original;
+    TraceCross cross{doc, &picture};
+};
+
+TEST_F(TraceCrossTest, ComplementsItsPixelsAroundAGapAndGivesThemBack) {
+    cross.MoveTo(-9, 9);
+    cross.MoveTo(2.5L, -4);  // the first cross goes
+    ASSERT_TRUE(cross.Visible());
+    const int px = doc.XToScreen(2.5L);
+    const int py = doc.YToScreen(-4);
+    for (int d = -16; d <= 16; ++d) {
+        const bool drawn = std::abs(d) > 2 && std::abs(d) <= 15;
+        for (const QPoint p : {QPoint(px + d, py), QPoint(px, py + d)}) {
+            const QRgb was = original.pixel(p);
+            EXPECT_EQ(picture.pixel(p), drawn ? 0xFF000000u | (0xFFFFFFu - (was & 0xFFFFFFu)) : was)
+                << d;
+        }
+    }
+    EXPECT_EQ(ChangedPixels(), 2 * 26);
+    const QImage marked = picture.copy();
+    cross.Draw();  // again, as after a repaint: still one cross
+    EXPECT_EQ(picture, marked);
+    cross.Hide();
+    EXPECT_FALSE(cross.Visible());
+    EXPECT_EQ(picture, original);
+
+    doc.ClientRect = {0, 0, 400, 300};  // a picture smaller than the window
+    cross.MoveTo(0.5L, 0.5L);           // about its bottom right corner
+    EXPECT_GT(ChangedPixels(), 0);
+    EXPECT_LT(ChangedPixels(), 2 * 26);
+    cross.Hide();
+    EXPECT_EQ(picture, original);
+}
+
+TEST_F(TraceCrossTest, OnlyPointsInViewAreDrawnAndThePictureComesBackWhateverTheViewDid) {
+    cross.MoveTo(10.0000000000001L, -10);  // the edges are compared in 12 digits
+    EXPECT_TRUE(cross.Visible());
+    for (const auto& [x, y] : {std::pair{10.001L, 0.0L}, {0.0L, -10.001L}, {kNoPoint, 0.0L}}) {
+        cross.MoveTo(x, y);
+        EXPECT_FALSE(cross.Visible()) << x << ", " << y;
+        EXPECT_EQ(picture, original);
+    }
+    doc.Options.LogX = true;
+    doc.Options.LogYBase = 2;
+    doc.Options.LogY = true;
+    EXPECT_EQ(cross.ToPlotX(100), 2);
+    EXPECT_EQ(cross.ToPlotY(0.25L), -2);
+    cross.MoveTo(0, 1);  // no logarithm
+    EXPECT_FALSE(cross.Visible());
+    cross.MoveTo(1000, 8);
+    EXPECT_TRUE(cross.Visible());
+    EXPECT_EQ(cross.Y, 3);
+    doc.Options.LogX = false;
+    doc.Options.LogY = false;
+    cross.Hide();
+    cross.MoveTo(1, 1);
+    doc.Options.MinX = 5;  // the point is out of view now, its pixel elsewhere
+    cross.Erase();
+    EXPECT_EQ(picture, original);
+    cross.Draw();  // a repaint: no cross in the margins
+    EXPECT_EQ(picture, original);
+    doc.Options.MinX = -10;
+    cross.Draw();
+    doc.Options.MinX = 5;
+    cross.Hide();  // hidden though its point is out of view
+    EXPECT_EQ(picture, original);
+    doc.Options.MinX = -10;
+    cross.Draw();
+    EXPECT_EQ(picture, original);
 }
 
 }  // namespace

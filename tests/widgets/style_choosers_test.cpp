@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <memory>
 
 #include "../widget_application.h"
 #include "draw/style_colors.h"
@@ -41,31 +40,29 @@ QRect BlackBox(const QImage& image) {
     return box;
 }
 
-template <typename T>
-std::unique_ptr<ScaledComboBox> Make() {
-    return std::make_unique<T>();
-}
-
 TEST(StyleChoosers, EveryChooserFillsItsListAndDrawsOnlyItsClearedItem) {
-    const struct {
-        std::unique_ptr<ScaledComboBox> box;
-        int count;
-    } choosers[] = {{Make<LineStyleComboBox>(), 4}, {Make<LineWidthComboBox>(), 5},
-                    {Make<PointSizeComboBox>(), 6}, {Make<PointStyleComboBox>(), 8},
-                    {Make<ColorComboBox>(), 16},    {Make<ShadingComboBox>(), 7},
-                    {Make<PointerComboBox>(), 2}};
+    LineStyleComboBox lines;
+    LineWidthComboBox widths;
+    PointSizeComboBox sizes;
+    PointStyleComboBox markers;
+    ColorComboBox colours;
+    ShadingComboBox shadings;
+    PointerComboBox pointers;
+    const std::pair<const ScaledComboBox*, int> choosers[] = {
+        {&lines, 4},    {&widths, 5},   {&sizes, 6},   {&markers, 8},
+        {&colours, 16}, {&shadings, 7}, {&pointers, 2}};
     QImage untouched(80, 22, QImage::Format_RGB32);
     untouched.fill(Qt::green);
-    for (const auto& c : choosers) {
-        ASSERT_EQ(c.box->count(), c.count);
-        const QRgb background = c.box->palette().color(QPalette::Base).rgb();
-        for (int i = 0; i < c.count; ++i) {
-            const QImage image = Drawn(*c.box, i);
+    for (const auto& [box, count] : choosers) {
+        ASSERT_EQ(box->count(), count);
+        const QRgb background = box->palette().color(QPalette::Base).rgb();
+        for (int i = 0; i < count; ++i) {
+            const QImage image = Drawn(*box, i);
             QImage outside = image;
             QPainter(&outside).fillRect(kItem, Qt::green);
-            EXPECT_EQ(outside, untouched) << c.count << " " << i;
-            EXPECT_EQ(image.pixel(kItem.topLeft()), background) << c.count << " " << i;
-            EXPECT_EQ(image.pixel(kItem.bottomRight()), background) << c.count << " " << i;
+            EXPECT_EQ(outside, untouched) << count << " " << i;
+            EXPECT_EQ(image.pixel(kItem.topLeft()), background) << count << " " << i;
+            EXPECT_EQ(image.pixel(kItem.bottomRight()), background) << count << " " << i;
         }
     }
 }
