@@ -1,0 +1,206 @@
+// The option dialogs: each check's message in its order with the field it points at, the
+// fields stored back byte for byte, a rejected field shown on its page with the focus, and
+// the font working copies.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "../widget_application.h"
+#include "option_dialogs/axis_options_dialog.h"
+#include "option_dialogs/background_options_dialog.h"
+#include "option_dialogs/options_checks.h"
+#include "option_dialogs/output_dialogs.h"
+#include "option_dialogs/plot_options_dialog.h"
+#include "plot/bitmap_export.h"
+
+namespace plotwise {
+namespace {
+
+using testing_support::PressKey;
+using testing_support::SameBytes;
+
+void ClickOk(QDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+TEST(OptionsChecksTest, PlotOptionsNameTheFirstBadField) {
+    const std::string coefficient =
+        "Coefficient must be a number\rfrom -1*10^50 up to 1*10^50 and unequal zero";
+    const std::string base = "The logarithmic base must be\ra number from 1 up to 1000";
+    const std::string steps = "Number of steps must be a\rpositive integer up to 20000";
+    // clang-format off
+    const struct {
+        int field;
+        const char* text;
+        std::string message;  // empty: accepted
+        int failed = -1;      // the field named, when not the one edited
+    } cases[] = {
+        {pfMinX, "x", "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {pfMaxX, "2*10^100", "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {pfMaxX, "1*10^(-25)", "Maximum of X must be more\rthan minimum of X"},
+        {pfMaxX, "200", ""},  // the logarithmic bound only counts while the scale is on
+        {pfMinY, "11", "Maximum of Y must be more\rthan minimum of Y", pfMaxY},
+        {pfCoeffX, "0", coefficient}, {pfCoeffY, "-1*10^50", ""}, {pfCoeffY, "2*10^50", coefficient},
+        {pfSteps, " 20000 ", ""}, {pfSteps, "20001", steps}, {pfSteps, "0", steps},
+        {pfMaxGap, "1000001", "Maximum gap must be a positive\rinteger up to 1000000"},
+        {pfBaseX, "1", base}, {pfBaseX, "1000", ""}, {pfBaseY, "-5", base},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        PlotFields f = PlotFieldsOf(StandardOptions());
+        if (c.field == pfMaxX) f.Text[pfMinX] = "0";
+        f.Text[c.field] = c.text;
+        const auto failure = CheckPlotFields(f);
+        EXPECT_EQ(failure ? failure->Message : "", c.message) << c.text;
+        if (failure) {
+            EXPECT_EQ(failure->Field, c.failed >= 0 ? c.failed : c.field) << c.text;
+        }
+    }
+}
+
+TEST(OptionsChecksTest, GridAndMarksStepsAndLengths) {
+    const std::string grid = "The step of grid lines must be\ra positive number up to 1*10^100";
+    // clang-format off
+    const struct { bool marks; int field; const char* text; std::string message; } cases[] = {
+        {false, gfStepHor, "0", grid}, {false, gfRadiusStep, "2*10^100", grid},
+        {false, gfAngleStep, "2", ""}, {false, gfStepVert, "-1", grid},
+        {false, gfAngleStep, "2.5", "The step of grid lines must be\ra positive number up to 2*Pi"},
+        {true, mfMarksStepY, "0", "The step of marks must be\ra positive number up to 1*10^100"},
+        {true, mfLengthX, "11", "Marks length must be\ra natural number up to 10"},
+        {true, mfLengthY, "10", ""},
+        {true, mfLabelsStepX, "a", "The step of labels must be\ra positive number up to 1*10^100"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        GridFields grids = GridFieldsOf(StandardOptions());
+        MarksFields marks = MarksFieldsOf(StandardOptions());
+        (c.marks ? marks[c.field] : grids[c.field]) = c.text;
+        const auto failure = c.marks ? CheckMarksFields(marks) : CheckGridFields(grids);
+        EXPECT_EQ(failure ? failure->Message : "", c.message) << c.text;
+        EXPECT_EQ(failure ? failure->Field : c.field, c.field) << c.text;
+    }
+}
+
+TEST(OptionsChecksTest, ChangedIntervalsScaleTheSteps) {
+    const OptionsRecord old = StandardOptions();
+    OptionsRecord now = old;
+    now.MinX = -100.0L;
+    now.MaxX = 100.0L;
+    RescaleStepsToIntervals(now, old);
+    EXPECT_EQ(static_cast<long double>(now.NumsX.Step), 10 * old.NumsX.Step);
+    EXPECT_EQ(static_cast<long double>(now.StepVert), 10 * old.StepVert);
+    EXPECT_TRUE(SameBytes(now.NumsY, old.NumsY));
+}
+
+template <typename Dialog>
+void ExpectUnchangedRoundTrip() {
+    OptionsRecord before = StandardOptions();
+    // Values that text cannot hold exactly, and what an older file may hold: a true byte
+    // other than 1, a Latin-1 degree sign.
+    before.MinX = 0.1L;
+    before.StepVert = 0.3L;
+    before.LogX.byte = 7;
+    before.MaxY = 7.5L;
+    before.LogY = true;
+    before.LogYBase = 2.0L;
+    before.HorWidth = 3;
+    before.RadiusColor = 12;
+    before.AxisX.Forward = false;
+    before.AxisY.Name.SetText("Höhe");
+    before.NumLinesY.Length = 7;
+    before.NumsX.AddName.SetText("\xB0");
+    Dialog dialog;
+    dialog.SetOptions(before);
+    OptionsRecord after = before;
+    dialog.StoreOptions(after);
+    EXPECT_TRUE(SameBytes(after, before)) << typeid(Dialog).name();
+}
+
+TEST(OptionsDialogsTest, AnUntouchedDialogStoresEveryByteAsItWas) {
+    ExpectUnchangedRoundTrip<PlotOptionsDialog>();
+    ExpectUnchangedRoundTrip<BackgroundOptionsDialog>();
+    ExpectUnchangedRoundTrip<AxisOptionsDialog>();
+}
+
+TEST(OptionsDialogsTest, ARejectedFieldIsShownOnItsPageAndEnterInAMarksLengthIsOk) {
+    QStringList errors;
+    PlotOptionsDialog plot;
+    plot.ShowError = [&](const QString& text) { errors << text; };
+    plot.SetOptions(StandardOptions());
+    plot.Edits[pfMaxX]->setText("200");
+    plot.LogXCheckBox->setChecked(true);
+    plot.Pages->setCurrentIndex(1);
+    plot.show();
+    ClickOk(plot);
+    EXPECT_EQ(plot.Pages->currentIndex(), 0);
+    EXPECT_EQ(plot.focusWidget(), plot.Edits[pfMaxX]);
+    EXPECT_TRUE(plot.isVisible());
+
+    AxisOptionsDialog axis;
+    axis.ShowError = [&](const QString& text) { errors << text; };
+    axis.SetOptions(StandardOptions());
+    axis.show();
+    QSpinBox* length = axis.Axes[0].MarksLength;
+    length->setValue(11);
+    PressKey(length, Qt::Key_Return);
+    EXPECT_EQ(axis.Pages->currentIndex(), 1);
+    EXPECT_TRUE(axis.isVisible());
+    EXPECT_EQ(errors, QStringList({"Too large value of the boundary of the interval\r(in view "
+                                   "of the logarithmic scale)",
+                                   "Marks length must be\ra natural number up to 10"}));
+    length->setValue(10);
+    PressKey(length, Qt::Key_Return);
+    EXPECT_EQ(axis.result(), QDialog::Accepted);
+}
+
+TEST(OptionsDialogsTest, FontsAreWorkingCopiesRefilledAtEachOpening) {
+    AxisOptionsDialog dialog;
+    dialog.ChooseFont = [](FontRecord& font) {
+        font.Size = 30;
+        return true;
+    };
+    const OptionsRecord o = StandardOptions();
+    dialog.SetOptions(o);
+    dialog.Axes[1].LabelsFont->click();
+    OptionsRecord changed = o;
+    dialog.StoreOptions(changed);
+    EXPECT_EQ(changed.NumsY.Font.Size, 30);
+    EXPECT_EQ(changed.NumsX.Font.Size, o.NumsX.Font.Size);
+    // Cancelled, then opened again: the stored font, not the one chosen before.
+    dialog.SetOptions(o);
+    OptionsRecord reopened = o;
+    dialog.StoreOptions(reopened);
+    EXPECT_TRUE(SameBytes(reopened, o));
+}
+
+TEST(BitmapDialogsTest, WidthIsCheckedFirstAndTheProposedName) {
+    // The side's own rules are tested with ParseBitmapSide.
+    const struct {
+        const char *width, *height;
+        QString error;  // empty: accepted
+    } cases[] = {{"99", "3001", kBitmapWidthMessage},
+                 {"100", "3001", kBitmapHeightMessage},
+                 {" 3000 ", "100", ""}};
+    for (const auto& c : cases) {
+        CopyBitmapDialog dialog;
+        QStringList errors;
+        dialog.ShowError = [&](const QString& text) { errors << text; };
+        dialog.WidthEdit->setText(c.width);
+        dialog.HeightEdit->setText(c.height);
+        ClickOk(dialog);
+        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.width;
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.error.isEmpty()) << c.width;
+    }
+    EXPECT_EQ(BitmapNameOf("Noname1.plw"), "Noname1.bmp");
+    EXPECT_EQ(BitmapNameOf("graphs"), "graphs.bmp");
+    EXPECT_EQ(WithBitmapExtension("/tmp/picture"), "/tmp/picture.bmp");
+    EXPECT_EQ(WithBitmapExtension("/tmp/picture.png"), "/tmp/picture.png");
+}
+
+}  // namespace
+}  // namespace plotwise
