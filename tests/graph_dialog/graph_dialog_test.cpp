@@ -47,12 +47,17 @@ class GraphDialogTest : public ::testing::Test {
         if (kind != kTable) p.Formula().SetText(formula);
         dialog.ShowRecord(p, options);
     }
-
     template <typename T = QWidget>
     T* Find(const char* name) {
         return testing_support::Find<T>(dialog, name);
     }
-    bool Visible(const char* name) { return Find(name)->isVisible(); }
+    // Of each named control, 1 when visible.
+    QString Visible(std::initializer_list<const char*> names) {
+        QString flags;
+        for (const char* name : names)
+            flags += Find(name)->isVisible() ? '1' : '0';
+        return flags;
+    }
     void ChooseKind(int kind) { emit Find<QComboBox>("FuncStyleComboBox")->activated(kind); }
     int CurrentPage() { return dialog.findChild<QTabWidget*>()->currentIndex(); }
 
@@ -83,36 +88,32 @@ TEST_F(GraphDialogTest, TypedFieldsReachTheRecordAndUncheckingShowsTheVisibleRan
     ClickOK(dialog);
     EXPECT_EQ(results, QList<int>{QDialog::Accepted});
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(dialog.Record.Formula().Text(), "sin(x)");
-    EXPECT_FALSE(dialog.Record.Interval().DefaultInterval);
-    EXPECT_EQ(dialog.Record.Interval().Max, 2.5L);
-    EXPECT_EQ(dialog.Record.Color, 12);
+    const GraphRecord& r = dialog.Record;
+    EXPECT_TRUE(r.Formula().Text() == "sin(x)" && !r.Interval().DefaultInterval &&
+                r.Interval().Max == 2.5L && r.Color == 12);
 }
 
-TEST_F(GraphDialogTest, ARejectedFieldKeepsTheDialogOpen) {
+TEST_F(GraphDialogTest, ARejectedFieldIsShownAndFocusedAndEscCancels) {
     Fill(kYOfX);
     Find<QCheckBox>("BuildCheckBoxXY")->click();
     Find<QLineEdit>("StepsNumEditXY")->setText("0");
     ClickOK(dialog);
-    EXPECT_EQ(errors, QStringList{"Number of steps must be a\rpositive integer up to 20000"});
     EXPECT_EQ(CurrentPage(), 1);
     EXPECT_EQ(dialog.focusWidget(), Find("StepsNumEditXY"));
-
     ChooseKind(kTable);
     auto* grid = Find<QTableWidget>("NumTableGrid");
     grid->setItem(3, 1, new QTableWidgetItem("1e5"));
     ClickOK(dialog);
-    EXPECT_EQ(errors.size(), 2);
     EXPECT_EQ(CurrentPage(), 0);
-    EXPECT_EQ(grid->currentRow(), 3);
-    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 3));
     EXPECT_EQ(dialog.focusWidget(), grid);
-
     ChooseKind(kSlopeField);
     auto* length = Find<QSpinBox>("LinesLengthEditDF");
     length->setValue(3);
     ClickOK(dialog);
-    EXPECT_EQ(errors.last(), "Line length must be\ran integer from 4 up to 100");
+    EXPECT_EQ(errors, QStringList({"Number of steps must be a\rpositive integer up to 20000",
+                                   "Numbers in table must be from -1*10^100 to 1*10^100",
+                                   "Line length must be\ran integer from 4 up to 100"}));
     EXPECT_TRUE(results.isEmpty());
     PressKey(length, Qt::Key_Escape);
     EXPECT_EQ(results, QList<int>{QDialog::Rejected});
@@ -122,23 +123,17 @@ TEST_F(GraphDialogTest, KindChangeShowsTheNewKindsControls) {
     Fill(kYOfX, "sin(x)");
     ChooseKind(kPolarGraph);
     EXPECT_EQ(Find<QLineEdit>("FormulaPolarEdit")->text(), "sin(x)");
-    EXPECT_FALSE(Visible("FormulaYFromXEdit"));
     dialog.ShowPage(GraphPage::AddProperties);
     EXPECT_EQ(Find<QLineEdit>("MinATEdit")->text(), "-1");
-    EXPECT_TRUE(Visible("MinATEdit"));
-    EXPECT_FALSE(Visible("MinXYEdit"));
+    EXPECT_EQ(Visible({"FormulaYFromXEdit", "MinATEdit", "MinXYEdit"}), "010");
     dialog.ShowPage(GraphPage::Properties);
-
     ChooseKind(kEquation);
-    auto* relation = Find<QComboBox>("EquationComboBox");
-    relation->setCurrentIndex(1);
-    EXPECT_TRUE(Visible("ColorComboBox") && Visible("BrushComboBox"));
-    EXPECT_FALSE(Visible("LineWidthComboBox"));
-    relation->setCurrentIndex(0);
-    EXPECT_FALSE(Visible("BrushComboBox"));
-
+    Find<QComboBox>("EquationComboBox")->setCurrentIndex(1);
+    EXPECT_EQ(Visible({"ColorComboBox", "BrushComboBox", "LineWidthComboBox"}), "110");
+    Find<QComboBox>("EquationComboBox")->setCurrentIndex(0);
+    EXPECT_EQ(Visible({"BrushComboBox"}), "0");
     ChooseKind(kSlopeField);
-    EXPECT_TRUE(Visible("LinesCheckBox"));
+    EXPECT_EQ(Visible({"LinesCheckBox"}), "1");
     EXPECT_FALSE(Find("LinesCheckBox")->isEnabled());
     EXPECT_TRUE(Find("LineWidthComboBox")->isEnabled());
     PressKey(Find<QSpinBox>("LinesLengthEditDF"), Qt::Key_Return);
@@ -155,7 +150,7 @@ TEST_F(GraphDialogTest, AReservedKindKeepsItsBytes) {
     p.PointWidth = 3;
     dialog.ShowRecord(p, options);
     EXPECT_EQ(Find<QComboBox>("FuncStyleComboBox")->currentIndex(), -1);
-    EXPECT_FALSE(Visible("FormulaYFromXEdit") || Visible("NumTableGrid"));
+    EXPECT_EQ(Visible({"FormulaYFromXEdit", "NumTableGrid"}), "00");
     Find<QCheckBox>("DrawGraphicCheckBox")->setChecked(false);
     ClickOK(dialog);
     EXPECT_EQ(results, QList<int>{QDialog::Accepted});
@@ -187,7 +182,7 @@ TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
     std::vector<int> offered;
     dialog.KindEditor = [&](GraphRecord& props, const OptionsRecord&) {
         offered.push_back(props.Kind);
-        // Own steps, one more than the block the dialog was given.
+        // Own steps or sort order, one more than the block the dialog was given.
         if (props.Kind <= kParametric) {
             props.Interval().DefaultSteps = false;
             props.Interval().StepsNum = props.Interval().StepsNum + 1;
