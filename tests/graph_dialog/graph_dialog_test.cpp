@@ -1,5 +1,6 @@
-// The graph properties dialog, the default graph properties dialog and the table grid as
-// the user drives them.
+// The graph properties dialog: its fields without widgets (filled, changed with the kind,
+// checked in order and stored byte for byte), then the dialog, the default graph
+// properties dialog and the table grid as the user drives them.
 #include "graph_dialog/graph_dialog.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "../widget_application.h"
 #include "graph_dialog/default_graph_dialog.h"
+#include "graph_dialog/graph_fields.h"
 #include "graph_dialog/table_grid.h"
 #include "plot/new_graph.h"
 
@@ -24,6 +28,300 @@ namespace {
 
 using testing_support::PressKey;
 using testing_support::SameBytes;
+
+// Visible ranges and steps unlike every standard block, so that a field shows where its
+// value came from.
+OptionsRecord Options() {
+    OptionsRecord o = StandardOptions();
+    o.MinX = -3;
+    o.MaxX = 5;
+    o.MinY = -7;
+    o.MaxY = 2.5L;
+    o.StepsNum = 321;
+    o.MaxGap = 4567;
+    return o;
+}
+
+GraphRecord MakeGraph(int kind) {
+    GraphRecord p = EmptyGraphRecord();
+    p.Kind = static_cast<std::uint8_t>(kind);
+    SetNewProps(p, Options());
+    return p;
+}
+
+// Fields that pass every check, of the given kind.
+GraphFields Valid(int kind) {
+    GraphRecord p = MakeGraph(kind);
+    if (kind <= kParametric) p.Interval().DefaultInterval = p.Interval().DefaultSteps = false;
+    return FieldsFromProps(p, Options());
+}
+
+std::string Shown(const GraphFields& f) {
+    return f.Min + "|" + f.Max + "|" + f.MinY + "|" + f.MaxY + "|" + f.Steps + "|" + f.MaxGap;
+}
+
+using Edits = std::vector<std::pair<std::string GraphFields::*, const char*>>;
+
+// The Add. Properties checks; message null: accepted. How a number or an integer is read
+// is tested with ReadNumber and ReadInteger.
+TEST(CheckFields, AddPropertiesInOrder) {
+    using F = GraphField;
+    using T = GraphFields;
+    const auto Mn = &T::Min, Mx = &T::Max, MnY = &T::MinY, MxY = &T::MaxY, St = &T::Steps,
+               StY = &T::StepsY, Gp = &T::MaxGap, Ln = &T::LinesLength;
+    const char* steps = "Number of steps must be a\rpositive integer up to 20000";
+    const char* gap = "Maximum gap must be a\rpositive integer up to 1000000";
+    const char* eqSteps = "Number of steps must be an\rinteger from 10 up to 400";
+    const char* series = "Number of serieses must be\ran integer from 2 up to 100";
+    const char* length = "Line length must be\ran integer from 4 up to 100";
+    const char* minX = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    // clang-format off
+    const struct {
+        int kind;
+        Edits edits;
+        GraphField field;
+        const char* message;
+    } cases[] = {
+        {kYOfX, {{Mn, "2*10^100"}}, F::Min, minX},
+        {kPolarGraph, {{Mn, "2*10^100"}}, F::Min, "Minimum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
+        {kPolarGraph, {{Mx, "pi"}}, F::Max, "Maximum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
+        {kParametric, {{Mx, ""}}, F::Max, "Maximum of T must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kXOfY, {{Mx, "-10"}}, F::Max, "Maximum of Y must be more\rthan minimum of Y"},
+        {kYOfX, {{Mn, "1"}, {Mx, "0.5"}}, F::Max, "Maximum of X must be more\rthan minimum of X"},
+        {kYOfX, {{Mn, "x"}, {Mx, "y"}, {St, "0"}}, F::Min, minX},
+        {kYOfX, {{St, "0"}, {Gp, "0"}}, F::Steps, steps}, {kPolarGraph, {{St, "20001"}}, F::Steps, steps},
+        {kYOfX, {{Gp, "0"}}, F::MaxGap, gap}, {kParametric, {{Gp, "1000001"}}, F::MaxGap, gap},
+        {kYOfX, {{Mn, "-1*10^100"}, {Mx, " 1*10^100 "}, {St, "20000"}, {Gp, "1000000"}}, {}, nullptr},
+        {kEquation, {{Mn, "-2*10^100"}, {MnY, "z"}}, F::Min, minX},
+        {kEquation, {{MnY, "z"}, {St, "1"}}, F::MinY, "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kSlopeField, {{MxY, "1*10^101"}}, F::MaxY, "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {kEquation, {{MxY, "-20"}}, F::MaxY, "Maximum of Y must be more\rthan minimum of Y"},
+        {kEquation, {{St, "9"}}, F::Steps, eqSteps}, {kEquation, {{StY, "401"}}, F::StepsY, eqSteps},
+        {kEquation, {{St, "10"}, {StY, "400"}}, {}, nullptr}, {kEquation, {{Gp, "1000001"}}, F::MaxGap, gap},
+        {kSlopeField, {{St, "1"}}, F::Steps, series}, {kSlopeField, {{StY, "101"}}, F::StepsY, series},
+        {kSlopeField, {{Ln, "3"}}, F::LinesLength, length},
+        {kSlopeField, {{Gp, "x"}, {Ln, "101"}}, F::LinesLength, length},
+        {kSlopeField, {{St, "2"}, {StY, "100"}, {Ln, "4"}, {Gp, "kind 4 only"}}, {}, nullptr},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        GraphFields f = Valid(cases[i].kind);
+        for (const auto& [field, text] : cases[i].edits)
+            f.*field = text;
+        const auto failure = CheckFields(f);
+        EXPECT_EQ(failure ? failure->Message : "", cases[i].message ? cases[i].message : "")
+            << "case " << i;
+        if (failure) {
+            EXPECT_EQ(failure->Field, cases[i].field) << "case " << i;
+            EXPECT_EQ(failure->Page, GraphPage::AddProperties) << "case " << i;
+        }
+    }
+}
+
+// Formulas come before every other field, on the first page; how a formula is checked is
+// tested with CheckFormula.
+TEST(CheckFields, FormulasFirstOnThePropertiesPage) {
+    const auto Min = GraphField::Min, Formula = GraphField::Formula;
+    // clang-format off
+    const struct { int kind; const char *formula, *formulaY; GraphField field; } cases[] = {
+        {kYOfX, "sin(x)", "", Min}, {kYOfX, " ", "", Min}, {kYOfX, "x*y", "", Formula},
+        {kXOfY, "x", "", Formula}, {kPolarGraph, "2*cos(a)", "", Min},
+        {kParametric, "cos(t)", "sin(t", GraphField::FormulaY}, {kParametric, "cos(x)", "sin(t", Formula},
+        {kEquation, "x^2+y^2-4", "", Min}, {kSlopeField, "x*y)", "", Formula},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        GraphFields f = Valid(c.kind);
+        f.Formula = c.formula;
+        f.FormulaY = c.formulaY;
+        f.Min = "not a number";  // later on the list
+        const auto failure = CheckFields(f);
+        ASSERT_TRUE(failure.has_value()) << c.formula;
+        EXPECT_EQ(failure->Field, c.field) << c.formula;
+        if (c.field != Min) {
+            EXPECT_EQ(failure->Page, GraphPage::Properties);
+        }
+    }
+}
+
+TEST(CheckFields, TableCellsRowByRow) {
+    GraphFields f = Valid(kTable);
+    f.Table[0] = {"1", ""};
+    f.Table[4] = {"-2.5", "1e5"};
+    f.Table[6] = {"abc", "3"};
+    auto failure = CheckFields(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Message, "Numbers in table must be from -1*10^100 to 1*10^100");
+    EXPECT_EQ(failure->Page, GraphPage::Properties);
+    EXPECT_EQ(failure->Field, GraphField::Table);
+    EXPECT_EQ(std::make_pair(failure->Row, failure->Column), std::make_pair(4, 1));
+    f.Table[4][1] = "1*10^5";
+    f.Table[6][0] = "-1.5*10^100";
+    failure = CheckFields(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(std::make_pair(failure->Row, failure->Column), std::make_pair(6, 0));
+    f.Table[6][0] = "-1*10^100";
+    f.Table[99][1] = " \t";
+    EXPECT_FALSE(CheckFields(f).has_value());
+}
+
+TEST(FieldsFromProps, DefaultIntervalsAndStepsShowTheDocuments) {
+    // clang-format off
+    const struct { int kind; bool defaults; const char* shown; } cases[] = {
+        {kYOfX, true, "-3|5|||321|4567"}, {kXOfY, true, "-7|2.5|||321|4567"},
+        {kXOfY, false, "-1.5|2000|||17|5000000"},
+        {kPolarGraph, true, "-1.5|2000|||321|4567"},  // never the visible range
+        {kParametric, true, "-1.5|2000|||321|4567"},
+        {kEquation, true, "-3|5|-7|2.5|17|5000000"},  // steps always own
+        {kSlopeField, false, "-1.5|2000|0.25|1.2345679*10^7|17|"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        GraphRecord p = MakeGraph(c.kind);
+        if (c.kind <= kParametric) {
+            GraphInterval& in = p.Interval();
+            in.DefaultInterval = in.DefaultSteps = c.defaults;
+            in.Min = -1.5L;
+            in.Max = 2000;
+            in.StepsNum = 17;
+            in.MaxGap = 5000000;  // shown as it is; the check refuses it
+        } else {
+            GraphArea& a = p.Area();
+            a.DefaultInterval = c.defaults;
+            a.MinX = -1.5L;
+            a.MaxX = 2000;
+            a.MinY = 0.25L;
+            a.MaxY = 12345678.9L;
+            a.StepsNumX = 17;
+            a.StepsNumY = 18;
+            a.MaxGap = 5000000;
+        }
+        const GraphFields f = FieldsFromProps(p, Options());
+        EXPECT_EQ(f.IntervalChecked, !c.defaults) << c.kind;
+        EXPECT_EQ(Shown(f), c.shown) << c.kind;
+    }
+}
+
+TEST(Uncheck, FillsFromTheDocument) {
+    GraphFields f = Valid(kXOfY);
+    f.IntervalChecked = f.StepsChecked = true;
+    f.Min = f.Max = f.Steps = f.MaxGap = "typed";
+    UncheckInterval(f, Options());
+    EXPECT_FALSE(f.IntervalChecked);
+    EXPECT_EQ(Shown(f), "-7|2.5|||typed|typed");
+    UncheckSteps(f, Options());
+    EXPECT_EQ(Shown(f), "-7|2.5|||321|4567");
+    f = Valid(kEquation);
+    UncheckInterval(f, Options());
+    EXPECT_EQ(f.Min + " " + f.Max + " " + f.MinY + " " + f.MaxY, "-3 5 -7 2.5");
+}
+
+TEST(ChangeKind, CarriesTheFormulaAndResetsTheKindsPart) {
+    const OptionsRecord o = Options();
+    // A Y(x) record keeps an old Y(t) formula in its bytes; the Y(t) field stays empty.
+    GraphRecord p = MakeGraph(kParametric);
+    p.FormulaY().SetText("sin(t)");
+    p.Kind = kYOfX;
+    p.Formula().SetText("sin(x)");
+    p.Color = 9;
+    GraphFields f = FieldsFromProps(p, o);
+    EXPECT_EQ(f.FormulaY, "");
+    f.Style.PointStyle = 5;  // chosen in the dialog, not yet stored
+    f.FormulaY = "typed Y(t)";
+    f.Table[3][1] = "7";
+    const GraphRecord before = p;
+    ChangeKind(f, p, kYOfX, o);
+    EXPECT_EQ(std::memcmp(&before, &p, sizeof p), 0);
+
+    ChangeKind(f, p, kPolarGraph, o);
+    EXPECT_EQ(p.Kind, kPolarGraph);
+    EXPECT_EQ(std::memcmp(&p.Interval(), &o.GraphDefaults.Polar, sizeof(GraphInterval)), 0);
+    EXPECT_EQ(p.Color, 9);
+    EXPECT_EQ(f.Formula + " " + f.Min + " " + f.Max, "sin(x) -1 1");
+    EXPECT_EQ(f.Style.PointStyle, 5);
+    // A table has no formula: the text waits for the next formula kind.
+    f.Formula = "cos(a)";
+    ChangeKind(f, p, kTable, o);
+    ChangeKind(f, p, kParametric, o);
+    EXPECT_EQ(f.Formula + "|" + f.FormulaY + "|" + f.Table[3][1], "cos(a)|typed Y(t)|7");
+    ChangeKind(f, p, kEquation, o);
+    EXPECT_EQ(f.Relation, 0);
+    EXPECT_EQ(f.Min, "-3");  // the standard equation block covers the visible plane
+}
+
+TEST(StoreFields, WritesTheStyleAndOnlyTheCurrentKindsBytes) {
+    for (int kind = kYOfX; kind <= kIntegralGraph; ++kind) {
+        GraphRecord p;
+        std::memset(&p, 0xA5, sizeof p);
+        p.Kind = static_cast<std::uint8_t>(kind);
+        GraphFields f = Valid(kind == kIntegralGraph ? kYOfX : kind);
+        f.Kind = kind;
+        f.FormulaY = "y(t) typed before a kind change";
+        f.Style = {true, false, 4, 5, 7, 15, 6};
+        f.DrawGraphic = false;
+        const GraphRecord before = p;
+        StoreFields(f, p);
+        EXPECT_TRUE(p.Lines && !p.Points && !p.DrawGraphic && p.LineWidth == 5 &&
+                    p.PointWidth == 11 && p.PointStyle == 7 && p.Color == 15 && p.Brush == 6)
+            << kind;
+        // The first byte past what the kind owns.
+        std::size_t end = 24;
+        if (kind <= kPolarGraph) end = 280 + sizeof(GraphInterval);
+        if (kind == kParametric) end = 536 + sizeof(GraphInterval);
+        if (kind == kEquation || kind == kSlopeField) end = 284 + sizeof(GraphArea);
+        if (kind == kTable) end = 2025;
+        const auto* a = reinterpret_cast<const std::uint8_t*>(&before);
+        const auto* b = reinterpret_cast<const std::uint8_t*>(&p);
+        EXPECT_EQ(std::memcmp(a + end, b + end, sizeof p - end), 0) << kind;
+        EXPECT_EQ(std::memcmp(a + 1, b + 1, 3), 0) << kind;
+    }
+}
+
+TEST(StoreFields, RoundTripsEveryKindAndReadsTheCells) {
+    const OptionsRecord o = Options();
+    for (int kind = kYOfX; kind <= kTable; ++kind) {
+        GraphRecord p = MakeGraph(kind);
+        SetStyle(p, o.GraphDefaults.Style);
+        p.LineWidth = 3;
+        p.PointWidth = 5;
+        if (kind <= kParametric) {
+            p.Interval().DefaultInterval = kind >= kPolarGraph;  // kept as it is there
+            p.Interval().DefaultSteps = false;
+            p.Interval().Min = -0.125L;
+            p.Interval().Max = 1e100L;
+        } else if (kind != kTable) {
+            p.Relation() = kind == kEquation ? 2 : 1;
+            p.Area().DefaultInterval = false;
+            p.Area().MaxY = 123456.78L;
+        } else {
+            p.Body.Table[1].X = -2.5L;
+            p.Body.Table[50].Y = 1e-20L;
+            p.SortType = 2;
+        }
+        if (kind != kTable) p.Formula().SetText("1+2");
+        if (kind == kParametric) p.FormulaY().SetText("3");
+        // What a file may hold and the fields cannot show: string tails, true bytes other
+        // than 1, a negative zero.
+        if (kind != kTable) p.Formula().chars[200] = 'Z';
+        if (kind == kParametric) p.FormulaY().chars[100] = 'Z';
+        p.Lines.byte = 7;
+        if (kind == kTable) p.Body.Table[2].X = -0.0L;
+        const GraphFields f = FieldsFromProps(p, o);
+        ASSERT_FALSE(CheckFields(f).has_value()) << kind;
+        GraphRecord stored = p;
+        StoreFields(f, stored);
+        EXPECT_EQ(std::memcmp(&stored, &p, sizeof p), 0) << kind;
+    }
+    // Cells are read as the display rounds them (tested with StrToNumRounded); blank is none.
+    GraphRecord p = MakeGraph(kTable);
+    GraphFields f = FieldsFromProps(p, o);
+    f.Table[1] = {" ", "-2*10^(-3)"};
+    f.SortType = 0;
+    StoreFields(f, p);
+    EXPECT_EQ(static_cast<long double>(p.Body.Table[1].X), kNoPoint);
+    EXPECT_EQ(p.Body.Table[1].Y, -0.002L);
+    EXPECT_EQ(p.SortType, 0);
+}
 
 void ClickOK(QDialog& dialog) {
     dialog.findChild<QPushButton*>("OKButton")->click();

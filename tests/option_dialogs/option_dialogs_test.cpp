@@ -28,34 +28,49 @@ void ClickOk(QDialog& dialog) {
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
-TEST(OptionsChecksTest, PlotOptionsNameTheFirstBadField) {
+// Each dialog's checks, in their order: Plot (P), Background (B) and Axis Options (A).
+TEST(OptionsChecksTest, EachDialogNamesTheFirstBadField) {
+    enum { P, B, A };
     const std::string coefficient =
         "Coefficient must be a number\rfrom -1*10^50 up to 1*10^50 and unequal zero";
     const std::string base = "The logarithmic base must be\ra number from 1 up to 1000";
     const std::string steps = "Number of steps must be a\rpositive integer up to 20000";
+    const std::string grid = "The step of grid lines must be\ra positive number up to 1*10^100";
     // clang-format off
     const struct {
-        int field;
+        int dialog, field;
         const char* text;
         std::string message;  // empty: accepted
         int failed = -1;      // the field named, when not the one edited
     } cases[] = {
-        {pfMinX, "x", "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
-        {pfMaxX, "2*10^100", "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
-        {pfMaxX, "1*10^(-25)", "Maximum of X must be more\rthan minimum of X"},
-        {pfMaxX, "200", ""},  // the logarithmic bound only counts while the scale is on
-        {pfMinY, "11", "Maximum of Y must be more\rthan minimum of Y", pfMaxY},
-        {pfCoeffX, "0", coefficient}, {pfCoeffY, "-1*10^50", ""}, {pfCoeffY, "2*10^50", coefficient},
-        {pfSteps, " 20000 ", ""}, {pfSteps, "20001", steps}, {pfSteps, "0", steps},
-        {pfMaxGap, "1000001", "Maximum gap must be a positive\rinteger up to 1000000"},
-        {pfBaseX, "1", base}, {pfBaseX, "1000", ""}, {pfBaseY, "-5", base},
+        {P, pfMinX, "x", "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {P, pfMaxX, "2*10^100", "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
+        {P, pfMaxX, "1*10^(-25)", "Maximum of X must be more\rthan minimum of X"},
+        {P, pfMaxX, "200", ""},  // the logarithmic bound only counts while the scale is on
+        {P, pfMinY, "11", "Maximum of Y must be more\rthan minimum of Y", pfMaxY},
+        {P, pfCoeffX, "0", coefficient}, {P, pfCoeffY, "-1*10^50", ""}, {P, pfCoeffY, "2*10^50", coefficient},
+        {P, pfSteps, " 20000 ", ""}, {P, pfSteps, "20001", steps}, {P, pfSteps, "0", steps},
+        {P, pfMaxGap, "1000001", "Maximum gap must be a positive\rinteger up to 1000000"},
+        {P, pfBaseX, "1", base}, {P, pfBaseX, "1000", ""}, {P, pfBaseY, "-5", base},
+        {B, gfStepHor, "0", grid}, {B, gfRadiusStep, "2*10^100", grid}, {B, gfAngleStep, "2", ""},
+        {B, gfStepVert, "-1", grid},
+        {B, gfAngleStep, "2.5", "The step of grid lines must be\ra positive number up to 2*Pi"},
+        {A, mfMarksStepY, "0", "The step of marks must be\ra positive number up to 1*10^100"},
+        {A, mfLengthX, "11", "Marks length must be\ra natural number up to 10"}, {A, mfLengthY, "10", ""},
+        {A, mfLabelsStepX, "a", "The step of labels must be\ra positive number up to 1*10^100"},
     };
     // clang-format on
     for (const auto& c : cases) {
-        PlotFields f = PlotFieldsOf(StandardOptions());
-        if (c.field == pfMaxX) f.Text[pfMinX] = "0";
-        f.Text[c.field] = c.text;
-        const auto failure = CheckPlotFields(f);
+        PlotFields plot = PlotFieldsOf(StandardOptions());
+        GridFields grids = GridFieldsOf(StandardOptions());
+        MarksFields marks = MarksFieldsOf(StandardOptions());
+        if (c.field == pfMaxX && c.dialog == P) plot.Text[pfMinX] = "0";
+        (c.dialog == P   ? plot.Text[c.field]
+         : c.dialog == B ? grids[c.field]
+                         : marks[c.field]) = c.text;
+        const auto failure = c.dialog == P   ? CheckPlotFields(plot)
+                             : c.dialog == B ? CheckGridFields(grids)
+                                             : CheckMarksFields(marks);
         EXPECT_EQ(failure ? failure->Message : "", c.message) << c.text;
         if (failure) {
             EXPECT_EQ(failure->Field, c.failed >= 0 ? c.failed : c.field) << c.text;
@@ -63,30 +78,7 @@ TEST(OptionsChecksTest, PlotOptionsNameTheFirstBadField) {
     }
 }
 
-TEST(OptionsChecksTest, GridAndMarksStepsAndLengths) {
-    const std::string grid = "The step of grid lines must be\ra positive number up to 1*10^100";
-    // clang-format off
-    const struct { bool marks; int field; const char* text; std::string message; } cases[] = {
-        {false, gfStepHor, "0", grid}, {false, gfRadiusStep, "2*10^100", grid},
-        {false, gfAngleStep, "2", ""}, {false, gfStepVert, "-1", grid},
-        {false, gfAngleStep, "2.5", "The step of grid lines must be\ra positive number up to 2*Pi"},
-        {true, mfMarksStepY, "0", "The step of marks must be\ra positive number up to 1*10^100"},
-        {true, mfLengthX, "11", "Marks length must be\ra natural number up to 10"},
-        {true, mfLengthY, "10", ""},
-        {true, mfLabelsStepX, "a", "The step of labels must be\ra positive number up to 1*10^100"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        GridFields grids = GridFieldsOf(StandardOptions());
-        MarksFields marks = MarksFieldsOf(StandardOptions());
-        (c.marks ? marks[c.field] : grids[c.field]) = c.text;
-        const auto failure = c.marks ? CheckMarksFields(marks) : CheckGridFields(grids);
-        EXPECT_EQ(failure ? failure->Message : "", c.message) << c.text;
-        EXPECT_EQ(failure ? failure->Field : c.field, c.field) << c.text;
-    }
-}
-
-TEST(OptionsChecksTest, ChangedIntervalsScaleTheSteps) {
+TEST(OptionsChecksTest, ChangedIntervalsScaleTheirAxesSteps) {
     const OptionsRecord old = StandardOptions();
     OptionsRecord now = old;
     now.MinX = -100.0L;
@@ -179,26 +171,19 @@ TEST(OptionsDialogsTest, FontsAreWorkingCopiesRefilledAtEachOpening) {
 }
 
 TEST(BitmapDialogsTest, WidthIsCheckedFirstAndTheProposedName) {
-    // The side's own rules are tested with ParseBitmapSide.
-    const struct {
-        const char *width, *height;
-        QString error;  // empty: accepted
-    } cases[] = {{"99", "3001", kBitmapWidthMessage},
-                 {"100", "3001", kBitmapHeightMessage},
-                 {" 3000 ", "100", ""}};
-    for (const auto& c : cases) {
-        CopyBitmapDialog dialog;
-        QStringList errors;
-        dialog.ShowError = [&](const QString& text) { errors << text; };
-        dialog.WidthEdit->setText(c.width);
-        dialog.HeightEdit->setText(c.height);
+    // The sides' own rules are tested with ParseBitmapSide, the accepted ones through the
+    // Copy as Bitmap command.
+    CopyBitmapDialog dialog;
+    QStringList errors;
+    dialog.ShowError = [&](const QString& text) { errors << text; };
+    for (const char* width : {"99", "100"}) {
+        dialog.WidthEdit->setText(width);
+        dialog.HeightEdit->setText("3001");
         ClickOk(dialog);
-        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.width;
-        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.error.isEmpty()) << c.width;
     }
+    EXPECT_EQ(errors, QStringList({kBitmapWidthMessage, kBitmapHeightMessage}));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(BitmapNameOf("Noname1.plw"), "Noname1.bmp");
-    EXPECT_EQ(BitmapNameOf("graphs"), "graphs.bmp");
-    EXPECT_EQ(WithBitmapExtension("/tmp/picture"), "/tmp/picture.bmp");
     EXPECT_EQ(WithBitmapExtension("/tmp/picture.png"), "/tmp/picture.png");
 }
 
