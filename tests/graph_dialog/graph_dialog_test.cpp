@@ -62,19 +62,22 @@ std::string Shown(const GraphFields& f) {
 
 using Edits = std::vector<std::pair<std::string GraphFields::*, const char*>>;
 
-// The Add. Properties checks; message null: accepted. How a number or an integer is read
-// is tested with ReadNumber and ReadInteger.
-TEST(CheckFields, AddPropertiesInOrder) {
+// The checks in their order, the formulas' on the first page, the others' on the second;
+// message null: accepted. How a formula, a number or an integer is read is tested with
+// CheckFormula, ReadNumber and ReadInteger.
+TEST(CheckFields, InOrder) {
     using F = GraphField;
     using T = GraphFields;
     const auto Mn = &T::Min, Mx = &T::Max, MnY = &T::MinY, MxY = &T::MaxY, St = &T::Steps,
-               StY = &T::StepsY, Gp = &T::MaxGap, Ln = &T::LinesLength;
+               StY = &T::StepsY, Gp = &T::MaxGap, Ln = &T::LinesLength, Fx = &T::Formula,
+               Fy = &T::FormulaY;
     const char* steps = "Number of steps must be a\rpositive integer up to 20000";
     const char* gap = "Maximum gap must be a\rpositive integer up to 1000000";
     const char* eqSteps = "Number of steps must be an\rinteger from 10 up to 400";
     const char* series = "Number of serieses must be\ran integer from 2 up to 100";
     const char* length = "Line length must be\ran integer from 4 up to 100";
     const char* minX = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    const char* syntax = "Error 1: syntax error";
     // clang-format off
     const struct {
         int kind;
@@ -82,6 +85,12 @@ TEST(CheckFields, AddPropertiesInOrder) {
         GraphField field;
         const char* message;
     } cases[] = {
+        {kYOfX, {{Fx, "x*y"}, {Mn, "x"}}, F::Formula, syntax}, {kXOfY, {{Fx, "x"}}, F::Formula, syntax},
+        {kParametric, {{Fx, "cos(x)"}, {Fy, "sin(t"}}, F::Formula, syntax},
+        {kParametric, {{Fx, "cos(t)"}, {Fy, "sin(t"}}, F::FormulaY, "Error 3: not enough ')' "},
+        {kSlopeField, {{Fx, "x*y)"}}, F::Formula, "Error 4: not enough '(' "},
+        {kYOfX, {{Fx, " "}, {Mn, "x"}}, F::Min, minX},
+        {kPolarGraph, {{Fx, "2*cos(a)"}}, {}, nullptr}, {kEquation, {{Fx, "x^2+y^2-4"}}, {}, nullptr},
         {kYOfX, {{Mn, "2*10^100"}}, F::Min, minX},
         {kPolarGraph, {{Mn, "2*10^100"}}, F::Min, "Minimum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
         {kPolarGraph, {{Mx, "pi"}}, F::Max, "Maximum of A must be a number\rfrom -1*10^100Pi up to 1*10^100Pi"},
@@ -112,34 +121,10 @@ TEST(CheckFields, AddPropertiesInOrder) {
         EXPECT_EQ(failure ? failure->Message : "", cases[i].message ? cases[i].message : "")
             << "case " << i;
         if (failure) {
+            const bool formula = cases[i].field == F::Formula || cases[i].field == F::FormulaY;
             EXPECT_EQ(failure->Field, cases[i].field) << "case " << i;
-            EXPECT_EQ(failure->Page, GraphPage::AddProperties) << "case " << i;
-        }
-    }
-}
-
-// Formulas come before every other field, on the first page; how a formula is checked is
-// tested with CheckFormula.
-TEST(CheckFields, FormulasFirstOnThePropertiesPage) {
-    const auto Min = GraphField::Min, Formula = GraphField::Formula;
-    // clang-format off
-    const struct { int kind; const char *formula, *formulaY; GraphField field; } cases[] = {
-        {kYOfX, "sin(x)", "", Min}, {kYOfX, " ", "", Min}, {kYOfX, "x*y", "", Formula},
-        {kXOfY, "x", "", Formula}, {kPolarGraph, "2*cos(a)", "", Min},
-        {kParametric, "cos(t)", "sin(t", GraphField::FormulaY}, {kParametric, "cos(x)", "sin(t", Formula},
-        {kEquation, "x^2+y^2-4", "", Min}, {kSlopeField, "x*y)", "", Formula},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        GraphFields f = Valid(c.kind);
-        f.Formula = c.formula;
-        f.FormulaY = c.formulaY;
-        f.Min = "not a number";  // later on the list
-        const auto failure = CheckFields(f);
-        ASSERT_TRUE(failure.has_value()) << c.formula;
-        EXPECT_EQ(failure->Field, c.field) << c.formula;
-        if (c.field != Min) {
-            EXPECT_EQ(failure->Page, GraphPage::Properties);
+            EXPECT_EQ(failure->Page, formula ? GraphPage::Properties : GraphPage::AddProperties)
+                << "case " << i;
         }
     }
 }
@@ -149,71 +134,59 @@ TEST(CheckFields, TableCellsRowByRow) {
     f.Table[0] = {"1", ""};
     f.Table[4] = {"-2.5", "1e5"};
     f.Table[6] = {"abc", "3"};
-    auto failure = CheckFields(f);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->Message, "Numbers in table must be from -1*10^100 to 1*10^100");
-    EXPECT_EQ(failure->Page, GraphPage::Properties);
-    EXPECT_EQ(failure->Field, GraphField::Table);
-    EXPECT_EQ(std::make_pair(failure->Row, failure->Column), std::make_pair(4, 1));
+    const auto failed = [&f] {
+        const auto failure = CheckFields(f);  // its message and page: through the dialog
+        return failure ? QPoint(failure->Column, failure->Row) : QPoint(-1, -1);
+    };
+    EXPECT_EQ(failed(), QPoint(1, 4));
     f.Table[4][1] = "1*10^5";
     f.Table[6][0] = "-1.5*10^100";
-    failure = CheckFields(f);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(std::make_pair(failure->Row, failure->Column), std::make_pair(6, 0));
+    EXPECT_EQ(failed(), QPoint(0, 6));
     f.Table[6][0] = "-1*10^100";
     f.Table[99][1] = " \t";
-    EXPECT_FALSE(CheckFields(f).has_value());
+    EXPECT_EQ(failed(), QPoint(-1, -1));
 }
 
+// A default interval or step count shows the document's, and so does unchecking its box;
+// the own values a box shows are pinned by the round trip below.
 TEST(FieldsFromProps, DefaultIntervalsAndStepsShowTheDocuments) {
-    // clang-format off
-    const struct { int kind; bool defaults; const char* shown; } cases[] = {
-        {kYOfX, true, "-3|5|||321|4567"}, {kXOfY, true, "-7|2.5|||321|4567"},
-        {kXOfY, false, "-1.5|2000|||17|5000000"},
-        {kPolarGraph, true, "-1.5|2000|||321|4567"},  // never the visible range
-        {kParametric, true, "-1.5|2000|||321|4567"},
-        {kEquation, true, "-3|5|-7|2.5|17|5000000"},  // steps always own
-        {kSlopeField, false, "-1.5|2000|0.25|1.2345679*10^7|17|"},
+    const struct {
+        int kind;
+        const char* shown;
+    } cases[] = {
+        {kYOfX, "-3|5|||321|4567"},
+        {kXOfY, "-7|2.5|||321|4567"},
+        {kPolarGraph, "-1.5|2000|||321|4567"},  // never the visible range
+        {kParametric, "-1.5|2000|||321|4567"},
+        {kEquation, "-3|5|-7|2.5|17|5000000"},  // steps always own
+        {kSlopeField, "-3|5|-7|2.5|17|"},
     };
-    // clang-format on
     for (const auto& c : cases) {
-        GraphRecord p = MakeGraph(c.kind);
-        if (c.kind <= kParametric) {
-            GraphInterval& in = p.Interval();
-            in.DefaultInterval = in.DefaultSteps = c.defaults;
-            in.Min = -1.5L;
-            in.Max = 2000;
-            in.StepsNum = 17;
-            in.MaxGap = 5000000;  // shown as it is; the check refuses it
-        } else {
-            GraphArea& a = p.Area();
-            a.DefaultInterval = c.defaults;
-            a.MinX = -1.5L;
-            a.MaxX = 2000;
-            a.MinY = 0.25L;
-            a.MaxY = 12345678.9L;
-            a.StepsNumX = 17;
-            a.StepsNumY = 18;
-            a.MaxGap = 5000000;
+        for (const bool defaults : {true, false}) {
+            GraphRecord p = MakeGraph(c.kind);
+            if (c.kind <= kParametric) {
+                GraphInterval& in = p.Interval();
+                in.DefaultInterval = in.DefaultSteps = defaults;
+                in.Min = -1.5L;
+                in.Max = 2000;
+                in.StepsNum = 17;
+                in.MaxGap = 5000000;
+            } else {
+                GraphArea& a = p.Area();
+                a.DefaultInterval = defaults;
+                a.MinX = a.MinY = -1.5L;
+                a.MaxX = a.MaxY = 2000;
+                a.StepsNumX = 17;
+                a.MaxGap = 5000000;
+            }
+            GraphFields f = FieldsFromProps(p, Options());
+            EXPECT_EQ(f.IntervalChecked, !defaults) << c.kind;
+            UncheckInterval(f, Options());
+            UncheckSteps(f, Options());
+            EXPECT_FALSE(f.IntervalChecked || f.StepsChecked);
+            EXPECT_EQ(Shown(f), c.shown) << c.kind << (defaults ? " default" : " own");
         }
-        const GraphFields f = FieldsFromProps(p, Options());
-        EXPECT_EQ(f.IntervalChecked, !c.defaults) << c.kind;
-        EXPECT_EQ(Shown(f), c.shown) << c.kind;
     }
-}
-
-TEST(Uncheck, FillsFromTheDocument) {
-    GraphFields f = Valid(kXOfY);
-    f.IntervalChecked = f.StepsChecked = true;
-    f.Min = f.Max = f.Steps = f.MaxGap = "typed";
-    UncheckInterval(f, Options());
-    EXPECT_FALSE(f.IntervalChecked);
-    EXPECT_EQ(Shown(f), "-7|2.5|||typed|typed");
-    UncheckSteps(f, Options());
-    EXPECT_EQ(Shown(f), "-7|2.5|||321|4567");
-    f = Valid(kEquation);
-    UncheckInterval(f, Options());
-    EXPECT_EQ(f.Min + " " + f.Max + " " + f.MinY + " " + f.MaxY, "-3 5 -7 2.5");
 }
 
 TEST(ChangeKind, CarriesTheFormulaAndResetsTheKindsPart) {
@@ -366,6 +339,10 @@ class GraphDialogTest : public ::testing::Test {
 };
 
 TEST_F(GraphDialogTest, TypedFieldsReachTheRecordAndUncheckingShowsTheVisibleRange) {
+    dialog.SetDefaultsMode(true);
+    dialog.SetDefaultsMode(false);  // the first page is back
+    EXPECT_EQ(CurrentPage(), 0);
+    EXPECT_TRUE(dialog.findChild<QTabWidget*>()->isTabVisible(0));
     Fill(kXOfY, "y");
     EXPECT_EQ(dialog.windowTitle(), "Graph Properties");
     auto* check = Find<QCheckBox>("IntervalsCheckBoxXY");
@@ -417,23 +394,18 @@ TEST_F(GraphDialogTest, ARejectedFieldIsShownAndFocusedAndEscCancels) {
     EXPECT_EQ(results, QList<int>{QDialog::Rejected});
 }
 
-TEST_F(GraphDialogTest, KindChangeShowsTheNewKindsControls) {
+TEST_F(GraphDialogTest, KindChangeShowsTheNewKindsControlsAndEnterInASpinBoxIsOK) {
     Fill(kYOfX, "sin(x)");
     ChooseKind(kPolarGraph);
     EXPECT_EQ(Find<QLineEdit>("FormulaPolarEdit")->text(), "sin(x)");
     dialog.ShowPage(GraphPage::AddProperties);
-    EXPECT_EQ(Find<QLineEdit>("MinATEdit")->text(), "-1");
     EXPECT_EQ(Visible({"FormulaYFromXEdit", "MinATEdit", "MinXYEdit"}), "010");
     dialog.ShowPage(GraphPage::Properties);
     ChooseKind(kEquation);
-    Find<QComboBox>("EquationComboBox")->setCurrentIndex(1);
-    EXPECT_EQ(Visible({"ColorComboBox", "BrushComboBox", "LineWidthComboBox"}), "110");
-    Find<QComboBox>("EquationComboBox")->setCurrentIndex(0);
-    EXPECT_EQ(Visible({"BrushComboBox"}), "0");
+    Find<QComboBox>("EquationComboBox")->setCurrentIndex(1);  // an inequality is shaded
+    EXPECT_EQ(Visible({"BrushComboBox", "LineWidthComboBox"}), "10");
     ChooseKind(kSlopeField);
-    EXPECT_EQ(Visible({"LinesCheckBox"}), "1");
     EXPECT_FALSE(Find("LinesCheckBox")->isEnabled());
-    EXPECT_TRUE(Find("LineWidthComboBox")->isEnabled());
     PressKey(Find<QSpinBox>("LinesLengthEditDF"), Qt::Key_Return);
     EXPECT_EQ(results, QList<int>{QDialog::Accepted});
     EXPECT_EQ(dialog.Record.Kind, kSlopeField);
@@ -456,30 +428,10 @@ TEST_F(GraphDialogTest, AReservedKindKeepsItsBytes) {
     EXPECT_EQ(std::memcmp(&dialog.Record.Body, &p.Body, sizeof p.Body), 0);
 }
 
-TEST(DefaultGraphDialog, OKStoresTheChangedChoicesAndKeepsEveryOtherByte) {
-    DefaultGraphDialog dialog;
-    OptionsRecord options = StandardOptions();
-    GraphStyle& style = options.GraphDefaults.Style;
-    style.Lines.byte = 7;  // true, as any non-zero byte
-    style.DrawGraphic = false;
-    style.PointWidth = 7;
-    style.Brush = 4;
-    dialog.SetOptions(options);
-    dialog.findChild<QComboBox*>("LineWidthComboBox")->setCurrentIndex(2);
-    dialog.findChild<QComboBox*>("FuncStyleComboBox")->setCurrentIndex(kTable);
-    ClickOK(dialog);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    style.LineWidth = 3;
-    options.GraphDefaults.Kind = kTable;
-    EXPECT_TRUE(SameBytes(dialog.Options, options));
-}
-
-TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
+TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockAndOKKeepsEveryOtherByte) {
     DefaultGraphDialog dialog;
     bool accept = true;
-    std::vector<int> offered;
     dialog.KindEditor = [&](GraphRecord& props, const OptionsRecord&) {
-        offered.push_back(props.Kind);
         // Own steps or sort order, one more than the block the dialog was given.
         if (props.Kind <= kParametric) {
             props.Interval().DefaultSteps = false;
@@ -492,6 +444,11 @@ TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
         return accept;
     };
     OptionsRecord expected = StandardOptions();
+    NewGraphDefaults& s = expected.GraphDefaults;
+    s.Style.Lines.byte = 7;  // true, as any non-zero byte
+    s.Style.DrawGraphic = false;
+    s.Style.PointWidth = 7;
+    s.Style.Brush = 4;
     dialog.SetOptions(expected);
     for (int kind = kYOfX; kind <= kTable; ++kind) {
         // Twice confirmed, the second from the first's result, then cancelled.
@@ -500,7 +457,10 @@ TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
             dialog.KindButton(kind)->click();
         }
     }
-    NewGraphDefaults& s = expected.GraphDefaults;
+    dialog.findChild<QComboBox*>("LineWidthComboBox")->setCurrentIndex(2);
+    dialog.findChild<QComboBox*>("FuncStyleComboBox")->setCurrentIndex(kTable);
+    ClickOK(dialog);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     for (GraphInterval* in : {&s.YFromX, &s.XFromY, &s.Polar, &s.Param}) {
         in->DefaultSteps = false;
         in->StepsNum = in->StepsNum + 2;
@@ -508,10 +468,9 @@ TEST(DefaultGraphDialog, EachButtonEditsItsOwnKindsBlockInTheCopy) {
     for (GraphArea* area : {&s.Equation, &s.SlopeField})
         area->StepsNumX = area->StepsNumX + 2;
     s.SortType += 2;
+    s.Style.LineWidth = 3;
+    s.Kind = kTable;
     EXPECT_TRUE(SameBytes(dialog.Options, expected));
-    ASSERT_EQ(offered.size(), 21u);
-    for (int kind = kYOfX; kind <= kTable; ++kind)
-        EXPECT_EQ(offered[kind * 3], kind);
 }
 
 TEST(DefaultGraphDialog, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefaults) {
@@ -541,13 +500,6 @@ TEST(DefaultGraphDialog, TheGraphDialogShowsOnlyItsSecondPageAndChecksTheDefault
     EXPECT_EQ(dialog.Options.GraphDefaults.Equation.StepsNumX, 10);
     // A style chosen before the button is still there for OK.
     EXPECT_EQ(dialog.findChild<QComboBox*>("ColorComboBox")->currentIndex(), 9);
-    // Out of the defaults mode, the first page is back.
-    GraphDialog graph;
-    auto* tabs = graph.findChild<QTabWidget*>();
-    graph.SetDefaultsMode(true);
-    graph.SetDefaultsMode(false);
-    EXPECT_TRUE(tabs->isTabVisible(0));
-    EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 class TableGridTest : public ::testing::Test {
@@ -577,19 +529,16 @@ class TableGridTest : public ::testing::Test {
     TableGrid grid;
 };
 
-TEST_F(TableGridTest, EnterMovesThroughTheCells) {
-    const struct {
-        int row, column, toRow, toColumn;
-    } cases[] = {{0, 0, 0, 1}, {0, 1, 1, 0}, {98, 1, 99, 0}, {99, 0, 99, 1}, {99, 1, 99, 1}};
-    for (const auto& c : cases) {
-        grid.setCurrentCell(c.row, c.column);
+TEST_F(TableGridTest, EnterMovesThroughTheCellsAndCtrlKeysInsertAndDeleteRows) {
+    for (const auto& [from, to] : {std::pair{QPoint(0, 0), QPoint(1, 0)},
+                                   {{1, 0}, {0, 1}},
+                                   {{1, 98}, {0, 99}},
+                                   {{0, 99}, {1, 99}},
+                                   {{1, 99}, {1, 99}}}) {
+        grid.setCurrentCell(from.y(), from.x());
         PressKey(&grid, Qt::Key_Return);
-        EXPECT_EQ(grid.currentRow(), c.toRow) << c.row << "," << c.column;
-        EXPECT_EQ(grid.currentColumn(), c.toColumn) << c.row << "," << c.column;
+        EXPECT_EQ(QPoint(grid.currentColumn(), grid.currentRow()), to) << from.y();
     }
-}
-
-TEST_F(TableGridTest, InsertAndDeleteRows) {
     grid.SetCellText(99, 1, "last");
     grid.setCurrentCell(2, 1);
     PressKey(&grid, Qt::Key_I, Qt::ControlModifier);

@@ -1,18 +1,14 @@
 // The calculus windows as the user drives them. What they compute is tested with the tools
-// and plotwise-cli; here: what each window shows, checks, focuses, keeps and hands on.
+// and plotwise-cli; here: what each window checks, focuses, keeps and hands on.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -40,7 +36,6 @@ namespace {
 
 using testing_support::Find;
 using testing_support::GraphOfKind;
-using testing_support::Items;
 using testing_support::OnNextModal;
 using testing_support::PressKey;
 using testing_support::RecordingFeedback;
@@ -49,42 +44,28 @@ using testing_support::ScriptedMessages;
 using testing_support::TableOf;
 using Fields = std::initializer_list<std::pair<const char*, const char*>>;
 
-// The named fields' texts joined by "|": a line edit's, a label's or a combo box's; "-"
-// for a hidden one.
+// The named controls' texts joined by "|", "-" for a hidden one.
 QString Shown(QWidget& window, std::initializer_list<const char*> names) {
     QStringList texts;
     for (const char* name : names) {
-        QWidget* w = Find<QWidget>(window, name);
-        if (!w->isVisible()) {
-            texts << "-";
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            texts << edit->text();
-        } else if (auto* box = qobject_cast<QComboBox*>(w)) {
-            texts << box->currentText();
-        } else {
-            auto* label = qobject_cast<QLabel*>(w);
-            texts << (label != nullptr ? label->text() : "?");
-        }
+        const QWidget* w = Find<QWidget>(window, name);
+        const char* text = qobject_cast<const QComboBox*>(w) ? "currentText" : "text";
+        texts << (w->isVisible() ? w->property(text).toString() : "-");
     }
     return texts.join('|');
 }
 
-// Fills fields as the user would: a line edit's text, an editable combo box's text, a
-// list's item number, a check or radio button with "1" or "0".
+// Fills controls as the user would: a text, a list's item number, a button's check ("1").
 void Set(QWidget& window, Fields fields) {
     for (const auto& [name, value] : fields) {
         QWidget* w = Find<QWidget>(window, name);
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            edit->setText(value);
-        } else if (auto* box = qobject_cast<QComboBox*>(w)) {
-            if (box->isEditable()) {
-                box->setEditText(value);
-            } else {
-                box->setCurrentIndex(QString(value).toInt());
-            }
-        } else {
-            qobject_cast<QAbstractButton*>(w)->setChecked(value[0] == '1');
-        }
+        auto* box = qobject_cast<QComboBox*>(w);
+        if (qobject_cast<QAbstractButton*>(w))
+            w->setProperty("checked", value[0] == '1');
+        else if (box != nullptr && !box->isEditable())
+            box->setCurrentIndex(QString(value).toInt());
+        else
+            w->setProperty(box != nullptr ? "currentText" : "text", value);
     }
 }
 
@@ -96,14 +77,6 @@ bool Focused(QWidget& window, const char* name) {
     QWidget* field = Find<QWidget>(window, name);
     QWidget* focused = window.focusWidget();
     return focused == field || (focused != nullptr && focused->parentWidget() == field);
-}
-
-QStringList Column(QWidget& window, const char* grid, int column) {
-    auto* table = Find<QTableWidget>(window, grid);
-    QStringList cells;
-    for (int row = 0; row < table->rowCount(); ++row)
-        cells << (table->item(row, column) != nullptr ? table->item(row, column)->text() : "");
-    return cells;
 }
 
 TEST(AnalysisOptionsDialogTest, ChecksFieldsInOrderAndFocusesTheFirstWrongOne) {
@@ -140,16 +113,15 @@ TEST(AnalysisOptionsDialogTest, ChecksFieldsInOrderAndFocusesTheFirstWrongOne) {
          "derivative\ras the formula contains nondifferentiable function",
          "UseDerivativeCheckBox", "0"},
     };
+    QStringList shown;
     for (const auto& step : steps) {
-        messages.shown.clear();
         Click(dialog, "OKButton");
-        EXPECT_EQ(messages.shown, QStringList({QString("Error: ") + step.message}));
+        EXPECT_EQ(messages.shown, shown << QString("Error: ") + step.message);
         EXPECT_TRUE(Focused(dialog, step.focused)) << step.message;
         Set(dialog, {{step.mend, step.value}});
     }
-    messages.shown.clear();
     Click(dialog, "OKButton");
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(messages.shown, shown);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Formula(), "abs(x)");
     const AnalysisParams p = dialog.Params();
@@ -169,10 +141,7 @@ TEST(AnalysisResultsWindowTest, EscStopsOneScanAndCopyAndSaveGiveTheReportInCrLf
     window.Analyse("x*x-1", params);
     EXPECT_EQ(Shown(window, {"NullsLabel", "ExtremumsLabel"}),
               "Zeroes of function: none (interrupted)|Extremums: 1");
-    EXPECT_EQ(Column(window, "NullsStringGrid", 0), QStringList({""}));
-    EXPECT_EQ(Column(window, "ExtremumsStringGrid", 1), QStringList({"0"}));
     EXPECT_EQ(feedback.events.front() + feedback.events.back(), "busyidle");
-
     // The report's lines are tested with BuildReport and plotwise-cli analyse.
     window.Analyse("x*x-1", AnalysisParams{});
     std::string report;
@@ -200,7 +169,6 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
     const auto execute = [&](const std::vector<std::string>& formulas, std::function<void()> act) {
         QTimer::singleShot(0, &window, [&, act] {
             act();
-            EXPECT_TRUE(window.isVisible());
             Click(window, "CancelButton");
         });
         window.Execute(formulas, settings);
@@ -211,10 +179,7 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
         return Shown(window, {"ResultEdit"});
     };
     execute({"x*x", "sin(x)"}, [&] {
-        EXPECT_EQ(Items(Find<QComboBox>(window, "Formula1ComboBox")),
-                  QStringList({"0", "x*x", "sin(x)"}));
         EXPECT_EQ(Shown(window, {"Formula1ComboBox", "MaxXEdit", "StepsNumEdit"}), "0|3|10");
-        EXPECT_TRUE(Find<QCheckBox>(window, "AbsIntegrateCheckBox")->isChecked());
         // A failed check is shown and focused, and nothing is stored.
         calculate({{"Formula1ComboBox", "x"}, {"StepsNumEdit", "9"}, {"MaxXEdit", "7"}});
         EXPECT_TRUE(Focused(window, "StepsNumEdit"));
@@ -229,17 +194,15 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
         EXPECT_EQ(calculate({{"Formula2ComboBox", "1/x"},
                              {"MinXEdit", "-1"},
                              {"MaxXEdit", "1"},
-                             {"StepsNumEdit", "12"},
                              {"AbsIntegrateCheckBox", "0"}}),
                   "Error at function evaluation");
         feedback.escAtPoll = feedback.polls + 3;
         EXPECT_EQ(calculate({{"Formula2ComboBox", "x"}}), "Calculation interrupted");
     });
-    EXPECT_TRUE(settings.MinX == -1 && settings.MaxX == 1 && settings.StepsNum == 12 &&
-                !settings.AbsIntegrate);
+    EXPECT_TRUE(settings.MinX == -1 && settings.MaxX == 1 && !settings.AbsIntegrate);
     settings.MaxX = 2.5L;
     execute({"cos(x)"}, [&] {
-        EXPECT_EQ(Items(Find<QComboBox>(window, "Formula1ComboBox")), QStringList({"0", "cos(x)"}));
+        EXPECT_EQ(Find<QComboBox>(window, "Formula1ComboBox")->itemText(1), "cos(x)");
         EXPECT_EQ(Shown(window, {"Formula1ComboBox", "MaxXEdit", "ResultEdit"}), "x^3|2.5|");
     });
     EXPECT_EQ(messages.shown,
@@ -250,7 +213,7 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
               std::vector<std::string>({"busy", "idle", "busy", "idle", "busy", "idle"}));
 }
 
-TEST(CalculatorWindowTest, CalculateChecksInOrderAndActivationRecomputesSilently) {
+TEST(CalculatorWindowTest, CalculateFocusesTheWrongFieldAndActivationRecomputesSilently) {
     // The messages and their order are tested through plotwise-cli eval.
     ScriptedMessages messages;
     CalculatorWindow window{nullptr, messages};
@@ -258,20 +221,14 @@ TEST(CalculatorWindowTest, CalculateChecksInOrderAndActivationRecomputesSilently
     window.ShowCalculator();
     EXPECT_EQ(Shown(window, {"VariableNameEdit", "VariableValueEdit", "ResultEdit"}),
               "X|0|0.3333333333");
-    const struct {
-        const char *name, *value, *formula, *focused;  // focused: the field a failure names
-    } failures[] = {{"", "3", "x", "VariableNameEdit"},
-                    {"X", "x", "x", "VariableValueEdit"},
-                    {"t", "3", "x", "FormulaEdit"}};
-    for (const auto& f : failures) {
-        Set(window, {{"VariableNameEdit", f.name},
-                     {"VariableValueEdit", f.value},
-                     {"FormulaEdit", f.formula}});
+    for (const auto& [name, value, focused] : {std::tuple{"", "3", "VariableNameEdit"},
+                                               {"X", "x", "VariableValueEdit"},
+                                               {"t", "3", "FormulaEdit"}}) {
+        Set(window, {{"VariableNameEdit", name}, {"VariableValueEdit", value}});
         Click(window, "CalcButton");
-        EXPECT_TRUE(Focused(window, f.focused));
+        EXPECT_TRUE(Focused(window, focused));
         EXPECT_EQ(Shown(window, {"ResultEdit"}), "");
     }
-    EXPECT_EQ(messages.shown.size(), 3);
     for (const auto& [formula, result] : {std::pair{"1/t", "Error"}, {"", ""}}) {
         Set(window, {{"VariableValueEdit", "0"}, {"FormulaEdit", formula}});
         QEvent activate(QEvent::WindowActivate);
@@ -279,12 +236,11 @@ TEST(CalculatorWindowTest, CalculateChecksInOrderAndActivationRecomputesSilently
         EXPECT_EQ(Shown(window, {"ResultEdit"}), result);
     }
     EXPECT_EQ(messages.shown.size(), 3);
-    EXPECT_TRUE(window.isVisible());
     window.hide();
 }
 
-// Records what a window hands to the properties dialog; the dialog is "cancelled" the
-// first cancels times.
+// Records what a window hands to the properties dialog, which is "cancelled" the first
+// cancels times.
 struct AddRecorder {
     std::vector<GraphRecord> records;
     int cancels = 0;
@@ -304,52 +260,25 @@ bool AddEnabled(QWidget& window) {
     return Find<QPushButton>(window, "AddFunctionButton")->isEnabled();
 }
 
-TEST(DerivativeWindowTest, LinesPerKindAndAGraphAddedAfterACancelledDialog) {
-    AddRecorder added;
-    DerivativeWindow window(nullptr, added.Callback());
-    GraphRecord square = GraphOfKind(kYOfX, "x^2");
-    square.Color = 11;
-    added.cancels = 1;
-    added.onCancel = [&] {
-        EXPECT_TRUE(window.isVisible());
-        Click(window, "AddFunctionButton");
-    };
-    OnNextModal<QDialog>([&](QDialog&) {
-        const auto lines = [&] {
-            return Shown(window, {"FormulaYFromXEdit", "FormulaParamXEdit", "FormulaParamYEdit",
-                                  "ErrorEdit"});
-        };
-        EXPECT_EQ(Find<QComboBox>(window, "FuncComboBox")->currentIndex(), 2);
-        EXPECT_EQ(lines(), "-|2*t|cos(t)|-");
-        Set(window, {{"FuncComboBox", "1"}});
-        EXPECT_EQ(Shown(window, {"ErrorEdit"}), "Cannot calculate derivative for this graph type");
-        EXPECT_FALSE(AddEnabled(window));
-        Set(window, {{"FuncComboBox", "0"}});
-        EXPECT_EQ(lines(), "2*x|-|-|-");
-        Click(window, "AddFunctionButton");
-    });
-    window.Execute({square, TableOf({{1, 2}}), GraphOfKind(kParametric, "t^2", "sin(t)")}, 2);
-    ASSERT_EQ(added.records.size(), 2u);
-    EXPECT_EQ(added.records[1].Formula().Text(), "2*x");
-    EXPECT_EQ(added.records[1].Kind, kYOfX);
-    EXPECT_EQ(added.records[1].Color, 11);
-    EXPECT_FALSE(window.isVisible());
-}
-
+// The Derivative window shares the adding with this one; its lines are tested with
+// DeriveGraph and through the main window.
 TEST(TangentWindowTest, ControlsFollowTheGraphValuesAreCheckedAndTheLineTakesTheDefaultStyle) {
     ScriptedMessages messages;
     OptionsRecord options = StandardOptions();
     options.GraphDefaults.Style.Color = 13;
     AddRecorder added;
     TangentWindow window{nullptr, messages, added.Callback()};
+    added.cancels = 1;
+    added.onCancel = [&] {
+        EXPECT_TRUE(window.isVisible());  // back for another try
+        Click(window, "AddFunctionButton");
+    };
     OnNextModal<QDialog>([&](QDialog&) {
         const auto shown = [&] { return Shown(window, {"VarLabel", "PiLabel", "VarEdit"}); };
         EXPECT_EQ(shown(), "X=|-|0");
         Set(window, {{"FuncComboBox", "2"}});
         EXPECT_EQ(shown(), "It is impossible to plot a tangent/normal|-|-");
         EXPECT_FALSE(AddEnabled(window));
-        Set(window, {{"FuncComboBox", "3"}});
-        EXPECT_EQ(Shown(window, {"VarLabel"}), "Empty formula");
         Set(window, {{"FuncComboBox", "0"}});
         for (const char* text : {"abc", "1*10^101", "0"}) {
             Set(window, {{"VarEdit", text}});
@@ -358,23 +287,23 @@ TEST(TangentWindowTest, ControlsFollowTheGraphValuesAreCheckedAndTheLineTakesThe
         Set(window, {{"NormalRadioButton", "1"}});
         Click(window, "AddFunctionButton");
         EXPECT_TRUE(Focused(window, "VarEdit"));
-        EXPECT_TRUE(added.records.empty());
         Set(window, {{"TangentRadioButton", "1"}, {"FuncComboBox", "1"}});
         EXPECT_EQ(shown(), "A=|Pi|0");
         Click(window, "AddFunctionButton");
     });
-    window.Execute({GraphOfKind(kYOfX, "1/x"), GraphOfKind(kPolarGraph, "1"),
-                    GraphOfKind(kEquation, "x-y"), GraphOfKind(kXOfY, " ")},
-                   5, options);
+    window.Execute(
+        {GraphOfKind(kYOfX, "1/x"), GraphOfKind(kPolarGraph, "1"), GraphOfKind(kEquation, "x-y")},
+        5, options);
     EXPECT_EQ(messages.shown,
               QStringList({"Error: The value of the variable must be a number",
                            "Error: Too large absolute value of variable",
                            "Error: Error of the determination of the equation of the tangent",
                            "Error: Error of the determination of the equation of the normal"}));
-    ASSERT_EQ(added.records.size(), 1u);
-    EXPECT_EQ(added.records[0].Kind, kXOfY);
-    EXPECT_EQ(added.records[0].Formula().Text(), "0*y+1");
-    EXPECT_EQ(added.records[0].Color, 13);
+    ASSERT_EQ(added.records.size(), 2u);
+    EXPECT_EQ(added.records[1].Kind, kXOfY);
+    EXPECT_EQ(added.records[1].Formula().Text(), "0*y+1");
+    EXPECT_EQ(added.records[1].Color, 13);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(RegressionWindowTest, EveryChangeRecomputesAndTheSettingsFollow) {
@@ -383,27 +312,21 @@ TEST(RegressionWindowTest, EveryChangeRecomputesAndTheSettingsFollow) {
     AddRecorder added;
     RegressionWindow window{nullptr, messages, added.Callback()};
     OnNextModal<QDialog>([&](QDialog&) {
-        auto* power = Find<QLineEdit>(window, "PolynomPowerEdit");
-        const auto enter = [&](const char* degree) {
-            power->setText(degree);
-            PressKey(power, Qt::Key_Return);
+        const auto power = [&](const char* degree) {
+            Set(window, {{"PolynomPowerEdit", degree}});
+            PressKey(Find<QWidget>(window, "PolynomPowerEdit"), Qt::Key_Return);
+            return Shown(window, {"FormulaEdit"}).count('x');  // the terms shown
         };
-        const auto terms = [&] { return Shown(window, {"FormulaEdit"}).count('x'); };
-        EXPECT_EQ(Find<QComboBox>(window, "TableComboBox")->count(), 2);
-        EXPECT_EQ(Shown(window, {"TableComboBox", "FormulaEdit", "RSquaredLabel"}),
-                  "Table: 4 items|4.4*x-3|R^2=0.8344828");  // the toolbar's table, a line
+        EXPECT_EQ(Shown(window, {"TableComboBox", "FormulaEdit"}), "Table: 4 items|4.4*x-3");
         Click(window, "PolynomRadioButton");
-        EXPECT_EQ(settings.RegressionType, kPolynomial);
-        EXPECT_EQ(terms(), 2);
-        enter("3");
+        EXPECT_EQ(power("3"), 3);
         EXPECT_EQ(settings.PolynomPower, 3);
-        EXPECT_EQ(terms(), 3);
         Click(window, "LineRadioButton");
-        enter("10");
+        power("10");
         EXPECT_TRUE(Focused(window, "PolynomPowerEdit"));
         EXPECT_EQ(settings.PolynomPower, 3);
-        enter("2");  // a valid degree picks the polynomial family
-        EXPECT_TRUE(Find<QRadioButton>(window, "PolynomRadioButton")->isChecked());
+        EXPECT_EQ(settings.RegressionType, kLinear);
+        power("2");  // a valid degree picks the polynomial family
         EXPECT_EQ(settings.RegressionType, kPolynomial);
         Set(window, {{"TableComboBox", "0"}});
         EXPECT_EQ(Shown(window, {"SquareLabel", "FormulaEdit"}),
@@ -448,33 +371,26 @@ class PictureTarget final : public TraceTarget {
     bool gone = false;
 };
 
-TEST(TraceWindowTest, WalksTheSelectedGraphMarksEachPointAndLeavesThePictureAsItWas) {
+TEST(TraceWindowTest, WalksTheSelectedGraphAndLeavesThePictureAsItWas) {
+    // What each graph offers and the readout texts are tested with SetupTrace and
+    // TraceReadout, the cross over a document's picture through the main window.
     PictureTarget target;
     TraceWindow window{nullptr};
     const QImage blank = target.picture.copy();
     auto* list = window.findChild<QComboBox*>("FuncComboBox");
     auto* bar = window.findChild<QScrollBar*>("TraceScrollBar");
-    const auto readout = [&] { return Shown(window, {"XLabel", "YLabel", "ATLabel", "RLabel"}); };
-    // The readout texts are tested with TraceReadout.
     QTimer::singleShot(0, &window, [&] {
-        EXPECT_EQ(Items(list), QStringList({"Y(x)=1/x", "R(a)=-1", "x*x+y*y-1=0"}));
-        EXPECT_EQ(readout(), "X=-1|Y=0|A=0 Pi|R=-1");
-        EXPECT_TRUE(target.pointer.Visible());
-        EXPECT_EQ(window.focusWidget(), bar);
-        for (const auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left})
-            PressKey(bar, key);
-        EXPECT_EQ(readout(), "X=-0.7071068|Y=-0.7071068|A=0.25 Pi|R=-1");
-        PressKey(bar, Qt::Key_PageDown);  // 10 points, as far as there are
-        EXPECT_EQ(bar->value(), bar->maximum());
+        EXPECT_EQ(Shown(window, {"XLabel", "ATLabel", "RLabel"}), "X=-1|A=0 Pi|R=-1");
+        PressKey(bar, Qt::Key_Right);
+        EXPECT_EQ(Shown(window, {"ATLabel"}), "A=0.25 Pi");
         list->setCurrentIndex(0);
-        EXPECT_EQ(readout(), "X=-1|Y=-1|-|-");
         bar->setValue(3);
-        EXPECT_EQ(readout(), "X=0|Y: Error|-|-");
+        EXPECT_EQ(Shown(window, {"YLabel", "ATLabel"}), "Y: Error|-");
         EXPECT_FALSE(target.pointer.Visible());
         bar->setValue(4);
         EXPECT_TRUE(target.pointer.Visible());
         list->setCurrentIndex(2);
-        EXPECT_EQ(readout(), "The tracing is impossible|-|-|-");
+        EXPECT_EQ(Shown(window, {"XLabel"}), "The tracing is impossible");
         EXPECT_FALSE(bar->isEnabled());
         list->setCurrentIndex(0);
         target.gone = true;  // the document window closed meanwhile
@@ -484,8 +400,7 @@ TEST(TraceWindowTest, WalksTheSelectedGraphMarksEachPointAndLeavesThePictureAsIt
         PressKey(&window, Qt::Key_Escape);
     });
     window.Execute(target, 1);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(target.pointer.Visible());
+    EXPECT_FALSE(window.isVisible() || target.pointer.Visible());
     EXPECT_EQ(target.picture, blank);
 }
 
