@@ -24,10 +24,6 @@ namespace {
 using testing_support::PressKey;
 using testing_support::SameBytes;
 
-void ClickOk(QDialog& dialog) {
-    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-}
-
 // Each dialog's checks, in their order: Plot (P), Background (B) and Axis Options (A).
 TEST(OptionsChecksTest, EachDialogNamesTheFirstBadField) {
     enum { P, B, A };
@@ -78,17 +74,6 @@ TEST(OptionsChecksTest, EachDialogNamesTheFirstBadField) {
     }
 }
 
-TEST(OptionsChecksTest, ChangedIntervalsScaleTheirAxesSteps) {
-    const OptionsRecord old = StandardOptions();
-    OptionsRecord now = old;
-    now.MinX = -100.0L;
-    now.MaxX = 100.0L;
-    RescaleStepsToIntervals(now, old);
-    EXPECT_EQ(static_cast<long double>(now.NumsX.Step), 10 * old.NumsX.Step);
-    EXPECT_EQ(static_cast<long double>(now.StepVert), 10 * old.StepVert);
-    EXPECT_TRUE(SameBytes(now.NumsY, old.NumsY));
-}
-
 TEST(OptionsDialogsTest, AnUntouchedDialogStoresEveryByteAndFontsAreWorkingCopies) {
     OptionsRecord before = StandardOptions();
     // Values that text cannot hold exactly, and what an older file may hold: a true byte
@@ -96,8 +81,6 @@ TEST(OptionsDialogsTest, AnUntouchedDialogStoresEveryByteAndFontsAreWorkingCopie
     before.MinX = 0.1L;
     before.StepVert = 0.3L;
     before.LogX.byte = 7;
-    before.LogY = true;
-    before.LogYBase = 2.0L;
     before.HorWidth = 3;
     before.RadiusColor = 12;
     before.AxisX.Forward = false;
@@ -140,7 +123,7 @@ TEST(OptionsDialogsTest, ARejectedFieldIsShownOnItsPageAndEnterInAMarksLengthIsO
     plot.LogXCheckBox->setChecked(true);
     plot.Pages->setCurrentIndex(1);
     plot.show();
-    ClickOk(plot);
+    plot.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     EXPECT_EQ(plot.Pages->currentIndex(), 0);
     EXPECT_EQ(plot.focusWidget(), plot.Edits[pfMaxX]);
     EXPECT_TRUE(plot.isVisible());
@@ -171,7 +154,7 @@ TEST(BitmapDialogsTest, WidthIsCheckedFirstAndTheProposedName) {
     for (const char* width : {"99", "100"}) {
         dialog.WidthEdit->setText(width);
         dialog.HeightEdit->setText("3001");
-        ClickOk(dialog);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
     EXPECT_EQ(errors, QStringList({kBitmapWidthMessage, kBitmapHeightMessage}));
     EXPECT_NE(dialog.result(), QDialog::Accepted);
