@@ -4,16 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 #include <vector>

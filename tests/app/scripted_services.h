@@ -1,5 +1,4 @@
-// Scripted questions and file dialogs for the tests and the soak: no widget and no test
-// framework, so any driver of the main window can use them.
+// Scripted questions and file dialogs for any driver of the main window: tests and the soak.
 #pragma once
 
 #include <QStringList>
