@@ -1,82 +1,67 @@
 // The main window as a user meets it, offscreen, with scripted questions and file dialogs:
-// start-up, New, Open, Save, closing and shut-down, settings kept between runs, and the
-// status bar and Esc during a computation.
+// start-up, New, Open, Save, closing and shut-down, the status bar and Esc during a
+// computation, the Calculus windows and Trace, and the output commands.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCursor>
-#include <QFile>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolBar>
+#include <QPrinter>
 
 #include "../plot/plot_test_support.h"
-#include "app/document_window.h"
 #include "app/full_screen_window.h"
-#include "app_test_support.h"
 #include "main_window_fixture.h"
+#include "option_dialogs/output_dialogs.h"
 #include "plot/document_file.h"
-#include "services/program_settings.h"
+#include "tool_windows/calculator_window.h"
 
 namespace plotwise {
 namespace {
 
-using testing_support::MainFormTest;
-using testing_support::PumpUntil;
-using testing_support::ScriptedDialogs;
-using testing_support::ScriptedMessages;
+using testing_support::GraphCommandsTest;
+using testing_support::GraphOfKind;
+using testing_support::MainWindowTest;
+using testing_support::OnNextModal;
+using testing_support::PressOk;
+using testing_support::SameBytes;
+using C = Command;
 
-TEST_F(MainFormTest, StartsWithNonameDocumentAndNumbersNewOnesInTheFirstGap) {
+TEST_F(MainWindowTest, StartsWithNonameNumbersNewOnesInTheFirstGapAndCommandsFollow) {
     Start();
-    EXPECT_EQ(form->windowTitle(), "Plotwise");
-    EXPECT_EQ(form->minimumSize(), QSize(400, 300));
-    EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
-    form->DocumentCommands().New();
-    form->DocumentCommands().New();
-    EXPECT_EQ(Captions(), QStringList({"Noname1.plw", "Noname2.plw", "Noname3.plw"}));
-    CloseWindow(form->Documents()[1]);
-    form->DocumentCommands().New();
-    EXPECT_EQ(Captions().last(), "Noname2.plw");
-    EXPECT_TRUE(messages.shown.isEmpty());
-}
-
-TEST_F(MainFormTest, CommandsFollowTheNumberOfDocuments) {
-    Start();
-    const Command withDocument[] = {Command::Save, Command::SaveAs, Command::FullScreen,
-                                    Command::Cascade, Command::SaveOptions};
-    for (Command c : withDocument)
-        EXPECT_TRUE(form->Action(c)->isEnabled()) << InfoOf(c).hint;
-    CloseWindow(form->Documents()[0]);
-    for (Command c : withDocument)
-        EXPECT_FALSE(form->Action(c)->isEnabled()) << InfoOf(c).hint;
-    for (Command c : {Command::Undo, Command::Redo, Command::AddGraph})
-        EXPECT_FALSE(form->Action(c)->isEnabled());
-    for (Command c : {Command::New, Command::Open, Command::Exit, Command::About})
-        EXPECT_TRUE(form->Action(c)->isEnabled());
-}
-
-TEST_F(MainFormTest, FullScreenShowsTheActiveDocumentUntilEsc) {
-    Start();
-    form->RunCommand(Command::FullScreen);
-    auto* view = form->findChild<FullScreenWindow*>();
+    EXPECT_EQ(window->StatusPanel(0)->text(), "Ready");
+    EXPECT_EQ(Text(C::Undo), "&Undo");
+    EXPECT_EQ(Text(C::Redo), "&Redo");
+    Run(C::FullScreen);
+    auto* view = window->findChild<FullScreenWindow*>();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &esc);
     EXPECT_FALSE(view->isVisible());
+
+    window->DocumentCommands().New();
+    window->DocumentCommands().New();
+    EXPECT_EQ(Captions(), QStringList({"Noname1.plw", "Noname2.plw", "Noname3.plw"}));
+    CloseWindow(window->Documents()[1]);
+    window->DocumentCommands().New();
+    EXPECT_EQ(Captions().last(), "Noname2.plw");
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    const Command withDocument[] = {C::Save, C::SaveAs, C::FullScreen, C::Cascade, C::SaveOptions};
+    for (Command c : withDocument)
+        EXPECT_TRUE(Enabled(c)) << InfoOf(c).hint;
+    while (!window->Documents().isEmpty())
+        CloseWindow(window->Documents()[0]);
+    for (Command c : withDocument)
+        EXPECT_FALSE(Enabled(c)) << InfoOf(c).hint;
+    for (Command c : {C::Undo, C::Redo, C::AddGraph})
+        EXPECT_FALSE(Enabled(c));
+    for (Command c : {C::New, C::Open, C::Exit, C::About})
+        EXPECT_TRUE(Enabled(c));
 }
 
 // The hint panel's text after the pointer moved over a menu item.
-QString HintOver(MainWindow& form, QMenu* menu, const QString& item) {
-    form.StatusPanel(1)->clear();
+QString HintOver(MainWindow& window, QMenu* menu, const QString& item) {
+    window.StatusPanel(1)->clear();
     menu->popup(QPoint(0, 0));
     for (QAction* action : menu->actions()) {
         if (action->text() != item) continue;
@@ -85,96 +70,86 @@ QString HintOver(MainWindow& form, QMenu* menu, const QString& item) {
                          Qt::NoModifier);
         QCoreApplication::sendEvent(menu, &move);
     }
-    const QString hint = form.StatusPanel(1)->text();
+    const QString hint = window.StatusPanel(1)->text();
     menu->hide();
     return hint;
 }
 
-TEST_F(MainFormTest, MenuItemsShowTheirHintsAlsoDisabledAndInContextMenus) {
+TEST_F(MainWindowTest, MenuItemsShowTheirHintsAlsoDisabledAndInContextMenus) {
     Start();
     QMenu* plot = nullptr;
-    for (QObject* object : form->Action(Command::AddGraph)->associatedObjects())
+    for (QObject* object : window->Action(C::AddGraph)->associatedObjects())
         plot = plot != nullptr ? plot : qobject_cast<QMenu*>(object);
     ASSERT_NE(plot, nullptr);
-    EXPECT_EQ(HintOver(*form, plot, "&Add Graph..."), "Add new graph");  // disabled for now
-    std::unique_ptr<QMenu> toolbars(form->createPopupMenu());
-    EXPECT_EQ(HintOver(*form, toolbars.get(), "Graph"), "Hide/Show the Graph toolbar");
-    EXPECT_EQ(HintOver(*form, toolbars.get(), "Help"), "Show the help information about toolbars");
+    EXPECT_EQ(HintOver(*window, plot, "&Add Graph..."), "Add new graph");  // disabled for now
+    std::unique_ptr<QMenu> toolbars(window->createPopupMenu());
+    EXPECT_EQ(HintOver(*window, toolbars.get(), "Graph"), "Hide/Show the Graph toolbar");
+    EXPECT_EQ(HintOver(*window, toolbars.get(), "Help"),
+              "Show the help information about toolbars");
 }
 
-TEST_F(MainFormTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
+TEST_F(MainWindowTest, OpensGoodFilesAndRefusesBadOnesWithoutAWindow) {
     QFile bad(Path("bad.plw"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a document");
     bad.close();
     Start("plotwise " + Path("missing.plw"), true);
-    EXPECT_TRUE(form->Documents().isEmpty());
+    EXPECT_TRUE(window->Documents().isEmpty());
     EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
 
-    EXPECT_EQ(form->DocumentCommands().Open(Path("bad.plw")), nullptr);
+    EXPECT_EQ(window->DocumentCommands().Open(Path("bad.plw")), nullptr);
     EXPECT_EQ(messages.shown.last(), "Error: Incorrect format of the file");
-    EXPECT_TRUE(form->Documents().isEmpty());
+    EXPECT_TRUE(window->Documents().isEmpty());
 
     dialogs.names = {PLOTWISE_EXAMPLES "/gallery.plw"};
-    form->DocumentCommands().OpenCommand();
-    ASSERT_EQ(form->Documents().size(), 1);
-    DocumentWindow* child = form->Documents()[0];
+    window->DocumentCommands().OpenCommand();
+    ASSERT_EQ(window->Documents().size(), 1);
+    DocumentWindow* child = window->Documents()[0];
     const Document& doc = child->Doc();
     EXPECT_EQ(child->Caption(), "gallery.plw");
-    EXPECT_TRUE(doc.Named);
-    EXPECT_FALSE(doc.Modified);
     ASSERT_FALSE(doc.Graphs().empty());
     EXPECT_GT(doc.GraphAt(0).Values.size(), 0u);  // sampled as it opened
-    EXPECT_TRUE(testing_support::SameBytes(form->CurrentOptions(), doc.Options));
+    EXPECT_TRUE(SameBytes(window->CurrentOptions(), doc.Options));
 }
 
-TEST_F(MainFormTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFails) {
+TEST_F(MainWindowTest, SavesUnnamedThroughTheDialogAndKeepsModifiedWhenWritingFails) {
     Start();
-    DocumentWindow* child = form->Documents()[0];
+    DocumentWindow* child = window->Documents()[0];
     Document& doc = child->Doc();
     doc.Modified = true;
-    dialogs.names = {QString()};  // cancelled
-    EXPECT_FALSE(form->DocumentCommands().Save(*child));
+    dialogs.names = {QString(), Path("first.plw")};  // cancelled, then a name
+    EXPECT_FALSE(window->DocumentCommands().Save(*child));
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(dialogs.proposed, QStringList({"Noname1.plw"}));
-
-    dialogs.names = {Path("first.plw")};
-    EXPECT_TRUE(form->DocumentCommands().Save(*child));
+    EXPECT_TRUE(window->DocumentCommands().Save(*child));
     EXPECT_EQ(child->Caption(), "first.plw");
-    EXPECT_TRUE(doc.Named);
     EXPECT_FALSE(doc.Modified);
-    EXPECT_TRUE(CheckDocumentFile(Path("first.plw").toStdString()).valid);
 
     // Named: no dialog; a folder that is gone makes the write fail.
     doc.FileName = Path("gone/first.plw").toStdString();
     doc.Modified = true;
-    EXPECT_FALSE(form->DocumentCommands().Save(*child));
+    EXPECT_FALSE(window->DocumentCommands().Save(*child));
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(messages.shown, QStringList({"Error: Input-output error"}));
-    EXPECT_EQ(dialogs.proposed.size(), 2);  // none for the named document
+    EXPECT_EQ(dialogs.asked, 2);
 }
 
-TEST_F(MainFormTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
+TEST_F(MainWindowTest, ClosingAsksForEachModifiedDocumentInWindowOrderAndStopsAtCancel) {
     Start();
-    DocumentWindow* child = form->Documents()[0];
+    DocumentWindow* child = window->Documents()[0];
     child->Doc().Modified = true;
     messages.answers = {Answer::Cancel};
     qobject_cast<QMdiSubWindow*>(child->parentWidget())->close();
     EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname1.plw?"}));
-    ASSERT_EQ(form->Documents().size(), 1);
-    messages.answers = {Answer::No};
-    CloseWindow(child);
-    EXPECT_TRUE(form->Documents().isEmpty());
-}
+    ASSERT_EQ(window->Documents().size(), 1);
 
-TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
-    Start();
-    form->DocumentCommands().New();
-    for (DocumentWindow* child : form->Documents())
-        child->Doc().Modified = true;
+    // Shutting down: Yes saves the first, Cancel keeps the second and the program.
+    window->DocumentCommands().New();
+    window->Documents()[1]->Doc().Modified = true;
+    messages.shown.clear();
     messages.answers = {Answer::Yes, Answer::Cancel};
     dialogs.names = {Path("one.plw")};
-    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(window->close());
     EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname1.plw?",
                                            "Ask: Save changes to Noname2.plw?"}));
     EXPECT_EQ(Captions(), QStringList({"one.plw", "Noname2.plw"}));
@@ -182,74 +157,182 @@ TEST_F(MainFormTest, ShutDownAsksInWindowOrderAndStopsAtCancel) {
 
     messages.shown.clear();
     messages.answers = {Answer::No};
-    EXPECT_TRUE(form->close());
-    form.reset();  // the windows go without asking again
+    EXPECT_TRUE(window->close());
+    window.reset();  // the windows go without asking again
     EXPECT_EQ(messages.shown, QStringList({"Ask: Save changes to Noname2.plw?"}));
     EXPECT_TRUE(QFile::exists(Path("Plotwise.ini")));
 }
 
-TEST_F(MainFormTest, ToolbarsAndSettingsOutliveTheRun) {
+TEST_F(MainWindowTest, StatusBarShowsProgressAndEscInterruptsThePass) {
     Start();
-    form->RunCommand(Command::GraphToolbar);
-    form->addToolBar(Qt::BottomToolBarArea, form->Toolbar(ToolbarId::Calculus));
-    EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
-    EXPECT_FALSE(form->Action(Command::GraphToolbar)->isChecked());
-    form->Settings().Analysis.DigitsNum = 4;
-    ASSERT_TRUE(form->close());
-    form->Settings() = {};
-    Start();
-    EXPECT_FALSE(form->Settings().Panels.GraphsPanel);
-    EXPECT_FALSE(form->Toolbar(ToolbarId::Graph)->isVisible());
-    EXPECT_TRUE(form->Toolbar(ToolbarId::Standard)->isVisible());
-    EXPECT_EQ(form->toolBarArea(form->Toolbar(ToolbarId::Calculus)), Qt::BottomToolBarArea);
-    EXPECT_EQ(form->Settings().Analysis.DigitsNum, 4);
-}
-
-// A document whose pass takes a while: several long graphs.
-QString WriteSlowDocument(const QString& path) {
-    Document doc(StandardOptions());
+    Document slow(StandardOptions());  // a pass that takes a while: several long graphs
     for (const char* f : {"sin(x)*cos(x)^2", "x^3-2*x", "exp(sin(x))"}) {
-        GraphRecord props = testing_support::GraphOfKind(kYOfX, f);
+        GraphRecord props = GraphOfKind(kYOfX, f);
         props.Interval().StepsNum = 20000;
         props.Interval().DefaultSteps = false;
-        doc.AddGraph(props);
+        slow.AddGraph(props);
     }
-    EXPECT_TRUE(WriteDocument(doc, path.toStdString()));
-    return path;
-}
-
-TEST_F(MainFormTest, StatusBarShowsProgressAndEscInterruptsThePass) {
-    Start();
-    const QString path = WriteSlowDocument(Path("slow.plw"));
+    ASSERT_TRUE(WriteDocument(slow, Path("slow.plw").toStdString()));
     QStringList seen;
     bool busyCursor = false;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        seen << form->StatusPanel(0)->text() + " | " + form->StatusPanel(1)->text();
+        seen << window->StatusPanel(0)->text() + " | " + window->StatusPanel(1)->text();
         busyCursor = busyCursor || QApplication::overrideCursor() != nullptr;
     });
     watcher.start(0);
-    DocumentWindow* child = form->DocumentCommands().Open(path);
+    DocumentWindow* child = window->DocumentCommands().Open(Path("slow.plw"));
     ASSERT_NE(child, nullptr);
     ASSERT_FALSE(seen.isEmpty());
     EXPECT_TRUE(seen.first().startsWith("Graph N 1: ")) << seen.first().toStdString();
     EXPECT_TRUE(seen.first().endsWith("| Press Esc to interrupt the calculation"));
     EXPECT_TRUE(busyCursor);
-    EXPECT_EQ(form->StatusPanel(0)->text(), "Ready");
-    EXPECT_EQ(form->StatusPanel(1)->text(), "");
+    EXPECT_EQ(window->StatusPanel(0)->text(), "Ready");
+    EXPECT_EQ(window->StatusPanel(1)->text(), "");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     for (const auto& graph : child->Doc().Graphs())
         EXPECT_TRUE(graph->HasValues());
 
     // Esc waiting in the queue when the pass starts stops it at the first look.
-    QCoreApplication::postEvent(form.get(),
+    QCoreApplication::postEvent(window.get(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    child = form->DocumentCommands().Open(path);
+    child = window->DocumentCommands().Open(Path("slow.plw"));
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(child->Doc().ContinueSampling);
     for (const auto& graph : child->Doc().Graphs())
         EXPECT_FALSE(graph->HasValues());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraphs) {
+    Start();
+    window->GraphCommands().GraphEditor = [](GraphRecord&, const QString& caption, GraphPage) {
+        return caption == "Add Graph";
+    };
+    Document& document = window->ActiveDocument()->Doc();
+    for (const char* f : {"x^2", " ", "sin(x)"})  // the blank one is no function
+        document.AddGraph(GraphOfKind(kYOfX, f));
+    document.AddGraph(GraphOfKind(kXOfY, "y"));
+    EXPECT_TRUE(Enabled(C::Regression));
+    Run(C::Regression);
+    EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
+    document.AddGraph(testing_support::TableOf({{3, 7}, {1, 3}, {2, 5}}));
+
+    // The Y(x) formulas are offered; the toolbar's graph is where the windows start.
+    const struct {
+        Command command;
+        int selected;
+        std::function<void(QDialog&)> act;
+    } cases[] = {
+        {C::AnalyseFunction, 0,
+         [](QDialog& w) {
+             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("FormulaComboBox")),
+                       QStringList({"x^2", "sin(x)"}));
+         }},
+        {C::Integration, 0,
+         [](QDialog& w) {
+             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("Formula1ComboBox")),
+                       QStringList({"0", "x^2", "sin(x)"}));
+         }},
+        {C::Regression, 4, [](QDialog&) {}},
+        {C::Derivative, 0,
+         [](QDialog& w) { EXPECT_EQ(w.findChild<QComboBox*>("FuncComboBox")->currentIndex(), 0); }},
+        {C::TangentNormal, 0, [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); }},
+    };
+    for (const auto& c : cases) {
+        window->GraphBar()->GraphList->setCurrentIndex(c.selected);
+        OnNextModal<QDialog>([&c](QDialog& dialog) {
+            c.act(dialog);
+            if (auto* add = dialog.findChild<QPushButton*>("AddFunctionButton")) add->click();
+        });
+        Run(c.command);
+    }
+    QStringList formulas;
+    for (const auto& graph : document.Graphs())
+        formulas << QString::fromStdString(graph->Record().Formula().Text());
+    EXPECT_EQ(formulas.mid(5), QStringList({"2*x+1", "2*x", "2*x-1"}));
+    EXPECT_EQ(messages.shown.size(), 1);
+    Run(C::Calculator);
+    auto* calculator = window->findChild<CalculatorWindow*>();
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_FALSE(calculator->isModal());
+}
+
+TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
+    Start();
+    DocumentWindow* child = window->ActiveDocument();
+    Document& document = child->Doc();
+    document.AddGraph(GraphOfKind(kYOfX, "x/2"));
+    document.CalculateGraphs();
+    EXPECT_TRUE(Enabled(C::Trace));
+    child->RedrawPicture();
+    const QImage plain = child->Picture().copy();
+
+    bool traced = false;
+    OnNextModal<QDialog>([&](QDialog& dialog) {
+        dialog.findChild<QScrollBar*>("TraceScrollBar")->setValue(151);  // (5, 2.5)
+        EXPECT_TRUE(child->TracePointer().Visible());
+        const QImage marked = child->Picture().copy();
+        EXPECT_NE(marked, plain);
+        child->RedrawPicture();  // as a resize does
+        EXPECT_EQ(child->Picture(), marked);
+        document.DrawGraph(document.GraphAt(0));  // drawn over: the cross stays on top
+        EXPECT_EQ(child->Picture(), marked);
+        traced = true;
+    });
+    Run(C::Trace);
+    EXPECT_TRUE(traced);
+    EXPECT_FALSE(child->TracePointer().Visible());
+    EXPECT_EQ(child->Picture(), plain);
+}
+
+TEST_F(GraphCommandsTest, PrintAndBitmapsKeepTheChoicesAndLeaveTheDocumentAsItWas) {
+    AddGraphs({"x", "sin(x)"});
+    Doc().Modified = false;
+    const OptionsRecord options = Doc().Options;
+    QPrinter& printer = window->PrintCommands().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path("page.pdf"));
+    printer.setResolution(600);
+    OnNextModal<PrintOptionsDialog>([](PrintOptionsDialog& dialog) {
+        dialog.BlackAndWhiteCheckBox->setChecked(!dialog.BlackAndWhiteCheckBox->isChecked());
+        dialog.accept();
+    });
+    const bool blackAndWhite = window->Settings().Print.BlackAndWhite;
+    Run(C::Print);
+    EXPECT_EQ(window->Settings().Print.BlackAndWhite, !blackAndWhite);
+    EXPECT_GT(QFileInfo(Path("page.pdf")).size(), 1000);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("; ").toStdString();
+
+    OnNextModal<CopyBitmapDialog>([](CopyBitmapDialog& dialog) {
+        EXPECT_EQ(dialog.WidthEdit->text(), "400");
+        dialog.WidthEdit->setText("300");
+        dialog.HeightEdit->setText("150");
+        PressOk(dialog);
+    });
+    Run(C::CopyAsBitmap);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(300, 150));
+    OnNextModal<CopyBitmapDialog>([](CopyBitmapDialog& dialog) {
+        EXPECT_EQ(dialog.WidthEdit->text(), "300");  // kept for the run
+    });
+    Run(C::CopyAsBitmap);
+
+    const QString typed = Path("plot");
+    for (const bool there : {false, true}) {
+        messages.answers = {Answer::No};
+        OnNextModal<BitmapDialog>([typed, there](BitmapDialog& dialog) {
+            EXPECT_EQ(dialog.FileNameEdit->text(), "Noname1.bmp");
+            dialog.FileNameEdit->setText(typed);
+            PressOk(dialog);
+            EXPECT_EQ(dialog.isVisible(), there);  // No to replacing keeps the dialog open
+        });
+        Run(C::SaveAsBitmap);
+    }
+    EXPECT_EQ(messages.shown, QStringList({"Ask: File already exists. Overwrite it?"}));
+    EXPECT_EQ(QFileInfo(typed + ".bmp").size(), 118 + 200 * 200);  // 4-bit rows, 400 x 200
+    EXPECT_TRUE(SameBytes(Doc().Options, options));
+    EXPECT_FALSE(Doc().Modified);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Scripted questions and file dialogs for the tests and the soak: no widget and no test
-// framework, so any driver of the main window can use them.
+// Scripted questions and file dialogs for any driver of the main window: tests and the soak.
 #pragma once
 
 #include <QStringList>
@@ -10,6 +9,15 @@
 
 namespace plotwise::testing_support {
 
+// The script's next item, or none when it has run out.
+template <typename T>
+T TakeNext(std::deque<T>& script, T none = {}) {
+    if (script.empty()) return none;
+    T next = script.front();
+    script.pop_front();
+    return next;
+}
+
 // Records every box as "Error: text" or "Ask: text" and answers from a script (Cancel when
 // the script has run out).
 class ScriptedMessages final : public Messages {
@@ -18,21 +26,10 @@ class ScriptedMessages final : public Messages {
     std::deque<Answer> answers;
 
     void Error(const QString& text) override { shown << "Error: " + text; }
-    bool YesNo(const QString& text) override {
-        shown << "Ask: " + text;
-        return Next() == Answer::Yes;
-    }
+    bool YesNo(const QString& text) override { return YesNoCancel(text) == Answer::Yes; }
     Answer YesNoCancel(const QString& text) override {
         shown << "Ask: " + text;
-        return Next();
-    }
-
-  private:
-    Answer Next() {
-        if (answers.empty()) return Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return TakeNext(answers, Answer::Cancel);
     }
 };
 
@@ -43,20 +40,15 @@ class ScriptedDialogs final : public FileDialogs {
     QStringList proposed;
     int asked = 0;  // dialogs shown, open and save
 
-    QString OpenFileName(const QString&, const QString&) override { return Next(); }
+    QString OpenFileName(const QString&, const QString&) override {
+        ++asked;
+        return TakeNext(names);
+    }
     QString SaveFileName(const QString&, const QString& name, const QString&,
                          const QString&) override {
         proposed << name;
-        return Next();
-    }
-
-  private:
-    QString Next() {
         ++asked;
-        if (names.empty()) return {};
-        const QString n = names.front();
-        names.pop_front();
-        return n;
+        return TakeNext(names);
     }
 };
 
