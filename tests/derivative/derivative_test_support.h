@@ -22,6 +22,13 @@ inline TokenList TokensOf(const std::string& text) {
     return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
 }
 
+inline std::string Repeat(const std::string& text, int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += text;
+    return out;
+}
+
 // The unrounded value of text at x, or the error of compiling or evaluating it.
 inline Evaluation ValueOf(const std::string& text, long double x, const std::string& var = "x") {
     Compilation compiled = CompileProgram(text, var);

@@ -25,27 +25,22 @@ std::string SimplifiedText(const std::string& formula) {
 
 TEST(Simplify, RulesInTheirOrder) {
     // clang-format off
-    const struct {
-        const char* formula;
-        const char* simplified;
-    } cases[] = {
+    const struct { const char* formula; const char* simplified; } cases[] = {
         // Products.
-        {"x*1", "x"}, {"1*x", "x"}, {"x*0", "0"}, {"0*x", "0"}, {"x*(-1)", "-x"},
-        {"(-1)*x", "-x"}, {"2*3+x", "6+x"}, {"x*2*3", "x*2*3"}, {"0*ln(0)", "0"},
+        {"x*1", "x"}, {"1*x", "x"}, {"x*0", "0"}, {"0*x", "0"}, {"x*(-1)", "-x"}, {"(-1)*x", "-x"},
+        {"2*3+x", "6+x"}, {"x*2*3", "x*2*3"}, {"0*ln(0)", "0"},
         // Powers.
         {"x^1", "x"}, {"x^0", "1"}, {"x^(2-2)", "1"}, {"2^10", "1024"}, {"x^2", "x^2"},
         // Differences and sums.
         {"x+0", "x"}, {"0+x", "x"}, {"x-0", "x"}, {"0-x", "-x"}, {"0-(-x)", "x"},
         {"x-(-sin(x))", "x+sin(x)"}, {"x+(-sin(x))", "x-sin(x)"}, {"5-7", "(-2)"},
         // Quotients: division by 0 stays, 0 over anything is 0.
-        {"x/1", "x"}, {"0/x", "0"}, {"1/0", "1/0"}, {"x/0", "x/0"}, {"6/4", "1.5"},
-        {"x/2", "x/2"},
+        {"x/1", "x"}, {"0/x", "0"}, {"1/0", "1/0"}, {"x/0", "x/0"}, {"6/4", "1.5"}, {"x/2", "x/2"},
         // Unary minus and functions.
         {"-(-x)", "x"}, {"-(2)", "(-2)"}, {"-(0)", "0"}, {"ln(2)", "0.6931472"},
         {"ln(0)*x", "ln(0)*x"}, {"sin(0)+x", "x"}, {"sqrt(-1)", "sqrt((-1))"},
         // Each node is simplified once: the unary minus made from (-x)*(-1) is not revisited.
-        {"(-x)*(-1)", "-(-x)"},
-    };
+        {"(-x)*(-1)", "-(-x)"}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(SimplifiedText(c.formula), c.simplified) << c.formula;
@@ -60,10 +55,7 @@ TEST(Simplify, FoldedValuesKeepFullPrecision) {
 
 TEST(RemoveParens, EachDecision) {
     // clang-format off
-    const struct {
-        const char* input;
-        const char* output;
-    } cases[] = {
+    const struct { const char* input; const char* output; } cases[] = {
         // Atoms and calls lose parentheses after "(" or an operator; arguments keep theirs.
         {"((x))", "x"}, {"-(x)", "-x"}, {"x^(2)", "x^2"}, {"x*(sin(x))", "x*sin(x)"},
         {"sin((x))", "sin(x)"}, {"sin((x+2))", "sin(x+2)"},
@@ -74,8 +66,8 @@ TEST(RemoveParens, EachDecision) {
         // After binary "-", "*" or unary minus.
         {"x-(x-2)", "x-(x-2)"}, {"x-(2*x)", "x-2*x"}, {"x-(2*x)^3", "x-(2*x)^3"},
         {"x*(x/2)", "x*x/2"}, {"x*(x+2)", "x*(x+2)"}, {"x*(x^2)", "x*x^2"},
-        {"x*(x*2)^2", "x*(x*2)^2"}, {"x*(-x)", "x*(-x)"}, {"-(x*2)", "-x*2"},
-        {"-(x+2)", "-(x+2)"}, {"-(x^2)", "-x^2"}, {"(-(x*2)^2)", "-(x*2)^2"},
+        {"x*(x*2)^2", "x*(x*2)^2"}, {"x*(-x)", "x*(-x)"}, {"-(x*2)", "-x*2"}, {"-(x+2)", "-(x+2)"},
+        {"-(x^2)", "-x^2"}, {"(-(x*2)^2)", "-(x*2)^2"},
         // After "+".
         {"x+(x*2)", "x+x*2"}, {"x+(x-2)", "x+x-2"}, {"x+((-x)+3)", "x+(-x)+3"},
         {"x+(-x)", "x+(-x)"}, {"x+(x-2)*3", "x+(x-2)*3"}, {"x+(x*2)*3", "x+x*2*3"},
@@ -84,8 +76,7 @@ TEST(RemoveParens, EachDecision) {
         {"x/(x*2)", "x/(x*2)"}, {"x/(x/2)", "x/(x/2)"}, {"x/(x^2)", "x/x^2"},
         {"x/(x^2)^3", "x/(x^2)^3"}, {"x/(x+2)", "x/(x+2)"},
         // After "^".
-        {"x^(x^2)", "x^(x^2)"}, {"x^(x*2)", "x^(x*2)"}, {"(x^x)^2", "(x^x)^2"},
-    };
+        {"x^(x^2)", "x^(x^2)"}, {"x^(x*2)", "x^(x*2)"}, {"(x^x)^2", "(x^x)^2"}};
     // clang-format on
     for (const auto& c : cases) {
         TokenList list = TokensOf(c.input);
@@ -117,14 +108,10 @@ TEST(RemoveParens, MatchingParenAndMinPrecedence) {
 
 TEST(FormulaPrinter, NumbersAndNames) {
     // clang-format off
-    const struct {
-        StackItem item;
-        const char* text;
-    } cases[] = {
+    const struct { StackItem item; const char* text; } cases[] = {
         {{0.5L, kNumber}, "0.5"}, {{-0.5L, kNumber}, "(-0.5)"}, {{-0.0L, kNumber}, "0"},
         {{-12345678, kNumber}, "(-1.2345678*10^7)"}, {{0, kVariable}, "t"}, {{0, kUnaryMinus}, "-"},
-        {{0, kPiWord}, "Pi"}, {{0, kSin}, "sin"}, {{0, kAcoth}, "acoth"},
-    };
+        {{0, kPiWord}, "Pi"}, {{0, kSin}, "sin"}, {{0, kAcoth}, "acoth"}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TokenText(c.item, "t"), c.text) << int(c.item.code);

@@ -17,13 +17,7 @@ using Strings = std::vector<std::string>;
 
 AnalysisParams Params(long double minX, long double maxX, int steps = 200, int digits = 2,
                       bool useDerivative = false) {
-    AnalysisParams p;
-    p.MinX = minX;
-    p.MaxX = maxX;
-    p.StepsNum = steps;
-    p.DigitsNum = digits;
-    p.UseDerivative = useDerivative;
-    return p;
+    return {minX, maxX, true, true, digits, steps, useDerivative};
 }
 
 Strings ExtremumTexts(const FunctionAnalysis& analysis) {
@@ -33,24 +27,26 @@ Strings ExtremumTexts(const FunctionAnalysis& analysis) {
     return texts;
 }
 
+std::string Nested(const char* function, int depth) {
+    std::string text = "x";
+    for (int i = 0; i < depth; ++i)
+        text = std::string(function) + "(" + text + ")";
+    return text;
+}
+
 // The dialog's order and messages are tested through the dialog; these are the edges.
 TEST(CheckAnalysisInput, Edges) {
-    std::string deep = "x";
-    for (int i = 0; i < 26; ++i)
-        deep = "sin(" + deep + ")";
-    const struct {
-        AnalysisInput input;
-        AnalysisField field;
-    } cases[] = {
-        {{"x", "-1.1*10^100", "10", "200", "2"}, AnalysisField::MinX},
-        {{"x", "0", "1", "20001", "2"}, AnalysisField::StepsNum},
-        {{"x", "0", "1", "150.0", "2"}, AnalysisField::StepsNum},
-        {{"x", "0", "1", "200", "-1"}, AnalysisField::DigitsNum},
-        {{deep, "0", "1", "200", "2", true, true, true}, AnalysisField::UseDerivative},
-        // The derivative only matters for extremums.
-        {{deep, "0", "1", "200", "2", true, false, true}, AnalysisField::None},
-        {{"x", "-1*10^100", " 1*10^100 ", " 20000 ", "5"}, AnalysisField::None},
-    };
+    const std::string deep = Nested("sin", 26);
+    using F = AnalysisField;
+    // clang-format off
+    const struct { AnalysisInput input; AnalysisField field; } cases[] = {
+        {{"x", "-1.1*10^100", "10", "200", "2"}, F::MinX},
+        {{"x", "0", "1", "20001", "2"}, F::StepsNum}, {{"x", "0", "1", "150.0", "2"}, F::StepsNum},
+        {{"x", "0", "1", "200", "-1"}, F::DigitsNum},
+        {{deep, "0", "1", "200", "2", true, true, true}, F::UseDerivative},
+        {{deep, "0", "1", "200", "2", true, false, true}, F::None},  // only extremums use it
+        {{"x", "-1*10^100", " 1*10^100 ", " 20000 ", "5"}, F::None}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(CheckAnalysisInput(c.input).field, c.field) << c.input.formula;
     EXPECT_EQ(CheckAnalysisInput(cases[4].input).message,
@@ -64,42 +60,32 @@ TEST(FunctionAnalysis, KnownZerosAndExtremums) {
     const Strings sinZeros = {"-9.42", "-6.28", "-3.14", "0", "3.14", "6.28", "9.42"};
     const Strings sinExtremums = {"min -7.85 -1", "max -4.71 1", "min -1.57 -1",
                                   "max 1.57 1",   "min 4.71 -1", "max 7.85 1"};
-    const struct {
-        const char* formula;
-        AnalysisParams params;
-        Strings zeros;
-        Strings extremums;
-    } cases[] = {
+    const Strings cubicExtremums = {"max -0.79 8.21", "min 2.12 -4.06"};
+    // clang-format off
+    const struct { const char* formula; AnalysisParams params; Strings zeros; Strings extremums; } cases[] = {
         {"x*x-1", Params(-10, 10), {"-1", "1"}, {"min 0 -1"}},
         // Roots and the minimum exactly on grid points are reported once.
         {"x*x-1", Params(-4, 4, 128), {"-1", "1"}, {"min 0 -1"}},
         {"x*x-1", Params(-4, 4, 128, 2, true), {"-1", "1"}, {"min 0 -1"}},
-        {"(x-1)*(x+2)*(x-3)",
-         Params(-10, 10),
-         {"-2", "1", "3"},
-         {"max -0.79 8.21", "min 2.12 -4.06"}},
+        {"(x-1)*(x+2)*(x-3)", Params(-10, 10), {"-2", "1", "3"}, cubicExtremums},
         {"sin(x)", Params(-10, 10), sinZeros, sinExtremums},
         {"sin(x)", Params(-10, 10, 200, 2, true), sinZeros, sinExtremums},
         {"x*exp(-x^2)", Params(-3, 3, 100, 3), {"0"}, {"min -0.707 -0.429", "max 0.707 0.429"}},
         // Sign changes across poles are no zeros.
         {"tan(x)", Params(-10, 10, 200, 2, true), sinZeros, {}},
         {"1/x", Params(-10, 10, 200, 2, true), {}, {}},
-        {"1/(x-0.05)", Params(-10, 10, 200, 2, true), {}, {}},
-        {"x", Params(-4, 4, 128), {"0"}, {}},
+        {"1/(x-0.05)", Params(-10, 10, 200, 2, true), {}, {}}, {"x", Params(-4, 4, 128), {"0"}, {}},
         // A root at the left end has no point before it; at the right end it is found.
-        {"x", Params(0, 8), {}, {}},
-        {"x", Params(-8, 0, 128), {"0"}, {}},
+        {"x", Params(0, 8), {}, {}}, {"x", Params(-8, 0, 128), {"0"}, {}},
         // The derivative touches 0 at a grid point without changing its sign.
-        {"x^3", Params(-4, 4, 128), {"0"}, {}},
-        {"x^3", Params(-4, 4, 128, 2, true), {"0"}, {}},
+        {"x^3", Params(-4, 4, 128), {"0"}, {}}, {"x^3", Params(-4, 4, 128, 2, true), {"0"}, {}},
         // A plateau is no extremum.
-        {"abs(x-1)+abs(x+1)", Params(-5, 5), {}, {}},
-        {"int(x/3)", Params(-10, 10), {}, {}},
+        {"abs(x-1)+abs(x+1)", Params(-5, 5), {}, {}}, {"int(x/3)", Params(-10, 10), {}, {}},
         // Undefined left of 0: the chain starts at the first point with a value.
         {"sqrt(x)-1", Params(-10, 10), {"1"}, {}},
         {"x*x-2", Params(-10, 10, 200, 5), {"-1.41421", "1.41421"}, {"min 0 -2"}},
-        {"x*x-2", Params(-10, 10, 200, 0), {"-1", "1"}, {"min 0 -2"}},
-    };
+        {"x*x-2", Params(-10, 10, 200, 0), {"-1", "1"}, {"min 0 -2"}}};
+    // clang-format on
     for (const auto& c : cases) {
         FunctionAnalysis analysis(c.formula, c.params);
         analysis.Run(nullptr);
@@ -110,10 +96,9 @@ TEST(FunctionAnalysis, KnownZerosAndExtremums) {
 }
 
 TEST(FunctionAnalysis, DerivativeScanAgreesWithTheNumericScan) {
-    const char* formulas[] = {"sin(x)",      "x^4-3*x^2",         "cos(3*x)+sin(x)",
-                              "x*exp(-x^2)", "(x-1)*(x+2)*(x-3)", "sin(x)^2+0.1*x",
-                              "1/(1+x^2)",   "x^5-5*x^3+4*x"};
-    for (const char* formula : formulas) {
+    for (const char* formula :
+         {"sin(x)", "x^4-3*x^2", "cos(3*x)+sin(x)", "x*exp(-x^2)", "(x-1)*(x+2)*(x-3)",
+          "sin(x)^2+0.1*x", "1/(1+x^2)", "x^5-5*x^3+4*x"}) {
         for (int digits : {1, 2, 4}) {
             FunctionAnalysis numeric(formula, Params(-10, 10, 200, digits));
             FunctionAnalysis derivative(formula, Params(-10, 10, 200, digits, true));
@@ -134,7 +119,7 @@ TEST(FunctionAnalysis, DerivativeScanAgreesWithTheNumericScan) {
     }
 }
 
-TEST(FunctionAnalysis, RowsAreRoundedAndRepeatsDropped) {
+TEST(FunctionAnalysis, RowsAreRoundedRepeatsDroppedAndAtMost2000Kept) {
     FunctionAnalysis analysis("x", Params(-10, 10));
     for (long double x : {-0.001L, 0.004L, 0.125L, -0.125L, 0.125L, 2.0L, 0.13L})
         analysis.AddZeroRow(x);
@@ -142,57 +127,39 @@ TEST(FunctionAnalysis, RowsAreRoundedAndRepeatsDropped) {
     // of the row just before is dropped.
     EXPECT_EQ(analysis.Zeros(), Strings({"0", "0.13", "-0.13", "0.13", "2", "0.13"}));
     EXPECT_EQ(analysis.ZeroesCaption(), "Zeroes of function: 6");
-
     analysis.AddExtremumRow(false, 1, -0.001L);
     analysis.AddExtremumRow(true, 1.004L, 5);  // the same X: dropped
     analysis.AddExtremumRow(true, 2.5L, 1234567.891L);
     EXPECT_EQ(ExtremumTexts(analysis), Strings({"min 1 0", "max 2.5 1.2345679*10^6"}));
     EXPECT_EQ(analysis.ExtremumsCaption(), "Extremums: 2");
-
     FunctionAnalysis digits0("x", Params(-10, 10, 200, 0));
     digits0.AddZeroRow(2.5L);
     digits0.AddZeroRow(-0.4L);
     EXPECT_EQ(digits0.Zeros(), Strings({"3", "0"}));
-}
 
-TEST(FunctionAnalysis, AtMost2000RowsAreAddedAndCounted) {
-    // sin(1000*x) has over 6000 zeros and extremums here: the scans go on, the tables stay
-    // full.
+    // Over 6000 zeros and extremums: the scans go on, the tables stay full.
     FunctionAnalysis many("sin(1000*x)", Params(-10, 10, 20000));
     many.Run(nullptr);
+    many.AddZeroRow(1e6L);
     EXPECT_EQ(many.Zeros().size(), 2000u);
     EXPECT_EQ(many.ZeroesCaption(), "Zeroes of function: 2000");
     EXPECT_EQ(many.Extremums().size(), 2000u);
     EXPECT_EQ(many.ExtremumsCaption(), "Extremums: 2000");
-    many.AddZeroRow(1e6L);
-    EXPECT_EQ(many.Zeros().size(), 2000u);
 }
 
+// The full report of x*x-1 is checked by the results window's copy and save.
 TEST(FunctionAnalysis, ReportLines) {
-    FunctionAnalysis analysis("x*x-1", Params(-10, 10));
-    analysis.Run(nullptr);
-    EXPECT_EQ(analysis.BuildReport(),
-              Strings({"Analysis of function Y(x)=x*x-1", "Minimum of X = -10", "Maximum of X = 10",
-                       "Accuracy (decimal signs) = 2", "Number of steps = 200", "Y'(x)=x+x", "",
-                       "Zeroes of function: 2", "-1", "1", "", "Extremums: 1",
-                       "     X                  Y                  ",
-                       "min  0                  -1                 "}));
-
     AnalysisParams p = Params(-1e100L, 2.5e-7L, 100, 5);
     p.FindExtremums = false;
     FunctionAnalysis noExtremums("abs(x)-1", p);
     noExtremums.Run(nullptr);
-    const Strings lines = noExtremums.BuildReport();
-    EXPECT_EQ(Strings(lines.begin() + 1, lines.end()),
-              Strings({"Minimum of X = -1*10^100", "Maximum of X = 2.5*10^(-7)",
-                       "Accuracy (decimal signs) = 5", "Number of steps = 100",
-                       "The expression contains nondifferentiable function", "",
-                       "Zeroes of function: none", "", "Extremums: not calculated"}));
-
-    std::string deep = "x";
-    for (int i = 0; i < 26; ++i)
-        deep = "exp(" + deep + ")";
-    EXPECT_EQ(AnalysisDerivativeLine(deep), "Too large expression for derivation");
+    EXPECT_EQ(
+        noExtremums.BuildReport(),
+        Strings({"Analysis of function Y(x)=abs(x)-1", "Minimum of X = -1*10^100",
+                 "Maximum of X = 2.5*10^(-7)", "Accuracy (decimal signs) = 5",
+                 "Number of steps = 100", "The expression contains nondifferentiable function", "",
+                 "Zeroes of function: none", "", "Extremums: not calculated"}));
+    EXPECT_EQ(AnalysisDerivativeLine(Nested("exp", 26)), "Too large expression for derivation");
 }
 
 TEST(FunctionAnalysis, EscStopsOneScanAtATenthOfItsProgress) {
@@ -216,8 +183,9 @@ TEST(FunctionAnalysis, EscStopsOneScanAtATenthOfItsProgress) {
 }
 
 TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
-    PostfixFunction line;
-    ASSERT_TRUE(line.CompileFormula("x-1"));
+    PostfixFunction line, parabola, pole, log;
+    ASSERT_TRUE(line.CompileFormula("x-1") && parabola.CompileFormula("(x-9.90000005*10^99)^2") &&
+                pole.CompileFormula("1/x") && log.CompileFormula("ln(x)"));
     bool failed = true;
     // No width is below 0: only the midpoint meeting an end stops this. (Subtraction makes
     // differences below 12 digits of its operands 0.)
@@ -232,39 +200,25 @@ TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
     const long double eps = AnalysisTolerance(5, left, right);
     ASSERT_LT(eps, 9e80L);
     const long double c = StrToNum("9.90000005*10^99");
-    PostfixFunction parabola;
-    ASSERT_TRUE(parabola.CompileFormula("(x-9.90000005*10^99)^2"));
     for (long double end : {right, c + (right - c) / 7}) {
         EXPECT_LT(std::fabs(RefineExtremum(parabola, left, end, eps, failed) - c), 1e88L);
         EXPECT_FALSE(failed);
     }
-
-    PostfixFunction pole;
-    ASSERT_TRUE(pole.CompileFormula("1/x"));
     BisectRoot(pole, -1, 1, 1e-3L, failed);  // meets x = 0
     EXPECT_TRUE(failed);
-    PostfixFunction log;
-    ASSERT_TRUE(log.CompileFormula("ln(x)"));
     RefineExtremum(log, -1, 1, 1e-3L, failed);
     EXPECT_TRUE(failed);
-}
 
-TEST(FunctionAnalysis, HugeIntervalsEnd) {
-    // The tolerance here, 10^-12 * 10^92, is below the spacing of the numbers.
+    // Whole analyses there end, and find no flood of rows where the numbers run out.
     for (bool derivative : {false, true}) {
-        AnalysisParams p = Params(StrToNum("9.9*10^99"), StrToNum("9.9000001*10^99"), 20000, 5);
-        p.UseDerivative = derivative;
-        FunctionAnalysis analysis("(x-9.90000005*10^99)^3-(x-9.90000005*10^99)", p);
-        analysis.Run(nullptr);
-        EXPECT_EQ(analysis.Zeros(), Strings({"9.9000001*10^99"}));
-    }
-    for (const char* formula : {"x*x-1", "x^3-x", "1/x"}) {
-        for (bool derivative : {false, true}) {
-            FunctionAnalysis analysis(formula, Params(-1e100L, 1e100L, 20000, 5, derivative));
-            analysis.Run(nullptr);
-            // At this scale the answers sit near 0; what matters is that the scans end
-            // and find no flood of rows where the numbers run out.
-            EXPECT_LE(analysis.Zeros().size() + analysis.Extremums().size(), 2u) << formula;
+        FunctionAnalysis near("(x-9.90000005*10^99)^3-(x-9.90000005*10^99)",
+                              Params(left, right, 20000, 5, derivative));
+        near.Run(nullptr);
+        EXPECT_EQ(near.Zeros(), Strings({"9.9000001*10^99"}));
+        for (const char* formula : {"x*x-1", "x^3-x", "1/x"}) {
+            FunctionAnalysis wide(formula, Params(-1e100L, 1e100L, 20000, 5, derivative));
+            wide.Run(nullptr);
+            EXPECT_LE(wide.Zeros().size() + wide.Extremums().size(), 2u) << formula;
         }
     }
 }
