@@ -46,15 +46,11 @@ CliRun RunCli(const std::vector<std::string>& args) {
             WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-std::string Repeat(const std::string& text, int count) {
-    std::string out;
-    for (int i = 0; i < count; ++i)
-        out += text;
-    return out;
-}
-
 TEST(PlotwiseCli, Commands) {
     const std::string ex = std::string(PLOTWISE_EXAMPLES) + "/";
+    std::string deep = "x";
+    for (int i = 0; i < 24; ++i)
+        deep = "sin(" + deep + ")";
     const std::string empty = testing::TempDir() + "plotwise_cli_empty.plw";
     std::ofstream(empty).close();
     const char* letter = "The name of the variable must\nbe a letter of the latin alphabet\n";
@@ -78,7 +74,7 @@ TEST(PlotwiseCli, Commands) {
         {{"derive", "sin(x^2)"}, "cos(x^2)*2*x\n", "", 0},
         {{"derive", "A^3", "--var", "a"}, "3*a^2\n", "", 0},
         {{"derive", "x^2", "--var", "t"}, "", "Error 1: syntax error\n", 2},
-        {{"derive", Repeat("sin(", 24) + "x" + Repeat(")", 24)}, "", "Too long formula of the derivative\n", 2},
+        {{"derive", deep}, "", "Too long formula of the derivative\n", 2},
         {{"frobnicate"}, "", "unknown command: frobnicate (see plotwise-cli --help)\n", 2},
         {{"check", ex + "equation.plw"}, "valid: 2 graphs\n", "", 0},
         {{"check", ex + "table.plw"}, "valid: 1 graphs\n", "", 0},
