@@ -54,7 +54,8 @@ TEST(PlotwiseCli, Commands) {
     std::ofstream(empty).close();
     const char* letter = "The name of the variable must\nbe a letter of the latin alphabet\n";
     const char* order = "Maximum of X must be more\nthan minimum of X\n";
-    const std::string bitmap = testing::TempDir() + "plotwise_cli_" + std::to_string(getpid());
+    const std::string bitmap =
+        testing::TempDir() + "plotwise_cli_bitmap_" + std::to_string(getpid());
     const char* width = "The width of bitmap must be an integer\nfrom 100 up to 3000\n";
     // clang-format off
     const struct { std::vector<std::string> args; std::string out; const char* err; int code; } cases[] = {
@@ -128,10 +129,8 @@ TEST(PlotwiseCli, Commands) {
     for (const auto& c : cases) {
         CliRun run = RunCli(c.args);
         if (c.args[0] == "render") run.out += TakeFile(c.args[2]).substr(0, 2);
-        std::string what;
-        for (const std::string& arg : c.args)
-            what += "[" + arg + "]";
-        EXPECT_EQ(std::tie(run.out, run.err, run.code), std::tie(c.out, c.err, c.code)) << what;
+        EXPECT_EQ(std::tie(run.out, run.err, run.code), std::tie(c.out, c.err, c.code))
+            << testing::PrintToString(c.args);
     }
     std::remove(empty.c_str());
 }

@@ -80,13 +80,8 @@ TEST(TreeDepth, CountsEveryLevelButSumsAndNegation) {
     EXPECT_EQ(ErrorCode(FormulaDepth("(x", "x").error), 3);
 }
 
-// The analyser's tokens of "(" + text + ")", in text order.
-TokenList TokensOf(const std::string& text) {
-    const StackList tokens = Lexer().Analyse("(" + text + ")", "x").tokens;
-    return TokenList(tokens.Data(), tokens.Data() + tokens.Size());
-}
-
-std::string SimplifiedText(const std::string& formula) {
+// Simplified: a formula's tree simplified and printed without redundant parentheses.
+std::string Simplified(const std::string& formula) {
     ExprTree tree = TreeOf(formula);
     Simplify(tree);
     TokenList list = TreeToInfix(*tree);
@@ -94,66 +89,53 @@ std::string SimplifiedText(const std::string& formula) {
     return TokenListToText(list, "x");
 }
 
-TEST(Simplify, RulesInTheirOrder) {
-    // clang-format off
-    const struct { const char* formula; const char* simplified; } cases[] = {
-        // Products.
-        {"x*1", "x"}, {"1*x", "x"}, {"x*0", "0"}, {"0*x", "0"}, {"x*(-1)", "-x"}, {"(-1)*x", "-x"},
-        {"2*3+x", "6+x"}, {"x*2*3", "x*2*3"}, {"0*ln(0)", "0"},
-        // Powers.
-        {"x^1", "x"}, {"x^0", "1"}, {"x^(2-2)", "1"}, {"2^10", "1024"}, {"x^2", "x^2"},
-        // Differences and sums.
-        {"x+0", "x"}, {"0+x", "x"}, {"x-0", "x"}, {"0-x", "-x"}, {"0-(-x)", "x"},
-        {"x-(-sin(x))", "x+sin(x)"}, {"x+(-sin(x))", "x-sin(x)"}, {"5-7", "(-2)"},
-        // Quotients: division by 0 stays, 0 over anything is 0.
-        {"x/1", "x"}, {"0/x", "0"}, {"1/0", "1/0"}, {"x/0", "x/0"}, {"6/4", "1.5"}, {"x/2", "x/2"},
-        // Unary minus and functions.
-        {"-(-x)", "x"}, {"-(2)", "(-2)"}, {"-(0)", "0"}, {"ln(2)", "0.6931472"},
-        {"ln(0)*x", "ln(0)*x"}, {"sin(0)+x", "x"}, {"sqrt(-1)", "sqrt((-1))"},
-        // Each node is simplified once: the unary minus made from (-x)*(-1) is not revisited.
-        {"(-x)*(-1)", "-(-x)"}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(SimplifiedText(c.formula), c.simplified) << c.formula;
+// Unparenthesised: the analyser's tokens of "(" + text + ")" without redundant parentheses.
+std::string Unparenthesised(const std::string& text) {
+    const StackList tokens = Lexer().Analyse("(" + text + ")", "x").tokens;
+    TokenList list(tokens.Data(), tokens.Data() + tokens.Size());
+    RemoveParens(list);
+    return TokenListToText(list, "x");
 }
 
-TEST(Simplify, FoldedValuesKeepFullPrecision) {
+TEST(Simplify, RulesInTheirOrderAndEachParenthesisDecision) {
+    using F = std::string (*)(const std::string&);
+    const F S = Simplified, U = Unparenthesised;
+    // clang-format off
+    const struct { F transform; const char *input, *output; } cases[] = {
+        // Products, powers, sums and differences, quotients (division by 0 stays, 0 over anything
+        // is 0), unary minus, functions; each node once: the minus made from (-x)*(-1) stays.
+        {S, "x*1", "x"}, {S, "1*x", "x"}, {S, "x*0", "0"}, {S, "0*x", "0"}, {S, "x*(-1)", "-x"},
+        {S, "(-1)*x", "-x"}, {S, "2*3+x", "6+x"}, {S, "x*2*3", "x*2*3"}, {S, "0*ln(0)", "0"},
+        {S, "x^1", "x"}, {S, "x^0", "1"}, {S, "x^(2-2)", "1"}, {S, "2^10", "1024"},
+        {S, "x^2", "x^2"}, {S, "x+0", "x"}, {S, "0+x", "x"}, {S, "x-0", "x"}, {S, "0-x", "-x"},
+        {S, "0-(-x)", "x"}, {S, "x-(-sin(x))", "x+sin(x)"}, {S, "x+(-sin(x))", "x-sin(x)"},
+        {S, "5-7", "(-2)"}, {S, "x/1", "x"}, {S, "0/x", "0"}, {S, "1/0", "1/0"}, {S, "x/0", "x/0"},
+        {S, "6/4", "1.5"}, {S, "x/2", "x/2"}, {S, "-(-x)", "x"}, {S, "-(2)", "(-2)"},
+        {S, "-(0)", "0"}, {S, "ln(2)", "0.6931472"}, {S, "ln(0)*x", "ln(0)*x"},
+        {S, "sin(0)+x", "x"}, {S, "sqrt(-1)", "sqrt((-1))"}, {S, "(-x)*(-1)", "-(-x)"},
+        // Atoms and calls lose parentheses after "(" or an operator, arguments keep theirs; after
+        // "(" the next item decides, else the operator before: -, *, unary minus, +, / and ^.
+        {U, "((x))", "x"}, {U, "-(x)", "-x"}, {U, "x^(2)", "x^2"}, {U, "x*(sin(x))", "x*sin(x)"},
+        {U, "sin((x))", "sin(x)"}, {U, "sin((x+2))", "sin(x+2)"}, {U, "((x+2)+3)", "x+2+3"},
+        {U, "((x+2)-3)", "x+2-3"}, {U, "((x+2)*3)", "(x+2)*3"}, {U, "((x*2)/3)", "x*2/3"},
+        {U, "((x^2)*3)", "x^2*3"}, {U, "((x*2)^3)", "(x*2)^3"}, {U, "((-x)^2)", "(-x)^2"},
+        {U, "((-x)+2)", "-x+2"}, {U, "x-(x-2)", "x-(x-2)"}, {U, "x-(2*x)", "x-2*x"},
+        {U, "x-(2*x)^3", "x-(2*x)^3"}, {U, "x*(x/2)", "x*x/2"}, {U, "x*(x+2)", "x*(x+2)"},
+        {U, "x*(x^2)", "x*x^2"}, {U, "x*(x*2)^2", "x*(x*2)^2"}, {U, "x*(-x)", "x*(-x)"},
+        {U, "-(x*2)", "-x*2"}, {U, "-(x+2)", "-(x+2)"}, {U, "-(x^2)", "-x^2"},
+        {U, "(-(x*2)^2)", "-(x*2)^2"}, {U, "x+(x*2)", "x+x*2"}, {U, "x+(x-2)", "x+x-2"},
+        {U, "x+((-x)+3)", "x+(-x)+3"}, {U, "x+(-x)", "x+(-x)"}, {U, "x+(x-2)*3", "x+(x-2)*3"},
+        {U, "x+(x*2)*3", "x+x*2*3"}, {U, "x+(x*2)^3", "x+(x*2)^3"}, {U, "x+(-x)*2", "x+(-x)*2"},
+        {U, "x/(x*2)", "x/(x*2)"}, {U, "x/(x/2)", "x/(x/2)"}, {U, "x/(x^2)", "x/x^2"},
+        {U, "x/(x^2)^3", "x/(x^2)^3"}, {U, "x/(x+2)", "x/(x+2)"}, {U, "x^(x^2)", "x^(x^2)"},
+        {U, "x^(x*2)", "x^(x*2)"}, {U, "(x^x)^2", "(x^x)^2"}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(c.transform(c.input), c.output) << c.input;
     ExprTree tree = TreeOf("1/3");
     Simplify(tree);
     ASSERT_EQ(tree->code, kNumber);
-    EXPECT_EQ(tree->value, 1.0L / 3);  // not rounded to 12 digits
-}
-
-TEST(RemoveParens, EachDecision) {
-    // clang-format off
-    const struct { const char* input; const char* output; } cases[] = {
-        // Atoms and calls lose parentheses after "(" or an operator; arguments keep theirs.
-        {"((x))", "x"}, {"-(x)", "-x"}, {"x^(2)", "x^2"}, {"x*(sin(x))", "x*sin(x)"},
-        {"sin((x))", "sin(x)"}, {"sin((x+2))", "sin(x+2)"},
-        // After "(": by the next item.
-        {"((x+2)+3)", "x+2+3"}, {"((x+2)-3)", "x+2-3"}, {"((x+2)*3)", "(x+2)*3"},
-        {"((x*2)/3)", "x*2/3"}, {"((x^2)*3)", "x^2*3"}, {"((x*2)^3)", "(x*2)^3"},
-        {"((-x)^2)", "(-x)^2"}, {"((-x)+2)", "-x+2"},
-        // After binary "-", "*" or unary minus.
-        {"x-(x-2)", "x-(x-2)"}, {"x-(2*x)", "x-2*x"}, {"x-(2*x)^3", "x-(2*x)^3"},
-        {"x*(x/2)", "x*x/2"}, {"x*(x+2)", "x*(x+2)"}, {"x*(x^2)", "x*x^2"},
-        {"x*(x*2)^2", "x*(x*2)^2"}, {"x*(-x)", "x*(-x)"}, {"-(x*2)", "-x*2"}, {"-(x+2)", "-(x+2)"},
-        {"-(x^2)", "-x^2"}, {"(-(x*2)^2)", "-(x*2)^2"},
-        // After "+".
-        {"x+(x*2)", "x+x*2"}, {"x+(x-2)", "x+x-2"}, {"x+((-x)+3)", "x+(-x)+3"},
-        {"x+(-x)", "x+(-x)"}, {"x+(x-2)*3", "x+(x-2)*3"}, {"x+(x*2)*3", "x+x*2*3"},
-        {"x+(x*2)^3", "x+(x*2)^3"}, {"x+(-x)*2", "x+(-x)*2"},
-        // After "/".
-        {"x/(x*2)", "x/(x*2)"}, {"x/(x/2)", "x/(x/2)"}, {"x/(x^2)", "x/x^2"},
-        {"x/(x^2)^3", "x/(x^2)^3"}, {"x/(x+2)", "x/(x+2)"},
-        // After "^".
-        {"x^(x^2)", "x^(x^2)"}, {"x^(x*2)", "x^(x*2)"}, {"(x^x)^2", "(x^x)^2"}};
-    // clang-format on
-    for (const auto& c : cases) {
-        TokenList list = TokensOf(c.input);
-        RemoveParens(list);
-        EXPECT_EQ(TokenListToText(list, "x"), c.output) << c.input;
-    }
+    EXPECT_EQ(tree->value, 1.0L / 3);  // a folded value is not rounded to 12 digits
 }
 
 std::string Repeat(const std::string& text, int count) {

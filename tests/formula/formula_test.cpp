@@ -31,15 +31,13 @@ TEST(CheckFormula, CodesOfTheLanguage) {
         sum += "+x";  // as long as a document may hold
     // clang-format off
     const struct { std::string text; std::string var; int code; } cases[] = {  // var: 1 or 2 names
-        // Case and blanks do not matter; a blank formula passes the check.
+        // Case and blanks do not matter, a blank formula passes; unary minus only right after "(";
+        // no implicit multiplication; functions need their parentheses; numbers and words.
         {"x^2", "X", 0}, {"X ^ 2", "x", 0}, {"s i n(x)", "X", 0}, {"", "X", 0}, {"   ", "X", 0},
-        // Unary minus only directly after "(".
         {"-x^2", "X", 0}, {"2^(-1)", "X", 0}, {"x*(-2)", "X", 0}, {"2^-1", "X", 2},
         {"x*-2", "X", 2}, {"--x", "X", 2}, {"-", "X", 2}, {"(-)", "X", 2}, {"-*x", "X", 2},
-        // No implicit multiplication; functions need their parentheses.
         {"2x", "X", 2}, {"2(x)", "X", 2}, {"2pi", "X", 2}, {"x(2)", "X", 2}, {"sin(x)(2)", "X", 2},
         {"sin x", "X", 1}, {"sin(x)^2", "X", 0}, {"2^sin(x)", "X", 0}, {"sin", "X", 2},
-        // Numbers and words.
         {"3.", "X", 0}, {"1e5", "X", 1}, {"1.5.2", "X", 1}, {"1,5", "X", 1}, {".5", "X", 1},
         {"1=2", "X", 1}, {"x2", "X", 1}, {"X", "x", 0}, {"y", "X", 1}, {"pi*PI*Pi", "X", 0},
         {"t", "t", 0}, {"x\t", "X", 1}, {"\xff", "X", 1}, {std::string("x\0y", 3), "X", 1},
@@ -67,44 +65,37 @@ constexpr long double kSkip = -12345.6789L;  // a result not worth comparing
 TEST(ApplyOperation, ResultsAndCodes) {
     // clang-format off
     const struct { std::uint8_t code; long double a, b; int err; long double result; } cases[] = {
-        // "^" for positive, zero and negative bases.
+        // "^" for every base; sums that are only rounding residue are 0; products and quotients up
+        // to the 1E500 limit; huge trigonometric arguments give 0, poles code 7; the domains of the
+        // roots, logarithms and inverse functions, exact near 0; the 1000 limit of the hyperbolic
+        // functions for both signs; codes that are no operation.
         {kPower, 2, 10, 0, 1024}, {kPower, 10, 1000, 7, 0}, {kPower, 10, -1000, 0, 0},
         {kPower, 0, 2, 0, 0}, {kPower, 0, 0, 8, 0}, {kPower, 0, -1, 8, 0}, {kPower, -8, 3, 0, -512},
         {kPower, -2, -3, 0, -0.125L}, {kPower, -2, 2, 0, 4}, {kPower, -8, 1.0L / 3, 8, 0},
         {kPower, -2, 1e30L, 7, 0}, {kPower, -10, -1000, 0, 0}, {kPower, NAN, 2, 8, 0},
-        // Sums that are only rounding residue become 0.
         {kPlus, 0.1L + 0.2L, -0.3L, 0, 0}, {kMinus, 1, 1 - 1e-17L, 0, 0},
         {kMinus, 1, 1 - 1e-15L, 0, kSkip}, {kPlus, 1e-60L, -1e-60L, 0, 0}, {kPlus, 1, 1e-60L, 0, 1},
-        {kPlus, NAN, 1, 8, 0},
-        // Products and quotients up to the 1E500 limit.
-        {kMultiply, 1e300L, 1e300L, 8, 0}, {kMultiply, 1e249L, 1e250L, 0, 1e499L},
-        {kDivide, 1, 0, 7, 0}, {kDivide, 1e300L, 1e-300L, 8, 0}, {kDivide, 7, 2, 0, 3.5L},
-        {kUnaryMinus, 0, 5, 0, -5},
-        // Trigonometry: huge arguments give 0, poles are error 7.
+        {kPlus, NAN, 1, 8, 0}, {kMultiply, 1e300L, 1e300L, 8, 0},
+        {kMultiply, 1e249L, 1e250L, 0, 1e499L}, {kDivide, 1, 0, 7, 0},
+        {kDivide, 1e300L, 1e-300L, 8, 0}, {kDivide, 7, 2, 0, 3.5L}, {kUnaryMinus, 0, 5, 0, -5},
         {kSin, 0, 0x1p63L, 0, 0}, {kCos, 0, -0x1p64L, 0, 0}, {kSin, 0, kPiHalf, 0, 1},
         {kTan, 0, kPi / 4, 0, 1}, {kCot, 0, 0, 7, 0}, {kCot, 0, kPi / 4, 0, 1},
         {kSin, 0, NAN, 8, 0}, {kAtan, 0, 1, 0, kPi / 4}, {kAsin, 0, 0.5L, 0, kPi / 6},
         {kAsin, 0, 1, 7, 0}, {kAsin, 0, -1, 7, 0}, {kAsin, 0, -1.5L, 7, 0},
         {kAcos, 0, 0, 0, kPiHalf}, {kAcos, 0, 1, 7, 0}, {kAcos, 0, -1, 7, 0},
-        // Roots, logarithms, exponentials, rounding.
         {kSqrt, 0, -1e-300L, 8, 0}, {kSqrt, 0, 4, 0, 2}, {kLn, 0, 0, 8, 0}, {kLn, 0, NAN, 8, 0},
         {kLg, 0, -1, 8, 0}, {kLg, 0, 1000, 0, 3}, {kExp, 0, 1000, 7, 0}, {kExp, 0, -1000, 0, 0},
         {kExp, 0, 999, 0, kSkip}, {kAbs, 0, -3, 0, 3}, {kInt, 0, -2.5L, 0, -3},
         {kFrac, 0, -2.5L, 0, 0.5L}, {kFrac, 0, 3, 0, 0}, {kFrac, 0, 1e20L, 0, 0},
-        // Hyperbolic functions: the 1000 limit applies to both signs.
         {kSinh, 0, 1000, 7, 0}, {kSinh, 0, -1000, 7, 0}, {kCosh, 0, -1000, 7, 0},
         {kTanh, 0, 1000, 7, 0}, {kCoth, 0, -1000, 7, 0}, {kCoth, 0, 0, 7, 0},
         {kCoth, 0, 1e-30L, 0, 1e30L}, {kSinh, 0, 1e-12L, 0, 1e-12L}, {kTanh, 0, 1e-12L, 0, 1e-12L},
-        {kCoth, 0, 1, 0, 1.3130352854993313036L},
-        // Inverse hyperbolic functions keep their domains and stay exact near 0.
-        {kAsinh, 0, -1e10L, 0, -23.718998110500402150L}, {kAsinh, 0, 1e-12L, 0, 1e-12L},
-        {kAcosh, 0, 1, 0, 0}, {kAcosh, 0, 0.5L, 7, 0}, {kAcosh, 0, -1, 7, 0}, {kAtanh, 0, 1, 7, 0},
-        {kAtanh, 0, -1, 7, 0}, {kAtanh, 0, 2, 7, 0}, {kAtanh, 0, NAN, 7, 0},
-        {kAtanh, 0, 1e-15L, 0, 1e-15L}, {kAcoth, 0, 1, 7, 0}, {kAcoth, 0, -1, 7, 0},
-        {kAcoth, 0, 0.5L, 7, 0}, {kAcoth, 0, 2, 0, 0.54930614433405484570L},
-        {kAcoth, 0, 1e10L, 0, 1e-10L},
-        // Codes that are no operation.
-        {kOpenBracket, 0, 1, 8, 0}, {40, 0, 1, 8, 0}};
+        {kCoth, 0, 1, 0, 1.3130352854993313036L}, {kAsinh, 0, -1e10L, 0, -23.718998110500402150L},
+        {kAsinh, 0, 1e-12L, 0, 1e-12L}, {kAcosh, 0, 1, 0, 0}, {kAcosh, 0, 0.5L, 7, 0},
+        {kAcosh, 0, -1, 7, 0}, {kAtanh, 0, 1, 7, 0}, {kAtanh, 0, -1, 7, 0}, {kAtanh, 0, 2, 7, 0},
+        {kAtanh, 0, NAN, 7, 0}, {kAtanh, 0, 1e-15L, 0, 1e-15L}, {kAcoth, 0, 1, 7, 0},
+        {kAcoth, 0, -1, 7, 0}, {kAcoth, 0, 0.5L, 7, 0}, {kAcoth, 0, 2, 0, 0.54930614433405484570L},
+        {kAcoth, 0, 1e10L, 0, 1e-10L}, {kOpenBracket, 0, 1, 8, 0}, {40, 0, 1, 8, 0}};
     // clang-format on
     for (const auto& c : cases) {
         const Evaluation r = ApplyOperation(c.code, c.a, c.b);
@@ -117,7 +108,7 @@ TEST(ApplyOperation, ResultsAndCodes) {
     }
 }
 
-TEST(Calculator, Formulas) {
+TEST(Calculator, FormulasAndWhatItCannotRun) {
     // clang-format off
     const struct { const char* formula; long double x; int err; long double result; } cases[] = {
         {"5", 123, 0, 5}, {"x^2+1", 3, 0, 10}, {"-x^2", 3, 0, -9}, {"-2^2", 0, 0, -4},
@@ -147,9 +138,6 @@ TEST(Calculator, Formulas) {
         EXPECT_EQ(std::make_pair(ErrorCode(v.error), v.value), std::make_pair(c.err, c.result))
             << c.formula;
     }
-}
-
-TEST(Calculator, RefusesWhatItCannotRun) {
     StackList broken;  // an operator with nothing to work on
     broken.Push(kPlus);
     EXPECT_EQ(ErrorCode(Calculator(broken).Calculate(1).error), 8);
@@ -237,7 +225,7 @@ std::string Decimals(long double v) {
     return NumToStrDecimals(v, decimals);
 }
 
-TEST(NumberText, EachForm) {
+TEST(NumberText, EachFormAndRangeDecimals) {
     using S = std::string (*)(long double);
     const S Num = NumToStr, Exp = NumToExpStr, Coef = CoefToStr, Formula = NumToFormulaStr;
     // clang-format off
@@ -260,7 +248,7 @@ TEST(NumberText, EachForm) {
         {Formula, 12345678, "(1.2345678*10^7)"}, {Formula, 0.0002L, "(2*10^(-4))"},
         {Formula, -12345678, "(-1.2345678*10^7)"}, {Formula, -0.0L, "0"}, {Formula, 1e-250L, "0"},
         {Formula, -0.5L, "-0.5"}, {Formula, 1.0L / 3, "0.3333333"}, {Formula, 1e500L, "(1*10^500)"},
-        // A mantissa that rounds up to 10 stays 10.
+        // A mantissa that rounds up to 10 stays 10; then a given number of decimals.
         {Formula, 99999999.99L, "(10*10^7)"}, {Decimals<3>, 9999999.99999L, "10*10^6"},
         {Decimals<10>, 1.0L / 3, "0.3333333333"}, {Decimals<10>, 10, "10"},
         {Decimals<10>, -0.0L, "0"}, {Decimals<7>, -1e-300L, "0"}, {Decimals<0>, 2.5L, "2"},
@@ -270,30 +258,22 @@ TEST(NumberText, EachForm) {
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(c.show(c.value), c.text) << static_cast<double>(c.value);
-}
-
-TEST(NumberText, DecimalsFollowTheRangeWidth) {
+    // Coordinates: decimals follow the range width.
     // clang-format off
-    const struct { long double value, width; const char *plain, *fixed; } cases[] = {
+    const struct { long double value, width; const char *plain, *fixed; } ranges[] = {
         {1.5L, 10, "1.5", "1.500"}, {1.5L, 1000, "1.5", "1.5"}, {2, 10, "2", "2.000"},
         {1.23456L, 0.5L, "1.2346", "1.2346"}, {-0.001L, 100, "0", "0.00"},
         {1e-250L, 10, "0", "0.000"}, {150, -20000, "150", "150"},
         {12345678, 10, "1.2345678*10^7", "1.2345678*10^7"}, {1.5L, NAN, "1.5", "1.5"},
         {1.5L, -HUGE_VALL, "1.5", "1.5"}};
     // clang-format on
-    for (const auto& c : cases) {
+    for (const auto& c : ranges) {
         EXPECT_EQ(RangeNumToStr(c.value, c.width, 1), c.plain) << double(c.value);
         EXPECT_EQ(RangeNumToStrFixed(c.value, c.width, 1), c.fixed) << double(c.value);
     }
     EXPECT_EQ(RangeNumToStr(0.5L, 1e-300L, 1), "0.5");
     EXPECT_EQ(RangeNumToStr(1.5L, 0, 1), "");
     EXPECT_EQ(RangeNumToStrFixed(1.5L, 10, 0), "");
-}
-
-long double FromText(const std::string& text) {
-    long double v = 0;
-    ParseDecimal(text, v);
-    return v;
 }
 
 TEST(Round12, MatchesTheTextRoundTripOnAMillionValues) {
@@ -317,8 +297,9 @@ TEST(Round12, MatchesTheTextRoundTripOnAMillionValues) {
     std::uniform_int_distribution<long long> digits(100000000000LL, 999999999999LL);
     std::uniform_int_distribution<int> exponent(-205, 2005);
     for (int i = 0; i < 100000; ++i) {
-        const long double v =
-            FromText(std::to_string(digits(random)) + "5e" + std::to_string(exponent(random) - 12));
+        long double v = 0;
+        ParseDecimal(std::to_string(digits(random)) + "5e" + std::to_string(exponent(random) - 12),
+                     v);
         for (long double w : {v, std::nextafter(v, 0.0L), std::nextafter(v, HUGE_VALL)})
             ASSERT_TRUE(same(w)) << FormatScientific(w, 20);
     }
@@ -331,12 +312,11 @@ TEST(Round12, MatchesTheTextRoundTripOnAMillionValues) {
 
 TEST(Rounding, KnownValues) {
     using R = long double (*)(long double);
-    const R r12 = Round12, mantissa = RoundMantissa,
-            to8 = RoundTo8;  // to8: as the display shows it
-    const R toInt = [](long double v) -> long double { return RoundToInt(v); };
-    const R pow10 = [](long double n) { return Power10(static_cast<int>(n)); };
     const long double huge = 1.234567890123456789e2001L;
     // clang-format off
+    const R r12 = Round12, mantissa = RoundMantissa, to8 = RoundTo8;  // to8: as the display shows it
+    const R toInt = [](long double v) -> long double { return RoundToInt(v); };
+    const R pow10 = [](long double n) { return Power10(static_cast<int>(n)); };
     const struct { R round; long double v, rounded; } cases[] = {
         {r12, 0, 0}, {r12, 9.99e-201L, 0}, {r12, -1e-201L, 0}, {r12, 1e-200L, 1e-200L},
         {r12, 1e2000L, 1e2000L}, {r12, huge, huge}, {r12, HUGE_VALL, HUGE_VALL},
