@@ -54,8 +54,7 @@ TEST(PlotwiseCli, Commands) {
     std::ofstream(empty).close();
     const char* letter = "The name of the variable must\nbe a letter of the latin alphabet\n";
     const char* order = "Maximum of X must be more\nthan minimum of X\n";
-    const std::string bitmap =
-        testing::TempDir() + "plotwise_cli_bitmap_" + std::to_string(getpid());
+    const std::string bitmap = testing::TempDir() + "plotwise_cli_bmp_" + std::to_string(getpid());
     const char* width = "The width of bitmap must be an integer\nfrom 100 up to 3000\n";
     // clang-format off
     const struct { std::vector<std::string> args; std::string out; const char* err; int code; } cases[] = {

@@ -243,8 +243,7 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
     std::uniform_real_distribution<double> pointDist(-3.0, 3.0);
     int differentiable = 0, deep = 0, compared = 0;
     for (int n = 0; n < 4000 && !HasFailure(); ++n) {
-        const std::string var = std::string(1, "xyat"[n % 4]);
-        generator.var = var;
+        const std::string var = generator.var = std::string(1, "xyat"[n % 4]);
         generator.spine = n % 3 == 0;
         generator.nodesLeft = generator.spine ? 80 : generator.Uniform(4, 40);
         const std::string formula = generator.Expr(generator.spine ? 8 + n % 24 : 3 + n % 6);
@@ -273,10 +272,10 @@ TEST(DerivativeProperty, GeneratedFormulasGiveValidAndCorrectDerivatives) {
         StackList printedTokens;  // every number replaced by the value its printed text has
         for (std::size_t k = 0; k < tokens.tokens.Size(); ++k) {
             StackItem item = tokens.tokens.Data()[k];
-            if (item.code == kNumber)
-                item.value = Calculator(CompileProgram(NumToFormulaStr(item.value), var).program)
-                                 .Evaluate(0)
-                                 .value;
+            if (item.code == kNumber) {
+                Calculator number(CompileProgram(NumToFormulaStr(item.value), var).program);
+                At(number, 0, item.value);
+            }
             printedTokens.Push(item.code, item.value);
         }
         Calculator f(CompileProgram(formula, var).program);

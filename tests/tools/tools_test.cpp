@@ -275,8 +275,7 @@ TEST(TangentLine, LinesAndFailuresOfEachKind) {
     }
     // The top of the polar unit circle is flat, whatever rounding leaves in the formula.
     const TangentResult top = TangentLine(GraphOfKind(kPolarGraph, "1"), 0.5, false);
-    ASSERT_EQ(top.error, 0);
-    EXPECT_EQ(top.kind, kYOfX);
+    ASSERT_EQ(std::make_pair(top.error, int(top.kind)), std::make_pair(0, int(kYOfX)));
     CompiledFormula f;
     ASSERT_EQ(ErrorCode(f.Compile(top.formula, "x")), 0);
     for (const long double x : {-5.0L, 0.0L, 5.0L})
