@@ -105,12 +105,15 @@ bool ShowsPoints(const GraphRecord& p) {
     return !FilledOrField(p) && p.Points;
 }
 
+Graph::Graph(Document* owner, const GraphRecord& record)
+    : Owner(owner), record_(record), charge_(owner != nullptr ? &owner->SampleMemory() : nullptr) {}
+
 void Graph::ClearValues() {
-    Values.clear();
-    Values.shrink_to_fit();
-    CellCodes.clear();
-    CellCodes.shrink_to_fit();
+    Values = {};
+    CellCodes = {};
+    Crossings = {};
     LastBeyondEnd = false;
+    charge_.Set(0);
 }
 
 const OptionsRecord& Graph::Options() const {
