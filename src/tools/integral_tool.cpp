@@ -21,7 +21,7 @@ constexpr long double kMaxSum = 1e500L;
 
 // The syntax and blank checks of one formula; false with the failure filled in.
 bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    if (const FormulaError error = CheckFormula(formula, kVariable);
+    if (const FormulaError error = CheckFieldFormula(formula, kVariable);
         error != FormulaError::None) {
         check.message = FormulaErrorText(error);
     } else if (RemoveSpaces(formula).empty()) {
