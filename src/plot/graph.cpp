@@ -109,9 +109,10 @@ Graph::Graph(Document* owner, const GraphRecord& record)
     : Owner(owner), record_(record), charge_(owner != nullptr ? &owner->SampleMemory() : nullptr) {}
 
 void Graph::ClearValues() {
-    Values = {};
-    CellCodes = {};
-    Crossings = {};
+    // Moved-from empty buffers: assigning {} would keep their capacity.
+    Values = std::vector<long double>();
+    CellCodes = std::vector<std::uint16_t>();
+    Crossings = GridCrossings();
     LastBeyondEnd = false;
     charge_.Set(0);
 }
