@@ -204,7 +204,7 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
 }
 
 void Document::ReportOverBudget() {
-    Reporter->ShowStatus(kProgressPanel, kGraphOverBudget);
+    Reporter->ShowStatus(kHintPanel, kGraphOverBudget);
     Reporter->Refresh();
     if (refusedInPass_ <= 0) Reporter->ShowError(kGraphOverBudget);
     if (refusedInPass_ >= 0) ++refusedInPass_;
@@ -215,7 +215,7 @@ void Document::InPass(Sample sample) {
     refusedInPass_ = 0;
     sample();
     // Later graphs' runs put "Ready" back: the refusal stays in sight until the next one.
-    if (refusedInPass_ > 0) Reporter->ShowStatus(kProgressPanel, kGraphOverBudget);
+    if (refusedInPass_ > 0) Reporter->ShowStatus(kHintPanel, kGraphOverBudget);
     refusedInPass_ = -1;
 }
 

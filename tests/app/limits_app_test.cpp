@@ -35,7 +35,7 @@ TEST_F(MainFormTest, TooManyGraphsAndGraphsBeyondTheBudgetAreSaidAndTheRestWorks
     open.CalculateUnsampledGraphs();
     EXPECT_FALSE(open.GraphAt(1).HasValues());
     EXPECT_EQ(messages.shown.last(), "Error: Not enough memory to calculate the graph");
-    EXPECT_EQ(form->StatusPanel(0)->text(), kGraphOverBudget);
+    EXPECT_EQ(form->StatusPanel(1)->text(), kGraphOverBudget);
 }
 
 TEST_F(MainFormTest, SettingsBehindALinkLoopAreNeitherReadNorReplaced) {

@@ -65,7 +65,7 @@ TEST(SampleBudget, AGraphBeyondItStaysUndrawnOnceSaidAndTheRestGoOn) {
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(doc.GraphAt(k).HasValues(), k % 2 == 0) << k;
     EXPECT_EQ(std::count(feedback.events.begin(), feedback.events.end(), "error:" + over), 1);
-    EXPECT_EQ(feedback.events.back(), "0:" + over);  // in sight after the pass
+    EXPECT_EQ(feedback.events.back(), "1:" + over);  // in sight after the pass
     EXPECT_EQ(doc.SampleMemory().Used(), 2 * small);
     doc.RemoveGraph(0);
     doc.GraphAt(1).ClearValues();

@@ -219,7 +219,7 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     s.doc.SampleMemory().SetLimit(1000);
     EXPECT_TRUE(s.Sample(g));
     EXPECT_FALSE(g.HasValues());
-    EXPECT_EQ(s.feedback.events, (Texts{"0:" + over, "refresh", "error:" + over}));
+    EXPECT_EQ(s.feedback.events, (Texts{"1:" + over, "refresh", "error:" + over}));
     s.Add(kYOfX, "x", -1, 1, 10);  // in a pass, the next graph is sampled
     s.doc.CalculateGraphs();
     EXPECT_TRUE(s.doc.ContinueSampling);
@@ -232,7 +232,7 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     EXPECT_TRUE(grid.Sample(curve));
     EXPECT_FALSE(curve.HasValues());
     EXPECT_EQ(Texts(grid.feedback.events.end() - 7, grid.feedback.events.end()),
-              (Texts{"0:Ready", "1:", "refresh", "idle", "0:" + over, "refresh", "error:" + over}));
+              (Texts{"0:Ready", "1:", "refresh", "idle", "1:" + over, "refresh", "error:" + over}));
 }
 
 TEST(EquationSampler, CircleIsAClosedPolygonNearTheRadius) {
