@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "plot/document_file.h"
 #include "plot/safe_file.h"
@@ -21,30 +22,23 @@ TEST(DocumentLimits, AThousandGraphsOpenAndOneMoreIsRefusedUnread) {
     const std::vector<unsigned char> line = BytesOf(GraphOfKind(kYOfX, "x"));
     std::vector<unsigned char> options = BytesOf(StandardOptions());
     options.resize(kDocumentRecordSize, 0);
-    // clang-format off
-    const struct { std::size_t graphs; bool partialTail, zeroOptions, valid; } cases[] = {
-        {1000, true, false, true}, {1001, false, false, false},
-        {1001, false, true, false},  // counted before the options are read
-    };
-    // clang-format on
-    for (const auto& c : cases) {
+    // 1000 graphs and a partial record; 1001; 1001 after unreadable options (counted first).
+    for (const auto& [graphs, tail, zeroOptions] :
+         {std::tuple{1000u, 2000u, false}, {1001u, 0u, false}, {1001u, 0u, true}}) {
         std::vector<unsigned char> bytes =
-            c.zeroOptions ? std::vector<unsigned char>(kDocumentRecordSize) : options;
-        for (std::size_t k = 0; k < c.graphs; ++k)
+            zeroOptions ? std::vector<unsigned char>(kDocumentRecordSize) : options;
+        for (std::size_t k = 0; k < graphs; ++k)
             bytes.insert(bytes.end(), line.begin(), line.end());
-        if (c.partialTail) bytes.resize(bytes.size() + 2000, 1);
-        const std::string path = folder.File("many.plw");
-        WriteBytes(path, bytes);
+        bytes.resize(bytes.size() + tail, 1);
+        WriteBytes(folder.File("many.plw"), bytes);
         DocumentContents contents;
-        for (const DocumentCheck& check :
-             {CheckDocumentFile(path), LoadDocumentFile(path, contents)}) {
-            EXPECT_EQ(check.valid, c.valid) << c.graphs;
-            EXPECT_EQ(check.graphs, c.valid ? c.graphs : 0);
-            EXPECT_EQ(check.Message(), c.valid ? "" : "Too many graphs in the file");
-            EXPECT_TRUE(c.valid || check.formatError);
-        }
-        EXPECT_EQ(contents.graphs.size(), c.valid ? c.graphs : 0);
-        EXPECT_EQ(FileBytes(path), bytes);
+        const DocumentCheck check = LoadDocumentFile(folder.File("many.plw"), contents);
+        const bool valid = graphs == 1000;
+        EXPECT_EQ(CheckDocumentFile(folder.File("many.plw")).Message(), check.Message());
+        EXPECT_EQ(check.Message(), valid ? "" : "Too many graphs in the file");
+        EXPECT_EQ(contents.graphs.size(), valid ? 1000u : 0u);
+        EXPECT_EQ(check.formatError, !valid);
+        EXPECT_EQ(FileBytes(folder.File("many.plw")), bytes);
     }
 }
 
@@ -70,6 +64,7 @@ TEST(SampleBudget, AGraphBeyondItStaysUndrawnOnceSaidAndTheRestGoOn) {
     doc.RemoveGraph(0);
     doc.GraphAt(1).ClearValues();
     EXPECT_EQ(doc.SampleMemory().Used(), 0u);
+    EXPECT_EQ(doc.GraphAt(1).Values.capacity(), 0u);  // given back, and freed
 
     // The degenerate curve crosses each of the 1281600 edges: a few bytes an edge.
     doc.SampleMemory().SetLimit(kDefaultSampleBudget);
@@ -80,35 +75,26 @@ TEST(SampleBudget, AGraphBeyondItStaysUndrawnOnceSaidAndTheRestGoOn) {
     EXPECT_LT(doc.SampleMemory().Used(), 8'000'000u);
 }
 
-// Says a poll is due whenever asked: how often a run asks is how much work may pass
-// between two looks for Esc.
+// Due whenever asked: how often a run asks is how much work passes between looks for Esc.
 struct EagerFeedback : RecordingFeedback {
-    int asked = 0;
+    long long asked = 0;
     bool PollDue() override { return ++asked > 0; }
 };
 
 TEST(SamplingRun, AsksForAPollEveryFewSamplesHoweverSlowlyThePercentageGrows) {
-    // clang-format off
-    const struct { std::uint8_t kind; int relation; const char* formula; long long samples; } cases[] = {
-        {kEquation, 0, "x*y-1", 801 * 801}, {kEquation, 1, "x*y-1", 2 * 400 * 400},
-        {kSlopeField, 0, "x*y", 100 * 100}, {kYOfX, 0, "x", 20001},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
+    // Equation nodes, inequality cells in two passes, slope field cells.
+    for (const auto& [relation, kind, samples] : {std::tuple{0, kEquation, 801 * 801},
+                                                  {1, kEquation, 2 * 400 * 400},
+                                                  {0, kSlopeField, 100 * 100}}) {
         Document doc(StandardOptions());
         EagerFeedback feedback;
         doc.Reporter = &feedback;
-        GraphRecord props = GraphOfKind(c.kind, c.formula);
-        if (c.kind == kYOfX) {
-            props.Interval().DefaultSteps = false;
-            props.Interval().StepsNum = 20000;
-        } else {
-            props.Relation() = static_cast<std::uint8_t>(c.relation);
-            props.Area().StepsNumX = props.Area().StepsNumY = c.kind == kEquation ? 400 : 100;
-        }
+        GraphRecord props = GraphOfKind(kind, "x*y-1");
+        props.Relation() = static_cast<std::uint8_t>(relation);
+        props.Area().StepsNumX = props.Area().StepsNumY = kind == kEquation ? 400 : 100;
         Graph& graph = doc.AddGraph(props);
         ASSERT_TRUE(doc.CalculateGraph(graph, doc.Options, 0));
-        EXPECT_GE(feedback.asked, c.samples / SamplingRun::kCallsPerPollCheck - 100) << c.formula;
+        EXPECT_GE(feedback.asked, samples / SamplingRun::kCallsPerPollCheck - 100) << samples;
         feedback.escAtPoll = feedback.polls + 3;  // Esc at the third look: no values kept
         EXPECT_FALSE(doc.CalculateGraph(graph, doc.Options, 0));
         EXPECT_FALSE(graph.HasValues());
@@ -117,31 +103,29 @@ TEST(SamplingRun, AsksForAPollEveryFewSamplesHoweverSlowlyThePercentageGrows) {
 
 TEST(SafeFile, LinksThatLeadNowhereStayLinksAndNothingIsWritten) {
     ScratchFolder folder;
-    const std::string file = folder.File("file");
-    WriteBytes(file, {'o'});
-    fs::create_symlink("loop2", folder.File("loop1"));
-    fs::create_symlink("loop1", folder.File("loop2"));
-    fs::create_symlink(folder.Path(), folder.File("to_folder"));
-    fs::create_symlink("missing/new", folder.File("to_missing_folder"));
-    fs::create_symlink("file", folder.File("chain0"));
-    for (int k = 1; k <= 41; ++k)
-        fs::create_symlink("chain" + std::to_string(k - 1),
-                           folder.File("chain" + std::to_string(k)));
-    // clang-format off
-    const struct { const char* name; bool written; } cases[] = {
-        {"loop1", false}, {"to_folder", false}, {"to_missing_folder", false},
-        {"chain41", false}, {"chain40", true},  // 40 links are followed, as the system does
+    const auto link = [&](const std::string& to, const std::string& name) {
+        fs::create_symlink(to, folder.File(name));
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReplaceFile(folder.File(c.name), {'n'}), c.written) << c.name;
-        EXPECT_TRUE(fs::is_symlink(folder.File(c.name))) << c.name;
-        EXPECT_EQ(WriteTarget(folder.File(c.name)).empty(), !c.written) << c.name;
+    WriteBytes(folder.File("file"), {'o'});
+    link("loop2", "loop1");
+    link("loop1", "loop2");
+    link(folder.Path(), "to_folder");
+    link("missing/new", "to_missing_folder");
+    link("file", "chain0");
+    for (int k = 1; k <= 41; ++k)
+        link("chain" + std::to_string(k - 1), "chain" + std::to_string(k));
+    // 40 links are followed, as the system does.
+    for (const char* name : {"loop1", "to_folder", "to_missing_folder", "chain41", "chain40"}) {
+        const bool written = std::string(name) == "chain40";
+        EXPECT_EQ(ReplaceFile(folder.File(name), {'n'}), written) << name;
+        EXPECT_EQ(WriteTarget(folder.File(name)).empty(), !written) << name;
+        EXPECT_TRUE(fs::is_symlink(folder.File(name))) << name;
     }
-    EXPECT_EQ(FileBytes(file), std::vector<unsigned char>{'n'});
-    fs::create_hard_link(file, folder.File("hard"));
-    EXPECT_TRUE(SameFile(file, folder.File("chain3")) && SameFile(file, folder.File("hard")));
-    EXPECT_FALSE(SameFile(file, folder.File("loop1")) || SameFile(file, folder.File("none")));
+    EXPECT_EQ(FileBytes(folder.File("file")), std::vector<unsigned char>{'n'});
+    fs::create_hard_link(folder.File("file"), folder.File("hard"));
+    EXPECT_TRUE(SameFile(folder.File("file"), folder.File("chain3")));
+    EXPECT_TRUE(SameFile(folder.File("file"), folder.File("hard")));
+    EXPECT_FALSE(SameFile(folder.File("file"), folder.File("loop1")));
 }
 
 }  // namespace
