@@ -214,7 +214,7 @@ template <typename Sample>
 void Document::InPass(Sample sample) {
     refusedInPass_ = 0;
     sample();
-    // Later graphs' runs put "Ready" back: the refusal stays in sight until the next one.
+    // Later graphs' runs clear the hint panel: the refusal stays in sight until the next hint.
     if (refusedInPass_ > 0) Reporter->ShowStatus(kHintPanel, kGraphOverBudget);
     refusedInPass_ = -1;
 }

@@ -117,6 +117,7 @@ class Document {
 
     // The memory the samples of all graphs may take together.
     SampleBudget& SampleMemory() { return sampleMemory_; }
+
     // The whole picture on Canvas (no graphs while Drawing), and one graph on top of it.
     virtual void Repaint();
     virtual void DrawGraph(Graph& graph);

@@ -48,7 +48,7 @@ std::string WriteTarget(const std::string& path) {
     fs::path target = path;
     struct stat info;
     if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    for (int links = 0; links <= kMaxLinks; ++links) {
+    for (int links = 0; links < kMaxLinks; ++links) {
         std::error_code error;
         const fs::path link = fs::read_symlink(target, error);
         if (error) return {};
