@@ -1,6 +1,8 @@
 // Drawing speed: a full Repaint of 30 Y(x) graphs of 20000 steps at 1920 x 1080 with grid,
 // labels and polar grid, against the bare QPainter calls for the same segments, measured in
-// the same run. Prints the figures at the end.
+// the same run; and the implicit curve of the formula 0 on a 400 x 400 grid (every edge
+// crossed) drawn by DrawEquation, by DrawSegment per segment, and by bare calls. Prints the
+// figures at the end.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 
 #include "per_eval_reporter.h"
 #include "plot/document.h"
+#include "plot/equation_curve.h"
 #include "plot/graph_renderer.h"
 #include "plot/new_graph.h"
 #include "plot/point_sequence.h"
@@ -109,6 +112,75 @@ void Bare(benchmark::State& state) {
     CountEvaluations(state, double(scene.segments.size()));
 }
 
+constexpr const char* kCurveName = "0=0 400x400";
+
+// One implicit curve crossing every edge of its grid, and its segments in pixels.
+struct CurveScene {
+    Document doc{StandardOptions()};
+    QImage image{kWidth, kHeight, QImage::Format_RGB32};
+    std::vector<QLine> segments;
+
+    CurveScene() {
+        GraphRecord props = NewGraphRecord(doc.Options);
+        props.Kind = kEquation;
+        SetNewProps(props, doc.Options);
+        props.Formula().SetText("0");
+        props.Area().StepsNumX = props.Area().StepsNumY = 400;
+        doc.AddGraph(props);
+        doc.ClientRect = {0, 0, kWidth, kHeight};
+        doc.Canvas = &image;
+        doc.CalculateGraphs();
+        const ScreenMapping map = doc.ScreenMap();
+        ForEachCurveSegment(doc.GraphAt(0), doc.Options,
+                            [&](const CurvePoint& p, const CurvePoint& q) {
+                                segments.emplace_back(map.X(p.end.x), map.Y(p.end.y),
+                                                      map.X(q.end.x), map.Y(q.end.y));
+                                return true;
+                            });
+    }
+    template <typename Draw>
+    void Run(benchmark::State& state, Draw draw) {
+        for (auto _ : state) {
+            QPainter painter(&image);
+            RenderContext ctx{painter, doc.Options, doc.ScreenMap(), SilentFeedback()};
+            painter.setPen(GraphPen(ctx, doc.GraphAt(0).Record()));
+            draw(ctx);
+        }
+        CountEvaluations(state, double(segments.size()));
+    }
+};
+
+CurveScene& TheCurve() {
+    static CurveScene scene;
+    return scene;
+}
+
+void CurveDrawEquation(benchmark::State& state) {
+    CurveScene& s = TheCurve();
+    s.Run(state, [&](RenderContext& ctx) { DrawEquation(ctx, s.doc.GraphAt(0)); });
+}
+
+// Each segment through DrawSegment on its own: rounded, clipped and mapped per segment.
+void CurvePerSegment(benchmark::State& state) {
+    CurveScene& s = TheCurve();
+    s.Run(state, [&](RenderContext& ctx) {
+        const SegmentClipper clipper(ctx.options, s.doc.GraphAt(0).GetMaxGap());
+        ForEachCurveSegment(s.doc.GraphAt(0), ctx.options,
+                            [&](const CurvePoint& p, const CurvePoint& q) {
+                                DrawSegment(ctx, clipper, p.end.x, p.end.y, q.end.x, q.end.y);
+                                return true;
+                            });
+    });
+}
+
+void CurveBare(benchmark::State& state) {
+    CurveScene& s = TheCurve();
+    s.Run(state, [&](RenderContext& ctx) {
+        for (const QLine& line : s.segments)
+            ctx.painter.drawLine(line);
+    });
+}
+
 class SummaryReporter : public plotwise_bench::PerEvalReporter {
   public:
     void Finalize() override {
@@ -120,6 +192,14 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
             const double ns = Get(prefix + name);
             const double bare = Get("Bare/" + name);
             std::printf("%-32s %12.2f %10.3f\n", (prefix + name).c_str(), ns * segments / 1e6,
+                        bare > 0 ? ns / bare : 0);
+        }
+        const std::string curve = kCurveName;
+        const double curveSegments = Evaluations("DrawEquation/" + curve);
+        for (const std::string prefix : {"DrawEquation/", "PerSegment/", "Bare/"}) {
+            const double ns = Get(prefix + curve);
+            const double bare = Get("Bare/" + curve);
+            std::printf("%-32s %12.2f %10.3f\n", (prefix + curve).c_str(), ns * curveSegments / 1e6,
                         bare > 0 ? ns / bare : 0);
         }
     }
@@ -136,6 +216,13 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("Bare/" + name).c_str(), Bare)->Unit(benchmark::kMillisecond);
+    const std::string curve = kCurveName;
+    benchmark::RegisterBenchmark(("DrawEquation/" + curve).c_str(), CurveDrawEquation)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("PerSegment/" + curve).c_str(), CurvePerSegment)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Bare/" + curve).c_str(), CurveBare)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

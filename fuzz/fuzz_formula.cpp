@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "formula/check_formula.h"
 #include "formula/compiled_formula.h"
 
 using namespace plotwise;
@@ -23,6 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0 || size > 600) return 0;
     const std::uint8_t mode = data[0];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    // A tool's field refuses what no field could hold.
+    if (text.size() > kMaxFormulaLength && CheckFieldFormula(text, "X") != FormulaError::Syntax)
+        __builtin_trap();
     static const long double kPoints[] = {
         0, 1, -1, 0.5L, -2.5L, 1e-300L, 1e99L, -1e100L, 3.14159265358979323846L};
     if (mode & 1) {

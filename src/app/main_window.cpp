@@ -26,6 +26,7 @@
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
 #include "plot/document_file.h"
+#include "plot/safe_file.h"
 #include "services/file_dialogs.h"
 #include "services/messages.h"
 
@@ -178,8 +179,12 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::SaveSettings() {
-    // A file that is not ours to read is not ours to overwrite either.
-    if (!SettingsFileUsable(setup_.settingsFile)) return;
+    // A file that is not ours to read is not ours to overwrite either, and a link that leads
+    // nowhere stays a link.
+    if (!SettingsFileUsable(setup_.settingsFile) ||
+        WriteTarget(setup_.settingsFile.toStdString()).empty()) {
+        return;
+    }
     QSettings ini(setup_.settingsFile, QSettings::IniFormat);
     WriteProgramSettings(ini, settings_);
     ini.setValue(kLayoutKey, QString::fromLatin1(saveState().toBase64()));

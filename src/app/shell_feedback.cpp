@@ -97,6 +97,10 @@ bool ShellFeedback::EscPressed() {
     return esc;
 }
 
+bool ShellFeedback::PollDue() {
+    return busyDepth_ > 0 && (!sinceCatchUp_.isValid() || sinceCatchUp_.elapsed() >= kCatchUpMs);
+}
+
 void ShellFeedback::ShowError(const std::string& message) {
     messages_.Error(QString::fromStdString(message));
 }

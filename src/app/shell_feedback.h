@@ -25,6 +25,8 @@ class ShellFeedback final : public QObject, public Feedback {
     void ShowError(const std::string& message) override;
 
     bool CatchingUp() const override { return catchingUp_; }
+    // Due once the last look at pending events is as old as the interval between looks.
+    bool PollDue() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

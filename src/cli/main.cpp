@@ -27,7 +27,7 @@ constexpr Command kCommands[] = {
      RunIntegrate},
     {"number", "number TEXT", RunNumber},
     {"regress", "regress FILE --table K [--type T] [--power P]", RunRegress},
-    {"render", "render FILE OUT [--size WxH]", RunRender},
+    {"render", "render FILE OUT [--size WxH] [--timeout SECONDS]", RunRender},
     {"tangent", "tangent FILE --graph N --at V [--normal]", RunTangent},
 };
 
@@ -42,7 +42,8 @@ void PrintUsage(std::ostream& out) {
            "Derivative window shows it. number prints TEXT read as a number field reads it.\n"
            "check tells whether the document FILE opens and how many graphs it holds.\n"
            "render draws the document FILE into OUT as Save As Bitmap does (default size\n"
-           "800x600, each side 100 to 3000): a 16-colour BMP, or PNG when OUT ends in .png.\n"
+           "800x600, each side 100 to 3000): a 16-colour BMP, or PNG when OUT ends in .png;\n"
+           "with --timeout it gives up after SECONDS (exit 3). OUT may not be FILE.\n"
            "analyse prints the zeros and extremums of the Y(x) formula FORMULA over A..B\n"
            "(default -10..10, 200 steps, 2 decimal signs) as the analysis report file has\n"
            "them. integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
@@ -54,7 +55,8 @@ void PrintUsage(std::ostream& out) {
            "R^2 the Regression window shows for the K-th table graph (from 1) of FILE, with\n"
            "the family T (1 linear, 2 hyperbolic, 3 logarithmic, 4 power, 5 exponential,\n"
            "6 exponential II, 7 polynomial of degree P, 8 best fit; default 1, P 2).\n"
-           "Numbers are written 1.5 or 1.5*10^(-3); \"--\" ends the options.\n"
+           "Numbers are written 1.5 or 1.5*10^(-3); formulas hold at most 255 characters;\n"
+           "\"--\" ends the options.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }
 

@@ -1,19 +1,66 @@
-// plotwise-cli render FILE OUT [--size WxH]: the document drawn as Save As Bitmap draws it.
+// plotwise-cli render FILE OUT [--size WxH] [--timeout SECONDS]: the document drawn as Save
+// As Bitmap draws it.
 #include <QGuiApplication>
+#include <chrono>
+#include <optional>
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "formula/number_input.h"
 #include "plot/bitmap_export.h"
 #include "plot/document_file.h"
+#include "plot/safe_file.h"
 
 namespace plotwise::cli {
+namespace {
+
+constexpr char kUsage[] = "usage: plotwise-cli render FILE OUT [--size WxH] [--timeout SECONDS]";
+constexpr char kTimeoutMessage[] =
+    "The timeout must be a number of seconds\rfrom 0.001 up to 1000000";
+constexpr char kOutputIsInput[] = "the output file is the document itself";
+
+// Esc as the clock presses it: every poll after the deadline, none without one. Messages of
+// the sampling (memory) go to stderr.
+class DeadlineFeedback final : public Feedback {
+  public:
+    explicit DeadlineFeedback(std::optional<std::chrono::steady_clock::time_point> deadline)
+        : deadline_(deadline) {}
+
+    void ShowStatus(int, const std::string&) override {}
+    void SetBusy(bool) override {}
+    void Refresh() override {}
+    bool EscPressed() override { return PollDue(); }
+    bool PollDue() override {
+        // Drawing polls per point: the clock is read every few polls.
+        if (!expired_ && deadline_ && ++polls_ % 16 == 0)
+            expired_ = std::chrono::steady_clock::now() >= *deadline_;
+        return expired_;
+    }
+    void ShowError(const std::string& message) override { Fail(message, kExitOk); }
+
+    bool Expired() const { return expired_; }
+
+  private:
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    unsigned polls_ = 0;
+    bool expired_ = false;
+};
+
+// A positive number of seconds as a number field reads it; nothing when it is not one.
+std::optional<std::chrono::steady_clock::duration> ReadTimeout(const std::string& text) {
+    long double seconds = 0;
+    if (!ReadFieldNumber(text, seconds) || !(seconds >= 0.001L) || !(seconds <= 1e6L)) return {};
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<long double>(seconds));
+}
+
+}  // namespace
 
 int RunRender(const std::vector<std::string>& args) {
-    const ParsedArgs parsed = ParseArgs(args, {{"--size", true}});
+    const auto start = std::chrono::steady_clock::now();
+    const ParsedArgs parsed = ParseArgs(args, {{"--size", true}, {"--timeout", true}});
     if (!parsed.error.empty()) return Fail(parsed.error);
-    if (parsed.positional.size() != 2) {
-        return Fail("usage: plotwise-cli render FILE OUT [--size WxH]");
-    }
+    if (parsed.positional.size() != 2) return Fail(kUsage);
     const std::string size = parsed.Value("--size", "800x600");
     const std::size_t cross = size.find_first_of("xX");
     int width = 0;
@@ -22,6 +69,16 @@ int RunRender(const std::vector<std::string>& args) {
     if (cross == std::string::npos || !ParseBitmapSide(size.substr(cross + 1), height)) {
         return Fail(kBitmapHeightMessage);
     }
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+    if (parsed.Has("--timeout")) {
+        const auto timeout = ReadTimeout(parsed.Value("--timeout", ""));
+        if (!timeout) return Fail(kTimeoutMessage);
+        deadline = start + *timeout;
+    }
+    const std::string& input = parsed.positional[0];
+    const std::string& output = parsed.positional[1];
+    // The bitmap would replace the document it is drawn from.
+    if (SameFile(input, output)) return Fail(kOutputIsInput);
 
     // Fonts need a GUI application; the command never shows a window, and says only its
     // own messages.
@@ -32,13 +89,17 @@ int RunRender(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
+    DeadlineFeedback feedback(deadline);
     Document document(StandardOptions());
-    const DocumentCheck check = ReadDocument(document, parsed.positional[0]);
+    document.Reporter = &feedback;
+    const DocumentCheck check = ReadDocument(document, input);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();
+    if (feedback.Expired()) return Fail(kCalculationInterrupted, kExitIo);
     const QImage image = RenderBitmap(document, width, height);
+    if (feedback.Expired()) return Fail(kCalculationInterrupted, kExitIo);
     if (image.isNull()) return Fail(kOutOfResources, kExitIo);
-    if (!WriteBitmapFile(image, parsed.positional[1])) return Fail(kFileWriteError, kExitIo);
+    if (!WriteBitmapFile(image, output)) return Fail(kFileWriteError, kExitIo);
     return kExitOk;
 }
 

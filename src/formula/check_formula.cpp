@@ -10,6 +10,11 @@ FormulaError CheckFormula(const std::string& text, const std::string& varName) {
     return CompileProgram(text, varName).error;
 }
 
+FormulaError CheckFieldFormula(const std::string& text, const std::string& varName) {
+    if (text.size() > kMaxFormulaLength) return FormulaError::Syntax;
+    return CheckFormula(text, varName);
+}
+
 FormulaError CheckFormula2Var(const std::string& text, const std::string& firstName,
                               const std::string& secondName) {
     if (RemoveSpaces(text).empty()) return FormulaError::None;

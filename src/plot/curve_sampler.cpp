@@ -47,7 +47,7 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
 
     CompiledFormula formula;
     if (formula.Compile(props.Formula().Text(), onX ? "X" : "Y") != FormulaError::None) return true;
-    ResizeSamples(graph.Values, static_cast<std::size_t>(n) + 1);
+    ResizeSamples(graph, graph.Values, static_cast<std::size_t>(n) + 1);
 
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
@@ -73,7 +73,7 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
     const std::string var(1, KindVariable(props.Kind));
     if (formulaX.Compile(props.Formula().Text(), var) != FormulaError::None) return true;
     if (!polar && formulaY.Compile(props.FormulaY().Text(), var) != FormulaError::None) return true;
-    ResizeSamples(graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
+    ResizeSamples(graph, graph.Values, 2 * (static_cast<std::size_t>(n) + 1));
 
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);

@@ -191,12 +191,32 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
             default:
                 return true;
         }
+    } catch (const SampleBudgetExceeded&) {
+        graph.ClearValues();
+        ReportOverBudget();
+        return true;
     } catch (const std::bad_alloc&) {
         graph.ClearValues();
         Reporter->Refresh();
         Reporter->ShowError(kNotEnoughMemory);
         return true;
     }
+}
+
+void Document::ReportOverBudget() {
+    Reporter->ShowStatus(kHintPanel, kGraphOverBudget);
+    Reporter->Refresh();
+    if (refusedInPass_ <= 0) Reporter->ShowError(kGraphOverBudget);
+    if (refusedInPass_ >= 0) ++refusedInPass_;
+}
+
+template <typename Sample>
+void Document::InPass(Sample sample) {
+    refusedInPass_ = 0;
+    sample();
+    // Later graphs' runs clear the hint panel: the refusal stays in sight until the next hint.
+    if (refusedInPass_ > 0) Reporter->ShowStatus(kHintPanel, kGraphOverBudget);
+    refusedInPass_ = -1;
 }
 
 void Document::CalculateGraphs() {
@@ -222,21 +242,23 @@ void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& optio
     Drawing = true;
     ContinueSampling = true;
     Repaint();
-    CalculateGraph(GraphAt(index), options, static_cast<int>(index));
+    InPass([&] { CalculateGraph(GraphAt(index), options, static_cast<int>(index)); });
     Drawing = false;
     Repaint();
 }
 
 void Document::SampleGraphs(const std::vector<bool>& which) {
     ContinueSampling = true;
-    for (std::size_t i = 0; i < GraphCount(); ++i) {
-        if (!which[i]) continue;
-        if (ContinueSampling) {
-            ContinueSampling = CalculateGraph(GraphAt(i), Options, static_cast<int>(i));
-        } else {
-            GraphAt(i).ClearValues();  // the pass was interrupted: stale points would lie
+    InPass([&] {
+        for (std::size_t i = 0; i < GraphCount(); ++i) {
+            if (!which[i]) continue;
+            if (ContinueSampling) {
+                ContinueSampling = CalculateGraph(GraphAt(i), Options, static_cast<int>(i));
+            } else {
+                GraphAt(i).ClearValues();  // the pass was interrupted: stale points would lie
+            }
         }
-    }
+    });
 }
 
 void Document::SetOptions(const OptionsRecord& options) {

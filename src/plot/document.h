@@ -111,8 +111,13 @@ class Document {
 
     // Samples one graph (index is its 0-based position) by its kind; false only when the
     // user interrupted. Running out of memory shows "Not enough memory" and leaves the
-    // graph without values.
+    // graph without values; so does a graph the sample budget refuses, with
+    // kGraphOverBudget in the status bar and as a message (once per pass).
     virtual bool CalculateGraph(Graph& graph, const OptionsRecord& options, int index);
+
+    // The memory the samples of all graphs may take together.
+    SampleBudget& SampleMemory() { return sampleMemory_; }
+
     // The whole picture on Canvas (no graphs while Drawing), and one graph on top of it.
     virtual void Repaint();
     virtual void DrawGraph(Graph& graph);
@@ -124,12 +129,20 @@ class Document {
             call(*observer);
     }
 
+    SampleBudget sampleMemory_;  // before the graphs, which give their shares back to it
     std::vector<std::unique_ptr<Graph>> graphs_;
     std::vector<DocumentObserver*> observers_;
+    // Graphs the budget refused in the pass under way; -1 outside a pass, where each
+    // refusal is a message of its own.
+    int refusedInPass_ = -1;
 
     // Samples the graphs marked in `which` while ContinueSampling holds; the rest of them lose
     // their values once it is cleared.
     void SampleGraphs(const std::vector<bool>& which);
+    void ReportOverBudget();
+    // A pass shows the budget's message once and leaves it in the status bar at its end.
+    template <typename Sample>
+    void InPass(Sample sample);
     // Pixels per world unit for a plot rectangle already at hand.
     long double ScaleFactorX(const PixelRect& plot) const;
     long double ScaleFactorY(const PixelRect& plot) const;

@@ -1,5 +1,8 @@
 #include "plot/document_file.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -18,6 +21,14 @@ DocumentCheck ScanDocument(const std::string& path, OptionsRecord& options,
     const FileHandle file = OpenRegularFile(path);
     if (!file.Valid()) return result;
     const int fd = file.Get();
+    struct stat info;
+    if (fstat(fd, &info) != 0) return result;
+    // A partial last record does not count; one more than allowed is too many.
+    const auto records = static_cast<std::uintmax_t>(info.st_size) / kDocumentRecordSize;
+    if (records > kMaxDocumentGraphs + 1) {
+        result.formatError = result.tooManyGraphs = true;
+        return result;
+    }
     unsigned char record[kDocumentRecordSize];
     long n = ReadFully(fd, record, sizeof record);
     if (n == static_cast<long>(sizeof record)) {
@@ -27,6 +38,10 @@ DocumentCheck ScanDocument(const std::string& path, OptionsRecord& options,
             GraphRecord props;
             n = ReadFully(fd, &props, sizeof props);
             if (n != static_cast<long>(sizeof props)) break;  // a partial record is ignored
+            if (result.graphs == kMaxDocumentGraphs) {        // the file grew while being read
+                result.formatError = result.tooManyGraphs = true;
+                break;
+            }
             if (!CheckGraphRecord(props)) {
                 result.formatError = true;
                 break;
@@ -51,6 +66,7 @@ DocumentCheck ScanDocument(const std::string& path, OptionsRecord& options,
 
 std::string DocumentCheck::Message() const {
     if (valid) return std::string();
+    if (tooManyGraphs) return kTooManyGraphs;
     return formatError ? kIncorrectFormat : kInputOutputError;
 }
 

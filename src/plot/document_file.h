@@ -17,13 +17,20 @@ inline constexpr char kIncorrectFormat[] = "Incorrect format of the file";
 inline constexpr char kInputOutputError[] = "Input-output error";
 inline constexpr char kFileWriteError[] = "File write error";
 inline constexpr char kOptionsFileName[] = "Plotwise.cfg";
+inline constexpr char kTooManyGraphs[] = "Too many graphs in the file";
+
+// The most graph records a document file may hold: far more than the commands let a
+// document have, few enough that sampling and drawing them all stays within reason.
+inline constexpr std::size_t kMaxDocumentGraphs = 1000;
 
 struct DocumentCheck {
     bool valid = false;
-    bool formatError = false;  // when not valid: the content (true) or input/output (false)
-    std::size_t graphs = 0;    // graph records, when valid
+    bool formatError = false;    // when not valid: the content (true) or input/output (false)
+    bool tooManyGraphs = false;  // a format error: more than kMaxDocumentGraphs records
+    std::size_t graphs = 0;      // graph records, when valid
 
-    // "Incorrect format of the file" or "Input-output error"; empty when valid.
+    // "Incorrect format of the file", "Too many graphs in the file" or "Input-output
+    // error"; empty when valid.
     std::string Message() const;
 };
 
@@ -34,7 +41,9 @@ struct DocumentContents {
 };
 
 // Checks every record (options first, then each graph record, all of them) without
-// keeping any. Special files (FIFOs, devices, folders) are input/output failures.
+// keeping any. Special files (FIFOs, devices, folders) are input/output failures; a file
+// of more than kMaxDocumentGraphs graph records is refused by its size, before any record
+// is read.
 DocumentCheck CheckDocumentFile(const std::string& path);
 
 // Reads, checks and normalises every record. On success contents holds the document.

@@ -12,6 +12,7 @@ inline constexpr int kHintPanel = 1;      // hints, and how to interrupt a compu
 inline constexpr const char* kReadyText = "Ready";
 inline constexpr const char* kPressEscText = "Press Esc to interrupt the calculation";
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
+inline constexpr const char* kCalculationInterrupted = "Calculation interrupted";
 
 class Feedback {
   public:
@@ -28,6 +29,10 @@ class Feedback {
     // True while Refresh or EscPressed let pending events through: windows must not draw
     // into or reshape a document then (they retry afterwards).
     virtual bool CatchingUp() const { return false; }
+    // True when a computation should poll now although its percentage has not grown: Esc
+    // must be answered within a moment however slowly a computation advances. Asked every
+    // few samples, so it must be cheap.
+    virtual bool PollDue() { return false; }
 };
 
 // Says nothing and is never interrupted: for documents without a window.

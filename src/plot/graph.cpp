@@ -105,12 +105,16 @@ bool ShowsPoints(const GraphRecord& p) {
     return !FilledOrField(p) && p.Points;
 }
 
+Graph::Graph(Document* owner, const GraphRecord& record)
+    : Owner(owner), record_(record), charge_(owner != nullptr ? &owner->SampleMemory() : nullptr) {}
+
 void Graph::ClearValues() {
-    Values.clear();
-    Values.shrink_to_fit();
-    CellCodes.clear();
-    CellCodes.shrink_to_fit();
+    // Moved-from empty buffers: assigning {} would keep their capacity.
+    Values = std::vector<long double>();
+    CellCodes = std::vector<std::uint16_t>();
+    Crossings = GridCrossings();
     LastBeyondEnd = false;
+    charge_.Set(0);
 }
 
 const OptionsRecord& Graph::Options() const {

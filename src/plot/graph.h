@@ -6,6 +6,7 @@
 
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
+#include "plot/sample_budget.h"
 
 namespace plotwise {
 
@@ -35,9 +36,27 @@ bool IsEmptyRecord(const GraphRecord& props);
 bool ShowsLines(const GraphRecord& props);
 bool ShowsPoints(const GraphRecord& props);
 
+// Where an implicit curve (kind 4, relation 0) crosses the edges of its doubled grid, node
+// column by node column; drawing rebuilds the segments from them. Only drawing uses them, so
+// the position along an edge is a float: 6 bytes a crossing instead of 32 a segment end.
+struct GridCrossings {
+    // The crossings of node column i are entries columnStarts[i] to columnStarts[i + 1] - 1.
+    std::vector<std::uint32_t> columnStarts;
+    // 2j: on the edge from node j up to node j + 1; 2j + 1: on the edge from node j right to
+    // the next column. Ascending within a column.
+    std::vector<std::uint16_t> edges;
+    std::vector<float> fractions;  // 0 at the edge's first node to 1 at its second
+    int rows = 0;                  // the grid's last node row
+
+    bool Empty() const { return columnStarts.empty(); }
+};
+
 class Graph {
   public:
-    Graph(Document* owner, const GraphRecord& record) : Owner(owner), record_(record) {}
+    // The graph's samples count against its owner's SampleBudget (none without an owner).
+    Graph(Document* owner, const GraphRecord& record);
+    Graph(const Graph&) = delete;
+    Graph& operator=(const Graph&) = delete;
 
     Document* Owner;
     // Changed only through the owner, which tells its observers.
@@ -47,10 +66,14 @@ class Graph {
     std::vector<long double> Values;
     // The cell codes of an inequality (kind 4, Relation 1 or 2) instead of Values.
     std::vector<std::uint16_t> CellCodes;
+    GridCrossings Crossings;
     bool LastBeyondEnd = false;
 
-    bool HasValues() const { return !Values.empty() || !CellCodes.empty(); }
+    bool HasValues() const { return !Values.empty() || !CellCodes.empty() || !Crossings.Empty(); }
+    // Frees every buffer and gives their memory back to the budget.
     void ClearValues();
+    // The share of the budget the buffers hold; they grow through sample_buffer.h.
+    SampleCharge& Charge() { return charge_; }
 
     bool IsEmpty() const { return IsEmptyRecord(record_); }
 
@@ -75,6 +98,7 @@ class Graph {
     const OptionsRecord& Options() const;
 
     GraphRecord record_;
+    SampleCharge charge_;
 };
 
 // Whether replacing graph's record by props needs new samples, or only a redraw.

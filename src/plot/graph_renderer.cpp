@@ -29,83 +29,78 @@ void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double 
     ctx.painter.drawLine(ctx.map.X(x1), ctx.map.Y(y1), ctx.map.X(x2), ctx.map.Y(y2));
 }
 
+SegmentPen::SegmentPen(RenderContext& ctx, long long maxGap)
+    : ctx_(ctx), clipper_(ctx.options, maxGap) {}
+
+SegmentPen::~SegmentPen() {
+    Flush();
+}
+
+void SegmentPen::Judge(SegmentEnd& end) const {
+    end.inside = clipper_.InsideUnrounded(end.x, end.y);
+    if (end.inside) {
+        end.px = ctx_.map.XOfRounded(end.x);
+        end.py = ctx_.map.YOfRounded(end.y);
+    }
+}
+
+void SegmentPen::Segment(const SegmentEnd& a, const SegmentEnd& b) {
+    if (a.inside && b.inside) {
+        if (clipper_.WithinGapUnrounded(a.x, a.y, b.x, b.y))
+            Line(QPoint(a.px, a.py), QPoint(b.px, b.py));
+        return;
+    }
+    long double x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
+    if (!clipper_.Clip(x1, y1, x2, y2)) return;
+    Line(QPoint(ctx_.map.X(x1), ctx_.map.Y(y1)), QPoint(ctx_.map.X(x2), ctx_.map.Y(y2)));
+}
+
+// A segment that goes on straight along a row or a column from where the pending one ends
+// joins it: one line covers the same pixels, for any width of a solid pen.
+void SegmentPen::Line(const QPoint& p1, const QPoint& p2) {
+    if (p1 == p2 && p1 == lastEnd_ && drawn_) return;
+    if (drawn_ && p1 == lastEnd_ && SameStraightWay(pendingStart_, p1, p2)) {
+        lastEnd_ = p2;
+        return;
+    }
+    Flush();
+    pendingStart_ = p1;
+    lastEnd_ = p2;
+    drawn_ = true;
+}
+
+void SegmentPen::Flush() {
+    if (drawn_) ctx_.painter.drawLine(pendingStart_, lastEnd_);
+}
+
+bool SegmentPen::SameStraightWay(const QPoint& a, const QPoint& b, const QPoint& c) {
+    const QPoint first = b - a;
+    const QPoint next = c - b;
+    if (first.y() == 0 && next.y() == 0) return (first.x() > 0) == (next.x() > 0) && first.x() != 0;
+    if (first.x() == 0 && next.x() == 0) return (first.y() > 0) == (next.y() > 0) && first.y() != 0;
+    return false;
+}
+
 namespace {
 
-// One end of a graph's line as it comes, and where it lands when it is in view.
-struct LineEnd {
-    long double x = 0;
-    long double y = 0;
-    bool inside = false;
-    QPoint pixel;
-};
-
-// Draws a graph's line segment by segment as DrawSegment would: every comparison on
-// coordinates rounded to 11 mantissa digits. Each point is judged and mapped once, though
-// it ends two segments, and rounded only where a comparison is close; a segment that only
-// repeats the pixel the last one ended on is not drawn again.
+// A graph's line through its points in order; a missing point breaks it.
 class LineWalker {
   public:
-    LineWalker(RenderContext& ctx, const Graph& graph)
-        : ctx_(ctx), clipper_(ctx.options, graph.GetMaxGap()) {}
-    ~LineWalker() { Flush(); }
-    LineWalker(const LineWalker&) = delete;
-    LineWalker& operator=(const LineWalker&) = delete;
+    LineWalker(RenderContext& ctx, const Graph& graph) : pen_(ctx, graph.GetMaxGap()) {}
 
     void Add(long double x, long double y) {
-        LineEnd end;
-        end.x = x;
-        end.y = y;
-        end.inside = clipper_.InsideUnrounded(x, y);
-        if (end.inside) end.pixel = QPoint(ctx_.map.XOfRounded(x), ctx_.map.YOfRounded(y));
-        if (havePrevious_) Segment(previous_, end);
+        SegmentEnd end{x, y};
+        pen_.Judge(end);
+        if (havePrevious_) pen_.Segment(previous_, end);
         previous_ = end;
         havePrevious_ = true;
     }
     void Break() { havePrevious_ = false; }
 
   private:
-    void Segment(const LineEnd& a, const LineEnd& b) {
-        if (a.inside && b.inside) {
-            if (clipper_.WithinGapUnrounded(a.x, a.y, b.x, b.y)) Line(a.pixel, b.pixel);
-            return;
-        }
-        long double x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
-        if (!clipper_.Clip(x1, y1, x2, y2)) return;
-        Line(QPoint(ctx_.map.X(x1), ctx_.map.Y(y1)), QPoint(ctx_.map.X(x2), ctx_.map.Y(y2)));
-    }
-    // A segment that goes on straight along a row or a column from where the pending one
-    // ends joins it: one line covers the same pixels, for any width of a solid pen.
-    void Line(const QPoint& p1, const QPoint& p2) {
-        if (p1 == p2 && p1 == lastEnd_ && drawn_) return;
-        if (drawn_ && p1 == lastEnd_ && SameStraightWay(pendingStart_, p1, p2)) {
-            lastEnd_ = p2;
-            return;
-        }
-        Flush();
-        pendingStart_ = p1;
-        lastEnd_ = p2;
-        drawn_ = true;
-    }
-    void Flush() {
-        if (drawn_) ctx_.painter.drawLine(pendingStart_, lastEnd_);
-    }
-    static bool SameStraightWay(const QPoint& a, const QPoint& b, const QPoint& c) {
-        const QPoint first = b - a;
-        const QPoint next = c - b;
-        if (first.y() == 0 && next.y() == 0)
-            return (first.x() > 0) == (next.x() > 0) && first.x() != 0;
-        if (first.x() == 0 && next.x() == 0)
-            return (first.y() > 0) == (next.y() > 0) && first.y() != 0;
-        return false;
-    }
-
-    RenderContext& ctx_;
-    SegmentClipper clipper_;
-    LineEnd previous_;
+    SegmentPen pen_;
+    SegmentEnd previous_;
     bool havePrevious_ = false;
-    QPoint pendingStart_;  // the line not yet drawn runs from here to lastEnd_
-    QPoint lastEnd_;
-    bool drawn_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 // a slope field. Esc stops the graph being drawn.
 #pragma once
 
+#include <QPoint>
+
 #include "plot/graph.h"
 #include "plot/render_context.h"
 #include "plot/segment_clip.h"
@@ -21,6 +23,35 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph);
 // The visible part of a segment in axis units, with the painter's pen.
 void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double x1, long double y1,
                  long double x2, long double y2);
+
+// Draws segments as DrawSegment would, every comparison on coordinates rounded to 11
+// mantissa digits, for graphs whose points each end several segments: a point is judged
+// and mapped once (Judge fills in inside and the pixel), and rounded only where a
+// comparison is close. A segment that
+// only repeats the pixel the last one ended on is not drawn again, and one that runs on
+// straight along a row or a column from it extends it (the same pixels for any width of a
+// solid pen); the last line is drawn when the pen goes.
+class SegmentPen {
+  public:
+    SegmentPen(RenderContext& ctx, long long maxGap);
+    ~SegmentPen();
+    SegmentPen(const SegmentPen&) = delete;
+    SegmentPen& operator=(const SegmentPen&) = delete;
+
+    void Judge(SegmentEnd& end) const;
+    void Segment(const SegmentEnd& a, const SegmentEnd& b);
+
+  private:
+    void Line(const QPoint& p1, const QPoint& p2);
+    void Flush();
+    static bool SameStraightWay(const QPoint& a, const QPoint& b, const QPoint& c);
+
+    RenderContext& ctx_;
+    SegmentClipper clipper_;
+    QPoint pendingStart_;  // the line not yet drawn runs from here to lastEnd_
+    QPoint lastEnd_;
+    bool drawn_ = false;
+};
 
 // A graph's colour as ctx draws it: black on a black-and-white page.
 QColor GraphColor(const RenderContext& ctx, const GraphRecord& props);

@@ -10,8 +10,8 @@
 
 namespace plotwise {
 
-// f(x, y) = 0: line segments x1, y1, x2, y2 (axis units) of the curve, from a grid of
-// twice the entered steps per axis.
+// f(x, y) = 0: the crossings of the curve with the edges of a grid of twice the entered
+// steps per axis (Crossings; none when it crosses no edge).
 bool SampleEquation(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
 
 // f(x, y) < 0 or > 0: one code per cell in CellCodes, 0 (nothing), FFFF hex (all), or the

@@ -25,7 +25,7 @@ class InequalityGrid {
           ny_(ny),
           less_(less),
           f_(f) {
-        ResizeSamples(codes_, static_cast<std::size_t>(nx) * ny, std::uint16_t{0});
+        ResizeSamples(graph, codes_, static_cast<std::size_t>(nx) * ny, std::uint16_t{0});
     }
 
     // Cells are 1-based, column i along X, row j along Y.
@@ -33,16 +33,18 @@ class InequalityGrid {
         return codes_[static_cast<std::size_t>(i - 1) * ny_ + (j - 1)];
     }
 
-    // The first pass over column i, at the cell centres.
-    void Centres(int i) {
+    // The first pass, at the cell centres: column i begins, then each of its cells.
+    void StartColumn(int i) {
         if (rows_.empty()) {
-            ResizeSamples(rows_, static_cast<std::size_t>(ny_));
+            rows_.resize(static_cast<std::size_t>(ny_));
             for (int j = 1; j <= ny_; ++j)
                 rows_[j - 1] = f_.ArgumentY(y0_ + (j - 0.5L) * dy_);
         }
-        const long double x = f_.ArgumentX(x0_ + (i - 0.5L) * dx_);
-        for (int j = 1; j <= ny_; ++j)
-            Code(i, j) = Satisfies(f_.Value(x, rows_[j - 1])) ? kWholeCell : 0;
+        column_ = i;
+        columnX_ = f_.ArgumentX(x0_ + (i - 0.5L) * dx_);
+    }
+    void Centre(int j) {
+        Code(column_, j) = Satisfies(f_.Value(columnX_, rows_[j - 1])) ? kWholeCell : 0;
     }
 
     bool OnBoundary(int i, int j) {
@@ -78,6 +80,8 @@ class InequalityGrid {
     bool less_;
     GridFunction& f_;
     std::vector<long double> rows_;  // the formula's argument at each row's centre
+    int column_ = 0;
+    long double columnX_ = 0;
 };
 
 }  // namespace
@@ -91,17 +95,21 @@ bool SampleInequality(Graph& graph, const OptionsRecord& options, int index, Fee
     InequalityGrid grid(graph, area, nx, ny, graph.Record().Relation() == 1, f);
 
     SamplingRun run(feedback, index);
+    const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
+    std::int64_t done = 0;
     for (int i = 1; i <= nx; ++i) {
-        grid.Centres(i);
-        if (!run.Progress(i, nx, 0, 50)) {
-            graph.ClearValues();
-            return false;
+        grid.StartColumn(i);
+        for (int j = 1; j <= ny; ++j) {
+            grid.Centre(j);
+            if (!run.Progress(++done, cells, 0, 50)) {
+                graph.ClearValues();
+                return false;
+            }
         }
     }
     // In place: a cell compares with the already refined codes of the cells before it,
     // which only widens the refined band.
-    const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
-    std::int64_t done = 0;
+    done = 0;
     for (int i = 1; i <= nx; ++i) {
         for (int j = 1; j <= ny; ++j) {
             if (grid.OnBoundary(i, j)) grid.Refine(i, j);

@@ -6,6 +6,7 @@
 
 #include "draw/device_scale.h"
 #include "draw/draw_routines.h"
+#include "plot/equation_curve.h"
 #include "plot/graph_renderer.h"
 #include "plot/grid_function.h"
 
@@ -19,12 +20,15 @@ constexpr long long kMaxSlopeLength = 100;  // pixels
 
 void DrawEquation(RenderContext& ctx, const Graph& graph) {
     ctx.painter.setPen(GraphPen(ctx, graph.Record()));
-    const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
-    const std::vector<long double>& v = graph.Values;
-    for (std::size_t k = 0; k + 3 < v.size(); k += 4) {
-        DrawSegment(ctx, clipper, v[k], v[k + 1], v[k + 2], v[k + 3]);
-        if (ctx.Interrupted()) return;
-    }
+    SegmentPen pen(ctx, graph.GetMaxGap());
+    ForEachCurveSegment(graph, ctx.options, [&](const CurvePoint& p, const CurvePoint& q) {
+        for (const CurvePoint* end : {&p, &q}) {
+            if (!end->judged) pen.Judge(end->end);
+            end->judged = true;
+        }
+        pen.Segment(p.end, q.end);
+        return !ctx.Interrupted();
+    });
 }
 
 void DrawInequality(RenderContext& ctx, const Graph& graph) {

@@ -11,18 +11,11 @@
 namespace plotwise {
 namespace {
 
-// The file a write should replace: the final target of a chain of symbolic links (which
-// need not exist yet), else path itself.
-std::string ResolvedTarget(const std::string& path) {
-    namespace fs = std::filesystem;
-    fs::path target = path;
-    std::error_code error;
-    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
-        const fs::path link = fs::read_symlink(target, error);
-        if (error) break;
-        target = link.is_absolute() ? link : target.parent_path() / link;
-    }
-    return target.string();
+constexpr int kMaxLinks = 40;  // as the system follows them
+
+bool IsFolder(const std::filesystem::path& folder) {
+    struct stat info;
+    return stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
@@ -49,6 +42,33 @@ int CreateTemporary(const std::string& folder, std::string& name) {
 }
 
 }  // namespace
+
+std::string WriteTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    struct stat info;
+    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    for (int links = 0; links < kMaxLinks; ++links) {
+        std::error_code error;
+        const fs::path link = fs::read_symlink(target, error);
+        if (error) return {};
+        target = link.is_absolute() ? link : target.parent_path() / link;
+        if (lstat(target.c_str(), &info) == 0) {
+            if (S_ISLNK(info.st_mode)) continue;
+            return S_ISREG(info.st_mode) ? target.string() : std::string();
+        }
+        // A new name: only where a file can be made.
+        return errno == ENOENT && IsFolder(target.parent_path()) ? target.string() : std::string();
+    }
+    return {};
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first;
+    struct stat second;
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
 
 FileHandle::~FileHandle() {
     if (fd_ >= 0) close(fd_);
@@ -78,7 +98,8 @@ long ReadFully(int fd, void* data, std::size_t size) {
 }
 
 bool ReplaceFile(const std::string& path, const std::vector<unsigned char>& data) {
-    const std::string target = ResolvedTarget(path);
+    const std::string target = WriteTarget(path);
+    if (target.empty()) return false;
     struct stat existing;
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)) return false;

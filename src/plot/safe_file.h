@@ -30,11 +30,21 @@ FileHandle OpenRegularFile(const std::string& path);
 // or -1 on a read error.
 long ReadFully(int fd, void* data, std::size_t size);
 
+// The file writing path replaces: path itself when it is no symbolic link, else the end of
+// its chain of links when that is a regular file or a new name in an existing folder.
+// Empty when the links lead nowhere a file could be written (a loop, a chain of more than
+// 40 links, a missing folder, anything but a regular file): writing would replace a link
+// by a file, or fail.
+std::string WriteTarget(const std::string& path);
+
+// Whether the two paths name one existing file, also through links or as hard links.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Writes data to a new file in the target's folder, flushes it to the device and only then
-// renames it over path (following symbolic links to their target). A target that exists
-// but is no regular file or may not be written is refused, as writing into it would be.
-// On any failure the target is untouched, the new file removed, and the result false. An
-// existing target's permissions are kept; a new file gets the usual ones.
+// renames it over WriteTarget(path). A target that exists but is no regular file or may
+// not be written is refused, as writing into it would be, and so is a path whose links
+// lead nowhere. On any failure the target is untouched, the new file removed, and the
+// result false. An existing target's permissions are kept; a new file gets the usual ones.
 bool ReplaceFile(const std::string& path, const std::vector<unsigned char>& data);
 
 }  // namespace plotwise

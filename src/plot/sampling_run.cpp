@@ -29,7 +29,10 @@ bool SamplingRun::Update(std::int64_t done, std::int64_t total, int from, int sp
         feedback_.ShowStatus(kProgressPanel, prefix_ + std::to_string(percent) + "%");
         feedback_.Refresh();
         goOn = !feedback_.EscPressed();
+    } else if (untilCheck_ <= 0 && feedback_.PollDue()) {
+        goOn = !feedback_.EscPressed();
     }
+    untilCheck_ = kCallsPerPollCheck;
     // The percentage first reaches shown_ + 1/2 past here.
     next_ = std::max(done + 1, (2 * std::int64_t{shown_ - from} + 1) * total / (2 * span));
     return goOn;

@@ -28,12 +28,18 @@ class SamplingRun {
     SamplingRun& operator=(const SamplingRun&) = delete;
 
     // Reports from + round(done / total * span) percent when that grew; false once the
-    // user pressed Esc.
-    // Cheap between the points where the percentage can grow: samplers call it per sample.
+    // user pressed Esc. Every kCallsPerPollCheck calls it also polls when the feedback says
+    // a poll is due, so Esc is heard however slowly the percentage grows.
+    // Cheap between those points: samplers call it per sample.
     bool Progress(std::int64_t done, std::int64_t total, int from = 0, int span = 100) {
-        if (done < next_ && total == total_ && from == from_ && span == span_) return true;
+        if (done < next_ && total == total_ && from == from_ && span == span_ && --untilCheck_ > 0)
+            return true;
         return Update(done, total, from, span);
     }
+
+    // A sample costs at most a few formula evaluations of at most 255 characters: this many
+    // stay well within the few milliseconds a poll may wait.
+    static constexpr int kCallsPerPollCheck = 32;
 
   private:
     bool Update(std::int64_t done, std::int64_t total, int from, int span);
@@ -46,6 +52,7 @@ class SamplingRun {
     std::int64_t total_ = 0;
     int from_ = 0;
     int span_ = 0;
+    int untilCheck_ = kCallsPerPollCheck;
 };
 
 }  // namespace plotwise

@@ -10,6 +10,16 @@
 
 namespace plotwise {
 
+// One end of a segment as it comes (axis units), whether it lies in the view, and its pixel
+// when it does; SegmentPen::Judge works out the last two.
+struct SegmentEnd {
+    long double x = 0;
+    long double y = 0;
+    bool inside = false;
+    int px = 0;
+    int py = 0;
+};
+
 class SegmentClipper {
   public:
     // maxGap in percent of the visible width and height.

@@ -17,7 +17,7 @@ bool SampleSlopeField(Graph& graph, const OptionsRecord& options, int index, Fee
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
-    ReserveSamples(graph.Values, static_cast<std::size_t>(cells));
+    ReserveSamples(graph, graph.Values, static_cast<std::size_t>(cells));
 
     SamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {

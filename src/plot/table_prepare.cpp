@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "formula/number_input.h"
+#include "plot/sample_buffer.h"
 
 namespace plotwise {
 namespace {
@@ -55,7 +56,7 @@ void PrepareTable(Graph& graph) {
     }
     if (props.SortType != 2) QuickSort(rows, 0, kTableRows - 1);
     graph.ClearValues();
-    graph.Values.reserve(2 * kTableRows);
+    ReserveSamples(graph, graph.Values, 2 * kTableRows);
     for (const Row& row : rows) {
         graph.Values.push_back(row.x);
         graph.Values.push_back(row.y);

@@ -32,7 +32,7 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         check.message = "Too large value of the variable";
         return check;
     }
-    if (const FormulaError error = CheckFormula(formula, name); error != FormulaError::None) {
+    if (const FormulaError error = CheckFieldFormula(formula, name); error != FormulaError::None) {
         check.field = CalculatorField::Formula;
         check.message = FormulaErrorText(error);
         return check;

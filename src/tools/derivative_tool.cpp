@@ -5,6 +5,7 @@
 
 #include "derivative/derivative.h"
 #include "derivative/expr_tree.h"
+#include "formula/check_formula.h"
 #include "formula/formula_errors.h"
 #include "formula/text_utils.h"
 #include "plot/graph.h"
@@ -15,6 +16,11 @@ DerivativeDisplay DescribeDerivative(const std::string& formula, const std::stri
     DerivativeDisplay display;
     if (RemoveSpaces(formula).empty()) {
         display.message = "Empty formula";
+        return display;
+    }
+    if (const FormulaError error = CheckFieldFormula(formula, varName);
+        error != FormulaError::None) {
+        display.message = FormulaErrorText(error);
         return display;
     }
     const DepthOrError measured = FormulaDepth(formula, varName);

@@ -119,7 +119,7 @@ AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
         check.message = std::move(message);
         return check;
     };
-    if (const FormulaError error = CheckFormula(input.formula, kVariableName);
+    if (const FormulaError error = CheckFieldFormula(input.formula, kVariableName);
         error != FormulaError::None)
         return fail(AnalysisField::Formula, FormulaErrorText(error));
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");

@@ -10,6 +10,7 @@
 #include "formula/number_text.h"
 #include "formula/residue.h"
 #include "formula/text_utils.h"
+#include "plot/feedback.h"
 
 namespace plotwise {
 namespace {
@@ -20,7 +21,8 @@ constexpr long double kMaxSum = 1e500L;
 
 // The syntax and blank checks of one formula; false with the failure filled in.
 bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    if (const FormulaError error = CheckFormula(formula, kVariable); error != FormulaError::None) {
+    if (const FormulaError error = CheckFieldFormula(formula, kVariable);
+        error != FormulaError::None) {
         check.message = FormulaErrorText(error);
     } else if (RemoveSpaces(formula).empty()) {
         check.message = "Empty formula";
@@ -103,7 +105,7 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
 std::string IntegralResultText(const IntegralResult& result) {
     switch (result.outcome) {
         case IntegralOutcome::Interrupted:
-            return "Calculation interrupted";
+            return kCalculationInterrupted;
         case IntegralOutcome::EvaluationError:
             return "Error at function evaluation";
         case IntegralOutcome::TooLarge:

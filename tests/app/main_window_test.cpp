@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <filesystem>
 
 #include "../plot/plot_test_support.h"
 #include "app/full_screen_window.h"
@@ -333,6 +334,16 @@ TEST_F(GraphCommandsTest, PrintAndBitmapsKeepTheChoicesAndLeaveTheDocumentAsItWa
     EXPECT_EQ(QFileInfo(typed + ".bmp").size(), 118 + 200 * 200);  // 4-bit rows, 400 x 200
     EXPECT_TRUE(SameBytes(Doc().Options, options));
     EXPECT_FALSE(Doc().Modified);
+}
+
+TEST_F(MainWindowTest, SettingsBehindALinkLoopAreNeitherReadNorReplaced) {
+    const std::string ini = Path("Plotwise.ini").toStdString();
+    std::filesystem::create_symlink(ini + ".loop", ini);
+    std::filesystem::create_symlink(ini, ini + ".loop");
+    Start();
+    ASSERT_TRUE(window->close());
+    window.reset();
+    EXPECT_TRUE(std::filesystem::is_symlink(ini) && std::filesystem::is_symlink(ini + ".loop"));
 }
 
 }  // namespace

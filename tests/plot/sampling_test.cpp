@@ -13,7 +13,7 @@
 #include "formula/extended.h"
 #include "formula/round12.h"
 #include "plot/document.h"
-#include "plot/sample_buffer.h"
+#include "plot/equation_curve.h"
 #include "plot/sampling_run.h"
 #include "plot_test_support.h"
 #include "recording_feedback.h"
@@ -70,6 +70,16 @@ struct Sampled {
     }
     bool Sample(Graph& graph) { return doc.CalculateGraph(graph, doc.Options, 0); }
 };
+
+// An implicit curve's segments as drawing rebuilds them: x1, y1, x2, y2 each.
+Values Segments(const Sampled& s, const Graph& curve) {
+    Values v;
+    ForEachCurveSegment(curve, s.doc.Options, [&](const CurvePoint& p, const CurvePoint& q) {
+        v.insert(v.end(), {p.end.x, p.end.y, q.end.x, q.end.y});
+        return true;
+    });
+    return v;
+}
 
 TEST(ExplicitSampler, ArgumentsAlignedOrNotAndPastTheEnd) {
     // clang-format off
@@ -205,43 +215,37 @@ TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     Sampled s;
     Graph& g = s.Add(kYOfX, "x", -1, 1, 20000);
     g.Values.assign(3, 1);
-    {
-        ScopedSampleMemoryLimit limit(1000);
-        EXPECT_TRUE(s.Sample(g));
-    }
+    const std::string over = kGraphOverBudget;
+    s.doc.SampleMemory().SetLimit(1000);
+    EXPECT_TRUE(s.Sample(g));
     EXPECT_FALSE(g.HasValues());
-    EXPECT_EQ(s.feedback.events, (Texts{"refresh", "error:Not enough memory"}));
+    EXPECT_EQ(s.feedback.events, (Texts{"1:" + over, "refresh", "error:" + over}));
     s.Add(kYOfX, "x", -1, 1, 10);  // in a pass, the next graph is sampled
-    {
-        ScopedSampleMemoryLimit limit(1000);
-        s.doc.CalculateGraphs();
-    }
+    s.doc.CalculateGraphs();
     EXPECT_TRUE(s.doc.ContinueSampling);
     EXPECT_FALSE(s.doc.GraphAt(0).HasValues());
     EXPECT_EQ(s.doc.GraphAt(1).Values.size(), 11u);
 
-    Sampled grid;  // the segment list fails mid-run, after the grid's values
+    Sampled grid;  // the crossings fail mid-run, after the first columns' values
     Graph& curve = grid.AddArea(kEquation, "0", 0, 3, 3);  // 7 x 7 nodes, every edge crossed
-    {
-        ScopedSampleMemoryLimit limit(7 * 7 * sizeof(long double));
-        EXPECT_TRUE(grid.Sample(curve));
-    }
+    grid.doc.SampleMemory().SetLimit(100);
+    EXPECT_TRUE(grid.Sample(curve));
     EXPECT_FALSE(curve.HasValues());
-    EXPECT_EQ(Texts(grid.feedback.events.end() - 6, grid.feedback.events.end()),
-              (Texts{"0:Ready", "1:", "refresh", "idle", "refresh", "error:Not enough memory"}));
+    EXPECT_EQ(Texts(grid.feedback.events.end() - 7, grid.feedback.events.end()),
+              (Texts{"0:Ready", "1:", "refresh", "idle", "1:" + over, "refresh", "error:" + over}));
 }
 
 TEST(EquationSampler, CircleIsAClosedPolygonNearTheRadius) {
     Sampled s;
     Graph& circle = s.AddArea(kEquation, "x^2+y^2-25", 0, 50, 50);  // nodes 0.2 apart
     ASSERT_TRUE(s.Sample(circle));
-    ASSERT_FALSE(circle.Values.empty());
-    ASSERT_EQ(circle.Values.size() % 4, 0u);
+    const Values segments = Segments(s, circle);
+    ASSERT_FALSE(segments.empty());
     std::map<std::pair<long double, long double>, int> ends;
     Values angles;
-    for (std::size_t k = 0; k < circle.Values.size(); k += 2) {
-        const long double x = circle.Values[k];
-        const long double y = circle.Values[k + 1];
+    for (std::size_t k = 0; k < segments.size(); k += 2) {
+        const long double x = segments[k];
+        const long double y = segments[k + 1];
         EXPECT_NEAR(std::hypot(x, y), 5, 0.2L);
         ++ends[{x, y}];
         angles.push_back(std::atan2(y, x));
@@ -259,16 +263,16 @@ TEST(EquationSampler, LinesInAxisUnitsWithoutEmptySegments) {
     for (const auto& [formula, x] : {std::pair{"x-2", 1.0L}, {"x-4", 2.0L}}) {
         Sampled s;
         s.doc.Options.CoeffX = 2;
-        Graph& line = s.AddArea(kEquation, formula, 0, 10, 7);
-        ASSERT_TRUE(s.Sample(line));
-        ASSERT_FALSE(line.Values.empty());
+        ASSERT_TRUE(s.Sample(s.AddArea(kEquation, formula, 0, 10, 7)));
+        const Values v = Segments(s, s.doc.GraphAt(0));
+        ASSERT_FALSE(v.empty());
         long double low = 10, high = -10;
-        for (std::size_t k = 0; k < line.Values.size(); k += 4) {
-            EXPECT_NEAR(line.Values[k], x, 1e-15L);
-            EXPECT_NEAR(line.Values[k + 2], x, 1e-15L);
-            EXPECT_NE(line.Values[k + 1], line.Values[k + 3]);
-            low = std::min({low, line.Values[k + 1], line.Values[k + 3]});
-            high = std::max({high, line.Values[k + 1], line.Values[k + 3]});
+        for (std::size_t k = 0; k < v.size(); k += 4) {
+            EXPECT_NEAR(v[k], x, 1e-15L);
+            EXPECT_NEAR(v[k + 2], x, 1e-15L);
+            EXPECT_NE(v[k + 1], v[k + 3]);
+            low = std::min({low, v[k + 1], v[k + 3]});
+            high = std::max({high, v[k + 1], v[k + 3]});
         }
         EXPECT_EQ(low, -10) << formula;
         EXPECT_EQ(high, 10) << formula;
@@ -289,16 +293,17 @@ TEST(EquationSampler, CrossingsCloseOnOneGridLineAreJoined) {
         Graph& pair =
             s.AddArea(kEquation, c.formula, 0, c.nx, c.ny, -c.maxX, c.maxX, -c.maxY, c.maxY);
         ASSERT_TRUE(s.Sample(pair));
+        const Values v = Segments(s, pair);
         int vertical = 0;
         int horizontal = 0;
-        for (std::size_t k = 0; k < pair.Values.size(); k += 4) {
-            vertical += pair.Values[k] == pair.Values[k + 2];
-            horizontal += pair.Values[k + 1] == pair.Values[k + 3];
+        for (std::size_t k = 0; k < v.size(); k += 4) {
+            vertical += v[k] == v[k + 2];
+            horizontal += v[k + 1] == v[k + 3];
         }
         const bool joinsVertical = c.formula[0] == 'y';
         EXPECT_EQ(joinsVertical ? vertical : horizontal, 41) << c.formula;
         EXPECT_EQ(joinsVertical ? horizontal : vertical, 80) << c.formula;
-        EXPECT_EQ(pair.Values.size(), 4u * 121) << c.formula;
+        EXPECT_EQ(v.size(), 4u * 121) << c.formula;
     }
 }
 
@@ -420,9 +425,10 @@ TEST(GridSamplers, FailingFormulasInterruptionsProgressAndAreasOutOfView) {
     }
     Sampled s;
     ASSERT_TRUE(s.Sample(s.AddArea(kEquation, "x^2+y^2-25", 0, 2, 2)));  // 5 x 5 nodes
-    // Evaluation to 50 %, then counting and writing the segments.
-    EXPECT_EQ(Shown(s.feedback), (Texts{"0%", "10%", "20%", "30%", "40%", "55%", "60%", "65%",
-                                        "70%", "75%", "80%", "85%", "90%", "95%", "100%"}));
+    Texts perNode;  // every node of the 5 x 5 evaluated in turn
+    for (int k = 0; k <= 25; ++k)
+        perNode.push_back(std::to_string(4 * k) + "%");
+    EXPECT_EQ(Shown(s.feedback), perNode);
 }
 
 }  // namespace
