@@ -1,10 +1,12 @@
-// plotwise-cli render FILE OUT [--size WxH]: the document drawn as Save As Bitmap draws it.
+// plotwise-cli render FILE OUT [--size WxH]: the document drawn as Save As Bitmap draws it,
+// or as Export draws it when OUT ends in .png, .svg or .pdf.
 #include <QGuiApplication>
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "plot/bitmap_export.h"
 #include "plot/document_file.h"
+#include "plot/picture_export.h"
 
 namespace plotwise::cli {
 
@@ -36,10 +38,14 @@ int RunRender(const std::vector<std::string>& args) {
     const DocumentCheck check = ReadDocument(document, parsed.positional[0]);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();
-    const QImage image = RenderBitmap(document, width, height);
-    if (image.isNull()) return Fail(kOutOfResources, kExitIo);
-    if (!WriteBitmapFile(image, parsed.positional[1])) return Fail(kFileWriteError, kExitIo);
-    return kExitOk;
+    switch (WritePictureFile(document, parsed.positional[1], width, height)) {
+        case PictureWrite::OutOfMemory:
+            return Fail(kOutOfResources, kExitIo);
+        case PictureWrite::WriteFailed:
+            return Fail(kFileWriteError, kExitIo);
+        default:
+            return kExitOk;
+    }
 }
 
 }  // namespace plotwise::cli

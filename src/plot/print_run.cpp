@@ -67,6 +67,7 @@ void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetu
     ctx.escEnabled = false;
     ctx.graphWidthScale = Nearest(scale.Min());
     ctx.blackAndWhite = setup.blackAndWhite;
+    ctx.smoothLines = setup.smooth;
     DrawPicture(ctx, document, setup.output);
 }
 

@@ -20,7 +20,8 @@ struct PrintSetup {
     long double scaleX = 1;  // printer pixels per screen pixel
     long double scaleY = 1;
     bool blackAndWhite = false;
-    PixelRect output;  // the page less its margins, in printer pixels
+    PixelRect output;     // the page less its margins, in printer pixels
+    bool smooth = false;  // graph lines antialiased: full-colour pictures, not pages
 };
 
 // The page's area inside the margins, for a page of width x height pixels at dpiX x dpiY.
