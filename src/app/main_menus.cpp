@@ -77,7 +77,7 @@ void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<Command> comman
 void MainWindow::CreateMenus() {
     using C = Command;
     QMenu* file = AddMenu("&File", "Operations with files (Open, Save, Print, etc)");
-    AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap});
+    AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap, C::Export});
     file->addSeparator();
     AddMenuItems(file, {C::PageSetup, C::Print});
     file->addSeparator();
@@ -338,6 +338,9 @@ void MainWindow::RunCommand(Command command) {
             break;
         case C::PageSetup:
             printing_->PageSetup();
+            break;
+        case C::Export:
+            printing_->Export();
             break;
         case C::SaveAsBitmap:
             printing_->SaveAsBitmap();
