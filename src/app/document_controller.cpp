@@ -34,7 +34,10 @@ DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     auto* child = new DocumentWindow(window_.CurrentOptions(), name);
     child->Doc().Reporter = &feedback_;
     child->OnCloseQuery = [this](DocumentWindow& c) { return QueryClose(c); };
-    child->History().OnChanged = [this] { window_.UpdateCommandStates(); };
+    child->History().OnChanged = [this, child] {
+        child->ShowModified();
+        window_.UpdateCommandStates();
+    };
     QObject::connect(child, &DocumentWindow::ContextMenuRequested, &window_,
                      &MainWindow::ShowDocumentMenu);
     QMdiSubWindow* sub = window_.MdiArea()->addSubWindow(child);
@@ -62,6 +65,7 @@ DocumentWindow* DocumentController::Open(const QString& path) {
     document.Named = true;
     TakeContents(document, contents);
     document.Modified = false;
+    child->ShowModified();
     window_.CurrentOptions() = document.Options;
     child->RedrawPicture();
     document.CalculateGraphs();
@@ -75,7 +79,7 @@ bool DocumentController::Save(DocumentWindow& child) {
         messages_.Error(kInputOutputError);
         return false;
     }
-    document.Modified = false;
+    Saved(child);
     return true;
 }
 
@@ -96,9 +100,15 @@ bool DocumentController::SaveWithDialog(DocumentWindow& child) {
     }
     document.FileName = QFileInfo(path).absoluteFilePath().toStdString();
     document.Named = true;
-    document.Modified = false;
-    child.setWindowTitle(ShortFileName(path));
+    child.SetCaption(ShortFileName(path));
+    Saved(child);
     return true;
+}
+
+void DocumentController::Saved(DocumentWindow& child) {
+    child.Doc().Modified = false;
+    child.History().MarkSaved();
+    child.ShowModified();
 }
 
 bool DocumentController::QueryClose(DocumentWindow& child) {

@@ -179,7 +179,8 @@ void MainWindow::FillWindowMenu() {
     int n = 0;
     for (QMdiSubWindow* window : windows) {
         ++n;
-        const QString caption = window->windowTitle();
+        const auto* child = qobject_cast<DocumentWindow*>(window->widget());
+        const QString caption = child != nullptr ? child->Caption() : window->windowTitle();
         QAction* item = windowMenu_->addAction(n < 10 ? QString("&%1 %2").arg(n).arg(caption)
                                                       : QString("%1 %2").arg(n).arg(caption));
         item->setCheckable(true);
