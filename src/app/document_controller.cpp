@@ -66,6 +66,7 @@ DocumentWindow* DocumentController::Open(const QString& path) {
     TakeContents(document, contents);
     document.Modified = false;
     child->ShowModified();
+    window_.RememberFile(path);
     window_.CurrentOptions() = document.Options;
     child->RedrawPicture();
     document.CalculateGraphs();
@@ -106,6 +107,7 @@ bool DocumentController::SaveWithDialog(DocumentWindow& child) {
 }
 
 void DocumentController::Saved(DocumentWindow& child) {
+    window_.RememberFile(QString::fromStdString(child.Doc().FileName));
     child.Doc().Modified = false;
     child.History().MarkSaved();
     child.ShowModified();

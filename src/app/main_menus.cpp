@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -23,6 +24,7 @@
 #include "app/tool_controller.h"
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -81,6 +83,8 @@ void MainWindow::CreateMenus() {
     file->addSeparator();
     AddMenuItems(file, {C::PageSetup, C::Print});
     file->addSeparator();
+    fileMenu_ = file;
+    recentEnd_ = file->addSeparator();  // collapses with the one above while there are none
     AddMenuItems(file, {C::Exit});
     QMenu* edit = AddMenu("&Edit", nullptr);
     AddMenuItems(edit, {C::Undo, C::Redo});
@@ -192,6 +196,37 @@ void MainWindow::FillWindowMenu() {
             }
         });
     }
+}
+
+void MainWindow::FillRecentFiles() {
+    for (QAction* item : recentItems_)
+        delete item;
+    recentItems_.clear();
+    int n = 0;
+    for (const QString& path : settings_.Recent.Paths()) {
+        const QString name = QFileInfo(path).fileName().replace("&", "&&");
+        auto* item = new QAction(QString("&%1 %2").arg(++n).arg(name), fileMenu_);
+        item->setStatusTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+        fileMenu_->insertAction(recentEnd_, item);
+        recentItems_ << item;
+    }
+}
+
+void MainWindow::RememberFile(const QString& path) {
+    settings_.Recent.Add(QFileInfo(path).absoluteFilePath());
+    FillRecentFiles();
+}
+
+void MainWindow::OpenRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        messages_->Error("The file " + path +
+                         " no longer exists;\rit is taken off the list of recent files");
+        settings_.Recent.Remove(path);
+        FillRecentFiles();
+        return;
+    }
+    documents_->Open(path);
 }
 
 void MainWindow::ShowDocumentMenu(DocumentWindow*, const QPoint& globalPos) {

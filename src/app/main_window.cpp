@@ -171,6 +171,7 @@ void MainWindow::LoadSettings() {
         if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea)
             addToolBar(Qt::TopToolBarArea, graphToolbar_);
     }
+    FillRecentFiles();
     const PanelSettings& panels = settings_.Panels;
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);

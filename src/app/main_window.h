@@ -89,6 +89,11 @@ class MainWindow final : public QMainWindow {
     QMenu* createPopupMenu() override;  // the toolbars' context menu
     void ShowDocumentMenu(DocumentWindow* child, const QPoint& globalPos);
     void AutoMaximize();
+    // A document just opened or saved goes first in the File menu's recent files.
+    void RememberFile(const QString& path);
+    // A recent file's item: opens it, or says it is gone and takes it off the list.
+    void OpenRecent(const QString& path);
+    QList<QAction*> RecentItems() const { return recentItems_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -113,6 +118,7 @@ class MainWindow final : public QMainWindow {
     QMenu* AddMenu(const char* title, const char* hint);
     void WatchMenu(QMenu* menu);
     void AddMenuItems(QMenu* menu, std::initializer_list<Command> commands);
+    void FillRecentFiles();
 
     MainWindowSetup setup_;
     ProgramSettings settings_;
@@ -128,6 +134,9 @@ class MainWindow final : public QMainWindow {
     GraphToolbar* graphToolbar_ = nullptr;
     std::array<QLabel*, 2> panels_{};
     QMdiArea* mdi_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr;  // the separator after the recent files
+    QList<QAction*> recentItems_;
     QMenu* windowMenu_ = nullptr;
     QMenu* toolbarMenu_ = nullptr;
     QMenu* documentMenu_ = nullptr;

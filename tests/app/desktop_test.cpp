@@ -8,7 +8,33 @@ namespace plotwise {
 namespace {
 
 using testing_support::GraphCommandsTest;
+using testing_support::MainWindowTest;
 using C = Command;
+
+TEST_F(MainWindowTest, RecentFilesListTheEightNewestAndForgetOnesThatAreGone) {
+    Start();
+    for (int i = 1; i <= 9; ++i) {
+        const QString path = Path(qPrintable(QString("f%1.plw").arg(i)));
+        QFile::copy(PLOTWISE_EXAMPLES "/polar.plw", path);
+        window->DocumentCommands().Open(path);
+    }
+    window->DocumentCommands().Open(Path("f5.plw"));  // again: moves up, not twice
+    window->close();
+    Start();  // read back from Plotwise.ini
+    QStringList items;
+    for (QAction* item : window->RecentItems())
+        items << item->text();
+    EXPECT_EQ(items, QStringList({"&1 f5.plw", "&2 f9.plw", "&3 f8.plw", "&4 f7.plw", "&5 f6.plw",
+                                  "&6 f4.plw", "&7 f3.plw", "&8 f2.plw"}));
+    QFile::remove(Path("f9.plw"));
+    window->RecentItems()[1]->trigger();
+    EXPECT_EQ(messages.shown, QStringList({"Error: The file " + Path("f9.plw") +
+                                           " no longer exists;\rit is taken off the list of "
+                                           "recent files"}));
+    EXPECT_EQ(window->RecentItems().size(), 7);
+    window->RecentItems()[1]->trigger();
+    EXPECT_EQ(window->ActiveDocument()->Caption(), "f8.plw");
+}
 
 TEST_F(GraphCommandsTest, TheChangedMarkFollowsUndoAndRedoToTheSavedState) {
     dialogs.names = {Path("a.plw")};
