@@ -21,6 +21,7 @@
 #include "app/help_file.h"
 #include "app/help_window.h"
 #include "app/print_controller.h"
+#include "app/program_icons.h"
 #include "app/shell_feedback.h"
 #include "app/tool_controller.h"
 #include "app/undo_controller.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();
 
     setWindowTitle("Plotwise");
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(400, 300);
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);

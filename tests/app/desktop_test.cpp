@@ -2,6 +2,7 @@
 // the recent files of the File menu, icons, help from a dialog and the help window's history.
 #include <gtest/gtest.h>
 
+#include "app/program_icons.h"
 #include "main_window_fixture.h"
 
 namespace plotwise {
@@ -10,6 +11,25 @@ namespace {
 using testing_support::GraphCommandsTest;
 using testing_support::MainWindowTest;
 using C = Command;
+
+TEST_F(MainWindowTest, NewWindowsCascadeAndShowTheProgramsIconsAtAnySize) {
+    Start();
+    Run(C::New);
+    const QList<QMdiSubWindow*> subs = window->MdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(subs.size(), 2);
+    const QPoint step = subs[1]->pos() - subs[0]->pos();
+    EXPECT_GT(step.x(), 10);
+    EXPECT_EQ(step.x(), step.y());
+    for (const QIcon& icon : {window->windowIcon(), subs[1]->windowIcon()}) {
+        for (const int side : {16, 48, 256}) {
+            const QImage image = icon.pixmap(side, side).toImage();
+            ASSERT_EQ(image.size(), QSize(side, side));
+            EXPECT_EQ(qAlpha(image.pixel(side / 2, side / 2)), 255) << side;  // drawn
+        }
+    }
+    EXPECT_EQ(subs[1]->windowIcon().pixmap(32).toImage(), DocumentIcon().pixmap(32).toImage());
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), ApplicationIcon().pixmap(32).toImage());
+}
 
 TEST_F(MainWindowTest, RecentFilesListTheEightNewestAndForgetOnesThatAreGone) {
     Start();
