@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -71,7 +73,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     tools_ = std::make_unique<ToolController>(*this, *messages_, *dialogs_, *feedback_);
     ConnectGraphToolbar();
     fullScreen_ = new FullScreenWindow(this);
-    help_ = new HelpWindow(setup_.programDir + "/" + kHelpFileName, *messages_, this);
+    help_ = new HelpWindow(HelpFilePath(), *messages_, this);
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::DocumentActivated);
 #ifndef QT_NO_SESSIONMANAGER
@@ -110,7 +112,25 @@ MainWindow::~MainWindow() {
     tools_.reset();
 }
 
+QString MainWindow::InstalledHelpFile() const {
+    const QString installed = setup_.programDir + "/../share/plotwise/" + kHelpFileName;
+    if (QFileInfo::exists(setup_.programDir + "/" + kHelpFileName) || !QFileInfo::exists(installed))
+        return QString();
+    return QDir::cleanPath(installed);
+}
+
+QString MainWindow::HelpFilePath() const {
+    const QString installed = InstalledHelpFile();
+    return installed.isEmpty() ? setup_.programDir + "/" + kHelpFileName : installed;
+}
+
 QString MainWindow::OptionsFilePath() const {
+    // bin/ of an installed program is no place to write.
+    if (!InstalledHelpFile().isEmpty()) {
+        const QString folder = QFileInfo(setup_.settingsFile).absolutePath();
+        QDir().mkpath(folder);
+        return folder + "/" + kOptionsFileName;
+    }
     return setup_.programDir + "/" + kOptionsFileName;
 }
 

@@ -36,7 +36,9 @@ class UndoController;
 class ViewController;
 
 struct MainWindowSetup {
-    QString programDir;    // where Plotwise.cfg and Plotwise.hlp are
+    // Where Plotwise.cfg and Plotwise.hlp are. An installed program (bin/ without the help
+    // file) finds the help file in share/plotwise and keeps Plotwise.cfg beside Plotwise.ini.
+    QString programDir;
     QString settingsFile;  // Plotwise.ini
     QString commandLine;   // the whole command line, the program's own name first
     bool hasArgument = false;
@@ -64,6 +66,7 @@ class MainWindow final : public QMainWindow {
     ProgramSettings& Settings() { return settings_; }
     OptionsRecord& CurrentOptions() { return options_; }
     QString OptionsFilePath() const;
+    QString HelpFilePath() const;
 
     void RunCommand(Command command);
     QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }
@@ -102,6 +105,8 @@ class MainWindow final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // share/plotwise/Plotwise.hlp of an installed program; empty elsewhere.
+    QString InstalledHelpFile() const;
     void CreateActions();
     void CreateMenus();
     void CreateToolbars();

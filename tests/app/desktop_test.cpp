@@ -31,6 +31,22 @@ TEST_F(MainWindowTest, NewWindowsCascadeAndShowTheProgramsIconsAtAnySize) {
     EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), ApplicationIcon().pixmap(32).toImage());
 }
 
+TEST_F(MainWindowTest, AnInstalledProgramFindsItsHelpInShareAndKeepsItsDefaultsWithItsSettings) {
+    QDir(dir.path()).mkpath("bin");
+    QDir(dir.path()).mkpath("share/plotwise");
+    QDir(dir.path()).mkpath("config");
+    QFile::copy(PLOTWISE_HELP_FILE, Path("share/plotwise/Plotwise.hlp"));
+    MainWindow installed({Path("bin"), Path("config/Plotwise.ini"), "plotwise", false}, &messages,
+                         &dialogs);
+    EXPECT_EQ(installed.HelpFilePath(), Path("share/plotwise/Plotwise.hlp"));
+    EXPECT_EQ(installed.OptionsFilePath(), Path("config/Plotwise.cfg"));
+    QFile::copy(PLOTWISE_HELP_FILE, Path("bin/Plotwise.hlp"));  // a build tree: all beside it
+    MainWindow built({Path("bin"), Path("config/Plotwise.ini"), "plotwise", false}, &messages,
+                     &dialogs);
+    EXPECT_EQ(built.HelpFilePath(), Path("bin/Plotwise.hlp"));
+    EXPECT_EQ(built.OptionsFilePath(), Path("bin/Plotwise.cfg"));
+}
+
 TEST_F(MainWindowTest, RecentFilesListTheEightNewestAndForgetOnesThatAreGone) {
     Start();
     for (int i = 1; i <= 9; ++i) {
