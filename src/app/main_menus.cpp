@@ -24,6 +24,7 @@
 #include "app/tool_controller.h"
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 
 namespace plotwise {
@@ -154,7 +155,27 @@ QMenu* MainWindow::createPopupMenu() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Every event of the program passes here: keys and mouse moves only are of interest.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::MouseMove)
+        return QMainWindow::eventFilter(watched, event);
     auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        // F1 in a dialog or tool window: its topic. A modal window gets a help window of its
+        // own, since it blocks every other.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int context = HelpContextOf(widget);
+        if (context != 0) {
+            QWidget* modal = QApplication::activeModalWidget();
+            HelpWindow* help = help_;
+            if (modal != nullptr && modal != this) {
+                help = modal->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+                if (help == nullptr) help = new HelpWindow(HelpFilePath(), *messages_, modal);
+            }
+            help->ShowTopic(context);
+            return true;
+        }
+    }
     if (menu != nullptr && event->type() == QEvent::MouseMove) {
         const QAction* action =
             menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -74,6 +74,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     ConnectGraphToolbar();
     fullScreen_ = new FullScreenWindow(this);
     help_ = new HelpWindow(HelpFilePath(), *messages_, this);
+    qApp->installEventFilter(this);  // F1 in the dialogs
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::DocumentActivated);
 #ifndef QT_NO_SESSIONMANAGER

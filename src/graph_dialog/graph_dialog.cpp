@@ -20,6 +20,7 @@
 #include "graph_dialog/style_group.h"
 #include "graph_dialog/table_grid.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 
 namespace plotwise {
 namespace {
@@ -100,6 +101,7 @@ std::string TextOf(const QLineEdit* edit) {
 
 GraphDialog::GraphDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Graph Properties");
+    SetHelpContext(this, 207);
     Record = EmptyGraphRecord();
     ShowError = [this](const QString& text) {
         QString shown = text;

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "plot/bitmap_export.h"
+#include "services/help_context.h"
 
 namespace plotwise {
 namespace {
@@ -27,6 +28,7 @@ constexpr int kSideLength = 15;  // characters in a size field
 
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Print Graphs");
+    SetHelpContext(this, 215);
     auto* group = new QGroupBox("Print Options", this);
     auto* groupLayout = new QVBoxLayout(group);
     BlackAndWhiteCheckBox = new QCheckBox("Black and White Only", group);
@@ -51,7 +53,9 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 CopyBitmapDialog::CopyBitmapDialog(QWidget* parent)
-    : CopyBitmapDialog("Copy to Clipboard", parent) {}
+    : CopyBitmapDialog("Copy to Clipboard", parent) {
+    SetHelpContext(this, 218);
+}
 
 CopyBitmapDialog::CopyBitmapDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption);
@@ -110,11 +114,14 @@ bool CopyBitmapDialog::Check() {
     return true;
 }
 
-BitmapDialog::BitmapDialog(QWidget* parent) : BitmapDialog("Save As Bitmap", parent) {}
+BitmapDialog::BitmapDialog(QWidget* parent) : BitmapDialog("Save As Bitmap", parent) {
+    SetHelpContext(this, 208);
+}
 
 BitmapDialog* BitmapDialog::ForExport(QWidget* parent) {
     auto* form = new BitmapDialog("Export", parent);
     form->export_ = true;
+    SetHelpContext(form, 9);
     return form;
 }
 
@@ -175,6 +182,7 @@ PageSetupDialog::PageSetupDialog(const QPageLayout& layout, const PageMargins& m
                                  QWidget* parent)
     : QDialog(parent), margins_(margins), metric_(metric) {
     setWindowTitle("Page Setup");
+    SetHelpContext(this, 6);
     ShowError = [this](const QString& text) {
         QMessageBox::critical(this, "Error", QString(text).replace('\r', '\n'));
     };

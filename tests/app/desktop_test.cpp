@@ -2,6 +2,7 @@
 // the recent files of the File menu, icons, help from a dialog and the help window's history.
 #include <gtest/gtest.h>
 
+#include "app/help_window.h"
 #include "app/program_icons.h"
 #include "main_window_fixture.h"
 
@@ -10,7 +11,64 @@ namespace {
 
 using testing_support::GraphCommandsTest;
 using testing_support::MainWindowTest;
+using testing_support::OnNextModal;
+using testing_support::PressKey;
 using C = Command;
+
+TEST_F(MainWindowTest, F1InEveryDialogOpensItsTopic) {
+    QFile::copy(PLOTWISE_HELP_FILE, Path("Plotwise.hlp"));
+    Start();
+    ASSERT_NE(window->DocumentCommands().Open(PLOTWISE_EXAMPLES "/gallery.plw"), nullptr);
+    const struct {
+        Command command;
+        int topic;
+    } cases[] = {{C::AddGraph, 207},     {C::GraphProperties, 217},   {C::PlotOptions, 203},
+                 {C::AxisOptions, 201},  {C::BackgroundOptions, 202}, {C::CommonOptions, 204},
+                 {C::Print, 215},        {C::SaveAsBitmap, 208},      {C::CopyAsBitmap, 218},
+                 {C::Export, 9},         {C::Integration, 29},        {C::Derivative, 26},
+                 {C::TangentNormal, 27}, {C::Regression, 24},         {C::AnalyseFunction, 23},
+                 {C::Trace, 30}};
+    for (const auto& c : cases) {
+        QString shown;
+        OnNextModal<QDialog>([&shown](QDialog& dialog) {
+            QWidget* focus = dialog.focusWidget();
+            PressKey(focus != nullptr ? focus : &dialog, Qt::Key_F1);
+            auto* help = dialog.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+            if (help != nullptr && help->isVisible()) shown = help->CurrentTopic();
+        });
+        Run(c.command);
+        EXPECT_EQ(shown, QString::number(c.topic)) << c.topic;
+    }
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("; ").toStdString();
+}
+
+TEST(HelpWindowNavigation, BackForwardContentsAndSearchByWords) {
+    testing_support::ScriptedMessages messages;
+    HelpWindow help(PLOTWISE_HELP_FILE, messages, nullptr);
+    help.ShowTopic(7);
+    help.ShowTopic(6);
+    EXPECT_FALSE(help.ForwardButton->isEnabled());
+    help.BackButton->click();
+    EXPECT_EQ(help.CurrentTopic(), "7");
+    help.ForwardButton->click();
+    EXPECT_EQ(help.CurrentTopic(), "6");
+    help.ContentsButton->click();
+    help.SearchEdit->setText("  paper   MARGINS ");
+    PressKey(help.SearchEdit, Qt::Key_Return);
+    EXPECT_EQ(help.CurrentTopic(), "?paper MARGINS");
+    const QString page = help.findChild<QTextBrowser*>()->toHtml();
+    EXPECT_TRUE(page.contains("topic:6") && page.contains("Page Setup"));
+    EXPECT_FALSE(page.contains("topic:25"));  // the Calculator has no margins
+    const auto keys = [&help](QKeySequence sequence) {
+        for (QShortcut* shortcut : help.findChildren<QShortcut*>())
+            if (shortcut->key() == sequence) emit shortcut->activated();
+    };
+    keys(QKeySequence(Qt::ALT | Qt::Key_Left));
+    EXPECT_EQ(help.CurrentTopic(), "contents");
+    keys(QKeySequence(Qt::ALT | Qt::Key_Right));
+    EXPECT_EQ(help.CurrentTopic(), "?paper MARGINS");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
 
 TEST_F(MainWindowTest, NewWindowsCascadeAndShowTheProgramsIconsAtAnySize) {
     Start();
