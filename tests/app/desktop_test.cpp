@@ -42,6 +42,23 @@ TEST_F(MainWindowTest, F1InEveryDialogOpensItsTopic) {
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("; ").toStdString();
 }
 
+TEST_F(MainWindowTest, AddGraphOpensWithTheFormulaFocusedAndTheEquationRowHasBothLabels) {
+    Start();
+    OnNextModal<QDialog>([](QDialog& dialog) {
+        ASSERT_NE(dialog.focusWidget(), nullptr);
+        EXPECT_EQ(dialog.focusWidget()->objectName(), "FormulaYFromXEdit");
+        auto* kind = dialog.findChild<QComboBox*>("FuncStyleComboBox");
+        kind->setCurrentIndex(kEquation);
+        emit kind->activated(kEquation);
+        QStringList labels;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->isVisibleTo(&dialog) && label->text().startsWith('='))
+                labels << label->text();
+        EXPECT_EQ(labels, QStringList({"=", "=f(x,y)"}));
+    });
+    Run(C::AddGraph);
+}
+
 TEST(HelpWindowNavigation, BackForwardContentsAndSearchByWords) {
     testing_support::ScriptedMessages messages;
     HelpWindow help(PLOTWISE_HELP_FILE, messages, nullptr);
