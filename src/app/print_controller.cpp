@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
@@ -110,7 +112,17 @@ void PrintController::Print() {
     settings.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
     // The dialog's event loop may have let the document go.
     if (child == nullptr || window_.ActiveDocument() != child) return;
-    if (!ChoosePrinter(Printer())) return;
+    QPrinter& printer = Printer();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        // Print to File proposes the document's name, beside its file (a new one's in the
+        // home folder), rather than "print.pdf" wherever the program was started.
+        const Document& document = child->Doc();
+        const QFileInfo file(QString::fromStdString(document.FileName));
+        const QString folder = document.Named ? file.absolutePath() : QDir::homePath();
+        printer.setOutputFileName(folder + "/" + QFileInfo(child->Caption()).completeBaseName() +
+                                  ".pdf");
+    }
+    if (!ChoosePrinter(printer)) return;
     if (child == nullptr || window_.ActiveDocument() != child) return;
     PrintDocumentOn(*child, Printer());
 }
