@@ -113,14 +113,17 @@ void PrintController::Print() {
     // The dialog's event loop may have let the document go.
     if (child == nullptr || window_.ActiveDocument() != child) return;
     QPrinter& printer = Printer();
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
+    const QString chosen = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat &&
+        (chosen.isEmpty() || chosen == proposedPdf_)) {
         // Print to File proposes the document's name, beside its file (a new one's in the
-        // home folder), rather than "print.pdf" wherever the program was started.
+        // home folder), rather than "print.pdf" wherever the program was started; a name the
+        // user chose stays for the run.
         const Document& document = child->Doc();
         const QFileInfo file(QString::fromStdString(document.FileName));
         const QString folder = document.Named ? file.absolutePath() : QDir::homePath();
-        printer.setOutputFileName(folder + "/" + QFileInfo(child->Caption()).completeBaseName() +
-                                  ".pdf");
+        proposedPdf_ = folder + "/" + QFileInfo(child->Caption()).completeBaseName() + ".pdf";
+        printer.setOutputFileName(proposedPdf_);
     }
     if (!ChoosePrinter(printer)) return;
     if (child == nullptr || window_.ActiveDocument() != child) return;

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -53,6 +54,7 @@ class PrintController {
     QSize saveBitmapSize_{400, 200};
     QSize copyBitmapSize_{400, 200};
     QSize exportSize_{800, 600};
+    QString proposedPdf_;  // the file Print to File proposed last
     ProgressWindow* progress_ = nullptr;
 };
 
