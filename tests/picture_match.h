@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 #include <cstdlib>
 #include <string>
 
@@ -11,7 +10,7 @@ namespace plotwise::testing_support {
 
 // Anything clearly darker or more colourful than the light grey of a grid.
 inline bool IsInk(QRgb c) {
-    return 255 - qRed(c) > 96 || 255 - qGreen(c) > 96 || 255 - qBlue(c) > 96;
+    return std::min({qRed(c), qGreen(c), qBlue(c)}) < 159;
 }
 
 // The share of a's ink pixels that have ink of b within radius pixels either way.
@@ -31,8 +30,7 @@ inline double InkFoundWithin(const QImage& a, const QImage& b, int radius) {
     return ink == 0 ? 0 : static_cast<double>(found) / ink;
 }
 
-// The PNG a shell command writes to out (rsvg-convert, pdftoppm), read back; null when the
-// command failed.
+// The PNG a command (rsvg-convert, pdftoppm) writes to out, read back; null when it failed.
 inline QImage Rasterise(const std::string& command, const std::string& out) {
     if (std::system(command.c_str()) != 0) return QImage();
     return QImage(QString::fromStdString(out)).convertToFormat(QImage::Format_RGB32);
