@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
