@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <new>
 
 #include "app/document_window.h"
@@ -144,6 +145,8 @@ void PrintController::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) 
     setup.scaleX = static_cast<long double>(printer.logicalDpiX()) / window_.logicalDpiX();
     setup.scaleY = static_cast<long double>(printer.logicalDpiY()) / window_.logicalDpiY();
     setup.blackAndWhite = window_.Settings().Print.BlackAndWhite;
+    // A print service makes the copies chosen in the print dialog; a PDF file gets them drawn.
+    if (!printer.supportsMultipleCopies()) setup.copies = std::clamp(printer.copyCount(), 1, 999);
     setup.output = PrintOutputRect(printer.width(), printer.height(), printer.logicalDpiX(),
                                    printer.logicalDpiY(), margins_);
     painter.end();  // the renderer opens its own painter on the page

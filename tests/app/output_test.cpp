@@ -1,6 +1,7 @@
 // The document leaving the screen: Page Setup without a print service, the gallery printed
 // to a PDF file through the print dialog and drawn back by pdftoppm (inside the margins, in
-// colour and in black and white); Export and the clipboard's picture formats.
+// colour and in black and white, the copies as pages); Export and the clipboard's picture
+// formats.
 #include <gtest/gtest.h>
 
 #include <QMimeData>
@@ -32,8 +33,10 @@ TEST_F(MainWindowTest, PrintsTheGalleryToPdfInsideTheMarginsInColourAndInBlackAn
     EXPECT_EQ(printing.Margins().left, 1000);
     const QString pdf = Path("page.pdf");
     bool accept = false;  // the first time, Cancel in the print dialog prints nothing
+    int copies = 1;       // a PDF file gets them as pages
     printing.ChoosePrinter = [&](QPrinter& printer) {
         printer.setOutputFileName(pdf);
+        printer.setCopyCount(copies);
         return accept;
     };
     constexpr int kDpi = 40;  // of the page drawn back
@@ -43,7 +46,11 @@ TEST_F(MainWindowTest, PrintsTheGalleryToPdfInsideTheMarginsInColourAndInBlackAn
             dialog.BlackAndWhiteCheckBox->setChecked(blackAndWhite);
             dialog.accept();
         });
+        copies = blackAndWhite ? 3 : 1;
         Run(C::Print);
+        QFile file(pdf);
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page\n") : 0,
+                  accept ? copies : 0);
         const QImage page =
             testing_support::Rasterise("pdftoppm -r " + std::to_string(kDpi) +
                                            " -png -singlefile " + pdf.toStdString() + " " + back,
