@@ -13,9 +13,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(plotwise::ApplicationIcon());
     // The installed desktop entry, so the task bar shows its icon and name.
     QGuiApplication::setDesktopFileName("plotwise");
-    QApplication::setWindowIcon(plotwise::ApplicationIcon());
-    // The installed desktop entry, so the task bar shows its icon and name.
-    QGuiApplication::setDesktopFileName("plotwise");
     // QApplication has taken its own options out of argv by now.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
