@@ -5,11 +5,14 @@
 #include <QVBoxLayout>
 
 #include "app/home_page.h"
+#include "app/program_icons.h"
 
 namespace plotwise {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About");
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ApplicationIcon().pixmap(64, 64));
     auto* name = new QLabel("Plotwise", this);
     QFont big = name->font();
     big.setPointSize(big.pointSize() * 2);
@@ -23,7 +26,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    for (QLabel* label : {name, version, link}) {
+    // Wide enough that a title bar shows the caption whole beside its buttons.
+    name->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 200);
+    for (QLabel* label : {icon, name, version, link}) {
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }

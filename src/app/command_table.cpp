@@ -258,6 +258,15 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      I::DoubleGraph, false, E::WithGraph},
     {C::Trace, nullptr, "Trace", "Open the Trace window to trace the selected graph", nullptr, 0,
      I::Trace, false, E::WithGraph},
+    {C::Export,
+     "E&xport...",
+     nullptr,
+     "Save the active document as a PNG, SVG or PDF picture",
+     nullptr,
+     9,
+     {},
+     false,
+     E::WithDocument},
 }};
 
 constexpr bool TableInOrder() {

@@ -67,9 +67,10 @@ enum class Command {
     DeleteGraph,
     DoubleGraph,
     Trace,
+    Export,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(Command::Trace) + 1;
+inline constexpr int kCommandCount = static_cast<int>(Command::Export) + 1;
 
 // When a command can be chosen.
 enum class Enabling : std::uint8_t {

@@ -6,10 +6,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QStyle>
 
 #include "app/document_names.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
+#include "app/program_icons.h"
 #include "app/shell_feedback.h"
 #include "app/undo_controller.h"
 #include "plot/document_file.h"
@@ -17,6 +19,22 @@
 #include "services/messages.h"
 
 namespace plotwise {
+namespace {
+
+// A new window goes a title bar's height down and right of the newest one before it, and
+// back to the corner when it would leave the workspace.
+void CascadeAfter(const QMdiSubWindow& previous, QMdiSubWindow& window, const QMdiArea& area) {
+    if (previous.isMaximized() || previous.isMinimized()) return;
+    const int step = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window) + 4;
+    QPoint at = previous.pos() + QPoint(step, step);
+    const QSize size = window.sizeHint();
+    const QSize room = area.viewport()->size();
+    if (at.x() + size.width() > room.width() || at.y() + size.height() > room.height())
+        at = QPoint(0, 0);
+    window.move(at);
+}
+
+}  // namespace
 
 DocumentController::DocumentController(MainWindow& window, Messages& messages, FileDialogs& dialogs,
                                        Feedback& feedback)
@@ -34,11 +52,17 @@ DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     auto* child = new DocumentWindow(window_.CurrentOptions(), name);
     child->Doc().Reporter = &feedback_;
     child->OnCloseQuery = [this](DocumentWindow& c) { return QueryClose(c); };
-    child->History().OnChanged = [this] { window_.UpdateCommandStates(); };
+    child->History().OnChanged = [this, child] {
+        child->ShowModified();
+        window_.UpdateCommandStates();
+    };
     QObject::connect(child, &DocumentWindow::ContextMenuRequested, &window_,
                      &MainWindow::ShowDocumentMenu);
+    const QList<QMdiSubWindow*> before = window_.MdiArea()->subWindowList(QMdiArea::CreationOrder);
     QMdiSubWindow* sub = window_.MdiArea()->addSubWindow(child);
+    sub->setWindowIcon(DocumentIcon());
     QObject::connect(sub, &QObject::destroyed, &window_, &MainWindow::UpdateCommandStates);
+    if (!before.isEmpty()) CascadeAfter(*before.last(), *sub, *window_.MdiArea());
     sub->show();
     window_.AutoMaximize();
     return child;
@@ -62,6 +86,8 @@ DocumentWindow* DocumentController::Open(const QString& path) {
     document.Named = true;
     TakeContents(document, contents);
     document.Modified = false;
+    child->ShowModified();
+    window_.RememberFile(path);
     window_.CurrentOptions() = document.Options;
     child->RedrawPicture();
     document.CalculateGraphs();
@@ -75,7 +101,7 @@ bool DocumentController::Save(DocumentWindow& child) {
         messages_.Error(kInputOutputError);
         return false;
     }
-    document.Modified = false;
+    Saved(child);
     return true;
 }
 
@@ -96,9 +122,16 @@ bool DocumentController::SaveWithDialog(DocumentWindow& child) {
     }
     document.FileName = QFileInfo(path).absoluteFilePath().toStdString();
     document.Named = true;
-    document.Modified = false;
-    child.setWindowTitle(ShortFileName(path));
+    child.SetCaption(ShortFileName(path));
+    Saved(child);
     return true;
+}
+
+void DocumentController::Saved(DocumentWindow& child) {
+    window_.RememberFile(QString::fromStdString(child.Doc().FileName));
+    child.Doc().Modified = false;
+    child.History().MarkSaved();
+    child.ShowModified();
 }
 
 bool DocumentController::QueryClose(DocumentWindow& child) {

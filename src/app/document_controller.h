@@ -32,6 +32,8 @@ class DocumentController {
 
   private:
     bool SaveWithDialog(DocumentWindow& child);
+    // The document as its file now has it: unmodified, its history at the saved state.
+    void Saved(DocumentWindow& child);
 
     MainWindow& window_;
     Messages& messages_;

@@ -51,7 +51,7 @@ class DocumentWindow::ScreenDocument final : public Document {
 DocumentWindow::DocumentWindow(const OptionsRecord& options, const QString& caption,
                                QWidget* parent)
     : QWidget(parent), document_(std::make_unique<ScreenDocument>(options, *this)) {
-    setWindowTitle(caption);
+    SetCaption(caption);
     document_->FileName = caption.toStdString();
     document_->UndoRecorder = &undo_;
     document_->AddObserver(undo_);
@@ -61,6 +61,13 @@ DocumentWindow::DocumentWindow(const OptionsRecord& options, const QString& capt
 }
 
 DocumentWindow::~DocumentWindow() = default;
+
+void DocumentWindow::SetCaption(const QString& caption) {
+    caption_ = caption;
+    // "[*]" is where the title shows the changed mark; one in a file's name is doubled so
+    // it shows as it is.
+    setWindowTitle(QString(caption).replace("[*]", "[*][*]") + "[*]");
+}
 
 QSize DocumentWindow::sizeHint() const {
     if (const QWidget* area = parentWidget() ? parentWidget()->parentWidget() : nullptr)

@@ -24,7 +24,11 @@ class DocumentWindow final : public QWidget {
     Document& Doc() { return *document_; }
     const Document& Doc() const { return *document_; }
     UndoHistory& History() { return undo_; }
-    QString Caption() const { return windowTitle(); }
+    // The document's name as the title shows it, without the changed mark.
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    // The title's mark follows the document's Modified flag.
+    void ShowModified() { setWindowModified(document_->Modified); }
     bool Closing() const { return closing_; }
 
     // Asked before the window closes; false keeps it open (the user cancelled, or saving
@@ -65,6 +69,7 @@ class DocumentWindow final : public QWidget {
     std::unique_ptr<Document> document_;  // a ScreenDocument
     QImage picture_;
     TraceCross tracePointer_{*document_, &picture_};
+    QString caption_;
     bool closing_ = false;
     bool redrawPending_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace plotwise {
 
@@ -18,9 +19,15 @@ class HelpFile {
     // The topic's HTML, or empty when the file has no such topic.
     QString Topic(const QString& key) const { return topics_.value(key); }
     bool Empty() const { return topics_.isEmpty(); }
+    // The topic's heading, the text of its first <h2>; the key when it has none.
+    QString Title(const QString& key) const;
+    // The topics whose text holds every word of words (any case, tags left out), in the
+    // file's order; none for no words.
+    QStringList Find(const QString& words) const;
 
   private:
     QHash<QString, QString> topics_;
+    QStringList order_;  // the keys as the file has them
 };
 
 }  // namespace plotwise

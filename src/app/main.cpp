@@ -4,11 +4,15 @@
 
 #include "app/document_names.h"
 #include "app/main_window.h"
+#include "app/program_icons.h"
 #include "services/program_settings.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Plotwise");
+    QApplication::setWindowIcon(plotwise::ApplicationIcon());
+    // The installed desktop entry, so the task bar shows its icon and name.
+    QGuiApplication::setDesktopFileName("plotwise");
     // QApplication has taken its own options out of argv by now.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -23,6 +24,8 @@
 #include "app/tool_controller.h"
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
+#include "services/help_context.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -77,10 +80,12 @@ void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<Command> comman
 void MainWindow::CreateMenus() {
     using C = Command;
     QMenu* file = AddMenu("&File", "Operations with files (Open, Save, Print, etc)");
-    AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap});
+    AddMenuItems(file, {C::New, C::Open, C::Save, C::SaveAs, C::SaveAsBitmap, C::Export});
     file->addSeparator();
     AddMenuItems(file, {C::PageSetup, C::Print});
     file->addSeparator();
+    fileMenu_ = file;
+    recentEnd_ = file->addSeparator();  // collapses with the one above while there are none
     AddMenuItems(file, {C::Exit});
     QMenu* edit = AddMenu("&Edit", nullptr);
     AddMenuItems(edit, {C::Undo, C::Redo});
@@ -150,7 +155,27 @@ QMenu* MainWindow::createPopupMenu() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Every event of the program passes here: keys and mouse moves only are of interest.
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::MouseMove)
+        return QMainWindow::eventFilter(watched, event);
     auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        // F1 in a dialog or tool window: its topic. A modal window gets a help window of its
+        // own, since it blocks every other.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int context = HelpContextOf(widget);
+        if (context != 0) {
+            QWidget* modal = QApplication::activeModalWidget();
+            HelpWindow* help = help_;
+            if (modal != nullptr && modal != this) {
+                help = modal->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+                if (help == nullptr) help = new HelpWindow(HelpFilePath(), *messages_, modal);
+            }
+            help->ShowTopic(context);
+            return true;
+        }
+    }
     if (menu != nullptr && event->type() == QEvent::MouseMove) {
         const QAction* action =
             menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -179,7 +204,8 @@ void MainWindow::FillWindowMenu() {
     int n = 0;
     for (QMdiSubWindow* window : windows) {
         ++n;
-        const QString caption = window->windowTitle();
+        const auto* child = qobject_cast<DocumentWindow*>(window->widget());
+        const QString caption = child != nullptr ? child->Caption() : window->windowTitle();
         QAction* item = windowMenu_->addAction(n < 10 ? QString("&%1 %2").arg(n).arg(caption)
                                                       : QString("%1 %2").arg(n).arg(caption));
         item->setCheckable(true);
@@ -191,6 +217,37 @@ void MainWindow::FillWindowMenu() {
             }
         });
     }
+}
+
+void MainWindow::FillRecentFiles() {
+    for (QAction* item : recentItems_)
+        delete item;
+    recentItems_.clear();
+    int n = 0;
+    for (const QString& path : settings_.Recent.Paths()) {
+        const QString name = QFileInfo(path).fileName().replace("&", "&&");
+        auto* item = new QAction(QString("&%1 %2").arg(++n).arg(name), fileMenu_);
+        item->setStatusTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+        fileMenu_->insertAction(recentEnd_, item);
+        recentItems_ << item;
+    }
+}
+
+void MainWindow::RememberFile(const QString& path) {
+    settings_.Recent.Add(QFileInfo(path).absoluteFilePath());
+    FillRecentFiles();
+}
+
+void MainWindow::OpenRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        messages_->Error("The file " + path +
+                         " no longer exists;\rit is taken off the list of recent files");
+        settings_.Recent.Remove(path);
+        FillRecentFiles();
+        return;
+    }
+    documents_->Open(path);
 }
 
 void MainWindow::ShowDocumentMenu(DocumentWindow*, const QPoint& globalPos) {
@@ -338,6 +395,9 @@ void MainWindow::RunCommand(Command command) {
             break;
         case C::PageSetup:
             printing_->PageSetup();
+            break;
+        case C::Export:
+            printing_->Export();
             break;
         case C::SaveAsBitmap:
             printing_->SaveAsBitmap();

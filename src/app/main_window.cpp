@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +23,7 @@
 #include "app/help_file.h"
 #include "app/help_window.h"
 #include "app/print_controller.h"
+#include "app/program_icons.h"
 #include "app/shell_feedback.h"
 #include "app/tool_controller.h"
 #include "app/undo_controller.h"
@@ -54,6 +57,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();
 
     setWindowTitle("Plotwise");
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(400, 300);
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
@@ -70,7 +74,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     tools_ = std::make_unique<ToolController>(*this, *messages_, *dialogs_, *feedback_);
     ConnectGraphToolbar();
     fullScreen_ = new FullScreenWindow(this);
-    help_ = new HelpWindow(setup_.programDir + "/" + kHelpFileName, *messages_, this);
+    help_ = new HelpWindow(HelpFilePath(), *messages_, this);
+    qApp->installEventFilter(this);  // F1 in the dialogs
 
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::DocumentActivated);
 #ifndef QT_NO_SESSIONMANAGER
@@ -109,7 +114,25 @@ MainWindow::~MainWindow() {
     tools_.reset();
 }
 
+QString MainWindow::InstalledHelpFile() const {
+    const QString installed = setup_.programDir + "/../share/plotwise/" + kHelpFileName;
+    if (QFileInfo::exists(setup_.programDir + "/" + kHelpFileName) || !QFileInfo::exists(installed))
+        return QString();
+    return QDir::cleanPath(installed);
+}
+
+QString MainWindow::HelpFilePath() const {
+    const QString installed = InstalledHelpFile();
+    return installed.isEmpty() ? setup_.programDir + "/" + kHelpFileName : installed;
+}
+
 QString MainWindow::OptionsFilePath() const {
+    // bin/ of an installed program is no place to write.
+    if (!InstalledHelpFile().isEmpty()) {
+        const QString folder = QFileInfo(setup_.settingsFile).absolutePath();
+        QDir().mkpath(folder);
+        return folder + "/" + kOptionsFileName;
+    }
     return setup_.programDir + "/" + kOptionsFileName;
 }
 
@@ -172,6 +195,7 @@ void MainWindow::LoadSettings() {
         if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea)
             addToolBar(Qt::TopToolBarArea, graphToolbar_);
     }
+    FillRecentFiles();
     const PanelSettings& panels = settings_.Panels;
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);

@@ -36,7 +36,9 @@ class UndoController;
 class ViewController;
 
 struct MainWindowSetup {
-    QString programDir;    // where Plotwise.cfg and Plotwise.hlp are
+    // Where Plotwise.cfg and Plotwise.hlp are. An installed program (bin/ without the help
+    // file) finds the help file in share/plotwise and keeps Plotwise.cfg beside Plotwise.ini.
+    QString programDir;
     QString settingsFile;  // Plotwise.ini
     QString commandLine;   // the whole command line, the program's own name first
     bool hasArgument = false;
@@ -64,6 +66,7 @@ class MainWindow final : public QMainWindow {
     ProgramSettings& Settings() { return settings_; }
     OptionsRecord& CurrentOptions() { return options_; }
     QString OptionsFilePath() const;
+    QString HelpFilePath() const;
 
     void RunCommand(Command command);
     QAction* Action(Command command) const { return actions_[static_cast<int>(command)]; }
@@ -89,6 +92,11 @@ class MainWindow final : public QMainWindow {
     QMenu* createPopupMenu() override;  // the toolbars' context menu
     void ShowDocumentMenu(DocumentWindow* child, const QPoint& globalPos);
     void AutoMaximize();
+    // A document just opened or saved goes first in the File menu's recent files.
+    void RememberFile(const QString& path);
+    // A recent file's item: opens it, or says it is gone and takes it off the list.
+    void OpenRecent(const QString& path);
+    QList<QAction*> RecentItems() const { return recentItems_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -97,6 +105,8 @@ class MainWindow final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // share/plotwise/Plotwise.hlp of an installed program; empty elsewhere.
+    QString InstalledHelpFile() const;
     void CreateActions();
     void CreateMenus();
     void CreateToolbars();
@@ -113,6 +123,7 @@ class MainWindow final : public QMainWindow {
     QMenu* AddMenu(const char* title, const char* hint);
     void WatchMenu(QMenu* menu);
     void AddMenuItems(QMenu* menu, std::initializer_list<Command> commands);
+    void FillRecentFiles();
 
     MainWindowSetup setup_;
     ProgramSettings settings_;
@@ -128,6 +139,9 @@ class MainWindow final : public QMainWindow {
     GraphToolbar* graphToolbar_ = nullptr;
     std::array<QLabel*, 2> panels_{};
     QMdiArea* mdi_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr;  // the separator after the recent files
+    QList<QAction*> recentItems_;
     QMenu* windowMenu_ = nullptr;
     QMenu* toolbarMenu_ = nullptr;
     QMenu* documentMenu_ = nullptr;

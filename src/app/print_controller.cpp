@@ -5,11 +5,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <new>
 
 #include "app/document_window.h"
@@ -18,6 +24,7 @@
 #include "option_dialogs/output_dialogs.h"
 #include "plot/bitmap_export.h"
 #include "plot/document_file.h"
+#include "plot/picture_export.h"
 #include "services/file_dialogs.h"
 #include "services/messages.h"
 
@@ -25,6 +32,8 @@ namespace plotwise {
 namespace {
 
 constexpr char kBitmapFilter[] = "Bitmap files  (*.bmp)|*.bmp|All files (*.*)|*.*";
+constexpr char kExportFilter[] =
+    "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf";
 
 QPixmap ProgressPicture(Icon icon) {
     return IconOf(icon).pixmap(32, 32);
@@ -39,7 +48,23 @@ struct ProgressShown {
 }  // namespace
 
 PrintController::PrintController(MainWindow& window, Messages& messages, FileDialogs& dialogs)
-    : window_(window), messages_(messages), dialogs_(dialogs) {}
+    : window_(window), messages_(messages), dialogs_(dialogs) {
+    ChoosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, &window_);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    SetUpPage = [this](QPrinter& printer, PageMargins& margins) {
+        const bool metric = QLocale::system().measurementSystem() == QLocale::MetricSystem;
+        PageSetupDialog dialog(printer.pageLayout(), margins, metric, &window_);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        const QPageLayout layout = dialog.Layout();
+        printer.setPageSize(layout.pageSize());
+        printer.setPageOrientation(layout.orientation());
+        margins = dialog.Margins();
+        return true;
+    };
+}
 
 PrintController::~PrintController() = default;
 
@@ -59,6 +84,11 @@ QPrinter& PrintController::Printer() {
 
 void PrintController::PageSetup() {
     QPrinter& printer = Printer();
+    // The desktop's dialog serves printers of its print service only.
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        SetUpPage(printer, margins_);
+        return;
+    }
     const QMarginsF inches(margins_.left * 0.001, margins_.top * 0.001, margins_.right * 0.001,
                            margins_.bottom * 0.001);
     printer.setPageMargins(inches, QPageLayout::Inch);
@@ -83,6 +113,21 @@ void PrintController::Print() {
     settings.BlackAndWhite = form.BlackAndWhiteCheckBox->isChecked();
     // The dialog's event loop may have let the document go.
     if (child == nullptr || window_.ActiveDocument() != child) return;
+    QPrinter& printer = Printer();
+    const QString chosen = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat &&
+        (chosen.isEmpty() || chosen == proposedPdf_)) {
+        // Print to File proposes the document's name, beside its file (a new one's in the
+        // home folder), rather than "print.pdf" wherever the program was started; a name the
+        // user chose stays for the run.
+        const Document& document = child->Doc();
+        const QFileInfo file(QString::fromStdString(document.FileName));
+        const QString folder = document.Named ? file.absolutePath() : QDir::homePath();
+        proposedPdf_ = folder + "/" + QFileInfo(child->Caption()).completeBaseName() + ".pdf";
+        printer.setOutputFileName(proposedPdf_);
+    }
+    if (!ChoosePrinter(printer)) return;
+    if (child == nullptr || window_.ActiveDocument() != child) return;
     PrintDocumentOn(*child, Printer());
 }
 
@@ -100,6 +145,8 @@ void PrintController::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) 
     setup.scaleX = static_cast<long double>(printer.logicalDpiX()) / window_.logicalDpiX();
     setup.scaleY = static_cast<long double>(printer.logicalDpiY()) / window_.logicalDpiY();
     setup.blackAndWhite = window_.Settings().Print.BlackAndWhite;
+    // A print service makes the copies chosen in the print dialog; a PDF file gets them drawn.
+    if (!printer.supportsMultipleCopies()) setup.copies = std::clamp(printer.copyCount(), 1, 999);
     setup.output = PrintOutputRect(printer.width(), printer.height(), printer.logicalDpiX(),
                                    printer.logicalDpiY(), margins_);
     painter.end();  // the renderer opens its own painter on the page
@@ -156,7 +203,50 @@ void PrintController::CopyAsBitmap() {
     const QImage image = MakeBitmap(*child, copyBitmapSize_);
     if (image.isNull()) return;
     Progress().SetText("Copying bitmap...");
-    QApplication::clipboard()->setImage(ToColorTable(image));
+    // Also as PNG and SVG files, which office programs and browsers paste.
+    auto* data = new QMimeData;
+    const QImage indexed = ToColorTable(image);
+    data->setImageData(indexed);
+    const std::vector<unsigned char> png = EncodePng(indexed);
+    data->setData("image/png", QByteArray(reinterpret_cast<const char*>(png.data()),
+                                          static_cast<qsizetype>(png.size())));
+    const std::vector<unsigned char> svg = EncodePicture(
+        child->Doc(), PictureFormat::Svg, copyBitmapSize_.width(), copyBitmapSize_.height());
+    data->setData("image/svg+xml", QByteArray(reinterpret_cast<const char*>(svg.data()),
+                                              static_cast<qsizetype>(svg.size())));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void PrintController::Export() {
+    const QPointer<DocumentWindow> child(window_.ActiveDocument());
+    if (child == nullptr) return;
+    std::unique_ptr<BitmapDialog> form(BitmapDialog::ForExport(&window_));
+    form->ShowError = [this](const QString& text) { messages_.Error(text); };
+    form->AskYesNo = [this](const QString& text) { return messages_.YesNo(text); };
+    form->BrowseFileName = [this] {
+        return dialogs_.SaveFileName("Export", QString(), kExportFilter, "png");
+    };
+    QString proposed = BitmapNameOf(child->Caption());
+    proposed.chop(4);
+    form->FileNameEdit->setText(proposed + ".png");
+    form->SetBitmapSize(exportSize_);
+    if (form->exec() != QDialog::Accepted) return;
+    exportSize_ = form->BitmapSize();
+    if (child == nullptr || window_.ActiveDocument() != child) return;
+    Progress().ShowProgress(ProgressPicture(Icon::Save), "Exporting...", "Export");
+    ProgressShown shown{Progress()};
+    window_.repaint();
+    switch (WritePictureFile(child->Doc(), form->FileName().toStdString(), exportSize_.width(),
+                             exportSize_.height())) {
+        case PictureWrite::OutOfMemory:
+            messages_.Error(kOutOfResources);
+            break;
+        case PictureWrite::WriteFailed:
+            messages_.Error(kFileWriteError);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace plotwise

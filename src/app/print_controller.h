@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
+#include <functional>
 #include <memory>
 
 #include "plot/print_run.h"
@@ -27,9 +29,18 @@ class PrintController {
     void PageSetup();
     void SaveAsBitmap();
     void CopyAsBitmap();
+    void Export();
     // The printer Print draws on, kept with its settings for the run.
     QPrinter& Printer();
     void PrintDocumentOn(DocumentWindow& child, QPrinter& printer);
+    PageMargins Margins() const { return margins_; }
+
+    // The desktop's print dialog on the printer (printer, copies, "Print to File (PDF)");
+    // false when cancelled. Tests put in a choice of their own.
+    std::function<bool(QPrinter&)> ChoosePrinter;
+    // Plotwise's own page setup, used where the desktop's needs a printer service; false
+    // when cancelled.
+    std::function<bool(QPrinter&, PageMargins&)> SetUpPage;
 
   private:
     QImage MakeBitmap(DocumentWindow& child, const QSize& size);  // null when it failed
@@ -42,6 +53,8 @@ class PrintController {
     PageMargins margins_;
     QSize saveBitmapSize_{400, 200};
     QSize copyBitmapSize_{400, 200};
+    QSize exportSize_{800, 600};
+    QString proposedPdf_;  // the file Print to File proposed last
     ProgressWindow* progress_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // A step of the history: what one of undo and redo takes back, the other does again. While
 // a step runs, the history records nothing of its own; the step keeps its opposite. The
-// Graph toolbar follows the document, so the selection stays on the graph it was on.
+// Graph toolbar follows the document, so the selection stays on the graph it was on. The
+// document is modified unless the step led back to its saved state.
 #include "app/undo_controller.h"
 
 #include <QAction>
@@ -40,7 +41,9 @@ class HistoryStep {
                     RestoreGraph(entry, document.GraphCount());
                 break;
         }
-        document.Modified = true;
+        // Back at the saved state, the document is as its file has it.
+        document.Modified = !history_.AtSavedState();
+        child_.ShowModified();
     }
 
   private:

@@ -5,7 +5,11 @@ namespace plotwise {
 void UndoHistory::AddUndo(HistoryEntry entry) {
     if (undo_.size() >= kUndoDepth) undo_.pop_front();
     undo_.push_back(std::move(entry));
-    if (!inProgress_) redo_.clear();
+    if (!inProgress_) {
+        redo_.clear();
+        if (saved_ > position_) saved_ = -1;  // it was on the redo side
+        ++position_;
+    }
     Changed();
 }
 
@@ -33,17 +37,20 @@ void UndoHistory::GraphReplaced(std::size_t index, const GraphRecord& previous) 
 void UndoHistory::GraphsReset() {
     undo_.clear();
     redo_.clear();
+    position_ = saved_ = 0;
     Changed();
 }
 
 std::optional<HistoryEntry> UndoHistory::TakeUndo() {
     auto entry = TakeNewest(undo_);
+    if (entry) --position_;
     Changed();
     return entry;
 }
 
 std::optional<HistoryEntry> UndoHistory::TakeRedo() {
     auto entry = TakeNewest(redo_);
+    if (entry) ++position_;
     Changed();
     return entry;
 }

@@ -57,6 +57,12 @@ class UndoHistory final : public OptionsUndoRecorder, public DocumentObserver {
     // and the options it applies are not recorded again (the step itself carries them).
     void SetInProgress(bool on) { inProgress_ = on; }
 
+    // The document was just saved as it is now. Undo and redo lead back to that state, and a
+    // new step taken from before it (which empties the redo list) leaves it out of reach. A
+    // new document or one read anew is at its saved state.
+    void MarkSaved() { saved_ = position_; }
+    bool AtSavedState() const { return saved_ == position_; }
+
     const std::deque<HistoryEntry>& UndoList() const { return undo_; }
     const std::deque<HistoryEntry>& RedoList() const { return redo_; }
 
@@ -67,6 +73,10 @@ class UndoHistory final : public OptionsUndoRecorder, public DocumentObserver {
     std::deque<HistoryEntry> undo_;
     std::deque<HistoryEntry> redo_;
     bool inProgress_ = false;
+    // Steps taken since the history began, less those undone; the saved state's count, or
+    // -1 when it is out of reach.
+    long position_ = 0;
+    long saved_ = 0;
 };
 
 // The Edit menu captions for the newest entry of each list ("&Undo" with none).

@@ -1,5 +1,5 @@
 // plotwise-cli render FILE OUT [--size WxH] [--timeout SECONDS]: the document drawn as Save
-// As Bitmap draws it.
+// As Bitmap draws it, or as Export draws it when OUT ends in .png, .svg or .pdf.
 #include <QGuiApplication>
 #include <chrono>
 #include <optional>
@@ -9,6 +9,7 @@
 #include "formula/number_input.h"
 #include "plot/bitmap_export.h"
 #include "plot/document_file.h"
+#include "plot/picture_export.h"
 #include "plot/safe_file.h"
 
 namespace plotwise::cli {
@@ -96,11 +97,17 @@ int RunRender(const std::vector<std::string>& args) {
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();
     if (feedback.Expired()) return Fail(kCalculationInterrupted, kExitIo);
-    const QImage image = RenderBitmap(document, width, height);
-    if (feedback.Expired()) return Fail(kCalculationInterrupted, kExitIo);
-    if (image.isNull()) return Fail(kOutOfResources, kExitIo);
-    if (!WriteBitmapFile(image, output)) return Fail(kFileWriteError, kExitIo);
-    return kExitOk;
+    switch (WritePictureFile(document, output, width, height,
+                             [&feedback] { return !feedback.Expired(); })) {
+        case PictureWrite::Interrupted:
+            return Fail(kCalculationInterrupted, kExitIo);
+        case PictureWrite::OutOfMemory:
+            return Fail(kOutOfResources, kExitIo);
+        case PictureWrite::WriteFailed:
+            return Fail(kFileWriteError, kExitIo);
+        default:
+            return kExitOk;
+    }
 }
 
 }  // namespace plotwise::cli

@@ -13,6 +13,7 @@
 #include "graph_dialog/graph_fields.h"
 #include "graph_dialog/style_group.h"
 #include "plot/new_graph.h"
+#include "services/help_context.h"
 #include "widgets/style_choosers.h"
 
 namespace plotwise {
@@ -85,6 +86,7 @@ void KeepHiddenValues(GraphArea& edited, const GraphArea& before) {
 
 DefaultGraphDialog::DefaultGraphDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Default Graph Properties");
+    SetHelpContext(this, 217);
     Options = StandardOptions();
     KindEditor = [this](GraphRecord& props, const OptionsRecord& options) {
         GraphDialog form(this);

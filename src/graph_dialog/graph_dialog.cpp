@@ -20,6 +20,7 @@
 #include "graph_dialog/style_group.h"
 #include "graph_dialog/table_grid.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 
 namespace plotwise {
 namespace {
@@ -100,6 +101,7 @@ std::string TextOf(const QLineEdit* edit) {
 
 GraphDialog::GraphDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Graph Properties");
+    SetHelpContext(this, 207);
     Record = EmptyGraphRecord();
     ShowError = [this](const QString& text) {
         QString shown = text;
@@ -184,10 +186,11 @@ QWidget* GraphDialog::CreatePropertiesPage() {
     equationRelation_ = new QComboBox(formulaGroup_);
     equationRelation_->setObjectName("EquationComboBox");
     equationRelation_->addItems({"=0", "<0", ">0"});
-    eq->addWidget(equation_, 0, 0);
-    eq->addWidget(label("=f(x,y)", equation_), 0, 1);
-    eq->addWidget(equationRelation_, 0, 2);
-    eq->setColumnStretch(0, 1);
+    eq->addWidget(label("=", equation_), 0, 0);
+    eq->addWidget(equation_, 0, 1);
+    eq->addWidget(label("=f(x,y)", equation_), 0, 2);
+    eq->addWidget(equationRelation_, 0, 3);
+    eq->setColumnStretch(1, 1);
     connect(equationRelation_, &QComboBox::currentIndexChanged, this,
             &GraphDialog::ApplyStyleLayout);
 
@@ -395,6 +398,15 @@ void GraphDialog::ShowRecord(const GraphRecord& props, const OptionsRecord& opti
     Record = props;
     options_ = options;
     ShowFields(FieldsFromProps(Record, options_));
+}
+
+void GraphDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (tabs_->currentIndex() != static_cast<int>(GraphPage::Properties)) return;
+    if (QLineEdit* edit = FormulaEditOf(funcStyle_->currentIndex()); edit != nullptr) {
+        edit->setFocus();
+        edit->selectAll();
+    }
 }
 
 void GraphDialog::ShowPage(GraphPage page) {

@@ -58,6 +58,8 @@ class GraphDialog final : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // On the Properties page the formula field has the focus, so typing starts at once.
+    void showEvent(QShowEvent* event) override;
 
   private:
     // The Add. Properties controls of one kind; null where the kind has none.

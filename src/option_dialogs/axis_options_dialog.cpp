@@ -16,6 +16,7 @@
 
 #include "option_dialogs/font_dialog.h"
 #include "plot/font_mapping.h"
+#include "services/help_context.h"
 #include "widgets/style_choosers.h"
 
 namespace plotwise {
@@ -51,6 +52,7 @@ QString ShownText(const String255& text) {
 }  // namespace
 
 AxisOptionsDialog::AxisOptionsDialog(QWidget* parent) : OptionsDialog("Axis Options", parent) {
+    SetHelpContext(this, 201);
     ChooseFont = [this](FontRecord& font) { return ChooseFontRecord(this, font); };
     QWidget* axes = AddPage("Axes");
     auto* axesLayout = new QHBoxLayout(axes);

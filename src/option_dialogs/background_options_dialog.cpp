@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "services/help_context.h"
 #include "widgets/style_choosers.h"
 
 namespace plotwise {
@@ -21,6 +22,7 @@ constexpr int kPageOf[kGridFieldCount] = {kGridPage, kGridPage, kPolarPage, kPol
 
 BackgroundOptionsDialog::BackgroundOptionsDialog(QWidget* parent)
     : OptionsDialog("Background Options", parent) {
+    SetHelpContext(this, 202);
     auto* top = new QHBoxLayout;
     BackColorComboBox = new ColorComboBox(Body());
     BackColorComboBox->setMinimumWidth(100);

@@ -5,12 +5,14 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "services/help_context.h"
 #include "services/program_settings.h"
 
 namespace plotwise {
 
 CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Common Options");
+    SetHelpContext(this, 204);
     auto* confirmations = new QGroupBox("Confirmations", this);
     auto* confirmationsLayout = new QVBoxLayout(confirmations);
     DeleteConfirmationCheckBox = new QCheckBox("Delete Graph", confirmations);

@@ -1,6 +1,8 @@
 #include "option_dialogs/output_dialogs.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -10,9 +12,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "plot/bitmap_export.h"
+#include "services/help_context.h"
 
 namespace plotwise {
 namespace {
@@ -23,6 +28,7 @@ constexpr int kSideLength = 15;  // characters in a size field
 
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Print Graphs");
+    SetHelpContext(this, 215);
     auto* group = new QGroupBox("Print Options", this);
     auto* groupLayout = new QVBoxLayout(group);
     BlackAndWhiteCheckBox = new QCheckBox("Black and White Only", group);
@@ -47,7 +53,9 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 CopyBitmapDialog::CopyBitmapDialog(QWidget* parent)
-    : CopyBitmapDialog("Copy to Clipboard", parent) {}
+    : CopyBitmapDialog("Copy to Clipboard", parent) {
+    SetHelpContext(this, 218);
+}
 
 CopyBitmapDialog::CopyBitmapDialog(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption);
@@ -106,7 +114,19 @@ bool CopyBitmapDialog::Check() {
     return true;
 }
 
-BitmapDialog::BitmapDialog(QWidget* parent) : CopyBitmapDialog("Save As Bitmap", parent) {
+BitmapDialog::BitmapDialog(QWidget* parent) : BitmapDialog("Save As Bitmap", parent) {
+    SetHelpContext(this, 208);
+}
+
+BitmapDialog* BitmapDialog::ForExport(QWidget* parent) {
+    auto* form = new BitmapDialog("Export", parent);
+    form->export_ = true;
+    SetHelpContext(form, 9);
+    return form;
+}
+
+BitmapDialog::BitmapDialog(const QString& caption, QWidget* parent)
+    : CopyBitmapDialog(caption, parent) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -128,13 +148,112 @@ BitmapDialog::BitmapDialog(QWidget* parent) : CopyBitmapDialog("Save As Bitmap",
 }
 
 QString BitmapDialog::FileName() const {
-    return WithBitmapExtension(FileNameEdit->text().trimmed());
+    const QString name = FileNameEdit->text().trimmed();
+    if (export_) return QFileInfo(name).suffix().isEmpty() ? name + ".png" : name;
+    return WithBitmapExtension(name);
 }
 
 bool BitmapDialog::Check() {
     if (!CopyBitmapDialog::Check()) return false;
+    const QString suffix = QFileInfo(FileName()).suffix().toLower();
+    if (export_ && suffix != "png" && suffix != "svg" && suffix != "pdf") {
+        ShowError(kExportTypeMessage);
+        FileNameEdit->setFocus();
+        return false;
+    }
     if (QFileInfo::exists(FileName()) && !AskYesNo("File already exists. Overwrite it?"))
         return false;
+    return true;
+}
+
+namespace {
+
+// The papers offered, the usual ones first.
+constexpr QPageSize::PageSizeId kPapers[] = {
+    QPageSize::A4, QPageSize::Letter, QPageSize::Legal,     QPageSize::A3,
+    QPageSize::A5, QPageSize::B5,     QPageSize::Executive, QPageSize::Tabloid,
+};
+
+constexpr double kThousandthsPerMm = 1000 / 25.4;
+
+}  // namespace
+
+PageSetupDialog::PageSetupDialog(const QPageLayout& layout, const PageMargins& margins, bool metric,
+                                 QWidget* parent)
+    : QDialog(parent), margins_(margins), metric_(metric) {
+    setWindowTitle("Page Setup");
+    SetHelpContext(this, 6);
+    ShowError = [this](const QString& text) {
+        QMessageBox::critical(this, "Error", QString(text).replace('\r', '\n'));
+    };
+    auto* paper = new QGroupBox("Paper", this);
+    auto* paperRows = new QFormLayout(paper);
+    PaperBox = new QComboBox(paper);
+    for (const QPageSize::PageSizeId id : kPapers)
+        PaperBox->addItem(QPageSize::name(id), static_cast<int>(id));
+    const int current = PaperBox->findData(static_cast<int>(layout.pageSize().id()));
+    PaperBox->setCurrentIndex(current < 0 ? 0 : current);
+    paperRows->addRow("Size:", PaperBox);
+    auto* orientation = new QGroupBox("Orientation", this);
+    auto* orientationRows = new QHBoxLayout(orientation);
+    PortraitButton = new QRadioButton("Portrait", orientation);
+    LandscapeButton = new QRadioButton("Landscape", orientation);
+    orientationRows->addWidget(PortraitButton);
+    orientationRows->addWidget(LandscapeButton);
+    (layout.orientation() == QPageLayout::Landscape ? LandscapeButton : PortraitButton)
+        ->setChecked(true);
+    auto* marginBox = new QGroupBox(metric ? "Margins (millimetres)" : "Margins (inches)", this);
+    auto* marginRows = new QFormLayout(marginBox);
+    const int values[4] = {margins.left, margins.top, margins.right, margins.bottom};
+    const char* names[4] = {"Left:", "Top:", "Right:", "Bottom:"};
+    for (int i = 0; i < 4; ++i) {
+        MarginEdits[i] = new QLineEdit(marginBox);
+        MarginEdits[i]->setMaxLength(kSideLength);
+        const double shown = metric ? values[i] / kThousandthsPerMm : values[i] / 1000.0;
+        MarginEdits[i]->setText(QString::number(shown, 'f', metric ? 1 : 3));
+        marginRows->addRow(names[i], MarginEdits[i]);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (Check()) accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* rows = new QVBoxLayout(this);
+    rows->addWidget(paper);
+    rows->addWidget(orientation);
+    rows->addWidget(marginBox);
+    rows->addWidget(buttons);
+}
+
+QPageLayout PageSetupDialog::Layout() const {
+    const auto id = static_cast<QPageSize::PageSizeId>(PaperBox->currentData().toInt());
+    return QPageLayout(
+        QPageSize(id),
+        LandscapeButton->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+bool PageSetupDialog::Check() {
+    int read[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        // The decimal point as everywhere in Plotwise, whatever the locale.
+        bool ok = false;
+        const double value = MarginEdits[i]->text().trimmed().toDouble(&ok);
+        const double thousandths = metric_ ? value * kThousandthsPerMm : value * 1000;
+        if (!ok || !(thousandths >= 0) || thousandths > 1e6) {
+            ShowError(kMarginMessage);
+            MarginEdits[i]->setFocus();
+            MarginEdits[i]->selectAll();
+            return false;
+        }
+        read[i] = static_cast<int>(std::lround(thousandths));
+    }
+    const QSizeF inches = Layout().fullRect(QPageLayout::Inch).size();
+    if (read[0] + read[2] >= inches.width() * 1000 || read[1] + read[3] >= inches.height() * 1000) {
+        ShowError(kMarginMessage);
+        MarginEdits[0]->setFocus();
+        return false;
+    }
+    margins_ = {read[0], read[1], read[2], read[3]};
     return true;
 }
 

@@ -3,10 +3,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QPageLayout>
 #include <QWidget>
 #include <functional>
 
+#include "plot/print_run.h"
+
 class QCheckBox;
+class QComboBox;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QVBoxLayout;
@@ -49,14 +54,19 @@ class CopyBitmapDialog : public QDialog {
     QVBoxLayout* layout_;
 };
 
-// "Save As Bitmap": the size and the file the bitmap goes to.
+// "Save As Bitmap": the size and the file the bitmap goes to; "Export" is the same dialog
+// for the pictures of picture_export.h.
 class BitmapDialog final : public CopyBitmapDialog {
     Q_OBJECT
 
   public:
     explicit BitmapDialog(QWidget* parent = nullptr);
+    // Export: the name must end in .png, .svg or .pdf (".png" is added to a name without
+    // an extension).
+    static BitmapDialog* ForExport(QWidget* parent);
 
-    // The name the dialog closed with, ".bmp" added when it has no extension.
+    // The name the dialog closed with, ".bmp" (Export: ".png") added when it has no
+    // extension.
     QString FileName() const;
 
     // "Browse...": a file name, or empty when cancelled.
@@ -68,7 +78,43 @@ class BitmapDialog final : public CopyBitmapDialog {
 
   protected:
     bool Check() override;
+
+  private:
+    BitmapDialog(const QString& caption, QWidget* parent);
+    bool export_ = false;
 };
+
+inline constexpr char kExportTypeMessage[] = "The file name must end in .png, .svg or .pdf";
+
+// Plotwise's own "Page Setup", where the desktop's needs a printer service: paper size,
+// orientation and the four margins, in millimetres or inches as the user's locale measures.
+class PageSetupDialog final : public QDialog {
+    Q_OBJECT
+
+  public:
+    PageSetupDialog(const QPageLayout& layout, const PageMargins& margins, bool metric,
+                    QWidget* parent = nullptr);
+
+    // Valid after OK.
+    QPageLayout Layout() const;
+    PageMargins Margins() const { return margins_; }
+
+    std::function<void(const QString&)> ShowError;
+
+    QComboBox* PaperBox;
+    QRadioButton* PortraitButton;
+    QRadioButton* LandscapeButton;
+    QLineEdit* MarginEdits[4];  // left, top, right, bottom
+
+  private:
+    bool Check();
+
+    PageMargins margins_;
+    bool metric_;
+};
+
+inline constexpr char kMarginMessage[] =
+    "Each margin must be a number from 0,\rand the margins must leave room on the page";
 
 // The name a bitmap of the document window captioned caption is proposed under.
 QString BitmapNameOf(const QString& caption);

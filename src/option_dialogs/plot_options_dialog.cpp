@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "services/help_context.h"
+
 namespace plotwise {
 namespace {
 
@@ -21,6 +23,7 @@ constexpr int kPageOf[kPlotFieldCount] = {
 }  // namespace
 
 PlotOptionsDialog::PlotOptionsDialog(QWidget* parent) : OptionsDialog("Plot Options", parent) {
+    SetHelpContext(this, 203);
     for (QLineEdit*& edit : Edits)
         edit = NewOptionsEdit(this);
 

@@ -142,6 +142,30 @@ void DrawPoints(RenderContext& ctx, const Graph& graph) {
     });
 }
 
+namespace {
+
+// Smoothing for the lines of one graph. An aliased line covers the pixels to the right of
+// and below its coordinates; through the pixel centres the smoothed one covers the same.
+class SmoothLines {
+  public:
+    explicit SmoothLines(RenderContext& ctx) : painter_(ctx.smoothLines ? &ctx.painter : nullptr) {
+        if (painter_ == nullptr) return;
+        painter_->save();
+        painter_->setRenderHint(QPainter::Antialiasing, true);
+        painter_->translate(0.5, 0.5);
+    }
+    ~SmoothLines() {
+        if (painter_ != nullptr) painter_->restore();
+    }
+    SmoothLines(const SmoothLines&) = delete;
+    SmoothLines& operator=(const SmoothLines&) = delete;
+
+  private:
+    QPainter* painter_;
+};
+
+}  // namespace
+
 void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
     if (!graph.HasValues()) return;
     const GraphRecord& props = graph.Record();
@@ -151,19 +175,26 @@ void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
         case kPolarGraph:
         case kParametric:
         case kTable:
-            if (ShowsLines(props)) DrawLines(ctx, graph);
+            if (ShowsLines(props)) {
+                const SmoothLines smooth(ctx);
+                DrawLines(ctx, graph);
+            }
             if (ShowsPoints(props)) DrawPoints(ctx, graph);
             return;
         case kEquation:
             if (!props.DrawGraphic) return;
             if (props.Relation() == 0) {
+                const SmoothLines smooth(ctx);
                 DrawEquation(ctx, graph);
             } else {
                 DrawInequality(ctx, graph);
             }
             return;
         case kSlopeField:
-            if (props.DrawGraphic) DrawSlopeField(ctx, graph);
+            if (props.DrawGraphic) {
+                const SmoothLines smooth(ctx);
+                DrawSlopeField(ctx, graph);
+            }
             return;
         default:
             return;

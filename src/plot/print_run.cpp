@@ -1,5 +1,6 @@
 #include "plot/print_run.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
@@ -67,7 +68,12 @@ void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetu
     ctx.escEnabled = false;
     ctx.graphWidthScale = Nearest(scale.Min());
     ctx.blackAndWhite = setup.blackAndWhite;
-    DrawPicture(ctx, document, setup.output);
+    ctx.smoothLines = setup.smooth;
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(&page);
+    for (int copy = 0; copy < (paged != nullptr ? setup.copies : 1); ++copy) {
+        if (copy > 0 && !paged->newPage()) return;
+        DrawPicture(ctx, document, setup.output);
+    }
 }
 
 }  // namespace plotwise

@@ -20,7 +20,10 @@ struct PrintSetup {
     long double scaleX = 1;  // printer pixels per screen pixel
     long double scaleY = 1;
     bool blackAndWhite = false;
-    PixelRect output;  // the page less its margins, in printer pixels
+    PixelRect output;     // the page less its margins, in printer pixels
+    bool smooth = false;  // graph lines antialiased: full-colour pictures, not pages
+    // The same page this many times, for a device that makes no copies itself (a PDF file).
+    int copies = 1;
 };
 
 // The page's area inside the margins, for a page of width x height pixels at dpiX x dpiY.
@@ -34,7 +37,8 @@ OptionsRecord PrintOptions(const OptionsRecord& options, long double scaleX, lon
 
 // Draws the document on page through a context of its own: the page's scale, the options
 // as PrintOptions makes them, graph lines as many times as wide as the nearest whole number
-// of the smaller scale, black graphs for black and white, and Esc ignored.
+// of the smaller scale, black graphs for black and white, and Esc ignored; copies pages
+// where page is a paged device.
 void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetup& setup);
 
 }  // namespace plotwise

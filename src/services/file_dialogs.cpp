@@ -31,6 +31,16 @@ QString DesktopFileDialogs::SaveFileName(const QString& title, const QString& pr
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(extension);
+    // A name typed without extension takes the one of the file type chosen.
+    const QStringList pairs = filter.split('|');
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2) {
+            const QString& pattern = pairs[i + 1];
+            if (pairs[i] == chosen && pattern.startsWith("*.") && pattern.count('*') == 1 &&
+                !pattern.contains(';'))
+                dialog.setDefaultSuffix(pattern.mid(2));
+        }
+    });
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString name = dialog.selectedFiles().first();

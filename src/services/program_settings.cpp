@@ -123,6 +123,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
                                2, 9, d.Regression.PolynomPower);
 
     settings.Print.BlackAndWhite = ReadBool(ini, "Print/BlackAndWhite", d.Print.BlackAndWhite);
+    settings.Recent.Read(ini);
 }
 
 void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
@@ -161,6 +162,7 @@ void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
     WriteInt(ini, "Regression/PolynomPower", settings.Regression.PolynomPower);
 
     WriteBool(ini, "Print/BlackAndWhite", settings.Print.BlackAndWhite);
+    settings.Recent.Write(ini);
 }
 
 QString SettingsFilePath() {

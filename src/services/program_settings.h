@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "services/recent_files.h"
+
 class QSettings;
 
 namespace plotwise {
@@ -62,6 +64,7 @@ struct ProgramSettings {
     PanelSettings Panels;
     RegressionSettings Regression;
     PrintSettings Print;
+    RecentFiles Recent;
 };
 
 // Fills settings from an ini store; every missing, unreadable or out-of-range value

@@ -12,6 +12,7 @@
 
 #include "formula/number_text.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 #include "tool_windows/form_widgets.h"
 
@@ -29,6 +30,7 @@ QCheckBox* NewCheckBox(const char* text, const char* name, QWidget* parent) {
 AnalysisOptionsDialog::AnalysisOptionsDialog(Messages& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setWindowTitle("Analyse Function");
+    SetHelpContext(this, 23);
 
     formulaBox_ = NewFormulaComboBox("FormulaComboBox", 360, this);
     auto* formulaLabel = new QLabel("Y(x)=", this);

@@ -19,6 +19,7 @@
 #include "plot/record_text.h"
 #include "plot/safe_file.h"
 #include "services/file_dialogs.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
 #include "tool_windows/analysis_options_dialog.h"
@@ -107,6 +108,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
       feedback_(feedback),
       mainWindow_(mainWindow) {
     setWindowTitle("Analysis results");
+    SetHelpContext(this, 23);
 
     auto* parameters = new QGroupBox("Analysis Parameters", this);
     formulaEdit_ = NewReadOnlyLine("FormulaEdit", parameters);

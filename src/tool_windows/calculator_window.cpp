@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 
 namespace plotwise {
@@ -37,6 +38,7 @@ std::string TextOf(const QLineEdit* edit) {
 CalculatorWindow::CalculatorWindow(QWidget* parent, Messages& messages)
     : QDialog(parent), messages_(messages) {
     setWindowTitle("Calculator");
+    SetHelpContext(this, 25);
     setModal(false);
 
     formula_ = NewEdit("FormulaEdit", this);

@@ -12,6 +12,7 @@
 #include "plot/document.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "tool_windows/form_widgets.h"
 
 namespace plotwise {
@@ -32,6 +33,7 @@ int LineOf(std::uint8_t kind) {
 DerivativeWindow::DerivativeWindow(QWidget* parent, AddGraphCallback addGraph)
     : QDialog(parent), addGraph_(std::move(addGraph)) {
     setWindowTitle("Derivative");
+    SetHelpContext(this, 26);
     funcBox_ = new QComboBox(this);
     funcBox_->setObjectName("FuncComboBox");
     funcBox_->setMinimumWidth(kLineWidth);

@@ -13,6 +13,7 @@
 #include "formula/number_text.h"
 #include "plot/feedback.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
 #include "tool_windows/form_widgets.h"
@@ -33,6 +34,7 @@ QComboBox* NewFormulaBox(const char* name, QWidget* parent) {
 IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& feedback)
     : QDialog(parent), messages_(messages), feedback_(feedback) {
     setWindowTitle("Definite Integral");
+    SetHelpContext(this, 29);
 
     auto* parameters = new QGroupBox("Parameters", this);
     formula1_ = NewFormulaBox("Formula1ComboBox", parameters);

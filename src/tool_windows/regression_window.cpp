@@ -18,6 +18,7 @@
 #include "plot/document.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
 #include "tool_windows/form_widgets.h"
@@ -50,6 +51,7 @@ constexpr FamilyButton kFamilyButtons[] = {
 RegressionWindow::RegressionWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph)
     : QDialog(parent), messages_(messages), addGraph_(std::move(addGraph)) {
     setWindowTitle("Regression");
+    SetHelpContext(this, 24);
     tableBox_ = new QComboBox(this);
     tableBox_->setObjectName("TableComboBox");
     formulaEdit_ = new QLineEdit(this);

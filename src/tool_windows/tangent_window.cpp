@@ -13,6 +13,7 @@
 #include "plot/graph.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 #include "services/messages.h"
 #include "tool_windows/form_widgets.h"
 #include "tools/tangent_tool.h"
@@ -27,6 +28,7 @@ constexpr int kListWidth = 300;
 TangentWindow::TangentWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph)
     : QDialog(parent), messages_(messages), addGraph_(std::move(addGraph)) {
     setWindowTitle("Tangent or Normal");
+    SetHelpContext(this, 27);
     funcBox_ = new QComboBox(this);
     funcBox_->setObjectName("FuncComboBox");
     funcBox_->setMinimumWidth(kListWidth);

@@ -11,6 +11,7 @@
 #include "plot/document.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/help_context.h"
 
 namespace plotwise {
 namespace {
@@ -29,6 +30,7 @@ QLabel* NewLabel(const char* name, QWidget* parent) {
 
 TraceWindow::TraceWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Trace");
+    SetHelpContext(this, 30);
 
     funcComboBox_ = new QComboBox(this);
     funcComboBox_->setObjectName("FuncComboBox");

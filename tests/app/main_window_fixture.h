@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
 #include <QtWidgets>
 #include <functional>
 #include <memory>
@@ -47,6 +48,7 @@ class MainWindowTest : public ::testing::Test {
         MainWindowSetup setup{dir.path(), dir.filePath("Plotwise.ini"), commandLine, hasArgument};
         window = std::make_unique<MainWindow>(setup, &messages, &dialogs);
         window->resize(900, 700);
+        window->PrintCommands().ChoosePrinter = [](QPrinter&) { return true; };
         window->show();
         ASSERT_TRUE(PumpUntil([this] { return window->Started(); }));
     }
