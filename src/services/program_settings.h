@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "formula/everyday_reader.h"
+
 class QSettings;
 
 namespace plotwise {
@@ -37,6 +39,12 @@ struct CommonSettings {
     bool FunctionNewColor = true;
     bool ChangeSteps = false;
     bool AutoMaximize = false;
+    bool EverydayNotation = true;  // "Accept everyday notation"
+
+    // How the formula and number fields read what the user types.
+    Notation FieldNotation() const {
+        return EverydayNotation ? Notation::Everyday : Notation::Strict;
+    }
 };
 
 struct PanelSettings {

@@ -13,7 +13,7 @@ enum class CalculatorField { None, VariableName, VariableValue, Formula };
 struct CalculatorCheck {
     CalculatorField field = CalculatorField::None;  // None: every field is valid
     std::string message;                            // "\r" marks a line break
-    std::optional<TextSpot> spot;                   // where in the formula its error is
+    std::optional<TextSpot> spot = std::nullopt;    // where in the formula its error is
     long double value = 0;                          // the variable's value when valid
     // The fields as read: the formula in the formula language, the value as a number.
     std::string formula;

@@ -44,10 +44,10 @@ struct AnalysisInput {
 enum class AnalysisField { None, Formula, MinX, MaxX, StepsNum, DigitsNum, Nulls, UseDerivative };
 
 struct AnalysisCheck {
-    AnalysisField field = AnalysisField::None;  // None: every field is valid
-    std::string message;                        // "\r" marks a line break
-    std::optional<TextSpot> spot;               // where in the formula its error is
-    AnalysisParams params;                      // the fields read, when valid
+    AnalysisField field = AnalysisField::None;    // None: every field is valid
+    std::string message;                          // "\r" marks a line break
+    std::optional<TextSpot> spot = std::nullopt;  // where in the formula its error is
+    AnalysisParams params;                        // the fields read, when valid
     AnalysisInput read;  // the input as read: the formula in the language, numbers as numbers
 };
 

@@ -25,9 +25,9 @@ struct IntegralParams {
 };
 
 struct IntegralCheck {
-    IntegralField field = IntegralField::None;  // None: every field is valid
-    std::string message;                        // "\r" marks a line break
-    std::optional<TextSpot> spot;               // where in the formula its error is
+    IntegralField field = IntegralField::None;    // None: every field is valid
+    std::string message;                          // "\r" marks a line break
+    std::optional<TextSpot> spot = std::nullopt;  // where in the formula its error is
     IntegralParams params;  // the parsed fields when valid; formulas in the formula language
     std::string minText;    // the interval fields as read, as numbers
     std::string maxText;
