@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "../widget_application.h"
-#include "option_dialogs/background_options_dialog.h"
 #include "option_dialogs/common_options_dialog.h"
 #include "option_dialogs/plot_options_dialog.h"
 #include "services/program_settings.h"
@@ -18,30 +17,23 @@ namespace {
 
 TEST(EverydayOptions, NumberFieldsTakeAFormulasValue) {
     PlotOptionsDialog plot;
-    plot.FieldNotation = Notation::Everyday;
+    QStringList errors;
+    plot.ShowError = [&errors](const QString& text) { errors << text; };
     plot.SetOptions(StandardOptions());
     plot.Edits[pfMinX]->setText("-2π");
     plot.Edits[pfMaxX]->setText("1e1");
     plot.show();
-    plot.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QPushButton* ok = plot.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ok->click();  // the switch off: refused as before
+    EXPECT_EQ(errors.size(), 1);
+    plot.FieldNotation = Notation::Everyday;
+    ok->click();
     EXPECT_EQ(plot.result(), QDialog::Accepted);
     EXPECT_EQ(plot.Edits[pfMinX]->text(), "-6.2831853");
     OptionsRecord o = StandardOptions();
     plot.StoreOptions(o);
     EXPECT_EQ(o.MinX, -6.2831853L);
     EXPECT_EQ(o.MaxX, 10.0L);
-
-    BackgroundOptionsDialog background;  // the switch off: refused as before
-    QStringList errors;
-    background.ShowError = [&errors](const QString& text) { errors << text; };
-    background.SetOptions(StandardOptions());
-    background.StepEdits[gfAngleStep]->setText("1/4");
-    background.show();
-    background.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    EXPECT_EQ(errors.size(), 1);
-    background.FieldNotation = Notation::Everyday;
-    background.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    EXPECT_EQ(background.StepEdits[gfAngleStep]->text(), "0.25");
 }
 
 TEST(EverydayOptions, CommonOptionsSwitchesTheNotation) {
