@@ -144,11 +144,8 @@ TEST(EdgeCases, DerivativeTextsKeepEightDigits) {
         const char* formula;
         const char* derivative;
     } cases[] = {
-        {"x*0.00390625", "0.00390625"},
-        {"x*0.123456789", "0.12345679"},
-        {"2^x", "2^x*0.69314718"},
-        {"x*1.23456789", "1.2345679"},
-        {"x^2*0.001", "2*x*0.001"},
+        {"x*0.00390625", "0.00390625"}, {"x*0.123456789", "0.12345679"}, {"2^x", "2^x*0.69314718"},
+        {"x*1.23456789", "1.2345679"},  {"x^2*0.001", "2*x*0.001"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DescribeDerivative(c.formula, "x").text, c.derivative) << c.formula;
