@@ -93,6 +93,14 @@ void SetText(QLineEdit* edit, const std::string& text) {
     if (edit != nullptr) edit->setText(FromFieldText(text));
 }
 
+// A document may hold a formula longer than one can type: it is shown whole, or OK would
+// store it cut short.
+void SetFormulaText(QLineEdit* edit, const std::string& text) {
+    if (edit == nullptr) return;
+    edit->setMaxLength(std::max(kFormulaMaxLength, static_cast<int>(text.size())));
+    SetText(edit, text);
+}
+
 // UTF-8: everyday notation has signs beyond Latin-1; what OK stores is in the formula
 // language, which is ASCII.
 std::string TextOf(const QLineEdit* edit) {
@@ -434,8 +442,8 @@ void GraphDialog::ShowFields(const GraphFields& f) {
     const int kind = f.Kind;
     funcStyle_->setCurrentIndex(kind >= kYOfX && kind <= kTable ? kind : -1);
     ShowKindControls(kind);
-    SetText(FormulaEditOf(kind), f.Formula);
-    SetText(paramY_, f.FormulaY);
+    SetFormulaText(FormulaEditOf(kind), f.Formula);
+    SetFormulaText(paramY_, f.FormulaY);
     if (kind == kEquation) equationRelation_->setCurrentIndex(std::clamp(f.Relation, 0, 2));
     if (kind == kSlopeField) difFieldRelation_->setCurrentIndex(std::clamp(f.Relation, 0, 1));
     for (int row = 0; row < kTableRows; ++row) {

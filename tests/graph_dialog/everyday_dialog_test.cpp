@@ -46,6 +46,20 @@ TEST(EverydayFields, OkReadsEachKindsFormulasAndNumbers) {
     }
 }
 
+TEST(EverydayDialog, AFormulaOfAFullRecordIsKeptWhole) {
+    std::string sum = "x";
+    while (sum.size() < 253)
+        sum += "+x";
+    const OptionsRecord options = StandardOptions();
+    GraphDialog form;
+    QStringList errors;
+    form.ShowError = [&errors](const QString& text) { errors << text; };
+    form.ShowRecord(NewGraphRecordOfKind(kYOfX, sum, options), options);
+    testing_support::Find<QPushButton>(form, "OKButton")->click();
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(form.Record.Formula().Text(), sum);
+}
+
 TEST(EverydayDialog, TheErrorIsSelectedAndTheLanguageStored) {
     GraphDialog form;
     QStringList errors;
