@@ -1,6 +1,7 @@
 // The formula analyser, compiler and calculator on any text: one variable (the first
 // byte picks its name) or two, evaluated at a few points, including the edges of the
-// number range.
+// number range. The everyday reader on the same text: what it rewrites compiles, and an
+// error it finds lies within the text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "formula/check_formula.h"
 #include "formula/compiled_formula.h"
+#include "formula/everyday_reader.h"
 
 using namespace plotwise;
 
@@ -36,9 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (long double y : {0.0L, -3.0L, 1e50L})
                 CheckValue(formula.Calculate(x, y));
     } else {
-        static const char* const kNames[] = {"X", "Y", "T", "A"};
+        static const char* const kNames[] = {"X", "Y", "T", "A", "E"};
+        const char* name = kNames[(mode >> 1) % 5];
+        const FormulaReading read = ReadFormula(text, {{name}, 'y'}, Notation::Everyday);
+        if (read.spot && read.spot->start + read.spot->length > text.size()) __builtin_trap();
+        if (read.Ok() && read.text != text &&
+            CompiledFormula().Compile(read.text, name) != FormulaError::None)
+            __builtin_trap();
         CompiledFormula formula;
-        if (formula.Compile(text, kNames[(mode >> 1) % 4]) != FormulaError::None) return 0;
+        if (formula.Compile(text, name) != FormulaError::None) return 0;
         for (long double x : kPoints)
             CheckValue(formula.Calculate(x));
     }

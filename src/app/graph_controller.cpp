@@ -23,6 +23,7 @@ GraphController::GraphController(MainWindow& window, Messages& messages, GraphTo
 bool GraphController::RunPropsDialog(GraphRecord& record, const QString& caption, GraphPage page) {
     GraphDialog form(&window_);
     form.ShowError = [this](const QString& text) { messages_.Error(text); };
+    form.SetNotation(window_.Settings().Common.FieldNotation());
     form.ShowRecord(record, window_.CurrentOptions());
     form.setWindowTitle(caption);
     form.ShowPage(page);

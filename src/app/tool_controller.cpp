@@ -95,16 +95,21 @@ void ToolController::AnalyseFunction() {
     if (analysis_ == nullptr)
         analysis_ =
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
-    analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis);
+    analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
+                   window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Integration() {
     if (integral_ == nullptr) integral_ = new IntegralWindow(&window_, messages_, feedback_);
-    integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate);
+    integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate,
+                       window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Calculator() {
-    if (calculator_ == nullptr) calculator_ = new CalculatorWindow(&window_, messages_);
+    if (calculator_ == nullptr) {
+        calculator_ = new CalculatorWindow(&window_, messages_);
+        calculator_->FieldNotation = [this] { return window_.Settings().Common.FieldNotation(); };
+    }
     calculator_->ShowCalculator();
 }
 
@@ -127,7 +132,8 @@ void ToolController::Derivative() {
 void ToolController::TangentNormal() {
     FollowDocument(window_.ActiveDocument());
     if (tangent_ == nullptr) tangent_ = new TangentWindow(&window_, messages_, AddGraph());
-    tangent_->Execute(GraphRecords(toolDocument_), SelectedGraph(), window_.CurrentOptions());
+    tangent_->Execute(GraphRecords(toolDocument_), SelectedGraph(), window_.CurrentOptions(),
+                      window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Regression() {

@@ -111,13 +111,16 @@ void ViewController::OptionsDialog(Command command) {
     bool accepted = false;
     if (command == Command::PlotOptions) {
         PlotOptionsDialog form(&window_);
+        form.FieldNotation = settings.Common.FieldNotation();
         accepted = EditOptions(form, messages_, edited);
         if (accepted && settings.Common.ChangeSteps) RescaleStepsToIntervals(edited, old);
     } else if (command == Command::AxisOptions) {
         AxisOptionsDialog form(&window_);
+        form.FieldNotation = settings.Common.FieldNotation();
         accepted = EditOptions(form, messages_, edited);
     } else if (command == Command::BackgroundOptions) {
         BackgroundOptionsDialog form(&window_);
+        form.FieldNotation = settings.Common.FieldNotation();
         accepted = EditOptions(form, messages_, edited);
     }
     if (child == nullptr || window_.ActiveDocument() != child) return;
@@ -131,6 +134,7 @@ void ViewController::DefaultGraphProperties() {
     const QPointer<DocumentWindow> guard(child);
     DefaultGraphDialog dialog(&window_);
     dialog.ShowError = [this](const QString& text) { messages_.Error(text); };
+    dialog.FieldNotation = window_.Settings().Common.FieldNotation();
     dialog.SetOptions(window_.CurrentOptions());
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The dialog's event loop may have let the document go (a session ending); another

@@ -32,9 +32,10 @@ int RunAnalyse(const std::vector<std::string>& args) {
     input.findZeroes = !parsed.Has("--no-zeroes");
     input.findExtremums = !parsed.Has("--no-extremums");
     input.useDerivative = parsed.Has("--derivative");
-    const AnalysisCheck check = CheckAnalysisInput(input);
-    if (check.field != AnalysisField::None) return Fail(check.message);
-    FunctionAnalysis analysis(input.formula, check.params);
+    const AnalysisCheck check = CheckAnalysisInput(input, parsed.notation);
+    if (check.field != AnalysisField::None)
+        return FailFormula(check.message, input.formula, check.spot);
+    FunctionAnalysis analysis(check.read.formula, check.params);
     analysis.Run(nullptr);
     for (const std::string& line : analysis.BuildReport())
         std::cout << line << '\n';

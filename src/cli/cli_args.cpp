@@ -27,6 +27,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args,
             optionsEnded = true;
             continue;
         }
+        if (arg == "--strict") {
+            parsed.notation = Notation::Strict;
+            continue;
+        }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const KnownOption* known = arg.rfind("--", 0) == 0 ? findOption(name) : nullptr;

@@ -15,9 +15,11 @@ int RunEval(const std::vector<std::string>& args) {
     }
     const std::string& formula = parsed.positional[0];
     const std::string name = parsed.Value("--var", "X");
-    const CalculatorCheck check = CheckCalculatorInput(formula, name, parsed.Value("--value", "0"));
-    if (check.field != CalculatorField::None) return Fail(check.message);
-    std::cout << GetResultString(formula, name, check.value) << '\n';
+    const CalculatorCheck check =
+        CheckCalculatorInput(formula, name, parsed.Value("--value", "0"), parsed.notation);
+    if (check.field != CalculatorField::None)
+        return FailFormula(check.message, formula, check.spot);
+    std::cout << GetResultString(check.formula, name, check.value) << '\n';
     return Printed();
 }
 

@@ -21,8 +21,11 @@ int RunIntegrate(const std::vector<std::string>& args) {
     // The defaults are those of a fresh settings file.
     const IntegralCheck check = CheckIntegralInput(
         parsed.positional[0], formula2, parsed.Value("--min", "-10"), parsed.Value("--max", "10"),
-        parsed.Value("--steps", "200"), parsed.Has("--abs"));
-    if (check.field != IntegralField::None) return Fail(check.message);
+        parsed.Value("--steps", "200"), parsed.Has("--abs"), parsed.notation);
+    if (check.field != IntegralField::None) {
+        const bool second = check.field == IntegralField::Formula2;
+        return FailFormula(check.message, second ? formula2 : parsed.positional[0], check.spot);
+    }
     std::cout << IntegralResultText(IntegrateSimpson(check.params, nullptr)) << '\n';
     return Printed();
 }

@@ -58,6 +58,8 @@ void PrintUsage(std::ostream& out) {
            "6 exponential II, 7 polynomial of degree P, 8 best fit; default 1, P 2).\n"
            "Numbers are written 1.5 or 1.5*10^(-3); formulas hold at most 255 characters;\n"
            "\"--\" ends the options.\n"
+           "Formulas and numbers may be typed in everyday notation (2x, e^x, 1e5, x^2,\n"
+           "pi/2); --strict, before or after the command, reads the formula language alone.\n"
            "Exit codes: 0 done, 2 invalid input, 3 input/output failure.\n";
 }
 
@@ -70,6 +72,11 @@ int Fail(const std::string& message, int code) {
     return code;
 }
 
+int FailFormula(const std::string& message, const std::string& typed,
+                const std::optional<TextSpot>& spot) {
+    return Fail(spot ? message + "\r" + CaretLines(typed, *spot) : message);
+}
+
 int Printed() {
     std::cout.flush();
     return std::cout ? kExitOk : Fail("cannot write the result", kExitIo);
@@ -79,16 +86,20 @@ int Printed() {
 
 int main(int argc, char** argv) {
     using namespace plotwise::cli;
-    if (argc < 2) {
+    // --strict before the command goes to the command's options.
+    const bool strict = argc >= 2 && std::string(argv[1]) == "--strict";
+    const int first = strict ? 2 : 1;
+    if (argc < first + 1) {
         PrintUsage(std::cerr);
         return kExitInvalid;
     }
-    const std::string name = argv[1];
+    const std::string name = argv[first];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
         return kExitOk;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    std::vector<std::string> args(argv + first + 1, argv + argc);
+    if (strict) args.insert(args.begin(), "--strict");
     for (const Command& command : kCommands) {
         if (name != command.name) continue;
         const auto optionsEnd = std::find(args.begin(), args.end(), "--");

@@ -4,6 +4,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "formula/everyday_reader.h"
 #include "formula/number_input.h"
 #include "formula/number_text.h"
 
@@ -12,7 +13,7 @@ namespace plotwise::cli {
 int RunNumber(const std::vector<std::string>& args) {
     const ParsedArgs parsed = ParseArgs(args, {});
     if (parsed.positional.size() != 1) return Fail("usage: plotwise-cli number TEXT");
-    const std::string& text = parsed.positional[0];
+    const std::string text = ReadNumberText(parsed.positional[0], parsed.notation);
     long double value = 0;
     if (CheckNumStr(text, value) != 0) return Fail("invalid number");
     std::cout << NumToStr(StrToNumRounded(text)) << '\n';

@@ -4,6 +4,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "formula/everyday_reader.h"
 #include "formula/number_input.h"
 #include "plot/document_file.h"
 #include "plot/graph.h"
@@ -28,7 +29,8 @@ int RunTangent(const std::vector<std::string>& args) {
     if (!HasDerivativeKind(graph.Kind)) return Fail("It is impossible to plot a tangent/normal");
     if (IsEmptyRecord(graph)) return Fail("Empty formula");
     long double value = 0;
-    const std::string refused = CheckTangentValue(parsed.Value("--at", ""), value);
+    const std::string refused =
+        CheckTangentValue(ReadNumberText(parsed.Value("--at", ""), parsed.notation), value);
     if (!refused.empty()) return Fail(refused);
     const bool normal = parsed.Has("--normal");
     const TangentResult line = TangentLine(graph, value, normal);

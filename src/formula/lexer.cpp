@@ -162,6 +162,13 @@ Analysis AnalyseWithNames(const std::string& text, const VariableName* names, in
 
 }  // namespace
 
+std::vector<std::string> FunctionNames() {
+    std::vector<std::string> names;
+    for (const FunctionName& f : kFunctions)
+        names.emplace_back(f.name);
+    return names;
+}
+
 Analysis Lexer::Analyse(const std::string& text, const std::string& varName) const {
     const VariableName names[] = {{UpperAscii(varName), kVariable}};
     return AnalyseWithNames(text, names, 1);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "formula/formula_errors.h"
 #include "formula/stack_list.h"
@@ -14,6 +15,9 @@ struct [[nodiscard]] Analysis {
     FormulaError error = FormulaError::None;
     StackList tokens;
 };
+
+// The names of the language's functions, upper case.
+std::vector<std::string> FunctionNames();
 
 class Lexer {
   public:

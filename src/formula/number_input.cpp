@@ -117,8 +117,12 @@ int CheckNumStr(const std::string& text, long double& value) {
         if (order > 200) return 5;
         read = order < -200 ? 0.0L : ScaledDecimal(mantissaText, exponent);
     }
-    value = StrToNumRounded(NumToExpStr(read));
+    value = RoundFieldValue(read);
     return 0;
+}
+
+long double RoundFieldValue(long double v) {
+    return StrToNumRounded(NumToExpStr(v));
 }
 
 long double RoundTo8(long double v) {

@@ -10,6 +10,10 @@ namespace plotwise {
 // significant digits (below 1E-30 it is 0); any other result means invalid.
 int CheckNumStr(const std::string& text, long double& value);
 
+// A value rounded as number fields round what they read: 8 significant digits, 0 below
+// 1E-30.
+long double RoundFieldValue(long double v);
+
 // Number fields take magnitudes up to 1E100 ("from -1*10^100 up to 1*10^100").
 inline constexpr long double kMaxFieldNumber = 1e100L;
 

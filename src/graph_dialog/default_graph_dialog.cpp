@@ -91,6 +91,7 @@ DefaultGraphDialog::DefaultGraphDialog(QWidget* parent) : QDialog(parent) {
     KindEditor = [this](GraphRecord& props, const OptionsRecord& options) {
         GraphDialog form(this);
         if (ShowError) form.ShowError = ShowError;
+        form.SetNotation(FieldNotation);
         form.ShowRecord(props, options);
         form.SetDefaultsMode(true);
         if (form.exec() != QDialog::Accepted) return false;

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "formula/everyday_reader.h"
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
 
@@ -36,6 +37,8 @@ class DefaultGraphDialog final : public QDialog {
     std::function<bool(GraphRecord& props, const OptionsRecord& options)> KindEditor;
     // The graph properties dialog's messages; its own message box when empty.
     std::function<void(const QString&)> ShowError;
+    // How the kinds' number fields read what is typed (GraphDialog::SetNotation).
+    Notation FieldNotation = Notation::Strict;
 
     // The "Add. Properties" button of a kind.
     QPushButton* KindButton(int kind) const { return kindButtons_[kind]; }

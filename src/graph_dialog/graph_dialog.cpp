@@ -20,6 +20,7 @@
 #include "graph_dialog/style_group.h"
 #include "graph_dialog/table_grid.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
 
 namespace plotwise {
@@ -90,11 +91,21 @@ QWidget* NewPage(QWidget* parent) {
 }
 
 void SetText(QLineEdit* edit, const std::string& text) {
-    if (edit != nullptr) edit->setText(FromRecordText(text));
+    if (edit != nullptr) edit->setText(FromFieldText(text));
 }
 
+// A document may hold a formula longer than one can type: it is shown whole, or OK would
+// store it cut short.
+void SetFormulaText(QLineEdit* edit, const std::string& text) {
+    if (edit == nullptr) return;
+    edit->setMaxLength(std::max(kFormulaMaxLength, static_cast<int>(text.size())));
+    SetText(edit, text);
+}
+
+// UTF-8: everyday notation has signs beyond Latin-1; what OK stores is in the formula
+// language, which is ASCII.
 std::string TextOf(const QLineEdit* edit) {
-    return edit != nullptr ? ToRecordText(edit->text()) : std::string();
+    return edit != nullptr ? FieldText(edit->text()) : std::string();
 }
 
 }  // namespace
@@ -443,13 +454,13 @@ void GraphDialog::ShowFields(const GraphFields& f) {
     const int kind = f.Kind;
     funcStyle_->setCurrentIndex(kind >= kYOfX && kind <= kTable ? kind : -1);
     ShowKindControls(kind);
-    SetText(FormulaEditOf(kind), f.Formula);
-    SetText(paramY_, f.FormulaY);
+    SetFormulaText(FormulaEditOf(kind), f.Formula);
+    SetFormulaText(paramY_, f.FormulaY);
     if (kind == kEquation) equationRelation_->setCurrentIndex(std::clamp(f.Relation, 0, 2));
     if (kind == kSlopeField) difFieldRelation_->setCurrentIndex(std::clamp(f.Relation, 0, 1));
     for (int row = 0; row < kTableRows; ++row) {
         for (int column = 0; column < 2; ++column)
-            grid_->SetCellText(row, column, FromRecordText(f.Table[row][column]));
+            grid_->SetCellText(row, column, FromFieldText(f.Table[row][column]));
     }
 
     if (const AddEdits* e = AddEditsOf(kind)) {
@@ -484,7 +495,7 @@ GraphFields GraphDialog::ReadFields() const {
     if (f.Kind == kSlopeField) f.Relation = std::max(difFieldRelation_->currentIndex(), 0);
     for (int row = 0; row < kTableRows; ++row) {
         for (int column = 0; column < 2; ++column)
-            f.Table[row][column] = ToRecordText(grid_->CellText(row, column));
+            f.Table[row][column] = FieldText(grid_->CellText(row, column));
     }
     if (const AddEdits* e = AddEditsOf(f.Kind)) {
         f.IntervalChecked = e->intervalCheck != nullptr && e->intervalCheck->isChecked();
@@ -583,14 +594,22 @@ QWidget* GraphDialog::FieldWidget(const GraphFieldFailure& failure) const {
 }
 
 void GraphDialog::OnOK() {
-    const GraphFields fields = ReadFields();
-    if (const std::optional<GraphFieldFailure> failure = CheckFields(fields)) {
-        ShowError(QString::fromLatin1(failure->Message));
+    GraphFields fields = ReadFields();
+    std::optional<GraphFieldFailure> failure = ReadNotation(fields, notation_);
+    if (!failure) failure = CheckFields(fields);
+    if (failure) {
+        const std::string& formula =
+            failure->Field == GraphField::FormulaY ? fields.FormulaY : fields.Formula;
+        ShowError(FieldMessage(failure->Message, formula, failure->Spot));
         ShowPage(failure->Page);
         if (failure->Field == GraphField::Table) {
             grid_->setCurrentCell(failure->Row, failure->Column);
         }
-        if (QWidget* field = FieldWidget(*failure)) field->setFocus();
+        QWidget* field = FieldWidget(*failure);
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit != nullptr && failure->Spot)
+            FocusSpot(edit, failure->Spot);
+        else if (field != nullptr)
+            field->setFocus();
         return;
     }
     StoreFields(fields, Record);

@@ -53,6 +53,10 @@ class GraphDialog final : public QDialog {
     // back shows the page that was current before.
     void SetDefaultsMode(bool on);
 
+    // How the formula and number fields read what is typed; the formula language alone
+    // unless set.
+    void SetNotation(Notation notation) { notation_ = notation; }
+
     // Shows a rejected field's message ("\r" is a line break); a message box by default.
     std::function<void(const QString&)> ShowError;
 
@@ -99,6 +103,7 @@ class GraphDialog final : public QDialog {
     void OnOK();
 
     OptionsRecord options_{};
+    Notation notation_ = Notation::Strict;
     std::string carriedFormula_;
     bool defaultsMode_ = false;
     GraphPage pageBeforeDefaults_ = GraphPage::Properties;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formula/check_formula.h"
+#include "formula/everyday_reader.h"
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
 #include "formula/number_text.h"
@@ -251,6 +252,39 @@ void ChangeKind(GraphFields& fields, GraphRecord& props, int kind, const Options
     fresh.DrawGraphic = fields.DrawGraphic;
     fresh.CarriedFormula = std::move(fields.CarriedFormula);
     fields = std::move(fresh);
+}
+
+std::optional<GraphFieldFailure> ReadNotation(GraphFields& f, Notation notation) {
+    if (notation == Notation::Strict) return std::nullopt;
+    std::optional<GraphFieldFailure> failure;
+    const auto formula = [&](std::string& text, const FormulaField& field, GraphField which) {
+        FormulaReading read = ReadFormula(text, field, notation);
+        if (read.Ok()) {
+            text = std::move(read.text);
+        } else if (!failure) {
+            failure = GraphFieldFailure{ReadingMessage(read), GraphPage::Properties, which};
+            failure->Spot = read.spot;
+        }
+    };
+    // Each kind's formula may start with the name of what it gives: y=, x=, r=.
+    static constexpr char kResults[] = {'y', 'x', 'r', 'x'};
+    if (IsAreaKind(f.Kind)) {
+        formula(f.Formula, {{"X", "Y"}}, GraphField::Formula);
+    } else if (IsIntervalKind(f.Kind)) {
+        const std::string name(1, KindVariable(f.Kind));
+        formula(f.Formula, {{name}, kResults[f.Kind]}, GraphField::Formula);
+        if (f.Kind == kParametric) formula(f.FormulaY, {{name}, 'y'}, GraphField::FormulaY);
+    }
+    std::vector<std::string*> numbers;
+    if (IsIntervalKind(f.Kind)) numbers = {&f.Min, &f.Max};
+    if (IsAreaKind(f.Kind)) numbers = {&f.Min, &f.Max, &f.MinY, &f.MaxY};
+    if (f.Kind == kTable) {
+        for (auto& row : f.Table)
+            numbers.insert(numbers.end(), {&row[0], &row[1]});
+    }
+    for (std::string* text : numbers)
+        *text = ReadNumberText(*text, notation);
+    return failure;
 }
 
 std::optional<GraphFieldFailure> CheckFields(const GraphFields& fields) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "formula/everyday_reader.h"
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
 
@@ -67,6 +68,7 @@ struct GraphFieldFailure {
     GraphField Field;
     int Row = -1;  // the table cell, for GraphField::Table
     int Column = -1;
+    std::optional<TextSpot> Spot = std::nullopt;  // where in the formula its error is
 };
 
 // The choosers' items of a record's style; values no chooser offers (a damaged file) show as
@@ -83,6 +85,11 @@ void UncheckSteps(GraphFields& fields, const OptionsRecord& options);
 // A different kind: props gets the new kind's standard settings, the fields show them, and
 // the formula text, the Y(t) text, the table cells and the style choices come along.
 void ChangeKind(GraphFields& fields, GraphRecord& props, int kind, const OptionsRecord& options);
+
+// What OK reads before it checks, in everyday notation: the current kind's formulas in the
+// formula language, and its intervals and table cells that hold a formula as the value's
+// number text. The first formula it cannot read stays as typed and is the failure returned.
+std::optional<GraphFieldFailure> ReadNotation(GraphFields& fields, Notation notation);
 
 // The first field that OK refuses, in the order the dialog checks them; none when all pass.
 std::optional<GraphFieldFailure> CheckFields(const GraphFields& fields);

@@ -242,8 +242,16 @@ QWidget* AxisOptionsDialog::FieldWidget(int field) const {
 }
 
 bool AxisOptionsDialog::Check() {
-    return Passed(
-        CheckMarksFields(Fields()), [this](int i) { return FieldWidget(i); }, kPageOf);
+    MarksFields f = Fields();
+    ReadNotation(f, FieldNotation);
+    if (!Passed(
+            CheckMarksFields(f), [this](int i) { return FieldWidget(i); }, kPageOf))
+        return false;
+    for (int i = 0; i < kMarksFieldCount; ++i) {
+        if (auto* edit = qobject_cast<QLineEdit*>(FieldWidget(i)))
+            edit->setText(QString::fromStdString(f[i]));
+    }
+    return true;
 }
 
 // Enter in a length box is OK and Esc is Cancel, as in the dialog's other fields.

@@ -119,8 +119,14 @@ GridFields BackgroundOptionsDialog::Fields() const {
 }
 
 bool BackgroundOptionsDialog::Check() {
-    return Passed(
-        CheckGridFields(Fields()), [this](int i) { return StepEdits[i]; }, kPageOf);
+    GridFields f = Fields();
+    ReadNotation(f, FieldNotation);
+    if (!Passed(
+            CheckGridFields(f), [this](int i) { return StepEdits[i]; }, kPageOf))
+        return false;
+    for (int i = 0; i < kGridFieldCount; ++i)
+        StepEdits[i]->setText(QString::fromStdString(f[i]));
+    return true;
 }
 
 }  // namespace plotwise

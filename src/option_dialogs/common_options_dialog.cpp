@@ -22,7 +22,11 @@ CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
     NewColorCheckBox = new QCheckBox("New Color for New Graph", others);
     ChangeStepsCheckBox = new QCheckBox("Change Steps When Intervals Changed", others);
     AutoMaximizeCheckBox = new QCheckBox("Automatically Maximize Windows", others);
-    for (QCheckBox* box : {NewColorCheckBox, ChangeStepsCheckBox, AutoMaximizeCheckBox})
+    EverydayNotationCheckBox = new QCheckBox("Accept everyday notation", others);
+    EverydayNotationCheckBox->setToolTip(
+        "Formulas and numbers may be typed as people write them: 2x, e^x, 1e5, x², π");
+    for (QCheckBox* box :
+         {NewColorCheckBox, ChangeStepsCheckBox, AutoMaximizeCheckBox, EverydayNotationCheckBox})
         othersLayout->addWidget(box);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -38,6 +42,7 @@ void CommonOptionsDialog::SetSettings(const CommonSettings& s) {
     NewColorCheckBox->setChecked(s.FunctionNewColor);
     ChangeStepsCheckBox->setChecked(s.ChangeSteps);
     AutoMaximizeCheckBox->setChecked(s.AutoMaximize);
+    EverydayNotationCheckBox->setChecked(s.EverydayNotation);
 }
 
 void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
@@ -45,6 +50,7 @@ void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
     s.FunctionNewColor = NewColorCheckBox->isChecked();
     s.ChangeSteps = ChangeStepsCheckBox->isChecked();
     s.AutoMaximize = AutoMaximizeCheckBox->isChecked();
+    s.EverydayNotation = EverydayNotationCheckBox->isChecked();
 }
 
 }  // namespace plotwise

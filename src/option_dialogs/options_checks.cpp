@@ -154,6 +154,21 @@ void StoreMarksFields(const MarksFields& f, OptionsRecord& o) {
     UpdateField(o.NumsY.Step, StrToNumRounded(f[mfLabelsStepY]));
 }
 
+void ReadNotation(PlotFields& f, Notation notation) {
+    for (int field : {pfMinX, pfMaxX, pfMinY, pfMaxY, pfCoeffX, pfCoeffY, pfBaseX, pfBaseY})
+        f.Text[field] = ReadNumberText(f.Text[field], notation);
+}
+
+void ReadNotation(GridFields& f, Notation notation) {
+    for (std::string& text : f)
+        text = ReadNumberText(text, notation);
+}
+
+void ReadNotation(MarksFields& f, Notation notation) {
+    for (int field : {mfMarksStepX, mfMarksStepY, mfLabelsStepX, mfLabelsStepY})
+        f[field] = ReadNumberText(f[field], notation);
+}
+
 void RescaleStepsToIntervals(OptionsRecord& now, const OptionsRecord& old) {
     const long double kx = (now.MaxX - now.MinX) / (old.MaxX - old.MinX);
     const long double ky = (now.MaxY - now.MinY) / (old.MaxY - old.MinY);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "formula/everyday_reader.h"
 #include "plot/options_record.h"
 
 namespace plotwise {
@@ -62,6 +63,12 @@ using MarksFields = std::array<std::string, kMarksFieldCount>;
 MarksFields MarksFieldsOf(const OptionsRecord& o);
 std::optional<OptionsFailure> CheckMarksFields(const MarksFields& f);
 void StoreMarksFields(const MarksFields& f, OptionsRecord& o);
+
+// What OK reads before it checks, in everyday notation: each number field (not the integer
+// ones) that holds a formula without variables becomes the value's number text.
+void ReadNotation(PlotFields& f, Notation notation);
+void ReadNotation(GridFields& f, Notation notation);
+void ReadNotation(MarksFields& f, Notation notation);
 
 // Plot Options with "Change Steps When Intervals Changed": the steps follow the change of
 // the intervals from old to now.

@@ -22,6 +22,8 @@ class OptionsDialog : public QDialog {
   public:
     // Shows a rejected field's message ("\r" is a line break); a message box by default.
     std::function<void(const QString&)> ShowError;
+    // How the number fields read what is typed; the formula language alone unless set.
+    Notation FieldNotation = Notation::Strict;
 
     QTabWidget* Pages = nullptr;
 

@@ -85,8 +85,14 @@ void PlotOptionsDialog::StoreOptions(OptionsRecord& options) const {
 }
 
 bool PlotOptionsDialog::Check() {
-    return Passed(
-        CheckPlotFields(Fields()), [this](int i) { return Edits[i]; }, kPageOf);
+    PlotFields f = Fields();
+    ReadNotation(f, FieldNotation);
+    if (!Passed(
+            CheckPlotFields(f), [this](int i) { return Edits[i]; }, kPageOf))
+        return false;
+    for (int i = 0; i < kPlotFieldCount; ++i)
+        Edits[i]->setText(QString::fromStdString(f.Text[i]));
+    return true;
 }
 
 }  // namespace plotwise

@@ -109,6 +109,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     c.FunctionNewColor = ReadBool(ini, "Common/FunctionNewColor", d.Common.FunctionNewColor);
     c.ChangeSteps = ReadBool(ini, "Common/ChangeSteps", d.Common.ChangeSteps);
     c.AutoMaximize = ReadBool(ini, "Common/AutoMaximize", d.Common.AutoMaximize);
+    c.EverydayNotation = ReadBool(ini, "Common/EverydayNotation", d.Common.EverydayNotation);
 
     PanelSettings& p = settings.Panels;
     p.StandardPanel = ReadBool(ini, "Panels/StandardPanel", d.Panels.StandardPanel);
@@ -157,6 +158,7 @@ void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
     WriteBool(ini, "Common/FunctionNewColor", c.FunctionNewColor);
     WriteBool(ini, "Common/ChangeSteps", c.ChangeSteps);
     WriteBool(ini, "Common/AutoMaximize", c.AutoMaximize);
+    WriteBool(ini, "Common/EverydayNotation", c.EverydayNotation);
 
     WriteInt(ini, "Regression/RegressionType", settings.Regression.RegressionType);
     WriteInt(ini, "Regression/PolynomPower", settings.Regression.PolynomPower);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "formula/everyday_reader.h"
 #include "services/recent_files.h"
 
 class QSettings;
@@ -39,6 +40,12 @@ struct CommonSettings {
     bool FunctionNewColor = true;
     bool ChangeSteps = false;
     bool AutoMaximize = false;
+    bool EverydayNotation = true;  // "Accept everyday notation"
+
+    // How the formula and number fields read what the user types.
+    Notation FieldNotation() const {
+        return EverydayNotation ? Notation::Everyday : Notation::Strict;
+    }
 };
 
 struct PanelSettings {

@@ -12,6 +12,7 @@
 
 #include "formula/number_text.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 #include "tool_windows/form_widgets.h"
@@ -128,21 +129,24 @@ QWidget* AnalysisOptionsDialog::FieldWidget(AnalysisField field) const {
 
 void AnalysisOptionsDialog::OnOK() {
     AnalysisInput input;
-    input.formula = ToRecordText(formulaBox_->currentText());
-    input.minX = ToRecordText(minXEdit_->text());
-    input.maxX = ToRecordText(maxXEdit_->text());
-    input.stepsNum = ToRecordText(stepsNumEdit_->text());
-    input.digitsNum = ToRecordText(digitsNumEdit_->text());
+    input.formula = FieldText(formulaBox_->currentText());
+    input.minX = FieldText(minXEdit_->text());
+    input.maxX = FieldText(maxXEdit_->text());
+    input.stepsNum = FieldText(stepsNumEdit_->text());
+    input.digitsNum = FieldText(digitsNumEdit_->text());
     input.findZeroes = nullsCheck_->isChecked();
     input.findExtremums = extremumsCheck_->isChecked();
     input.useDerivative = useDerivativeCheck_->isChecked();
-    const AnalysisCheck check = CheckAnalysisInput(input);
+    const AnalysisCheck check = CheckAnalysisInput(input, notation_);
     if (check.field != AnalysisField::None) {
-        messages_.Error(FromRecordText(check.message));
-        if (QWidget* field = FieldWidget(check.field)) field->setFocus();
+        messages_.Error(FieldMessage(check.message, input.formula, check.spot));
+        if (check.field == AnalysisField::Formula)
+            FocusSpot(formulaBox_->lineEdit(), check.spot);
+        else if (QWidget* field = FieldWidget(check.field))
+            field->setFocus();
         return;
     }
-    formula_ = input.formula;
+    formula_ = check.read.formula;
     params_ = check.params;
     accept();
 }

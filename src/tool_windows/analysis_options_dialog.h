@@ -27,7 +27,10 @@ class AnalysisOptionsDialog final : public QDialog {
     // The fields: the formula box text and the parameters.
     void SetFields(const std::string& formula, const AnalysisParams& params);
 
-    // Valid once the dialog closed with OK.
+    // How the fields read what is typed; the formula language alone unless set.
+    void SetNotation(Notation notation) { notation_ = notation; }
+
+    // Valid once the dialog closed with OK; the formula in the formula language.
     const std::string& Formula() const { return formula_; }
     const AnalysisParams& Params() const { return params_; }
 
@@ -46,6 +49,7 @@ class AnalysisOptionsDialog final : public QDialog {
     QCheckBox* useDerivativeCheck_;
     std::string formula_;
     AnalysisParams params_;
+    Notation notation_ = Notation::Strict;
 };
 
 }  // namespace plotwise

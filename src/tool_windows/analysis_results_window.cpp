@@ -296,8 +296,9 @@ FunctionAnalysisTool::~FunctionAnalysisTool() {
 }
 
 void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
-                               AnalysisSettings& settings) {
+                               AnalysisSettings& settings, Notation notation) {
     while (options_ && results_) {
+        options_->SetNotation(notation);
         options_->SetFormulas(graphFormulas);
         options_->SetFields(formula_, ParamsOf(settings));
         if (options_->exec() != QDialog::Accepted) return;

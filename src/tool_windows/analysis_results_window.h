@@ -98,7 +98,9 @@ class FunctionAnalysisTool {
 
     // graphFormulas: the Formula of each non-empty Y(x) graph of the active document, in list
     // order. The options dialog starts from settings and keeps what was accepted there.
-    void Run(const std::vector<std::string>& graphFormulas, AnalysisSettings& settings);
+    // notation: how the options dialog reads what is typed.
+    void Run(const std::vector<std::string>& graphFormulas, AnalysisSettings& settings,
+             Notation notation = Notation::Strict);
 
   private:
     QPointer<QWidget> mainWindow_;

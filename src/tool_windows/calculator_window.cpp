@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 
@@ -30,7 +31,12 @@ QLabel* NewLabel(const char* text, QWidget* buddy, QWidget* parent) {
 }
 
 std::string TextOf(const QLineEdit* edit) {
-    return ToRecordText(edit->text());
+    return FieldText(edit->text());
+}
+
+// Shows what a field was read as, leaving a field that reads as typed alone.
+void ShowRead(QLineEdit* edit, const std::string& read) {
+    if (TextOf(edit) != read) edit->setText(FromFieldText(read));
 }
 
 }  // namespace
@@ -89,12 +95,17 @@ void CalculatorWindow::Calculate(bool silent) {
     result_->clear();
     const std::string formula = TextOf(formula_);
     const std::string name = TextOf(variableName_);
-    const CalculatorCheck check = CheckCalculatorInput(formula, name, TextOf(variableValue_));
+    const CalculatorCheck check = CheckCalculatorInput(
+        formula, name, TextOf(variableValue_), FieldNotation ? FieldNotation() : Notation::Strict);
     if (check.field == CalculatorField::None) {
-        result_->setText(FromRecordText(GetResultString(formula, name, check.value)));
+        if (!silent) {
+            ShowRead(formula_, check.formula);
+            ShowRead(variableValue_, check.valueText);
+        }
+        result_->setText(FromRecordText(GetResultString(check.formula, name, check.value)));
     } else if (!silent) {
-        messages_.Error(FromRecordText(check.message));
-        FieldWidget(check.field)->setFocus();
+        messages_.Error(FieldMessage(check.message, formula, check.spot));
+        FocusSpot(FieldWidget(check.field), check.spot);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "tools/calculator_tool.h"
 
@@ -21,6 +22,10 @@ class CalculatorWindow final : public QDialog {
 
     // Shows the window or brings it to the front; recomputes silently at every activation.
     void ShowCalculator();
+
+    // How the fields read what is typed, asked at every calculation (Common Options may
+    // change while the window is open); the formula language alone when empty.
+    std::function<Notation()> FieldNotation;
 
   protected:
     bool event(QEvent* event) override;

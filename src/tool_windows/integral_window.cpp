@@ -13,6 +13,7 @@
 #include "formula/number_text.h"
 #include "plot/feedback.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
@@ -74,8 +75,9 @@ IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& fe
 }
 
 void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas,
-                             IntegralSettings& settings) {
+                             IntegralSettings& settings, Notation notation) {
     settings_ = &settings;
+    notation_ = notation;
     Activate(graphFormulas);
     exec();
     settings_ = nullptr;
@@ -118,14 +120,28 @@ QWidget* IntegralWindow::FieldWidget(IntegralField field) const {
 }
 
 void IntegralWindow::OnCalculate() {
+    const std::string formulas[] = {FieldText(formula1_->currentText()),
+                                    FieldText(formula2_->currentText())};
     const IntegralCheck check = CheckIntegralInput(
-        ToRecordText(formula1_->currentText()), ToRecordText(formula2_->currentText()),
-        ToRecordText(minX_->text()), ToRecordText(maxX_->text()), ToRecordText(stepsNum_->text()),
-        absIntegrate_->isChecked());
+        formulas[0], formulas[1], FieldText(minX_->text()), FieldText(maxX_->text()),
+        FieldText(stepsNum_->text()), absIntegrate_->isChecked(), notation_);
     if (check.field != IntegralField::None) {
-        messages_.Error(FromRecordText(check.message));
-        if (QWidget* field = FieldWidget(check.field)) field->setFocus();
+        const bool second = check.field == IntegralField::Formula2;
+        messages_.Error(FieldMessage(check.message, formulas[second ? 1 : 0], check.spot));
+        if (check.field == IntegralField::Formula1 || second)
+            FocusSpot((second ? formula2_ : formula1_)->lineEdit(), check.spot);
+        else if (QWidget* field = FieldWidget(check.field))
+            field->setFocus();
         return;
+    }
+    // What was read shows in the fields.
+    const std::pair<QLineEdit*, const std::string*> read[] = {
+        {formula1_->lineEdit(), &check.params.formula1},
+        {formula2_->lineEdit(), &check.params.formula2},
+        {minX_, &check.minText},
+        {maxX_, &check.maxText}};
+    for (const auto& [edit, text] : read) {
+        if (FieldText(edit->text()) != *text) edit->setText(FromFieldText(*text));
     }
     feedback_.SetBusy(true);
     const IntegralResult result =

@@ -29,7 +29,9 @@ class IntegralWindow final : public QDialog {
     // graphFormulas: the Formula of each Y(x) graph of the active document that is not
     // empty (IsEmpty), in list order; none without a document. The interval, steps and
     // switch start from settings and are kept there after every calculation.
-    void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings);
+    // notation: how the fields read what is typed.
+    void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings,
+                 Notation notation = Notation::Strict);
 
   private:
     void Activate(const std::vector<std::string>& graphFormulas);
@@ -39,6 +41,7 @@ class IntegralWindow final : public QDialog {
     Messages& messages_;
     Feedback& feedback_;
     IntegralSettings* settings_ = nullptr;  // while the window is up
+    Notation notation_ = Notation::Strict;
 
     QComboBox* formula1_;
     QComboBox* formula2_;

@@ -13,6 +13,7 @@
 #include "plot/graph.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 #include "tool_windows/form_widgets.h"
@@ -72,8 +73,9 @@ TangentWindow::TangentWindow(QWidget* parent, Messages& messages, AddGraphCallba
 }
 
 void TangentWindow::Execute(const std::vector<GraphRecord>& graphs, int selected,
-                            const OptionsRecord& options) {
+                            const OptionsRecord& options, Notation notation) {
     options_ = options;
+    notation_ = notation;
     graphs_ = graphs;
     FillGraphList(funcBox_, graphs_, selected);
     UpdateTangentControls();
@@ -101,12 +103,14 @@ void TangentWindow::OnAddGraph() {
     const int index = funcBox_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= graphs_.size()) return;
     long double value = 0;
-    const std::string refused = CheckTangentValue(ToRecordText(varEdit_->text()), value);
+    const std::string read = ReadNumberText(FieldText(varEdit_->text()), notation_);
+    const std::string refused = CheckTangentValue(read, value);
     if (!refused.empty()) {
         messages_.Error(FromRecordText(refused));
         varEdit_->setFocus();
         return;
     }
+    if (FieldText(varEdit_->text()) != read) varEdit_->setText(FromFieldText(read));
     const bool normal = normal_->isChecked();
     const TangentResult line = TangentLine(graphs_[index], value, normal);
     if (line.error != 0) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "formula/everyday_reader.h"
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
 #include "tool_windows/derivative_window.h"
@@ -26,9 +27,9 @@ class TangentWindow final : public QDialog {
     TangentWindow(QWidget* parent, Messages& messages, AddGraphCallback addGraph);
 
     // As DerivativeWindow::Execute; options: where a new line takes its style and interval.
-    // The value typed stays for the next opening.
-    void Execute(const std::vector<GraphRecord>& graphs, int selected,
-                 const OptionsRecord& options);
+    // The value typed stays for the next opening; notation: how it is read.
+    void Execute(const std::vector<GraphRecord>& graphs, int selected, const OptionsRecord& options,
+                 Notation notation = Notation::Strict);
 
   private:
     void UpdateTangentControls();
@@ -36,6 +37,7 @@ class TangentWindow final : public QDialog {
 
     Messages& messages_;
     OptionsRecord options_{};
+    Notation notation_ = Notation::Strict;
     AddGraphCallback addGraph_;
     std::vector<GraphRecord> graphs_;
     GraphRecord pending_{};

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "formula/check_formula.h"
 #include "formula/compiled_formula.h"
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
@@ -13,7 +12,7 @@
 namespace plotwise {
 
 CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::string& name,
-                                     const std::string& valueText) {
+                                     const std::string& valueText, Notation notation) {
     CalculatorCheck check;
     const char letter = name.size() == 1 ? UpperAscii(name[0]) : '\0';
     if (letter < 'A' || letter > 'Z') {
@@ -22,7 +21,8 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         return check;
     }
     long double value = 0;
-    if (CheckNumStr(valueText, value) != 0) {
+    check.valueText = ReadNumberText(valueText, notation);
+    if (CheckNumStr(check.valueText, value) != 0) {
         check.field = CalculatorField::VariableValue;
         check.message = "The value of the variable must be a number";
         return check;
@@ -32,12 +32,15 @@ CalculatorCheck CheckCalculatorInput(const std::string& formula, const std::stri
         check.message = "Too large value of the variable";
         return check;
     }
-    if (const FormulaError error = CheckFieldFormula(formula, name); error != FormulaError::None) {
+    const FormulaReading read = ReadFormula(formula, {{name}}, notation);
+    if (!read.Ok()) {
         check.field = CalculatorField::Formula;
-        check.message = FormulaErrorText(error);
+        check.message = ReadingMessage(read);
+        check.spot = read.spot;
         return check;
     }
-    if (RemoveSpaces(formula).empty()) {
+    check.formula = read.text;
+    if (RemoveSpaces(read.text).empty()) {
         check.field = CalculatorField::Formula;
         check.message = "Empty formula";
         return check;

@@ -6,7 +6,6 @@
 
 #include "derivative/derivative.h"
 #include "derivative/expr_tree.h"
-#include "formula/check_formula.h"
 #include "formula/compiled_formula.h"
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
@@ -112,16 +111,22 @@ bool ExtremeIsContinuous(PostfixFunction& f, long double left, long double right
 
 }  // namespace
 
-AnalysisCheck CheckAnalysisInput(const AnalysisInput& input) {
+AnalysisCheck CheckAnalysisInput(const AnalysisInput& typed, Notation notation) {
     AnalysisCheck check;
     auto fail = [&check](AnalysisField field, std::string message) {
         check.field = field;
         check.message = std::move(message);
         return check;
     };
-    if (const FormulaError error = CheckFieldFormula(input.formula, kVariableName);
-        error != FormulaError::None)
-        return fail(AnalysisField::Formula, FormulaErrorText(error));
+    const AnalysisInput& input = check.read = typed;
+    const FormulaReading formula = ReadFormula(typed.formula, {{kVariableName}, 'y'}, notation);
+    if (!formula.Ok()) {
+        check.spot = formula.spot;
+        return fail(AnalysisField::Formula, ReadingMessage(formula));
+    }
+    check.read.formula = formula.text;
+    check.read.minX = ReadNumberText(typed.minX, notation);
+    check.read.maxX = ReadNumberText(typed.maxX, notation);
     if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
     AnalysisParams& p = check.params;
     if (!ReadFieldNumber(input.minX, p.MinX)) {

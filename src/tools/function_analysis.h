@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "formula/compiled_formula.h"
+#include "formula/everyday_reader.h"
 
 namespace plotwise {
 
@@ -42,13 +44,15 @@ struct AnalysisInput {
 enum class AnalysisField { None, Formula, MinX, MaxX, StepsNum, DigitsNum, Nulls, UseDerivative };
 
 struct AnalysisCheck {
-    AnalysisField field = AnalysisField::None;  // None: every field is valid
-    std::string message;                        // "\r" marks a line break
-    AnalysisParams params;                      // the fields read, when valid
+    AnalysisField field = AnalysisField::None;    // None: every field is valid
+    std::string message;                          // "\r" marks a line break
+    std::optional<TextSpot> spot = std::nullopt;  // where in the formula its error is
+    AnalysisParams params;                        // the fields read, when valid
+    AnalysisInput read;  // the input as read: the formula in the language, numbers as numbers
 };
 
 // Checks the fields in the dialog's order and reports the first failure.
-AnalysisCheck CheckAnalysisInput(const AnalysisInput& input);
+AnalysisCheck CheckAnalysisInput(const AnalysisInput& input, Notation notation = Notation::Strict);
 
 // Refinements stop at this width: a tenth of the last decimal shown, or a 10^12th of the
 // interval when that is wider.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "formula/check_formula.h"
 #include "formula/compiled_formula.h"
 #include "formula/formula_errors.h"
 #include "formula/number_input.h"
@@ -19,14 +18,18 @@ constexpr char kVariable[] = "X";
 // Beyond this the sum is of no use; either sign overflows the same way.
 constexpr long double kMaxSum = 1e500L;
 
-// The syntax and blank checks of one formula; false with the failure filled in.
-bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralCheck& check) {
-    if (const FormulaError error = CheckFieldFormula(formula, kVariable);
-        error != FormulaError::None) {
-        check.message = FormulaErrorText(error);
-    } else if (RemoveSpaces(formula).empty()) {
+// The syntax and blank checks of one formula; false with the failure filled in, else the
+// formula as read in read.
+bool CheckIntegrand(const std::string& formula, IntegralField field, Notation notation,
+                    IntegralCheck& check, std::string& read) {
+    const FormulaReading reading = ReadFormula(formula, {{kVariable}, 'y'}, notation);
+    if (!reading.Ok()) {
+        check.message = ReadingMessage(reading);
+        check.spot = reading.spot;
+    } else if (RemoveSpaces(reading.text).empty()) {
         check.message = "Empty formula";
     } else {
+        read = reading.text;
         return true;
     }
     check.field = field;
@@ -37,17 +40,22 @@ bool CheckIntegrand(const std::string& formula, IntegralField field, IntegralChe
 
 IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string& formula2,
                                  const std::string& minText, const std::string& maxText,
-                                 const std::string& stepsText, bool absIntegrate) {
+                                 const std::string& stepsText, bool absIntegrate,
+                                 Notation notation) {
     IntegralCheck check;
-    if (!CheckIntegrand(formula1, IntegralField::Formula1, check)) return check;
-    if (!CheckIntegrand(formula2, IntegralField::Formula2, check)) return check;
     IntegralParams& p = check.params;
-    if (!ReadFieldNumber(minText, p.minX)) {
+    if (!CheckIntegrand(formula1, IntegralField::Formula1, notation, check, p.formula1))
+        return check;
+    if (!CheckIntegrand(formula2, IntegralField::Formula2, notation, check, p.formula2))
+        return check;
+    check.minText = ReadNumberText(minText, notation);
+    check.maxText = ReadNumberText(maxText, notation);
+    if (!ReadFieldNumber(check.minText, p.minX)) {
         check.field = IntegralField::MinX;
         check.message = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
         return check;
     }
-    if (!ReadFieldNumber(maxText, p.maxX)) {
+    if (!ReadFieldNumber(check.maxText, p.maxX)) {
         check.field = IntegralField::MaxX;
         check.message = "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
         return check;
@@ -63,8 +71,6 @@ IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string&
         check.message = "The number of steps must be\ran integer from 10 up to 2000";
         return check;
     }
-    p.formula1 = formula1;
-    p.formula2 = formula2;
     p.stepsNum = static_cast<int>(steps);
     p.absIntegrate = absIntegrate;
     return check;

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "formula/everyday_reader.h"
 
 namespace plotwise {
 
@@ -22,15 +25,19 @@ struct IntegralParams {
 };
 
 struct IntegralCheck {
-    IntegralField field = IntegralField::None;  // None: every field is valid
-    std::string message;                        // "\r" marks a line break
-    IntegralParams params;                      // the parsed fields when valid
+    IntegralField field = IntegralField::None;    // None: every field is valid
+    std::string message;                          // "\r" marks a line break
+    std::optional<TextSpot> spot = std::nullopt;  // where in the formula its error is
+    IntegralParams params;  // the parsed fields when valid; formulas in the formula language
+    std::string minText;    // the interval fields as read, as numbers
+    std::string maxText;
 };
 
 // Checks the fields in the window's order and reports the first failure.
 IntegralCheck CheckIntegralInput(const std::string& formula1, const std::string& formula2,
                                  const std::string& minText, const std::string& maxText,
-                                 const std::string& stepsText, bool absIntegrate);
+                                 const std::string& stepsText, bool absIntegrate,
+                                 Notation notation = Notation::Strict);
 
 enum class IntegralOutcome { Done, Interrupted, EvaluationError, TooLarge };
 

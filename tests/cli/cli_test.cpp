@@ -1,6 +1,7 @@
 // plotwise-cli from the outside: output, messages and exit codes of every command (tangent,
 // regress, check and render read the shipped example documents), and its limits: formulas no
-// field could hold, a render that runs out of time or would replace its own document.
+// field could hold, a render that runs out of time or would replace its own document; everyday
+// notation read as the windows read it, mistakes shown with a caret, and --strict.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,7 +69,7 @@ TEST(PlotwiseCli, Commands) {
         {{"eval", "x^2+1", "--value", "3"}, "10\n", "", 0},
         {{"eval", "sin(t)", "--var", "t"}, "0\n", "", 0}, {{"eval", "1/x"}, "Error\n", "", 0},
         {{"eval", "--value=2", "x*x"}, "4\n", "", 0},
-        {{"eval", "--", "--value"}, "", "Error 1: syntax error\n", 2},
+        {{"eval", "--", "--value"}, "", "Error 1: syntax error\n--value\n  ^\n", 2},
         {{"eval", " "}, "", "Empty formula\n", 2}, {{"eval", "x", "--var", "1"}, "", letter, 2},
         {{"eval", "(", "--var", ""}, "", letter, 2},
         {{"eval", "(", "--value", "2*10^501"}, "", "The value of the variable must be a number\n", 2},
@@ -78,10 +79,10 @@ TEST(PlotwiseCli, Commands) {
         {{"eval", "x", "--help"}, "Usage: plotwise-cli eval FORMULA [--var NAME] [--value NUMBER]\n", "", 0},
         {{"number", "1.23456789"}, "1.2345679\n", "", 0},
         {{"number", "-12345678"}, "-1.2345678*10^7\n", "", 0},
-        {{"number", "1e5"}, "", "invalid number\n", 2},
+        {{"number", "1e5"}, "100000\n", "", 0},
         {{"derive", "sin(x^2)"}, "cos(x^2)*2*x\n", "", 0},
         {{"derive", "A^3", "--var", "a"}, "3*a^2\n", "", 0},
-        {{"derive", "x^2", "--var", "t"}, "", "Error 1: syntax error\n", 2},
+        {{"derive", "x^2", "--var", "t"}, "", "Error 1: syntax error\nx^2\n^\n", 2},
         {{"derive", deep}, "", "Too long formula of the derivative\n", 2},
         {{"frobnicate"}, "", "unknown command: frobnicate (see plotwise-cli --help)\n", 2},
         {{"check", ex + "equation.plw"}, "valid: 2 graphs\n", "", 0},
@@ -199,6 +200,31 @@ TEST(CliLimits, RenderOutOfTimeOrOverItsOwnDocumentWritesNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(FileBytes(doc), bytes);
+}
+
+TEST(PlotwiseCliEveryday, ReadsPointsAndKeepsStrict) {
+    const char* discordance = "Error 2: discordance of lexems\n";
+    // clang-format off
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"eval", "2x^2-3x+1", "--value", "2"}, "3\n", ""},
+        {{"eval", "e^(-x²)", "--value", "1e-20"}, "1\n", ""},
+        {{"eval", "x", "--value", "pi/2"}, "1.5707963\n", ""},
+        {{"derive", "y=x²sin x"}, "2*x*sin(x)+x^2*cos(x)\n", ""},
+        {{"eval", "π+x2"}, "", std::string(discordance) + "π+x2\n  ^\n"},
+        {{"integrate", "x", "2x+"}, "", std::string(discordance) + "2x+\n   ^\n"},
+        {{"--strict", "eval", "2x"}, "", discordance},
+        {{"number", "1e-3", "--strict"}, "", "invalid number\n"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.out, c.out) << c.args[1];
+        EXPECT_EQ(run.err, c.err) << c.args[1];
+        EXPECT_EQ(run.code, c.err.empty() ? 0 : 2) << c.args[1];
+    }
 }
 
 }  // namespace
