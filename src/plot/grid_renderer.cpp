@@ -89,9 +89,11 @@ void DrawFrame(RenderContext& ctx) {
     const AxisPixels axes = AxisPositions(ctx);
     DrawGrid(ctx, axes);
     DrawPolarGrid(ctx);
+    const std::vector<PlacedLabel> labels = PlaceLabels(ctx, axes);
+    DrawLabelGrounds(ctx, labels);
     DrawAxes(ctx, axes);
     DrawMarks(ctx, axes);
-    DrawLabels(ctx, axes);
+    DrawLabels(ctx, labels);
 }
 
 void DrawLinesAcross(RenderContext& ctx, const AxisPixels& axes, bool alongX, long double step,
