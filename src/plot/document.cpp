@@ -175,10 +175,10 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
         switch (graph.Record().Kind) {
             case kYOfX:
             case kXOfY:
-                return SampleExplicit(graph, copy, index, *Reporter);
+                return SampleExplicit(graph, copy, index, *Reporter, BreakAtJumps);
             case kPolarGraph:
             case kParametric:
-                return SamplePolarOrParametric(graph, copy, index, *Reporter);
+                return SamplePolarOrParametric(graph, copy, index, *Reporter, BreakAtJumps);
             case kEquation:
                 return graph.Record().Relation() == 0
                            ? SampleEquation(graph, copy, index, *Reporter)

@@ -53,6 +53,8 @@ class Document {
     bool Drawing = false;  // repaints draw no graphs while the graphs are being resampled
     bool ContinueSampling = true;
     bool OnScreen = true;  // false: the plot area comes from OutputRect
+    // Curves leave a gap at poles and jumps between samples (the program's setting).
+    bool BreakAtJumps = true;
     PixelRect ClientRect;  // the window's client area
     PixelRect OutputRect;  // printer page or bitmap
     OptionsRecord Options;

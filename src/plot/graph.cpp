@@ -110,6 +110,8 @@ void Graph::ClearValues() {
     Values.shrink_to_fit();
     CellCodes.clear();
     CellCodes.shrink_to_fit();
+    Breaks.clear();
+    Breaks.shrink_to_fit();
     LastBeyondEnd = false;
 }
 

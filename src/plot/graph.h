@@ -47,6 +47,9 @@ class Graph {
     std::vector<long double> Values;
     // The cell codes of an inequality (kind 4, Relation 1 or 2) instead of Values.
     std::vector<std::uint16_t> CellCodes;
+    // Kinds 0 to 3: the points (from 1) after which the line stops, a pole or a jump lying
+    // before the next one; ascending.
+    std::vector<int> Breaks;
     bool LastBeyondEnd = false;
 
     bool HasValues() const { return !Values.empty() || !CellCodes.empty(); }

@@ -113,13 +113,21 @@ class LineWalker {
 void DrawLines(RenderContext& ctx, const Graph& graph) {
     ctx.painter.setPen(GraphPen(ctx, graph.Record()));
     LineWalker line(ctx, graph);
-    // Empty table rows do not break a table's line; a missing point breaks a curve.
+    // Empty table rows do not break a table's line; a missing point breaks a curve, and so
+    // does a pole or a jump the sampler found after a point.
     const bool keepAcrossGaps = graph.Record().Kind == kTable;
+    auto nextBreak = graph.Breaks.begin();
+    int point = 0;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
         if (std::isfinite(x) && std::isfinite(y)) {
             line.Add(x, y);
         } else if (!keepAcrossGaps) {
             line.Break();
+        }
+        ++point;
+        if (nextBreak != graph.Breaks.end() && *nextBreak == point) {
+            line.Break();
+            ++nextBreak;
         }
         return !ctx.Interrupted();
     });

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "plot/frame_renderer.h"
+#include "plot/sample_arguments.h"
+#include "plot_test_support.h"
 #include "render_support.h"
 
 namespace plotwise {
@@ -68,6 +70,57 @@ TEST(Labels, NeighboursThatWouldOverlapLeaveEvery2nd5th10thCountedFrom0) {
         EXPECT_EQ(x, c.x) << c.width << "x" << c.height;
         EXPECT_EQ(y, c.y) << c.width << "x" << c.height;
     }
+}
+
+// Where the sampler found poles and jumps: the argument of the point before each (one
+// decimals: the steps are 0.1, 0.1 and 0.01 pi).
+std::string BreaksOf(std::uint8_t kind, const char* formula, const char* formulaY = "") {
+    Document doc(StandardOptions());
+    Graph& graph = doc.AddGraph(GraphOfKind(kind, formula, formulaY));
+    doc.CalculateGraph(graph, doc.Options, 0);
+    const GraphInterval& own = graph.Record().Interval();
+    const bool onX = kind == kYOfX;
+    const ArgumentSteps a =
+        SampleArguments(onX ? graph.GetMinX() : own.Min, onX ? graph.GetMaxX() : own.Max,
+                        graph.GetStepsNum(), doc.Options.PointsAlign);
+    std::string text;
+    char number[32];
+    for (const int point : graph.Breaks) {
+        std::snprintf(number, sizeof number, "%.2f", double(a.GridNumber(a.At(point))));
+        text += (text.empty() ? "" : " ") + std::string(number);
+    }
+    return text;
+}
+
+TEST(Breaks, PolesAndJumpsLeaveGapsSteepContinuousCurvesStayJoined) {
+    std::string wholes;  // the last sample before each whole number 2 .. 10
+    char number[32];
+    for (int k = -9; k <= 10; ++k) {
+        std::snprintf(number, sizeof number, "%.2f", k - 0.1);
+        wholes += (wholes.empty() ? "" : " ") + std::string(number);
+    }
+    // clang-format off
+    const struct { std::uint8_t kind; const char* formula; const char* formulaY; std::string breaks; } cases[] = {
+        {kYOfX, "tan(x)", "", "-7.90 -4.80 -1.60 1.50 4.70 7.80"},
+        {kYOfX, "1/(x-0.05)", "", "0.00"},                 // odd pole between two samples
+        {kYOfX, "1/(x-0.05)^2", "", "0.00"},               // even pole
+        {kYOfX, "ln(abs(x-0.05))", "", "0.00"},            // one side only
+        {kYOfX, "1/(x^2-2)", "", "-1.50 1.40"},
+        {kYOfX, "int(x)", "", wholes},
+        {kYOfX, "frac(x)", "", wholes},
+        {kYOfX, "abs(x-0.05)/(x-0.05)", "", "0.00"},
+        {kYOfX, "1/x", "", ""},                            // 0 is a sample: no value, a gap already
+        {kYOfX, "tanh(100*(x-0.05))", "", ""},             // steep and continuous
+        {kYOfX, "tanh(1000000*(x-0.05))", "", ""},
+        {kYOfX, "x^9", "", ""},
+        {kYOfX, "sqrt(x)", "", ""},
+        {kYOfX, "sin(50*x)", "", ""},                      // turns between samples
+        {kParametric, "t", "1/(t-0.05)", "0.00"},
+        {kPolarGraph, "1/cos(a+0.01)", "", "-0.51 0.49"},  // in units of pi
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(BreaksOf(c.kind, c.formula, c.formulaY), c.breaks) << c.formula;
 }
 
 }  // namespace
