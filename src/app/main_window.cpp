@@ -23,6 +23,7 @@
 #include "app/print_controller.h"
 #include "app/shell_feedback.h"
 #include "app/tool_controller.h"
+#include "app/toolbar_icons.h"
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
 #include "plot/document_file.h"
@@ -135,6 +136,13 @@ bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         panels_[1]->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    }
+    // The desktop turned dark or light: the toolbar pictures follow.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        for (int i = 0; i < kCommandCount; ++i) {
+            const CommandInfo& info = InfoOf(static_cast<Command>(i));
+            if (info.icon && actions_[i] != nullptr) actions_[i]->setIcon(IconOf(*info.icon));
+        }
     }
     return QMainWindow::event(event);
 }
