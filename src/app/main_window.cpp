@@ -183,6 +183,7 @@ void MainWindow::LoadSettings() {
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
     SetToolbarShown(ToolbarId::Calculus, panels.CalculusPanel);
+    Action(Command::SmoothLines)->setChecked(settings_.View.SmoothLines);
 }
 
 void MainWindow::SaveSettings() {
@@ -229,6 +230,7 @@ void MainWindow::DocumentActivated(QMdiSubWindow* window) {
     DocumentWindow* child = ChildOf(window);
     if (child == nullptr || child->Closing()) return;
     options_ = child->Doc().Options;
+    Action(Command::EqualScales)->setChecked(child->Doc().EqualScales());
     graphToolbar_->Follow(&child->Doc());
 }
 

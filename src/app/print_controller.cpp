@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <new>
+#include <string>
 
 #include "app/document_window.h"
 #include "app/main_window.h"
@@ -112,9 +113,9 @@ void PrintController::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) 
         messages_.Error("The printer reported an error; the page may be incomplete");
 }
 
-QImage PrintController::MakeBitmap(DocumentWindow& child, const QSize& size) {
+QImage PrintController::MakeBitmap(DocumentWindow& child, const QSize& size, bool smooth) {
     window_.repaint();
-    QImage image = RenderBitmap(child.Doc(), size.width(), size.height());
+    QImage image = RenderBitmap(child.Doc(), size.width(), size.height(), smooth);
     if (image.isNull()) messages_.Error(kOutOfResources);
     return image;
 }
@@ -135,10 +136,12 @@ void PrintController::SaveAsBitmap() {
     if (child == nullptr || window_.ActiveDocument() != child) return;
     Progress().ShowProgress(ProgressPicture(Icon::Save), "Creating bitmap...", "Save As Bitmap");
     ProgressShown shown{Progress()};
-    const QImage image = MakeBitmap(*child, saveBitmapSize_);
+    const std::string name = form.FileName().toStdString();
+    const bool smooth = IsPngName(name) && window_.Settings().View.SmoothLines;
+    const QImage image = MakeBitmap(*child, saveBitmapSize_, smooth);
     if (image.isNull()) return;
     Progress().SetText("Saving bitmap...");
-    if (!WriteBitmapFile(image, form.FileName().toStdString())) messages_.Error(kFileWriteError);
+    if (!WriteBitmapFile(image, name, smooth)) messages_.Error(kFileWriteError);
 }
 
 void PrintController::CopyAsBitmap() {
@@ -153,10 +156,11 @@ void PrintController::CopyAsBitmap() {
     Progress().ShowProgress(ProgressPicture(Icon::DoubleGraph), "Creating bitmap...",
                             "Copy As Bitmap");
     ProgressShown shown{Progress()};
-    const QImage image = MakeBitmap(*child, copyBitmapSize_);
+    const bool smooth = window_.Settings().View.SmoothLines;
+    const QImage image = MakeBitmap(*child, copyBitmapSize_, smooth);
     if (image.isNull()) return;
     Progress().SetText("Copying bitmap...");
-    QApplication::clipboard()->setImage(ToColorTable(image));
+    QApplication::clipboard()->setImage(smooth ? image : ToColorTable(image));
 }
 
 }  // namespace plotwise

@@ -32,7 +32,8 @@ class PrintController {
     void PrintDocumentOn(DocumentWindow& child, QPrinter& printer);
 
   private:
-    QImage MakeBitmap(DocumentWindow& child, const QSize& size);  // null when it failed
+    // Null when it failed; smooth for a PNG file or the clipboard while Smooth Lines is on.
+    QImage MakeBitmap(DocumentWindow& child, const QSize& size, bool smooth);
     ProgressWindow& Progress();
 
     MainWindow& window_;

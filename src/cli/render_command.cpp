@@ -36,9 +36,13 @@ int RunRender(const std::vector<std::string>& args) {
     const DocumentCheck check = ReadDocument(document, parsed.positional[0]);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();
-    const QImage image = RenderBitmap(document, width, height);
+    // Smooth lines are the program's default; a 16-colour BMP stays pixel-exact.
+    const bool smooth = IsPngName(parsed.positional[1]);
+    const QImage image = RenderBitmap(document, width, height, smooth);
     if (image.isNull()) return Fail(kOutOfResources, kExitIo);
-    if (!WriteBitmapFile(image, parsed.positional[1])) return Fail(kFileWriteError, kExitIo);
+    if (!WriteBitmapFile(image, parsed.positional[1], smooth)) {
+        return Fail(kFileWriteError, kExitIo);
+    }
     return kExitOk;
 }
 

@@ -22,6 +22,8 @@ CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
     AutoMaximizeCheckBox = new QCheckBox("Automatically Maximize Windows", others);
     for (QCheckBox* box : {NewColorCheckBox, ChangeStepsCheckBox, AutoMaximizeCheckBox})
         othersLayout->addWidget(box);
+    BreakLinesCheckBox = new QCheckBox("Break lines at poles and jumps", others);
+    othersLayout->addWidget(BreakLinesCheckBox);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -36,6 +38,7 @@ void CommonOptionsDialog::SetSettings(const CommonSettings& s) {
     NewColorCheckBox->setChecked(s.FunctionNewColor);
     ChangeStepsCheckBox->setChecked(s.ChangeSteps);
     AutoMaximizeCheckBox->setChecked(s.AutoMaximize);
+    BreakLinesCheckBox->setChecked(s.BreakLines);
 }
 
 void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
@@ -43,6 +46,7 @@ void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
     s.FunctionNewColor = NewColorCheckBox->isChecked();
     s.ChangeSteps = ChangeStepsCheckBox->isChecked();
     s.AutoMaximize = AutoMaximizeCheckBox->isChecked();
+    s.BreakLines = BreakLinesCheckBox->isChecked();
 }
 
 }  // namespace plotwise

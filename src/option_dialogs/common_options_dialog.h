@@ -1,4 +1,4 @@
-// CommonOptionsDialog: "Common Options", four switches of the program's settings.
+// CommonOptionsDialog: "Common Options", the switches of the program's settings.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +22,7 @@ class CommonOptionsDialog final : public QDialog {
     QCheckBox* NewColorCheckBox;
     QCheckBox* ChangeStepsCheckBox;
     QCheckBox* AutoMaximizeCheckBox;
+    QCheckBox* BreakLinesCheckBox;
 };
 
 }  // namespace plotwise

@@ -115,8 +115,8 @@ void Graph::ClearValues() {
     LastBeyondEnd = false;
 }
 
-const OptionsRecord& Graph::Options() const {
-    return Owner->Options;
+OptionsRecord Graph::Options() const {
+    return Owner->Shown();
 }
 
 long double Graph::GetMinX() const {

@@ -75,7 +75,8 @@ class Graph {
 
   private:
     friend class Document;
-    const OptionsRecord& Options() const;
+    // The owner's options as drawn and sampled.
+    OptionsRecord Options() const;
 
     GraphRecord record_;
 };

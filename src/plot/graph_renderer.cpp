@@ -108,13 +108,30 @@ class LineWalker {
     bool drawn_ = false;
 };
 
-}  // namespace
+// The points of a smooth line, joined one to the next until a break.
+class SmoothWalker {
+  public:
+    explicit SmoothWalker(SmoothLine& line) : line_(line) {}
+    void Add(long double x, long double y) {
+        if (have_) line_.Segment(x0_, y0_, x, y);
+        x0_ = x;
+        y0_ = y;
+        have_ = true;
+    }
+    void Break() { have_ = false; }
 
-void DrawLines(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
-    LineWalker line(ctx, graph);
-    // Empty table rows do not break a table's line; a missing point breaks a curve, and so
-    // does a pole or a jump the sampler found after a point.
+  private:
+    SmoothLine& line_;
+    long double x0_ = 0;
+    long double y0_ = 0;
+    bool have_ = false;
+};
+
+// Hands a graph's points to line in order, breaking it where a point is missing and where
+// the sampler found a pole or a jump after a point.
+template <typename Line>
+void WalkGraph(RenderContext& ctx, const Graph& graph, Line& line) {
+    // Empty table rows do not break a table's line.
     const bool keepAcrossGaps = graph.Record().Kind == kTable;
     auto nextBreak = graph.Breaks.begin();
     int point = 0;
@@ -131,6 +148,62 @@ void DrawLines(RenderContext& ctx, const Graph& graph) {
         }
         return !ctx.Interrupted();
     });
+}
+
+// Closer than this (squared, in pixels) to the last point drawn, a point adds nothing a
+// smooth line could show.
+constexpr double kSmoothStep = 0.09;
+
+}  // namespace
+
+SmoothLine::SmoothLine(RenderContext& ctx, const SegmentClipper& clipper)
+    : ctx_(ctx), clipper_(clipper) {
+    ctx_.painter.save();
+    ctx_.painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+SmoothLine::~SmoothLine() {
+    Flush();
+    ctx_.painter.restore();
+}
+
+void SmoothLine::Segment(long double x1, long double y1, long double x2, long double y2) {
+    if (clipper_.InsideUnrounded(x1, y1) && clipper_.InsideUnrounded(x2, y2)) {
+        if (!clipper_.WithinGapUnrounded(x1, y1, x2, y2)) return;
+    } else if (!clipper_.Clip(x1, y1, x2, y2)) {
+        return;
+    }
+    const QPointF a(ctx_.map.XF(x1), ctx_.map.YF(y1));
+    const QPointF b(ctx_.map.XF(x2), ctx_.map.YF(y2));
+    if (points_.isEmpty() || a != end_) {
+        Flush();
+        points_ << a;
+    }
+    end_ = b;
+    const QPointF step = b - points_.back();
+    endDrawn_ = step.x() * step.x() + step.y() * step.y() >= kSmoothStep;
+    if (endDrawn_) points_ << b;
+}
+
+void SmoothLine::Flush() {
+    if (points_.isEmpty()) return;
+    if (!endDrawn_ || points_.size() == 1) points_ << end_;
+    ctx_.painter.drawPolyline(points_);
+    points_.clear();
+    endDrawn_ = true;
+}
+
+void DrawLines(RenderContext& ctx, const Graph& graph) {
+    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
+    if (ctx.smooth) {
+        const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
+        SmoothLine line(ctx, clipper);
+        SmoothWalker walker(line);
+        WalkGraph(ctx, graph, walker);
+        return;
+    }
+    LineWalker line(ctx, graph);
+    WalkGraph(ctx, graph, line);
 }
 
 void DrawPoints(RenderContext& ctx, const Graph& graph) {

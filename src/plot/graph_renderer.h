@@ -3,6 +3,8 @@
 // a slope field. Esc stops the graph being drawn.
 #pragma once
 
+#include <QPolygonF>
+
 #include "plot/graph.h"
 #include "plot/render_context.h"
 #include "plot/segment_clip.h"
@@ -21,6 +23,27 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph);
 // The visible part of a segment in axis units, with the painter's pen.
 void DrawSegment(RenderContext& ctx, const SegmentClipper& clipper, long double x1, long double y1,
                  long double x2, long double y2);
+
+// Lines of a smooth picture: anti-aliased, between pixels, joined where one segment starts
+// where the last ended, and clipped and cut at the maximum gap as DrawSegment does.
+class SmoothLine {
+  public:
+    SmoothLine(RenderContext& ctx, const SegmentClipper& clipper);
+    ~SmoothLine();
+    SmoothLine(const SmoothLine&) = delete;
+    SmoothLine& operator=(const SmoothLine&) = delete;
+
+    void Segment(long double x1, long double y1, long double x2, long double y2);
+
+  private:
+    void Flush();
+
+    RenderContext& ctx_;
+    const SegmentClipper& clipper_;
+    QPolygonF points_;
+    QPointF end_;           // where the last segment ended, drawn or not yet
+    bool endDrawn_ = true;  // points_ ends at end_
+};
 
 // A graph's colour as ctx draws it: black on a black-and-white page.
 QColor GraphColor(const RenderContext& ctx, const GraphRecord& props);

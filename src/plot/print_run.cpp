@@ -62,7 +62,7 @@ void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetu
     QPainter painter(&page);
     if (!painter.isActive()) return;
     const OptionsRecord options =
-        PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
+        PrintOptions(document.Shown(), setup.scaleX, setup.scaleY, setup.blackAndWhite);
     RenderContext ctx{painter, options, document.ScreenMap(plot), *document.Reporter, scale};
     ctx.escEnabled = false;
     ctx.graphWidthScale = Nearest(scale.Min());

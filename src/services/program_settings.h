@@ -37,12 +37,18 @@ struct CommonSettings {
     bool FunctionNewColor = true;
     bool ChangeSteps = false;
     bool AutoMaximize = false;
+    bool BreakLines = true;  // curves leave a gap at poles and jumps
 };
 
 struct PanelSettings {
     bool StandardPanel = true;
     bool GraphsPanel = true;
     bool CalculusPanel = true;
+};
+
+// How the picture is shown, from the View menu.
+struct ViewSettings {
+    bool SmoothLines = true;  // curves, polar grid and region edges anti-aliased
 };
 
 struct RegressionSettings {
@@ -60,6 +66,7 @@ struct ProgramSettings {
     IntegralSettings Integrate;
     CommonSettings Common;
     PanelSettings Panels;
+    ViewSettings View;
     RegressionSettings Regression;
     PrintSettings Print;
 };
