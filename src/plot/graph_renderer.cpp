@@ -153,6 +153,8 @@ void WalkGraph(RenderContext& ctx, const Graph& graph, Line& line) {
 // Closer than this (squared, in pixels) to the last point drawn, a point adds nothing a
 // smooth line could show.
 constexpr double kSmoothStep = 0.09;
+// Points of a smooth line drawn in one call.
+constexpr qsizetype kSmoothRun = 32;
 
 }  // namespace
 
@@ -183,14 +185,25 @@ void SmoothLine::Segment(long double x1, long double y1, long double x2, long do
     const QPointF step = b - points_.back();
     endDrawn_ = step.x() * step.x() + step.y() * step.y() >= kSmoothStep;
     if (endDrawn_) points_ << b;
+    continued_ = continued_ && points_.size() == 1;
+    if (points_.size() >= kSmoothRun) {
+        // Stroking a wide anti-aliased line costs far more than its length once it crosses
+        // itself often, so long lines go in runs, each starting where the last ended.
+        ctx_.painter.drawPolyline(points_);
+        points_.remove(0, points_.size() - 1);
+        continued_ = true;
+    }
 }
 
 void SmoothLine::Flush() {
     if (points_.isEmpty()) return;
-    if (!endDrawn_ || points_.size() == 1) points_ << end_;
-    ctx_.painter.drawPolyline(points_);
+    if (!(continued_ && points_.size() == 1 && endDrawn_)) {
+        if (!endDrawn_ || points_.size() == 1) points_ << end_;
+        ctx_.painter.drawPolyline(points_);
+    }
     points_.clear();
     endDrawn_ = true;
+    continued_ = false;
 }
 
 void DrawLines(RenderContext& ctx, const Graph& graph) {

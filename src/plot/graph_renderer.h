@@ -41,8 +41,9 @@ class SmoothLine {
     RenderContext& ctx_;
     const SegmentClipper& clipper_;
     QPolygonF points_;
-    QPointF end_;           // where the last segment ended, drawn or not yet
-    bool endDrawn_ = true;  // points_ ends at end_
+    QPointF end_;             // where the last segment ended, drawn or not yet
+    bool endDrawn_ = true;    // points_ ends at end_
+    bool continued_ = false;  // points_ is only the end of a run already drawn
 };
 
 // A graph's colour as ctx draws it: black on a black-and-white page.

@@ -93,7 +93,7 @@ std::string BreaksOf(std::uint8_t kind, const char* formula, const char* formula
 }
 
 TEST(Breaks, PolesAndJumpsLeaveGapsSteepContinuousCurvesStayJoined) {
-    std::string wholes;  // the last sample before each whole number 2 .. 10
+    std::string wholes;  // the last sample before each whole number -9 .. 10
     char number[32];
     for (int k = -9; k <= 10; ++k) {
         std::snprintf(number, sizeof number, "%.2f", k - 0.1);
