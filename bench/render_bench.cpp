@@ -1,8 +1,8 @@
 // Drawing speed: a full Repaint of 30 Y(x) graphs of 20000 steps at 1920 x 1080 with grid,
-// labels and polar grid, against the bare QPainter calls for the same segments, measured in
-// the same run; and the implicit curve of the formula 0 on a 400 x 400 grid (every edge
-// crossed) drawn by DrawEquation, by DrawSegment per segment, and by bare calls. Prints the
-// figures at the end.
+// labels and polar grid, pixel-exact and with smooth lines, against the bare QPainter calls
+// for the same segments, measured in the same run; and the implicit curve of the formula 0 on
+// a 400 x 400 grid (every edge crossed) drawn by DrawEquation, by DrawSegment per segment, and
+// by bare calls. Prints the figures at the end.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -82,6 +82,15 @@ void Repaint(benchmark::State& state) {
     Scene& scene = TheScene();
     for (auto _ : state)
         scene.doc.Repaint();
+    CountEvaluations(state, double(scene.segments.size()));
+}
+
+void SmoothRepaint(benchmark::State& state) {
+    Scene& scene = TheScene();
+    scene.doc.SmoothLines = true;
+    for (auto _ : state)
+        scene.doc.Repaint();
+    scene.doc.SmoothLines = false;
     CountEvaluations(state, double(scene.segments.size()));
 }
 
@@ -188,7 +197,7 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
         const std::string name = kName;
         const double segments = Evaluations("Repaint/" + name);
         std::printf("\n%-32s %12s %10s\n", "", "ms per run", "ratio");
-        for (const std::string prefix : {"Repaint/", "Frame/", "Bare/"}) {
+        for (const std::string prefix : {"Repaint/", "Smooth/", "Frame/", "Bare/"}) {
             const double ns = Get(prefix + name);
             const double bare = Get("Bare/" + name);
             std::printf("%-32s %12.2f %10.3f\n", (prefix + name).c_str(), ns * segments / 1e6,
@@ -212,6 +221,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const std::string name = kName;
     benchmark::RegisterBenchmark(("Repaint/" + name).c_str(), Repaint)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Smooth/" + name).c_str(), SmoothRepaint)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)
         ->Unit(benchmark::kMillisecond);

@@ -59,6 +59,20 @@ void BareCurve(benchmark::State& state) {
     CountEvaluations(state, double(kGraphs) * (kSteps + 1));
 }
 
+// One Y(x) graph of 20000 steps sampled over and over, looking for poles and jumps or not.
+void CurveSampler(benchmark::State& state, const char* formula, bool breaks) {
+    Document doc(StandardOptions());
+    doc.BreakAtJumps = breaks;
+    Graph& graph = doc.AddGraph(MakeGraph(kYOfX, formula, kSteps));
+    for (auto _ : state)
+        doc.CalculateGraph(graph, doc.Options, 0);
+    CountEvaluations(state, kSteps + 1.0);
+}
+
+// Smooth, poles, jumps, and a curve that swings between every two samples (every interval
+// looks like a jump and is checked).
+constexpr const char* kBreakCurves[] = {kCurve, "tan(x)", "int(x)", "sin(1000*x)"};
+
 // One grid graph sampled over and over; points: the evaluations it makes per run.
 void GridSampler(benchmark::State& state, const char* formula, std::uint8_t kind, int relation,
                  int steps, double points) {
@@ -111,6 +125,13 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
             std::printf("%-34s %12.2f %10.1f %10.1f %8.3f\n", name, ns * Evaluations(name) / 1e6,
                         ns, bare, bare > 0 ? ns / bare : 0);
         }
+        std::printf("\n%-34s %12s %12s %8s\n", "poles and jumps", "ms found", "ms not", "ratio");
+        for (const char* formula : kBreakCurves) {
+            const double found = Get(std::string("Breaks/") + formula);
+            const double joined = Get(std::string("Joined/") + formula);
+            std::printf("%-34s %12.3f %12.3f %8.3f\n", formula, found * (kSteps + 1) / 1e6,
+                        joined * (kSteps + 1) / 1e6, joined > 0 ? found / joined : 0);
+        }
     }
 };
 
@@ -139,6 +160,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Bare/x*y 100x100", [](benchmark::State& s) {
         BareGrid(s, "x*y", 100);
     })->Unit(benchmark::kMillisecond);
+    for (const char* formula : kBreakCurves) {
+        for (const bool breaks : {true, false}) {
+            benchmark::RegisterBenchmark(
+                (std::string(breaks ? "Breaks/" : "Joined/") + formula).c_str(),
+                [=](benchmark::State& s) { CurveSampler(s, formula, breaks); })
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -23,6 +23,8 @@ enum class Command {
     Redo,
     CopyAsBitmap,
     FullScreen,
+    SmoothLines,
+    EqualScales,
     StandardToolbar,
     GraphToolbar,
     CalculusToolbar,

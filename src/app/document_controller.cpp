@@ -51,6 +51,8 @@ void DocumentController::New() {
 DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     auto* child = new DocumentWindow(window_.CurrentOptions(), name);
     child->Doc().Reporter = &feedback_;
+    child->Doc().BreakAtJumps = window_.Settings().Common.BreakLines;
+    child->Doc().SmoothLines = window_.Settings().View.SmoothLines;
     child->OnCloseQuery = [this](DocumentWindow& c) { return QueryClose(c); };
     child->History().OnChanged = [this, child] {
         child->ShowModified();

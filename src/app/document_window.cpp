@@ -89,11 +89,21 @@ void DocumentWindow::RedrawPicture() {
     }
     tracePointer_.Erase();  // before the picture is replaced under it
     const QSize s = size();
-    if (picture_.size() != s) picture_ = QImage(s, QImage::Format_RGB32);
+    // Drawn at the screen's own resolution: the painter works in the window's units, and
+    // lines, marks and fonts keep their size in them.
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.deviceIndependentSize() != QSizeF(s) || picture_.devicePixelRatio() != ratio) {
+        picture_ = QImage(s * ratio, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio);
+    }
     document_->ClientRect = {0, 0, s.width(), s.height()};
     document_->Canvas = picture_.isNull() ? nullptr : &picture_;
     if (!picture_.isNull()) picture_.fill(ColorOf(document_->Options.BackColor, Qt::white));
-    document_->Repaint();
+    if (document_->EqualScales()) {
+        document_->SetEqualScales(true);  // the new shape widens the view anew
+    } else {
+        document_->Repaint();
+    }
     update();
 }
 
@@ -125,9 +135,11 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), back);
         return;
     }
-    painter.drawImage(event->rect().topLeft(), picture_, event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPointF(0, 0), picture_);
     // Parts of a window grown since the picture was drawn.
-    const QRegion rest = QRegion(event->rect()) - QRegion(picture_.rect());
+    const QRegion rest = QRegion(event->rect()) -
+                         QRegion(QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
     for (const QRect& r : rest)
         painter.fillRect(r, back);
 }

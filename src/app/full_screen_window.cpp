@@ -33,8 +33,9 @@ void FullScreenWindow::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    QImage picture(size(), QImage::Format_RGB32);
+    QImage picture(size() * devicePixelRatioF(), QImage::Format_RGB32);
     if (picture.isNull()) return;
+    picture.setDevicePixelRatio(devicePixelRatioF());
     picture.fill(ColorOf(child_->Doc().Options.BackColor, Qt::white));
     child_->DrawOn(picture, size());
     painter.drawImage(0, 0, picture);

@@ -92,7 +92,8 @@ void MainWindow::CreateMenus() {
     edit->addSeparator();
     AddMenuItems(edit, {C::CopyAsBitmap});
     AddMenuItems(AddMenu("&View", "Maximizing the active window and toolbars management"),
-                 {C::FullScreen, C::StandardToolbar, C::GraphToolbar, C::CalculusToolbar});
+                 {C::FullScreen, C::SmoothLines, C::EqualScales, C::StandardToolbar,
+                  C::GraphToolbar, C::CalculusToolbar});
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
                  {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
@@ -275,6 +276,12 @@ void MainWindow::RunCommand(Command command) {
             break;
         case C::FullScreen:
             fullScreen_->ShowDocument(active);
+            break;
+        case C::SmoothLines:
+            view_->SmoothLines();
+            break;
+        case C::EqualScales:
+            view_->EqualScales();
             break;
         case C::StandardToolbar:
             SetToolbarShown(ToolbarId::Standard, !ToolbarShown(ToolbarId::Standard));

@@ -26,6 +26,7 @@
 #include "app/program_icons.h"
 #include "app/shell_feedback.h"
 #include "app/tool_controller.h"
+#include "app/toolbar_icons.h"
 #include "app/undo_controller.h"
 #include "app/view_controller.h"
 #include "plot/document_file.h"
@@ -160,6 +161,13 @@ bool MainWindow::event(QEvent* event) {
         panels_[1]->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    // The desktop turned dark or light: the toolbar pictures follow.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        for (int i = 0; i < kCommandCount; ++i) {
+            const CommandInfo& info = InfoOf(static_cast<Command>(i));
+            if (info.icon && actions_[i] != nullptr) actions_[i]->setIcon(IconOf(*info.icon));
+        }
+    }
     return QMainWindow::event(event);
 }
 
@@ -200,6 +208,7 @@ void MainWindow::LoadSettings() {
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
     SetToolbarShown(ToolbarId::Calculus, panels.CalculusPanel);
+    Action(Command::SmoothLines)->setChecked(settings_.View.SmoothLines);
 }
 
 void MainWindow::SaveSettings() {
@@ -250,6 +259,7 @@ void MainWindow::DocumentActivated(QMdiSubWindow* window) {
     DocumentWindow* child = ChildOf(window);
     if (child == nullptr || child->Closing()) return;
     options_ = child->Doc().Options;
+    Action(Command::EqualScales)->setChecked(child->Doc().EqualScales());
     graphToolbar_->Follow(&child->Doc());
 }
 

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <new>
+#include <string>
 
 #include "app/document_window.h"
 #include "app/main_window.h"
@@ -159,9 +160,9 @@ void PrintController::PrintDocumentOn(DocumentWindow& child, QPrinter& printer) 
         messages_.Error("The printer reported an error; the page may be incomplete");
 }
 
-QImage PrintController::MakeBitmap(DocumentWindow& child, const QSize& size) {
+QImage PrintController::MakeBitmap(DocumentWindow& child, const QSize& size, bool smooth) {
     window_.repaint();
-    QImage image = RenderBitmap(child.Doc(), size.width(), size.height());
+    QImage image = RenderBitmap(child.Doc(), size.width(), size.height(), smooth);
     if (image.isNull()) messages_.Error(kOutOfResources);
     return image;
 }
@@ -182,10 +183,12 @@ void PrintController::SaveAsBitmap() {
     if (child == nullptr || window_.ActiveDocument() != child) return;
     Progress().ShowProgress(ProgressPicture(Icon::Save), "Creating bitmap...", "Save As Bitmap");
     ProgressShown shown{Progress()};
-    const QImage image = MakeBitmap(*child, saveBitmapSize_);
+    const std::string name = form.FileName().toStdString();
+    const bool smooth = IsPngName(name) && window_.Settings().View.SmoothLines;
+    const QImage image = MakeBitmap(*child, saveBitmapSize_, smooth);
     if (image.isNull()) return;
     Progress().SetText("Saving bitmap...");
-    if (!WriteBitmapFile(image, form.FileName().toStdString())) messages_.Error(kFileWriteError);
+    if (!WriteBitmapFile(image, name, smooth)) messages_.Error(kFileWriteError);
 }
 
 void PrintController::CopyAsBitmap() {
@@ -200,14 +203,15 @@ void PrintController::CopyAsBitmap() {
     Progress().ShowProgress(ProgressPicture(Icon::DoubleGraph), "Creating bitmap...",
                             "Copy As Bitmap");
     ProgressShown shown{Progress()};
-    const QImage image = MakeBitmap(*child, copyBitmapSize_);
+    const bool smooth = window_.Settings().View.SmoothLines;
+    const QImage image = MakeBitmap(*child, copyBitmapSize_, smooth);
     if (image.isNull()) return;
     Progress().SetText("Copying bitmap...");
     // Also as PNG and SVG files, which office programs and browsers paste.
     auto* data = new QMimeData;
-    const QImage indexed = ToColorTable(image);
-    data->setImageData(indexed);
-    const std::vector<unsigned char> png = EncodePng(indexed);
+    const QImage pasted = smooth ? image : ToColorTable(image);
+    data->setImageData(pasted);
+    const std::vector<unsigned char> png = EncodePng(pasted, smooth);
     data->setData("image/png", QByteArray(reinterpret_cast<const char*>(png.data()),
                                           static_cast<qsizetype>(png.size())));
     const std::vector<unsigned char> svg = EncodePicture(

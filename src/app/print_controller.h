@@ -43,7 +43,8 @@ class PrintController {
     std::function<bool(QPrinter&, PageMargins&)> SetUpPage;
 
   private:
-    QImage MakeBitmap(DocumentWindow& child, const QSize& size);  // null when it failed
+    // Null when it failed; smooth for a PNG file or the clipboard while Smooth Lines is on.
+    QImage MakeBitmap(DocumentWindow& child, const QSize& size, bool smooth);
     ProgressWindow& Progress();
 
     MainWindow& window_;

@@ -2,8 +2,10 @@
 // same crisp look on every platform and style.
 #include "app/toolbar_icons.h"
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
 #include <QPixmap>
-#include <array>
 #include <iterator>
 
 namespace plotwise {
@@ -875,16 +877,24 @@ static const char* const* const kIconData[] = {
 };
 static_assert(static_cast<int>(std::size(kIconData)) == kIconCount);
 
-QIcon IconOf(Icon icon) {
-    // Built once, on first use: a QPixmap needs the QGuiApplication to exist.
-    static const std::array<QIcon, kIconCount> icons = [] {
-        std::array<QIcon, kIconCount> result;
-        for (int i = 0; i < kIconCount; ++i) {
-            result[i] = QIcon(QPixmap(kIconData[i]));
+QIcon IconOf(Icon icon, const QPalette& palette) {
+    QImage image =
+        QPixmap(kIconData[static_cast<int>(icon)]).toImage().convertToFormat(QImage::Format_ARGB32);
+    // On a dark desktop the black outlines would vanish into the toolbar: they take the
+    // palette's text colour instead, which stands out as black does on a light one.
+    if (palette.color(QPalette::Window).lightness() < 128) {
+        const QRgb text = palette.color(QPalette::WindowText).rgb();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) == qRgb(0, 0, 0)) image.setPixel(x, y, text);
+            }
         }
-        return result;
-    }();
-    return icons[static_cast<int>(icon)];
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon IconOf(Icon icon) {
+    return IconOf(icon, QGuiApplication::palette());
 }
 
 }  // namespace plotwise

@@ -3,6 +3,8 @@
 
 #include <QIcon>
 
+class QPalette;
+
 namespace plotwise {
 
 enum class Icon {
@@ -48,6 +50,9 @@ enum class Icon {
 
 inline constexpr int kIconCount = static_cast<int>(Icon::Regression) + 1;
 
+// Made for the application's palette (a QGuiApplication must exist): on a dark desktop the
+// black outlines are drawn in the palette's text colour.
 QIcon IconOf(Icon icon);
+QIcon IconOf(Icon icon, const QPalette& palette);
 
 }  // namespace plotwise

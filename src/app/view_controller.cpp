@@ -67,10 +67,36 @@ bool EditOptions(Form& form, Messages& messages, OptionsRecord& options) {
 ViewController::ViewController(MainWindow& window, Messages& messages)
     : window_(window), messages_(messages) {}
 
+void ViewController::SmoothLines() {
+    bool& smooth = window_.Settings().View.SmoothLines;
+    smooth = !smooth;
+    window_.Action(Command::SmoothLines)->setChecked(smooth);
+    for (DocumentWindow* child : window_.Documents()) {
+        child->Doc().SmoothLines = smooth;
+        child->RedrawPicture();
+    }
+}
+
+void ViewController::EqualScales() {
+    DocumentWindow* child = window_.ActiveDocument();
+    if (child == nullptr) return;
+    Document& document = child->Doc();
+    document.SetEqualScales(!document.EqualScales());
+    window_.Action(Command::EqualScales)->setChecked(document.EqualScales());
+}
+
 void ViewController::ChangeView(Command command) {
     DocumentWindow* child = window_.ActiveDocument();
     if (child == nullptr) return;
     OptionsRecord options = window_.CurrentOptions();
+    if (child->Doc().EqualScales()) {
+        // The change starts from the view as shown, and stores it widened.
+        const OptionsRecord shown = child->Doc().Shown();
+        options.MinX = shown.MinX;
+        options.MaxX = shown.MaxX;
+        options.MinY = shown.MinY;
+        options.MaxY = shown.MaxY;
+    }
     const ViewChanges changes = ChangesOf(command, options);
     const std::string failure = ChangeViewInterval(options, changes.x, changes.y);
     if (!failure.empty()) {
@@ -99,7 +125,10 @@ void ViewController::OptionsDialog(Command command) {
     if (command == Command::CommonOptions) {
         CommonOptionsDialog form(&window_);
         form.SetSettings(settings.Common);
-        if (form.exec() == QDialog::Accepted) form.StoreSettings(settings.Common);
+        if (form.exec() != QDialog::Accepted) return;
+        form.StoreSettings(settings.Common);
+        for (DocumentWindow* child : window_.Documents())
+            child->Doc().SetBreakAtJumps(settings.Common.BreakLines);
         return;
     }
     const QPointer<DocumentWindow> child(window_.ActiveDocument());

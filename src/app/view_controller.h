@@ -15,6 +15,9 @@ class ViewController {
     ViewController(MainWindow& window, Messages& messages);
 
     void ChangeView(Command command);  // the increase, reduce and move buttons
+    // Smooth Lines for every window, and Equal Scales for the active one.
+    void SmoothLines();
+    void EqualScales();
     void StandardIntervals();
     void OptionsDialog(Command command);  // Plot, Axis, Background, Common
     void DefaultGraphProperties();

@@ -38,6 +38,11 @@ Evaluation CompiledFormula::Calculate(long double x) {
     return calculator_->Calculate(x);
 }
 
+Evaluation CompiledFormula::Evaluate(long double x) {
+    if (!calculator_) return {0, FormulaError::InvalidArgument};
+    return calculator_->Evaluate(x);
+}
+
 FormulaError CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
                                           const std::string& secondName) {
     calculator_.reset();

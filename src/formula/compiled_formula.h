@@ -27,6 +27,8 @@ class CompiledFormula {
 
     // As Calculator::Calculate; error 8 when nothing was compiled.
     Evaluation Calculate(long double x);
+    // As Calculator::Evaluate: the value before Round12.
+    Evaluation Evaluate(long double x);
 
   private:
     std::optional<Calculator> calculator_;  // holds the program

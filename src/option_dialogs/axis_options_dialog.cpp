@@ -139,8 +139,7 @@ QWidget* AxisOptionsDialog::LabelsGroup(int axis, QWidget* page) {
         new QCheckBox(axis == 0 ? "Color Like X-Axis" : "Color Like Y-Axis", group);
     c.LabelsFont = new QPushButton("Font...", group);
     rows->addRow(c.LabelsFont, c.LabelsColorAsAxis);
-    c.LabelsDirect =
-        new QCheckBox(axis == 0 ? "To the Top of X-Axis" : "To the Left of Y-Axis", group);
+    c.LabelsDirect = new QCheckBox(axis == 0 ? "Below the X-Axis" : "To the Left of Y-Axis", group);
     rows->addRow(c.LabelsDirect);
     connect(c.LabelsFont, &QPushButton::clicked, this,
             [this, axis] { ChooseFont(fonts_[kLabelFont + axis]); });

@@ -28,6 +28,8 @@ CommonOptionsDialog::CommonOptionsDialog(QWidget* parent) : QDialog(parent) {
     for (QCheckBox* box :
          {NewColorCheckBox, ChangeStepsCheckBox, AutoMaximizeCheckBox, EverydayNotationCheckBox})
         othersLayout->addWidget(box);
+    BreakLinesCheckBox = new QCheckBox("Break lines at poles and jumps", others);
+    othersLayout->addWidget(BreakLinesCheckBox);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -43,6 +45,7 @@ void CommonOptionsDialog::SetSettings(const CommonSettings& s) {
     ChangeStepsCheckBox->setChecked(s.ChangeSteps);
     AutoMaximizeCheckBox->setChecked(s.AutoMaximize);
     EverydayNotationCheckBox->setChecked(s.EverydayNotation);
+    BreakLinesCheckBox->setChecked(s.BreakLines);
 }
 
 void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
@@ -51,6 +54,7 @@ void CommonOptionsDialog::StoreSettings(CommonSettings& s) const {
     s.ChangeSteps = ChangeStepsCheckBox->isChecked();
     s.AutoMaximize = AutoMaximizeCheckBox->isChecked();
     s.EverydayNotation = EverydayNotationCheckBox->isChecked();
+    s.BreakLines = BreakLinesCheckBox->isChecked();
 }
 
 }  // namespace plotwise

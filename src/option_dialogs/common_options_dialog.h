@@ -1,4 +1,4 @@
-// CommonOptionsDialog: "Common Options", five switches of the program's settings.
+// CommonOptionsDialog: "Common Options", the switches of the program's settings.
 #pragma once
 
 #include <QDialog>
@@ -23,6 +23,7 @@ class CommonOptionsDialog final : public QDialog {
     QCheckBox* ChangeStepsCheckBox;
     QCheckBox* AutoMaximizeCheckBox;
     QCheckBox* EverydayNotationCheckBox;
+    QCheckBox* BreakLinesCheckBox;
 };
 
 }  // namespace plotwise

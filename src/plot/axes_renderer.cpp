@@ -36,8 +36,9 @@ void DrawAxisX(RenderContext& ctx, int ay) {
     const QColor color = ColorOf(axis.Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
     const int w = ClampedPixels(axis.Width, kMaxLineWidth, ctx.scale.Y());
-    // A thick line stops at the pointer's base, or it would swallow the arrow head.
-    const bool shorten = w > 1 && axis.Pointer == 0;
+    // A thick line stops where the pointer's base stands, or it would swallow the arrow
+    // head; only style 1 (no pointer) runs the whole length.
+    const bool shorten = w > 1 && axis.Pointer != 1;
     DrawThickHorizontal(ctx.painter, ay, p.left - a - (shorten && !right ? 0 : b),
                         p.right + a + (shorten && right ? 0 : b), w);
     if (axis.Pointer == 0) {
@@ -67,7 +68,7 @@ void DrawAxisY(RenderContext& ctx, int ax) {
     const QColor color = ColorOf(axis.Color, Qt::black);
     ctx.painter.setPen(QPen(color, 1, PenStyleOf(axis.Style)));
     const int w = ClampedPixels(axis.Width, kMaxLineWidth, ctx.scale.X());
-    const bool shorten = w > 1 && axis.Pointer == 0;
+    const bool shorten = w > 1 && axis.Pointer != 1;
     DrawThickVertical(ctx.painter, ax, p.top - a - (shorten && up ? 0 : b),
                       p.bottom + a + (shorten && !up ? 0 : b), w);
     if (axis.Pointer == 0) {

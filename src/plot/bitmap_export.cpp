@@ -24,16 +24,8 @@ void Put32(std::vector<unsigned char>& out, std::uint32_t v) {
     Put16(out, v >> 16);
 }
 
-bool EndsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == ".png";
-}
-
 // The picture of RenderBitmap; allocation failures pass through.
-QImage DrawBitmap(Document& document, int width, int height) {
+QImage DrawBitmap(Document& document, int width, int height, bool smooth) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return image;
     image.setDotsPerMeterX(kDotsPerMeter);
@@ -44,20 +36,31 @@ QImage DrawBitmap(Document& document, int width, int height) {
         QPaintDevice* canvas = d.Canvas;
         bool onScreen = d.OnScreen;
         PixelRect output = d.OutputRect;
+        bool smooth = d.SmoothLines;
         ~Restore() {
             d.Canvas = canvas;
             d.OnScreen = onScreen;
             d.OutputRect = output;
+            d.SmoothLines = smooth;
         }
     } restore{document};
     document.Canvas = &image;
     document.OnScreen = false;
     document.OutputRect = {0, 0, width, height};
+    document.SmoothLines = smooth;
     document.Repaint();
     return image;
 }
 
 }  // namespace
+
+bool IsPngName(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".png";
+}
 
 bool ParseBitmapSide(const std::string& text, int& side) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -78,9 +81,9 @@ bool ParseBitmapSide(const std::string& text, int& side) {
     return true;
 }
 
-QImage RenderBitmap(Document& document, int width, int height) {
+QImage RenderBitmap(Document& document, int width, int height, bool smooth) {
     try {
-        return DrawBitmap(document, width, height);
+        return DrawBitmap(document, width, height, smooth);
     } catch (const std::bad_alloc&) {
         return QImage();
     }
@@ -157,18 +160,18 @@ std::vector<unsigned char> EncodeBmp4(const QImage& image) {
     return out;
 }
 
-std::vector<unsigned char> EncodePng(const QImage& image) {
+std::vector<unsigned char> EncodePng(const QImage& image, bool allColors) {
     if (image.isNull()) return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!ToColorTable(image).save(&buffer, "PNG")) return {};
+    if (!(allColors ? image : ToColorTable(image)).save(&buffer, "PNG")) return {};
     return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
-bool WriteBitmapFile(const QImage& image, const std::string& path) {
+bool WriteBitmapFile(const QImage& image, const std::string& path, bool smooth) {
     const std::vector<unsigned char> data =
-        EndsWithPng(path) ? EncodePng(image) : EncodeBmp4(image);
+        IsPngName(path) ? EncodePng(image, smooth) : EncodeBmp4(image);
     return !data.empty() && ReplaceFile(path, data);
 }
 

@@ -1,10 +1,12 @@
 #include "plot/curve_sampler.h"
 
 #include <cmath>
+#include <optional>
 
 #include "formula/compiled_formula.h"
 #include "formula/extended.h"
 #include "plot/axis_transform.h"
+#include "plot/curve_breaks.h"
 #include "plot/sample_arguments.h"
 #include "plot/sample_buffer.h"
 #include "plot/sampling_run.h"
@@ -31,7 +33,8 @@ bool WalkArguments(Graph& graph, const ArgumentSteps& a, int n, SamplingRun& run
 
 }  // namespace
 
-bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback) {
+bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback,
+                    bool findBreaks) {
     const GraphRecord& props = graph.Record();
     const bool onX = props.Kind == kYOfX;
     const long double visibleMin = onX ? options.MinX : options.MinY;
@@ -52,14 +55,22 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
     const AxisForward forward = onX ? AxisForwardX(options) : AxisForwardY(options);
-    return WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const Evaluation v = formula.Calculate(forward(a.GridNumber(s)));
+    std::optional<BreakScanner> breaks;
+    if (findBreaks) {
+        breaks.emplace([&](long double t) { return formula.Evaluate(forward(t)); }, graph.Breaks);
+    }
+    const bool done = WalkArguments(graph, a, n, run, [&](int i, long double s) {
+        const long double t = a.GridNumber(s);
+        const Evaluation v = formula.Calculate(forward(t));
         graph.SetValue(i, v.Ok() && !a.PastEnd(s) ? v.value : kNoPoint);
+        if (breaks) breaks->Add(i, t, graph.Value(i));
     });
+    if (done && breaks) breaks->Finish();
+    return done;
 }
 
 bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int index,
-                             Feedback& feedback) {
+                             Feedback& feedback, bool findBreaks) {
     const GraphRecord& props = graph.Record();
     const bool polar = props.Kind == kPolarGraph;
     const long double start = props.Interval().Min;
@@ -77,7 +88,16 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
 
     SamplingRun run(feedback, index);
     const ArgumentSteps a = SampleArguments(start, end, n, options.PointsAlign);
-    return WalkArguments(graph, a, n, run, [&](int i, long double s) {
+    // A polar graph breaks where its radius does, a parametric one where either formula does.
+    std::optional<BreakScanner> breaksX;
+    std::optional<BreakScanner> breaksY;
+    if (findBreaks) {
+        breaksX.emplace([&](long double t) { return formulaX.Evaluate(polar ? t * kPi : t); },
+                        graph.Breaks);
+        if (!polar)
+            breaksY.emplace([&](long double t) { return formulaY.Evaluate(t); }, graph.Breaks);
+    }
+    const bool done = WalkArguments(graph, a, n, run, [&](int i, long double s) {
         const long double t = a.GridNumber(s);
         const Evaluation fx = formulaX.Calculate(polar ? t * kPi : t);
         const Evaluation fy = polar ? Evaluation{} : formulaY.Calculate(t);
@@ -92,7 +112,12 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
         }
         graph.SetValue(2 * i - 1, hasX ? x : kNoPoint);
         graph.SetValue(2 * i, fy.Ok() ? y : kNoPoint);
+        if (breaksX) breaksX->Add(i, t, hasX ? fx.value : kNoPoint);
+        if (breaksY) breaksY->Add(i, t, fy.Ok() && !a.PastEnd(s) ? fy.value : kNoPoint);
     });
+    if (done && breaksX) breaksX->Finish();
+    if (done && breaksY) breaksY->Finish();
+    return done;
 }
 
 }  // namespace plotwise

@@ -10,12 +10,14 @@
 namespace plotwise {
 
 // One value per argument of the graph's effective interval, as the formula returns it
-// (+Infinity where it fails or past the interval's end).
-bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback);
+// (+Infinity where it fails or past the interval's end). With findBreaks, the poles and
+// jumps between samples go into the graph's Breaks.
+bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedback& feedback,
+                    bool findBreaks);
 
 // x, y pairs over the graph's own interval (angles in units of pi for polar graphs), with
-// no axis transform applied.
+// no axis transform applied; breaks as above, where the radius or either formula has one.
 bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int index,
-                             Feedback& feedback);
+                             Feedback& feedback, bool findBreaks);
 
 }  // namespace plotwise

@@ -8,6 +8,7 @@
 #include "plot/curve_sampler.h"
 #include "plot/grid_samplers.h"
 #include "plot/table_prepare.h"
+#include "plot/view_interval.h"
 
 namespace plotwise {
 
@@ -112,19 +113,11 @@ bool Document::PlotAreaUsable() const {
 }
 
 long double Document::ScaleFactorX() const {
-    return ScaleFactorX(GetPlotRect());
+    return ScreenMap().factorX;
 }
 
 long double Document::ScaleFactorY() const {
-    return ScaleFactorY(GetPlotRect());
-}
-
-long double Document::ScaleFactorX(const PixelRect& plot) const {
-    return plot.Width() / (static_cast<long double>(Options.MaxX) - Options.MinX);
-}
-
-long double Document::ScaleFactorY(const PixelRect& plot) const {
-    return plot.Height() / (static_cast<long double>(Options.MaxY) - Options.MinY);
+    return ScreenMap().factorY;
 }
 
 ScreenMapping Document::ScreenMap() const {
@@ -132,14 +125,15 @@ ScreenMapping Document::ScreenMap() const {
 }
 
 ScreenMapping Document::ScreenMap(const PixelRect& plot) const {
+    const OptionsRecord shown = Shown();
     ScreenMapping map;
     map.plot = plot;
-    map.minX = Options.MinX;
-    map.minY = Options.MinY;
-    map.factorX = ScaleFactorX(map.plot);
-    map.factorY = ScaleFactorY(map.plot);
-    map.right = Options.AxisX.Forward;
-    map.up = Options.AxisY.Forward;
+    map.minX = shown.MinX;
+    map.minY = shown.MinY;
+    map.factorX = plot.Width() / (static_cast<long double>(shown.MaxX) - shown.MinX);
+    map.factorY = plot.Height() / (static_cast<long double>(shown.MaxY) - shown.MinY);
+    map.right = shown.AxisX.Forward;
+    map.up = shown.AxisY.Forward;
     return map;
 }
 
@@ -152,17 +146,46 @@ int Document::YToScreen(long double y) const {
 }
 
 long double Document::ScreenToX(int px) const {
-    const PixelRect plot = GetPlotRect();
-    if (!PlotRectUsable(plot)) return Options.MinX;
-    const int d = Options.AxisX.Forward ? px - plot.left : plot.right - px;
-    return d / ScaleFactorX(plot) + Options.MinX;
+    const ScreenMapping map = ScreenMap();
+    if (!PlotRectUsable(map.plot)) return map.minX;
+    const int d = map.right ? px - map.plot.left : map.plot.right - px;
+    return d / map.factorX + map.minX;
 }
 
 long double Document::ScreenToY(int py) const {
-    const PixelRect plot = GetPlotRect();
-    if (!PlotRectUsable(plot)) return Options.MinY;
-    const int e = Options.AxisY.Forward ? plot.bottom - py : py - plot.top;
-    return e / ScaleFactorY(plot) + Options.MinY;
+    const ScreenMapping map = ScreenMap();
+    if (!PlotRectUsable(map.plot)) return map.minY;
+    const int e = map.up ? map.plot.bottom - py : py - map.plot.top;
+    return e / map.factorY + map.minY;
+}
+
+OptionsRecord Document::ShownOf(const OptionsRecord& options) const {
+    OptionsRecord shown = options;
+    if (equalScales_) {
+        const PixelRect plot = PlotRectOf(equalArea_, DeviceScale{});
+        if (PlotRectUsable(plot)) WidenToEqualScales(shown, plot.Width(), plot.Height());
+    }
+    return shown;
+}
+
+void Document::SetEqualScales(bool on) {
+    const OptionsRecord before = Shown();
+    equalScales_ = on;
+    equalArea_ = ClientRect;
+    const OptionsRecord now = Shown();
+    std::vector<bool> resample(GraphCount());
+    for (std::size_t i = 0; i < GraphCount(); ++i)
+        resample[i] = NeedsRecalc(GraphAt(i), before, now);
+    ResampleGraphs(resample);
+}
+
+void Document::SetBreakAtJumps(bool on) {
+    if (on == BreakAtJumps) return;
+    BreakAtJumps = on;
+    std::vector<bool> curves(GraphCount());
+    for (std::size_t i = 0; i < GraphCount(); ++i)
+        curves[i] = GraphAt(i).Record().Kind <= kParametric;
+    ResampleGraphs(curves);
 }
 
 bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int index) {
@@ -175,10 +198,10 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
         switch (graph.Record().Kind) {
             case kYOfX:
             case kXOfY:
-                return SampleExplicit(graph, copy, index, *Reporter);
+                return SampleExplicit(graph, copy, index, *Reporter, BreakAtJumps);
             case kPolarGraph:
             case kParametric:
-                return SamplePolarOrParametric(graph, copy, index, *Reporter);
+                return SamplePolarOrParametric(graph, copy, index, *Reporter, BreakAtJumps);
             case kEquation:
                 return graph.Record().Relation() == 0
                            ? SampleEquation(graph, copy, index, *Reporter)
@@ -220,17 +243,17 @@ void Document::InPass(Sample sample) {
 }
 
 void Document::CalculateGraphs() {
-    Drawing = true;
-    Repaint();
-    SampleGraphs(std::vector<bool>(GraphCount(), true));
-    Drawing = false;
-    Repaint();
+    ResampleGraphs(std::vector<bool>(GraphCount(), true));
 }
 
 void Document::CalculateUnsampledGraphs() {
     std::vector<bool> which(GraphCount());
     for (std::size_t i = 0; i < GraphCount(); ++i)
         which[i] = !GraphAt(i).HasValues();
+    ResampleGraphs(which);
+}
+
+void Document::ResampleGraphs(const std::vector<bool>& which) {
     Drawing = true;
     Repaint();
     SampleGraphs(which);
@@ -242,18 +265,19 @@ void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& optio
     Drawing = true;
     ContinueSampling = true;
     Repaint();
-    InPass([&] { CalculateGraph(GraphAt(index), options, static_cast<int>(index)); });
+    InPass([&] { CalculateGraph(GraphAt(index), ShownOf(options), static_cast<int>(index)); });
     Drawing = false;
     Repaint();
 }
 
 void Document::SampleGraphs(const std::vector<bool>& which) {
     ContinueSampling = true;
+    const OptionsRecord shown = Shown();
     InPass([&] {
         for (std::size_t i = 0; i < GraphCount(); ++i) {
             if (!which[i]) continue;
             if (ContinueSampling) {
-                ContinueSampling = CalculateGraph(GraphAt(i), Options, static_cast<int>(i));
+                ContinueSampling = CalculateGraph(GraphAt(i), shown, static_cast<int>(i));
             } else {
                 GraphAt(i).ClearValues();  // the pass was interrupted: stale points would lie
             }
@@ -269,8 +293,10 @@ void Document::SetOptions(const OptionsRecord& options) {
     }
     std::vector<bool> resample(GraphCount());
     bool anyResample = false;
+    const OptionsRecord shownBefore = Shown();
+    const OptionsRecord shownAfter = ShownOf(options);
     for (std::size_t i = 0; i < GraphCount(); ++i) {
-        resample[i] = NeedsRecalc(GraphAt(i), Options, options);
+        resample[i] = NeedsRecalc(GraphAt(i), shownBefore, shownAfter);
         anyResample = anyResample || resample[i];
     }
     Drawing = true;

@@ -53,6 +53,11 @@ class Document {
     bool Drawing = false;  // repaints draw no graphs while the graphs are being resampled
     bool ContinueSampling = true;
     bool OnScreen = true;  // false: the plot area comes from OutputRect
+    // Curves leave a gap at poles and jumps between samples (the program's setting).
+    bool BreakAtJumps = true;
+    // Repaint and DrawGraph draw curves, the polar grid and region edges anti-aliased:
+    // the window's picture as the program's setting says, never a 16-colour bitmap.
+    bool SmoothLines = false;
     PixelRect ClientRect;  // the window's client area
     PixelRect OutputRect;  // printer page or bitmap
     OptionsRecord Options;
@@ -78,6 +83,18 @@ class Document {
 
     void AddObserver(DocumentObserver& observer);
     void RemoveObserver(DocumentObserver& observer);
+
+    // Equal scales, a window's choice for the run: the picture and the samples take the view
+    // widened on one axis about its middle, so that a unit of X spans as many pixels of the
+    // client area's plot rectangle as a unit of Y (circles are round). Options keep the
+    // stored view. Switching, or calling again after the client area changed, resamples
+    // what the widened view changes and redraws.
+    void SetEqualScales(bool on);
+    bool EqualScales() const { return equalScales_; }
+    // The options the picture is drawn and the graphs sampled with: these (or Options) with
+    // the view widened while EqualScales.
+    OptionsRecord ShownOf(const OptionsRecord& options) const;
+    OptionsRecord Shown() const { return ShownOf(Options); }
 
     // The plot rectangle of the client (or output) rectangle. The document's own surfaces,
     // the window's picture, the full-screen view and bitmaps, are at the screen's scale; a
@@ -108,6 +125,9 @@ class Document {
     // Samples one graph (a new or changed one) alone, with the rest of the picture shown
     // meanwhile, then draws the whole picture.
     void CalculateGraphAlone(std::size_t index, const OptionsRecord& options);
+    // Switches the gaps at poles and jumps; the curves (kinds 0 to 3) are sampled again when
+    // it changes.
+    void SetBreakAtJumps(bool on);
 
     // Samples one graph (index is its 0-based position) by its kind; false only when the
     // user interrupted. Running out of memory shows "Not enough memory" and leaves the
@@ -146,6 +166,11 @@ class Document {
     // Pixels per world unit for a plot rectangle already at hand.
     long double ScaleFactorX(const PixelRect& plot) const;
     long double ScaleFactorY(const PixelRect& plot) const;
+    // SampleGraphs with the picture showing no graphs meanwhile, then the whole picture.
+    void ResampleGraphs(const std::vector<bool>& which);
+
+    bool equalScales_ = false;
+    PixelRect equalArea_;  // the client area whose shape the widened view follows
 };
 
 // A surface's area less the margins around the plot, which grow with the device scale.

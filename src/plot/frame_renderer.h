@@ -3,6 +3,12 @@
 // that order.
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
 #include "plot/render_context.h"
 
 namespace plotwise {
@@ -29,6 +35,23 @@ void DrawGrid(RenderContext& ctx, const AxisPixels& axes);
 void DrawPolarGrid(RenderContext& ctx);
 void DrawAxes(RenderContext& ctx, const AxisPixels& axes);
 void DrawMarks(RenderContext& ctx, const AxisPixels& axes);
-void DrawLabels(RenderContext& ctx, const AxisPixels& axes);
+
+// A number label as it will be drawn: the top left corner of its text.
+struct PlacedLabel {
+    char axis;  // 'X', 'Y', or '0' for the origin's
+    QFont font;
+    QColor color;
+    int left;
+    int top;
+    QString text;
+};
+// The labels of both axes and the origin's "0" that fit: where neighbours would overlap,
+// only every 2nd, 5th, 10th... counted from 0.
+std::vector<PlacedLabel> PlaceLabels(const RenderContext& ctx, const AxisPixels& axes);
+// The background colour under a label: its ink and one pixel around it.
+QRect LabelGround(const PlacedLabel& label, const QPaintDevice* device);
+// Drawn before the axes and marks, which stay whole, and after the grids, which it covers.
+void DrawLabelGrounds(RenderContext& ctx, const std::vector<PlacedLabel>& labels);
+void DrawLabels(RenderContext& ctx, const std::vector<PlacedLabel>& labels);
 
 }  // namespace plotwise

@@ -113,12 +113,13 @@ void Graph::ClearValues() {
     Values = std::vector<long double>();
     CellCodes = std::vector<std::uint16_t>();
     Crossings = GridCrossings();
+    Breaks = std::vector<int>();
     LastBeyondEnd = false;
     charge_.Set(0);
 }
 
-const OptionsRecord& Graph::Options() const {
-    return Owner->Options;
+OptionsRecord Graph::Options() const {
+    return Owner->Shown();
 }
 
 long double Graph::GetMinX() const {

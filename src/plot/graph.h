@@ -67,6 +67,9 @@ class Graph {
     // The cell codes of an inequality (kind 4, Relation 1 or 2) instead of Values.
     std::vector<std::uint16_t> CellCodes;
     GridCrossings Crossings;
+    // Kinds 0 to 3: the points (from 1) after which the line stops, a pole or a jump lying
+    // before the next one; ascending.
+    std::vector<int> Breaks;
     bool LastBeyondEnd = false;
 
     bool HasValues() const { return !Values.empty() || !CellCodes.empty() || !Crossings.Empty(); }
@@ -95,7 +98,8 @@ class Graph {
 
   private:
     friend class Document;
-    const OptionsRecord& Options() const;
+    // The owner's options as drawn and sampled.
+    OptionsRecord Options() const;
 
     GraphRecord record_;
     SampleCharge charge_;

@@ -103,21 +103,115 @@ class LineWalker {
     bool havePrevious_ = false;
 };
 
-}  // namespace
+// The points of a smooth line, joined one to the next until a break.
+class SmoothWalker {
+  public:
+    explicit SmoothWalker(SmoothLine& line) : line_(line) {}
+    void Add(long double x, long double y) {
+        if (have_) line_.Segment(x0_, y0_, x, y);
+        x0_ = x;
+        y0_ = y;
+        have_ = true;
+    }
+    void Break() { have_ = false; }
 
-void DrawLines(RenderContext& ctx, const Graph& graph) {
-    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
-    LineWalker line(ctx, graph);
-    // Empty table rows do not break a table's line; a missing point breaks a curve.
+  private:
+    SmoothLine& line_;
+    long double x0_ = 0;
+    long double y0_ = 0;
+    bool have_ = false;
+};
+
+// Hands a graph's points to line in order, breaking it where a point is missing and where
+// the sampler found a pole or a jump after a point.
+template <typename Line>
+void WalkGraph(RenderContext& ctx, const Graph& graph, Line& line) {
+    // Empty table rows do not break a table's line.
     const bool keepAcrossGaps = graph.Record().Kind == kTable;
+    auto nextBreak = graph.Breaks.begin();
+    int point = 0;
     ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
         if (std::isfinite(x) && std::isfinite(y)) {
             line.Add(x, y);
         } else if (!keepAcrossGaps) {
             line.Break();
         }
+        ++point;
+        if (nextBreak != graph.Breaks.end() && *nextBreak == point) {
+            line.Break();
+            ++nextBreak;
+        }
         return !ctx.Interrupted();
     });
+}
+
+// Closer than this (squared, in pixels) to the last point drawn, a point adds nothing a
+// smooth line could show.
+constexpr double kSmoothStep = 0.09;
+// Points of a smooth line drawn in one call.
+constexpr qsizetype kSmoothRun = 32;
+
+}  // namespace
+
+SmoothLine::SmoothLine(RenderContext& ctx, const SegmentClipper& clipper)
+    : ctx_(ctx), clipper_(clipper) {
+    ctx_.painter.save();
+    ctx_.painter.setRenderHint(QPainter::Antialiasing, true);
+}
+
+SmoothLine::~SmoothLine() {
+    Flush();
+    ctx_.painter.restore();
+}
+
+void SmoothLine::Segment(long double x1, long double y1, long double x2, long double y2) {
+    if (clipper_.InsideUnrounded(x1, y1) && clipper_.InsideUnrounded(x2, y2)) {
+        if (!clipper_.WithinGapUnrounded(x1, y1, x2, y2)) return;
+    } else if (!clipper_.Clip(x1, y1, x2, y2)) {
+        return;
+    }
+    const QPointF a(ctx_.map.XF(x1), ctx_.map.YF(y1));
+    const QPointF b(ctx_.map.XF(x2), ctx_.map.YF(y2));
+    if (points_.isEmpty() || a != end_) {
+        Flush();
+        points_ << a;
+    }
+    end_ = b;
+    const QPointF step = b - points_.back();
+    endDrawn_ = step.x() * step.x() + step.y() * step.y() >= kSmoothStep;
+    if (endDrawn_) points_ << b;
+    continued_ = continued_ && points_.size() == 1;
+    if (points_.size() >= kSmoothRun) {
+        // Stroking a wide anti-aliased line costs far more than its length once it crosses
+        // itself often, so long lines go in runs, each starting where the last ended.
+        ctx_.painter.drawPolyline(points_);
+        points_.remove(0, points_.size() - 1);
+        continued_ = true;
+    }
+}
+
+void SmoothLine::Flush() {
+    if (points_.isEmpty()) return;
+    if (!(continued_ && points_.size() == 1 && endDrawn_)) {
+        if (!endDrawn_ || points_.size() == 1) points_ << end_;
+        ctx_.painter.drawPolyline(points_);
+    }
+    points_.clear();
+    endDrawn_ = true;
+    continued_ = false;
+}
+
+void DrawLines(RenderContext& ctx, const Graph& graph) {
+    ctx.painter.setPen(GraphPen(ctx, graph.Record()));
+    if (ctx.smooth) {
+        const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
+        SmoothLine line(ctx, clipper);
+        SmoothWalker walker(line);
+        WalkGraph(ctx, graph, walker);
+        return;
+    }
+    LineWalker line(ctx, graph);
+    WalkGraph(ctx, graph, line);
 }
 
 void DrawPoints(RenderContext& ctx, const Graph& graph) {
@@ -144,21 +238,21 @@ void DrawPoints(RenderContext& ctx, const Graph& graph) {
 
 namespace {
 
-// Smoothing for the lines of one graph. An aliased line covers the pixels to the right of
-// and below its coordinates; through the pixel centres the smoothed one covers the same.
-class SmoothLines {
+// Smoothing for the strokes of a slope field. An aliased line covers the pixels to the right
+// of and below its coordinates; through the pixel centres the smoothed one covers the same.
+class SmoothStrokes {
   public:
-    explicit SmoothLines(RenderContext& ctx) : painter_(ctx.smoothLines ? &ctx.painter : nullptr) {
+    explicit SmoothStrokes(RenderContext& ctx) : painter_(ctx.smooth ? &ctx.painter : nullptr) {
         if (painter_ == nullptr) return;
         painter_->save();
         painter_->setRenderHint(QPainter::Antialiasing, true);
         painter_->translate(0.5, 0.5);
     }
-    ~SmoothLines() {
+    ~SmoothStrokes() {
         if (painter_ != nullptr) painter_->restore();
     }
-    SmoothLines(const SmoothLines&) = delete;
-    SmoothLines& operator=(const SmoothLines&) = delete;
+    SmoothStrokes(const SmoothStrokes&) = delete;
+    SmoothStrokes& operator=(const SmoothStrokes&) = delete;
 
   private:
     QPainter* painter_;
@@ -175,16 +269,12 @@ void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
         case kPolarGraph:
         case kParametric:
         case kTable:
-            if (ShowsLines(props)) {
-                const SmoothLines smooth(ctx);
-                DrawLines(ctx, graph);
-            }
+            if (ShowsLines(props)) DrawLines(ctx, graph);
             if (ShowsPoints(props)) DrawPoints(ctx, graph);
             return;
         case kEquation:
             if (!props.DrawGraphic) return;
             if (props.Relation() == 0) {
-                const SmoothLines smooth(ctx);
                 DrawEquation(ctx, graph);
             } else {
                 DrawInequality(ctx, graph);
@@ -192,7 +282,7 @@ void DrawGraphOn(RenderContext& ctx, const Graph& graph) {
             return;
         case kSlopeField:
             if (props.DrawGraphic) {
-                const SmoothLines smooth(ctx);
+                const SmoothStrokes smooth(ctx);
                 DrawSlopeField(ctx, graph);
             }
             return;

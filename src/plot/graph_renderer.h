@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPolygonF>
 
 #include "plot/graph.h"
 #include "plot/render_context.h"
@@ -51,6 +52,28 @@ class SegmentPen {
     QPoint pendingStart_;  // the line not yet drawn runs from here to lastEnd_
     QPoint lastEnd_;
     bool drawn_ = false;
+};
+
+// Lines of a smooth picture: anti-aliased, between pixels, joined where one segment starts
+// where the last ended, and clipped and cut at the maximum gap as DrawSegment does.
+class SmoothLine {
+  public:
+    SmoothLine(RenderContext& ctx, const SegmentClipper& clipper);
+    ~SmoothLine();
+    SmoothLine(const SmoothLine&) = delete;
+    SmoothLine& operator=(const SmoothLine&) = delete;
+
+    void Segment(long double x1, long double y1, long double x2, long double y2);
+
+  private:
+    void Flush();
+
+    RenderContext& ctx_;
+    const SegmentClipper& clipper_;
+    QPolygonF points_;
+    QPointF end_;             // where the last segment ended, drawn or not yet
+    bool endDrawn_ = true;    // points_ ends at end_
+    bool continued_ = false;  // points_ is only the end of a run already drawn
 };
 
 // A graph's colour as ctx draws it: black on a black-and-white page.

@@ -53,8 +53,14 @@ long double DrawCircles(RenderContext& ctx, long double rmax) {
         if (right < 0 || bottom < 0 || left >= device->width() || top >= device->height()) {
             continue;
         }
-        // An outlined ellipse covers width + 1 pixels: both corners are on it.
-        ctx.painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+        if (ctx.smooth) {
+            ctx.painter.drawEllipse(QRectF(QPointF(ctx.map.XF(-r), ctx.map.YF(r)),
+                                           QPointF(ctx.map.XF(r), ctx.map.YF(-r)))
+                                        .normalized());
+        } else {
+            // An outlined ellipse covers width + 1 pixels: both corners are on it.
+            ctx.painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+        }
     }
     return r - r0;
 }
@@ -66,10 +72,15 @@ void DrawRays(RenderContext& ctx, long double length) {
     const QColor color = ColorOf(o.AngleColor, Qt::black);
     ctx.painter.setPen(QPen(color, ClampedPixels(o.AngleWidth, kMaxLineWidth, ctx.scale.Min())));
     const QPoint origin(ctx.map.X(0), ctx.map.Y(0));
+    const QPointF smoothOrigin(ctx.map.XF(0), ctx.map.YF(0));
     for (long double a = 0; Round12(a) < 2; a += a0) {
-        const QPoint end(ctx.map.X(Round12(length * std::cos(a * kPi))),
-                         ctx.map.Y(Round12(length * std::sin(a * kPi))));
-        ctx.painter.drawLine(origin, end);
+        const long double x = Round12(length * std::cos(a * kPi));
+        const long double y = Round12(length * std::sin(a * kPi));
+        if (ctx.smooth) {
+            ctx.painter.drawLine(smoothOrigin, QPointF(ctx.map.XF(x), ctx.map.YF(y)));
+        } else {
+            ctx.painter.drawLine(origin, QPoint(ctx.map.X(x), ctx.map.Y(y)));
+        }
     }
 }
 
@@ -89,9 +100,11 @@ void DrawFrame(RenderContext& ctx) {
     const AxisPixels axes = AxisPositions(ctx);
     DrawGrid(ctx, axes);
     DrawPolarGrid(ctx);
+    const std::vector<PlacedLabel> labels = PlaceLabels(ctx, axes);
+    DrawLabelGrounds(ctx, labels);
     DrawAxes(ctx, axes);
     DrawMarks(ctx, axes);
-    DrawLabels(ctx, axes);
+    DrawLabels(ctx, labels);
 }
 
 void DrawLinesAcross(RenderContext& ctx, const AxisPixels& axes, bool alongX, long double step,
@@ -140,6 +153,7 @@ void DrawPolarGrid(RenderContext& ctx) {
     const PixelRect& p = ctx.map.plot;
     ctx.painter.save();
     ctx.painter.setClipRect(QRect(QPoint(p.left, p.top), QPoint(p.right, p.bottom)));
+    ctx.painter.setRenderHint(QPainter::Antialiasing, ctx.smooth);
     DrawRays(ctx, DrawCircles(ctx, rmax));
     ctx.painter.restore();
 }

@@ -61,13 +61,24 @@ std::uint8_t NewGraphColor(const std::vector<std::uint8_t>& usedColors,
     std::array<int, kColors> counts{};
     for (const std::uint8_t c : usedColors)
         if (c < kColors) ++counts[c];
-    const std::int32_t background = options.BackColor;
+    // A graph in the colour of what lies under it would not be seen.
+    std::array<bool, kColors> hidden{};
+    const auto hide = [&hidden](bool shown, std::int32_t color) {
+        if (shown && color >= 0 && color < kColors) hidden[color] = true;
+    };
+    hide(true, options.BackColor);
+    hide(options.DrawVertLines, options.VertColor);
+    hide(options.DrawHorLines, options.HorColor);
+    hide(options.DrawRadius, options.RadiusColor);
+    hide(options.DrawAngle, options.AngleColor);
+    hide(options.AxisX.Draw, options.AxisX.Color);
+    hide(options.AxisY.Draw, options.AxisY.Color);
     const std::int32_t standard = options.GraphDefaults.Style.Color;
     std::int32_t result = standard;
     int best = 255;
     for (int k = 1; k <= kColors; ++k) {
         const int c = k % kColors;  // 1..15, then 0
-        if (c == background) continue;
+        if (hidden[c]) continue;
         if (counts[c] < best || (counts[c] == best && c == standard)) {
             best = counts[c];
             result = c;

@@ -23,8 +23,9 @@ GraphRecord NewGraphRecordOfKind(std::uint8_t kind, const std::string& formula,
                                  const OptionsRecord& options);
 
 // The colour a new graph gets when new graphs take the least used colour: the colour index
-// (never the background's) used by the fewest of the given colours, the default graph
-// colour on a tie with it, else the first in the order 1..15, 0.
+// used by the fewest of the given colours, the default graph colour on a tie with it, else
+// the first in the order 1..15, 0. Never the background's, nor that of a grid, polar grid
+// or axis that is shown.
 std::uint8_t NewGraphColor(const std::vector<std::uint8_t>& usedColors,
                            const OptionsRecord& options);
 

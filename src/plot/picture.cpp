@@ -25,7 +25,9 @@ void Document::Repaint() {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
+    const OptionsRecord shown = Shown();
+    RenderContext ctx{painter, shown, ScreenMap(), *Reporter};
+    ctx.smooth = SmoothLines;
     DrawPicture(ctx, *this, OnScreen ? ClientRect : OutputRect);
 }
 
@@ -33,7 +35,9 @@ void Document::DrawGraph(Graph& graph) {
     if (Canvas == nullptr || !PlotAreaUsable()) return;
     QPainter painter(Canvas);
     if (!painter.isActive()) return;
-    RenderContext ctx{painter, Options, ScreenMap(), *Reporter};
+    const OptionsRecord shown = Shown();
+    RenderContext ctx{painter, shown, ScreenMap(), *Reporter};
+    ctx.smooth = SmoothLines;
     DrawGraphOn(ctx, graph);
 }
 

@@ -18,7 +18,7 @@ std::string AxisText(long double v, long double min, long double max, bool log, 
 std::string PointerHint(const Document& document, int px, int py) {
     const PixelRect plot = document.GetPlotRect();
     if (py < plot.top || py > plot.bottom || px < plot.left || px > plot.right) return {};
-    const OptionsRecord& o = document.Options;
+    const OptionsRecord o = document.Shown();
     return AxisText(document.ScreenToX(px), o.MinX, o.MaxX, o.LogX, o.LogXBase) + ":" +
            AxisText(document.ScreenToY(py), o.MinY, o.MaxY, o.LogY, o.LogYBase);
 }

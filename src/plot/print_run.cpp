@@ -63,12 +63,12 @@ void PrintDocument(const Document& document, QPaintDevice& page, const PrintSetu
     QPainter painter(&page);
     if (!painter.isActive()) return;
     const OptionsRecord options =
-        PrintOptions(document.Options, setup.scaleX, setup.scaleY, setup.blackAndWhite);
+        PrintOptions(document.Shown(), setup.scaleX, setup.scaleY, setup.blackAndWhite);
     RenderContext ctx{painter, options, document.ScreenMap(plot), *document.Reporter, scale};
     ctx.escEnabled = false;
     ctx.graphWidthScale = Nearest(scale.Min());
     ctx.blackAndWhite = setup.blackAndWhite;
-    ctx.smoothLines = setup.smooth;
+    ctx.smooth = setup.smooth;
     auto* paged = dynamic_cast<QPagedPaintDevice*>(&page);
     for (int copy = 0; copy < (paged != nullptr ? setup.copies : 1); ++copy) {
         if (copy > 0 && !paged->newPage()) return;

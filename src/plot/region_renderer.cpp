@@ -1,5 +1,6 @@
 // Kinds 4 and 5 drawn from their grids: implicit curves, shaded inequality regions and
 // slope fields.
+#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,15 @@ constexpr long long kMaxSlopeLength = 100;  // pixels
 
 void DrawEquation(RenderContext& ctx, const Graph& graph) {
     ctx.painter.setPen(GraphPen(ctx, graph.Record()));
+    if (ctx.smooth) {
+        const SegmentClipper clipper(ctx.options, graph.GetMaxGap());
+        SmoothLine line(ctx, clipper);
+        ForEachCurveSegment(graph, ctx.options, [&](const CurvePoint& p, const CurvePoint& q) {
+            line.Segment(p.end.x, p.end.y, q.end.x, q.end.y);
+            return !ctx.Interrupted();
+        });
+        return;
+    }
     SegmentPen pen(ctx, graph.GetMaxGap());
     ForEachCurveSegment(graph, ctx.options, [&](const CurvePoint& p, const CurvePoint& q) {
         for (const CurvePoint* end : {&p, &q}) {
@@ -45,12 +55,22 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
     QPainter& painter = ctx.painter;
     painter.setPen(Qt::NoPen);
     painter.setBrush(QBrush(GraphColor(ctx, props), BrushStyleOf(props.Brush)));
-    const auto xAt = [&](long double x) { return ctx.map.X(x); };
-    const auto yAt = [&](long double y) { return ctx.map.Y(y); };
+    // A smooth picture gathers the cells in one path and fills it at once, so the edges
+    // between neighbouring cells leave no seams and only the region's own edges blend in.
+    QPainterPath smooth;
+    smooth.setFillRule(Qt::WindingFill);
+    const auto fill = [&](long double x1, long double y1, long double x2, long double y2) {
+        if (ctx.smooth) {
+            smooth.addRect(QRectF(QPointF(ctx.map.XF(x1), ctx.map.YF(y1)),
+                                  QPointF(ctx.map.XF(x2), ctx.map.YF(y2)))
+                               .normalized());
+        } else {
+            FillArea(painter, ctx.map.X(x1), ctx.map.Y(y1), ctx.map.X(x2), ctx.map.Y(y2));
+        }
+    };
     for (int i = 1; i <= nx; ++i) {
         const long double x0 = area.xStart + (i - 1) * dx;
-        const int left = xAt(x0);
-        const int right = xAt(area.xStart + i * dx);
+        const long double x1 = area.xStart + i * dx;
         const std::uint16_t* column = graph.CellCodes.data() + static_cast<std::size_t>(i - 1) * ny;
         for (int j = 1; j <= ny; ++j) {
             const std::uint16_t code = column[j - 1];
@@ -61,21 +81,25 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
                 int last = j;
                 while (last < ny && column[last] == kWholeCell)
                     ++last;
-                FillArea(painter, left, yAt(y0), right, yAt(area.yStart + last * dy));
+                fill(x0, y0, x1, area.yStart + last * dy);
                 j = last;
                 continue;
             }
             for (int a = 1; a <= 4; ++a) {
                 for (int b = 1; b <= 4; ++b) {
                     if ((code & (1u << (4 * (a - 1) + (b - 1)))) == 0) continue;
-                    FillArea(painter, xAt(x0 + (a - 1) * 0.25L * dx),
-                             yAt(y0 + (b - 1) * 0.25L * dy), xAt(x0 + a * 0.25L * dx),
-                             yAt(y0 + b * 0.25L * dy));
+                    fill(x0 + (a - 1) * 0.25L * dx, y0 + (b - 1) * 0.25L * dy, x0 + a * 0.25L * dx,
+                         y0 + b * 0.25L * dy);
                 }
             }
         }
-        if (ctx.Interrupted()) return;
+        if (ctx.Interrupted()) break;
     }
+    if (smooth.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(smooth, painter.brush());
+    painter.restore();
 }
 
 void DrawSlopeField(RenderContext& ctx, const Graph& graph) {

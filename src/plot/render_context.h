@@ -22,9 +22,10 @@ struct RenderContext {
     // number nearest its scale, so every graph keeps its width relative to the others.
     long double graphWidthScale = 1;
     bool blackAndWhite = false;  // every graph in black
-    // Graph lines antialiased through the pixel centres (pictures in full colour); the
-    // frame and markers stay exact.
-    bool smoothLines = false;
+    // Curves, the polar grid and the edges of shaded regions anti-aliased, between pixels
+    // where they fall there; the rest stays pixel-exact. Off for printing and 16-colour
+    // bitmaps.
+    bool smooth = false;
 
     // Esc during drawing stops the graph being drawn; the rest of the picture still comes.
     bool Interrupted() const { return escEnabled && feedback.EscPressed(); }

@@ -14,6 +14,7 @@ struct PixelRect {
     int bottom = 0;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
 };
 
 // World to pixel for one plot rectangle, worked out once for a whole picture.
@@ -32,6 +33,15 @@ struct ScreenMapping {
     // maps the rounded coordinates it compared.
     int XOfRounded(long double x) const;
     int YOfRounded(long double y) const;
+    // Unrounded, for smooth drawing: the middle of the pixel X or Y gives, and in between.
+    double XF(long double x) const {
+        const long double d = factorX * (x - minX);
+        return static_cast<double>((right ? plot.left + d : plot.right - d) + 0.5L);
+    }
+    double YF(long double y) const {
+        const long double e = factorY * (y - minY);
+        return static_cast<double>((up ? plot.bottom - e : plot.top + e) + 0.5L);
+    }
 };
 
 namespace screen_map_detail {

@@ -40,17 +40,17 @@ QRgb Complement(QRgb value) {
 }  // namespace
 
 long double TraceCross::ToPlotX(long double x) const {
-    const OptionsRecord& o = owner_.Options;
+    const OptionsRecord o = owner_.Shown();
     return ToPlot(x, o.LogX, o.LogXBase);
 }
 
 long double TraceCross::ToPlotY(long double y) const {
-    const OptionsRecord& o = owner_.Options;
+    const OptionsRecord o = owner_.Shown();
     return ToPlot(y, o.LogY, o.LogYBase);
 }
 
 bool TraceCross::InView() const {
-    const OptionsRecord& o = owner_.Options;
+    const OptionsRecord o = owner_.Shown();
     return Within(X, o.MinX, o.MaxX) && Within(Y, o.MinY, o.MaxY);
 }
 
@@ -64,15 +64,21 @@ void TraceCross::MoveTo(long double x, long double y) {
 
 template <typename Visit>
 void TraceCross::ForEachPixel(Visit visit) {
-    QImage& image = *picture_;
-    const auto on = [&image](int x, int y) {
-        return x >= 0 && y >= 0 && x < image.width() && y < image.height();
+    const QImage& image = *picture_;
+    const qreal ratio = image.devicePixelRatio();
+    const auto first = [ratio](int v) { return static_cast<int>(std::floor(v * ratio)); };
+    const auto cover = [&](int x, int y) {
+        for (int iy = first(y); iy < first(y + 1); ++iy) {
+            for (int ix = first(x); ix < first(x + 1); ++ix) {
+                if (ix >= 0 && iy >= 0 && ix < image.width() && iy < image.height()) visit(ix, iy);
+            }
+        }
     };
     for (int i = 0; i < kBar; ++i) {
         const int d = i - kArm;
         if (std::abs(d) <= kGap) continue;
-        if (on(px_ + d, py_)) visit(savedRow_[i], px_ + d, py_);
-        if (on(px_, py_ + d)) visit(savedColumn_[i], px_, py_ + d);
+        cover(px_ + d, py_);
+        cover(px_, py_ + d);
     }
 }
 
@@ -86,9 +92,10 @@ void TraceCross::Draw() {
     px_ = owner_.XToScreen(X);
     py_ = owner_.YToScreen(Y);
     // The bars meet only in the gap, so no pixel is read after being written.
-    ForEachPixel([this](QRgb& saved, int x, int y) {
-        saved = ReadPixel(*picture_, x, y);
-        WritePixel(*picture_, x, y, Complement(saved));
+    saved_.clear();
+    ForEachPixel([this](int x, int y) {
+        saved_.push_back(ReadPixel(*picture_, x, y));
+        WritePixel(*picture_, x, y, Complement(saved_.back()));
     });
     drawn_ = true;
 }
@@ -96,7 +103,8 @@ void TraceCross::Draw() {
 void TraceCross::Erase() {
     if (!drawn_ || picture_ == nullptr) return;
     drawn_ = false;
-    ForEachPixel([this](QRgb& saved, int x, int y) { WritePixel(*picture_, x, y, saved); });
+    std::size_t k = 0;
+    ForEachPixel([this, &k](int x, int y) { WritePixel(*picture_, x, y, saved_[k++]); });
 }
 
 void TraceCross::Hide() {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QRgb>
-#include <array>
+#include <vector>
 
 class QImage;
 
@@ -46,19 +46,19 @@ class TraceCross {
 
   private:
     bool InView() const;
-    // visit(kept pixel, x, y) for each pixel of the cross at (px_, py_) on the picture.
+    // visit(x, y) for each pixel of the image under the cross at (px_, py_), in one order;
+    // on a picture of a high-density screen a pixel of the cross covers several of them.
     template <typename Visit>
     void ForEachPixel(Visit visit);
 
     const Document& owner_;
     QImage* picture_;
     bool visible_ = false;
-    // On the picture, savedRow_ and savedColumn_ holding what it covers.
+    // On the picture, saved_ holding what it covers in the order of ForEachPixel.
     bool drawn_ = false;
     int px_ = 0;  // where it was drawn: the mapping may have changed since
     int py_ = 0;
-    std::array<QRgb, kBar> savedRow_{};
-    std::array<QRgb, kBar> savedColumn_{};
+    std::vector<QRgb> saved_;
 };
 
 }  // namespace plotwise

@@ -165,6 +165,28 @@ std::string ChangeViewInterval(OptionsRecord& options, IntervalChange x, Interva
     return {};
 }
 
+void WidenToEqualScales(OptionsRecord& options, int plotWidth, int plotHeight) {
+    if (options.LogX || options.LogY || plotWidth <= 0 || plotHeight <= 0) return;
+    const long double unitsX = (options.MaxX - options.MinX) * std::fabs(options.CoeffX);
+    const long double unitsY = (options.MaxY - options.MinY) * std::fabs(options.CoeffY);
+    const long double perUnitX = plotWidth / unitsX;
+    const long double perUnitY = plotHeight / unitsY;
+    if (!std::isfinite(perUnitX) || !std::isfinite(perUnitY) || !(perUnitX > 0) || !(perUnitY > 0))
+        return;
+    // Within a millionth: a view stored from an equal-scaled one, to its eight digits.
+    constexpr long double kSame = 1e-6L;
+    const bool widenX = perUnitX > perUnitY * (1 + kSame);
+    if (!widenX && !(perUnitY > perUnitX * (1 + kSame))) return;
+    Extended80& min = widenX ? options.MinX : options.MinY;
+    Extended80& max = widenX ? options.MaxX : options.MaxY;
+    const long double half = (max - min) * (widenX ? perUnitX / perUnitY : perUnitY / perUnitX) / 2;
+    const long double middle = (min + max) / 2;
+    const IntervalBounds wider{middle - half, middle + half};
+    if (!Within(wider.min) || !Within(wider.max) || !(wider.max > wider.min)) return;
+    min = wider.min;
+    max = wider.max;
+}
+
 std::string StandardIntervals(OptionsRecord& options) {
     if ((options.LogX && LogBoundTooLarge(options.LogXBase, 10)) ||
         (options.LogY && LogBoundTooLarge(options.LogYBase, 10)))

@@ -37,6 +37,12 @@ void RescaleSteps(OptionsRecord& options, long double kx, long double ky);
 // of the first failed check, and then leaves options untouched; empty on success.
 std::string ChangeViewInterval(OptionsRecord& options, IntervalChange x, IntervalChange y);
 
+// Widens the view on one axis about its middle so that a unit of X spans as many of the
+// plot's width pixels as a unit of Y of its height pixels, in the units formulas see (the
+// axis coefficients included), so circles come out round. Nothing on a logarithmic scale,
+// when the scales are already equal, or when the wider view would leave +-1E100.
+void WidenToEqualScales(OptionsRecord& options, int plotWidth, int plotHeight);
+
 // -10..10 on both axes with all six steps 1, or the logarithmic scale's message.
 std::string StandardIntervals(OptionsRecord& options);
 

@@ -110,11 +110,14 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     c.ChangeSteps = ReadBool(ini, "Common/ChangeSteps", d.Common.ChangeSteps);
     c.AutoMaximize = ReadBool(ini, "Common/AutoMaximize", d.Common.AutoMaximize);
     c.EverydayNotation = ReadBool(ini, "Common/EverydayNotation", d.Common.EverydayNotation);
+    c.BreakLines = ReadBool(ini, "Common/BreakLines", d.Common.BreakLines);
 
     PanelSettings& p = settings.Panels;
     p.StandardPanel = ReadBool(ini, "Panels/StandardPanel", d.Panels.StandardPanel);
     p.GraphsPanel = ReadBool(ini, "Panels/GraphsPanel", d.Panels.GraphsPanel);
     p.CalculusPanel = ReadBool(ini, "Panels/CalcPanel", d.Panels.CalculusPanel);
+
+    settings.View.SmoothLines = ReadBool(ini, "View/SmoothLines", d.View.SmoothLines);
 
     RegressionSettings& g = settings.Regression;
     g.RegressionType =
@@ -159,6 +162,9 @@ void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
     WriteBool(ini, "Common/ChangeSteps", c.ChangeSteps);
     WriteBool(ini, "Common/AutoMaximize", c.AutoMaximize);
     WriteBool(ini, "Common/EverydayNotation", c.EverydayNotation);
+    WriteBool(ini, "Common/BreakLines", c.BreakLines);
+
+    WriteBool(ini, "View/SmoothLines", settings.View.SmoothLines);
 
     WriteInt(ini, "Regression/RegressionType", settings.Regression.RegressionType);
     WriteInt(ini, "Regression/PolynomPower", settings.Regression.PolynomPower);

@@ -41,6 +41,7 @@ struct CommonSettings {
     bool ChangeSteps = false;
     bool AutoMaximize = false;
     bool EverydayNotation = true;  // "Accept everyday notation"
+    bool BreakLines = true;        // curves leave a gap at poles and jumps
 
     // How the formula and number fields read what the user types.
     Notation FieldNotation() const {
@@ -52,6 +53,11 @@ struct PanelSettings {
     bool StandardPanel = true;
     bool GraphsPanel = true;
     bool CalculusPanel = true;
+};
+
+// How the picture is shown, from the View menu.
+struct ViewSettings {
+    bool SmoothLines = true;  // curves, polar grid and region edges anti-aliased
 };
 
 struct RegressionSettings {
@@ -69,6 +75,7 @@ struct ProgramSettings {
     IntegralSettings Integrate;
     CommonSettings Common;
     PanelSettings Panels;
+    ViewSettings View;
     RegressionSettings Regression;
     PrintSettings Print;
     RecentFiles Recent;

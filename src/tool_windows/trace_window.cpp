@@ -103,7 +103,7 @@ const Graph* TraceWindow::ChosenGraph() const {
 void TraceWindow::SetupTrace() {
     const Graph* graph = ChosenGraph();
     TraceSetup setup;
-    if (graph != nullptr) setup = plotwise::SetupTrace(*graph, target_->Doc()->Options);
+    if (graph != nullptr) setup = plotwise::SetupTrace(*graph, target_->Doc()->Shown());
     xLabel_->setText(FromRecordText(setup.message));
     xLabel_->setVisible(graph != nullptr);
     yLabel_->setVisible(setup.enabled);
@@ -121,7 +121,7 @@ void TraceWindow::SetupTrace() {
 void TraceWindow::UpdateTraceReadout() {
     const Graph* graph = ChosenGraph();
     if (!traceScrollBar_->isEnabled() || graph == nullptr) return;
-    const TracedPoint point = TracePoint(*graph, target_->Doc()->Options, traceScrollBar_->value());
+    const TracedPoint point = TracePoint(*graph, target_->Doc()->Shown(), traceScrollBar_->value());
     const TraceTexts readout = TraceReadout(graph->Record().Kind, point);
     xLabel_->setText(FromRecordText(readout.x));
     yLabel_->setText(FromRecordText(readout.y));

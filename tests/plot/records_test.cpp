@@ -160,7 +160,7 @@ std::vector<std::uint8_t> AllColoursOnceExcept(int skipped) {
     return used;
 }
 
-TEST(NewGraphColor, LeastUsedTiesToTheDefaultElseFirstInOrderNeverTheBackground) {
+TEST(NewGraphColor, LeastUsedTiesToTheDefaultElseFirstInOrderNeverWhatLiesUnderIt) {
     // clang-format off
     const struct { std::uint8_t back, preferred; std::vector<std::uint8_t> used; int expected; } cases[] = {
         {15, 4, {}, 4},                        // all tied at 0: the default
@@ -175,10 +175,29 @@ TEST(NewGraphColor, LeastUsedTiesToTheDefaultElseFirstInOrderNeverTheBackground)
     // clang-format on
     for (const auto& c : cases) {
         OptionsRecord options = StandardOptions();
+        options.AxisX.Draw = options.AxisY.Draw = false;
         options.BackColor = c.back;
         options.GraphDefaults.Style.Color = c.preferred;
         EXPECT_EQ(NewGraphColor(c.used, options), c.expected)
             << int(c.back) << " " << c.used.size();
+    }
+    // Light grey (8), the polar grid's colour, is the least used; what is shown hides its
+    // colour, and the default (4) wins the tie of the rest.
+    using Show = void (*)(OptionsRecord&);
+    const std::pair<Show, int> shown[] = {
+        {[](OptionsRecord&) {}, 8},
+        {[](OptionsRecord& o) { o.DrawRadius = true; }, 4},
+        {[](OptionsRecord& o) { o.DrawAngle = true; }, 4},
+        {[](OptionsRecord& o) { o.DrawVertLines = true, o.VertColor = 8; }, 4},
+        {[](OptionsRecord& o) { o.DrawHorLines = true, o.HorColor = 8; }, 4},
+        {[](OptionsRecord& o) { o.AxisY.Color = 8; }, 4},
+        {[](OptionsRecord& o) { o.AxisY.Color = 8, o.AxisY.Draw = false; }, 8},
+    };
+    for (const auto& [show, expected] : shown) {
+        OptionsRecord options = StandardOptions();
+        options.GraphDefaults.Style.Color = 4;
+        show(options);
+        EXPECT_EQ(NewGraphColor(AllColoursOnceExcept(8), options), expected) << expected;
     }
 }
 

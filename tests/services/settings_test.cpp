@@ -23,8 +23,9 @@ ProgramSettings NonDefault() {
     s.Analysis = {-5e-4L, 1.25e7L, false, false, 4, 20000, true};
     s.ValueTable = {-3.75L, 0.1L, 0.125L};
     s.Integrate = {1e-20L, -7, -3, true};
-    s.Common = {false, false, true, true, false};
+    s.Common = {false, false, true, true, false, false};
     s.Panels = {false, false, false};
+    s.View = {false};
     s.Regression = {8, 9};
     s.Print = {true};
     return s;
@@ -92,7 +93,7 @@ TEST_F(SettingsFile, ReadingRules) {
 TEST_F(SettingsFile, RoundTripKeepsEveryValueAndTheKeysOfOthers) {
     const Keys written = Written(NonDefault());
     Keys defaults = Written(ProgramSettings{}, "defaults.ini");
-    ASSERT_EQ(written.size(), 25u);
+    ASSERT_EQ(written.size(), 27u);
     for (const auto& [key, value] : written)
         EXPECT_NE(value, defaults[key]) << key;
 
