@@ -10,6 +10,7 @@
 #include "app/document_names.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
+#include "app/plot_mouse.h"
 #include "app/shell_feedback.h"
 #include "app/undo_controller.h"
 #include "plot/document_file.h"
@@ -37,6 +38,7 @@ DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     child->History().OnChanged = [this] { window_.UpdateCommandStates(); };
     QObject::connect(child, &DocumentWindow::ContextMenuRequested, &window_,
                      &MainWindow::ShowDocumentMenu);
+    new PlotMouse(*child, window_, messages_);  // owned by the window
     QMdiSubWindow* sub = window_.MdiArea()->addSubWindow(child);
     QObject::connect(sub, &QObject::destroyed, &window_, &MainWindow::UpdateCommandStates);
     sub->show();

@@ -17,6 +17,7 @@
 #include "app/document_window.h"
 #include "app/full_screen_window.h"
 #include "app/graph_controller.h"
+#include "app/graph_panel.h"
 #include "app/graph_toolbar.h"
 #include "app/help_file.h"
 #include "app/help_window.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     graphs_ = std::make_unique<GraphController>(*this, *messages_, *graphToolbar_);
     tools_ = std::make_unique<ToolController>(*this, *messages_, *dialogs_, *feedback_);
     ConnectGraphToolbar();
+    graphPanel_ = CreateGraphPanel(*this, *viewMenu_);
     fullScreen_ = new FullScreenWindow(this);
     help_ = new HelpWindow(setup_.programDir + "/" + kHelpFileName, *messages_, this);
 
@@ -175,12 +177,14 @@ void MainWindow::LoadSettings() {
     SetToolbarShown(ToolbarId::Graph, panels.GraphsPanel);
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
     SetToolbarShown(ToolbarId::Calculus, panels.CalculusPanel);
+    graphPanel_->setVisible(panels.GraphList);
 }
 
 void MainWindow::SaveSettings() {
     // A file that is not ours to read is not ours to overwrite either.
     if (!SettingsFileUsable(setup_.settingsFile)) return;
     QSettings ini(setup_.settingsFile, QSettings::IniFormat);
+    settings_.Panels.GraphList = !graphPanel_->isHidden();
     WriteProgramSettings(ini, settings_);
     ini.setValue(kLayoutKey, QString::fromLatin1(saveState().toBase64()));
     ini.sync();

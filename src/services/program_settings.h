@@ -43,6 +43,7 @@ struct PanelSettings {
     bool StandardPanel = true;
     bool GraphsPanel = true;
     bool CalculusPanel = true;
+    bool GraphList = true;  // the dockable list of graphs
 };
 
 struct RegressionSettings {
