@@ -38,6 +38,11 @@ PlotMouse::PlotMouse(DocumentWindow& window, MainWindow& main, Messages& message
     : QObject(&window), window_(window), main_(main), messages_(messages) {
     window.setFocusPolicy(Qt::StrongFocus);  // the keys act on the plot that has the focus
     window.installEventFilter(this);
+    hoverRest_.setSingleShot(true);
+    hoverRest_.setInterval(kHoverRestMs);
+    connect(&hoverRest_, &QTimer::timeout, this, [this] {
+        if (drag_ == Drag::None) HoverHint(hoverAt_, true);
+    });
 }
 
 bool PlotMouse::eventFilter(QObject* watched, QEvent* event) {
@@ -57,6 +62,9 @@ bool PlotMouse::eventFilter(QObject* watched, QEvent* event) {
             return Key(static_cast<QKeyEvent*>(event));
         case QEvent::Paint:
             return PaintMoved();
+        case QEvent::Leave:
+            hoverRest_.stop();
+            return false;
         case QEvent::FocusOut:
         case QEvent::Hide:
             if (drag_ != Drag::None) CancelDrag();
@@ -111,7 +119,9 @@ bool PlotMouse::Move(QMouseEvent* event) {
     const OptionsRecord& options = window_.Doc().Options;
     switch (drag_) {
         case Drag::None:
-            HoverHint(at);
+            HoverHint(at, false);
+            hoverAt_ = at;
+            hoverRest_.start();
             return true;
         case Drag::Pressed:
             if ((at - pressAt_).manhattanLength() < QApplication::startDragDistance()) return true;
@@ -163,7 +173,7 @@ bool PlotMouse::Release(QMouseEvent* event) {
                std::abs(at.y() - pressAt_.y()) >= kMinBoxPixels) {
         ApplyView(BoxView(pressMap_, pressAt_, at), false);
     }
-    HoverHint(at);
+    HoverHint(at, true);
     return true;
 }
 
@@ -300,10 +310,10 @@ void PlotMouse::ShowHint(const QString& hint) {
     QCoreApplication::sendEvent(&window_, &tip);
 }
 
-void PlotMouse::HoverHint(QPoint at) {
+void PlotMouse::HoverHint(QPoint at, bool named) {
     const Document& doc = window_.Doc();
     QString hint = QString::fromStdString(PointerHint(doc, at.x(), at.y()));
-    if (const int index = PickGraph(doc, at.x(), at.y()); index >= 0)
+    if (const int index = named ? PickGraph(doc, at.x(), at.y()) : -1; index >= 0)
         hint += "   " + QString::fromLatin1(GraphEntryText(doc.GraphAt(index).Record()));
     ShowHint(hint);
 }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QTimer>
 
 #include "plot/options_record.h"
 #include "plot/screen_map.h"
@@ -34,6 +35,9 @@ class PlotMouse final : public QObject {
     static constexpr int kBurstMs = 500;
     // A zoom box smaller than this either way is no box.
     static constexpr int kMinBoxPixels = 5;
+    // The graph under a pointer that moves is named once it rests this long: finding it
+    // costs as much as a third of a repaint on large documents.
+    static constexpr int kHoverRestMs = 60;
 
     // Watches window's events; owned by the window.
     PlotMouse(DocumentWindow& window, MainWindow& main, Messages& messages);
@@ -58,7 +62,8 @@ class PlotMouse final : public QObject {
     bool BurstGoesOn() const;
     void CancelDrag();
     void ShowHint(const QString& hint);
-    void HoverHint(QPoint at);
+    // The coordinates under the pointer, and the graph there when named is set.
+    void HoverHint(QPoint at, bool named);
     void ShowGraphMenu(int index, const QPoint& globalPos);
 
     DocumentWindow& window_;
@@ -70,6 +75,8 @@ class PlotMouse final : public QObject {
     QPoint offset_;  // how far the picture has moved
     ScreenMapping pressMap_;
     QPointer<QRubberBand> band_;
+    QTimer hoverRest_;
+    QPoint hoverAt_;
 
     // The burst of notches or keys under way: the options it started from, those its last
     // notch set, and whether a refusal was already shown.
