@@ -75,7 +75,8 @@ bool PlotMouse::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PlotMouse::Wheel(QWheelEvent* event) {
-    if (drag_ != Drag::None) return true;
+    // A plot too small to draw has no pixels to zoom about.
+    if (drag_ != Drag::None || !window_.Doc().PlotAreaUsable()) return true;
     const QPoint angle = event->angleDelta();
     long double notches = (angle.y() != 0 ? angle.y() : angle.x()) / 120.0L;
     if (notches == 0) {
@@ -99,6 +100,7 @@ bool PlotMouse::Press(QMouseEvent* event) {
     if (drag_ != Drag::None) return true;
     Activate();
     window_.setFocus(Qt::MouseFocusReason);
+    if (!window_.Doc().PlotAreaUsable()) return true;
     pressAt_ = event->position().toPoint();
     offset_ = {};
     pressMap_ = window_.Doc().ScreenMap();
@@ -193,6 +195,7 @@ bool PlotMouse::Key(QKeyEvent* event) {
         if (event->key() == Qt::Key_Escape) CancelDrag();  // the view as it was
         return true;
     }
+    if (!window_.Doc().PlotAreaUsable()) return false;
     const ScreenMapping map = window_.Doc().ScreenMap();
     const int cx = (map.plot.left + map.plot.right) / 2;
     const int cy = (map.plot.top + map.plot.bottom) / 2;

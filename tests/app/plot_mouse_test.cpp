@@ -251,6 +251,13 @@ TEST_F(PlotMouseTest, ThePanelFollowsTheDocumentAndDrivesTheSelection) {
     first.Doc().Modified = false;
     CloseWindow(&first);
     EXPECT_TRUE(rows().isEmpty());
+
+    // View > Graphs hides it, and so it stays the next time.
+    panel->toggleViewAction()->trigger();
+    EXPECT_EQ(panel->toggleViewAction()->text(), "Graphs");
+    ASSERT_TRUE(window->close());
+    Start();
+    EXPECT_TRUE(window->GraphList()->isHidden());
 }
 
 }  // namespace
