@@ -84,8 +84,11 @@ void DragFrame(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         QPainter painter(&scene.screen);
-        DrawMovedPicture(painter, scene.picture, QPoint(step % 200 - 100, step % 120 - 60),
-                         Qt::white);
+        const QPoint offset(step % 200 - 100, step % 120 - 60);
+        ScreenMapping map;
+        const OptionsRecord moved =
+            MovedOptions(scene.doc.Options, scene.doc.ScreenMap(), offset, map);
+        DrawMovedPicture(painter, scene.picture, offset, moved, map);
         ++step;
     }
     CountEvaluations(state, 1);

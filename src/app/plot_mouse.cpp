@@ -1,6 +1,7 @@
 #include "app/plot_mouse.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,7 +17,6 @@
 #include "app/document_window.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
-#include "draw/style_colors.h"
 #include "plot/graph_entry_text.h"
 #include "plot/graph_picking.h"
 #include "plot/pointer_hint.h"
@@ -192,7 +192,10 @@ bool PlotMouse::DoubleClick(QMouseEvent* event) {
 
 bool PlotMouse::Key(QKeyEvent* event) {
     if (drag_ != Drag::None) {
-        if (event->key() == Qt::Key_Escape) CancelDrag();  // the view as it was
+        if (event->key() == Qt::Key_Escape) {
+            CancelDrag();  // the view as it was
+            HoverHint(window_.mapFromGlobal(QCursor::pos()), false);
+        }
         return true;
     }
     if (!window_.Doc().PlotAreaUsable()) return false;
@@ -235,8 +238,9 @@ bool PlotMouse::Key(QKeyEvent* event) {
 bool PlotMouse::PaintMoved() {
     if (drag_ != Drag::Moving || window_.Picture().isNull()) return false;
     QPainter painter(&window_);
-    DrawMovedPicture(painter, window_.Picture(), offset_,
-                     ColorOf(window_.Doc().Options.BackColor, Qt::white));
+    ScreenMapping map;
+    const OptionsRecord moved = MovedOptions(window_.Doc().Options, pressMap_, offset_, map);
+    DrawMovedPicture(painter, window_.Picture(), offset_, moved, map);
     return true;
 }
 

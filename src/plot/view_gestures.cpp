@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/style_colors.h"
 #include "formula/number_input.h"
+#include "plot/frame_renderer.h"
 #include "plot/pointer_hint.h"
 #include "plot/view_interval.h"
 
@@ -88,11 +90,38 @@ std::string ViewRangeHint(const OptionsRecord& options, const ViewRange& range) 
            AxisValueText(range.maxY, range.minY, range.maxY, options.LogY, options.LogYBase);
 }
 
-void DrawMovedPicture(QPainter& painter, const QImage& picture, QPoint offset, const QColor& back) {
+OptionsRecord MovedOptions(const OptionsRecord& options, const ScreenMapping& map, QPoint offset,
+                           ScreenMapping& movedMap) {
+    const ViewRange range = MovedView(map, offset.x(), offset.y());
+    OptionsRecord moved = options;
+    moved.MinX = range.minX;
+    moved.MaxX = range.maxX;
+    moved.MinY = range.minY;
+    moved.MaxY = range.maxY;
+    movedMap = map;
+    movedMap.minX = range.minX;
+    movedMap.minY = range.minY;
+    return moved;
+}
+
+void DrawMovedPicture(QPainter& painter, const QImage& picture, QPoint offset,
+                      const OptionsRecord& options, const ScreenMapping& map) {
     const QRect area = picture.rect();
-    for (const QRect& r : QRegion(area) - QRegion(area.translated(offset)))
-        painter.fillRect(r, back);
-    painter.drawImage(offset, picture);
+    // The plot's content moves inside the plot rectangle; the margins, with the labels at
+    // the edges, and what the content uncovers show the new view.
+    const QRect plot(map.plot.left, map.plot.top, map.plot.Width() + 1, map.plot.Height() + 1);
+    const QRect moved = plot & plot.translated(offset);
+    const QRegion uncovered = QRegion(area) - QRegion(moved);
+    if (!uncovered.isEmpty()) {
+        // Only there: the frame is most of a frame's cost.
+        painter.save();
+        painter.setClipRegion(uncovered);
+        painter.fillRect(area, ColorOf(options.BackColor, Qt::white));
+        RenderContext ctx{painter, options, map, SilentFeedback()};
+        DrawFrame(ctx);
+        painter.restore();
+    }
+    if (!moved.isEmpty()) painter.drawImage(moved.topLeft(), picture, moved.translated(-offset));
 }
 
 }  // namespace plotwise

@@ -43,7 +43,14 @@ std::string SetView(OptionsRecord& options, const OptionsRecord& from, const Vie
 // "X: a .. b   Y: c .. d", the view as the status bar shows it while the picture moves.
 std::string ViewRangeHint(const OptionsRecord& options, const ViewRange& range);
 
-// A picture moved by offset, the uncovered part filled with back: one frame of a drag.
-void DrawMovedPicture(QPainter& painter, const QImage& picture, QPoint offset, const QColor& back);
+// Options showing MovedView (unrounded, the steps kept) and their mapping, movedMap: what
+// the uncovered part of a moving picture shows.
+OptionsRecord MovedOptions(const OptionsRecord& options, const ScreenMapping& map, QPoint offset,
+                           ScreenMapping& movedMap);
+
+// One frame of a drag: the picture moved by offset, and where it uncovers the surface, the
+// background, grid, axes and labels of the view it moves to (options mapped by map).
+void DrawMovedPicture(QPainter& painter, const QImage& picture, QPoint offset,
+                      const OptionsRecord& options, const ScreenMapping& map);
 
 }  // namespace plotwise
