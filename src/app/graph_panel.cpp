@@ -32,7 +32,8 @@ GraphPanel::GraphPanel(QWidget* parent) : QDockWidget("Graphs", parent) {
         // The box shows the record, whatever the command made of it.
         FillRow(row);
     });
-    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    // Not itemActivated: some desktops activate on a single click.
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (OnOpen) OnOpen(list_->row(item));
     });
 }
@@ -108,10 +109,16 @@ void GraphPanel::DocumentDestroyed() {
 }
 
 bool GraphPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && list_->currentRow() >= 0) {
-        if (OnDelete) OnDelete(list_->currentRow());
-        return true;
+    if (watched == list_ && event->type() == QEvent::KeyPress && list_->currentRow() >= 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const std::function<void(int)>* call = key == Qt::Key_Delete ? &OnDelete
+                                               : key == Qt::Key_Return || key == Qt::Key_Enter
+                                                   ? &OnOpen
+                                                   : nullptr;
+        if (call != nullptr && *call) {
+            (*call)(list_->currentRow());
+            return true;
+        }
     }
     return QDockWidget::eventFilter(watched, event);
 }

@@ -239,7 +239,9 @@ TEST_F(PlotMouseTest, ThePanelFollowsTheDocumentAndDrivesTheSelection) {
     EXPECT_EQ(rows(), QStringList({"Y(x)=x", "Y(x)=x^3"}));
     Run(C::Undo);
     EXPECT_EQ(rows(), QStringList({"Y(x)=x", "Y(x)=x^2 off", "Y(x)=x^3"}));
-    emit panel->List()->itemActivated(panel->List()->item(2));
+    panel->List()->setCurrentRow(2);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(panel->List(), &enter);
     EXPECT_EQ(editorCalls.back(), "Graph Properties/Properties");
     EXPECT_EQ(List()->currentIndex(), 2);
 
