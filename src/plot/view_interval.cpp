@@ -61,7 +61,15 @@ bool Within(long double v) {
 }
 
 std::string CheckInterval(const OptionsRecord& o, IntervalBounds x, IntervalBounds y) {
-    return CheckViewInterval(o, x.min, x.max, y.min, y.max);
+    if (!Within(x.min)) return "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!Within(x.max)) return "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!(x.max > x.min)) return "Maximum of X must be more\rthan minimum of X";
+    if (!Within(y.min)) return "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!Within(y.max)) return "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
+    if (!(y.max > y.min)) return "Maximum of Y must be more\rthan minimum of Y";
+    if (o.LogX && LogBoundTooLarge(o.LogXBase, x.max)) return kLogBoundMessage;
+    if (o.LogY && LogBoundTooLarge(o.LogYBase, y.max)) return kLogBoundMessage;
+    return {};
 }
 
 void RescaleStep(Extended80& step, long double k) {
@@ -81,19 +89,9 @@ std::int64_t NearestOfScaled(std::int64_t n) {
 
 }  // namespace
 
-std::string CheckViewInterval(const OptionsRecord& o, long double minX, long double maxX,
+std::string CheckViewInterval(const OptionsRecord& options, long double minX, long double maxX,
                               long double minY, long double maxY) {
-    const IntervalBounds x{minX, maxX};
-    const IntervalBounds y{minY, maxY};
-    if (!Within(x.min)) return "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
-    if (!Within(x.max)) return "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100";
-    if (!(x.max > x.min)) return "Maximum of X must be more\rthan minimum of X";
-    if (!Within(y.min)) return "Minimum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
-    if (!Within(y.max)) return "Maximum of Y must be a number\rfrom -1*10^100 up to 1*10^100";
-    if (!(y.max > y.min)) return "Maximum of Y must be more\rthan minimum of Y";
-    if (o.LogX && LogBoundTooLarge(o.LogXBase, x.max)) return kLogBoundMessage;
-    if (o.LogY && LogBoundTooLarge(o.LogYBase, y.max)) return kLogBoundMessage;
-    return {};
+    return CheckInterval(options, {minX, maxX}, {minY, maxY});
 }
 
 IntervalChange MoveChange(bool axisForward, bool towardScreenForward) {
