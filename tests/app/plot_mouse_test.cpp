@@ -4,17 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include "../plot/plot_test_support.h"
 #include "app/graph_panel.h"
 #include "main_window_fixture.h"
 #include "plot/graph_picking.h"
+#include "plot/slope_segments.h"
 #include "plot/view_gestures.h"
 
 namespace plotwise {
 namespace {
 
 using testing_support::GraphCommandsTest;
+using testing_support::GraphOfKind;
 using testing_support::PumpUntil;
 using testing_support::SameBytes;
+using testing_support::TableOf;
 using C = Command;
 
 class PlotMouseTest : public GraphCommandsTest {
@@ -213,6 +217,33 @@ TEST_F(PlotMouseTest, PickingTakesTheNearestDrawnGraphWithinFourPixels) {
                            "Axis Options...", "Background Options..."}));
     EXPECT_EQ(List()->currentIndex(), 0);
     menu->close();
+}
+
+TEST_F(PlotMouseTest, MarkersReachTheirEdgeAndSlopeSegmentsArePicked) {
+    Run(C::StandardIntervals);
+    GraphRecord table = TableOf({{5, 5}});
+    table.Lines = false;
+    table.Points = true;
+    table.PointWidth = 5;  // the edge 2.5 pixels from the centre
+    Doc().AddGraph(table);
+    Doc().CalculateGraphs();
+    const QPoint marker = PixelOf(5, 5);
+    EXPECT_EQ(PickGraph(Doc(), marker.x() + 6, marker.y()), 0);
+    EXPECT_EQ(PickGraph(Doc(), marker.x() + 7, marker.y()), -1);
+
+    Doc().RemoveGraph(0);
+    Doc().AddGraph(GraphOfKind(kSlopeField, "0"));  // level segments
+    Doc().CalculateGraphs();
+    QLine segment;
+    ForEachSlopeSegment(Doc().GraphAt(0), Doc().Options, Doc().ScreenMap(), DeviceScale{},
+                        [&segment](const QLine& line) {
+                            segment = line;
+                            return line.isNull();
+                        });
+    ASSERT_FALSE(segment.isNull());
+    const QPoint middle = segment.center();
+    EXPECT_EQ(PickGraph(Doc(), middle.x(), middle.y() + 4), 0);
+    EXPECT_EQ(PickGraph(Doc(), middle.x(), middle.y() + 5), -1);
 }
 
 TEST_F(PlotMouseTest, ThePanelFollowsTheDocumentAndDrivesTheSelection) {
