@@ -61,7 +61,7 @@ bool PlotMouse::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             return Key(static_cast<QKeyEvent*>(event));
         case QEvent::Paint:
-            return PaintMoved();
+            return Paint();
         case QEvent::Leave:
             hoverRest_.stop();
             return false;
@@ -164,6 +164,7 @@ bool PlotMouse::Release(QMouseEvent* event) {
     if ((drag == Drag::Box && !boxButton) || (drag != Drag::Box && button != Qt::LeftButton))
         return true;
     const QPoint offset = offset_;
+    if (drag == Drag::Moving) frozen_ = window_.grab();  // the moved picture stays meanwhile
     CancelDrag();
     if (drag == Drag::Pressed) {
         // A click: the graph under the pointer becomes the selected one.
@@ -235,7 +236,11 @@ bool PlotMouse::Key(QKeyEvent* event) {
     }
 }
 
-bool PlotMouse::PaintMoved() {
+bool PlotMouse::Paint() {
+    if (!frozen_.isNull()) {
+        QPainter(&window_).drawPixmap(0, 0, frozen_);
+        return true;
+    }
     if (drag_ != Drag::Moving || window_.Picture().isNull()) return false;
     QPainter painter(&window_);
     ScreenMapping map;
@@ -282,6 +287,7 @@ void PlotMouse::ApplyView(const ViewRange& range, bool burst) {
         }
     } else {
         main_.CurrentOptions() = options;
+        if (frozen_.isNull()) frozen_ = window_.grab();
         if (sameStep) {
             // The burst's step already holds the view it started from.
             OptionsUndoRecorder* recorder = doc.UndoRecorder;
@@ -295,6 +301,8 @@ void PlotMouse::ApplyView(const ViewRange& range, bool burst) {
         }
         burstSet_ = doc.Options;
     }
+    frozen_ = QPixmap();
+    window_.update();
     // Timed from the end: a message or a slow resample does not split the gesture.
     if (burst)
         lastNotch_.restart();

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
@@ -54,7 +55,8 @@ class PlotMouse final : public QObject {
     bool Release(QMouseEvent* event);
     bool DoubleClick(QMouseEvent* event);
     bool Key(QKeyEvent* event);
-    bool PaintMoved();
+    // Paints the moving picture, or the frozen one while a new view is computed.
+    bool Paint();
 
     void Activate();
     // Applies a view: a new step, or, for a burst, the same step as the notch before.
@@ -75,6 +77,9 @@ class PlotMouse final : public QObject {
     QPoint offset_;  // how far the picture has moved
     ScreenMapping pressMap_;
     QPointer<QRubberBand> band_;
+    // What the window showed when a new view was applied: shown until the new picture is
+    // whole, so the graphs do not vanish while they are computed again.
+    QPixmap frozen_;
     QTimer hoverRest_;
     QPoint hoverAt_;
 
