@@ -11,6 +11,7 @@
 #include "app/document_names.h"
 #include "app/document_window.h"
 #include "app/main_window.h"
+#include "app/plot_mouse.h"
 #include "app/program_icons.h"
 #include "app/shell_feedback.h"
 #include "app/undo_controller.h"
@@ -61,6 +62,7 @@ DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     QObject::connect(child, &DocumentWindow::ContextMenuRequested, &window_,
                      &MainWindow::ShowDocumentMenu);
     const QList<QMdiSubWindow*> before = window_.MdiArea()->subWindowList(QMdiArea::CreationOrder);
+    new PlotMouse(*child, window_, messages_);  // owned by the window
     QMdiSubWindow* sub = window_.MdiArea()->addSubWindow(child);
     sub->setWindowIcon(DocumentIcon());
     QObject::connect(sub, &QObject::destroyed, &window_, &MainWindow::UpdateCommandStates);

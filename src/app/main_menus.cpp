@@ -91,9 +91,9 @@ void MainWindow::CreateMenus() {
     AddMenuItems(edit, {C::Undo, C::Redo});
     edit->addSeparator();
     AddMenuItems(edit, {C::CopyAsBitmap});
-    AddMenuItems(AddMenu("&View", "Maximizing the active window and toolbars management"),
-                 {C::FullScreen, C::SmoothLines, C::EqualScales, C::StandardToolbar,
-                  C::GraphToolbar, C::CalculusToolbar});
+    viewMenu_ = AddMenu("&View", "Maximizing the active window and toolbars management");
+    AddMenuItems(viewMenu_, {C::FullScreen, C::SmoothLines, C::EqualScales, C::StandardToolbar,
+                             C::GraphToolbar, C::CalculusToolbar});
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
                  {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,

@@ -19,6 +19,7 @@
 #include "app/document_window.h"
 #include "app/full_screen_window.h"
 #include "app/graph_controller.h"
+#include "app/graph_panel.h"
 #include "app/graph_toolbar.h"
 #include "app/help_file.h"
 #include "app/help_window.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup, Messages* messages, FileDia
     graphs_ = std::make_unique<GraphController>(*this, *messages_, *graphToolbar_);
     tools_ = std::make_unique<ToolController>(*this, *messages_, *dialogs_, *feedback_);
     ConnectGraphToolbar();
+    graphPanel_ = CreateGraphPanel(*this, *viewMenu_);
     fullScreen_ = new FullScreenWindow(this);
     help_ = new HelpWindow(HelpFilePath(), *messages_, this);
     qApp->installEventFilter(this);  // F1 in the dialogs
@@ -209,6 +211,7 @@ void MainWindow::LoadSettings() {
     SetToolbarShown(ToolbarId::Standard, panels.StandardPanel);
     SetToolbarShown(ToolbarId::Calculus, panels.CalculusPanel);
     Action(Command::SmoothLines)->setChecked(settings_.View.SmoothLines);
+    graphPanel_->setVisible(panels.GraphList);
 }
 
 void MainWindow::SaveSettings() {
@@ -219,6 +222,7 @@ void MainWindow::SaveSettings() {
         return;
     }
     QSettings ini(setup_.settingsFile, QSettings::IniFormat);
+    settings_.Panels.GraphList = !graphPanel_->isHidden();
     WriteProgramSettings(ini, settings_);
     ini.setValue(kLayoutKey, QString::fromLatin1(saveState().toBase64()));
     ini.sync();

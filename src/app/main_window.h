@@ -26,6 +26,7 @@ class Feedback;
 class FileDialogs;
 class FullScreenWindow;
 class GraphController;
+class GraphPanel;
 class GraphToolbar;
 class HelpWindow;
 class Messages;
@@ -82,6 +83,7 @@ class MainWindow final : public QMainWindow {
     PrintController& PrintCommands() { return *printing_; }
 
     GraphToolbar* GraphBar() const { return graphToolbar_; }
+    GraphPanel* GraphList() const { return graphPanel_; }
     void SetToolbarShown(ToolbarId toolbar, bool shown);
     bool ToolbarShown(ToolbarId toolbar) const;
     QToolBar* Toolbar(ToolbarId toolbar) const;
@@ -91,6 +93,7 @@ class MainWindow final : public QMainWindow {
     HelpWindow* Help() const { return help_; }
     QMenu* createPopupMenu() override;  // the toolbars' context menu
     void ShowDocumentMenu(DocumentWindow* child, const QPoint& globalPos);
+    QMenu* DocumentMenu() const { return documentMenu_; }  // the plot's context menu
     void AutoMaximize();
     // A document just opened or saved goes first in the File menu's recent files.
     void RememberFile(const QString& path);
@@ -137,6 +140,8 @@ class MainWindow final : public QMainWindow {
     std::array<QAction*, 3> toolbarMenuItems_{};  // the toolbars' context menu items
     std::array<QToolBar*, 3> toolbars_{};
     GraphToolbar* graphToolbar_ = nullptr;
+    GraphPanel* graphPanel_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     std::array<QLabel*, 2> panels_{};
     QMdiArea* mdi_ = nullptr;
     QMenu* fileMenu_ = nullptr;

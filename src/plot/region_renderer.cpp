@@ -10,6 +10,7 @@
 #include "plot/equation_curve.h"
 #include "plot/graph_renderer.h"
 #include "plot/grid_function.h"
+#include "plot/slope_segments.h"
 
 namespace plotwise {
 namespace {
@@ -102,29 +103,28 @@ void DrawInequality(RenderContext& ctx, const Graph& graph) {
     painter.restore();
 }
 
-void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
+bool ForEachSlopeSegment(const Graph& graph, const OptionsRecord& options, const ScreenMapping& map,
+                         const DeviceScale& scale, const std::function<bool(const QLine&)>& visit) {
     const GraphRecord& props = graph.Record();
     const int nx = GridStepsX(props);
     const int ny = GridStepsY(props);
-    if (graph.Values.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)) return;
-    const GridArea area = GridAreaOf(props, ctx.options);
+    if (graph.Values.size() != static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny))
+        return true;
+    const GridArea area = GridAreaOf(props, options);
     const long double dx = (area.xEnd - area.xStart) / nx;
     const long double dy = (area.yEnd - area.yStart) / ny;
     const long double length = std::clamp<long long>(props.Area().MaxGap, 1, kMaxSlopeLength);
     const bool perX = props.Relation() == 0;  // dy/dx; otherwise dx/dy
-    const long double ratio =
-        perX ? ctx.map.factorY / ctx.map.factorX : ctx.map.factorX / ctx.map.factorY;
-    const DeviceScale& scale = ctx.scale;
-    QPen pen = GraphPen(ctx, props);
-    pen.setCapStyle(Qt::FlatCap);
-    ctx.painter.setPen(pen);
+    const long double ratio = perX ? map.factorY / map.factorX : map.factorX / map.factorY;
     for (int i = 1; i <= nx; ++i) {
-        const int cx = ctx.map.X(area.xStart + (i - 0.5L) * dx);
+        const int cx = map.X(area.xStart + (i - 0.5L) * dx);
         for (int j = 1; j <= ny; ++j) {
-            if (ctx.Interrupted()) return;
             const long double f = graph.Value(i, j, ny);
-            if (!std::isfinite(f)) continue;
-            const int cy = ctx.map.Y(area.yStart + (j - 0.5L) * dy);
+            if (!std::isfinite(f)) {
+                if (!visit(QLine())) return false;
+                continue;
+            }
+            const int cy = map.Y(area.yStart + (j - 0.5L) * dy);
             const long double k = f * ratio;
             const long double norm = std::sqrt(k * k + 1);
             // Half the segment along the slope; a slope too steep for the square root is
@@ -137,17 +137,30 @@ void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
             }
             long double hx = perX ? along : across;
             long double hy = perX ? -across : -along;
-            if (!ctx.options.AxisX.Forward) hx = -hx;
-            if (!ctx.options.AxisY.Forward) hy = -hy;
+            if (!options.AxisX.Forward) hx = -hx;
+            if (!options.AxisY.Forward) hy = -hy;
             // s makes the half segment length / 2 screen pixels long on any device.
             const long double sx = hx / scale.X();
             const long double sy = hy / scale.Y();
             const long double s = (length / 2) / std::sqrt(sx * sx + sy * sy);
             const int ix = ScaledPixels(hx, s);
             const int iy = ScaledPixels(hy, s);
-            ctx.painter.drawLine(cx + ix, cy + iy, cx - ix, cy - iy);
+            if (!visit(QLine(cx + ix, cy + iy, cx - ix, cy - iy))) return false;
         }
     }
+    return true;
+}
+
+void DrawSlopeField(RenderContext& ctx, const Graph& graph) {
+    QPen pen = GraphPen(ctx, graph.Record());
+    pen.setCapStyle(Qt::FlatCap);
+    ctx.painter.setPen(pen);
+    // A cell without a slope still polls Esc, as every cell does.
+    ForEachSlopeSegment(graph, ctx.options, ctx.map, ctx.scale, [&ctx](const QLine& line) {
+        if (ctx.Interrupted()) return false;
+        if (!line.isNull()) ctx.painter.drawLine(line);
+        return true;
+    });
 }
 
 }  // namespace plotwise

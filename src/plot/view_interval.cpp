@@ -89,6 +89,11 @@ std::int64_t NearestOfScaled(std::int64_t n) {
 
 }  // namespace
 
+std::string CheckViewInterval(const OptionsRecord& options, long double minX, long double maxX,
+                              long double minY, long double maxY) {
+    return CheckInterval(options, {minX, maxX}, {minY, maxY});
+}
+
 IntervalChange MoveChange(bool axisForward, bool towardScreenForward) {
     return axisForward == towardScreenForward ? IntervalChange::TowardGreater
                                               : IntervalChange::TowardSmaller;

@@ -33,6 +33,11 @@ long double NiceStep(long double v);
 // nice; a ratio that rounds to 1, or a step that would leave 0..1E100, changes nothing.
 void RescaleSteps(OptionsRecord& options, long double kx, long double ky);
 
+// The message of the first bound of a view that the view commands refuse (beyond
+// -1*10^100..1*10^100, empty, or too large for a logarithmic scale), or empty.
+std::string CheckViewInterval(const OptionsRecord& options, long double minX, long double maxX,
+                              long double minY, long double maxY);
+
 // Applies the changes to options' interval and rescales the steps. Returns the message
 // of the first failed check, and then leaves options untouched; empty on success.
 std::string ChangeViewInterval(OptionsRecord& options, IntervalChange x, IntervalChange y);

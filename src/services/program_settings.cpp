@@ -116,6 +116,7 @@ void ReadProgramSettings(QSettings& ini, ProgramSettings& settings) {
     p.StandardPanel = ReadBool(ini, "Panels/StandardPanel", d.Panels.StandardPanel);
     p.GraphsPanel = ReadBool(ini, "Panels/GraphsPanel", d.Panels.GraphsPanel);
     p.CalculusPanel = ReadBool(ini, "Panels/CalcPanel", d.Panels.CalculusPanel);
+    p.GraphList = ReadBool(ini, "Panels/GraphList", d.Panels.GraphList);
 
     settings.View.SmoothLines = ReadBool(ini, "View/SmoothLines", d.View.SmoothLines);
 
@@ -155,6 +156,7 @@ void WriteProgramSettings(QSettings& ini, const ProgramSettings& settings) {
     WriteBool(ini, "Panels/StandardPanel", p.StandardPanel);
     WriteBool(ini, "Panels/GraphsPanel", p.GraphsPanel);
     WriteBool(ini, "Panels/CalcPanel", p.CalculusPanel);
+    WriteBool(ini, "Panels/GraphList", p.GraphList);
 
     const CommonSettings& c = settings.Common;
     WriteBool(ini, "Common/FuncPanelDelConfirmation", c.ConfirmDelete);

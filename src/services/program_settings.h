@@ -53,6 +53,7 @@ struct PanelSettings {
     bool StandardPanel = true;
     bool GraphsPanel = true;
     bool CalculusPanel = true;
+    bool GraphList = true;  // the dockable list of graphs
 };
 
 // How the picture is shown, from the View menu.

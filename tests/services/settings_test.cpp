@@ -24,7 +24,7 @@ ProgramSettings NonDefault() {
     s.ValueTable = {-3.75L, 0.1L, 0.125L};
     s.Integrate = {1e-20L, -7, -3, true};
     s.Common = {false, false, true, true, false, false};
-    s.Panels = {false, false, false};
+    s.Panels = {false, false, false, false};
     s.View = {false};
     s.Regression = {8, 9};
     s.Print = {true};
@@ -93,7 +93,7 @@ TEST_F(SettingsFile, ReadingRules) {
 TEST_F(SettingsFile, RoundTripKeepsEveryValueAndTheKeysOfOthers) {
     const Keys written = Written(NonDefault());
     Keys defaults = Written(ProgramSettings{}, "defaults.ini");
-    ASSERT_EQ(written.size(), 27u);
+    ASSERT_EQ(written.size(), 28u);
     for (const auto& [key, value] : written)
         EXPECT_NE(value, defaults[key]) << key;
 
