@@ -73,24 +73,22 @@ void MeasureCurve(Nearest& nearest, const Graph& graph, const OptionsRecord& opt
     const bool lines = ShowsLines(props);
     const bool points = ShowsPoints(props);
     const long double radius = std::clamp<long double>(props.PointWidth, 1, 11) / 2;
-    // As drawn: empty table rows do not break a table's line; a missing point breaks a curve.
-    const bool keepAcrossGaps = props.Kind == kTable;
     bool have = false;
     long double lastX = 0;
     long double lastY = 0;
-    ForEachGraphPoint(graph, options, [&](long double x, long double y) {
-        if (!std::isfinite(x) || !std::isfinite(y)) {
-            if (!keepAcrossGaps) have = false;
+    // As drawn, breaks included.
+    ForEachLinePoint(
+        graph, options,
+        [&](long double x, long double y) {
+            if (lines && have) AxisSegment(nearest, clipper, lastX, lastY, x, y);
+            if (points && clipper.InsideUnrounded(x, y))
+                nearest.Point(nearest.PixelX(x), nearest.PixelY(y), radius);
+            have = true;
+            lastX = x;
+            lastY = y;
             return true;
-        }
-        if (lines && have) AxisSegment(nearest, clipper, lastX, lastY, x, y);
-        if (points && clipper.InsideUnrounded(x, y))
-            nearest.Point(nearest.PixelX(x), nearest.PixelY(y), radius);
-        have = true;
-        lastX = x;
-        lastY = y;
-        return true;
-    });
+        },
+        [&] { have = false; });
 }
 
 void MeasureEquation(Nearest& nearest, const Graph& graph, const OptionsRecord& options) {

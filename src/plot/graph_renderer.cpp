@@ -122,27 +122,16 @@ class SmoothWalker {
     bool have_ = false;
 };
 
-// Hands a graph's points to line in order, breaking it where a point is missing and where
-// the sampler found a pole or a jump after a point.
+// Hands a graph's points to line in order, with its breaks.
 template <typename Line>
 void WalkGraph(RenderContext& ctx, const Graph& graph, Line& line) {
-    // Empty table rows do not break a table's line.
-    const bool keepAcrossGaps = graph.Record().Kind == kTable;
-    auto nextBreak = graph.Breaks.begin();
-    int point = 0;
-    ForEachGraphPoint(graph, ctx.options, [&](long double x, long double y) {
-        if (std::isfinite(x) && std::isfinite(y)) {
+    ForEachLinePoint(
+        graph, ctx.options,
+        [&](long double x, long double y) {
             line.Add(x, y);
-        } else if (!keepAcrossGaps) {
-            line.Break();
-        }
-        ++point;
-        if (nextBreak != graph.Breaks.end() && *nextBreak == point) {
-            line.Break();
-            ++nextBreak;
-        }
-        return !ctx.Interrupted();
-    });
+            return !ctx.Interrupted();
+        },
+        [&] { line.Break(); });
 }
 
 // Closer than this (squared, in pixels) to the last point drawn, a point adds nothing a

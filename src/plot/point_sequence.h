@@ -2,6 +2,7 @@
 // from its stored values under the document's options.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 
 #include "formula/number_input.h"
@@ -55,6 +56,31 @@ void ForEachGraphPoint(const Graph& graph, const OptionsRecord& options, Visit v
         default:
             return;
     }
+}
+
+// The points of a graph's line in order: add(x, y) for each point with a value, lineBreak()
+// where the line stops, at a missing point (not in a table: its line crosses empty rows) and
+// where sampling found a pole or a jump after a point. add returning false stops the walk.
+template <typename Add, typename LineBreak>
+void ForEachLinePoint(const Graph& graph, const OptionsRecord& options, Add add,
+                      LineBreak lineBreak) {
+    const bool keepAcrossGaps = graph.Record().Kind == kTable;
+    auto nextBreak = graph.Breaks.begin();
+    int point = 0;
+    ForEachGraphPoint(graph, options, [&](long double x, long double y) {
+        bool go = true;
+        if (std::isfinite(x) && std::isfinite(y)) {
+            go = add(x, y);
+        } else if (!keepAcrossGaps) {
+            lineBreak();
+        }
+        ++point;
+        if (nextBreak != graph.Breaks.end() && *nextBreak == point) {
+            lineBreak();
+            ++nextBreak;
+        }
+        return go;
+    });
 }
 
 }  // namespace plotwise

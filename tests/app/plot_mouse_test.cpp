@@ -244,6 +244,12 @@ TEST_F(PlotMouseTest, MarkersReachTheirEdgeAndSlopeSegmentsArePicked) {
     const QPoint middle = segment.center();
     EXPECT_EQ(PickGraph(Doc(), middle.x(), middle.y() + 4), 0);
     EXPECT_EQ(PickGraph(Doc(), middle.x(), middle.y() + 5), -1);
+
+    // No line runs across a pole, so there is nothing to pick where it would have.
+    Doc().RemoveGraph(0);
+    Doc().AddGraph(GraphOfKind(kYOfX, "tan(x)"));
+    Doc().CalculateGraphs();
+    EXPECT_EQ(PickGraph(Doc(), Doc().XToScreen(1.5707963L), Doc().YToScreen(0)), -1);
 }
 
 TEST_F(PlotMouseTest, ThePanelFollowsTheDocumentAndDrivesTheSelection) {
