@@ -184,8 +184,7 @@ class RecordingDocument : public Document, public OptionsUndoRecorder {
 TEST(SetOptions, RecordsResamplesAndRedraws) {
     // clang-format off
     const struct { const char* what; void (*change)(OptionsRecord&); int interruptAt; const char* log; } cases[] = {
-        {CHANGE(), -1, ""},
-        {CHANGE(r.BackColor = 2), -1, "undo repaint "},
+        {CHANGE(), -1, ""}, {CHANGE(r.BackColor = 2), -1, "undo repaint "},
         // Graphs: 0 Y(x), 1 X(y), 2 empty Y(x), 3 hidden Y(x), 4 Y(x).
         {CHANGE(r.CoeffX = 3), -1, "undo background calc0 calc2 calc3 calc4 draw0 draw1 draw4 "},
         {CHANGE(r.CoeffX = 3), 2, "undo background calc0 calc2 draw0 draw1 "},
@@ -398,8 +397,7 @@ TEST(SegmentClip, GapClipAndMiss) {
         {50, {0, -50, 1, 50}, {}},               // a jump of 100 is more than 50 % of 20
         {50, {0, -4, 1, 4}, {0, -4, 1, 4}},
         {10000, {0, 0, 10, 20}, {0, 0, 5, 10}},  // cut exactly at MaxY
-        {10000, {10, 20, 0, 0}, {5, 10, 0, 0}},
-        {10000, {-20, 0, 20, 0}, {-10, 0, 10, 0}},
+        {10000, {10, 20, 0, 0}, {5, 10, 0, 0}}, {10000, {-20, 0, 20, 0}, {-10, 0, 10, 0}},
         {10000, {9, 12, 12, 9}, {}},              // passes outside the corner
         {10000, {11, 0, 12, 5}, {}},              // wholly right of the view
         {10000, {10, 10, -10, -10}, {10, 10, -10, -10}},  // corner to corner

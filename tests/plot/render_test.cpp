@@ -55,8 +55,7 @@ TEST(Frame, AxesLieWhereTheViewPutsThem) {
     const struct { long double minX, maxX, minY, maxY; bool logY; long double x0, y0; } cases[] = {
         {-10, 10, -10, 10, false, 0, 0},
         {1, 5, 1, 5, false, 1, 1},       // origin out of view: the nearer edges
-        {-5, 5, 1, 5, false, 0, 1},
-        {-8, -2, -9, -3, false, -2, -3},
+        {-5, 5, 1, 5, false, 0, 1}, {-8, -2, -9, -3, false, -2, -3},
         {-2, 3, -2, 3, true, 0, -2},     // a logarithmic axis lies at its minimum
     };
     // clang-format on
