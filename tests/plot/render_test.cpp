@@ -431,16 +431,13 @@ TEST(Bitmap, Bmp4PaddedRowsOfTheColourTableRoundTrip) {
 
 TEST(Print, PixelSizesFollowThePrinterResolutionAndMarginsTheirInches) {
     OptionsRecord o = StandardOptions();
-    const struct {
-        Int32* field;
-        std::int32_t size;
-        std::int32_t printed;  // at 6.25 across and 3 down
-    } cases[] = {
-        {&o.HorWidth, 1, 3},          {&o.VertWidth, 1, 6},
-        {&o.VertWidth, 2, 12},        {&o.RadiusWidth, 3, 9},
+    // clang-format off
+    const struct { Int32* field; std::int32_t size, printed; } cases[] = {  // at 6.25 by 3
+        {&o.HorWidth, 1, 3}, {&o.VertWidth, 1, 6}, {&o.VertWidth, 2, 12}, {&o.RadiusWidth, 3, 9},
         {&o.AxisY.Width, 3, 19},  // 18.75
         {&o.NumLinesX.Length, 5, 15}, {&o.NumLinesY.Length, 2147483647, 1000000},
     };
+    // clang-format on
     for (const auto& c : cases) {
         *c.field = c.size;
         const OptionsRecord printed = PrintOptions(o, 6.25L, 3, false);
