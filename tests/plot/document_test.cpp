@@ -276,10 +276,7 @@ TEST(NiceStep, TakesTheNearerOfTheHalvesAndTheFifths) {
 
 OptionsRecord Interval(long double min, long double max, long double minY, long double maxY) {
     OptionsRecord o = StandardOptions();
-    o.MinX = min;
-    o.MaxX = max;
-    o.MinY = minY;
-    o.MaxY = maxY;
+    SetView(o, min, max, minY, maxY);
     for (Extended80* step : {&o.NumLinesX.Step, &o.NumLinesY.Step, &o.NumsX.Step, &o.NumsY.Step,
                              &o.StepHor, &o.StepVert})
         *step = 1.0L;
@@ -415,10 +412,7 @@ TEST(SegmentClip, GapClipAndMiss) {
 TEST(SegmentClip, ShortcutsAgreeWithRoundingFirst) {
     for (const long double scale : {1.0L, 1e-200L}) {
         OptionsRecord o = StandardOptions();
-        o.MinX = -3.7L * scale;
-        o.MaxX = 1e6L / 3 * scale;
-        o.MinY = -10 * scale;
-        o.MaxY = 10 * scale;
+        SetView(o, -3.7L * scale, 1e6L / 3 * scale, -10 * scale, 10 * scale);
         const SegmentClipper clipper(o, 37);
         ScreenMapping map;
         map.plot = {20, 20, 1020, 720};

@@ -25,14 +25,6 @@ constexpr int kRed = 9;
 constexpr int kYellow = 11;
 constexpr int kBlue = 12;
 
-void SetView(OptionsRecord& o, long double minX, long double maxX, long double minY,
-             long double maxY) {
-    o.MinX = minX;
-    o.MaxX = maxX;
-    o.MinY = minY;
-    o.MaxY = maxY;
-}
-
 // An own square area min..max on both axes in steps x steps cells.
 void SetArea(GraphRecord& props, long double min, long double max, int steps) {
     GraphArea& area = props.Area();
