@@ -312,9 +312,11 @@ bool PumpUntil(Done done) {
     return done();
 }
 
-// A document's history as it must be: the states Undo and Redo go back to.
+// A document's history as it must be: the states Undo and Redo go back to, and the steps
+// taken less those undone, now and at the last save (-1: out of reach).
 struct HistoryModel {
     std::deque<DocState> undo, redo;
+    long position = 0, saved = 0;
 };
 
 // A step kept as the history keeps it: the oldest goes beyond the depth.
@@ -478,6 +480,8 @@ class Soak {
         HistoryModel& model = history_[child];
         PushStep(model.undo, before);
         model.redo.clear();
+        if (model.saved > model.position) model.saved = -1;  // it was on the redo side
+        ++model.position;
     }
 
     // Only what a user can reach: the command's menu item or button must be enabled.
@@ -624,7 +628,13 @@ class Soak {
             Fail(name + " did not give back the state of before: " + difference);
         from.pop_back();
         PushStep(to, before);
-        if (!child->Doc().Modified) Fail("the document is not marked changed after a history step");
+        model.position += undo ? -1 : 1;
+        // Back at the saved state the document is unchanged again.
+        if (child->Doc().Modified == (model.position == model.saved))
+            Fail(name +
+                 (child->Doc().Modified ? " to the saved state left the document marked"
+                                        : " left the document unmarked") +
+                 " changed");
         ++historySteps_;
     }
 
@@ -655,6 +665,7 @@ class Soak {
         }
         const QString path = dialog ? target : QString::fromStdString(document.FileName);
         if (document.Modified) Fail("the document is still marked changed after saving");
+        history_[child].saved = history_[child].position;
         if (QString::fromStdString(document.FileName) != QFileInfo(path).absoluteFilePath())
             Fail("the document does not name the file it was saved to");
         VerifySaved(path, StateOf(document), child);
