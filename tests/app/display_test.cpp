@@ -1,6 +1,7 @@
 // What the main window shows around the picture: Equal Scales per window and what a view
 // change stores with it, Smooth Lines for every window, and toolbar pictures that stay
 // visible on a dark desktop.
+#include "../pixels.h"
 #include "app/toolbar_icons.h"
 #include "main_window_fixture.h"
 
@@ -56,16 +57,8 @@ TEST(ToolbarIcons, OutlinesTakeTheTextColourOnADarkPalette) {
     for (const bool isDark : {false, true}) {
         const QImage image =
             IconOf(Icon::New, isDark ? dark : QPalette(Qt::white)).pixmap(16, 16).toImage();
-        int black = 0;
-        int text = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                black += image.pixel(x, y) == qRgb(0, 0, 0);
-                text += image.pixel(x, y) == qRgb(230, 230, 230);
-            }
-        }
-        EXPECT_EQ(black > 0, !isDark);
-        EXPECT_EQ(text > 0, isDark);
+        EXPECT_EQ(CountColor(image, qRgb(0, 0, 0), image.rect()) > 0, !isDark);
+        EXPECT_EQ(CountColor(image, qRgb(230, 230, 230), image.rect()) > 0, isDark);
     }
 }
 

@@ -115,18 +115,15 @@ TEST_F(GraphCommandsTest, StyleChoosersSetTheirFieldsOnlyOnRealChanges) {
     EXPECT_EQ(Steps(), 1u);
 
     using P = const GraphRecord&;
-    const struct {
-        QComboBox* box;
-        int item;
-        int (*field)(P);
-        int expected;
-    } cases[] = {
+    // clang-format off
+    const struct { QComboBox* box; int item; int (*field)(P); int expected; } cases[] = {
         {bar->LineWidthChooser, 4, [](P p) { return int{p.LineWidth}; }, 5},
         {bar->PointSizeChooser, 5, [](P p) { return int{p.PointWidth}; }, 11},
         {bar->PointStyleChooser, 6, [](P p) { return int{p.PointStyle}; }, 6},
         {bar->ColorChooser, 9, [](P p) { return int{p.Color}; }, 9},
         {bar->ShadingChooser, 3, [](P p) { return int{p.Brush}; }, 3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const int before = c.field(graph.Record());
         Choose(c.box, c.item);
@@ -155,17 +152,14 @@ TEST_F(GraphCommandsTest, InequalitiesAndSlopeFieldsShowTheirOwnControls) {
     }
     AddGraphs({"x"});
     GraphToolbar* bar = window->GraphBar();
-    const struct {
-        int index;
-        bool shading, pointControls;
-    } cases[] = {{0, true, false}, {1, false, false}, {2, false, true}};
-    for (const auto& c : cases) {
-        window->GraphBar()->Select(c.index);
+    // The inequality shades, the slope field neither shades nor has points, Y(x) has points.
+    for (const int index : {0, 1, 2}) {
+        window->GraphBar()->Select(index);
         QCoreApplication::processEvents();  // the toolbar lays out its widgets later
-        EXPECT_EQ(bar->ShadingChooser->isVisibleTo(bar), c.shading) << c.index;
-        EXPECT_EQ(bar->LineWidthChooser->isVisibleTo(bar), !c.shading) << c.index;
-        EXPECT_EQ(bar->PointSizeChooser->isEnabled(), c.pointControls) << c.index;
-        EXPECT_EQ(Enabled(C::DrawPoints), c.pointControls) << c.index;
+        EXPECT_EQ(bar->ShadingChooser->isVisibleTo(bar), index == 0) << index;
+        EXPECT_EQ(bar->LineWidthChooser->isVisibleTo(bar), index != 0) << index;
+        EXPECT_EQ(bar->PointSizeChooser->isEnabled(), index == 2) << index;
+        EXPECT_EQ(Enabled(C::DrawPoints), index == 2) << index;
     }
     EXPECT_EQ(Entries()[0], "x-y<0");
 }

@@ -79,15 +79,12 @@ TEST_F(MainWindowTest, PrintsTheGalleryToPdfInsideTheMarginsInColourAndInBlackAn
 TEST_F(MainWindowTest, ExportWritesTheTypeItsNameEndsInAndTheClipboardOffersPngAndSvg) {
     Start();
     ASSERT_NE(window->DocumentCommands().Open(PLOTWISE_EXAMPLES "/polar.plw"), nullptr);
-    const struct {
-        const char *name, *written;
-        QByteArray start;
-        QStringList shown;
-    } cases[] = {{"pic.jpg", "pic.jpg", "", {"Error: " + QString(kExportTypeMessage)}},
-                 {"pic", "pic.png", "\x89PNG", {}},
-                 {"pic.svg", "pic.svg", "<?xml", {}},
-                 {"pic.PDF", "pic.PDF", "%PDF", {}},
-                 {"pic.svg", "pic.svg", "<?xml", {"Ask: File already exists. Overwrite it?"}}};
+    // clang-format off
+    const struct { const char *name, *written; QByteArray start; QStringList shown; } cases[] = {
+        {"pic.jpg", "pic.jpg", "", {"Error: " + QString(kExportTypeMessage)}},
+        {"pic", "pic.png", "\x89PNG", {}}, {"pic.svg", "pic.svg", "<?xml", {}}, {"pic.PDF", "pic.PDF", "%PDF", {}},
+        {"pic.svg", "pic.svg", "<?xml", {"Ask: File already exists. Overwrite it?"}}};
+    // clang-format on
     for (const auto& c : cases) {
         messages.shown.clear();
         messages.answers = {Answer::Yes};

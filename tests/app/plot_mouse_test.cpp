@@ -45,10 +45,7 @@ class PlotMouseTest : public GraphCommandsTest {
                           mods, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&Child(), &event);
     }
-    void Key(int key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&Child(), &event);
-    }
+    void Key(int key) { testing_support::PressKey(&Child(), key); }
     // Where a point of the view lands, in pixels.
     QPoint PixelOf(long double x, long double y) {
         return {Doc().XToScreen(x), Doc().YToScreen(y)};
@@ -62,14 +59,13 @@ class PlotMouseTest : public GraphCommandsTest {
 };
 
 TEST_F(PlotMouseTest, WheelZoomsAboutThePointerAndABurstIsOneStep) {
-    struct Case {
-        Qt::KeyboardModifiers mods;
-        int delta;
-        bool zoomsX, zoomsY;
-    };
+    // clang-format off
+    const struct { Qt::KeyboardModifiers mods; int delta; bool zoomsX, zoomsY; } cases[] = {
+        {{}, 120, true, true}, {Qt::ControlModifier, -120, true, false},
+        {Qt::ShiftModifier, 240, false, true}};
+    // clang-format on
     const QPoint at(200, 150);
-    for (const Case c : {Case{{}, 120, true, true}, Case{Qt::ControlModifier, -120, true, false},
-                         Case{Qt::ShiftModifier, 240, false, true}}) {
+    for (const auto& c : cases) {
         Run(C::StandardIntervals);
         const OptionsRecord before = Doc().Options;
         const std::size_t steps = Steps();
@@ -77,9 +73,8 @@ TEST_F(PlotMouseTest, WheelZoomsAboutThePointerAndABurstIsOneStep) {
         const long double y = Doc().ScreenToY(at.y());
         for (int notch = 0; notch < 3; ++notch)
             Wheel(at, c.delta, c.mods);
-        const QPoint now = PixelOf(x, y);
-        EXPECT_LE(std::abs(now.x() - at.x()), 1);
-        EXPECT_LE(std::abs(now.y() - at.y()), 1);
+        const QPoint off = PixelOf(x, y) - at;
+        EXPECT_TRUE(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1) << off.x() << "," << off.y();
         const long double k = std::pow(PlotMouse::kNotchZoom, 3.0L * c.delta / 120);
         EXPECT_NEAR(20 / (View().maxX - View().minX), c.zoomsX ? k : 1, 1e-5);
         EXPECT_NEAR(20 / (View().maxY - View().minY), c.zoomsY ? k : 1, 1e-5);
@@ -128,34 +123,29 @@ TEST_F(PlotMouseTest, DragMovesThePictureThenTheViewAndEscPutsItBack) {
     const long double x = Doc().ScreenToX(from.x());
     const long double y = Doc().ScreenToY(from.y());
     Drag(from, to);
-    const QPoint now = PixelOf(x, y);
-    EXPECT_LE(std::abs(now.x() - to.x()), 1);
-    EXPECT_LE(std::abs(now.y() - to.y()), 1);
+    const QPoint off = PixelOf(x, y) - to;
+    EXPECT_TRUE(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1) << off.x() << "," << off.y();
     EXPECT_NEAR(View().maxX - View().minX, 20, 1e-6);
     EXPECT_EQ(Steps(), steps + 1);
     EXPECT_TRUE(Doc().GraphAt(0).HasValues());
 }
 
 TEST_F(PlotMouseTest, ABoxBecomesTheViewUnlessItIsTiny) {
-    struct Case {
-        Qt::MouseButton button;
-        Qt::KeyboardModifiers mods;
-        QPoint a, b;
-        bool zooms;
-    };
-    for (const Case c : {Case{Qt::LeftButton, Qt::ShiftModifier, {150, 100}, {350, 250}, true},
-                         Case{Qt::MiddleButton, {}, {350, 250}, {150, 100}, true},
-                         Case{Qt::MiddleButton, {}, {150, 100}, {154, 250}, false}}) {
+    // clang-format off
+    const struct { Qt::MouseButton button; Qt::KeyboardModifiers mods; QPoint a, b; bool zooms; } cases[] = {
+        {Qt::LeftButton, Qt::ShiftModifier, {150, 100}, {350, 250}, true},
+        {Qt::MiddleButton, {}, {350, 250}, {150, 100}, true},
+        {Qt::MiddleButton, {}, {150, 100}, {154, 250}, false}};
+    // clang-format on
+    for (const auto& c : cases) {
         Run(C::StandardIntervals);
         const std::size_t steps = Steps();
         const ViewRange box = BoxView(Doc().ScreenMap(), c.a, c.b);
         Drag(c.a, c.b, c.button, c.mods);
         EXPECT_EQ(Steps(), steps + (c.zooms ? 1 : 0));
         if (!c.zooms) continue;
-        EXPECT_NEAR(View().minX, box.minX, 1e-6);
-        EXPECT_NEAR(View().maxX, box.maxX, 1e-6);
-        EXPECT_NEAR(View().minY, box.minY, 1e-6);
-        EXPECT_NEAR(View().maxY, box.maxY, 1e-6);
+        for (auto bound : {&ViewRange::minX, &ViewRange::maxX, &ViewRange::minY, &ViewRange::maxY})
+            EXPECT_NEAR(View().*bound, box.*bound, 1e-6);
     }
 }
 
@@ -184,13 +174,13 @@ TEST_F(PlotMouseTest, PickingTakesTheNearestDrawnGraphWithinFourPixels) {
     const int x = Doc().XToScreen(0.5L);
     const int y0 = Doc().YToScreen(0);
     const int y1 = Doc().YToScreen(1);
-    struct Case {
-        int y;
-        int picked;
-    };
-    for (const Case c : {Case{y0, 0}, Case{y0 - 4, 0}, Case{y0 + 5, -1}, Case{y1 + 2, 1},
-                         Case{y1 - 3, 1}, Case{(y0 + y1) / 2, -1}})
-        EXPECT_EQ(PickGraph(Doc(), x, c.y), c.picked) << c.y;
+    for (const auto& [y, picked] : {std::pair{y0, 0},
+                                    {y0 - 4, 0},
+                                    {y0 + 5, -1},
+                                    {y1 + 2, 1},
+                                    {y1 - 3, 1},
+                                    {(y0 + y1) / 2, -1}})
+        EXPECT_EQ(PickGraph(Doc(), x, y), picked) << y;
     // A graph switched off is never picked; a click selects, a double click edits.
     window->GraphBar()->Select(1);
     Run(C::DrawGraphic);
@@ -271,14 +261,12 @@ TEST_F(PlotMouseTest, ThePanelFollowsTheDocumentAndDrivesTheSelection) {
     panel->List()->item(1)->setCheckState(Qt::Unchecked);
     EXPECT_FALSE(Doc().GraphAt(1).Record().DrawGraphic);
     EXPECT_EQ(rows(), QStringList({"Y(x)=x", "Y(x)=x^2 off", "Y(x)=x^3"}));
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(panel->List(), &del);
+    testing_support::PressKey(panel->List(), Qt::Key_Delete);
     EXPECT_EQ(rows(), QStringList({"Y(x)=x", "Y(x)=x^3"}));
     Run(C::Undo);
     EXPECT_EQ(rows(), QStringList({"Y(x)=x", "Y(x)=x^2 off", "Y(x)=x^3"}));
     panel->List()->setCurrentRow(2);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(panel->List(), &enter);
+    testing_support::PressKey(panel->List(), Qt::Key_Return);
     EXPECT_EQ(editorCalls.back(), "Graph Properties/Properties");
     EXPECT_EQ(List()->currentIndex(), 2);
 

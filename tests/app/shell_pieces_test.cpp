@@ -17,31 +17,25 @@ namespace plotwise {
 namespace {
 
 TEST(DocumentNames, NonameTakesTheFirstFreeNumberIgnoringCase) {
-    const struct {
-        QStringList captions;
-        int next;
-    } cases[] = {
-        {{}, 1},
-        {{"Noname1.plw", "Noname3.plw"}, 2},
+    // clang-format off
+    const struct { QStringList captions; int next; } cases[] = {
+        {{}, 1}, {{"Noname1.plw", "Noname3.plw"}, 2},
         {{"noname1.plw", "NONAME2.PLW", "Noname3.plw"}, 4},
         {{"Noname1.plw.bak", "Noname10.plw", "gallery.plw"}, 1},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(NextNonameNumber(c.captions), c.next) << c.captions.join(",").toStdString();
 }
 
 TEST(DocumentNames, CommandLineLosesTheProgramsNameOnly) {
-    const struct {
-        const char* line;
-        const char* path;
-    } cases[] = {
-        {"plotwise doc.plw", "doc.plw"},
-        {"plotwise my  doc.plw", "my  doc.plw"},
+    // clang-format off
+    const struct { const char* line; const char* path; } cases[] = {
+        {"plotwise doc.plw", "doc.plw"}, {"plotwise my  doc.plw", "my  doc.plw"},
         {"\"/opt/my apps/plotwise\" /home/a b/doc.plw", "/home/a b/doc.plw"},
-        {"\"/opt/my apps/plotwise\"", ""},
-        {"\"unclosed quote doc.plw", ""},
-        {"plotwise", ""},
+        {"\"/opt/my apps/plotwise\"", ""}, {"\"unclosed quote doc.plw", ""}, {"plotwise", ""},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(DocumentPathFromCommandLine(c.line), c.path) << c.line;
     EXPECT_EQ(DocumentPathFromCommandLine(CommandLineOf({"/opt/my apps/plotwise", "a b.plw"})),

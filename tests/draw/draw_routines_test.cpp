@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include "../pixels.h"
 #include "draw/style_colors.h"
 
 namespace plotwise {
@@ -15,13 +16,7 @@ constexpr DeviceScale kScreen{};
 
 // Bounding box of the pixels that are no longer white.
 QRect Painted(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != kWhite) box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return testing_support::BoxWhere(image, [](QRgb c) { return c != kWhite; });
 }
 
 template <typename Draw>

@@ -27,11 +27,7 @@ TEST(EverydayReader, RewritesOrPointsAtTheMistake) {
     const FormulaField xy{{"X", "Y"}};
     const FormulaField calculatorE{{"e"}};
     // clang-format off
-    const struct {
-        const char* typed;
-        const FormulaField& field;
-        const char* read;
-    } cases[] = {
+    const struct { const char* typed; const FormulaField& field; const char* read; } cases[] = {
         // Valid text stays exactly as typed, blanks and case included ("2 3" is 23).
         {"X ^ 2", yOfX, "X ^ 2"}, {"s i n(x)", yOfX, "s i n(x)"}, {"2 3", yOfX, "2 3"},
         {"sin h(x)", yOfX, "sin h(x)"}, {"2^3^2", yOfX, "2^3^2"}, {"", yOfX, ""},
@@ -89,10 +85,7 @@ TEST(EverydayReader, StrictLengthAndCarets) {
 
 TEST(EverydayReader, NumberFieldsTakeTheValueOfAFormula) {
     // clang-format off
-    const struct {
-        const char* typed;
-        const char* everyday;
-    } cases[] = {
+    const struct { const char *typed, *everyday; } cases[] = {
         {"-2*pi", "-6.2831853"}, {"pi/2", "1.5707963"}, {"1e-3", "0.001"}, {"2π", "6.2831853"},
         {"1e7", "1*10^7"}, {"10^-40", "0"}, {"1.5", "1.5"}, {" ", " "}, {"1/0", "1/0"}, {"x", "x"}};
     // clang-format on

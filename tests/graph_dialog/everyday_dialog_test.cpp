@@ -15,14 +15,8 @@ namespace {
 
 TEST(EverydayFields, OkReadsEachKindsFormulasAndNumbers) {
     // clang-format off
-    const struct {
-        int kind;
-        const char* formula;
-        const char* formulaY;
-        const char* min;  // Min, or the first table cell
-        const char* read;  // formula|formulaY|min after reading
-        const char* failure;
-    } cases[] = {
+    // min: Min, or the first table cell; read: formula|formulaY|min after reading.
+    const struct { int kind; const char *formula, *formulaY, *min, *read, *failure; } cases[] = {
         {kYOfX, "y=2x", "", "-2π", "2*x||-6.2831853", ""},
         {kXOfY, "x=y²", "", "1e-3", "y^2||0.001", ""},
         {kPolarGraph, "r=2sin a", "", "pi/2", "2*sin(a)||1.5707963", ""},
@@ -46,30 +40,22 @@ TEST(EverydayFields, OkReadsEachKindsFormulasAndNumbers) {
     }
 }
 
-TEST(EverydayDialog, AFormulaOfAFullRecordIsKeptWhole) {
+TEST(EverydayDialog, AFullRecordIsKeptWholeTheErrorIsSelectedAndTheLanguageStored) {
+    GraphDialog form;
+    QStringList errors;
+    form.ShowError = [&errors](const QString& text) { errors << text; };
+    const OptionsRecord options = StandardOptions();
+    auto* ok = testing_support::Find<QPushButton>(form, "OKButton");
     std::string sum = "x";
     while (sum.size() < 253)
         sum += "+x";
-    const OptionsRecord options = StandardOptions();
-    GraphDialog form;
-    QStringList errors;
-    form.ShowError = [&errors](const QString& text) { errors << text; };
     form.ShowRecord(NewGraphRecordOfKind(kYOfX, sum, options), options);
-    testing_support::Find<QPushButton>(form, "OKButton")->click();
+    ok->click();
     EXPECT_EQ(errors, QStringList());
     EXPECT_EQ(form.Record.Formula().Text(), sum);
-}
-
-TEST(EverydayDialog, TheErrorIsSelectedAndTheLanguageStored) {
-    GraphDialog form;
-    QStringList errors;
-    form.ShowError = [&errors](const QString& text) { errors << text; };
-    const OptionsRecord options = StandardOptions();
-    GraphRecord p = NewGraphRecordOfKind(kYOfX, "", options);
-    form.ShowRecord(p, options);
+    form.ShowRecord(NewGraphRecordOfKind(kYOfX, "", options), options);
     form.show();
     auto* edit = testing_support::Find<QLineEdit>(form, "FormulaYFromXEdit");
-    auto* ok = testing_support::Find<QPushButton>(form, "OKButton");
     edit->setText("2x");  // the switch off: the language alone, as before
     ok->click();
     EXPECT_EQ(errors, QStringList("Error 2: discordance of lexems"));

@@ -79,12 +79,7 @@ TEST(CheckFields, InOrder) {
     const char* minX = "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100";
     const char* syntax = "Error 1: syntax error";
     // clang-format off
-    const struct {
-        int kind;
-        Edits edits;
-        GraphField field;
-        const char* message;
-    } cases[] = {
+    const struct { int kind; Edits edits; GraphField field; const char* message; } cases[] = {
         {kYOfX, {{Fx, "x*y"}, {Mn, "x"}}, F::Formula, syntax}, {kXOfY, {{Fx, "x"}}, F::Formula, syntax},
         {kParametric, {{Fx, "cos(x)"}, {Fy, "sin(t"}}, F::Formula, syntax},
         {kParametric, {{Fx, "cos(t)"}, {Fy, "sin(t"}}, F::FormulaY, "Error 3: not enough ')' "},

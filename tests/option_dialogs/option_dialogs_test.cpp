@@ -33,12 +33,8 @@ TEST(OptionsChecksTest, EachDialogNamesTheFirstBadField) {
     const std::string steps = "Number of steps must be a\rpositive integer up to 20000";
     const std::string grid = "The step of grid lines must be\ra positive number up to 1*10^100";
     // clang-format off
-    const struct {
-        int dialog, field;
-        const char* text;
-        std::string message;  // empty: accepted
-        int failed = -1;      // the field named, when not the one edited
-    } cases[] = {
+    // message empty: accepted; failed: the field named, when not the one edited.
+    const struct { int dialog, field; const char* text; std::string message; int failed = -1; } cases[] = {
         {P, pfMinX, "x", "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
         {P, pfMaxX, "2*10^100", "Maximum of X must be a number\rfrom -1*10^100 up to 1*10^100"},
         {P, pfMaxX, "1*10^(-25)", "Maximum of X must be more\rthan minimum of X"},

@@ -184,8 +184,7 @@ class RecordingDocument : public Document, public OptionsUndoRecorder {
 TEST(SetOptions, RecordsResamplesAndRedraws) {
     // clang-format off
     const struct { const char* what; void (*change)(OptionsRecord&); int interruptAt; const char* log; } cases[] = {
-        {CHANGE(), -1, ""},
-        {CHANGE(r.BackColor = 2), -1, "undo repaint "},
+        {CHANGE(), -1, ""}, {CHANGE(r.BackColor = 2), -1, "undo repaint "},
         // Graphs: 0 Y(x), 1 X(y), 2 empty Y(x), 3 hidden Y(x), 4 Y(x).
         {CHANGE(r.CoeffX = 3), -1, "undo background calc0 calc2 calc3 calc4 draw0 draw1 draw4 "},
         {CHANGE(r.CoeffX = 3), 2, "undo background calc0 calc2 draw0 draw1 "},
@@ -277,10 +276,7 @@ TEST(NiceStep, TakesTheNearerOfTheHalvesAndTheFifths) {
 
 OptionsRecord Interval(long double min, long double max, long double minY, long double maxY) {
     OptionsRecord o = StandardOptions();
-    o.MinX = min;
-    o.MaxX = max;
-    o.MinY = minY;
-    o.MaxY = maxY;
+    SetView(o, min, max, minY, maxY);
     for (Extended80* step : {&o.NumLinesX.Step, &o.NumLinesY.Step, &o.NumsX.Step, &o.NumsY.Step,
                              &o.StepHor, &o.StepVert})
         *step = 1.0L;
@@ -398,8 +394,7 @@ TEST(SegmentClip, GapClipAndMiss) {
         {50, {0, -50, 1, 50}, {}},               // a jump of 100 is more than 50 % of 20
         {50, {0, -4, 1, 4}, {0, -4, 1, 4}},
         {10000, {0, 0, 10, 20}, {0, 0, 5, 10}},  // cut exactly at MaxY
-        {10000, {10, 20, 0, 0}, {5, 10, 0, 0}},
-        {10000, {-20, 0, 20, 0}, {-10, 0, 10, 0}},
+        {10000, {10, 20, 0, 0}, {5, 10, 0, 0}}, {10000, {-20, 0, 20, 0}, {-10, 0, 10, 0}},
         {10000, {9, 12, 12, 9}, {}},              // passes outside the corner
         {10000, {11, 0, 12, 5}, {}},              // wholly right of the view
         {10000, {10, 10, -10, -10}, {10, 10, -10, -10}},  // corner to corner
@@ -417,10 +412,7 @@ TEST(SegmentClip, GapClipAndMiss) {
 TEST(SegmentClip, ShortcutsAgreeWithRoundingFirst) {
     for (const long double scale : {1.0L, 1e-200L}) {
         OptionsRecord o = StandardOptions();
-        o.MinX = -3.7L * scale;
-        o.MaxX = 1e6L / 3 * scale;
-        o.MinY = -10 * scale;
-        o.MaxY = 10 * scale;
+        SetView(o, -3.7L * scale, 1e6L / 3 * scale, -10 * scale, 10 * scale);
         const SegmentClipper clipper(o, 37);
         ScreenMapping map;
         map.plot = {20, 20, 1020, 720};

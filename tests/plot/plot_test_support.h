@@ -42,6 +42,14 @@ inline GraphRecord TableOf(const std::vector<std::pair<long double, long double>
     return props;
 }
 
+inline void SetView(OptionsRecord& o, long double minX, long double maxX, long double minY,
+                    long double maxY) {
+    o.MinX = minX;
+    o.MaxX = maxX;
+    o.MinY = minY;
+    o.MaxY = maxY;
+}
+
 // A fresh folder under the test temporary directory, removed with its content.
 class ScratchFolder {
   public:

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <string>
 
+#include "../pixels.h"
 #include "draw/style_colors.h"
 #include "plot/bitmap_export.h"
 #include "plot/document.h"
@@ -33,28 +34,6 @@ inline ::testing::Environment* const kGuiApplicationEnvironment =
 // The colour of a table index as a pixel.
 inline QRgb Rgb(int index) {
     return kColorTable[static_cast<std::size_t>(index)];
-}
-
-// How many pixels of a rectangle (inclusive corners) have the colour.
-inline int CountColor(const QImage& image, QRgb color, QRect area) {
-    area &= image.rect();
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += image.pixel(x, y) == color;
-    }
-    return n;
-}
-
-// Bounding box of the pixels of a colour.
-inline QRect BoxOf(const QImage& image, QRgb color) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == color) box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
 }
 
 // A document that draws nothing but what a test switches on: no axes, no labels.

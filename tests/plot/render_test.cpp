@@ -25,14 +25,6 @@ constexpr int kRed = 9;
 constexpr int kYellow = 11;
 constexpr int kBlue = 12;
 
-void SetView(OptionsRecord& o, long double minX, long double maxX, long double minY,
-             long double maxY) {
-    o.MinX = minX;
-    o.MaxX = maxX;
-    o.MinY = minY;
-    o.MaxY = maxY;
-}
-
 // An own square area min..max on both axes in steps x steps cells.
 void SetArea(GraphRecord& props, long double min, long double max, int steps) {
     GraphArea& area = props.Area();
@@ -55,8 +47,7 @@ TEST(Frame, AxesLieWhereTheViewPutsThem) {
     const struct { long double minX, maxX, minY, maxY; bool logY; long double x0, y0; } cases[] = {
         {-10, 10, -10, 10, false, 0, 0},
         {1, 5, 1, 5, false, 1, 1},       // origin out of view: the nearer edges
-        {-5, 5, 1, 5, false, 0, 1},
-        {-8, -2, -9, -3, false, -2, -3},
+        {-5, 5, 1, 5, false, 0, 1}, {-8, -2, -9, -3, false, -2, -3},
         {-2, 3, -2, 3, true, 0, -2},     // a logarithmic axis lies at its minimum
     };
     // clang-format on
@@ -432,16 +423,13 @@ TEST(Bitmap, Bmp4PaddedRowsOfTheColourTableRoundTrip) {
 
 TEST(Print, PixelSizesFollowThePrinterResolutionAndMarginsTheirInches) {
     OptionsRecord o = StandardOptions();
-    const struct {
-        Int32* field;
-        std::int32_t size;
-        std::int32_t printed;  // at 6.25 across and 3 down
-    } cases[] = {
-        {&o.HorWidth, 1, 3},          {&o.VertWidth, 1, 6},
-        {&o.VertWidth, 2, 12},        {&o.RadiusWidth, 3, 9},
+    // clang-format off
+    const struct { Int32* field; std::int32_t size, printed; } cases[] = {  // at 6.25 by 3
+        {&o.HorWidth, 1, 3}, {&o.VertWidth, 1, 6}, {&o.VertWidth, 2, 12}, {&o.RadiusWidth, 3, 9},
         {&o.AxisY.Width, 3, 19},  // 18.75
         {&o.NumLinesX.Length, 5, 15}, {&o.NumLinesY.Length, 2147483647, 1000000},
     };
+    // clang-format on
     for (const auto& c : cases) {
         *c.field = c.size;
         const OptionsRecord printed = PrintOptions(o, 6.25L, 3, false);

@@ -28,10 +28,7 @@ TEST(EqualScales, WidensOneAxisAboutItsMiddle) {
     // clang-format on
     for (const auto& c : cases) {
         OptionsRecord o = StandardOptions();
-        o.MinX = c.minX;
-        o.MaxX = c.maxX;
-        o.MinY = c.minY;
-        o.MaxY = c.maxY;
+        SetView(o, c.minX, c.maxX, c.minY, c.maxY);
         o.CoeffX = c.coeffX;
         o.LogX = c.logX;
         WidenToEqualScales(o, c.w, c.h);

@@ -56,12 +56,10 @@ class Random {
     }
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(engine_) < p; }
     template <typename T>
-    const T& Pick(const std::vector<T>& items) {
-        return items[static_cast<std::size_t>(Int(0, static_cast<int>(items.size()) - 1))];
+    T Pick(std::initializer_list<T> items) {
+        return items.begin()[Int(0, static_cast<int>(items.size()) - 1)];
     }
-    std::string Pick(std::initializer_list<const char*> texts) {
-        return texts.begin()[Int(0, static_cast<int>(texts.size()) - 1)];
-    }
+    std::string Pick(std::initializer_list<const char*> texts) { return Pick<const char*>(texts); }
 
   private:
     std::mt19937_64 engine_;
@@ -144,14 +142,10 @@ struct EditorCounts {
     std::string lastRefusal;
 };
 
-bool AreaKind(int kind) {
-    return kind == kEquation || kind == kSlopeField;
-}
-
 // The interval and the steps of a kind with formulas, now and then changed; steps and gaps
 // a soak can afford thousands of times.
 void RandomIntervalAndSteps(Random& random, GraphFields& f, const OptionsRecord& options) {
-    const bool area = AreaKind(f.Kind);
+    const bool area = f.Kind == kEquation || f.Kind == kSlopeField;
     if (random.Chance(0.4)) {
         if ((area || f.Kind == kYOfX || f.Kind == kXOfY) && random.Chance(0.3)) {
             UncheckInterval(f, options);
@@ -214,7 +208,8 @@ bool EditGraphRecord(Random& random, GraphRecord& props, const OptionsRecord& op
         f.Formula = RandomFormula(random, variables[kind]);
         if (kind == kParametric) f.FormulaY = RandomFormula(random, variables[kind]);
     }
-    if (AreaKind(kind) && random.Chance(0.5)) f.Relation = random.Int(0, kind == kEquation ? 2 : 1);
+    if ((kind == kEquation || kind == kSlopeField) && random.Chance(0.5))
+        f.Relation = random.Int(0, kind == kEquation ? 2 : 1);
     if (kind <= kSlopeField) {
         RandomIntervalAndSteps(random, f, options);
     } else if (kind == kTable && (fresh || random.Chance(0.6))) {
@@ -317,11 +312,18 @@ bool PumpUntil(Done done) {
     return done();
 }
 
-// A document's history as it must be: the states Undo and Redo go back to.
+// A document's history as it must be: the states Undo and Redo go back to, and the steps
+// taken less those undone, now and at the last save (-1: out of reach).
 struct HistoryModel {
-    std::deque<DocState> undo;
-    std::deque<DocState> redo;
+    std::deque<DocState> undo, redo;
+    long position = 0, saved = 0;
 };
+
+// A step kept as the history keeps it: the oldest goes beyond the depth.
+void PushStep(std::deque<DocState>& steps, const DocState& state) {
+    steps.push_back(state);
+    if (steps.size() > UndoHistory::kUndoDepth) steps.pop_front();
+}
 
 class Soak;
 
@@ -476,9 +478,10 @@ class Soak {
         if (Difference(before, StateOf(child->Doc())).empty()) return;
         if (!child->Doc().Modified) Fail("a changed document is not marked changed");
         HistoryModel& model = history_[child];
-        model.undo.push_back(before);
-        if (model.undo.size() > UndoHistory::kUndoDepth) model.undo.pop_front();
+        PushStep(model.undo, before);
         model.redo.clear();
+        if (model.saved > model.position) model.saved = -1;  // it was on the redo side
+        ++model.position;
     }
 
     // Only what a user can reach: the command's menu item or button must be enabled.
@@ -624,9 +627,14 @@ class Soak {
         if (!difference.empty())
             Fail(name + " did not give back the state of before: " + difference);
         from.pop_back();
-        to.push_back(before);
-        if (to.size() > UndoHistory::kUndoDepth) to.pop_front();
-        if (!child->Doc().Modified) Fail("the document is not marked changed after a history step");
+        PushStep(to, before);
+        model.position += undo ? -1 : 1;
+        // Back at the saved state the document is unchanged again.
+        if (child->Doc().Modified == (model.position == model.saved))
+            Fail(name +
+                 (child->Doc().Modified ? " to the saved state left the document marked"
+                                        : " left the document unmarked") +
+                 " changed");
         ++historySteps_;
     }
 
@@ -657,6 +665,7 @@ class Soak {
         }
         const QString path = dialog ? target : QString::fromStdString(document.FileName);
         if (document.Modified) Fail("the document is still marked changed after saving");
+        history_[child].saved = history_[child].position;
         if (QString::fromStdString(document.FileName) != QFileInfo(path).absoluteFilePath())
             Fail("the document does not name the file it was saved to");
         VerifySaved(path, StateOf(document), child);
@@ -763,8 +772,7 @@ class Soak {
         Document& document = child->Doc();
         const DocState state = StateOf(document);
         const bool modified = document.Modified;
-        const Answer answer =
-            random_.Pick(std::vector<Answer>{Answer::Yes, Answer::No, Answer::No, Answer::Cancel});
+        const Answer answer = random_.Pick({Answer::Yes, Answer::No, Answer::No, Answer::Cancel});
         QString path = document.Named ? QString::fromStdString(document.FileName) : QString();
         if (modified) {
             Allow("Ask: Save changes to " + child->Caption() + "?");

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "../pixels.h"
 #include "../widget_application.h"
 #include "draw/style_colors.h"
 
@@ -31,13 +32,7 @@ QImage Drawn(const ScaledComboBox& box, int index) {
 }
 
 QRect BlackBox(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == kBlack) box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return testing_support::BoxOf(image, kBlack);
 }
 
 TEST(StyleChoosers, EveryChooserFillsItsListAndDrawsOnlyItsClearedItem) {
@@ -112,11 +107,7 @@ TEST(StyleChoosers, ColoursAndShadingsFillInsideABackgroundEdge) {
     const QRect inside = kItem.adjusted(1, 1, -1, -1);
     for (int i = 0; i < 7; ++i) {
         const QImage image = Drawn(shadings, i);
-        int black = 0;
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                black += image.pixel(x, y) == kBlack;
-        }
+        const int black = testing_support::CountColor(image, kBlack, inside);
         // Solid fills everything; a pattern leaves background between its lines.
         const int area = inside.width() * inside.height();
         EXPECT_TRUE(i == 0 ? black == area : black > 0 && black < area / 2) << i << ": " << black;
