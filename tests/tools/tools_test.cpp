@@ -17,6 +17,7 @@
 #include "tools/derivative_tool.h"
 #include "tools/function_analysis.h"
 #include "tools/integral_tool.h"
+#include "tools/intersection_tool.h"
 #include "tools/regression_tool.h"
 #include "tools/tangent_tool.h"
 #include "tools/trace_tool.h"
@@ -144,6 +145,58 @@ TEST(FunctionAnalysis, EscStopsOneScanAndWhatWasFoundStays) {
         std::make_tuple(late.ZeroesCaption(), late.ExtremumsCaption(), late.BuildReport().back()),
         std::make_tuple("Zeroes of function: 7", "Extremums: 3 (interrupted)",
                         "min  -1.57              -1                 "));
+}
+
+// Crossings as "x y", touching points as "t x y"; the X axis is the empty second formula.
+TEST(Intersections, KnownPointsTouchesPolesAndNone) {
+    const struct {
+        const char* first;
+        const char* second;
+        long double min, max;
+        const char* found;
+    } cases[] = {
+        {"x^2", "x+2", -10, 10, "-1 1 2 4 "},
+        {"x^3-x", "", -10, 10, "-1 0 0 0 1 0 "},
+        {"sin(x)", "cos(x)", -7, 7, "-5.5 0.71 -2.36 -0.71 0.79 0.71 3.93 -0.71 "},
+        {"x^2", "", -10, 10, "t 0 0 "},                // touches the axis
+        {"x^2+1", "2*x", -10, 10, "t 1 2 "},           // tangent line
+        {"sin(x)", "1", 0, 10, "t 1.57 1 t 7.85 1 "},  // touches twice
+        {"1/x", "-1/x", -10, 10, ""},                  // a pair of poles only
+        {"tan(x)", "0", -1, 1, "0 0 "},                // the pole guard leaves the zero
+        {"x^2+1", "", -10, 10, ""},                    // none
+        {"ln(x)", "x-1", -10, 10, "t 1 0 "},           // a value only from 0 on
+    };
+    for (const auto& c : cases) {
+        Intersections found(c.first, c.second, Params(c.min, c.max));
+        found.Run(nullptr);
+        std::string text;
+        for (const IntersectionRow& row : found.Rows())
+            text += (row.touching ? "t " : "") + row.x + " " + row.y + " ";
+        EXPECT_EQ(text, c.found) << c.first << " and " << c.second;
+        EXPECT_EQ(found.Caption(), found.Rows().empty()
+                                       ? "Intersections: none"
+                                       : "Intersections: " + std::to_string(found.Rows().size()));
+    }
+    // Interruption keeps what was found and says so; the report lists the rows.
+    Intersections sine("sin(x)", "", Params(-100, 100, 20000));
+    sine.Run([](int percent) { return percent >= 50; });
+    EXPECT_EQ(sine.Caption(), "Intersections: 31 (interrupted)");
+    const std::vector<std::string> report = sine.BuildReport();
+    ASSERT_EQ(report.size(), 9u + 31u);
+    EXPECT_EQ(report[1], "and the X axis");
+    EXPECT_EQ(report[9], "      -97.39             0                  ");
+}
+
+TEST(CheckIntersectionInput, ReadsTheScanFieldsAsAnalyseFunction) {
+    AnalysisInput input{"", "pi", "1", "100", "5"};
+    EXPECT_EQ(CheckIntersectionInput(input, Notation::Everyday).field, AnalysisField::MaxX);
+    input.maxX = "2pi";
+    const IntersectionCheck check = CheckIntersectionInput(input, Notation::Everyday);
+    EXPECT_EQ(check.field, AnalysisField::None);
+    EXPECT_NEAR(check.params.MaxX, 6.2831853L, 1e-15L);
+    input.digitsNum = "6";
+    EXPECT_EQ(CheckIntersectionInput(input, Notation::Everyday).message,
+              "Decimal signs number must be\ran integer from 0 up to 5");
 }
 
 TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
