@@ -285,6 +285,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      {},
      false,
      E::WithDocument},
+    {C::Intersections, "Inter&sections...", "Intersections", "Open the Intersections window",
+     nullptr, 23, I::Intersections, false, E::WithGraph},
 }};
 
 constexpr bool TableInOrder() {

@@ -117,6 +117,11 @@ void DocumentWindow::HideTracePointer() {
     update();
 }
 
+void DocumentWindow::SetOverlay(const PlotOverlay& overlay) {
+    overlay_ = overlay;
+    update();
+}
+
 void DocumentWindow::DrawOn(QPaintDevice& surface, const QSize& size) {
     Document& doc = *document_;
     const PixelRect client = doc.ClientRect;
@@ -142,6 +147,8 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
                          QRegion(QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
     for (const QRect& r : rest)
         painter.fillRect(r, back);
+    if (!overlay_.Empty() && document_->PlotAreaUsable())
+        DrawPlotOverlay(painter, document_->ScreenMap(), document_->Shown(), overlay_);
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {

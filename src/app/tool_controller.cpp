@@ -11,6 +11,7 @@
 #include "tool_windows/analysis_results_window.h"
 #include "tool_windows/calculator_window.h"
 #include "tool_windows/integral_window.h"
+#include "tool_windows/intersection_window.h"
 #include "tool_windows/regression_window.h"
 #include "tool_windows/tangent_window.h"
 #include "tool_windows/trace_window.h"
@@ -87,7 +88,8 @@ void ToolController::DocumentDestroyed() {
 }
 
 void ToolController::CloseToolWindow() {
-    for (QDialog* tool : std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_})
+    for (QDialog* tool :
+         std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_, intersections_})
         if (tool != nullptr && tool->isVisible()) tool->reject();
 }
 
@@ -97,6 +99,21 @@ void ToolController::AnalyseFunction() {
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
     analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
                    window_.Settings().Common.FieldNotation());
+}
+
+void ToolController::Intersections() {
+    DocumentWindow* child = window_.ActiveDocument();
+    if (child == nullptr) return;
+    FollowDocument(child);
+    if (intersections_ == nullptr) {
+        intersections_ =
+            new IntersectionWindow(&window_, messages_, dialogs_, feedback_, AddGraph());
+        intersections_->ShowOverlay = [this](const PlotOverlay& overlay) {
+            if (toolDocument_ != nullptr) toolDocument_->SetOverlay(overlay);
+        };
+    }
+    intersections_->Execute(GraphRecords(child), SelectedGraph(), child->Doc().Shown(),
+                            window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Integration() {

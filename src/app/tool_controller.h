@@ -20,6 +20,7 @@ class Feedback;
 class FileDialogs;
 class FunctionAnalysisTool;
 class IntegralWindow;
+class IntersectionWindow;
 class MainWindow;
 class Messages;
 class RegressionWindow;
@@ -34,6 +35,7 @@ class ToolController final : public DocumentObserver {
 
     void Calculator();
     void AnalyseFunction();
+    void Intersections();
     void Integration();
     void Derivative();
     void TangentNormal();
@@ -67,6 +69,7 @@ class ToolController final : public DocumentObserver {
     TangentWindow* tangent_ = nullptr;
     RegressionWindow* regress_ = nullptr;
     TraceWindow* trace_ = nullptr;
+    IntersectionWindow* intersections_ = nullptr;
     QPointer<DocumentWindow> toolDocument_;  // the document the open tool window works on
     Document* followed_ = nullptr;
 };

@@ -1,9 +1,7 @@
 #include "tool_windows/analysis_results_window.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,31 +12,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "plot/document_file.h"
 #include "plot/feedback.h"
 #include "plot/record_text.h"
-#include "plot/safe_file.h"
 #include "services/file_dialogs.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
 #include "tool_windows/analysis_options_dialog.h"
+#include "tool_windows/form_widgets.h"
 
 namespace plotwise {
 namespace {
 
-constexpr char kReportFilter[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
 constexpr int kTypeColumnWidth = 50;
-
-// Every line ends in CR LF, the last one too.
-std::string ReportText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 QLabel* NewLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -53,33 +39,10 @@ QLineEdit* NewReadOnlyLine(const char* name, QWidget* parent) {
     return edit;
 }
 
-QTableWidget* NewGrid(const char* name, const QStringList& headers, QWidget* parent) {
-    auto* grid = new QTableWidget(1, static_cast<int>(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid->verticalHeader()->hide();
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    return grid;
-}
-
-void SetCell(QTableWidget* grid, int row, int column, const std::string& text) {
-    grid->setItem(row, column, new QTableWidgetItem(FromRecordText(text)));
-}
-
 // The table back to its header and one empty row.
 void ResetGrid(QTableWidget* grid) {
     grid->clearContents();
     grid->setRowCount(1);
-}
-
-QPushButton* NewButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 AnalysisParams ParamsOf(const AnalysisSettings& s) {
@@ -132,9 +95,9 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
         caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         caption->setWordWrap(true);
     }
-    nullsGrid_ = NewGrid("NullsStringGrid", {" X"}, this);
+    nullsGrid_ = NewResultsGrid("NullsStringGrid", {" X"}, this);
     nullsGrid_->horizontalHeader()->setStretchLastSection(true);
-    extremumsGrid_ = NewGrid("ExtremumsStringGrid", {"", " X", " Y"}, this);
+    extremumsGrid_ = NewResultsGrid("ExtremumsStringGrid", {"", " X", " Y"}, this);
     QHeaderView* header = extremumsGrid_->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, kTypeColumnWidth);
@@ -145,9 +108,9 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
     progressBar_->setObjectName("ProgressBar");
     progressBar_->setRange(0, 100);
     progressBar_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    copyButton_ = NewButton("Copy to Clipboard", "CopyButton", this);
-    saveButton_ = NewButton("Save to File...", "SaveToFileButton", this);
-    closeButton_ = NewButton("Close", "CloseButton", this);
+    copyButton_ = NewPlainButton("Copy to Clipboard", "CopyButton", this);
+    saveButton_ = NewPlainButton("Save to File...", "SaveToFileButton", this);
+    closeButton_ = NewPlainButton("Close", "CloseButton", this);
     connect(copyButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::CopyToClipboard);
     connect(saveButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::SaveToFile);
     connect(closeButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::reject);
@@ -234,7 +197,7 @@ void AnalysisResultsWindow::ShowResults() {
     if (zeros.size() > zerosShown_) {
         nullsGrid_->setRowCount(static_cast<int>(zeros.size()));
         for (; zerosShown_ < zeros.size(); ++zerosShown_)
-            SetCell(nullsGrid_, static_cast<int>(zerosShown_), 0, zeros[zerosShown_]);
+            SetGridCell(nullsGrid_, static_cast<int>(zerosShown_), 0, zeros[zerosShown_]);
     }
     const std::vector<ExtremumRow>& extremums = analysis_->Extremums();
     if (extremums.size() > extremumsShown_) {
@@ -242,9 +205,9 @@ void AnalysisResultsWindow::ShowResults() {
         for (; extremumsShown_ < extremums.size(); ++extremumsShown_) {
             const ExtremumRow& row = extremums[extremumsShown_];
             const int r = static_cast<int>(extremumsShown_);
-            SetCell(extremumsGrid_, r, 0, row.isMax ? "max" : "min");
-            SetCell(extremumsGrid_, r, 1, row.x);
-            SetCell(extremumsGrid_, r, 2, row.y);
+            SetGridCell(extremumsGrid_, r, 0, row.isMax ? "max" : "min");
+            SetGridCell(extremumsGrid_, r, 1, row.x);
+            SetGridCell(extremumsGrid_, r, 2, row.y);
         }
     }
 }
@@ -267,21 +230,12 @@ void AnalysisResultsWindow::reject() {
 }
 
 void AnalysisResultsWindow::CopyToClipboard() {
-    if (!analysis_) return;
-    const QString text = FromRecordText(ReportText(analysis_->BuildReport()));
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard != nullptr) clipboard->setText(text);
-    if (clipboard == nullptr || clipboard->text() != text) messages_.Error("Copy error");
+    if (analysis_) CopyReport(analysis_->BuildReport(), messages_);
 }
 
 void AnalysisResultsWindow::SaveToFile() {
-    if (!analysis_) return;
-    const QString path =
-        dialogs_.SaveFileName("Save Analysis Results", QString(), kReportFilter, "txt");
-    if (path.isEmpty()) return;
-    const std::string text = ReportText(analysis_->BuildReport());
-    if (!ReplaceFile(path.toStdString(), std::vector<unsigned char>(text.begin(), text.end())))
-        messages_.Error(kInputOutputError);
+    if (analysis_)
+        SaveReport(analysis_->BuildReport(), "Save Analysis Results", dialogs_, messages_);
 }
 
 FunctionAnalysisTool::FunctionAnalysisTool(QWidget* mainWindow, Messages& messages,
