@@ -5,6 +5,7 @@
 
 #include "app/document_window.h"
 #include "app/graph_controller.h"
+#include "app/graph_panel.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
 #include "services/messages.h"
@@ -70,7 +71,20 @@ std::vector<std::string> ToolController::ActiveFunctionFormulas() const {
 }
 
 int ToolController::SelectedGraph() const {
-    return window_.ToolbarShown(ToolbarId::Graph) ? window_.GraphBar()->SelectedIndex() : -1;
+    const bool shown = window_.ToolbarShown(ToolbarId::Graph) ||
+                       (window_.GraphList() != nullptr && window_.GraphList()->isVisible());
+    return shown ? window_.GraphBar()->SelectedIndex() : -1;
+}
+
+std::string ToolController::SelectedFunction() const {
+    DocumentWindow* child = window_.ActiveDocument();
+    const int selected = SelectedGraph();
+    if (child == nullptr || selected < 0 ||
+        static_cast<std::size_t>(selected) >= child->Doc().GraphCount())
+        return {};
+    const Graph& graph = *child->Doc().Graphs()[static_cast<std::size_t>(selected)];
+    return graph.Record().Kind == kYOfX && !graph.IsEmpty() ? graph.Record().Formula().Text()
+                                                            : std::string();
 }
 
 void ToolController::FollowDocument(DocumentWindow* child) {
@@ -98,7 +112,7 @@ void ToolController::AnalyseFunction() {
         analysis_ =
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
     analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
-                   window_.Settings().Common.FieldNotation());
+                   window_.Settings().Common.FieldNotation(), SelectedFunction());
 }
 
 void ToolController::Intersections() {
@@ -119,7 +133,7 @@ void ToolController::Intersections() {
 void ToolController::Integration() {
     if (integral_ == nullptr) integral_ = new IntegralWindow(&window_, messages_, feedback_);
     integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate,
-                       window_.Settings().Common.FieldNotation());
+                       window_.Settings().Common.FieldNotation(), SelectedFunction());
 }
 
 void ToolController::Calculator() {

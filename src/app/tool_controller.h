@@ -50,8 +50,11 @@ class ToolController final : public DocumentObserver {
 
   private:
     std::vector<std::string> ActiveFunctionFormulas() const;  // non-empty Y(x) graphs
-    // The graph the windows start with: the Graph toolbar's, while the toolbar is shown.
+    // The graph the windows start with: the Graph toolbar's or the graph panel's, while either is
+    // shown.
     int SelectedGraph() const;
+    // The formula of the selected graph when it is a Y(x) graph with one, else empty.
+    std::string SelectedFunction() const;
     // The tool windows' way to the properties dialog, always into the document the window
     // was opened on.
     AddGraphCallback AddGraph();

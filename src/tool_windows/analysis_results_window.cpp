@@ -250,7 +250,9 @@ FunctionAnalysisTool::~FunctionAnalysisTool() {
 }
 
 void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
-                               AnalysisSettings& settings, Notation notation) {
+                               AnalysisSettings& settings, Notation notation,
+                               const std::string& start) {
+    if (!start.empty()) formula_ = start;
     while (options_ && results_) {
         options_->SetNotation(notation);
         options_->SetFormulas(graphFormulas);

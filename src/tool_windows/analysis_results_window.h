@@ -98,9 +98,10 @@ class FunctionAnalysisTool {
 
     // graphFormulas: the Formula of each non-empty Y(x) graph of the active document, in list
     // order. The options dialog starts from settings and keeps what was accepted there.
-    // notation: how the options dialog reads what is typed.
+    // notation: how the options dialog reads what is typed. start: the formula of the graph
+    // in hand, which the dialog starts with when given.
     void Run(const std::vector<std::string>& graphFormulas, AnalysisSettings& settings,
-             Notation notation = Notation::Strict);
+             Notation notation = Notation::Strict, const std::string& start = {});
 
   private:
     QPointer<QWidget> mainWindow_;

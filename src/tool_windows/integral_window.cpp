@@ -75,10 +75,12 @@ IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& fe
 }
 
 void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas,
-                             IntegralSettings& settings, Notation notation) {
+                             IntegralSettings& settings, Notation notation,
+                             const std::string& start) {
     settings_ = &settings;
     notation_ = notation;
     Activate(graphFormulas);
+    if (!start.empty()) formula1_->setEditText(FromRecordText(start));
     exec();
     settings_ = nullptr;
 }

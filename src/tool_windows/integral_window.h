@@ -29,9 +29,10 @@ class IntegralWindow final : public QDialog {
     // graphFormulas: the Formula of each Y(x) graph of the active document that is not
     // empty (IsEmpty), in list order; none without a document. The interval, steps and
     // switch start from settings and are kept there after every calculation.
-    // notation: how the fields read what is typed.
+    // notation: how the fields read what is typed. start: the formula of the graph in hand,
+    // which the first field starts with when given.
     void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings,
-                 Notation notation = Notation::Strict);
+                 Notation notation = Notation::Strict, const std::string& start = {});
 
   private:
     void Activate(const std::vector<std::string>& graphFormulas);

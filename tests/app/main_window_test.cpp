@@ -10,10 +10,12 @@
 
 #include "../plot/plot_test_support.h"
 #include "app/full_screen_window.h"
+#include "formula/number_input.h"
 #include "main_window_fixture.h"
 #include "option_dialogs/output_dialogs.h"
 #include "plot/document_file.h"
 #include "tool_windows/calculator_window.h"
+#include "tool_windows/intersection_window.h"
 
 namespace plotwise {
 namespace {
@@ -219,26 +221,38 @@ TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraph
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
     document.AddGraph(testing_support::TableOf({{3, 7}, {1, 3}, {2, 5}}));
 
-    // The Y(x) formulas are offered; the toolbar's graph is where the windows start.
+    // The Y(x) formulas are offered; the toolbar's graph is where the windows start. The
+    // intersections found are kept as a table of the values listed.
+    std::vector<std::pair<long double, long double>> points;
     const struct {
         Command command;
         int selected;
         std::function<void(QDialog&)> act;
     } cases[] = {
-        {C::AnalyseFunction, 0,
+        {C::AnalyseFunction, 2,
          [](QDialog& w) {
-             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("FormulaComboBox")),
-                       QStringList({"x^2", "sin(x)"}));
+             auto* box = w.findChild<QComboBox*>("FormulaComboBox");
+             EXPECT_EQ(testing_support::Items(box), QStringList({"x^2", "sin(x)"}));
+             EXPECT_EQ(box->currentText(), "sin(x)");
          }},
-        {C::Integration, 0,
+        {C::Integration, 2,
          [](QDialog& w) {
-             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("Formula1ComboBox")),
-                       QStringList({"0", "x^2", "sin(x)"}));
+             auto* box = w.findChild<QComboBox*>("Formula1ComboBox");
+             EXPECT_EQ(testing_support::Items(box), QStringList({"0", "x^2", "sin(x)"}));
+             EXPECT_EQ(box->currentText(), "sin(x)");
          }},
         {C::Regression, 4, [](QDialog&) {}},
         {C::Derivative, 0,
          [](QDialog& w) { EXPECT_EQ(w.findChild<QComboBox*>("FuncComboBox")->currentIndex(), 0); }},
         {C::TangentNormal, 0, [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); }},
+        {C::Intersections, 2,
+         [&points](QDialog& w) {
+             EXPECT_EQ(w.findChild<QComboBox*>("Graph1ComboBox")->currentText(), "Y(x)=sin(x)");
+             w.findChild<QPushButton*>("OKButton")->click();
+             for (const IntersectionRow& row : static_cast<IntersectionWindow&>(w).Result()->Rows())
+                 points.emplace_back(StrToNum(row.x), StrToNum(row.y));
+             w.findChild<QPushButton*>("AddTableButton")->click();
+         }},
     };
     for (const auto& c : cases) {
         window->GraphBar()->GraphList->setCurrentIndex(c.selected);
@@ -251,7 +265,13 @@ TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraph
     QStringList formulas;
     for (const auto& graph : document.Graphs())
         formulas << QString::fromStdString(graph->Record().Formula().Text());
-    EXPECT_EQ(formulas.mid(5), QStringList({"2*x+1", "2*x", "2*x-1"}));
+    EXPECT_EQ(formulas.mid(5, 3), QStringList({"2*x+1", "2*x", "2*x-1"}));
+    ASSERT_EQ(document.Graphs().back()->Record().Kind, kTable);
+    ASSERT_EQ(points.size(), 1u);  // sin(x) = 2*x+1, the graph after it, at -0.89
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const TableRow& cell = document.Graphs().back()->Record().Body.Table[i];
+        EXPECT_EQ((std::pair<long double, long double>(cell.X, cell.Y)), points[i]);
+    }
     EXPECT_EQ(messages.shown.size(), 1);
     Run(C::Calculator);
     auto* calculator = window->findChild<CalculatorWindow*>();
