@@ -119,6 +119,13 @@ void DocumentWindow::HideTracePointer() {
 
 void DocumentWindow::SetOverlay(const PlotOverlay& overlay) {
     overlay_ = overlay;
+    for (const auto& graph : document_->Graphs()) {
+        const GraphRecord& record = graph->Record();
+        if (record.Kind == kYOfX && record.Formula().Text() == overlay.formula) {
+            overlay_.color = record.Color;
+            break;
+        }
+    }
     update();
 }
 

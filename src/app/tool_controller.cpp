@@ -108,9 +108,14 @@ void ToolController::CloseToolWindow() {
 }
 
 void ToolController::AnalyseFunction() {
-    if (analysis_ == nullptr)
+    FollowDocument(window_.ActiveDocument());
+    if (analysis_ == nullptr) {
         analysis_ =
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
+        analysis_->ShowOverlay = ShowOverlay();
+        analysis_->AddGraph = AddGraph();
+    }
+    analysis_->Options = window_.CurrentOptions();
     analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
                    window_.Settings().Common.FieldNotation(), SelectedFunction());
 }
@@ -122,16 +127,18 @@ void ToolController::Intersections() {
     if (intersections_ == nullptr) {
         intersections_ =
             new IntersectionWindow(&window_, messages_, dialogs_, feedback_, AddGraph());
-        intersections_->ShowOverlay = [this](const PlotOverlay& overlay) {
-            if (toolDocument_ != nullptr) toolDocument_->SetOverlay(overlay);
-        };
+        intersections_->ShowOverlay = ShowOverlay();
     }
     intersections_->Execute(GraphRecords(child), SelectedGraph(), child->Doc().Shown(),
                             window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Integration() {
-    if (integral_ == nullptr) integral_ = new IntegralWindow(&window_, messages_, feedback_);
+    FollowDocument(window_.ActiveDocument());
+    if (integral_ == nullptr) {
+        integral_ = new IntegralWindow(&window_, messages_, feedback_);
+        integral_->ShowOverlay = ShowOverlay();
+    }
     integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate,
                        window_.Settings().Common.FieldNotation(), SelectedFunction());
 }
@@ -151,6 +158,12 @@ AddGraphCallback ToolController::AddGraph() {
         if (toolDocument_ == nullptr || window_.ActiveDocument() != toolDocument_) return true;
         return window_.GraphCommands().AddFromRecord(record) || toolDocument_ == nullptr ||
                window_.ActiveDocument() != toolDocument_;
+    };
+}
+
+std::function<void(const PlotOverlay&)> ToolController::ShowOverlay() {
+    return [this](const PlotOverlay& overlay) {
+        if (toolDocument_ != nullptr) toolDocument_->SetOverlay(overlay);
     };
 }
 

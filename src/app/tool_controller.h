@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "plot/document.h"
+#include "plot/plot_overlay.h"
 #include "tool_windows/derivative_window.h"
 
 namespace plotwise {
@@ -58,6 +59,8 @@ class ToolController final : public DocumentObserver {
     // The tool windows' way to the properties dialog, always into the document the window
     // was opened on.
     AddGraphCallback AddGraph();
+    // The tool windows' way to mark their answers on the document they were opened on.
+    std::function<void(const PlotOverlay&)> ShowOverlay();
     void FollowDocument(DocumentWindow* child);
     void CloseToolWindow();
 

@@ -1,43 +1,19 @@
-// What the tool windows show on a document's picture while they are up: labelled marks at
-// the points they found and a shaded band between two curves. The document window paints
-// it over the picture; it is never part of the document, nor printed or exported.
+// Drawing a tool window's answers (overlay_marks.h) over a document's picture, and keeping
+// its points as a table graph.
 #pragma once
 
 #include <QColor>
-#include <cstdint>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "plot/graph_record.h"
 #include "plot/options_record.h"
+#include "plot/overlay_marks.h"
 #include "plot/screen_map.h"
 
 class QPainter;
 
 namespace plotwise {
-
-// A point in formula values and the text written beside it.
-struct PlotMark {
-    long double x = 0;
-    long double y = 0;
-    std::string label;
-};
-
-// One column of a band: the two curves' values at x; a value that is no point (kNoPoint,
-// NaN) leaves a gap in the band.
-struct ShadeSample {
-    long double x = 0;
-    long double y1 = 0;
-    long double y2 = 0;
-};
-
-struct PlotOverlay {
-    std::vector<PlotMark> marks;
-    std::vector<ShadeSample> shade;
-    std::uint8_t color = 0;  // colour index of the graph the answers belong to
-    bool Empty() const { return marks.empty() && shade.empty(); }
-};
 
 // The marks' colour: of a few strong colours, the one farthest from both the graph's and
 // the background's.

@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "formula/number_input.h"
 #include "plot/feedback.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/file_dialogs.h"
 #include "services/help_context.h"
 #include "services/messages.h"
@@ -110,9 +112,26 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
     progressBar_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     copyButton_ = NewPlainButton("Copy to Clipboard", "CopyButton", this);
     saveButton_ = NewPlainButton("Save to File...", "SaveToFileButton", this);
+    addButton_ = NewPlainButton("Add as Table Graph", "AddTableButton", this);
     closeButton_ = NewPlainButton("Close", "CloseButton", this);
     connect(copyButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::CopyToClipboard);
     connect(saveButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::SaveToFile);
+    connect(addButton_, &QPushButton::clicked, this, [this] {
+        if (ListedPoints().size() > static_cast<std::size_t>(kTableRows))
+            messages_.Error(FieldMessage(kTableHoldsFirstPoints, "", std::nullopt));
+        done(kAddGraphResult);
+    });
+    connect(nullsGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const std::vector<long double>& zeros = analysis_->ZeroValues();
+        if (CentreOn && row >= 0 && static_cast<std::size_t>(row) < zeros.size())
+            CentreOn(zeros[static_cast<std::size_t>(row)], 0);
+    });
+    connect(extremumsGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const std::vector<ExtremumRow>& rows = analysis_->Extremums();
+        if (CentreOn && row >= 0 && static_cast<std::size_t>(row) < rows.size())
+            CentreOn(rows[static_cast<std::size_t>(row)].xValue,
+                     rows[static_cast<std::size_t>(row)].yValue);
+    });
     connect(closeButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::reject);
 
     auto* tables = new QGridLayout;
@@ -126,6 +145,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
     bottom_->addWidget(progressBar_, 1);
     bottom_->addWidget(copyButton_);
     bottom_->addWidget(saveButton_);
+    bottom_->addWidget(addButton_);
     bottom_->addStretch(0);
     bottom_->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
@@ -138,11 +158,11 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
 
 AnalysisResultsWindow::~AnalysisResultsWindow() = default;
 
-void AnalysisResultsWindow::Execute(const std::string& formula, const AnalysisParams& params) {
+int AnalysisResultsWindow::Execute(const std::string& formula, const AnalysisParams& params) {
     Prepare(formula, params);
     // Once the window is up, so that it shows the progress.
     QTimer::singleShot(0, this, &AnalysisResultsWindow::RunScans);
-    exec();
+    return exec();
 }
 
 void AnalysisResultsWindow::Analyse(const std::string& formula, const AnalysisParams& params) {
@@ -180,6 +200,29 @@ void AnalysisResultsWindow::RunScans() {
     feedback_.SetBusy(false);
     ShowResults();
     SetRunning(false);
+    MarkResults();
+}
+
+void AnalysisResultsWindow::MarkResults() {
+    PlotOverlay overlay;
+    overlay.formula = analysis_->Formula();
+    const std::vector<long double>& zeros = analysis_->ZeroValues();
+    for (std::size_t i = 0; i < zeros.size(); ++i)
+        overlay.marks.push_back({zeros[i], 0, analysis_->Zeros()[i]});
+    for (const ExtremumRow& row : analysis_->Extremums())
+        overlay.marks.push_back({row.xValue, row.yValue, row.x + "; " + row.y});
+    addButton_->setEnabled(!overlay.marks.empty());
+    if (ShowOverlay) ShowOverlay(overlay);
+}
+
+std::vector<std::pair<long double, long double>> AnalysisResultsWindow::ListedPoints() const {
+    std::vector<std::pair<long double, long double>> points;
+    if (!analysis_) return points;
+    for (const std::string& x : analysis_->Zeros())
+        points.emplace_back(StrToNum(x), 0);
+    for (const ExtremumRow& row : analysis_->Extremums())
+        points.emplace_back(StrToNum(row.x), StrToNum(row.y));
+    return points;
 }
 
 bool AnalysisResultsWindow::ShowProgress(int percent) {
@@ -216,17 +259,23 @@ void AnalysisResultsWindow::SetRunning(bool running) {
     running_ = running;
     copyButton_->setVisible(!running);
     saveButton_->setVisible(!running);
+    addButton_->setVisible(!running);
     closeButton_->setVisible(!running);
     progressBar_->setVisible(running);
     // The free space goes to the bar while it shows, else between the buttons.
     bottom_->setStretch(0, running ? 1 : 0);
-    bottom_->setStretch(3, running ? 0 : 1);
+    bottom_->setStretch(4, running ? 0 : 1);
     layout()->activate();  // the scans let no layout request through until they end
     if (!running) closeButton_->setFocus();
 }
 
 void AnalysisResultsWindow::reject() {
     if (!running_) QDialog::reject();  // the analysis holds the window until it ends
+}
+
+void AnalysisResultsWindow::done(int result) {
+    if (ShowOverlay) ShowOverlay({});
+    QDialog::done(result);
 }
 
 void AnalysisResultsWindow::CopyToClipboard() {
@@ -261,7 +310,11 @@ void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
         formula_ = options_->Formula();
         StoreParams(options_->Params(), settings);
         if (mainWindow_) mainWindow_->repaint();
-        results_->Execute(formula_, options_->Params());
+        results_->ShowOverlay = ShowOverlay;
+        results_->CentreOn = CentreOn;
+        if (results_->Execute(formula_, options_->Params()) == kAddGraphResult && AddGraph &&
+            AddGraph(PointsTableRecord(results_->ListedPoints(), Options)))
+            return;
     }
 }
 

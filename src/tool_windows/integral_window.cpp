@@ -103,6 +103,11 @@ void IntegralWindow::Activate(const std::vector<std::string>& graphFormulas) {
     formula1_->setFocus();
 }
 
+void IntegralWindow::done(int result) {
+    if (ShowOverlay) ShowOverlay({});
+    QDialog::done(result);
+}
+
 QWidget* IntegralWindow::FieldWidget(IntegralField field) const {
     switch (field) {
         case IntegralField::Formula1:
@@ -150,6 +155,12 @@ void IntegralWindow::OnCalculate() {
         IntegrateSimpson(check.params, [this] { return feedback_.EscPressed(); });
     feedback_.SetBusy(false);
     result_->setText(FromRecordText(IntegralResultText(result)));
+    PlotOverlay band;
+    if (result.outcome == IntegralOutcome::Done) {
+        band.shade = IntegralBand(check.params);
+        band.formula = check.params.formula1;
+    }
+    if (ShowOverlay) ShowOverlay(band);
 
     // Kept even when the calculation failed or was interrupted.
     if (settings_ == nullptr) return;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "plot/overlay_marks.h"
 #include "services/program_settings.h"
 #include "tools/integral_tool.h"
 
@@ -33,6 +35,13 @@ class IntegralWindow final : public QDialog {
     // which the first field starts with when given.
     void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings,
                  Notation notation = Notation::Strict, const std::string& start = {});
+
+    // Told what to shade on the plot after a calculation; an empty overlay when the window
+    // closes or a calculation fails.
+    std::function<void(const PlotOverlay&)> ShowOverlay;
+
+  protected:
+    void done(int result) override;
 
   private:
     void Activate(const std::vector<std::string>& graphFormulas);

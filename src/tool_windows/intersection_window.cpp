@@ -116,7 +116,6 @@ void IntersectionWindow::Prepare(const std::vector<GraphRecord>& graphs, int sel
     notation_ = notation;
     options_ = options;
     formulas_.clear();
-    colors_.clear();
     first_->clear();
     second_->clear();
     int start = 0;
@@ -124,7 +123,6 @@ void IntersectionWindow::Prepare(const std::vector<GraphRecord>& graphs, int sel
         if (graphs[i].Kind != kYOfX || IsEmptyRecord(graphs[i])) continue;
         if (static_cast<int>(i) == selected) start = static_cast<int>(formulas_.size());
         formulas_.push_back(graphs[i].Formula().Text());
-        colors_.push_back(graphs[i].Color);
         const QString entry = FromRecordText(GraphEntryText(graphs[i]));
         first_->addItem(entry);
         second_->addItem(entry);
@@ -204,8 +202,7 @@ void IntersectionWindow::ShowRows() {
             SetGridCell(grid_, r, 2, rows[i].y);
             overlay.marks.push_back({rows[i].xValue, rows[i].yValue, rows[i].x + "; " + rows[i].y});
         }
-        const std::size_t first = static_cast<std::size_t>(first_->currentIndex());
-        if (first < colors_.size()) overlay.color = colors_[first];
+        overlay.formula = result_->First();
     }
     const bool any = result_ && !result_->Rows().empty();
     copyButton_->setEnabled(result_ != nullptr);

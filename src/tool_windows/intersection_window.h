@@ -74,7 +74,6 @@ class IntersectionWindow final : public QDialog {
     Notation notation_ = Notation::Strict;
     OptionsRecord options_{};
     std::vector<std::string> formulas_;  // of the graphs listed, in list order
-    std::vector<std::uint8_t> colors_;
     std::unique_ptr<Intersections> result_;
 
     QComboBox* first_;

@@ -392,6 +392,7 @@ void FunctionAnalysis::ScanZeroes(const AnalysisProgress& progress) {
     PostfixFunction f;
     if (!f.CompileFormula(formula_)) return;
     zeros_.clear();
+    zeroValues_.clear();
     SetZeroesCaption(0);
     if (ScanSignChanges(
             f, params_, [this](long double root) { AddZeroRow(root); }, progress))
@@ -451,13 +452,14 @@ void FunctionAnalysis::AddZeroRow(long double x) {
     std::string text = AnalysisRowNumber(x, params_.DigitsNum);
     if (!zeros_.empty() && zeros_.back() == text) return;
     zeros_.push_back(std::move(text));
+    zeroValues_.push_back(x);
     SetZeroesCaption(static_cast<int>(zeros_.size()));
 }
 
 void FunctionAnalysis::AddExtremumRow(bool isMax, long double x, long double y) {
     if (extremums_.size() >= kMaxAnalysisResults) return;
     ExtremumRow row{isMax, AnalysisRowNumber(x, params_.DigitsNum),
-                    AnalysisRowNumber(y, params_.DigitsNum)};
+                    AnalysisRowNumber(y, params_.DigitsNum), x, y};
     if (!extremums_.empty() && extremums_.back().x == row.x) return;
     extremums_.push_back(std::move(row));
     SetExtremumsCaption(static_cast<int>(extremums_.size()));

@@ -125,6 +125,8 @@ struct ExtremumRow {
     bool isMax = false;
     std::string x;
     std::string y;
+    long double xValue = 0;  // where it was found, before rounding
+    long double yValue = 0;
 };
 
 // One analysis of one formula: the tables and captions the results window shows and the
@@ -163,6 +165,8 @@ class FunctionAnalysis {
     const std::string& ZeroesCaption() const { return zeroesCaption_; }
     const std::string& ExtremumsCaption() const { return extremumsCaption_; }
     const std::vector<std::string>& Zeros() const { return zeros_; }
+    // Where each zero was found, before rounding.
+    const std::vector<long double>& ZeroValues() const { return zeroValues_; }
     const std::vector<ExtremumRow>& Extremums() const { return extremums_; }
 
     // The lines the clipboard and the text file get, without line ends.
@@ -175,6 +179,7 @@ class FunctionAnalysis {
     std::string zeroesCaption_;
     std::string extremumsCaption_;
     std::vector<std::string> zeros_;
+    std::vector<long double> zeroValues_;
     std::vector<ExtremumRow> extremums_;
 };
 

@@ -45,6 +45,7 @@ class Intersections {
 
     const std::vector<IntersectionRow>& Rows() const { return rows_; }
     const AnalysisParams& Params() const { return params_; }
+    const std::string& First() const { return first_; }
     // "Intersections of Y(x)=..." and "and Y(x)=..." or "and the X axis".
     std::vector<std::string> TitleLines() const;
     // "Intersections: N", "none", "(interrupted)" after either.

@@ -269,6 +269,13 @@ TEST(IntegrateSimpson, ResultTextsAndEsc) {
             std::make_pair(polls, IntegralResultText(r)),
             std::make_pair(escAt ? 5 : 21, std::string(escAt ? "Calculation interrupted" : "0.5")));
     }
+    // The shaded band: both curves on at least 401 points of the interval, gaps where none.
+    const std::vector<ShadeSample> band = IntegralBand({"x^2", "1/x", -1, 3, 10});
+    ASSERT_EQ(band.size(), 401u);
+    EXPECT_EQ(std::make_tuple(band[0].x, band[0].y1, band[0].y2),
+              std::make_tuple(-1.0L, 1.0L, -1.0L));
+    EXPECT_EQ(std::make_tuple(band[400].x, band[400].y1), std::make_tuple(3.0L, 9.0L));
+    EXPECT_TRUE(std::isnan(band[100].y2));  // x = 0
 }
 
 TEST(CheckIntegralInput, FirstFailure) {
