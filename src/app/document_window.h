@@ -49,6 +49,10 @@ class DocumentWindow final : public QWidget {
     void MoveTracePointer(long double x, long double y);
     void HideTracePointer();
 
+    // While set, a click on the plot (that picks no graph and moves no view) goes here, in
+    // pixels of the picture: the Trace window's.
+    std::function<void(int px, int py)> OnPlotClick;
+
     // A tool window's answers over the picture, until an empty overlay replaces them.
     void SetOverlay(const PlotOverlay& overlay);
     const PlotOverlay& Overlay() const { return overlay_; }

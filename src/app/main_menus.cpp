@@ -97,7 +97,7 @@ void MainWindow::CreateMenus() {
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
                  {C::Calculator, C::AnalyseFunction, C::Intersections, C::Derivative,
-                  C::TangentNormal, C::Integration, C::Regression});
+                  C::TangentNormal, C::Integration, C::Regression, C::Trace});
     QMenu* options = AddMenu("&Options", "Document and program options");
     AddMenuItems(options, {C::GraphProperties, C::PlotOptions, C::AxisOptions, C::BackgroundOptions,
                            C::CommonOptions, C::StandardOptions, C::StandardIntervals});

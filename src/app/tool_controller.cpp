@@ -45,6 +45,9 @@ class WindowTraceTarget final : public TraceTarget {
     void HidePointer() override {
         if (child_ != nullptr) child_->HideTracePointer();
     }
+    void ListenToClicks(std::function<void(int px, int py)> click) override {
+        if (child_ != nullptr) child_->OnPlotClick = std::move(click);
+    }
 
   private:
     QPointer<DocumentWindow> child_;
@@ -199,9 +202,15 @@ void ToolController::Trace() {
     DocumentWindow* child = window_.ActiveDocument();
     if (child == nullptr) return;
     FollowDocument(child);
-    if (trace_ == nullptr) trace_ = new TraceWindow(&window_);
+    if (trace_ == nullptr) trace_ = new TraceWindow(&window_, &messages_);
+    if (trace_->isVisible()) {  // open already: the plot stays usable meanwhile
+        trace_->raise();
+        trace_->activateWindow();
+        return;
+    }
     WindowTraceTarget target(child);
-    trace_->Execute(target, window_.GraphBar()->SelectedIndex());
+    trace_->Execute(target, window_.GraphBar()->SelectedIndex(),
+                    window_.Settings().Common.FieldNotation());
 }
 
 }  // namespace plotwise

@@ -16,6 +16,7 @@
 #include "plot/document_file.h"
 #include "tool_windows/calculator_window.h"
 #include "tool_windows/intersection_window.h"
+#include "tool_windows/trace_window.h"
 
 namespace plotwise {
 namespace {
@@ -292,8 +293,21 @@ TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
     const QImage plain = child->Picture().copy();
 
     bool traced = false;
-    OnNextModal<QDialog>([&](QDialog& dialog) {
-        dialog.findChild<QScrollBar*>("TraceScrollBar")->setValue(151);  // (5, 2.5)
+    QTimer::singleShot(0, [&] {
+        auto* found = window->findChild<TraceWindow*>();
+        ASSERT_TRUE(found != nullptr && found->isVisible() && !found->isModal());
+        QDialog& dialog = *found;
+        auto* bar = dialog.findChild<QScrollBar*>("TraceScrollBar");
+        // A click on the plot, off the line, moves the trace to the nearest point: (-4, -2).
+        const QPoint at(child->Doc().XToScreen(-4.1L), child->Doc().YToScreen(-1.8L));
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, child->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(child, &click);
+        }
+        EXPECT_EQ(bar->value(), 61);
+        bar->setValue(151);  // (5, 2.5)
         EXPECT_TRUE(child->TracePointer().Visible());
         const QImage marked = child->Picture().copy();
         EXPECT_NE(marked, plain);
@@ -302,6 +316,7 @@ TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
         document.DrawGraph(document.GraphAt(0));  // drawn over: the cross stays on top
         EXPECT_EQ(child->Picture(), marked);
         traced = true;
+        dialog.reject();
     });
     Run(C::Trace);
     EXPECT_TRUE(traced);

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -279,8 +280,10 @@ class TracedDocument final : public TraceTarget {
     const Document* Doc() const override { return gone ? nullptr : &doc; }
     void MovePointer(long double, long double) override { crossShown = true; }
     void HidePointer() override { crossShown = false; }
+    void ListenToClicks(std::function<void(int, int)> listener) override { click = listener; }
 
     Document doc{StandardOptions()};
+    std::function<void(int, int)> click;
     bool gone = false;
     bool crossShown = false;
 };
@@ -298,6 +301,15 @@ TEST(TraceWindowTest, NoCrossWhereThereIsNoPointAndNothingLeftOfAClosedDocument)
         EXPECT_FALSE(target.crossShown);
         PressKey(bar, Qt::Key_Right);
         EXPECT_TRUE(target.crossShown);
+        auto* value = window.findChild<QLineEdit*>("ValueEdit");
+        for (const char* typed : {"-0.6", "0.4", "x"}) {  // "x" is no number: nothing moves
+            value->setText(typed);
+            PressKey(value, Qt::Key_Return);
+        }
+        EXPECT_EQ(Shown(window, {"XLabel"}), "X=0.5");
+        target.doc.ClientRect = {0, 0, 400, 300};
+        target.click(target.doc.XToScreen(-0.4L), target.doc.YToScreen(-2));
+        EXPECT_EQ(bar->value(), 2);
         list->setCurrentIndex(1);
         EXPECT_EQ(Shown(window, {"XLabel"}), "The tracing is impossible");
         EXPECT_FALSE(bar->isEnabled());
@@ -309,7 +321,7 @@ TEST(TraceWindowTest, NoCrossWhereThereIsNoPointAndNothingLeftOfAClosedDocument)
         PressKey(&window, Qt::Key_Escape);
     });
     window.Execute(target, 0);
-    EXPECT_FALSE(window.isVisible() || target.crossShown);
+    EXPECT_FALSE(window.isVisible() || target.crossShown || target.click);
 }
 
 }  // namespace

@@ -439,6 +439,37 @@ TEST(SetupTrace, WhatEachGraphOffers) {
     }
 }
 
+// By value: the point whose X, Y, A or T lies nearest; by pixel: the point drawn nearest.
+TEST(NearestTracePoint, ByValueOnEveryTraceableKindAndByPixel) {
+    SampledDocument d;
+    const struct {
+        const Graph* graph;
+        const char* name;
+        long double value;
+        int point;
+    } cases[] = {
+        {&d.Add(kYOfX, "x^2"), "X", 0.2L, 3},  // -1 -0.5 0 0.5 1
+        {&d.Add(kYOfX, "x^2"), "X", 0.3L, 4},
+        {&d.Add(kXOfY, "y", -1, 1), "Y", 0.8L, 5},
+        {&d.Add(kPolarGraph, "1", 0, 1), "A", 0.6L, 3},  // 0 .. 1 Pi in quarters
+        {&d.Add(kParametric, "t"), "T", -2, 1},
+        {&d.Add(kYOfX, "x"), "X", 5, 5},
+        {&d.Sample(d.doc.AddGraph(testing_support::TableOf({{3, 1}, {1, 5}, {2, 0}}))), "X", 2.4L,
+         2},
+    };
+    for (const auto& c : cases) {
+        const int maximum = SetupTrace(*c.graph, d.doc.Options).maximum;
+        EXPECT_EQ(TraceArgumentName(c.graph->Record().Kind), c.name);
+        EXPECT_EQ(NearestTracePoint(*c.graph, d.doc.Options, maximum, c.value), c.point)
+            << &c - cases;
+    }
+    d.doc.ClientRect = {0, 0, 400, 300};
+    const Graph& line = *cases[5].graph;
+    const ScreenMapping map = d.doc.ScreenMap();
+    EXPECT_EQ(NearestTracePixel(line, d.doc, 5, map.X(0.6L) + 3, map.Y(0.4L)), 4);  // (0.5, 0.5)
+    EXPECT_EQ(NearestTracePixel(line, d.doc, 5, map.X(-9), map.Y(9)), 1);
+}
+
 TEST(TracePoint, ArgumentsAxesAndReadouts) {
     SampledDocument d;
     using V = std::vector<long double>;
