@@ -8,6 +8,7 @@
 #include "app/graph_panel.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
+#include "plot/view_gestures.h"
 #include "services/messages.h"
 #include "tool_windows/analysis_results_window.h"
 #include "tool_windows/calculator_window.h"
@@ -117,6 +118,7 @@ void ToolController::AnalyseFunction() {
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
         analysis_->ShowOverlay = ShowOverlay();
         analysis_->AddGraph = AddGraph();
+        analysis_->CentreOn = CentreView();
     }
     analysis_->Options = window_.CurrentOptions();
     analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
@@ -131,6 +133,7 @@ void ToolController::Intersections() {
         intersections_ =
             new IntersectionWindow(&window_, messages_, dialogs_, feedback_, AddGraph());
         intersections_->ShowOverlay = ShowOverlay();
+        intersections_->CentreOn = CentreView();
     }
     intersections_->Execute(GraphRecords(child), SelectedGraph(), child->Doc().Shown(),
                             window_.Settings().Common.FieldNotation());
@@ -167,6 +170,24 @@ AddGraphCallback ToolController::AddGraph() {
 std::function<void(const PlotOverlay&)> ToolController::ShowOverlay() {
     return [this](const PlotOverlay& overlay) {
         if (toolDocument_ != nullptr) toolDocument_->SetOverlay(overlay);
+    };
+}
+
+std::function<void(long double, long double)> ToolController::CentreView() {
+    return [this](long double x, long double y) {
+        if (toolDocument_ == nullptr || toolDocument_->Closing()) return;
+        Document& doc = toolDocument_->Doc();
+        if (!doc.PlotAreaUsable()) return;
+        const std::optional<ViewRange> range = CentredView(doc.ScreenMap(), doc.Shown(), x, y);
+        if (!range) return;
+        OptionsRecord options = doc.Options;
+        const std::string failure = SetView(options, doc.Options, *range);
+        if (!failure.empty()) {
+            messages_.Error(QString::fromStdString(failure));
+            return;
+        }
+        window_.CurrentOptions() = options;
+        doc.SetOptions(options);
     };
 }
 

@@ -61,6 +61,8 @@ class ToolController final : public DocumentObserver {
     AddGraphCallback AddGraph();
     // The tool windows' way to mark their answers on the document they were opened on.
     std::function<void(const PlotOverlay&)> ShowOverlay();
+    // The results lists' way to centre that document's view on a point: one view step.
+    std::function<void(long double x, long double y)> CentreView();
     void FollowDocument(DocumentWindow* child);
     void CloseToolWindow();
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <QTableWidget>
 #include <filesystem>
 
 #include "../plot/plot_test_support.h"
@@ -247,11 +248,18 @@ TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraph
          [](QDialog& w) { EXPECT_EQ(w.findChild<QComboBox*>("FuncComboBox")->currentIndex(), 0); }},
         {C::TangentNormal, 0, [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); }},
         {C::Intersections, 2,
-         [&points](QDialog& w) {
+         [&](QDialog& w) {
              EXPECT_EQ(w.findChild<QComboBox*>("Graph1ComboBox")->currentText(), "Y(x)=sin(x)");
              w.findChild<QPushButton*>("OKButton")->click();
              for (const IntersectionRow& row : static_cast<IntersectionWindow&>(w).Result()->Rows())
                  points.emplace_back(StrToNum(row.x), StrToNum(row.y));
+             // A double click on a row centres the view on the point: one step.
+             const std::size_t steps = window->ActiveDocument()->History().UndoList().size();
+             emit w.findChild<QTableWidget*>("IntersectionsStringGrid")->cellDoubleClicked(0, 1);
+             const OptionsRecord& view = document.Options;
+             EXPECT_NEAR(double(view.MinX + view.MaxX) / 2, -0.888, 1e-3);
+             EXPECT_NEAR(double(view.MinY + view.MaxY) / 2, -0.776, 1e-3);
+             EXPECT_EQ(window->ActiveDocument()->History().UndoList().size(), steps + 1);
              w.findChild<QPushButton*>("AddTableButton")->click();
          }},
     };
