@@ -128,6 +128,10 @@ void ToolController::AnalyseFunction() {
 void ToolController::Intersections() {
     DocumentWindow* child = window_.ActiveDocument();
     if (child == nullptr) return;
+    if (ActiveFunctionFormulas().empty()) {
+        messages_.Error(kNoFunctionGraph);
+        return;
+    }
     FollowDocument(child);
     if (intersections_ == nullptr) {
         intersections_ =

@@ -153,7 +153,7 @@ void IntersectionWindow::Calculate() {
     const int a = first_->currentIndex();
     const int b = second_->currentIndex();
     if (a < 0 || static_cast<std::size_t>(a) >= formulas_.size()) {
-        messages_.Error("There is no graph of function Y(x)");
+        messages_.Error(kNoFunctionGraph);
         return;
     }
     if (a == b) {

@@ -13,6 +13,7 @@
 
 namespace plotwise {
 
+inline constexpr char kNoFunctionGraph[] = "There is no graph of function Y(x)";
 // A graph against itself meets everywhere; the tool asks for two.
 inline constexpr char kSameGraphs[] = "Choose two different graphs";
 
