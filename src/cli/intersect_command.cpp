@@ -1,5 +1,6 @@
 // plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] [--digits D]: the
-// intersections report of graphs N and M (M = 0: the X axis) of a document.
+// intersections report of the Y(x) graph N and the Y(x) or X(y) graph M (M = 0: the X axis)
+// of a document.
 #include <algorithm>
 #include <iostream>
 
@@ -17,19 +18,24 @@ constexpr char kUsage[] =
     "usage: plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] "
     "[--digits D]";
 
-// The formula of graph text (from 1) when it is a Y(x) graph with one, else the message.
+// The formula of graph text (from 1) when it is a Y(x) graph with one (or, with ofY allowed,
+// an X(y) graph), else the message.
 bool GraphFormula(const DocumentContents& document, const std::string& text, std::string& formula,
-                  std::string& message) {
+                  std::string& message, bool* ofY = nullptr) {
     long long n = 0;
     if (!ReadInteger(text, n) || n < 1 || static_cast<std::size_t>(n) > document.graphs.size()) {
         message = "the document has no graph " + text;
         return false;
     }
     const GraphRecord& graph = document.graphs[static_cast<std::size_t>(n - 1)];
-    if (graph.Kind != kYOfX || IsEmptyRecord(graph)) {
-        message = "graph " + text + " is no Y(x) graph with a formula";
+    const bool xOfY = ofY != nullptr && graph.Kind == kXOfY;
+    if ((graph.Kind != kYOfX && !xOfY) || IsEmptyRecord(graph)) {
+        message = "graph " + text +
+                  (ofY != nullptr ? " is no Y(x) or X(y) graph with a formula"
+                                  : " is no Y(x) graph with a formula");
         return false;
     }
+    if (ofY != nullptr) *ofY = xOfY;
     formula = graph.Formula().Text();
     return true;
 }
@@ -65,10 +71,11 @@ int RunIntersect(const std::vector<std::string>& args) {
     std::string secondFormula;
     std::string message;
     if (!GraphFormula(document, first, firstFormula, message)) return Fail(message);
-    if (second != "0" && !GraphFormula(document, second, secondFormula, message))
+    bool ofY = false;
+    if (second != "0" && !GraphFormula(document, second, secondFormula, message, &ofY))
         return Fail(message);
     if (first == second) return Fail(kSameGraphs);
-    Intersections intersections(firstFormula, secondFormula, check.params);
+    Intersections intersections(firstFormula, secondFormula, check.params, ofY);
     intersections.Run(nullptr);
     for (const std::string& line : intersections.BuildReport())
         std::cout << line << '\n';

@@ -116,23 +116,28 @@ void IntersectionWindow::Prepare(const std::vector<GraphRecord>& graphs, int sel
     notation_ = notation;
     options_ = options;
     formulas_.clear();
+    others_.clear();
     first_->clear();
     second_->clear();
     int start = 0;
-    for (std::size_t i = 0; i < graphs.size(); ++i) {
-        if (graphs[i].Kind != kYOfX || IsEmptyRecord(graphs[i])) continue;
-        if (static_cast<int>(i) == selected) start = static_cast<int>(formulas_.size());
-        formulas_.push_back(graphs[i].Formula().Text());
-        const QString entry = FromRecordText(GraphEntryText(graphs[i]));
-        first_->addItem(entry);
-        second_->addItem(entry);
+    for (const std::uint8_t kind : {kYOfX, kXOfY}) {
+        for (std::size_t i = 0; i < graphs.size(); ++i) {
+            if (graphs[i].Kind != kind || IsEmptyRecord(graphs[i])) continue;
+            const QString entry = FromRecordText(GraphEntryText(graphs[i]));
+            if (kind == kYOfX) {
+                if (static_cast<int>(i) == selected) start = static_cast<int>(formulas_.size());
+                formulas_.push_back(graphs[i].Formula().Text());
+                first_->addItem(entry);
+            }
+            others_.emplace_back(graphs[i].Formula().Text(), kind == kXOfY);
+            second_->addItem(entry);
+        }
     }
     second_->addItem(kXAxis);
     first_->setCurrentIndex(formulas_.empty() ? -1 : start);
     // The next graph, or the axis when there is no other.
-    second_->setCurrentIndex(formulas_.size() < 2
-                                 ? second_->count() - 1
-                                 : (start + 1) % static_cast<int>(formulas_.size()));
+    second_->setCurrentIndex(others_.size() < 2 ? second_->count() - 1
+                                                : (start + 1) % static_cast<int>(others_.size()));
     minX_->setText(FromRecordText(NumToStr(ForwardX(options, options.MinX))));
     maxX_->setText(FromRecordText(NumToStr(ForwardX(options, options.MaxX))));
     result_.reset();
@@ -178,9 +183,10 @@ void IntersectionWindow::Calculate() {
         return;
     }
     const std::size_t second = static_cast<std::size_t>(b);
-    result_ = std::make_unique<Intersections>(
-        formulas_[static_cast<std::size_t>(a)],
-        second < formulas_.size() ? formulas_[second] : std::string(), check.params);
+    const bool axis = second >= others_.size();
+    result_ = std::make_unique<Intersections>(formulas_[static_cast<std::size_t>(a)],
+                                              axis ? std::string() : others_[second].first,
+                                              check.params, !axis && others_[second].second);
     feedback_.SetBusy(true);
     result_->Run([this](int) { return feedback_.EscPressed(); });
     feedback_.SetBusy(false);

@@ -35,9 +35,9 @@ class IntersectionWindow final : public QDialog {
                        Feedback& feedback, AddGraphCallback addGraph);
     ~IntersectionWindow() override;
 
-    // Shows the window modally for the Y(x) graphs with a formula among graphs, the first
-    // list on graph selected when it is one of them. The interval starts as the view of
-    // options; steps and decimals stay as last used.
+    // Shows the window modally for the Y(x) graphs with a formula among graphs (the second
+    // list adds the X(y) graphs), the first list on graph selected when it is one of them. The
+    // interval starts as the view of options; steps and decimals stay as last used.
     void Execute(const std::vector<GraphRecord>& graphs, int selected, const OptionsRecord& options,
                  Notation notation = Notation::Strict);
     // Fills the lists and fields as Execute does, without showing the window (tests).
@@ -73,11 +73,13 @@ class IntersectionWindow final : public QDialog {
     AddGraphCallback addGraph_;
     Notation notation_ = Notation::Strict;
     OptionsRecord options_{};
-    std::vector<std::string> formulas_;  // of the graphs listed, in list order
+    std::vector<std::string> formulas_;  // of the first list's Y(x) graphs, in list order
+    // The second list: those Y(x) graphs, then the X(y) graphs (true), then the X axis.
+    std::vector<std::pair<std::string, bool>> others_;
     std::unique_ptr<Intersections> result_;
 
     QComboBox* first_;
-    QComboBox* second_;  // the graphs and, last, the X axis
+    QComboBox* second_;
     QLineEdit* minX_;
     QLineEdit* maxX_;
     QLineEdit* stepsNum_;

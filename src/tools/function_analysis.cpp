@@ -252,16 +252,23 @@ bool PostfixFunction::CompileDerivative(const std::string& formula) {
     return compiled_.CompileTokens(std::move(derivative.tokens)) == FormulaError::None;
 }
 
-bool PostfixFunction::CompileDifference(const std::string& formula, const std::string& other) {
+bool PostfixFunction::CompileDifference(const std::string& formula, const std::string& other,
+                                        bool otherOfY) {
     subtracted_ = std::make_unique<CompiledFormula>();
+    subtractedOfY_ = otherOfY;
     return CompileFormula(formula) &&
-           subtracted_->Compile(other, kVariableName) == FormulaError::None;
+           subtracted_->Compile(other, otherOfY ? "Y" : kVariableName) == FormulaError::None;
 }
 
 bool PostfixFunction::Value(long double x, long double& y) {
     const Evaluation value = compiled_.Calculate(x);
     y = value.value;
     if (!value.Ok() || subtracted_ == nullptr) return value.Ok();
+    if (subtractedOfY_) {
+        const Evaluation back = subtracted_->Calculate(value.value);
+        y = back.value - x;
+        return back.Ok();
+    }
     const Evaluation other = subtracted_->Calculate(x);
     y -= other.value;
     return other.Ok();

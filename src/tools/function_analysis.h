@@ -73,15 +73,18 @@ class PostfixFunction {
     bool CompileFormula(const std::string& formula);
     // False when the formula is too large to derive, not differentiable or invalid.
     bool CompileDerivative(const std::string& formula);
-    // formula minus other: the function whose zeros are where their graphs meet. False when
-    // either does not compile.
-    bool CompileDifference(const std::string& formula, const std::string& other);
+    // The function whose zeros are where the Y(x) graph of formula meets the graph of other:
+    // formula minus other for a Y(x) graph, other(formula(x)) - x for an X(y) graph (the
+    // point (x, formula(x)) lies on it just then). False when either does not compile.
+    bool CompileDifference(const std::string& formula, const std::string& other,
+                           bool otherOfY = false);
     // False where the function has no value.
     bool Value(long double x, long double& y);
 
   private:
     CompiledFormula compiled_;
     std::unique_ptr<CompiledFormula> subtracted_;  // set by CompileDifference
+    bool subtractedOfY_ = false;
 };
 
 // A root of f between grid points left < right whose values differ in sign: halves the

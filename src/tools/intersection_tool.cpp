@@ -19,8 +19,12 @@ IntersectionCheck CheckIntersectionInput(const AnalysisInput& typed, Notation no
     return check;
 }
 
-Intersections::Intersections(std::string first, std::string second, const AnalysisParams& params)
-    : first_(std::move(first)), second_(std::move(second)), params_(params) {}
+Intersections::Intersections(std::string first, std::string second, const AnalysisParams& params,
+                             bool secondOfY)
+    : first_(std::move(first)),
+      second_(std::move(second)),
+      secondOfY_(secondOfY),
+      params_(params) {}
 
 void Intersections::Add(bool touching, long double x, PostfixFunction& first) {
     long double y = 0;
@@ -38,8 +42,9 @@ void Intersections::Run(const AnalysisProgress& progress) {
     caption_ = "Intersections: none";
     PostfixFunction first;
     PostfixFunction difference;
-    const bool compiled = second_.empty() ? difference.CompileFormula(first_)
-                                          : difference.CompileDifference(first_, second_);
+    const bool compiled = second_.empty()
+                              ? difference.CompileFormula(first_)
+                              : difference.CompileDifference(first_, second_, secondOfY_);
     if (!compiled || !first.CompileFormula(first_)) return;
     bool interrupted = ScanSignChanges(
         difference, params_, [&](long double root) { Add(false, root, first); }, progress);
@@ -72,7 +77,8 @@ void Intersections::Run(const AnalysisProgress& progress) {
 
 std::vector<std::string> Intersections::TitleLines() const {
     return {"Intersections of Y(x)=" + first_,
-            second_.empty() ? std::string("and the X axis") : "and Y(x)=" + second_};
+            second_.empty() ? std::string("and the X axis")
+                            : (secondOfY_ ? "and X(y)=" : "and Y(x)=") + second_};
 }
 
 std::vector<std::string> Intersections::BuildReport() const {

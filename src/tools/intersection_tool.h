@@ -1,8 +1,8 @@
-// The intersections tool's computation: where two Y(x) formulas, or one and the X axis, meet
-// over an interval. The points are the zeros of the difference found by Analyse Function's
-// zero scan (the same pole guard and refinement), together with the touching points: turns of
-// the difference whose value is 0 at the decimals shown. The Intersections window and
-// plotwise-cli intersect both run exactly this.
+// The intersections tool's computation: where a Y(x) formula meets another, an X(y) formula
+// or the X axis over an interval of X. The points are the zeros of the difference found by
+// Analyse Function's zero scan (the same pole guard and refinement), together with the
+// touching points: turns of the difference whose value is 0 at the decimals shown. The
+// Intersections window and plotwise-cli intersect both run exactly this.
 #pragma once
 
 #include <string>
@@ -38,8 +38,10 @@ struct IntersectionRow {
 
 class Intersections {
   public:
-    // second empty: the X axis.
-    Intersections(std::string first, std::string second, const AnalysisParams& params);
+    // first: a Y(x) formula; second: another, or with secondOfY an X(y) formula, or empty
+    // for the X axis.
+    Intersections(std::string first, std::string second, const AnalysisParams& params,
+                  bool secondOfY = false);
 
     // The crossings, then the touching points; the rows end sorted by X.
     void Run(const AnalysisProgress& progress);
@@ -47,7 +49,7 @@ class Intersections {
     const std::vector<IntersectionRow>& Rows() const { return rows_; }
     const AnalysisParams& Params() const { return params_; }
     const std::string& First() const { return first_; }
-    // "Intersections of Y(x)=..." and "and Y(x)=..." or "and the X axis".
+    // "Intersections of Y(x)=..." and "and Y(x)=...", "and X(y)=..." or "and the X axis".
     std::vector<std::string> TitleLines() const;
     // "Intersections: N", "none", "(interrupted)" after either.
     const std::string& Caption() const { return caption_; }
@@ -59,6 +61,7 @@ class Intersections {
 
     std::string first_;
     std::string second_;
+    bool secondOfY_;
     AnalysisParams params_;
     std::vector<IntersectionRow> rows_;
     std::string caption_ = "Intersections: ";

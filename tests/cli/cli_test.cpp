@@ -99,7 +99,11 @@ TEST(PlotwiseCli, Commands) {
         {{"intersect", ex + "y_of_x.plw", "--max", "7", "--graphs", "1", "0", "--min=0", "--steps", "100", "--digits", "3"},
          "Intersections of Y(x)=x*sin(x)\nand the X axis\nMinimum of X = 0\nMaximum of X = 7\nAccuracy (decimal signs) = 3\nNumber of steps = 100\n\n"
          "Intersections: 2\n      X                  Y                  \n      3.142              0                  \n      6.283              0                  \n", "", 0},
-        {{"intersect", ex + "gallery.plw", "--graphs", "1", "2"}, "", "graph 2 is no Y(x) graph with a formula\n", 2},
+        {{"intersect", ex + "gallery.plw", "--graphs", "1", "2", "--digits", "0"},
+         "Intersections of Y(x)=3*sin(x)+4\nand X(y)=y^2/10-9\nMinimum of X = -10\nMaximum of X = 10\nAccuracy (decimal signs) = 0\nNumber of steps = 200\n\n"
+         "Intersections: 3\n      X                  Y                  \n      -9                 2                  \n      -6                 6                  \n      -4                 7                  \n", "", 0},
+        {{"intersect", ex + "gallery.plw", "--graphs", "2", "1"}, "", "graph 2 is no Y(x) graph with a formula\n", 2},
+        {{"intersect", ex + "gallery.plw", "--graphs", "1", "3"}, "", "graph 3 is no Y(x) or X(y) graph with a formula\n", 2},
         {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "1"}, "", "Choose two different graphs\n", 2},
         {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "0", "--max", "-20"}, "", order, 2},
         {{"intersect", ex + "y_of_x.plw", "--graphs", "1"}, "", "usage: plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] [--digits D]\n", 2},

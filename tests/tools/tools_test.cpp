@@ -177,6 +177,12 @@ TEST(Intersections, KnownPointsTouchesPolesAndNone) {
                                        ? "Intersections: none"
                                        : "Intersections: " + std::to_string(found.Rows().size()));
     }
+    // Against X(y)=y^2: where x = (x^2)^2, with Y from the Y(x) graph.
+    Intersections ofY("x^2", "y^2", Params(-2, 2), true);
+    ofY.Run(nullptr);
+    ASSERT_EQ(ofY.Rows().size(), 2u);
+    EXPECT_EQ(ofY.Rows()[1].x + " " + ofY.Rows()[1].y + " " + ofY.TitleLines()[1],
+              "1 1 and X(y)=y^2");
     // Interruption keeps what was found and says so; the report lists the rows.
     Intersections sine("sin(x)", "", Params(-100, 100, 20000));
     sine.Run([](int percent) { return percent >= 50; });
