@@ -80,7 +80,9 @@ void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas,
     settings_ = &settings;
     notation_ = notation;
     Activate(graphFormulas);
-    if (!start.empty()) formula1_->setEditText(FromRecordText(start));
+    // As the list's item, so that Enter in the box keeps it.
+    if (const int item = formula1_->findText(FromRecordText(start)); !start.empty() && item >= 0)
+        formula1_->setCurrentIndex(item);
     exec();
     settings_ = nullptr;
 }
