@@ -43,6 +43,9 @@ template <typename T>
 void OnNextModal(std::function<void(T&)> act) {
     QTimer::singleShot(0, [act] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        for (QWidget* shown : QApplication::topLevelWidgets()) {  // a window that is not modal
+            if (window == nullptr && shown->isVisible()) window = qobject_cast<T*>(shown);
+        }
         ASSERT_NE(window, nullptr);
         act(*window);
         if (window->isVisible()) window->reject();

@@ -274,8 +274,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      I::DeleteGraph, false, E::WithGraph},
     {C::DoubleGraph, nullptr, "Double graph", "Double the selected graph", nullptr, 0,
      I::DoubleGraph, false, E::WithGraph},
-    {C::Trace, nullptr, "Trace", "Open the Trace window to trace the selected graph", nullptr, 0,
-     I::Trace, false, E::WithGraph},
+    {C::Trace, "Tra&ce...", "Trace", "Open the Trace window to trace the selected graph", nullptr,
+     30, I::Trace, false, E::WithGraph},
     {C::Export,
      "E&xport...",
      nullptr,
@@ -285,6 +285,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      {},
      false,
      E::WithDocument},
+    {C::Intersections, "Inter&sections...", "Intersections", "Open the Intersections window",
+     nullptr, 23, I::Intersections, false, E::WithGraph},
 }};
 
 constexpr bool TableInOrder() {

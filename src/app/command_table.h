@@ -70,9 +70,10 @@ enum class Command {
     DoubleGraph,
     Trace,
     Export,
+    Intersections,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(Command::Export) + 1;
+inline constexpr int kCommandCount = static_cast<int>(Command::Intersections) + 1;
 
 // When a command can be chosen.
 enum class Enabling : std::uint8_t {

@@ -117,6 +117,18 @@ void DocumentWindow::HideTracePointer() {
     update();
 }
 
+void DocumentWindow::SetOverlay(const PlotOverlay& overlay) {
+    overlay_ = overlay;
+    for (const auto& graph : document_->Graphs()) {
+        const GraphRecord& record = graph->Record();
+        if (record.Kind == kYOfX && record.Formula().Text() == overlay.formula) {
+            overlay_.color = record.Color;
+            break;
+        }
+    }
+    update();
+}
+
 void DocumentWindow::DrawOn(QPaintDevice& surface, const QSize& size) {
     Document& doc = *document_;
     const PixelRect client = doc.ClientRect;
@@ -142,6 +154,8 @@ void DocumentWindow::paintEvent(QPaintEvent* event) {
                          QRegion(QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()));
     for (const QRect& r : rest)
         painter.fillRect(r, back);
+    if (!overlay_.Empty() && document_->PlotAreaUsable())
+        DrawPlotOverlay(painter, document_->ScreenMap(), document_->Shown(), overlay_);
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent*) {

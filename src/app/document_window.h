@@ -10,6 +10,7 @@
 
 #include "app/undo_history.h"
 #include "plot/document.h"
+#include "plot/plot_overlay.h"
 #include "plot/trace_cross.h"
 
 namespace plotwise {
@@ -48,6 +49,14 @@ class DocumentWindow final : public QWidget {
     void MoveTracePointer(long double x, long double y);
     void HideTracePointer();
 
+    // While set, a click on the plot (that picks no graph and moves no view) goes here, in
+    // pixels of the picture: the Trace window's.
+    std::function<void(int px, int py)> OnPlotClick;
+
+    // A tool window's answers over the picture, until an empty overlay replaces them.
+    void SetOverlay(const PlotOverlay& overlay);
+    const PlotOverlay& Overlay() const { return overlay_; }
+
     QSize sizeHint() const override;
 
   signals:
@@ -70,6 +79,7 @@ class DocumentWindow final : public QWidget {
     QImage picture_;
     TraceCross tracePointer_{*document_, &picture_};
     QString caption_;
+    PlotOverlay overlay_;
     bool closing_ = false;
     bool redrawPending_ = false;
 };

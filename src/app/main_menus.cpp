@@ -96,8 +96,8 @@ void MainWindow::CreateMenus() {
                              C::GraphToolbar, C::CalculusToolbar});
     AddMenuItems(AddMenu("&Plot", "Operations with graphs"), {C::AddGraph, C::FinishCounting});
     AddMenuItems(AddMenu("&Calculus", "Different calculating operations"),
-                 {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
-                  C::Integration, C::Regression});
+                 {C::Calculator, C::AnalyseFunction, C::Intersections, C::Derivative,
+                  C::TangentNormal, C::Integration, C::Regression, C::Trace});
     QMenu* options = AddMenu("&Options", "Document and program options");
     AddMenuItems(options, {C::GraphProperties, C::PlotOptions, C::AxisOptions, C::BackgroundOptions,
                            C::CommonOptions, C::StandardOptions, C::StandardIntervals});
@@ -345,6 +345,9 @@ void MainWindow::RunCommand(Command command) {
             break;
         case C::AnalyseFunction:
             tools_->AnalyseFunction();
+            break;
+        case C::Intersections:
+            tools_->Intersections();
             break;
         case C::Integration:
             tools_->Integration();

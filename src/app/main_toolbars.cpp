@@ -57,8 +57,8 @@ void MainWindow::CreateToolbars() {
     graphToolbar_ = new GraphToolbar(this, [this](Command c) { return Action(c); });
     auto* calculus = new QToolBar("Calculus", this);
     calculus->setObjectName("CalcToolbar");
-    fill(calculus, {C::Calculator, C::AnalyseFunction, C::Derivative, C::TangentNormal,
-                    C::Integration, C::Regression});
+    fill(calculus, {C::Calculator, C::AnalyseFunction, C::Intersections, C::Derivative,
+                    C::TangentNormal, C::Integration, C::Regression});
     toolbars_ = {standard, graphToolbar_, calculus};
     for (QToolBar* bar : toolbars_) {
         bar->setIconSize(QSize(16, 16));

@@ -166,7 +166,9 @@ bool PlotMouse::Release(QMouseEvent* event) {
     const QPoint offset = offset_;
     if (drag == Drag::Moving) frozen_ = window_.grab();  // the moved picture stays meanwhile
     CancelDrag();
-    if (drag == Drag::Pressed) {
+    if (drag == Drag::Pressed && window_.OnPlotClick) {
+        window_.OnPlotClick(at.x(), at.y());  // Trace is open: the click moves the trace
+    } else if (drag == Drag::Pressed) {
         // A click: the graph under the pointer becomes the selected one.
         if (const int index = PickGraph(window_.Doc(), at.x(), at.y()); index >= 0)
             main_.GraphBar()->Select(index);

@@ -5,12 +5,15 @@
 
 #include "app/document_window.h"
 #include "app/graph_controller.h"
+#include "app/graph_panel.h"
 #include "app/graph_toolbar.h"
 #include "app/main_window.h"
+#include "plot/view_gestures.h"
 #include "services/messages.h"
 #include "tool_windows/analysis_results_window.h"
 #include "tool_windows/calculator_window.h"
 #include "tool_windows/integral_window.h"
+#include "tool_windows/intersection_window.h"
 #include "tool_windows/regression_window.h"
 #include "tool_windows/tangent_window.h"
 #include "tool_windows/trace_window.h"
@@ -43,6 +46,9 @@ class WindowTraceTarget final : public TraceTarget {
     void HidePointer() override {
         if (child_ != nullptr) child_->HideTracePointer();
     }
+    void ListenToClicks(std::function<void(int px, int py)> click) override {
+        if (child_ != nullptr) child_->OnPlotClick = std::move(click);
+    }
 
   private:
     QPointer<DocumentWindow> child_;
@@ -69,7 +75,20 @@ std::vector<std::string> ToolController::ActiveFunctionFormulas() const {
 }
 
 int ToolController::SelectedGraph() const {
-    return window_.ToolbarShown(ToolbarId::Graph) ? window_.GraphBar()->SelectedIndex() : -1;
+    const bool shown = window_.ToolbarShown(ToolbarId::Graph) ||
+                       (window_.GraphList() != nullptr && window_.GraphList()->isVisible());
+    return shown ? window_.GraphBar()->SelectedIndex() : -1;
+}
+
+std::string ToolController::SelectedFunction() const {
+    DocumentWindow* child = window_.ActiveDocument();
+    const int selected = SelectedGraph();
+    if (child == nullptr || selected < 0 ||
+        static_cast<std::size_t>(selected) >= child->Doc().GraphCount())
+        return {};
+    const Graph& graph = *child->Doc().Graphs()[static_cast<std::size_t>(selected)];
+    return graph.Record().Kind == kYOfX && !graph.IsEmpty() ? graph.Record().Formula().Text()
+                                                            : std::string();
 }
 
 void ToolController::FollowDocument(DocumentWindow* child) {
@@ -87,22 +106,51 @@ void ToolController::DocumentDestroyed() {
 }
 
 void ToolController::CloseToolWindow() {
-    for (QDialog* tool : std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_})
+    for (QDialog* tool :
+         std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_, intersections_})
         if (tool != nullptr && tool->isVisible()) tool->reject();
 }
 
 void ToolController::AnalyseFunction() {
-    if (analysis_ == nullptr)
+    FollowDocument(window_.ActiveDocument());
+    if (analysis_ == nullptr) {
         analysis_ =
             std::make_unique<FunctionAnalysisTool>(&window_, messages_, dialogs_, feedback_);
+        analysis_->ShowOverlay = ShowOverlay();
+        analysis_->AddGraph = AddGraph();
+        analysis_->CentreOn = CentreView();
+    }
+    analysis_->Options = window_.CurrentOptions();
     analysis_->Run(ActiveFunctionFormulas(), window_.Settings().Analysis,
-                   window_.Settings().Common.FieldNotation());
+                   window_.Settings().Common.FieldNotation(), SelectedFunction());
+}
+
+void ToolController::Intersections() {
+    DocumentWindow* child = window_.ActiveDocument();
+    if (child == nullptr) return;
+    if (ActiveFunctionFormulas().empty()) {
+        messages_.Error(kNoFunctionGraph);
+        return;
+    }
+    FollowDocument(child);
+    if (intersections_ == nullptr) {
+        intersections_ =
+            new IntersectionWindow(&window_, messages_, dialogs_, feedback_, AddGraph());
+        intersections_->ShowOverlay = ShowOverlay();
+        intersections_->CentreOn = CentreView();
+    }
+    intersections_->Execute(GraphRecords(child), SelectedGraph(), child->Doc().Shown(),
+                            window_.Settings().Common.FieldNotation());
 }
 
 void ToolController::Integration() {
-    if (integral_ == nullptr) integral_ = new IntegralWindow(&window_, messages_, feedback_);
+    FollowDocument(window_.ActiveDocument());
+    if (integral_ == nullptr) {
+        integral_ = new IntegralWindow(&window_, messages_, feedback_);
+        integral_->ShowOverlay = ShowOverlay();
+    }
     integral_->Execute(ActiveFunctionFormulas(), window_.Settings().Integrate,
-                       window_.Settings().Common.FieldNotation());
+                       window_.Settings().Common.FieldNotation(), SelectedFunction());
 }
 
 void ToolController::Calculator() {
@@ -120,6 +168,30 @@ AddGraphCallback ToolController::AddGraph() {
         if (toolDocument_ == nullptr || window_.ActiveDocument() != toolDocument_) return true;
         return window_.GraphCommands().AddFromRecord(record) || toolDocument_ == nullptr ||
                window_.ActiveDocument() != toolDocument_;
+    };
+}
+
+std::function<void(const PlotOverlay&)> ToolController::ShowOverlay() {
+    return [this](const PlotOverlay& overlay) {
+        if (toolDocument_ != nullptr) toolDocument_->SetOverlay(overlay);
+    };
+}
+
+std::function<void(long double, long double)> ToolController::CentreView() {
+    return [this](long double x, long double y) {
+        if (toolDocument_ == nullptr || toolDocument_->Closing()) return;
+        Document& doc = toolDocument_->Doc();
+        if (!doc.PlotAreaUsable()) return;
+        const std::optional<ViewRange> range = CentredView(doc.ScreenMap(), doc.Shown(), x, y);
+        if (!range) return;
+        OptionsRecord options = doc.Options;
+        const std::string failure = SetView(options, doc.Options, *range);
+        if (!failure.empty()) {
+            messages_.Error(QString::fromStdString(failure));
+            return;
+        }
+        window_.CurrentOptions() = options;
+        doc.SetOptions(options);
     };
 }
 
@@ -155,9 +227,15 @@ void ToolController::Trace() {
     DocumentWindow* child = window_.ActiveDocument();
     if (child == nullptr) return;
     FollowDocument(child);
-    if (trace_ == nullptr) trace_ = new TraceWindow(&window_);
+    if (trace_ == nullptr) trace_ = new TraceWindow(&window_, &messages_);
+    if (trace_->isVisible()) {  // open already: the plot stays usable meanwhile
+        trace_->raise();
+        trace_->activateWindow();
+        return;
+    }
     WindowTraceTarget target(child);
-    trace_->Execute(target, window_.GraphBar()->SelectedIndex());
+    trace_->Execute(target, window_.GraphBar()->SelectedIndex(),
+                    window_.Settings().Common.FieldNotation());
 }
 
 }  // namespace plotwise

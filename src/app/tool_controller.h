@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "plot/document.h"
+#include "plot/plot_overlay.h"
 #include "tool_windows/derivative_window.h"
 
 namespace plotwise {
@@ -20,6 +21,7 @@ class Feedback;
 class FileDialogs;
 class FunctionAnalysisTool;
 class IntegralWindow;
+class IntersectionWindow;
 class MainWindow;
 class Messages;
 class RegressionWindow;
@@ -34,6 +36,7 @@ class ToolController final : public DocumentObserver {
 
     void Calculator();
     void AnalyseFunction();
+    void Intersections();
     void Integration();
     void Derivative();
     void TangentNormal();
@@ -48,11 +51,18 @@ class ToolController final : public DocumentObserver {
 
   private:
     std::vector<std::string> ActiveFunctionFormulas() const;  // non-empty Y(x) graphs
-    // The graph the windows start with: the Graph toolbar's, while the toolbar is shown.
+    // The graph the windows start with: the Graph toolbar's or the graph panel's, while either is
+    // shown.
     int SelectedGraph() const;
+    // The formula of the selected graph when it is a Y(x) graph with one, else empty.
+    std::string SelectedFunction() const;
     // The tool windows' way to the properties dialog, always into the document the window
     // was opened on.
     AddGraphCallback AddGraph();
+    // The tool windows' way to mark their answers on the document they were opened on.
+    std::function<void(const PlotOverlay&)> ShowOverlay();
+    // The results lists' way to centre that document's view on a point: one view step.
+    std::function<void(long double x, long double y)> CentreView();
     void FollowDocument(DocumentWindow* child);
     void CloseToolWindow();
 
@@ -67,6 +77,7 @@ class ToolController final : public DocumentObserver {
     TangentWindow* tangent_ = nullptr;
     RegressionWindow* regress_ = nullptr;
     TraceWindow* trace_ = nullptr;
+    IntersectionWindow* intersections_ = nullptr;
     QPointer<DocumentWindow> toolDocument_;  // the document the open tool window works on
     Document* followed_ = nullptr;
 };

@@ -835,6 +835,30 @@ static const char* const kRegression[] = {
     "................"
 };
 
+static const char* const kIntersections[] = {
+    "16 16 4 1",
+    ". c None",
+    "b c #0050D8",
+    "n c #17307A",
+    "r c #E02020",
+    "................",
+    "nn............bb",
+    "nn...........bb.",
+    ".nn.........bb..",
+    "..nn.......bb...",
+    "...nn.....bb....",
+    "....nn...bb.....",
+    "......rrrr......",
+    "......rrrr......",
+    "......rrrr......",
+    ".....bb..nn.....",
+    "....bb....nn....",
+    "...bb......nn...",
+    "..bb........nnn.",
+    ".bb...........nn",
+    "bb.............."
+};
+
 // clang-format on
 
 // In the order of Icon.
@@ -874,6 +898,7 @@ static const char* const* const kIconData[] = {
     kTangentNormal,
     kIntegration,
     kRegression,
+    kIntersections,
 };
 static_assert(static_cast<int>(std::size(kIconData)) == kIconCount);
 

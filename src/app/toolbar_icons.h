@@ -46,9 +46,10 @@ enum class Icon {
     TangentNormal,
     Integration,
     Regression,
+    Intersections,
 };
 
-inline constexpr int kIconCount = static_cast<int>(Icon::Regression) + 1;
+inline constexpr int kIconCount = static_cast<int>(Icon::Intersections) + 1;
 
 // Made for the application's palette (a QGuiApplication must exist): on a dark desktop the
 // black outlines are drawn in the palette's text colour.

@@ -17,6 +17,7 @@ int RunCheck(const std::vector<std::string>& args);
 int RunDerive(const std::vector<std::string>& args);
 int RunEval(const std::vector<std::string>& args);
 int RunIntegrate(const std::vector<std::string>& args);
+int RunIntersect(const std::vector<std::string>& args);
 int RunNumber(const std::vector<std::string>& args);
 int RunRegress(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);

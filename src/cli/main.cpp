@@ -25,6 +25,8 @@ constexpr Command kCommands[] = {
     {"eval", "eval FORMULA [--var NAME] [--value NUMBER]", RunEval},
     {"integrate", "integrate FORMULA1 [FORMULA2] [--min A] [--max B] [--steps N] [--abs]",
      RunIntegrate},
+    {"intersect", "intersect FILE --graphs N M [--min A] [--max B] [--steps S] [--digits D]",
+     RunIntersect},
     {"number", "number TEXT", RunNumber},
     {"regress", "regress FILE --table K [--type T] [--power P]", RunRegress},
     {"render", "render FILE OUT [--size WxH] [--timeout SECONDS]", RunRender},
@@ -50,6 +52,9 @@ void PrintUsage(std::ostream& out) {
            "them. integrate prints the definite integral of FORMULA1 - FORMULA2 (default 0)\n"
            "over A..B by Simpson's rule on N steps (default 200), of its absolute value\n"
            "with --abs, as the Definite Integral window shows it.\n"
+           "intersect prints where the Y(x) graph N and the Y(x) or X(y) graph M (from 1;\n"
+           "M 0 is the X axis) of the document FILE meet over A..B (default -10..10, 200\n"
+           "steps, 2 decimal signs) as the intersections report file has it.\n"
            "tangent prints the line the Tangent or Normal window adds for graph N (from 1)\n"
            "of the document FILE at the value V of its variable (for R(a) in multiples of\n"
            "pi), the normal with --normal. regress prints the formula, the deviation and\n"

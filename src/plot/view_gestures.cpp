@@ -7,6 +7,7 @@
 
 #include "draw/style_colors.h"
 #include "formula/number_input.h"
+#include "plot/axis_transform.h"
 #include "plot/frame_renderer.h"
 #include "plot/pointer_hint.h"
 #include "plot/view_interval.h"
@@ -47,6 +48,16 @@ ViewRange MovedView(const ScreenMapping& map, long double dx, long double dy) {
     const long double sx = (map.right ? -dx : dx) / map.factorX;
     const long double sy = (map.up ? dy : -dy) / map.factorY;
     return {map.minX + sx, MaxX(map) + sx, map.minY + sy, MaxY(map) + sy};
+}
+
+std::optional<ViewRange> CentredView(const ScreenMapping& map, const OptionsRecord& shown,
+                                     long double x, long double y) {
+    const long double cx = InverseX(shown, x);
+    const long double cy = InverseY(shown, y);
+    if (!std::isfinite(cx) || !std::isfinite(cy)) return std::nullopt;
+    const long double halfX = (MaxX(map) - map.minX) / 2;
+    const long double halfY = (MaxY(map) - map.minY) / 2;
+    return ViewRange{cx - halfX, cx + halfX, cy - halfY, cy + halfY};
 }
 
 ViewRange BoxView(const ScreenMapping& map, QPoint corner1, QPoint corner2) {

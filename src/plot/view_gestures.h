@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <optional>
 #include <string>
 
 #include "plot/options_record.h"
@@ -32,6 +33,10 @@ long double AxisYAtPixel(const ScreenMapping& map, long double py);
 ViewRange ZoomedView(const ScreenMapping& map, int px, int py, long double kx, long double ky);
 // The view after the picture moved dx pixels to the right and dy pixels down.
 ViewRange MovedView(const ScreenMapping& map, long double dx, long double dy);
+// The view of the same size with the point (x, y), in formula values, in its middle; none
+// when the point has no place on a logarithmic axis.
+std::optional<ViewRange> CentredView(const ScreenMapping& map, const OptionsRecord& shown,
+                                     long double x, long double y);
 // The view of the pixel rectangle between two corners, in any order.
 ViewRange BoxView(const ScreenMapping& map, QPoint corner1, QPoint corner2);
 

@@ -1,9 +1,7 @@
 #include "tool_windows/analysis_results_window.h"
 
-#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,31 +12,21 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "plot/document_file.h"
+#include "formula/number_input.h"
 #include "plot/feedback.h"
 #include "plot/record_text.h"
-#include "plot/safe_file.h"
+#include "services/field_text.h"
 #include "services/file_dialogs.h"
 #include "services/help_context.h"
 #include "services/messages.h"
 #include "services/program_settings.h"
 #include "tool_windows/analysis_options_dialog.h"
+#include "tool_windows/form_widgets.h"
 
 namespace plotwise {
 namespace {
 
-constexpr char kReportFilter[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
 constexpr int kTypeColumnWidth = 50;
-
-// Every line ends in CR LF, the last one too.
-std::string ReportText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 QLabel* NewLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -53,33 +41,10 @@ QLineEdit* NewReadOnlyLine(const char* name, QWidget* parent) {
     return edit;
 }
 
-QTableWidget* NewGrid(const char* name, const QStringList& headers, QWidget* parent) {
-    auto* grid = new QTableWidget(1, static_cast<int>(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid->verticalHeader()->hide();
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    return grid;
-}
-
-void SetCell(QTableWidget* grid, int row, int column, const std::string& text) {
-    grid->setItem(row, column, new QTableWidgetItem(FromRecordText(text)));
-}
-
 // The table back to its header and one empty row.
 void ResetGrid(QTableWidget* grid) {
     grid->clearContents();
     grid->setRowCount(1);
-}
-
-QPushButton* NewButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 AnalysisParams ParamsOf(const AnalysisSettings& s) {
@@ -132,9 +97,9 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
         caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         caption->setWordWrap(true);
     }
-    nullsGrid_ = NewGrid("NullsStringGrid", {" X"}, this);
+    nullsGrid_ = NewResultsGrid("NullsStringGrid", {" X"}, this);
     nullsGrid_->horizontalHeader()->setStretchLastSection(true);
-    extremumsGrid_ = NewGrid("ExtremumsStringGrid", {"", " X", " Y"}, this);
+    extremumsGrid_ = NewResultsGrid("ExtremumsStringGrid", {"", " X", " Y"}, this);
     QHeaderView* header = extremumsGrid_->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, kTypeColumnWidth);
@@ -145,11 +110,28 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
     progressBar_->setObjectName("ProgressBar");
     progressBar_->setRange(0, 100);
     progressBar_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    copyButton_ = NewButton("Copy to Clipboard", "CopyButton", this);
-    saveButton_ = NewButton("Save to File...", "SaveToFileButton", this);
-    closeButton_ = NewButton("Close", "CloseButton", this);
+    copyButton_ = NewPlainButton("Copy to Clipboard", "CopyButton", this);
+    saveButton_ = NewPlainButton("Save to File...", "SaveToFileButton", this);
+    addButton_ = NewPlainButton("Add as Table Graph", "AddTableButton", this);
+    closeButton_ = NewPlainButton("Close", "CloseButton", this);
     connect(copyButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::CopyToClipboard);
     connect(saveButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::SaveToFile);
+    connect(addButton_, &QPushButton::clicked, this, [this] {
+        if (ListedPoints().size() > static_cast<std::size_t>(kTableRows))
+            messages_.Error(FieldMessage(kTableHoldsFirstPoints, "", std::nullopt));
+        done(kAddGraphResult);
+    });
+    connect(nullsGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const std::vector<long double>& zeros = analysis_->ZeroValues();
+        if (CentreOn && row >= 0 && static_cast<std::size_t>(row) < zeros.size())
+            CentreOn(zeros[static_cast<std::size_t>(row)], 0);
+    });
+    connect(extremumsGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const std::vector<ExtremumRow>& rows = analysis_->Extremums();
+        if (CentreOn && row >= 0 && static_cast<std::size_t>(row) < rows.size())
+            CentreOn(rows[static_cast<std::size_t>(row)].xValue,
+                     rows[static_cast<std::size_t>(row)].yValue);
+    });
     connect(closeButton_, &QPushButton::clicked, this, &AnalysisResultsWindow::reject);
 
     auto* tables = new QGridLayout;
@@ -163,6 +145,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
     bottom_->addWidget(progressBar_, 1);
     bottom_->addWidget(copyButton_);
     bottom_->addWidget(saveButton_);
+    bottom_->addWidget(addButton_);
     bottom_->addStretch(0);
     bottom_->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
@@ -175,11 +158,11 @@ AnalysisResultsWindow::AnalysisResultsWindow(Messages& messages, FileDialogs& di
 
 AnalysisResultsWindow::~AnalysisResultsWindow() = default;
 
-void AnalysisResultsWindow::Execute(const std::string& formula, const AnalysisParams& params) {
+int AnalysisResultsWindow::Execute(const std::string& formula, const AnalysisParams& params) {
     Prepare(formula, params);
     // Once the window is up, so that it shows the progress.
     QTimer::singleShot(0, this, &AnalysisResultsWindow::RunScans);
-    exec();
+    return exec();
 }
 
 void AnalysisResultsWindow::Analyse(const std::string& formula, const AnalysisParams& params) {
@@ -217,6 +200,29 @@ void AnalysisResultsWindow::RunScans() {
     feedback_.SetBusy(false);
     ShowResults();
     SetRunning(false);
+    MarkResults();
+}
+
+void AnalysisResultsWindow::MarkResults() {
+    PlotOverlay overlay;
+    overlay.formula = analysis_->Formula();
+    const std::vector<long double>& zeros = analysis_->ZeroValues();
+    for (std::size_t i = 0; i < zeros.size(); ++i)
+        overlay.marks.push_back({zeros[i], 0, analysis_->Zeros()[i]});
+    for (const ExtremumRow& row : analysis_->Extremums())
+        overlay.marks.push_back({row.xValue, row.yValue, row.x + "; " + row.y});
+    addButton_->setEnabled(!overlay.marks.empty());
+    if (ShowOverlay) ShowOverlay(overlay);
+}
+
+std::vector<std::pair<long double, long double>> AnalysisResultsWindow::ListedPoints() const {
+    std::vector<std::pair<long double, long double>> points;
+    if (!analysis_) return points;
+    for (const std::string& x : analysis_->Zeros())
+        points.emplace_back(StrToNum(x), 0);
+    for (const ExtremumRow& row : analysis_->Extremums())
+        points.emplace_back(StrToNum(row.x), StrToNum(row.y));
+    return points;
 }
 
 bool AnalysisResultsWindow::ShowProgress(int percent) {
@@ -234,7 +240,7 @@ void AnalysisResultsWindow::ShowResults() {
     if (zeros.size() > zerosShown_) {
         nullsGrid_->setRowCount(static_cast<int>(zeros.size()));
         for (; zerosShown_ < zeros.size(); ++zerosShown_)
-            SetCell(nullsGrid_, static_cast<int>(zerosShown_), 0, zeros[zerosShown_]);
+            SetGridCell(nullsGrid_, static_cast<int>(zerosShown_), 0, zeros[zerosShown_]);
     }
     const std::vector<ExtremumRow>& extremums = analysis_->Extremums();
     if (extremums.size() > extremumsShown_) {
@@ -242,9 +248,9 @@ void AnalysisResultsWindow::ShowResults() {
         for (; extremumsShown_ < extremums.size(); ++extremumsShown_) {
             const ExtremumRow& row = extremums[extremumsShown_];
             const int r = static_cast<int>(extremumsShown_);
-            SetCell(extremumsGrid_, r, 0, row.isMax ? "max" : "min");
-            SetCell(extremumsGrid_, r, 1, row.x);
-            SetCell(extremumsGrid_, r, 2, row.y);
+            SetGridCell(extremumsGrid_, r, 0, row.isMax ? "max" : "min");
+            SetGridCell(extremumsGrid_, r, 1, row.x);
+            SetGridCell(extremumsGrid_, r, 2, row.y);
         }
     }
 }
@@ -253,11 +259,12 @@ void AnalysisResultsWindow::SetRunning(bool running) {
     running_ = running;
     copyButton_->setVisible(!running);
     saveButton_->setVisible(!running);
+    addButton_->setVisible(!running);
     closeButton_->setVisible(!running);
     progressBar_->setVisible(running);
     // The free space goes to the bar while it shows, else between the buttons.
     bottom_->setStretch(0, running ? 1 : 0);
-    bottom_->setStretch(3, running ? 0 : 1);
+    bottom_->setStretch(4, running ? 0 : 1);
     layout()->activate();  // the scans let no layout request through until they end
     if (!running) closeButton_->setFocus();
 }
@@ -266,22 +273,18 @@ void AnalysisResultsWindow::reject() {
     if (!running_) QDialog::reject();  // the analysis holds the window until it ends
 }
 
+void AnalysisResultsWindow::done(int result) {
+    if (ShowOverlay) ShowOverlay({});
+    QDialog::done(result);
+}
+
 void AnalysisResultsWindow::CopyToClipboard() {
-    if (!analysis_) return;
-    const QString text = FromRecordText(ReportText(analysis_->BuildReport()));
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard != nullptr) clipboard->setText(text);
-    if (clipboard == nullptr || clipboard->text() != text) messages_.Error("Copy error");
+    if (analysis_) CopyReport(analysis_->BuildReport(), messages_);
 }
 
 void AnalysisResultsWindow::SaveToFile() {
-    if (!analysis_) return;
-    const QString path =
-        dialogs_.SaveFileName("Save Analysis Results", QString(), kReportFilter, "txt");
-    if (path.isEmpty()) return;
-    const std::string text = ReportText(analysis_->BuildReport());
-    if (!ReplaceFile(path.toStdString(), std::vector<unsigned char>(text.begin(), text.end())))
-        messages_.Error(kInputOutputError);
+    if (analysis_)
+        SaveReport(analysis_->BuildReport(), "Save Analysis Results", dialogs_, messages_);
 }
 
 FunctionAnalysisTool::FunctionAnalysisTool(QWidget* mainWindow, Messages& messages,
@@ -296,7 +299,9 @@ FunctionAnalysisTool::~FunctionAnalysisTool() {
 }
 
 void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
-                               AnalysisSettings& settings, Notation notation) {
+                               AnalysisSettings& settings, Notation notation,
+                               const std::string& start) {
+    if (!start.empty()) formula_ = start;
     while (options_ && results_) {
         options_->SetNotation(notation);
         options_->SetFormulas(graphFormulas);
@@ -305,7 +310,11 @@ void FunctionAnalysisTool::Run(const std::vector<std::string>& graphFormulas,
         formula_ = options_->Formula();
         StoreParams(options_->Params(), settings);
         if (mainWindow_) mainWindow_->repaint();
-        results_->Execute(formula_, options_->Params());
+        results_->ShowOverlay = ShowOverlay;
+        results_->CentreOn = CentreOn;
+        if (results_->Execute(formula_, options_->Params()) == kAddGraphResult && AddGraph &&
+            AddGraph(PointsTableRecord(results_->ListedPoints(), Options)))
+            return;
     }
 }
 

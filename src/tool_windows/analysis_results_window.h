@@ -5,11 +5,15 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "plot/options_record.h"
+#include "plot/plot_overlay.h"
 #include "services/program_settings.h"
+#include "tool_windows/derivative_window.h"
 #include "tools/function_analysis.h"
 
 class QHBoxLayout;
@@ -35,8 +39,9 @@ class AnalysisResultsWindow final : public QDialog {
                           QWidget* mainWindow, QWidget* parent = nullptr);
     ~AnalysisResultsWindow() override;
 
-    // Shows the window modally and analyses formula as soon as it is up.
-    void Execute(const std::string& formula, const AnalysisParams& params);
+    // Shows the window modally and analyses formula as soon as it is up; the result is
+    // kAddGraphResult when the user asked for the points as a table graph.
+    int Execute(const std::string& formula, const AnalysisParams& params);
     // The analysis itself: the window shows the parameters, runs the scans with the progress
     // bar and Esc, and fills the tables. Execute calls it; tests may call it directly.
     void Analyse(const std::string& formula, const AnalysisParams& params);
@@ -47,8 +52,18 @@ class AnalysisResultsWindow final : public QDialog {
     void CopyToClipboard();
     void SaveToFile();
 
+    // The zeros (on the axis) and extremums found, as listed, for "Add as Table Graph".
+    std::vector<std::pair<long double, long double>> ListedPoints() const;
+
+    // Told what to mark on the plot once the results are in; an empty overlay when the window
+    // closes.
+    std::function<void(const PlotOverlay&)> ShowOverlay;
+    // Told to centre the view on a point of a list (a double click on its row).
+    std::function<void(long double x, long double y)> CentreOn;
+
   protected:
     void reject() override;
+    void done(int result) override;
 
   private:
     // The labels, the derivative line and empty tables for a new analysis.
@@ -58,6 +73,7 @@ class AnalysisResultsWindow final : public QDialog {
     // Brings captions and tables up to what the analysis found so far.
     void ShowResults();
     void SetRunning(bool running);
+    void MarkResults();
 
     Messages& messages_;
     FileDialogs& dialogs_;
@@ -81,6 +97,7 @@ class AnalysisResultsWindow final : public QDialog {
     QProgressBar* progressBar_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;
+    QPushButton* addButton_;
     QPushButton* closeButton_;
     QHBoxLayout* bottom_;
 };
@@ -98,9 +115,17 @@ class FunctionAnalysisTool {
 
     // graphFormulas: the Formula of each non-empty Y(x) graph of the active document, in list
     // order. The options dialog starts from settings and keeps what was accepted there.
-    // notation: how the options dialog reads what is typed.
+    // notation: how the options dialog reads what is typed. start: the formula of the graph
+    // in hand, which the dialog starts with when given.
     void Run(const std::vector<std::string>& graphFormulas, AnalysisSettings& settings,
-             Notation notation = Notation::Strict);
+             Notation notation = Notation::Strict, const std::string& start = {});
+
+    // Where the results go beyond the window: the plot's marks, the view, a table graph made
+    // with the defaults of Options. Unset, they go nowhere.
+    std::function<void(const PlotOverlay&)> ShowOverlay;
+    std::function<void(long double x, long double y)> CentreOn;
+    AddGraphCallback AddGraph;
+    OptionsRecord Options{};
 
   private:
     QPointer<QWidget> mainWindow_;

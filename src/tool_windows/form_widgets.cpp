@@ -1,14 +1,22 @@
 #include "tool_windows/form_widgets.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
 
+#include "plot/document_file.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "plot/safe_file.h"
+#include "services/file_dialogs.h"
+#include "services/messages.h"
 
 namespace plotwise {
 
@@ -16,6 +24,17 @@ namespace {
 
 constexpr int kFormulaMaxLength = 255;
 constexpr int kNumberEditWidth = 130;
+constexpr char kReportFilter[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+
+// Every line ends in CR LF, the last one too.
+std::string ReportText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -56,6 +75,45 @@ void FillGraphList(QComboBox* box, const std::vector<GraphRecord>& graphs, int s
         box->addItem(FromRecordText(GraphEntryText(graph)));
     const bool inRange = selected >= 0 && static_cast<std::size_t>(selected) < graphs.size();
     box->setCurrentIndex(inRange ? selected : (graphs.empty() ? -1 : 0));
+}
+
+QTableWidget* NewResultsGrid(const char* name, const QStringList& headers, QWidget* parent) {
+    auto* grid = new QTableWidget(1, static_cast<int>(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    return grid;
+}
+
+void SetGridCell(QTableWidget* grid, int row, int column, const std::string& text) {
+    grid->setItem(row, column, new QTableWidgetItem(FromRecordText(text)));
+}
+
+QPushButton* NewPlainButton(const char* text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void CopyReport(const std::vector<std::string>& lines, Messages& messages) {
+    const QString text = FromRecordText(ReportText(lines));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard != nullptr) clipboard->setText(text);
+    if (clipboard == nullptr || clipboard->text() != text) messages.Error("Copy error");
+}
+
+void SaveReport(const std::vector<std::string>& lines, const QString& title, FileDialogs& dialogs,
+                Messages& messages) {
+    const QString path = dialogs.SaveFileName(title, QString(), kReportFilter, "txt");
+    if (path.isEmpty()) return;
+    const std::string text = ReportText(lines);
+    if (!ReplaceFile(path.toStdString(), std::vector<unsigned char>(text.begin(), text.end())))
+        messages.Error(kInputOutputError);
 }
 
 }  // namespace plotwise

@@ -75,10 +75,14 @@ IntegralWindow::IntegralWindow(QWidget* parent, Messages& messages, Feedback& fe
 }
 
 void IntegralWindow::Execute(const std::vector<std::string>& graphFormulas,
-                             IntegralSettings& settings, Notation notation) {
+                             IntegralSettings& settings, Notation notation,
+                             const std::string& start) {
     settings_ = &settings;
     notation_ = notation;
     Activate(graphFormulas);
+    // As the list's item, so that Enter in the box keeps it.
+    if (const int item = formula1_->findText(FromRecordText(start)); !start.empty() && item >= 0)
+        formula1_->setCurrentIndex(item);
     exec();
     settings_ = nullptr;
 }
@@ -99,6 +103,11 @@ void IntegralWindow::Activate(const std::vector<std::string>& graphFormulas) {
     absIntegrate_->setChecked(settings.AbsIntegrate);
     result_->clear();
     formula1_->setFocus();
+}
+
+void IntegralWindow::done(int result) {
+    if (ShowOverlay) ShowOverlay({});
+    QDialog::done(result);
 }
 
 QWidget* IntegralWindow::FieldWidget(IntegralField field) const {
@@ -148,6 +157,12 @@ void IntegralWindow::OnCalculate() {
         IntegrateSimpson(check.params, [this] { return feedback_.EscPressed(); });
     feedback_.SetBusy(false);
     result_->setText(FromRecordText(IntegralResultText(result)));
+    PlotOverlay band;
+    if (result.outcome == IntegralOutcome::Done) {
+        band.shade = IntegralBand(check.params);
+        band.formula = check.params.formula1;
+    }
+    if (ShowOverlay) ShowOverlay(band);
 
     // Kept even when the calculation failed or was interrupted.
     if (settings_ == nullptr) return;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "plot/overlay_marks.h"
 #include "services/program_settings.h"
 #include "tools/integral_tool.h"
 
@@ -29,9 +31,17 @@ class IntegralWindow final : public QDialog {
     // graphFormulas: the Formula of each Y(x) graph of the active document that is not
     // empty (IsEmpty), in list order; none without a document. The interval, steps and
     // switch start from settings and are kept there after every calculation.
-    // notation: how the fields read what is typed.
+    // notation: how the fields read what is typed. start: the formula of the graph in hand,
+    // which the first field starts with when given.
     void Execute(const std::vector<std::string>& graphFormulas, IntegralSettings& settings,
-                 Notation notation = Notation::Strict);
+                 Notation notation = Notation::Strict, const std::string& start = {});
+
+    // Told what to shade on the plot after a calculation; an empty overlay when the window
+    // closes or a calculation fails.
+    std::function<void(const PlotOverlay&)> ShowOverlay;
+
+  protected:
+    void done(int result) override;
 
   private:
     void Activate(const std::vector<std::string>& graphFormulas);

@@ -1,9 +1,13 @@
 #include "tool_windows/trace_window.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -11,7 +15,10 @@
 #include "plot/document.h"
 #include "plot/graph_entry_text.h"
 #include "plot/record_text.h"
+#include "services/field_text.h"
 #include "services/help_context.h"
+#include "services/messages.h"
+#include "tools/tangent_tool.h"
 
 namespace plotwise {
 namespace {
@@ -28,7 +35,8 @@ QLabel* NewLabel(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TraceWindow::TraceWindow(QWidget* parent) : QDialog(parent) {
+TraceWindow::TraceWindow(QWidget* parent, Messages* messages)
+    : QDialog(parent), messages_(messages) {
     setWindowTitle("Trace");
     SetHelpContext(this, 30);
 
@@ -54,9 +62,19 @@ TraceWindow::TraceWindow(QWidget* parent) : QDialog(parent) {
     lines->addStretch();
     values->setMinimumHeight(values->sizeHint().height());
 
+    valueLabel_ = new QLabel("X=", this);
+    valueEdit_ = new QLineEdit(this);
+    valueEdit_->setObjectName("ValueEdit");
+    valueLabel_->setBuddy(valueEdit_);
+    connect(valueEdit_, &QLineEdit::returnPressed, this, &TraceWindow::GoToValue);
+    auto* valueRow = new QHBoxLayout;
+    valueRow->addWidget(valueLabel_);
+    valueRow->addWidget(valueEdit_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(funcComboBox_);
     layout->addWidget(traceScrollBar_);
+    layout->addLayout(valueRow);
     layout->addWidget(values);
     setFixedWidth(kFormWidth);
 
@@ -67,12 +85,46 @@ TraceWindow::TraceWindow(QWidget* parent) : QDialog(parent) {
     connect(traceScrollBar_, &QScrollBar::valueChanged, this, [this] { UpdateTraceReadout(); });
 }
 
-void TraceWindow::Execute(TraceTarget& target, int selected) {
+void TraceWindow::Execute(TraceTarget& target, int selected, Notation notation) {
     target_ = &target;
+    notation_ = notation;
     Activate(selected);
-    exec();
+    target.ListenToClicks([this](int px, int py) { GoToPixel(px, py); });
+    // Not modal, so that the plot hears clicks; the call returns when the window closes.
+    setModal(false);
+    show();
+    QEventLoop loop;
+    const QPointer<TraceWindow> self(this);
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (self == nullptr) return;
+    target.ListenToClicks({});
     HidePointer();
     target_ = nullptr;
+}
+
+void TraceWindow::GoToValue() {
+    const Graph* graph = ChosenGraph();
+    if (graph == nullptr || !traceScrollBar_->isEnabled()) return;
+    long double value = 0;
+    const std::string refused =
+        CheckTangentValue(ReadNumberText(FieldText(valueEdit_->text()), notation_), value);
+    if (!refused.empty()) {
+        if (messages_ != nullptr) messages_->Error(FromRecordText(refused));
+        valueEdit_->setFocus();
+        return;
+    }
+    const int p =
+        NearestTracePoint(*graph, target_->Doc()->Shown(), traceScrollBar_->maximum(), value);
+    if (p > 0) traceScrollBar_->setValue(p);
+}
+
+void TraceWindow::GoToPixel(int px, int py) {
+    const Graph* graph = ChosenGraph();
+    if (graph == nullptr || !traceScrollBar_->isEnabled()) return;
+    const int p = NearestTracePixel(*graph, *target_->Doc(), traceScrollBar_->maximum(), px, py);
+    if (p > 0) traceScrollBar_->setValue(p);
 }
 
 void TraceWindow::Activate(int selected) {
@@ -105,6 +157,9 @@ void TraceWindow::SetupTrace() {
     TraceSetup setup;
     if (graph != nullptr) setup = plotwise::SetupTrace(*graph, target_->Doc()->Shown());
     xLabel_->setText(FromRecordText(setup.message));
+    valueLabel_->setText(QString::fromStdString(
+        TraceArgumentName(graph != nullptr ? graph->Record().Kind : 0) + "="));
+    valueEdit_->setEnabled(setup.enabled);
     xLabel_->setVisible(graph != nullptr);
     yLabel_->setVisible(setup.enabled);
     atLabel_->setVisible(setup.enabled && setup.showArgument);

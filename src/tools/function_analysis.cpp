@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 #include "derivative/derivative.h"
@@ -58,11 +59,6 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::string ReportRow(const std::string& type, const std::string& x, const std::string& y) {
-    return Padded(TrimControls(type), 5) + Padded(TrimControls(x), 19) +
-           Padded(TrimControls(y), 19);
-}
-
 // Whether the function is continuous at x, where it has the value y: beside x the values
 // come back to y as the distance shrinks (or never leave it beyond the 12 digits of y).
 // Beside a pole or a jump, both distances being beyond the search's own accuracy, they stay
@@ -109,26 +105,57 @@ bool ExtremeIsContinuous(PostfixFunction& f, long double left, long double right
            ContinuousAt(f, x, y, right - left);
 }
 
+// Walks the grid MinX + k*h, k = 0..StepsNum, handing each pair of neighbouring points where
+// the function has values to testPair. True when progress interrupted it.
+bool ScanGrid(const AnalysisParams& params, PostfixFunction& scanned, bool limitValues,
+              const std::function<void(long double px, long double py, long double x,
+                                       long double y)>& testPair,
+              const AnalysisProgress& progress) {
+    const long n = params.StepsNum;
+    const long double h = (params.MaxX - params.MinX) / n;
+    // The last grid point carries the error of every addition: compared at 12 digits it
+    // still counts as inside.
+    const long double maxX = Round12(params.MaxX);
+    long double x = params.MinX;
+    bool hasPrevious = false;
+    long double px = 0;
+    long double py = 0;
+    int shown = 0;
+    for (long i = 1; i <= n + 1;) {
+        long double y = 0;
+        const bool valid = Round12(x) <= maxX && scanned.Value(x, y) &&
+                           !(limitValues && std::fabs(y) > kMaxExtremumValue);
+        if (valid) {
+            if (hasPrevious) testPair(px, py, x, y);
+            px = x;
+            py = y;
+        }
+        hasPrevious = valid;
+        ++i;
+        x += h;
+        const int p = static_cast<int>(std::nearbyintl(static_cast<long double>(i - 1) /
+                                                       static_cast<long double>(n + 1) * 100));
+        if (p / 10 > shown / 10) {
+            shown = p;
+            if (progress && progress(p)) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-AnalysisCheck CheckAnalysisInput(const AnalysisInput& typed, Notation notation) {
-    AnalysisCheck check;
-    auto fail = [&check](AnalysisField field, std::string message) {
-        check.field = field;
-        check.message = std::move(message);
-        return check;
+std::string AnalysisReportRow(const std::string& type, const std::string& x, const std::string& y,
+                              std::size_t typeWidth) {
+    return Padded(TrimControls(type), typeWidth) + Padded(TrimControls(x), 19) +
+           Padded(TrimControls(y), 19);
+}
+
+AnalysisField CheckScanFields(const AnalysisInput& input, AnalysisParams& p, std::string& message) {
+    auto fail = [&message](AnalysisField field, std::string text) {
+        message = std::move(text);
+        return field;
     };
-    const AnalysisInput& input = check.read = typed;
-    const FormulaReading formula = ReadFormula(typed.formula, {{kVariableName}, 'y'}, notation);
-    if (!formula.Ok()) {
-        check.spot = formula.spot;
-        return fail(AnalysisField::Formula, ReadingMessage(formula));
-    }
-    check.read.formula = formula.text;
-    check.read.minX = ReadNumberText(typed.minX, notation);
-    check.read.maxX = ReadNumberText(typed.maxX, notation);
-    if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
-    AnalysisParams& p = check.params;
     if (!ReadFieldNumber(input.minX, p.MinX)) {
         return fail(AnalysisField::MinX,
                     "Minimum of X must be a number\rfrom -1*10^100 up to 1*10^100");
@@ -148,6 +175,30 @@ AnalysisCheck CheckAnalysisInput(const AnalysisInput& typed, Notation notation) 
         return fail(AnalysisField::DigitsNum,
                     "Decimal signs number must be\ran integer from 0 up to 5");
     }
+    return AnalysisField::None;
+}
+
+AnalysisCheck CheckAnalysisInput(const AnalysisInput& typed, Notation notation) {
+    AnalysisCheck check;
+    auto fail = [&check](AnalysisField field, std::string message) {
+        check.field = field;
+        check.message = std::move(message);
+        return check;
+    };
+    const AnalysisInput& input = check.read = typed;
+    const FormulaReading formula = ReadFormula(typed.formula, {{kVariableName}, 'y'}, notation);
+    if (!formula.Ok()) {
+        check.spot = formula.spot;
+        return fail(AnalysisField::Formula, ReadingMessage(formula));
+    }
+    check.read.formula = formula.text;
+    check.read.minX = ReadNumberText(typed.minX, notation);
+    check.read.maxX = ReadNumberText(typed.maxX, notation);
+    if (RemoveSpaces(input.formula).empty()) return fail(AnalysisField::Formula, "Empty formula");
+    AnalysisParams& p = check.params;
+    std::string message;
+    const AnalysisField scanField = CheckScanFields(input, p, message);
+    if (scanField != AnalysisField::None) return fail(scanField, message);
     if (!input.findZeroes && !input.findExtremums) {
         return fail(AnalysisField::Nulls,
                     "Not marked on an evaluation neither zeros\rnor extremums of function");
@@ -201,10 +252,26 @@ bool PostfixFunction::CompileDerivative(const std::string& formula) {
     return compiled_.CompileTokens(std::move(derivative.tokens)) == FormulaError::None;
 }
 
+bool PostfixFunction::CompileDifference(const std::string& formula, const std::string& other,
+                                        bool otherOfY) {
+    subtracted_ = std::make_unique<CompiledFormula>();
+    subtractedOfY_ = otherOfY;
+    return CompileFormula(formula) &&
+           subtracted_->Compile(other, otherOfY ? "Y" : kVariableName) == FormulaError::None;
+}
+
 bool PostfixFunction::Value(long double x, long double& y) {
     const Evaluation value = compiled_.Calculate(x);
     y = value.value;
-    return value.Ok();
+    if (!value.Ok() || subtracted_ == nullptr) return value.Ok();
+    if (subtractedOfY_) {
+        const Evaluation back = subtracted_->Calculate(value.value);
+        y = back.value - x;
+        return back.Ok();
+    }
+    const Evaluation other = subtracted_->Calculate(x);
+    y -= other.value;
+    return other.Ok();
 }
 
 long double BisectRoot(PostfixFunction& f, long double left, long double right, long double eps,
@@ -283,48 +350,10 @@ void FunctionAnalysis::Run(const AnalysisProgress& progress) {
     }
 }
 
-bool FunctionAnalysis::ScanGrid(PostfixFunction& scanned, bool limitValues,
-                                const std::function<void(long double px, long double py,
-                                                         long double x, long double y)>& testPair,
-                                const AnalysisProgress& progress) const {
-    const long n = params_.StepsNum;
-    const long double h = (params_.MaxX - params_.MinX) / n;
-    // The last grid point carries the error of every addition: compared at 12 digits it
-    // still counts as inside.
-    const long double maxX = Round12(params_.MaxX);
-    long double x = params_.MinX;
-    bool hasPrevious = false;
-    long double px = 0;
-    long double py = 0;
-    int shown = 0;
-    for (long i = 1; i <= n + 1;) {
-        long double y = 0;
-        const bool valid = Round12(x) <= maxX && scanned.Value(x, y) &&
-                           !(limitValues && std::fabs(y) > kMaxExtremumValue);
-        if (valid) {
-            if (hasPrevious) testPair(px, py, x, y);
-            px = x;
-            py = y;
-        }
-        hasPrevious = valid;
-        ++i;
-        x += h;
-        const int p = static_cast<int>(std::nearbyintl(static_cast<long double>(i - 1) /
-                                                       static_cast<long double>(n + 1) * 100));
-        if (p / 10 > shown / 10) {
-            shown = p;
-            if (progress && progress(p)) return true;
-        }
-    }
-    return false;
-}
-
-void FunctionAnalysis::ScanZeroes(const AnalysisProgress& progress) {
-    PostfixFunction f;
-    if (!f.CompileFormula(formula_)) return;
-    zeros_.clear();
-    SetZeroesCaption(0);
-    const long double eps = AnalysisTolerance(params_.DigitsNum, params_.MinX, params_.MaxX);
+bool ScanSignChanges(PostfixFunction& f, const AnalysisParams& params,
+                     const std::function<void(long double root)>& found,
+                     const AnalysisProgress& progress) {
+    const long double eps = AnalysisTolerance(params.DigitsNum, params.MinX, params.MaxX);
     const auto testPair = [&](long double px, long double py, long double x, long double y) {
         // The value halfway must lie between the two: a sign change across a pole has
         // values of the wrong sign or size there.
@@ -338,17 +367,15 @@ void FunctionAnalysis::ScanZeroes(const AnalysisProgress& progress) {
         if (!accept) return;
         bool failed = false;
         const long double root = BisectRoot(f, px, x, eps, failed);
-        if (!failed) AddZeroRow(root);
+        if (!failed) found(root);
     };
-    if (ScanGrid(f, false, testPair, progress)) zeroesCaption_ += " (interrupted)";
+    return ScanGrid(params, f, false, testPair, progress);
 }
 
-void FunctionAnalysis::ScanExtremums(const AnalysisProgress& progress) {
-    PostfixFunction f;
-    if (!f.CompileFormula(formula_)) return;
-    extremums_.clear();
-    SetExtremumsCaption(0);
-    const long double eps = AnalysisTolerance(params_.DigitsNum, params_.MinX, params_.MaxX);
+bool ScanTurns(PostfixFunction& f, const AnalysisParams& params,
+               const std::function<void(bool isMax, long double x, long double y)>& found,
+               const AnalysisProgress& progress) {
+    const long double eps = AnalysisTolerance(params.DigitsNum, params.MinX, params.MaxX);
     const auto testPair = [&](long double px, long double py, long double x, long double y) {
         const long double xq = 2 * x - px;  // the next grid point
         long double yq = 0;
@@ -360,12 +387,34 @@ void FunctionAnalysis::ScanExtremums(const AnalysisProgress& progress) {
         if (!ExtremeIsContinuous(f, px, xq)) return;
         bool failed = false;
         long double xe = RefineExtremum(f, px, xq, eps, failed);
-        if (failed || xe > params_.MaxX) return;
+        if (failed || xe > params.MaxX) return;
         xe = RoundTo8(xe);
         long double ye = 0;
-        if (f.Value(xe, ye)) AddExtremumRow(isMax, xe, ye);
+        if (f.Value(xe, ye)) found(isMax, xe, ye);
     };
-    if (ScanGrid(f, true, testPair, progress)) extremumsCaption_ += " (interrupted)";
+    return ScanGrid(params, f, true, testPair, progress);
+}
+
+void FunctionAnalysis::ScanZeroes(const AnalysisProgress& progress) {
+    PostfixFunction f;
+    if (!f.CompileFormula(formula_)) return;
+    zeros_.clear();
+    zeroValues_.clear();
+    SetZeroesCaption(0);
+    if (ScanSignChanges(
+            f, params_, [this](long double root) { AddZeroRow(root); }, progress))
+        zeroesCaption_ += " (interrupted)";
+}
+
+void FunctionAnalysis::ScanExtremums(const AnalysisProgress& progress) {
+    PostfixFunction f;
+    if (!f.CompileFormula(formula_)) return;
+    extremums_.clear();
+    SetExtremumsCaption(0);
+    const auto found = [this](bool isMax, long double x, long double y) {
+        AddExtremumRow(isMax, x, y);
+    };
+    if (ScanTurns(f, params_, found, progress)) extremumsCaption_ += " (interrupted)";
 }
 
 void FunctionAnalysis::ScanExtremumsByDerivative(const AnalysisProgress& progress) {
@@ -395,11 +444,11 @@ void FunctionAnalysis::ScanExtremumsByDerivative(const AnalysisProgress& progres
         if (f.Value(xe, ye) && std::fabs(ye) <= kMaxExtremumValue && ExtremeIsContinuous(f, px, x))
             AddExtremumRow(isMax, xe, ye);
     };
-    if (ScanGrid(d, false, testPair, progress)) extremumsCaption_ += " (interrupted)";
+    if (ScanGrid(params_, d, false, testPair, progress)) extremumsCaption_ += " (interrupted)";
 }
 
-std::string FunctionAnalysis::RowNumber(long double v) const {
-    const long double scale = Power10(params_.DigitsNum);
+std::string AnalysisRowNumber(long double v, int digitsNum) {
+    const long double scale = Power10(digitsNum);
     long double r = RoundHalfAway(v * scale) / scale;
     if (StrToNumRounded(NumToStr(r)) == 0) r = 0;  // no "-0"
     return NumToStr(r);
@@ -407,15 +456,17 @@ std::string FunctionAnalysis::RowNumber(long double v) const {
 
 void FunctionAnalysis::AddZeroRow(long double x) {
     if (zeros_.size() >= kMaxAnalysisResults) return;
-    std::string text = RowNumber(x);
+    std::string text = AnalysisRowNumber(x, params_.DigitsNum);
     if (!zeros_.empty() && zeros_.back() == text) return;
     zeros_.push_back(std::move(text));
+    zeroValues_.push_back(x);
     SetZeroesCaption(static_cast<int>(zeros_.size()));
 }
 
 void FunctionAnalysis::AddExtremumRow(bool isMax, long double x, long double y) {
     if (extremums_.size() >= kMaxAnalysisResults) return;
-    ExtremumRow row{isMax, RowNumber(x), RowNumber(y)};
+    ExtremumRow row{isMax, AnalysisRowNumber(x, params_.DigitsNum),
+                    AnalysisRowNumber(y, params_.DigitsNum), x, y};
     if (!extremums_.empty() && extremums_.back().x == row.x) return;
     extremums_.push_back(std::move(row));
     SetExtremumsCaption(static_cast<int>(extremums_.size()));
@@ -443,20 +494,10 @@ void FunctionAnalysis::SetExtremumsCaption(int n) {
     }
 }
 
-std::string FunctionAnalysis::MinXText() const {
-    return "Minimum of X = " + NumToStr(params_.MinX);
-}
-
-std::string FunctionAnalysis::MaxXText() const {
-    return "Maximum of X = " + NumToStr(params_.MaxX);
-}
-
-std::string FunctionAnalysis::DigitsText() const {
-    return "Accuracy (decimal signs) = " + std::to_string(params_.DigitsNum);
-}
-
-std::string FunctionAnalysis::StepsText() const {
-    return "Number of steps = " + std::to_string(params_.StepsNum);
+std::vector<std::string> AnalysisParamLines(const AnalysisParams& params) {
+    return {"Minimum of X = " + NumToStr(params.MinX), "Maximum of X = " + NumToStr(params.MaxX),
+            "Accuracy (decimal signs) = " + std::to_string(params.DigitsNum),
+            "Number of steps = " + std::to_string(params.StepsNum)};
 }
 
 std::vector<std::string> FunctionAnalysis::BuildReport() const {
@@ -472,9 +513,9 @@ std::vector<std::string> FunctionAnalysis::BuildReport() const {
     lines.push_back("");
     lines.push_back(extremumsCaption_);
     if (params_.FindExtremums && !extremums_.empty()) {
-        lines.push_back(ReportRow("", " X", " Y"));
+        lines.push_back(AnalysisReportRow("", " X", " Y"));
         for (const ExtremumRow& row : extremums_)
-            lines.push_back(ReportRow(row.isMax ? "max" : "min", row.x, row.y));
+            lines.push_back(AnalysisReportRow(row.isMax ? "max" : "min", row.x, row.y));
     }
     return lines;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,10 @@ struct AnalysisCheck {
 // Checks the fields in the dialog's order and reports the first failure.
 AnalysisCheck CheckAnalysisInput(const AnalysisInput& input, Notation notation = Notation::Strict);
 
+// The interval, steps and decimals fields of input into p, in the dialog's order: the first
+// failing field with its message, or None.
+AnalysisField CheckScanFields(const AnalysisInput& input, AnalysisParams& p, std::string& message);
+
 // Refinements stop at this width: a tenth of the last decimal shown, or a 10^12th of the
 // interval when that is wider.
 long double AnalysisTolerance(int digitsNum, long double minX, long double maxX);
@@ -68,11 +73,18 @@ class PostfixFunction {
     bool CompileFormula(const std::string& formula);
     // False when the formula is too large to derive, not differentiable or invalid.
     bool CompileDerivative(const std::string& formula);
+    // The function whose zeros are where the Y(x) graph of formula meets the graph of other:
+    // formula minus other for a Y(x) graph, other(formula(x)) - x for an X(y) graph (the
+    // point (x, formula(x)) lies on it just then). False when either does not compile.
+    bool CompileDifference(const std::string& formula, const std::string& other,
+                           bool otherOfY = false);
     // False where the function has no value.
     bool Value(long double x, long double& y);
 
   private:
     CompiledFormula compiled_;
+    std::unique_ptr<CompiledFormula> subtracted_;  // set by CompileDifference
+    bool subtractedOfY_ = false;
 };
 
 // A root of f between grid points left < right whose values differ in sign: halves the
@@ -89,10 +101,35 @@ long double RefineExtremum(PostfixFunction& f, long double left, long double rig
 // Called at every tenth of a scan's progress (10, 20, ... 100); true interrupts the scan.
 using AnalysisProgress = std::function<bool(int percent)>;
 
+// The zero scan: each sign change between neighbouring grid points of params whose value
+// halfway lies between theirs (a sign change across a pole does not), refined by BisectRoot,
+// goes to found. True when progress interrupted it.
+bool ScanSignChanges(PostfixFunction& f, const AnalysisParams& params,
+                     const std::function<void(long double root)>& found,
+                     const AnalysisProgress& progress);
+
+// The numeric extremum scan: each strict turn of the grid values where the function is
+// continuous and bounded, refined by RefineExtremum, goes to found. True when interrupted.
+bool ScanTurns(PostfixFunction& f, const AnalysisParams& params,
+               const std::function<void(bool isMax, long double x, long double y)>& found,
+               const AnalysisProgress& progress);
+
+// v rounded to digitsNum decimals as a results table shows it (a zero never negative).
+std::string AnalysisRowNumber(long double v, int digitsNum);
+// A report line of a type column and the X and Y columns, as "%-5s%-19s%-19s" writes it
+// for the default width.
+std::string AnalysisReportRow(const std::string& type, const std::string& x, const std::string& y,
+                              std::size_t typeWidth = 5);
+
+// The interval, decimals and steps lines of a report, in that order.
+std::vector<std::string> AnalysisParamLines(const AnalysisParams& params);
+
 struct ExtremumRow {
     bool isMax = false;
     std::string x;
     std::string y;
+    long double xValue = 0;  // where it was found, before rounding
+    long double yValue = 0;
 };
 
 // One analysis of one formula: the tables and captions the results window shows and the
@@ -123,34 +160,29 @@ class FunctionAnalysis {
     const AnalysisParams& Params() const { return params_; }
     // "Minimum of X = ...", "Maximum of X = ...", "Accuracy (decimal signs) = ...",
     // "Number of steps = ...": the window's labels and the report's lines.
-    std::string MinXText() const;
-    std::string MaxXText() const;
-    std::string DigitsText() const;
-    std::string StepsText() const;
+    std::string MinXText() const { return AnalysisParamLines(params_)[0]; }
+    std::string MaxXText() const { return AnalysisParamLines(params_)[1]; }
+    std::string DigitsText() const { return AnalysisParamLines(params_)[2]; }
+    std::string StepsText() const { return AnalysisParamLines(params_)[3]; }
     const std::string& DerivativeLine() const { return derivativeLine_; }
     const std::string& ZeroesCaption() const { return zeroesCaption_; }
     const std::string& ExtremumsCaption() const { return extremumsCaption_; }
     const std::vector<std::string>& Zeros() const { return zeros_; }
+    // Where each zero was found, before rounding.
+    const std::vector<long double>& ZeroValues() const { return zeroValues_; }
     const std::vector<ExtremumRow>& Extremums() const { return extremums_; }
 
     // The lines the clipboard and the text file get, without line ends.
     std::vector<std::string> BuildReport() const;
 
   private:
-    // Walks the grid MinX + k*h, k = 0..StepsNum, handing each pair of neighbouring points
-    // where the function has values to testPair. True when progress interrupted it.
-    bool ScanGrid(PostfixFunction& scanned, bool limitValues,
-                  const std::function<void(long double px, long double py, long double x,
-                                           long double y)>& testPair,
-                  const AnalysisProgress& progress) const;
-    std::string RowNumber(long double v) const;
-
     std::string formula_;
     AnalysisParams params_;
     std::string derivativeLine_;
     std::string zeroesCaption_;
     std::string extremumsCaption_;
     std::vector<std::string> zeros_;
+    std::vector<long double> zeroValues_;
     std::vector<ExtremumRow> extremums_;
 };
 

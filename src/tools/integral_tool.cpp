@@ -1,5 +1,6 @@
 #include "tools/integral_tool.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -106,6 +107,25 @@ IntegralResult IntegrateSimpson(const IntegralParams& params,
     }
     // A sum that cancels below the rounding of its terms (x over -1..1) is 0.
     return {IntegralOutcome::Done, ZeroIfResidue(sum, magnitude, 1e-15L)};
+}
+
+std::vector<ShadeSample> IntegralBand(const IntegralParams& params) {
+    std::vector<ShadeSample> band;
+    CompiledFormula y1;
+    CompiledFormula y2;
+    if (y1.Compile(params.formula1, kVariable) != FormulaError::None ||
+        y2.Compile(params.formula2, kVariable) != FormulaError::None)
+        return band;
+    const int n = std::max(2 * params.stepsNum, kMinBandColumns);
+    const long double h = (params.maxX - params.minX) / n;
+    band.reserve(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const long double x = i * h + params.minX;  // as the rule places its points
+        const Evaluation v1 = y1.Calculate(x);
+        const Evaluation v2 = y2.Calculate(x);
+        band.push_back({x, v1.Ok() ? v1.value : NAN, v2.Ok() ? v2.value : NAN});
+    }
+    return band;
 }
 
 std::string IntegralResultText(const IntegralResult& result) {

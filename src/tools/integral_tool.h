@@ -5,8 +5,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "formula/everyday_reader.h"
+#include "plot/overlay_marks.h"
 
 namespace plotwise {
 
@@ -50,6 +52,12 @@ struct IntegralResult {
 // polled after every point; true interrupts the calculation.
 IntegralResult IntegrateSimpson(const IntegralParams& params,
                                 const std::function<bool()>& escPressed);
+
+// The band between Y1(x) and Y2(x) over the interval, on the rule's grid or, when that is
+// coarser, on kMinBandColumns + 1 points: what the window shades on the plot. A point where
+// either formula has no value has NaN there.
+inline constexpr int kMinBandColumns = 400;
+std::vector<ShadeSample> IntegralBand(const IntegralParams& params);
 
 // What the window's Result shows: the value, or why there is none.
 std::string IntegralResultText(const IntegralResult& result);

@@ -7,6 +7,7 @@
 #include "formula/number_text.h"
 #include "formula/round12.h"
 #include "plot/sample_arguments.h"
+#include "plot/trace_cross.h"
 
 namespace plotwise {
 namespace {
@@ -164,6 +165,72 @@ TraceTexts TraceReadout(std::uint8_t kind, const TracedPoint& point) {
         readout.argument = Line("T", point.argument);
     }
     return readout;
+}
+
+std::string TraceArgumentName(std::uint8_t kind) {
+    switch (kind) {
+        case kXOfY:
+            return "Y";
+        case kPolarGraph:
+            return "A";
+        case kParametric:
+            return "T";
+        default:
+            return "X";
+    }
+}
+
+namespace {
+
+long double TraceArgument(std::uint8_t kind, const TracedPoint& point) {
+    switch (kind) {
+        case kXOfY:
+            return point.y;
+        case kPolarGraph:
+        case kParametric:
+            return point.argument;
+        default:
+            return point.x;
+    }
+}
+
+// The point of 1..maximum with the least distance(point), which is NaN or infinite where
+// the point does not count; 0 when none does.
+template <typename Distance>
+int NearestPoint(const Graph& graph, const OptionsRecord& options, int maximum, Distance distance) {
+    int best = 0;
+    long double least = HUGE_VALL;
+    for (int p = 1; p <= maximum; ++p) {
+        const long double d = distance(TracePoint(graph, options, p));
+        if (std::isfinite(d) && d < least) {
+            best = p;
+            least = d;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+int NearestTracePoint(const Graph& graph, const OptionsRecord& options, int maximum,
+                      long double value) {
+    const std::uint8_t kind = graph.Record().Kind;
+    return NearestPoint(graph, options, maximum, [&](const TracedPoint& point) {
+        return std::fabs(TraceArgument(kind, point) - value);
+    });
+}
+
+int NearestTracePixel(const Graph& graph, const Document& document, int maximum, int px, int py) {
+    const ScreenMapping map = document.ScreenMap();
+    const TraceCross plot(document, nullptr);  // its mapping of axis values to the plot's
+    return NearestPoint(graph, document.Shown(), maximum, [&](const TracedPoint& point) {
+        const long double x = plot.ToPlotX(point.x);
+        const long double y = plot.ToPlotY(point.y);
+        if (!std::isfinite(x) || !std::isfinite(y)) return HUGE_VALL;
+        const long double dx = map.XF(x) - 0.5 - px;
+        const long double dy = map.YF(y) - 0.5 - py;
+        return dx * dx + dy * dy;
+    });
 }
 
 }  // namespace plotwise

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "plot/document.h"
 #include "plot/graph.h"
 #include "plot/record_types.h"
 
@@ -42,5 +43,18 @@ struct TraceTexts {
 };
 
 TraceTexts TraceReadout(std::uint8_t kind, const TracedPoint& point);
+
+// The variable a kind is walked along, as the readout names it: "X" (Y(x), tables), "Y"
+// (X(y)), "A" (polar, in units of pi), "T" (parametric).
+std::string TraceArgumentName(std::uint8_t kind);
+
+// Of the points 1..maximum of a graph SetupTrace enabled, the one whose argument (as
+// TraceArgumentName names it) lies nearest value, the first on a tie; 0 when none has one.
+int NearestTracePoint(const Graph& graph, const OptionsRecord& options, int maximum,
+                      long double value);
+
+// Of the points 1..maximum, the one drawn nearest pixel (px, py) of the document's picture;
+// 0 when none has a place there.
+int NearestTracePixel(const Graph& graph, const Document& document, int maximum, int px, int py);
 
 }  // namespace plotwise

@@ -1,9 +1,12 @@
 // What the main window shows around the picture: Equal Scales per window and what a view
-// change stores with it, Smooth Lines for every window, and toolbar pictures that stay
-// visible on a dark desktop.
+// change stores with it, Smooth Lines for every window, the tools' answers over the picture,
+// and toolbar pictures that stay visible on a dark desktop.
 #include "../pixels.h"
+#include "../plot/plot_test_support.h"
 #include "app/toolbar_icons.h"
+#include "draw/style_colors.h"
 #include "main_window_fixture.h"
+#include "plot/plot_overlay.h"
 
 namespace plotwise {
 namespace {
@@ -38,6 +41,41 @@ TEST_F(MainWindowTest, EqualScalesStoresTheWidenedViewOnlyWithAViewChangeUndoneI
     window->DocumentCommands().New();  // another window starts as its document says
     EXPECT_FALSE(window->ActiveDocument()->Doc().EqualScales());
     EXPECT_FALSE(window->Action(C::EqualScales)->isChecked());
+}
+
+// Marks ring their points in a colour not the graph's; the band covers the area between its
+// curves and nothing else; an empty overlay gives the picture back.
+TEST_F(MainWindowTest, AnswersAreMarkedAndShadedWhereTheyAre) {
+    Start();
+    DocumentWindow* child = window->ActiveDocument();
+    Document& doc = child->Doc();
+    doc.AddGraph(GraphOfKind(kYOfX, "x"));
+    doc.CalculateGraphs();
+    const QImage plain = child->grab().toImage();
+    PlotOverlay overlay{{{2, 3, ""}, {-4, -6, ""}}, {{5, 2, -1}, {8, 2, -1}}, "x"};
+    child->SetOverlay(overlay);
+    const QImage shown = child->grab().toImage();
+    const ScreenMapping map = doc.ScreenMap();
+    const QRgb graph = ColorOf(doc.GraphAt(0).Record().Color, Qt::black).rgb();
+    const QRgb mark = MarkColor(QColor(graph), Qt::white).rgb();
+    EXPECT_NE(mark, graph);
+    for (const PlotMark& m : overlay.marks) {
+        const QRect around(map.X(m.x) - 8, map.Y(m.y) - 8, 17, 17);
+        EXPECT_EQ(BoxWhere(shown.copy(around), [mark](QRgb c) { return c == mark; }),
+                  QRect(4, 4, 9, 9));
+    }
+    const struct {
+        long double x, y;
+        bool shaded;
+    } probes[] = {
+        {6, 1, true}, {7.5, -0.5, true}, {4.5, 1, false}, {6, 2.5, false}, {6, -1.5, false}};
+    for (const auto& p : probes) {
+        const QPoint at(map.X(p.x), map.Y(p.y));
+        EXPECT_EQ(shown.pixel(at) != plain.pixel(at), p.shaded)
+            << double(p.x) << " " << double(p.y);
+    }
+    child->SetOverlay({});
+    EXPECT_EQ(child->grab().toImage(), plain);
 }
 
 TEST_F(MainWindowTest, SmoothLinesReachEveryWindowAndTheSettings) {

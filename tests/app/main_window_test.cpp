@@ -6,14 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <QTableWidget>
 #include <filesystem>
 
 #include "../plot/plot_test_support.h"
 #include "app/full_screen_window.h"
+#include "formula/number_input.h"
 #include "main_window_fixture.h"
 #include "option_dialogs/output_dialogs.h"
 #include "plot/document_file.h"
 #include "tool_windows/calculator_window.h"
+#include "tool_windows/intersection_window.h"
+#include "tool_windows/trace_window.h"
 
 namespace plotwise {
 namespace {
@@ -219,26 +223,45 @@ TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraph
     EXPECT_EQ(messages.shown, QStringList({"Error: There is no graph determined by table"}));
     document.AddGraph(testing_support::TableOf({{3, 7}, {1, 3}, {2, 5}}));
 
-    // The Y(x) formulas are offered; the toolbar's graph is where the windows start.
+    // The Y(x) formulas are offered; the toolbar's graph is where the windows start. The
+    // intersections found are kept as a table of the values listed.
+    std::vector<std::pair<long double, long double>> points;
     const struct {
         Command command;
         int selected;
         std::function<void(QDialog&)> act;
     } cases[] = {
-        {C::AnalyseFunction, 0,
+        {C::AnalyseFunction, 2,
          [](QDialog& w) {
-             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("FormulaComboBox")),
-                       QStringList({"x^2", "sin(x)"}));
+             auto* box = w.findChild<QComboBox*>("FormulaComboBox");
+             EXPECT_EQ(testing_support::Items(box), QStringList({"x^2", "sin(x)"}));
+             EXPECT_EQ(box->currentText(), "sin(x)");
          }},
-        {C::Integration, 0,
+        {C::Integration, 2,
          [](QDialog& w) {
-             EXPECT_EQ(testing_support::Items(w.findChild<QComboBox*>("Formula1ComboBox")),
-                       QStringList({"0", "x^2", "sin(x)"}));
+             auto* box = w.findChild<QComboBox*>("Formula1ComboBox");
+             EXPECT_EQ(testing_support::Items(box), QStringList({"0", "x^2", "sin(x)"}));
+             EXPECT_EQ(box->currentText(), "sin(x)");
          }},
         {C::Regression, 4, [](QDialog&) {}},
         {C::Derivative, 0,
          [](QDialog& w) { EXPECT_EQ(w.findChild<QComboBox*>("FuncComboBox")->currentIndex(), 0); }},
         {C::TangentNormal, 0, [](QDialog& w) { w.findChild<QLineEdit*>("VarEdit")->setText("1"); }},
+        {C::Intersections, 2,
+         [&](QDialog& w) {
+             EXPECT_EQ(w.findChild<QComboBox*>("Graph1ComboBox")->currentText(), "Y(x)=sin(x)");
+             w.findChild<QPushButton*>("OKButton")->click();
+             for (const IntersectionRow& row : static_cast<IntersectionWindow&>(w).Result()->Rows())
+                 points.emplace_back(StrToNum(row.x), StrToNum(row.y));
+             // A double click on a row centres the view on the point: one step.
+             const std::size_t steps = window->ActiveDocument()->History().UndoList().size();
+             emit w.findChild<QTableWidget*>("IntersectionsStringGrid")->cellDoubleClicked(0, 1);
+             const OptionsRecord& view = document.Options;
+             EXPECT_NEAR(double(view.MinX + view.MaxX) / 2, -0.888, 1e-3);
+             EXPECT_NEAR(double(view.MinY + view.MaxY) / 2, -0.776, 1e-3);
+             EXPECT_EQ(window->ActiveDocument()->History().UndoList().size(), steps + 1);
+             w.findChild<QPushButton*>("AddTableButton")->click();
+         }},
     };
     for (const auto& c : cases) {
         window->GraphBar()->GraphList->setCurrentIndex(c.selected);
@@ -251,7 +274,13 @@ TEST_F(MainWindowTest, CalculusWindowsOfferTheDocumentsFunctionsAndAddTheirGraph
     QStringList formulas;
     for (const auto& graph : document.Graphs())
         formulas << QString::fromStdString(graph->Record().Formula().Text());
-    EXPECT_EQ(formulas.mid(5), QStringList({"2*x+1", "2*x", "2*x-1"}));
+    EXPECT_EQ(formulas.mid(5, 3), QStringList({"2*x+1", "2*x", "2*x-1"}));
+    ASSERT_EQ(document.Graphs().back()->Record().Kind, kTable);
+    ASSERT_EQ(points.size(), 1u);  // sin(x) = 2*x+1, the graph after it, at -0.89
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const TableRow& cell = document.Graphs().back()->Record().Body.Table[i];
+        EXPECT_EQ((std::pair<long double, long double>(cell.X, cell.Y)), points[i]);
+    }
     EXPECT_EQ(messages.shown.size(), 1);
     Run(C::Calculator);
     auto* calculator = window->findChild<CalculatorWindow*>();
@@ -272,8 +301,21 @@ TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
     const QImage plain = child->Picture().copy();
 
     bool traced = false;
-    OnNextModal<QDialog>([&](QDialog& dialog) {
-        dialog.findChild<QScrollBar*>("TraceScrollBar")->setValue(151);  // (5, 2.5)
+    QTimer::singleShot(0, [&] {
+        auto* found = window->findChild<TraceWindow*>();
+        ASSERT_TRUE(found != nullptr && found->isVisible() && !found->isModal());
+        QDialog& dialog = *found;
+        auto* bar = dialog.findChild<QScrollBar*>("TraceScrollBar");
+        // A click on the plot, off the line, moves the trace to the nearest point: (-4, -2).
+        const QPoint at(child->Doc().XToScreen(-4.1L), child->Doc().YToScreen(-1.8L));
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, child->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(child, &click);
+        }
+        EXPECT_EQ(bar->value(), 61);
+        bar->setValue(151);  // (5, 2.5)
         EXPECT_TRUE(child->TracePointer().Visible());
         const QImage marked = child->Picture().copy();
         EXPECT_NE(marked, plain);
@@ -282,6 +324,7 @@ TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
         document.DrawGraph(document.GraphAt(0));  // drawn over: the cross stays on top
         EXPECT_EQ(child->Picture(), marked);
         traced = true;
+        dialog.reject();
     });
     Run(C::Trace);
     EXPECT_TRUE(traced);

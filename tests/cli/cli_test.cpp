@@ -96,6 +96,17 @@ TEST(PlotwiseCli, Commands) {
         {{"integrate", "x", "--steps", "9"}, "", "The number of steps must be\nan integer from 10 up to 2000\n", 2},
         {{"integrate", "x", "--min", "5", "--max", "5"}, "", order, 2},
         {{"integrate", "x", "0", "x"}, "", "usage: plotwise-cli integrate FORMULA1 [FORMULA2] [--min A] [--max B] [--steps N] [--abs]\n", 2},
+        {{"intersect", ex + "y_of_x.plw", "--max", "7", "--graphs", "1", "0", "--min=0", "--steps", "100", "--digits", "3"},
+         "Intersections of Y(x)=x*sin(x)\nand the X axis\nMinimum of X = 0\nMaximum of X = 7\nAccuracy (decimal signs) = 3\nNumber of steps = 100\n\n"
+         "Intersections: 2\n      X                  Y                  \n      3.142              0                  \n      6.283              0                  \n", "", 0},
+        {{"intersect", ex + "gallery.plw", "--graphs", "1", "2", "--digits", "0"},
+         "Intersections of Y(x)=3*sin(x)+4\nand X(y)=y^2/10-9\nMinimum of X = -10\nMaximum of X = 10\nAccuracy (decimal signs) = 0\nNumber of steps = 200\n\n"
+         "Intersections: 3\n      X                  Y                  \n      -9                 2                  \n      -6                 6                  \n      -4                 7                  \n", "", 0},
+        {{"intersect", ex + "gallery.plw", "--graphs", "2", "1"}, "", "graph 2 is no Y(x) graph with a formula\n", 2},
+        {{"intersect", ex + "gallery.plw", "--graphs", "1", "3"}, "", "graph 3 is no Y(x) or X(y) graph with a formula\n", 2},
+        {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "1"}, "", "Choose two different graphs\n", 2},
+        {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "0", "--max", "-20"}, "", order, 2},
+        {{"intersect", ex + "y_of_x.plw", "--graphs", "1"}, "", "usage: plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] [--digits D]\n", 2},
         {{"tangent", ex + "x_of_y.plw", "--graph", "1", "--at", "2"}, "1*y-6\n", "", 0},
         {{"tangent", ex + "parametric.plw", "--graph=1", "--at", "0"}, "0*y+8\n", "", 0},
         {{"tangent", ex + "polar.plw", "--graph", "1", "--at", "0", "--normal"}, "0*x+0\n", "", 0},
@@ -145,8 +156,9 @@ TEST(PlotwiseCli, Commands) {
 TEST(PlotwiseCli, HelpAndUnwritableOutput) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* usage : {"eval FORMULA", "number TEXT", "derive FORMULA", "check FILE",
-                              "render FILE OUT", "analyse FORMULA", "tangent FILE", "regress FILE"})
+    for (const char* usage :
+         {"eval FORMULA", "number TEXT", "derive FORMULA", "check FILE", "render FILE OUT",
+          "analyse FORMULA", "tangent FILE", "regress FILE", "intersect FILE"})
         EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
     EXPECT_EQ(RunCli({}).code, 2);
     const int status =

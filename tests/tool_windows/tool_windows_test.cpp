@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -149,6 +150,8 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
     RecordingFeedback feedback;
     IntegralSettings settings{0, 3, 10, true};
     IntegralWindow window{nullptr, messages, feedback};
+    PlotOverlay band;
+    window.ShowOverlay = [&band](const PlotOverlay& shown) { band = shown; };
     // Opens the window, lets the user act inside its modal loop, then cancels.
     const auto execute = [&](const std::vector<std::string>& formulas, std::function<void()> act) {
         QTimer::singleShot(0, &window, [&, act] {
@@ -173,6 +176,10 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
         EXPECT_EQ(
             calculate({{"Formula1ComboBox", "x^3"}, {"Formula2ComboBox", "0"}, {"MaxXEdit", "3"}}),
             "20.25");
+        // The band shaded on the plot: x^3 down to the axis, gone with a failed calculation.
+        ASSERT_EQ(band.shade.size(), 401u);
+        EXPECT_EQ(std::make_tuple(band.formula, band.shade[400].y1, band.shade[400].y2),
+                  std::make_tuple("x^3", 27.0L, 0.0L));
         // The settings are stored even when the calculation fails.
         EXPECT_EQ(calculate({{"Formula2ComboBox", "1/x"},
                              {"MinXEdit", "-1"},
@@ -181,7 +188,11 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
                   "Error at function evaluation");
         feedback.escAtPoll = feedback.polls + 3;
         EXPECT_EQ(calculate({{"Formula2ComboBox", "x"}}), "Calculation interrupted");
+        EXPECT_TRUE(band.Empty());
+        calculate({{"Formula2ComboBox", "0"}});
+        EXPECT_FALSE(band.Empty());
     });
+    EXPECT_TRUE(band.Empty());  // closing the window takes it away
     EXPECT_TRUE(settings.MinX == -1 && settings.MaxX == 1 && !settings.AbsIntegrate);
     settings.MaxX = 2.5L;
     execute({"cos(x)"}, [&] {
@@ -191,8 +202,8 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
               QStringList({"Error: The number of steps must be\ran integer from 10 up to 2000",
                            "Error: Error 1: syntax error"}));
     // Esc is heard only while the cursor shows the computation.
-    EXPECT_EQ(feedback.events,
-              std::vector<std::string>({"busy", "idle", "busy", "idle", "busy", "idle"}));
+    EXPECT_EQ(feedback.events, std::vector<std::string>({"busy", "idle", "busy", "idle", "busy",
+                                                         "idle", "busy", "idle"}));
 }
 
 // Records what a window hands to the properties dialog, which is "cancelled" the first
@@ -279,8 +290,10 @@ class TracedDocument final : public TraceTarget {
     const Document* Doc() const override { return gone ? nullptr : &doc; }
     void MovePointer(long double, long double) override { crossShown = true; }
     void HidePointer() override { crossShown = false; }
+    void ListenToClicks(std::function<void(int, int)> listener) override { click = listener; }
 
     Document doc{StandardOptions()};
+    std::function<void(int, int)> click;
     bool gone = false;
     bool crossShown = false;
 };
@@ -298,6 +311,15 @@ TEST(TraceWindowTest, NoCrossWhereThereIsNoPointAndNothingLeftOfAClosedDocument)
         EXPECT_FALSE(target.crossShown);
         PressKey(bar, Qt::Key_Right);
         EXPECT_TRUE(target.crossShown);
+        auto* value = window.findChild<QLineEdit*>("ValueEdit");
+        for (const char* typed : {"-0.6", "0.4", "x"}) {  // "x" is no number: nothing moves
+            value->setText(typed);
+            PressKey(value, Qt::Key_Return);
+        }
+        EXPECT_EQ(Shown(window, {"XLabel"}), "X=0.5");
+        target.doc.ClientRect = {0, 0, 400, 300};
+        target.click(target.doc.XToScreen(-0.4L), target.doc.YToScreen(-2));
+        EXPECT_EQ(bar->value(), 2);
         list->setCurrentIndex(1);
         EXPECT_EQ(Shown(window, {"XLabel"}), "The tracing is impossible");
         EXPECT_FALSE(bar->isEnabled());
@@ -309,7 +331,7 @@ TEST(TraceWindowTest, NoCrossWhereThereIsNoPointAndNothingLeftOfAClosedDocument)
         PressKey(&window, Qt::Key_Escape);
     });
     window.Execute(target, 0);
-    EXPECT_FALSE(window.isVisible() || target.crossShown);
+    EXPECT_FALSE(window.isVisible() || target.crossShown || target.click);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "tools/derivative_tool.h"
 #include "tools/function_analysis.h"
 #include "tools/integral_tool.h"
+#include "tools/intersection_tool.h"
 #include "tools/regression_tool.h"
 #include "tools/tangent_tool.h"
 #include "tools/trace_tool.h"
@@ -146,6 +147,64 @@ TEST(FunctionAnalysis, EscStopsOneScanAndWhatWasFoundStays) {
                         "min  -1.57              -1                 "));
 }
 
+// Crossings as "x y", touching points as "t x y"; the X axis is the empty second formula.
+TEST(Intersections, KnownPointsTouchesPolesAndNone) {
+    const struct {
+        const char* first;
+        const char* second;
+        long double min, max;
+        const char* found;
+    } cases[] = {
+        {"x^2", "x+2", -10, 10, "-1 1 2 4 "},
+        {"x^3-x", "", -10, 10, "-1 0 0 0 1 0 "},
+        {"sin(x)", "cos(x)", -7, 7, "-5.5 0.71 -2.36 -0.71 0.79 0.71 3.93 -0.71 "},
+        {"x^2", "", -10, 10, "t 0 0 "},                // touches the axis
+        {"x^2+1", "2*x", -10, 10, "t 1 2 "},           // tangent line
+        {"sin(x)", "1", 0, 10, "t 1.57 1 t 7.85 1 "},  // touches twice
+        {"1/x", "-1/x", -10, 10, ""},                  // a pair of poles only
+        {"tan(x)", "0", -1, 1, "0 0 "},                // the pole guard leaves the zero
+        {"x^2+1", "", -10, 10, ""},                    // none
+        {"ln(x)", "x-1", -10, 10, "t 1 0 "},           // a value only from 0 on
+    };
+    for (const auto& c : cases) {
+        Intersections found(c.first, c.second, Params(c.min, c.max));
+        found.Run(nullptr);
+        std::string text;
+        for (const IntersectionRow& row : found.Rows())
+            text += (row.touching ? "t " : "") + row.x + " " + row.y + " ";
+        EXPECT_EQ(text, c.found) << c.first << " and " << c.second;
+        EXPECT_EQ(found.Caption(), found.Rows().empty()
+                                       ? "Intersections: none"
+                                       : "Intersections: " + std::to_string(found.Rows().size()));
+    }
+    // Against X(y)=y^2: where x = (x^2)^2, with Y from the Y(x) graph.
+    Intersections ofY("x^2", "y^2", Params(-2, 2), true);
+    ofY.Run(nullptr);
+    ASSERT_EQ(ofY.Rows().size(), 2u);
+    EXPECT_EQ(ofY.Rows()[1].x + " " + ofY.Rows()[1].y + " " + ofY.TitleLines()[1],
+              "1 1 and X(y)=y^2");
+    // Interruption keeps what was found and says so; the report lists the rows.
+    Intersections sine("sin(x)", "", Params(-100, 100, 20000));
+    sine.Run([](int percent) { return percent >= 50; });
+    EXPECT_EQ(sine.Caption(), "Intersections: 31 (interrupted)");
+    const std::vector<std::string> report = sine.BuildReport();
+    ASSERT_EQ(report.size(), 9u + 31u);
+    EXPECT_EQ(report[1], "and the X axis");
+    EXPECT_EQ(report[9], "      -97.39             0                  ");
+}
+
+TEST(CheckIntersectionInput, ReadsTheScanFieldsAsAnalyseFunction) {
+    AnalysisInput input{"", "pi", "1", "100", "5"};
+    EXPECT_EQ(CheckIntersectionInput(input, Notation::Everyday).field, AnalysisField::MaxX);
+    input.maxX = "2pi";
+    const IntersectionCheck check = CheckIntersectionInput(input, Notation::Everyday);
+    EXPECT_EQ(check.field, AnalysisField::None);
+    EXPECT_NEAR(check.params.MaxX, 6.2831853L, 1e-15L);
+    input.digitsNum = "6";
+    EXPECT_EQ(CheckIntersectionInput(input, Notation::Everyday).message,
+              "Decimal signs number must be\ran integer from 0 up to 5");
+}
+
 TEST(FunctionAnalysis, RefinementsEndWhereNumbersRunOut) {
     PostfixFunction parabola, pole, log;
     ASSERT_TRUE(parabola.CompileFormula("(x-9.90000005*10^99)^2") && pole.CompileFormula("1/x") &&
@@ -216,6 +275,13 @@ TEST(IntegrateSimpson, ResultTextsAndEsc) {
             std::make_pair(polls, IntegralResultText(r)),
             std::make_pair(escAt ? 5 : 21, std::string(escAt ? "Calculation interrupted" : "0.5")));
     }
+    // The shaded band: both curves on at least 401 points of the interval, gaps where none.
+    const std::vector<ShadeSample> band = IntegralBand({"x^2", "1/x", -1, 3, 10});
+    ASSERT_EQ(band.size(), 401u);
+    EXPECT_EQ(std::make_tuple(band[0].x, band[0].y1, band[0].y2),
+              std::make_tuple(-1.0L, 1.0L, -1.0L));
+    EXPECT_EQ(std::make_tuple(band[400].x, band[400].y1), std::make_tuple(3.0L, 9.0L));
+    EXPECT_TRUE(std::isnan(band[100].y2));  // x = 0
 }
 
 TEST(CheckIntegralInput, FirstFailure) {
@@ -377,6 +443,37 @@ TEST(SetupTrace, WhatEachGraphOffers) {
             std::make_tuple(c.maximum > 0, c.maximum, c.message, c.argument, c.radius, c.first))
             << &c - cases;
     }
+}
+
+// By value: the point whose X, Y, A or T lies nearest; by pixel: the point drawn nearest.
+TEST(NearestTracePoint, ByValueOnEveryTraceableKindAndByPixel) {
+    SampledDocument d;
+    const struct {
+        const Graph* graph;
+        const char* name;
+        long double value;
+        int point;
+    } cases[] = {
+        {&d.Add(kYOfX, "x^2"), "X", 0.2L, 3},  // -1 -0.5 0 0.5 1
+        {&d.Add(kYOfX, "x^2"), "X", 0.3L, 4},
+        {&d.Add(kXOfY, "y", -1, 1), "Y", 0.8L, 5},
+        {&d.Add(kPolarGraph, "1", 0, 1), "A", 0.6L, 3},  // 0 .. 1 Pi in quarters
+        {&d.Add(kParametric, "t"), "T", -2, 1},
+        {&d.Add(kYOfX, "x"), "X", 5, 5},
+        {&d.Sample(d.doc.AddGraph(testing_support::TableOf({{3, 1}, {1, 5}, {2, 0}}))), "X", 2.4L,
+         2},
+    };
+    for (const auto& c : cases) {
+        const int maximum = SetupTrace(*c.graph, d.doc.Options).maximum;
+        EXPECT_EQ(TraceArgumentName(c.graph->Record().Kind), c.name);
+        EXPECT_EQ(NearestTracePoint(*c.graph, d.doc.Options, maximum, c.value), c.point)
+            << &c - cases;
+    }
+    d.doc.ClientRect = {0, 0, 400, 300};
+    const Graph& line = *cases[5].graph;
+    const ScreenMapping map = d.doc.ScreenMap();
+    EXPECT_EQ(NearestTracePixel(line, d.doc, 5, map.X(0.6L) + 3, map.Y(0.4L)), 4);  // (0.5, 0.5)
+    EXPECT_EQ(NearestTracePixel(line, d.doc, 5, map.X(-9), map.Y(9)), 1);
 }
 
 TEST(TracePoint, ArgumentsAxesAndReadouts) {
