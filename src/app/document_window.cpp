@@ -119,11 +119,17 @@ void DocumentWindow::HideTracePointer() {
 
 void DocumentWindow::SetOverlay(const PlotOverlay& overlay) {
     overlay_ = overlay;
+    bool first = false;
+    bool other = overlay.otherFormula.empty();
     for (const auto& graph : document_->Graphs()) {
         const GraphRecord& record = graph->Record();
-        if (record.Kind == kYOfX && record.Formula().Text() == overlay.formula) {
+        const bool ofX = record.Kind == kYOfX || record.Kind == kXOfY;
+        if (!first && record.Kind == kYOfX && record.Formula().Text() == overlay.formula) {
             overlay_.color = record.Color;
-            break;
+            first = true;
+        } else if (!other && ofX && record.Formula().Text() == overlay.otherFormula) {
+            overlay_.otherColor = record.Color;
+            other = true;
         }
     }
     update();

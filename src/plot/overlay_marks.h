@@ -29,9 +29,12 @@ struct PlotOverlay {
     std::vector<PlotMark> marks;
     std::vector<ShadeSample> shade;
     // The Y(x) formula the answers are about and the colour index of its graph, which the
-    // document window looks up.
+    // document window looks up; likewise the other graph of an intersection (Y(x) or X(y)),
+    // whose colour the marks must not take either.
     std::string formula;
     std::uint8_t color = 0;
+    std::string otherFormula;
+    int otherColor = -1;  // none
     bool Empty() const { return marks.empty() && shade.empty(); }
 };
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "draw/draw_routines.h"
 #include "draw/style_colors.h"
@@ -28,13 +29,15 @@ bool Placed(long double v) {
 
 }  // namespace
 
-QColor MarkColor(const QColor& graph, const QColor& background) {
+QColor MarkColor(std::initializer_list<QColor> under) {
     const QColor candidates[] = {QColor(220, 0, 0), QColor(0, 0, 220), QColor(200, 0, 200),
                                  QColor(0, 150, 0)};
     QColor best = candidates[0];
     int bestDistance = -1;
     for (const QColor& c : candidates) {
-        const int d = std::min(ColorDistance(c, graph), ColorDistance(c, background));
+        int d = std::numeric_limits<int>::max();
+        for (const QColor& u : under)
+            d = std::min(d, ColorDistance(c, u));
         if (d > bestDistance) {
             best = c;
             bestDistance = d;
@@ -90,7 +93,12 @@ void DrawPlotOverlay(QPainter& painter, const ScreenMapping& map, const OptionsR
         painter.fillPath(band, ShadeColor(graph));
     }
     // The marks with their labels.
-    const QColor color = MarkColor(graph, ColorOf(shown.BackColor, Qt::white));
+    const QColor background = ColorOf(shown.BackColor, Qt::white);
+    const QColor color =
+        overlay.otherColor < 0
+            ? MarkColor({graph, background})
+            : MarkColor({graph, ColorOf(static_cast<std::uint8_t>(overlay.otherColor), Qt::black),
+                         background});
     painter.setPen(color);
     painter.setBrush(color);
     const DeviceScale scale;

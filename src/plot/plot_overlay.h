@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -15,9 +16,9 @@ class QPainter;
 
 namespace plotwise {
 
-// The marks' colour: of a few strong colours, the one farthest from both the graph's and
-// the background's.
-QColor MarkColor(const QColor& graph, const QColor& background);
+// The marks' colour: of a few strong colours, the one farthest from every colour it stands
+// on (the graphs' and the background's).
+QColor MarkColor(std::initializer_list<QColor> under);
 // The band's colour: the graph's, lightened and translucent, so lines under it still show.
 QColor ShadeColor(const QColor& graph);
 

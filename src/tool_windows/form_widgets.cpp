@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -36,6 +37,27 @@ std::string ReportText(const std::vector<std::string>& lines) {
     return text;
 }
 
+// Enter on a box whose whole text is selected (as focus leaves a formula put back when a
+// window opens) would take the list's stale inline completion in place of the text, and
+// swallow the key; a real inline completion never selects the typed part, so this keeps it.
+class KeepSelectedFormula final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QComboBox*>(watched);
+        QLineEdit* edit = box != nullptr ? box->lineEdit() : nullptr;
+        if (edit != nullptr && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !edit->text().isEmpty() &&
+                edit->selectedText() == edit->text())
+                edit->deselect();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 QComboBox* NewFormulaComboBox(const char* name, int minimumWidth, QWidget* parent) {
@@ -45,6 +67,7 @@ QComboBox* NewFormulaComboBox(const char* name, int minimumWidth, QWidget* paren
     // Enter runs the window's action; it must not add the typed formula to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->lineEdit()->setMaxLength(kFormulaMaxLength);
+    box->installEventFilter(new KeepSelectedFormula(box));  // the box has the focus, not its edit
     box->setMinimumWidth(minimumWidth);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;

@@ -209,6 +209,7 @@ void IntersectionWindow::ShowRows() {
             overlay.marks.push_back({rows[i].xValue, rows[i].yValue, rows[i].x + "; " + rows[i].y});
         }
         overlay.formula = result_->First();
+        overlay.otherFormula = result_->Second();
     }
     const bool any = result_ && !result_->Rows().empty();
     copyButton_->setEnabled(result_ != nullptr);

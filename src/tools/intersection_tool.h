@@ -49,6 +49,7 @@ class Intersections {
     const std::vector<IntersectionRow>& Rows() const { return rows_; }
     const AnalysisParams& Params() const { return params_; }
     const std::string& First() const { return first_; }
+    const std::string& Second() const { return second_; }
     // "Intersections of Y(x)=..." and "and Y(x)=...", "and X(y)=..." or "and the X axis".
     std::vector<std::string> TitleLines() const;
     // "Intersections: N", "none", "(interrupted)" after either.

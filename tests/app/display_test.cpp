@@ -52,13 +52,17 @@ TEST_F(MainWindowTest, AnswersAreMarkedAndShadedWhereTheyAre) {
     doc.AddGraph(GraphOfKind(kYOfX, "x"));
     doc.CalculateGraphs();
     const QImage plain = child->grab().toImage();
-    PlotOverlay overlay{{{2, 3, ""}, {-4, -6, ""}}, {{5, 2, -1}, {8, 2, -1}}, "x"};
+    PlotOverlay overlay{{{2, 3, ""}, {-4, -6, ""}}, {{5, 2, -1}, {8, 2, -1}}, "x", 0, "", -1};
     child->SetOverlay(overlay);
     const QImage shown = child->grab().toImage();
     const ScreenMapping map = doc.ScreenMap();
     const QRgb graph = ColorOf(doc.GraphAt(0).Record().Color, Qt::black).rgb();
-    const QRgb mark = MarkColor(QColor(graph), Qt::white).rgb();
+    const QRgb mark = MarkColor({QColor(graph), Qt::white}).rgb();
     EXPECT_NE(mark, graph);
+    for (const QColor other : {Qt::red, Qt::blue, Qt::darkGreen, Qt::magenta}) {
+        const QColor both = MarkColor({QColor(graph), other, Qt::white});
+        EXPECT_TRUE(both != QColor(graph) && both != other) << other.name().toStdString();
+    }
     for (const PlotMark& m : overlay.marks) {
         const QRect around(map.X(m.x) - 8, map.Y(m.y) - 8, 17, 17);
         EXPECT_EQ(BoxWhere(shown.copy(around), [mark](QRgb c) { return c == mark; }),

@@ -197,13 +197,19 @@ TEST(IntegralWindowTest, ChecksCalculatesAndRefillsAtEachOpening) {
     settings.MaxX = 2.5L;
     execute({"cos(x)"}, [&] {
         EXPECT_EQ(Shown(window, {"Formula1ComboBox", "MaxXEdit", "ResultEdit"}), "x^3|2.5|");
+        // Enter in the box calculates what it shows, the kept formula included, also while
+        // the opening leaves it selected.
+        auto* typed = Find<QComboBox>(window, "Formula1ComboBox");
+        typed->lineEdit()->selectAll();
+        PressKey(typed, Qt::Key_Return);
+        EXPECT_EQ(Shown(window, {"Formula1ComboBox", "ResultEdit"}), "x^3|9.515625");
     });
     EXPECT_EQ(messages.shown,
               QStringList({"Error: The number of steps must be\ran integer from 10 up to 2000",
                            "Error: Error 1: syntax error"}));
     // Esc is heard only while the cursor shows the computation.
     EXPECT_EQ(feedback.events, std::vector<std::string>({"busy", "idle", "busy", "idle", "busy",
-                                                         "idle", "busy", "idle"}));
+                                                         "idle", "busy", "idle", "busy", "idle"}));
 }
 
 // Records what a window hands to the properties dialog, which is "cancelled" the first
