@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "formula/extended.h"
+#include "formula/extended_parts.h"
 #include "formula/formula_errors.h"
 #include "formula/token_codes.h"
 
@@ -49,7 +50,66 @@ inline Evaluation LimitedExp(long double t) {
     return {std::exp(t)};
 }
 
+// Whole powers up to this exponent are multiplied out; others go through e^(b ln a).
+inline constexpr int kMaxWholePower = 64;
+
+// (hi, lo) *= (bh, bl) on unevaluated pairs, exact to about 2^-125 relative.
+inline void MultiplyPairs(long double& hi, long double& lo, long double bh, long double bl) {
+    long double p, e;
+    TwoProduct(hi, bh, p, e);
+    e += hi * bl + lo * bh;
+    hi = p + e;
+    lo = e - (hi - p);
+}
+
+// x^n for 0 < |n| <= kMaxWholePower and |n ln x| < kExpLimit: binary powering on pairs, so
+// the result is the true power correctly rounded but for the rarest ties (x^2 is one
+// correctly rounded product).
+inline long double WholePower(long double x, int n) {
+    unsigned m = n < 0 ? -n : n;
+    if (m == 2 && n > 0) return x * x;
+    long double bh = x, bl = 0;  // x^(2^k)
+    for (; (m & 1) == 0; m >>= 1)
+        MultiplyPairs(bh, bl, bh, bl);
+    long double hi = bh, lo = bl;
+    while (m >>= 1) {
+        MultiplyPairs(bh, bl, bh, bl);
+        if (m & 1) MultiplyPairs(hi, lo, bh, bl);
+    }
+    if (n > 0) return hi + lo;
+    // 1 / (hi + lo) with the residual of the first quotient.
+    const long double q = 1 / hi;
+    long double p, e;
+    TwoProduct(q, hi, p, e);
+    return q + q * (((1 - p) - e) - q * lo);
+}
+
+// |a|^n within the exponent limit: whether |n ln |a|| < 1000. The binary exponent bounds the
+// logarithm, so only bases near the limit pay for one.
+inline bool WholePowerInRange(long double magnitude, int n) {
+    const int e = FrexpExponent(magnitude);  // magnitude in [2^(e-1), 2^e)
+    const int bound = (e > 0 ? e : 1 - e) * (n < 0 ? -n : n);
+    if (bound < 1400) return true;  // |n ln a| <= bound * ln 2 < 971
+    return std::fabs(n * std::log(magnitude)) < kExpLimit;
+}
+
+// a^n for a whole 0 < |n| <= kMaxWholePower by multiplication; false where the exponent
+// limit or a base outside the normal range leaves it to e^(n ln a).
+inline bool TryWholePower(long double a, int n, long double& r) {
+    const long double magnitude = std::fabs(a);
+    if (n == 0 || !(magnitude >= 0x1p-16381L && magnitude <= kMaxResult) ||
+        !WholePowerInRange(magnitude, n))
+        return false;
+    r = WholePower(magnitude, n);
+    if (a < 0 && (n & 1)) r = -r;
+    return true;
+}
+
 inline Evaluation Power(long double a, long double b) {
+    long double r;
+    if (std::fabs(b) <= kMaxWholePower && b == std::rint(b) &&
+        TryWholePower(a, static_cast<int>(b), r))
+        return {r};
     if (a > 0) return LimitedExp(b * std::log(a));
     if (a == 0) return {0, b > 0 ? FormulaError::None : FormulaError::InvalidArgument};
     if (a < 0) {
