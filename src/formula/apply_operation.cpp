@@ -10,6 +10,10 @@ Evaluation ApplyOperation(std::uint8_t code, long double a, long double b) {
     return operation_detail::Apply(code, a, b);
 }
 
+void SineAndCosine(long double x, long double& sine, long double& cosine) {
+    operation_detail::SineAndCosine(x, sine, cosine);
+}
+
 long double operation_detail::FunctionValue(std::uint8_t code, long double b) {
     const Evaluation r = Apply(code, 0, b);
     if (r.Ok()) return r.value;

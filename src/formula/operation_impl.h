@@ -124,6 +124,83 @@ inline Evaluation Power(long double a, long double b) {
     return {0, FormulaError::InvalidArgument};  // a is not a number
 }
 
+// Sine and cosine of moderate arguments reduce by pi/2 here: the library reduces every
+// argument beyond pi/4 with a slow multi-precision method. pi/2 is held in three parts, the
+// first two of 34 bits, so k times either is exact for k < 2^30 (Cody and Waite).
+inline constexpr long double kFastReductionLimit = 0x1p30L;
+inline constexpr long double kTwoOverPi = 0xA2F9836E4E441529p-64L;
+inline constexpr long double kPiHalf1 = 0xC90FDAA200000000p-63L;
+inline constexpr long double kPiHalf2 = 0x85A308D300000000p-97L;
+inline constexpr long double kPiHalf3 = 0x98CC51701B839A25p-132L;
+
+// x = k pi/2 + (r + tail) with |tail| below half an ulp of r. False where the library must do
+// it: beyond the fast range and where r is so small that the 132 bits of pi/2 are too few.
+inline bool ReduceByPiHalf(long double x, int& quadrant, long double& r, long double& tail) {
+    if (!(std::fabs(x) < kFastReductionLimit)) return false;
+    const long double k = std::rint(x * kTwoOverPi);
+    const long double t = x - k * kPiHalf1;  // exact, as is k * kPiHalf2
+    const long double w = k * kPiHalf2;
+    const long double d = t - w;
+    const long double bw = d - t;
+    const long double error = ((t - (d - bw)) - (w + bw)) - k * kPiHalf3;  // t - w - d exactly
+    r = d + error;
+    tail = error - (r - d);
+    if (std::fabs(r) < 0x1p-28L) return false;
+    quadrant = static_cast<int>(static_cast<double>(k)) & 3;
+    return true;
+}
+
+// sin(r + tail) and cos(r + tail) from sin(r) and cos(r): the tail's term needs only a few
+// digits of the other function.
+inline long double SinWithTail(long double sinR, long double r, long double tail) {
+    return sinR + tail * (1 - r * r / 2);
+}
+inline long double CosWithTail(long double cosR, long double r, long double tail) {
+    return cosR - tail * r;
+}
+
+inline long double Sine(long double x) {
+    if (!(std::fabs(x) > 0.78L)) return std::sin(x);  // the library reduces nothing here
+    int quadrant;
+    long double r, tail;
+    if (!ReduceByPiHalf(x, quadrant, r, tail))
+        return std::fabs(x) >= kTrigLimit ? 0.0L : std::sin(x);
+    const long double v =
+        quadrant & 1 ? CosWithTail(std::cos(r), r, tail) : SinWithTail(std::sin(r), r, tail);
+    return quadrant & 2 ? -v : v;
+}
+
+inline long double Cosine(long double x) {
+    if (!(std::fabs(x) > 0.78L)) return std::cos(x);
+    int quadrant;
+    long double r, tail;
+    if (!ReduceByPiHalf(x, quadrant, r, tail))
+        return std::fabs(x) >= kTrigLimit ? 0.0L : std::cos(x);
+    const long double v =
+        quadrant & 1 ? SinWithTail(std::sin(r), r, tail) : CosWithTail(std::cos(r), r, tail);
+    return (quadrant + 1) & 2 ? -v : v;
+}
+
+// Both of one angle with one reduction, as the library's sin and cos give them (no limit).
+inline void SineAndCosine(long double x, long double& sine, long double& cosine) {
+    int quadrant;
+    long double r, tail;
+    if (!(std::fabs(x) > 0.78L) || !ReduceByPiHalf(x, quadrant, r, tail)) {
+        sincosl(x, &sine, &cosine);
+        return;
+    }
+    long double s, c;
+    sincosl(r, &s, &c);
+    s = SinWithTail(s, r, tail);
+    c = CosWithTail(c, r, tail);
+    sine = quadrant & 1 ? c : s;
+    cosine = quadrant & 1 ? -s : c;
+    if (quadrant & 2) {
+        sine = -sine;
+        cosine = -cosine;
+    }
+}
+
 inline bool BeyondHyperbolicLimit(long double b) {
     return std::fabs(b) >= kExpLimit;
 }
@@ -152,9 +229,9 @@ inline Evaluation Compute(std::uint8_t code, long double a, long double b) {
         case kUnaryMinus:
             return {-b};
         case kSin:
-            return {std::fabs(b) >= kTrigLimit ? 0.0L : std::sin(b)};
+            return {Sine(b)};
         case kCos:
-            return {std::fabs(b) >= kTrigLimit ? 0.0L : std::cos(b)};
+            return {Cosine(b)};
         case kSqrt:
             if (b < 0) return kInvalid;
             return {std::sqrt(b)};

@@ -110,6 +110,38 @@ TEST(ApplyOperation, ResultsAndCodes) {
     }
 }
 
+TEST(ApplyOperation, SineAndCosineAfterRound12AsTheLibraryGivesThem) {
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    constexpr int kArguments = 10000000;
+#else
+    constexpr int kArguments = 500000;  // the same sweep, thinned where every call is checked
+#endif
+    std::mt19937_64 random(2026);
+    std::uniform_real_distribution<double> exponent(-40.0, 65.0), moderate(-1.0, 31.0);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < kArguments; ++i) {
+        // A random mantissa at every magnitude, two in three within the fast reduction's range.
+        const long double mantissa =
+            std::ldexp(static_cast<long double>(bits(random) | (1ULL << 63)), -64);
+        const double e = i % 3 ? moderate(random) : exponent(random);
+        long double x = (i & 1 ? -1 : 1) * std::ldexp(mantissa, static_cast<int>(e));
+        if (i % 5 == 0 && std::fabs(x) < 0x1p40L)
+            x = std::rint(x / kPiHalf) * kPiHalf;  // near a zero
+        const bool sine = i & 2;
+        const long double before = std::fabs(x) >= 0x1p63L ? 0.0L
+                                   : sine                  ? std::sin(x)
+                                                           : std::cos(x);
+        const Evaluation now = ApplyOperation(sine ? kSin : kCos, 0, x);
+        ASSERT_EQ(Round12(now.value), Round12(before))
+            << (sine ? "sin " : "cos ") << FormatScientific(x, 21);
+        long double s, c;  // the polar graphs' pair, without the limit
+        if (i % 16 == 0) SineAndCosine(x, s, c);
+        ASSERT_TRUE(i % 16 ||
+                    (Round12(s) == Round12(std::sin(x)) && Round12(c) == Round12(std::cos(x))))
+            << FormatScientific(x, 21);
+    }
+}
+
 TEST(Calculator, FormulasAndWhatItCannotRun) {
     // clang-format off
     const struct { const char* formula; long double x; int err; long double result; } cases[] = {
