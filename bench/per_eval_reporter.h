@@ -1,4 +1,4 @@
-// A console reporter that also keeps each benchmark's time per evaluation (its "evals"
+// A console reporter that also keeps each benchmark's CPU time per evaluation (its "evals"
 // counter gives the evaluations per iteration), so a summary can print ratios of runs
 // measured in the same process. With repetitions, the median wins.
 #pragma once
@@ -29,7 +29,7 @@ class PerEvalReporter : public benchmark::ConsoleReporter {
             if (!median && medians_.count(name)) continue;
             if (median) medians_.insert(name);
             nanoseconds_[name] =
-                run.real_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
+                run.cpu_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
             perIteration_[name] = evals->second.value;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "formula/extended.h"
 #include "formula/extended_parts.h"
@@ -85,11 +86,17 @@ inline long double WholePower(long double x, int n) {
 }
 
 // |a|^n within the exponent limit: whether |n ln |a|| < 1000. The binary exponent bounds the
-// logarithm, so only bases near the limit pay for one.
+// logarithm, so only bases near the limit pay for one. It is read from the value as a double
+// (an extended value's exponent read from memory stalls the load behind the 10-byte store);
+// rounding may move it up by one, and bases outside the double range take the logarithm.
 inline bool WholePowerInRange(long double magnitude, int n) {
-    const int e = FrexpExponent(magnitude);  // magnitude in [2^(e-1), 2^e)
-    const int bound = (e > 0 ? e : 1 - e) * (n < 0 ? -n : n);
-    if (bound < 1400) return true;  // |n ln a| <= bound * ln 2 < 971
+    const double d = static_cast<double>(magnitude);
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    const int field = static_cast<int>(bits >> 52);
+    const int e = field - 1022;  // magnitude in [2^(e-2), 2^e)
+    const int bound = (e > 0 ? e : 2 - e) * (n < 0 ? -n : n);
+    if (bound < 1400 && field != 0 && field != 2047) return true;  // |n ln a| < 1400 ln 2 < 971
     return std::fabs(n * std::log(magnitude)) < kExpLimit;
 }
 
@@ -205,6 +212,12 @@ inline bool BeyondHyperbolicLimit(long double b) {
     return std::fabs(b) >= kExpLimit;
 }
 
+// FRAC: what remains of b below its floor, 0 where that is only rounding residue.
+inline long double Fraction(long double b) {
+    const long double r = b - std::floor(b);
+    return std::fabs(b) >= kTiny && std::fabs(r / b) < kCancel ? 0.0L : r;
+}
+
 // ASIN and ACOS are defined strictly inside (-1, 1).
 inline bool InArcSineDomain(long double b) {
     const long double t = 1 - b * b;
@@ -243,10 +256,8 @@ inline Evaluation Compute(std::uint8_t code, long double a, long double b) {
             return LimitedExp(b);
         case kInt:
             return {std::floor(b)};
-        case kFrac: {
-            const long double r = b - std::floor(b);
-            return {std::fabs(b) >= kTiny && std::fabs(r / b) < kCancel ? 0.0L : r};
-        }
+        case kFrac:
+            return {Fraction(b)};
         case kLn:
         case kLg:
             if (!(b > 0)) return kInvalid;

@@ -155,6 +155,7 @@ TEST(Calculator, FormulasAndWhatItCannotRun) {
         {"asinh(-1000000)", 0, 0, -14.5086577385L}, {"atanh(x)", 1e-12L, 0, 1e-12L},
         // No value: the first failing operation decides, whatever follows it.
         {"(-8)^(1/3)", 0, 8, 0}, {"1/(x-x)", 12.5L, 7, 0}, {"x*x", 1e300L, 8, 0},
+        {"x/0", 3, 7, 0}, {"x^(-2)", 0, 8, 0}, {"sqrt(x-5)", 3, 8, 0}, {"frac(x)+int(x)", -2.5L, 0, -2.5L},
         {"sqrt(-1)*0", 0, 8, 0}, {"exp(x)", 2000, 7, 0}, {"x", 1e600L, 8, 0},
         {"(-x)*0", 1e600L, 8, 0}, {"x", NAN, 8, 0}, {"x^2", INFINITY, 7, 0},
         // The second variable is 0.8; the one-variable calculator refuses it.
