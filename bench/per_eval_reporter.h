@@ -1,4 +1,4 @@
-// A console reporter that also keeps each benchmark's CPU time per evaluation (its "evals"
+// A console reporter that also keeps each benchmark's time per evaluation (its "evals"
 // counter gives the evaluations per iteration), so a summary can print ratios of runs
 // measured in the same process. With repetitions, the median wins.
 #pragma once
@@ -28,8 +28,11 @@ class PerEvalReporter : public benchmark::ConsoleReporter {
             const std::string name = run.run_name.str();
             if (!median && medians_.count(name)) continue;
             if (median) medians_.insert(name);
-            nanoseconds_[name] =
-                run.cpu_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
+            // CPU time, as the machine is shared; wall time where a "wall" counter asks for it
+            // (work spread over threads).
+            const bool wall = run.counters.count("wall") != 0;
+            const double seconds = wall ? run.real_accumulated_time : run.cpu_accumulated_time;
+            nanoseconds_[name] = seconds * 1e9 / double(run.iterations) / evals->second.value;
             perIteration_[name] = evals->second.value;
         }
     }
