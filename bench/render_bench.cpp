@@ -248,8 +248,8 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
             std::printf("%-32s %12.2f %10.3f\n", (prefix + name).c_str(), ns * segments / 1e6,
                         bare > 0 ? ns / bare : 0);
         }
-        const double one = Get("Zoom/1 thread");
-        for (const char* zoom : {"Zoom/1 thread", "Zoom/pool"}) {
+        const double one = Get("Zoom/1 thread/real_time");
+        for (const char* zoom : {"Zoom/1 thread/real_time", "Zoom/pool/real_time"}) {
             std::printf("%-32s %12.2f %10.3f  (wall)\n", zoom, Get(zoom) * segments / 1e6,
                         one > 0 ? Get(zoom) / one : 0);
         }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <new>
 
 #include "formula/rounding.h"
@@ -295,7 +296,8 @@ void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& optio
     Repaint();
 }
 
-void Document::SampleGraphs(const std::vector<bool>& which) {
+void Document::SampleGraphs(const std::vector<bool>& which,
+                            const std::function<void(std::size_t)>& final) {
     ContinueSampling = true;
     const OptionsRecord shown = Shown();
     std::vector<std::size_t> tasks;
@@ -303,7 +305,7 @@ void Document::SampleGraphs(const std::vector<bool>& which) {
         if (which[i] && GraphAt(i).Record().Kind != kIntegralGraph) tasks.push_back(i);
     }
     InPass([&] {
-        if (SamplingThreads > 1 && tasks.size() > 1 && SampleOnPool(tasks, shown)) return;
+        if (SamplingThreads > 1 && tasks.size() > 1 && SampleOnPool(tasks, shown, final)) return;
         for (std::size_t i = 0; i < GraphCount(); ++i) {
             if (!which[i]) continue;
             if (ContinueSampling) {
@@ -315,15 +317,22 @@ void Document::SampleGraphs(const std::vector<bool>& which) {
     });
 }
 
-bool Document::SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown) {
+bool Document::SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown,
+                            const std::function<void(std::size_t)>& final) {
     for (std::size_t i : tasks)
         GraphAt(i).ClearValues();
-    const auto outcomes =
-        RunSamplingPool(tasks.size(), static_cast<int>(tasks.front()), SamplingThreads, *Reporter,
-                        [&](std::size_t task, Feedback& worker) {
-                            const std::size_t i = tasks[task];
-                            return SampleGraph(GraphAt(i), shown, static_cast<int>(i), worker);
-                        });
+    const auto outcomes = RunSamplingPool(
+        tasks.size(), static_cast<int>(tasks.front()), SamplingThreads, *Reporter,
+        [&](std::size_t task, Feedback& worker) {
+            Graph& graph = GraphAt(tasks[task]);
+            const SampleOutcome outcome =
+                SampleGraph(graph, shown, static_cast<int>(tasks[task]), worker);
+            if (outcome == SampleOutcome::Interrupted) graph.ClearValues();  // partial points lie
+            return outcome;
+        },
+        [&](std::size_t finished) {
+            if (final) final(finished < tasks.size() ? tasks[finished] : GraphCount());
+        });
     if (!outcomes) return false;
     // Messages in list order, on this thread; an interrupted graph and those never reached
     // keep no values, since stale or partial points would lie.
@@ -353,17 +362,25 @@ void Document::SetOptions(const OptionsRecord& options) {
     Drawing = true;
     Options = options;
     if (anyResample) Repaint();
-    SampleGraphs(resample);
+    // Graphs are drawn in list order, each on top of those before it; sampled on workers, the
+    // first ones are drawn while the rest are still being sampled.
+    std::size_t drawn = 0;
+    const auto drawUpTo = [&](std::size_t end) {
+        for (; drawn < end; ++drawn) {
+            Graph& graph = *graphs_[drawn];
+            if (graph.Record().DrawGraphic && !graph.IsEmpty() && graph.HasValues())
+                DrawGraph(graph);
+        }
+    };
+    SampleGraphs(resample,
+                 changed && anyResample ? std::function<void(std::size_t)>(drawUpTo) : nullptr);
     Drawing = false;
     if (!changed) return;
     if (!anyResample) {
         Repaint();
         return;
     }
-    for (const auto& graph : graphs_) {
-        if (graph->Record().DrawGraphic && !graph->IsEmpty() && graph->HasValues())
-            DrawGraph(*graph);
-    }
+    drawUpTo(GraphCount());
 }
 
 bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now) {

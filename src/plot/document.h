@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,9 +163,12 @@ class Document {
 
     // Samples the graphs marked in `which` while ContinueSampling holds; the rest of them lose
     // their values once it is cleared.
-    void SampleGraphs(const std::vector<bool>& which);
+    // On workers, final(n) says whenever the graphs before index n are sampled for good.
+    void SampleGraphs(const std::vector<bool>& which,
+                      const std::function<void(std::size_t)>& final = nullptr);
     // The pass on SamplingThreads workers; false when none could start.
-    bool SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown);
+    bool SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown,
+                      const std::function<void(std::size_t)>& final);
     // One graph by its kind, reporting only to `feedback` (a worker's, or Reporter).
     SampleOutcome SampleGraph(Graph& graph, const OptionsRecord& options, int index,
                               Feedback& feedback) const;

@@ -55,7 +55,8 @@ int SamplingCores() {
 
 std::optional<std::vector<SampleOutcome>> RunSamplingPool(
     std::size_t count, int firstIndex, int threads, Feedback& feedback,
-    const std::function<SampleOutcome(std::size_t, Feedback&)>& sample) {
+    const std::function<SampleOutcome(std::size_t, Feedback&)>& sample,
+    const std::function<void(std::size_t)>& finishedFirst) {
     PoolState state;
     state.progress.resize(count);
     state.finished.resize(count);
@@ -106,15 +107,20 @@ std::optional<std::vector<SampleOutcome>> RunSamplingPool(
         feedback.SetBusy(false);
         return std::nullopt;
     }
+    std::size_t finished = 0;  // tasks finished from the first on
     std::unique_lock<std::mutex> lock(state.mutex);
     while (state.running > 0) {
         state.changed.wait_for(lock, std::chrono::milliseconds(10));
+        const std::size_t before = finished;
+        while (finished < count && state.finished[finished])
+            ++finished;
         // The first graph still being sampled speaks for the pass.
         std::string text;
-        for (std::size_t k = 0; k < count && text.empty(); ++k) {
+        for (std::size_t k = finished; k < count && text.empty(); ++k) {
             if (!state.finished[k]) text = state.progress[k];
         }
         lock.unlock();
+        if (finished > before && finishedFirst) finishedFirst(finished);
         if (!text.empty() && text != shown) {
             shown = text;
             feedback.ShowStatus(kProgressPanel, text);

@@ -19,11 +19,13 @@ enum class SampleOutcome { Done, Interrupted, OverBudget, OutOfMemory, NotRun };
 int SamplingCores();
 
 // Runs sample(task, feedback) for tasks 0..count-1 on up to `threads` workers; the first
-// task's graph index starts the progress text. Esc stops every
-// worker at its next poll and leaves the tasks not started NotRun. Nothing when no worker
-// could be started (the caller then samples on its own thread).
+// task's graph index starts the progress text. Whenever the tasks finished from the first on
+// grow to n, finishedFirst(n) runs on the calling thread (when given): their graphs are final. Esc
+// stops every worker at its next poll and leaves the tasks not started NotRun. Nothing when no
+// worker could be started (the caller then samples on its own thread).
 std::optional<std::vector<SampleOutcome>> RunSamplingPool(
     std::size_t count, int firstIndex, int threads, Feedback& feedback,
-    const std::function<SampleOutcome(std::size_t task, Feedback& worker)>& sample);
+    const std::function<SampleOutcome(std::size_t task, Feedback& worker)>& sample,
+    const std::function<void(std::size_t finished)>& finishedFirst = nullptr);
 
 }  // namespace plotwise
