@@ -230,7 +230,7 @@ TEST(Sampling, WorkersGiveWhatOneThreadGivesAndEscStopsThemAll) {
     Sampled one;
     fill(one);
     one.doc.CalculateGraphs();
-    for (int escAt : {0, 1, 2, 3}) {
+    for (int escAt : {1, 2, 3, 0}) {  // the last pass goes on to a view change
         Sampled pool;
         fill(pool);
         pool.doc.SamplingThreads = 3;
@@ -243,6 +243,13 @@ TEST(Sampling, WorkersGiveWhatOneThreadGivesAndEscStopsThemAll) {
             EXPECT_FALSE(escAt == 1 && g.HasValues());  // Esc waiting before the pass
         }
         EXPECT_EQ(pool.feedback.events.back(), "idle");
+        if (escAt != 0) continue;
+        OptionsRecord zoomed = pool.doc.Options;  // a view change resamples and draws
+        zoomed.MaxX = 5;
+        pool.doc.SetOptions(zoomed);
+        one.doc.SetOptions(zoomed);
+        for (std::size_t i = 0; i < one.doc.GraphCount(); ++i)
+            EXPECT_TRUE(same(pool.doc.GraphAt(i), one.doc.GraphAt(i))) << "zoomed " << i;
     }
 }
 
