@@ -1,6 +1,7 @@
 #include "formula/calculator.h"
 
 #include <cmath>
+#include <limits>
 
 #include "formula/extended.h"
 #include "formula/formula_errors.h"
@@ -106,13 +107,15 @@ CalculatorBase::CalculatorBase(StackList program, bool twoVariables)
                 if (b == 0) return {0, FormulaError::DivisionByZero};
                 top = a / b;
                 break;
-            case kPower: {
-                if (in.wholeExponent != 0 && TryWholePower(a, in.wholeExponent, top)) break;
-                const Evaluation r = Power(a, b);
-                if (!r.Ok()) return {0, r.error};
-                top = r.value;
+            case kPower:
+                // A whole constant exponent inline, anything else through the call.
+                top = in.wholeExponent != 0 ? WholePowerOrNaN(a, in.wholeExponent)
+                                            : std::numeric_limits<long double>::quiet_NaN();
+                if (std::isnan(top)) {
+                    top = PowerValue(a, b);
+                    if (std::isnan(top)) return {0, FunctionError(top)};
+                }
                 break;
-            }
             case kUnaryMinus:
                 top = -b;
                 break;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "formula/extended.h"
 #include "formula/extended_parts.h"
@@ -100,23 +101,23 @@ inline bool WholePowerInRange(long double magnitude, int n) {
     return std::fabs(n * std::log(magnitude)) < kExpLimit;
 }
 
-// a^n for a whole 0 < |n| <= kMaxWholePower by multiplication; false where the exponent
-// limit or a base outside the normal range leaves it to e^(n ln a).
-inline bool TryWholePower(long double a, int n, long double& r) {
+// a^n for a whole 0 < |n| <= kMaxWholePower by multiplication; NaN where the exponent limit
+// or a base outside the normal range leaves it to e^(n ln a). (A value, not a flag and an
+// output argument: the calculator's loop keeps it in a register.)
+inline long double WholePowerOrNaN(long double a, int n) {
     const long double magnitude = std::fabs(a);
     if (n == 0 || !(magnitude >= 0x1p-16381L && magnitude <= kMaxResult) ||
         !WholePowerInRange(magnitude, n))
-        return false;
-    r = WholePower(magnitude, n);
-    if (a < 0 && (n & 1)) r = -r;
-    return true;
+        return std::numeric_limits<long double>::quiet_NaN();
+    const long double r = WholePower(magnitude, n);
+    return a < 0 && (n & 1) ? -r : r;
 }
 
 inline Evaluation Power(long double a, long double b) {
-    long double r;
-    if (std::fabs(b) <= kMaxWholePower && b == std::rint(b) &&
-        TryWholePower(a, static_cast<int>(b), r))
-        return {r};
+    if (std::fabs(b) <= kMaxWholePower && b == std::rint(b)) {
+        const long double r = WholePowerOrNaN(a, static_cast<int>(b));
+        if (!std::isnan(r)) return {r};
+    }
     if (a > 0) return LimitedExp(b * std::log(a));
     if (a == 0) return {0, b > 0 ? FormulaError::None : FormulaError::InvalidArgument};
     if (a < 0) {
@@ -323,6 +324,9 @@ inline Evaluation Apply(std::uint8_t code, long double a, long double b) {
 // negative for error 7 and positive for error 8. A lone value comes back in a register,
 // where an Evaluation would pass through memory.
 long double FunctionValue(std::uint8_t code, long double b);
+
+// a^b the same way.
+long double PowerValue(long double a, long double b);
 
 inline FormulaError FunctionError(long double nan) {
     return std::signbit(nan) ? FormulaError::DivisionByZero : FormulaError::InvalidArgument;
