@@ -179,7 +179,11 @@ std::vector<unsigned char> EncodePng(const QImage& image, bool allColors) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!(allColors ? image : ToColorTable(image)).save(&buffer, "PNG", kPngQuality)) return {};
+    // Every colour as three bytes a pixel, which the PNG rows hold as they are: the encoder
+    // then has no fourth byte to strip from each pixel of every row.
+    const QImage rows =
+        allColors ? image.convertToFormat(QImage::Format_RGB888) : ToColorTable(image);
+    if (rows.isNull() || !rows.save(&buffer, "PNG", kPngQuality)) return {};
     return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
