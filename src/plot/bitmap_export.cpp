@@ -106,10 +106,12 @@ QImage ToColorTable(const QImage& image) {
     std::array<Cached, 1024> cache{};
     QRgb last = 0;
     int lastIndex = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
+    const int width = rgb.width();  // QImage's accessors are calls: none per pixel
+    const int height = rgb.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (in[x] != last) {
                 last = in[x];
                 Cached& c = cache[(last * 2654435761u) >> 22];
@@ -157,14 +159,17 @@ std::vector<unsigned char> EncodeBmp4(const QImage& image) {
         out.push_back(static_cast<unsigned char>(qRed(c)));
         out.push_back(0);
     }
-    for (std::uint32_t row = height; row-- > 0;) {
+    // Two pixels a byte, the first in the high half; the rows' padding stays zero.
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t{rowBytes} * height);
+    unsigned char* line = out.data() + start;
+    for (std::uint32_t row = height; row-- > 0; line += rowBytes) {
         const uchar* pixels = indexed.constScanLine(static_cast<int>(row));
-        std::vector<unsigned char> line(rowBytes, 0);
-        for (std::uint32_t x = 0; x < width; ++x) {
-            const unsigned char index = pixels[x] & 0x0F;
-            line[x / 2] |= (x % 2 == 0) ? static_cast<unsigned char>(index << 4) : index;
-        }
-        out.insert(out.end(), line.begin(), line.end());
+        std::uint32_t x = 0;
+        for (; x + 1 < width; x += 2)
+            line[x / 2] =
+                static_cast<unsigned char>((pixels[x] & 0x0F) << 4 | (pixels[x + 1] & 0x0F));
+        if (x < width) line[x / 2] = static_cast<unsigned char>((pixels[x] & 0x0F) << 4);
     }
     return out;
 }
