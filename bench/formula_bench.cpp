@@ -13,6 +13,7 @@
 #include "formula/calculator.h"
 #include "formula/compiled_formula.h"
 #include "formula/extended.h"
+#include "formula/operation_impl.h"
 #include "formula/round12.h"
 #include "per_eval_reporter.h"
 
@@ -21,9 +22,9 @@ namespace {
 using plotwise::Calculator;
 using plotwise::Calculator2Var;
 
-// x^y as the formula engine computes it for a positive base, so native code pays the same.
-long double Pow(long double a, long double b) {
-    return std::exp(b * std::log(std::fabs(a)));
+// x^n as the formula engine computes a whole power, so native code pays the same.
+long double Pow(long double a, int n) {
+    return plotwise::operation_detail::WholePower(std::fabs(a), n);
 }
 
 struct Formula {
@@ -36,14 +37,18 @@ struct Formula {
 const Formula kFormulas[] = {
     {"x^2+1", "x^2+1", "x^2+1", [](long double x) { return Pow(x, 2) + 1; }},
     {"sin(x)*x^2+ln(abs(x)+1)", "sin(x)*x^2+ln(abs(x)+1)", "sin(x)*x^2+ln(abs(x)+1)",
-     [](long double x) { return std::sin(x) * Pow(x, 2) + std::log(std::fabs(x) + 1); }},
+     [](long double x) {
+         return plotwise::operation_detail::Sine(x) * Pow(x, 2) + std::log(std::fabs(x) + 1);
+     }},
     {"exp(-x^2/2)/sqrt(2*pi)", "exp(-x^2/2)/sqrt(2*pi)", "exp(-x^2/2)/sqrt(2*_pi)",
      [](long double x) { return std::exp(-Pow(x, 2) / 2) / std::sqrt(2 * plotwise::kPi); }},
     {"(x^3-2*x)/(x^2+1)", "(x^3-2*x)/(x^2+1)", "(x^3-2*x)/(x^2+1)",
      [](long double x) { return (Pow(x, 3) - 2 * x) / (Pow(x, 2) + 1); }},
     {"sqrt(abs(x))*cos(3*x)-atan(x)", "sqrt(abs(x))*cos(3*x)-atan(x)",
      "sqrt(abs(x))*cos(3*x)-atan(x)",
-     [](long double x) { return std::sqrt(std::fabs(x)) * std::cos(3 * x) - std::atan(x); }},
+     [](long double x) {
+         return std::sqrt(std::fabs(x)) * plotwise::operation_detail::Cosine(3 * x) - std::atan(x);
+     }},
     {"x*x+1 (no library math)", "x*x+1", "x*x+1", [](long double x) { return x * x + 1; }},
 };
 

@@ -28,8 +28,11 @@ class PerEvalReporter : public benchmark::ConsoleReporter {
             const std::string name = run.run_name.str();
             if (!median && medians_.count(name)) continue;
             if (median) medians_.insert(name);
-            nanoseconds_[name] =
-                run.real_accumulated_time * 1e9 / double(run.iterations) / evals->second.value;
+            // CPU time, as the machine is shared; wall time where a "wall" counter asks for it
+            // (work spread over threads).
+            const bool wall = run.counters.count("wall") != 0;
+            const double seconds = wall ? run.real_accumulated_time : run.cpu_accumulated_time;
+            nanoseconds_[name] = seconds * 1e9 / double(run.iterations) / evals->second.value;
             perIteration_[name] = evals->second.value;
         }
     }

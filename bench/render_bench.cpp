@@ -2,7 +2,8 @@
 // labels and polar grid, pixel-exact and with smooth lines, against the bare QPainter calls
 // for the same segments, measured in the same run; and the implicit curve of the formula 0 on
 // a 400 x 400 grid (every edge crossed) drawn by DrawEquation, by DrawSegment per segment, and
-// by bare calls. Prints the figures at the end.
+// by bare calls; a zoom's resampling and drawing on one thread and on the sampling pool; the
+// gallery exported at 3000 x 3000. Prints the figures at the end.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -14,11 +15,15 @@
 #include <vector>
 
 #include "per_eval_reporter.h"
+#include "plot/bitmap_export.h"
 #include "plot/document.h"
+#include "plot/document_file.h"
 #include "plot/equation_curve.h"
 #include "plot/graph_renderer.h"
 #include "plot/new_graph.h"
+#include "plot/picture_export.h"
 #include "plot/point_sequence.h"
+#include "plot/sampling_pool.h"
 
 namespace {
 
@@ -121,6 +126,46 @@ void Bare(benchmark::State& state) {
     CountEvaluations(state, double(scene.segments.size()));
 }
 
+// A zoom: the view halved and back, each resampling the 30 graphs on `threads` workers and
+// drawing them. Wall time, which is what the second core can shorten.
+void Zoom(benchmark::State& state, int threads) {
+    Scene& scene = TheScene();
+    scene.doc.SamplingThreads = threads;
+    OptionsRecord wide = scene.doc.Options;
+    OptionsRecord near = wide;
+    near.MinX = wide.MinX / 2;
+    near.MaxX = wide.MaxX / 2;
+    bool zoomedIn = false;
+    for (auto _ : state) {
+        zoomedIn = !zoomedIn;
+        scene.doc.SetOptions(zoomedIn ? near : wide);
+    }
+    scene.doc.SetOptions(wide);
+    scene.doc.SamplingThreads = 1;
+    CountEvaluations(state, double(scene.segments.size()));
+    state.counters["wall"] = 1;
+}
+
+// The gallery exported at 3000 x 3000: a 16-colour BMP and a PNG.
+void GalleryExport(benchmark::State& state, PictureFormat format) {
+    Document doc(StandardOptions());
+    if (!ReadDocument(doc, PLOTWISE_EXAMPLES "/gallery.plw").valid) {
+        state.SkipWithError("no gallery");
+        return;
+    }
+    doc.CalculateGraphs();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::vector<unsigned char> file = format == PictureFormat::Bmp
+                                                    ? EncodeBmp4(RenderBitmap(doc, 3000, 3000))
+                                                    : EncodePicture(doc, format, 3000, 3000);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.counters["bytes"] = double(bytes);
+    CountEvaluations(state, 1);
+}
+
 constexpr const char* kCurveName = "0=0 400x400";
 
 // One implicit curve crossing every edge of its grid, and its segments in pixels.
@@ -203,6 +248,13 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
             std::printf("%-32s %12.2f %10.3f\n", (prefix + name).c_str(), ns * segments / 1e6,
                         bare > 0 ? ns / bare : 0);
         }
+        const double one = Get("Zoom/1 thread/real_time");
+        for (const char* zoom : {"Zoom/1 thread/real_time", "Zoom/pool/real_time"}) {
+            std::printf("%-32s %12.2f %10.3f  (wall)\n", zoom, Get(zoom) * segments / 1e6,
+                        one > 0 ? Get(zoom) / one : 0);
+        }
+        for (const char* name : {"Export/gallery 3000x3000 BMP", "Export/gallery 3000x3000 PNG"})
+            std::printf("%-32s %12.2f\n", name, Get(name) / 1e6);
         const std::string curve = kCurveName;
         const double curveSegments = Evaluations("DrawEquation/" + curve);
         for (const std::string prefix : {"DrawEquation/", "PerSegment/", "Bare/"}) {
@@ -227,6 +279,18 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("Frame/" + name).c_str(), FrameOnly)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("Bare/" + name).c_str(), Bare)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Zoom/1 thread", [](benchmark::State& s) { Zoom(s, 1); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Zoom/pool", [](benchmark::State& s) { Zoom(s, SamplingCores()); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Export/gallery 3000x3000 BMP", [](benchmark::State& s) {
+        GalleryExport(s, PictureFormat::Bmp);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Export/gallery 3000x3000 PNG", [](benchmark::State& s) {
+        GalleryExport(s, PictureFormat::Png);
+    })->Unit(benchmark::kMillisecond);
     const std::string curve = kCurveName;
     benchmark::RegisterBenchmark(("DrawEquation/" + curve).c_str(), CurveDrawEquation)
         ->Unit(benchmark::kMillisecond);

@@ -27,7 +27,7 @@ GraphRecord MakeGraph(std::uint8_t kind, const char* formula, int steps) {
     props.Kind = kind;
     SetNewProps(props, options);
     props.Formula().SetText(formula);
-    if (kind == kYOfX) {
+    if (kind <= kParametric) {
         props.Interval().DefaultSteps = false;
         props.Interval().StepsNum = steps;
     } else {
@@ -66,6 +66,34 @@ void CurveSampler(benchmark::State& state, const char* formula, bool breaks) {
     Graph& graph = doc.AddGraph(MakeGraph(kYOfX, formula, kSteps));
     for (auto _ : state)
         doc.CalculateGraph(graph, doc.Options, 0);
+    CountEvaluations(state, kSteps + 1.0);
+}
+
+// A polar or parametric graph of 20000 steps sampled over and over (no breaks looked for),
+// and its formulas alone at as many arguments.
+void PairSampler(benchmark::State& state, std::uint8_t kind, const char* fx, const char* fy) {
+    Document doc(StandardOptions());
+    doc.BreakAtJumps = false;
+    GraphRecord props = MakeGraph(kind, fx, kSteps);
+    if (kind == kParametric)
+        props.FormulaY().SetText(fy);  // where a polar graph keeps its interval
+    Graph& graph = doc.AddGraph(props);
+    for (auto _ : state)
+        doc.CalculateGraph(graph, doc.Options, 0);
+    CountEvaluations(state, kSteps + 1.0);
+}
+
+void BarePair(benchmark::State& state, const char* variable, const char* fx, const char* fy) {
+    Calculator x(CompileProgram(fx, variable).program);
+    Calculator y(CompileProgram(*fy ? fy : "0", variable).program);
+    const long double h = 2.0L / kSteps;
+    for (auto _ : state) {
+        long double t = 0;
+        for (int i = 0; i <= kSteps; ++i, t += h) {
+            benchmark::DoNotOptimize(x.Calculate(t));
+            if (*fy) benchmark::DoNotOptimize(y.Calculate(t));
+        }
+    }
     CountEvaluations(state, kSteps + 1.0);
 }
 
@@ -117,8 +145,10 @@ class SummaryReporter : public plotwise_bench::PerEvalReporter {
         ConsoleReporter::Finalize();
         std::printf("\n%-34s %12s %10s %10s %8s\n", "", "ms per run", "ns/point", "bare ns",
                     "ratio");
-        for (const char* name : {"Pass/30 Y(x) x 20000", "SampleEquation/x^2+y^2-25 400x400",
-                                 "SampleInequality/x-y 400x400", "SampleSlopeField/x*y 100x100"}) {
+        for (const char* name :
+             {"Pass/30 Y(x) x 20000", "SampleEquation/x^2+y^2-25 400x400",
+              "SampleInequality/x-y 400x400", "SampleSlopeField/x*y 100x100",
+              "SamplePolar/1+2*cos(3*a)", "SampleParametric/sin(2*t),cos(3*t)"}) {
             const std::string label = std::string(name).substr(std::string(name).find('/') + 1);
             const double ns = Get(name);
             const double bare = Get("Bare/" + label);
@@ -159,6 +189,18 @@ int main(int argc, char** argv) {
     })->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Bare/x*y 100x100", [](benchmark::State& s) {
         BareGrid(s, "x*y", 100);
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SamplePolar/1+2*cos(3*a)", [](benchmark::State& s) {
+        PairSampler(s, kPolarGraph, "1+2*cos(3*a)", "");
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/1+2*cos(3*a)", [](benchmark::State& s) {
+        BarePair(s, "A", "1+2*cos(3*a)", "");
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SampleParametric/sin(2*t),cos(3*t)", [](benchmark::State& s) {
+        PairSampler(s, kParametric, "sin(2*t)", "cos(3*t)");
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Bare/sin(2*t),cos(3*t)", [](benchmark::State& s) {
+        BarePair(s, "T", "sin(2*t)", "cos(3*t)");
     })->Unit(benchmark::kMillisecond);
     for (const char* formula : kBreakCurves) {
         for (const bool breaks : {true, false}) {

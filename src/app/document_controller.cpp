@@ -16,6 +16,7 @@
 #include "app/shell_feedback.h"
 #include "app/undo_controller.h"
 #include "plot/document_file.h"
+#include "plot/sampling_pool.h"
 #include "services/file_dialogs.h"
 #include "services/messages.h"
 
@@ -53,6 +54,7 @@ DocumentWindow* DocumentController::CreateWindow(const QString& name) {
     auto* child = new DocumentWindow(window_.CurrentOptions(), name);
     child->Doc().Reporter = &feedback_;
     child->Doc().BreakAtJumps = window_.Settings().Common.BreakLines;
+    child->Doc().SamplingThreads = SamplingCores();
     child->Doc().SmoothLines = window_.Settings().View.SmoothLines;
     child->OnCloseQuery = [this](DocumentWindow& c) { return QueryClose(c); };
     child->History().OnChanged = [this, child] {

@@ -11,6 +11,7 @@
 #include "plot/document_file.h"
 #include "plot/picture_export.h"
 #include "plot/safe_file.h"
+#include "plot/sampling_pool.h"
 
 namespace plotwise::cli {
 namespace {
@@ -93,6 +94,7 @@ int RunRender(const std::vector<std::string>& args) {
     DeadlineFeedback feedback(deadline);
     Document document(StandardOptions());
     document.Reporter = &feedback;
+    document.SamplingThreads = SamplingCores();
     const DocumentCheck check = ReadDocument(document, input);
     if (!check.valid) return Fail(check.Message(), check.formatError ? kExitInvalid : kExitIo);
     document.CalculateGraphs();

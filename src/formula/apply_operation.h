@@ -11,4 +11,7 @@ namespace plotwise {
 // argument is B. The error is 7 or 8; no floating-point fault or non-finite value escapes.
 Evaluation ApplyOperation(std::uint8_t code, long double a, long double b);
 
+// The sine and cosine of one angle, one reduction for both (no limit on the angle).
+void SineAndCosine(long double x, long double& sine, long double& cosine);
+
 }  // namespace plotwise

@@ -1,6 +1,7 @@
 // Evaluation of postfix programs in one and two variables.
 #pragma once
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,19 @@ class CalculatorBase {
     Evaluation Run(long double x, long double y);
 
   private:
+    // One step of the walk. A binary operation whose right operand is pushed just before it
+    // takes that operand directly (x^2, 2*x, x+1 need no stack); a whole constant exponent is
+    // kept as an int for multiplication.
+    enum class Operand : std::uint8_t { Stack, Constant, First, Second };
+    struct Instruction {
+        std::uint8_t code;
+        Operand operand;
+        int wholeExponent;  // 0: none
+        long double value;
+    };
+
     StackList program_;
+    std::vector<Instruction> instructions_;
     int maxDepth_ = 0;
     bool valid_ = false;  // the program leaves exactly one value and never underflows
     std::vector<long double> stack_;

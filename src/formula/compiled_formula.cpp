@@ -33,27 +33,12 @@ FormulaError CompiledFormula::CompileTokens(StackList tokens) {
     return compiled.error;
 }
 
-Evaluation CompiledFormula::Calculate(long double x) {
-    if (!calculator_) return {0, FormulaError::InvalidArgument};
-    return calculator_->Calculate(x);
-}
-
-Evaluation CompiledFormula::Evaluate(long double x) {
-    if (!calculator_) return {0, FormulaError::InvalidArgument};
-    return calculator_->Evaluate(x);
-}
-
 FormulaError CompiledFormula2Var::Compile(const std::string& formula, const std::string& firstName,
                                           const std::string& secondName) {
     calculator_.reset();
     Compilation compiled = CompileProgram2Var(formula, firstName, secondName);
     if (compiled.error == FormulaError::None) calculator_.emplace(std::move(compiled.program));
     return compiled.error;
-}
-
-Evaluation CompiledFormula2Var::Calculate(long double x, long double y) {
-    if (!calculator_) return {0, FormulaError::InvalidArgument};
-    return calculator_->Calculate(x, y);
 }
 
 }  // namespace plotwise

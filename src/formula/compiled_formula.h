@@ -25,10 +25,17 @@ class CompiledFormula {
     [[nodiscard]] FormulaError CompileTokens(StackList tokens);
     bool Ready() const { return calculator_.has_value(); }
 
-    // As Calculator::Calculate; error 8 when nothing was compiled.
-    Evaluation Calculate(long double x);
+    // As Calculator::Calculate; error 8 when nothing was compiled. Inline: samplers call it
+    // per point, and a call more passes the value through memory twice.
+    Evaluation Calculate(long double x) {
+        if (!calculator_) return {0, FormulaError::InvalidArgument};
+        return calculator_->Calculate(x);
+    }
     // As Calculator::Evaluate: the value before Round12.
-    Evaluation Evaluate(long double x);
+    Evaluation Evaluate(long double x) {
+        if (!calculator_) return {0, FormulaError::InvalidArgument};
+        return calculator_->Evaluate(x);
+    }
 
   private:
     std::optional<Calculator> calculator_;  // holds the program
@@ -40,7 +47,10 @@ class CompiledFormula2Var {
                                        const std::string& secondName);
     bool Ready() const { return calculator_.has_value(); }
 
-    Evaluation Calculate(long double x, long double y);
+    Evaluation Calculate(long double x, long double y) {
+        if (!calculator_) return {0, FormulaError::InvalidArgument};
+        return calculator_->Calculate(x, y);
+    }
 
   private:
     std::optional<Calculator2Var> calculator_;

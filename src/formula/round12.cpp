@@ -11,6 +11,7 @@
 
 #include "formula/decimal_io.h"
 #include "formula/extended.h"
+#include "formula/extended_parts.h"
 
 namespace plotwise {
 namespace round12_detail {
@@ -37,21 +38,6 @@ using round12_detail::kExactPow10;
 using round12_detail::kTieMargin;
 
 constexpr int kMaxExact = 27;
-
-// Exact product a * b = p + e (Veltkamp split into 32-bit halves of the 64-bit mantissa).
-void Split(long double a, long double& hi, long double& lo) {
-    const long double t = a * 0x1.00000001p32L;
-    hi = t - (t - a);
-    lo = a - hi;
-}
-
-void TwoProduct(long double a, long double b, long double& p, long double& e) {
-    p = a * b;
-    long double ah, al, bh, bl;
-    Split(a, ah, al);
-    Split(b, bh, bl);
-    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
-}
 
 // 10^n = 5^n * 2^n: the pairs grow by exact products with 5, then scale exactly.
 std::vector<ExtendedPair> BuildPow10() {

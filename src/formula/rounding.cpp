@@ -6,38 +6,10 @@
 #include <string>
 
 #include "formula/decimal_io.h"
+#include "formula/extended_parts.h"
 #include "formula/round12.h"
 
 namespace plotwise {
-
-namespace {
-
-// The bits of an x87 extended value: 64-bit mantissa with explicit leading bit, then sign
-// and a 15-bit exponent biased by 16383. Building powers of two and reading exponents from
-// them is exact and far cheaper than frexp and ldexp, which pixel positions call per point.
-constexpr int kExponentBias = 16383;
-
-long double PowerOfTwo(int e) {
-    const std::uint64_t mantissa = std::uint64_t{1} << 63;
-    const auto exponent = static_cast<std::uint16_t>(kExponentBias + e);
-    unsigned char bytes[sizeof(long double)] = {};
-    std::memcpy(bytes, &mantissa, sizeof mantissa);
-    std::memcpy(bytes + sizeof mantissa, &exponent, sizeof exponent);
-    long double value;
-    std::memcpy(&value, bytes, sizeof value);
-    return value;
-}
-
-// e with v = m * 2^e and 0.5 <= |m| < 1, for normal non-zero v (frexp's exponent).
-int FrexpExponent(long double v) {
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &v, sizeof v);
-    std::uint16_t exponent;
-    std::memcpy(&exponent, bytes + 8, sizeof exponent);
-    return (exponent & 0x7FFF) - kExponentBias + 1;
-}
-
-}  // namespace
 
 long double RoundMantissa(long double v) {
     const long double a = std::fabs(v);

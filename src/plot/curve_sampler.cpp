@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "formula/apply_operation.h"
 #include "formula/compiled_formula.h"
 #include "formula/extended.h"
 #include "plot/axis_transform.h"
@@ -105,8 +106,10 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
         long double x = fx.value;
         long double y = fy.value;
         if (polar && hasX) {
-            x = std::cos(s * kPi) * fx.value;
-            y = std::sin(s * kPi) * fx.value;
+            long double sine, cosine;
+            SineAndCosine(s * kPi, sine, cosine);
+            x = cosine * fx.value;
+            y = sine * fx.value;
         } else if (polar) {
             y = kNoPoint;
         }

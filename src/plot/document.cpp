@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <new>
 
 #include "formula/rounding.h"
 #include "plot/curve_sampler.h"
 #include "plot/grid_samplers.h"
+#include "plot/sampling_pool.h"
 #include "plot/table_prepare.h"
 #include "plot/view_interval.h"
 
@@ -192,37 +194,61 @@ bool Document::CalculateGraph(Graph& graph, const OptionsRecord& options, int in
     if (graph.Record().Kind == kIntegralGraph) return true;
     graph.ClearValues();
     if (!ContinueSampling) return graph.Record().Kind != kTable;
+    return Reported(SampleGraph(graph, options, index, *Reporter));
+}
+
+SampleOutcome Document::SampleGraph(Graph& graph, const OptionsRecord& options, int index,
+                                    Feedback& feedback) const {
     // The samplers work on their own copy: nothing they call may change the options under them.
     const OptionsRecord copy = options;
     try {
+        bool done = true;
         switch (graph.Record().Kind) {
             case kYOfX:
             case kXOfY:
-                return SampleExplicit(graph, copy, index, *Reporter, BreakAtJumps);
+                done = SampleExplicit(graph, copy, index, feedback, BreakAtJumps);
+                break;
             case kPolarGraph:
             case kParametric:
-                return SamplePolarOrParametric(graph, copy, index, *Reporter, BreakAtJumps);
+                done = SamplePolarOrParametric(graph, copy, index, feedback, BreakAtJumps);
+                break;
             case kEquation:
-                return graph.Record().Relation() == 0
-                           ? SampleEquation(graph, copy, index, *Reporter)
-                           : SampleInequality(graph, copy, index, *Reporter);
+                done = graph.Record().Relation() == 0
+                           ? SampleEquation(graph, copy, index, feedback)
+                           : SampleInequality(graph, copy, index, feedback);
+                break;
             case kSlopeField:
-                return SampleSlopeField(graph, copy, index, *Reporter);
+                done = SampleSlopeField(graph, copy, index, feedback);
+                break;
             case kTable:
                 PrepareTable(graph);
-                return true;
+                break;
             default:
-                return true;
+                break;
         }
+        return done ? SampleOutcome::Done : SampleOutcome::Interrupted;
     } catch (const SampleBudgetExceeded&) {
         graph.ClearValues();
-        ReportOverBudget();
-        return true;
+        return SampleOutcome::OverBudget;
     } catch (const std::bad_alloc&) {
         graph.ClearValues();
-        Reporter->Refresh();
-        Reporter->ShowError(kNotEnoughMemory);
-        return true;
+        return SampleOutcome::OutOfMemory;
+    }
+}
+
+bool Document::Reported(SampleOutcome outcome) {
+    switch (outcome) {
+        case SampleOutcome::OverBudget:
+            ReportOverBudget();
+            return true;
+        case SampleOutcome::OutOfMemory:
+            Reporter->Refresh();
+            Reporter->ShowError(kNotEnoughMemory);
+            return true;
+        case SampleOutcome::Done:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -270,10 +296,16 @@ void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& optio
     Repaint();
 }
 
-void Document::SampleGraphs(const std::vector<bool>& which) {
+void Document::SampleGraphs(const std::vector<bool>& which,
+                            const std::function<void(std::size_t)>& final) {
     ContinueSampling = true;
     const OptionsRecord shown = Shown();
+    std::vector<std::size_t> tasks;
+    for (std::size_t i = 0; i < GraphCount(); ++i) {
+        if (which[i] && GraphAt(i).Record().Kind != kIntegralGraph) tasks.push_back(i);
+    }
     InPass([&] {
+        if (SamplingThreads > 1 && tasks.size() > 1 && SampleOnPool(tasks, shown, final)) return;
         for (std::size_t i = 0; i < GraphCount(); ++i) {
             if (!which[i]) continue;
             if (ContinueSampling) {
@@ -283,6 +315,34 @@ void Document::SampleGraphs(const std::vector<bool>& which) {
             }
         }
     });
+}
+
+bool Document::SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown,
+                            const std::function<void(std::size_t)>& final) {
+    for (std::size_t i : tasks)
+        GraphAt(i).ClearValues();
+    const auto outcomes = RunSamplingPool(
+        tasks.size(), static_cast<int>(tasks.front()), SamplingThreads, *Reporter,
+        [&](std::size_t task, Feedback& worker) {
+            Graph& graph = GraphAt(tasks[task]);
+            const SampleOutcome outcome =
+                SampleGraph(graph, shown, static_cast<int>(tasks[task]), worker);
+            if (outcome == SampleOutcome::Interrupted) graph.ClearValues();  // partial points lie
+            return outcome;
+        },
+        [&](std::size_t finished) {
+            if (final) final(finished < tasks.size() ? tasks[finished] : GraphCount());
+        });
+    if (!outcomes) return false;
+    // Messages in list order, on this thread; an interrupted graph and those never reached
+    // keep no values, since stale or partial points would lie.
+    for (std::size_t k = 0; k < tasks.size(); ++k) {
+        if (!Reported((*outcomes)[k])) {
+            ContinueSampling = false;
+            GraphAt(tasks[k]).ClearValues();
+        }
+    }
+    return true;
 }
 
 void Document::SetOptions(const OptionsRecord& options) {
@@ -302,17 +362,25 @@ void Document::SetOptions(const OptionsRecord& options) {
     Drawing = true;
     Options = options;
     if (anyResample) Repaint();
-    SampleGraphs(resample);
+    // Graphs are drawn in list order, each on top of those before it; sampled on workers, the
+    // first ones are drawn while the rest are still being sampled.
+    std::size_t drawn = 0;
+    const auto drawUpTo = [&](std::size_t end) {
+        for (; drawn < end; ++drawn) {
+            Graph& graph = *graphs_[drawn];
+            if (graph.Record().DrawGraphic && !graph.IsEmpty() && graph.HasValues())
+                DrawGraph(graph);
+        }
+    };
+    SampleGraphs(resample,
+                 changed && anyResample ? std::function<void(std::size_t)>(drawUpTo) : nullptr);
     Drawing = false;
     if (!changed) return;
     if (!anyResample) {
         Repaint();
         return;
     }
-    for (const auto& graph : graphs_) {
-        if (graph->Record().DrawGraphic && !graph->IsEmpty() && graph->HasValues())
-            DrawGraph(*graph);
-    }
+    drawUpTo(GraphCount());
 }
 
 bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now) {

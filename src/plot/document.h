@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "plot/feedback.h"
 #include "plot/graph.h"
 #include "plot/options_record.h"
+#include "plot/sampling_pool.h"
 #include "plot/screen_map.h"
 
 class QPaintDevice;
@@ -55,6 +57,9 @@ class Document {
     bool OnScreen = true;  // false: the plot area comes from OutputRect
     // Curves leave a gap at poles and jumps between samples (the program's setting).
     bool BreakAtJumps = true;
+    // Worker threads a pass of several graphs is sampled on, one graph per task (1: all on
+    // the calling thread, in list order). The windows and plotwise-cli give it the cores.
+    int SamplingThreads = 1;
     // Repaint and DrawGraph draw curves, the polar grid and region edges anti-aliased:
     // the window's picture as the program's setting says, never a 16-colour bitmap.
     bool SmoothLines = false;
@@ -158,7 +163,17 @@ class Document {
 
     // Samples the graphs marked in `which` while ContinueSampling holds; the rest of them lose
     // their values once it is cleared.
-    void SampleGraphs(const std::vector<bool>& which);
+    // On workers, final(n) says whenever the graphs before index n are sampled for good.
+    void SampleGraphs(const std::vector<bool>& which,
+                      const std::function<void(std::size_t)>& final = nullptr);
+    // The pass on SamplingThreads workers; false when none could start.
+    bool SampleOnPool(const std::vector<std::size_t>& tasks, const OptionsRecord& shown,
+                      const std::function<void(std::size_t)>& final);
+    // One graph by its kind, reporting only to `feedback` (a worker's, or Reporter).
+    SampleOutcome SampleGraph(Graph& graph, const OptionsRecord& options, int index,
+                              Feedback& feedback) const;
+    // Shows what an outcome needs shown; false for an interruption.
+    bool Reported(SampleOutcome outcome);
     void ReportOverBudget();
     // A pass shows the budget's message once and leaves it in the status bar at its end.
     template <typename Sample>

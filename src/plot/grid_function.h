@@ -35,7 +35,6 @@ class GridFunction {
     explicit GridFunction(const OptionsRecord& options) : options_(options) {}
     // False when the formula does not compile.
     bool Compile(const std::string& formula);
-    long double At(long double x, long double y) { return Value(ArgumentX(x), ArgumentY(y)); }
 
     // What the formula receives for an axis coordinate.
     long double ArgumentX(long double x) const;

@@ -58,13 +58,18 @@ class InequalityGrid {
     }
 
     void Refine(int i, int j) {
+        // The 4 x 4 points share four columns and four rows: their arguments once each.
+        long double xs[4];
+        long double ys[4];
+        for (int k = 0; k < 4; ++k) {
+            xs[k] = f_.ArgumentX(x0_ + (i - 1) * dx_ + (k + 0.5L) * 0.25L * dx_);
+            ys[k] = f_.ArgumentY(y0_ + (j - 1) * dy_ + (k + 0.5L) * 0.25L * dy_);
+        }
         std::uint16_t mask = 0;
-        for (int a = 1; a <= 4; ++a) {
-            const long double x = x0_ + (i - 1) * dx_ + (a - 0.5L) * 0.25L * dx_;
-            for (int b = 1; b <= 4; ++b) {
-                if (Holds(x, y0_ + (j - 1) * dy_ + (b - 0.5L) * 0.25L * dy_)) {
-                    mask |= static_cast<std::uint16_t>(1u << (4 * (a - 1) + (b - 1)));
-                }
+        for (int a = 0; a < 4; ++a) {
+            for (int b = 0; b < 4; ++b) {
+                if (Satisfies(f_.Value(xs[a], ys[b])))
+                    mask |= static_cast<std::uint16_t>(1u << (4 * a + b));
             }
         }
         Code(i, j) = mask;
@@ -72,7 +77,6 @@ class InequalityGrid {
 
   private:
     bool Satisfies(long double v) const { return std::isfinite(v) && (less_ ? v < 0 : v > 0); }
-    bool Holds(long double x, long double y) { return Satisfies(f_.At(x, y)); }
 
     std::vector<std::uint16_t>& codes_;
     long double x0_, y0_, dx_, dy_;

@@ -106,14 +106,8 @@ std::vector<unsigned char> EncodePicture(const Document& document, PictureFormat
                 return BytesOf(EncodeSvg(document, width, height));
             case PictureFormat::Pdf:
                 return BytesOf(EncodePdf(document, width, height));
-            default: {
-                const QImage image = RenderSmoothImage(document, width, height);
-                QByteArray bytes;
-                QBuffer buffer(&bytes);
-                buffer.open(QIODevice::WriteOnly);
-                if (image.isNull() || !image.save(&buffer, "PNG")) return {};
-                return BytesOf(bytes);
-            }
+            default:
+                return EncodePng(RenderSmoothImage(document, width, height), true);
         }
     } catch (const std::bad_alloc&) {
         return {};

@@ -4,9 +4,12 @@
 
 namespace plotwise {
 
-SamplingRun::SamplingRun(Feedback& feedback, int index)
-    : feedback_(feedback), prefix_("Graph N " + std::to_string(index + 1) + ": ") {
-    feedback_.ShowStatus(kProgressPanel, prefix_ + "0%");
+std::string ProgressText(int index, int percent) {
+    return "Graph N " + std::to_string(index + 1) + ": " + std::to_string(percent) + "%";
+}
+
+SamplingRun::SamplingRun(Feedback& feedback, int index) : feedback_(feedback), index_(index) {
+    feedback_.ShowStatus(kProgressPanel, ProgressText(index_, 0));
     feedback_.ShowStatus(kHintPanel, kPressEscText);
     feedback_.SetBusy(true);
 }
@@ -26,7 +29,7 @@ bool SamplingRun::Update(std::int64_t done, std::int64_t total, int from, int sp
     bool goOn = true;
     if (percent > shown_) {
         shown_ = percent;
-        feedback_.ShowStatus(kProgressPanel, prefix_ + std::to_string(percent) + "%");
+        feedback_.ShowStatus(kProgressPanel, ProgressText(index_, percent));
         feedback_.Refresh();
         goOn = !feedback_.EscPressed();
     } else if (untilCheck_ <= 0 && feedback_.PollDue()) {

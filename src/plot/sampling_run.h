@@ -18,6 +18,9 @@ inline int RoundedPercent(std::int64_t done, std::int64_t total, int span) {
     return static_cast<int>(q);
 }
 
+// "Graph N <index + 1>: <percent>%", the progress panel's text while a graph is sampled.
+std::string ProgressText(int index, int percent);
+
 class SamplingRun {
   public:
     // Shows "Graph N <index + 1>: 0%", the Esc hint and the busy cursor.
@@ -45,7 +48,7 @@ class SamplingRun {
     bool Update(std::int64_t done, std::int64_t total, int from, int span);
 
     Feedback& feedback_;
-    std::string prefix_;
+    int index_;
     int shown_ = 0;
     // Below next_ the percentage of total, from and span cannot exceed shown_.
     std::int64_t next_ = 0;

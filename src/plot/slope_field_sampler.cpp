@@ -1,5 +1,6 @@
 // SampleSlopeField: the slope at every cell centre of the field.
 #include <cstdint>
+#include <vector>
 
 #include "plot/grid_function.h"
 #include "plot/grid_samplers.h"
@@ -19,11 +20,15 @@ bool SampleSlopeField(Graph& graph, const OptionsRecord& options, int index, Fee
     const std::int64_t cells = static_cast<std::int64_t>(nx) * ny;
     ReserveSamples(graph, graph.Values, static_cast<std::size_t>(cells));
 
+    // Every column meets the same rows: their arguments are worked out once.
+    std::vector<long double> ys(static_cast<std::size_t>(ny));
+    for (int j = 1; j <= ny; ++j)
+        ys[j - 1] = f.ArgumentY(area.yStart + (j - 0.5L) * dy);
     SamplingRun run(feedback, index);
     for (int i = 1; i <= nx; ++i) {
         const long double x = f.ArgumentX(area.xStart + (i - 0.5L) * dx);
         for (int j = 1; j <= ny; ++j) {
-            graph.Values.push_back(f.Value(x, f.ArgumentY(area.yStart + (j - 0.5L) * dy)));
+            graph.Values.push_back(f.Value(x, ys[j - 1]));
             if (!run.Progress(static_cast<std::int64_t>(graph.Values.size()), cells)) {
                 graph.ClearValues();
                 return false;

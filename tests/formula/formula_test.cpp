@@ -1,5 +1,6 @@
 // The formula language's codes, each operation's limits, evaluation, number fields read and
 // numbers shown, and Round12 and the rounding helpers against their definitions.
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,6 +10,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "formula/apply_operation.h"
 #include "formula/calculator.h"
@@ -108,6 +110,38 @@ TEST(ApplyOperation, ResultsAndCodes) {
     }
 }
 
+TEST(ApplyOperation, SineAndCosineAfterRound12AsTheLibraryGivesThem) {
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    constexpr int kArguments = 10000000;
+#else
+    constexpr int kArguments = 500000;  // the same sweep, thinned where every call is checked
+#endif
+    std::mt19937_64 random(2026);
+    std::uniform_real_distribution<double> exponent(-40.0, 65.0), moderate(-1.0, 31.0);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < kArguments; ++i) {
+        // A random mantissa at every magnitude, two in three within the fast reduction's range.
+        const long double mantissa =
+            std::ldexp(static_cast<long double>(bits(random) | (1ULL << 63)), -64);
+        const double e = i % 3 ? moderate(random) : exponent(random);
+        long double x = (i & 1 ? -1 : 1) * std::ldexp(mantissa, static_cast<int>(e));
+        if (i % 5 == 0 && std::fabs(x) < 0x1p40L)
+            x = std::rint(x / kPiHalf) * kPiHalf;  // near a zero
+        const bool sine = i & 2;
+        const long double before = std::fabs(x) >= 0x1p63L ? 0.0L
+                                   : sine                  ? std::sin(x)
+                                                           : std::cos(x);
+        const Evaluation now = ApplyOperation(sine ? kSin : kCos, 0, x);
+        ASSERT_EQ(Round12(now.value), Round12(before))
+            << (sine ? "sin " : "cos ") << FormatScientific(x, 21);
+        long double s, c;  // the polar graphs' pair, without the limit
+        if (i % 16 == 0) SineAndCosine(x, s, c);
+        ASSERT_TRUE(i % 16 ||
+                    (Round12(s) == Round12(std::sin(x)) && Round12(c) == Round12(std::cos(x))))
+            << FormatScientific(x, 21);
+    }
+}
+
 TEST(Calculator, FormulasAndWhatItCannotRun) {
     // clang-format off
     const struct { const char* formula; long double x; int err; long double result; } cases[] = {
@@ -115,12 +149,13 @@ TEST(Calculator, FormulasAndWhatItCannotRun) {
         {"2^3^2", 0, 0, 64}, {"-2*3+1", 0, 0, -5}, {"-x+1", 3, 0, -2}, {"8-4-2", 0, 0, 2},
         {"8/4/2", 0, 0, 1}, {"sin(x)^2", 0, 0, 0}, {"2/sqrt(x)*3", 4, 0, 3},
         // Round12 cleans what the arithmetic leaves.
-        {"2^10", 0, 0, 1024}, {"sin(x)^2+cos(x)^2", 0.7L, 0, 1}, {"0.1+0.2-0.3", 0, 0, 0},
+        {"2^10", 0, 0, 1024}, {"1.1^2", 0, 0, 1.21L}, {"x^(-3)", -0.5L, 0, -8}, {"sin(x)^2+cos(x)^2", 0.7L, 0, 1}, {"0.1+0.2-0.3", 0, 0, 0},
         {"1/3", 0, 0, 0.333333333333L}, {"asin(0.5)", 0, 0, 0.523598775598L},
         {"pi", 0, 0, 3.14159265359L}, {"10^(-201)", 0, 0, 0}, {"lg(1000)-3", 0, 0, 0},
         {"asinh(-1000000)", 0, 0, -14.5086577385L}, {"atanh(x)", 1e-12L, 0, 1e-12L},
         // No value: the first failing operation decides, whatever follows it.
         {"(-8)^(1/3)", 0, 8, 0}, {"1/(x-x)", 12.5L, 7, 0}, {"x*x", 1e300L, 8, 0},
+        {"x/0", 3, 7, 0}, {"x^(-2)", 0, 8, 0}, {"sqrt(x-5)", 3, 8, 0}, {"frac(x)+int(x)", -2.5L, 0, -2.5L},
         {"sqrt(-1)*0", 0, 8, 0}, {"exp(x)", 2000, 7, 0}, {"x", 1e600L, 8, 0},
         {"(-x)*0", 1e600L, 8, 0}, {"x", NAN, 8, 0}, {"x^2", INFINITY, 7, 0},
         // The second variable is 0.8; the one-variable calculator refuses it.
@@ -144,6 +179,45 @@ TEST(Calculator, FormulasAndWhatItCannotRun) {
     CompiledFormula nothing;
     EXPECT_EQ(ErrorCode(nothing.Calculate(1).error), 8);
     EXPECT_EQ(ErrorCode(nothing.Compile("", "X")), 2);  // an empty formula has nothing to compute
+}
+
+// x as an exact rational: its 64-bit mantissa times a power of two.
+mpq_class Exact(long double x) {
+    int e = 0;
+    const auto m = static_cast<std::uint64_t>(std::ldexp(std::fabs(std::frexp(x, &e)), 64));
+    mpq_class q(mpz_class(static_cast<unsigned long>(m)));
+    if (e >= 64)
+        q *= mpq_class(mpz_class(1) << (e - 64));
+    else
+        q /= mpz_class(1) << (64 - e);
+    return x < 0 ? mpq_class(-q) : q;
+}
+
+TEST(ApplyOperation, WholePowersNoFurtherFromTheTruthThanEToTheLog) {
+    std::mt19937_64 random(31);
+    std::uniform_real_distribution<double> decade(-8.0, 8.0);
+    std::vector<long double> bases = {1.1L, 0.7L, 3.3L, 9.99L, 1e-5L, 123.456L, -2.5L, kPi};
+    for (int i = 0; i < 150; ++i)
+        bases.push_back((i % 3 ? 1 : -1) *
+                        std::pow(10.0L, static_cast<long double>(decade(random))));
+    int better = 0;
+    for (long double x : bases) {
+        for (int n = -64; n <= 64; ++n) {
+            const Evaluation r = ApplyOperation(kPower, x, n);
+            const long double old =
+                std::exp(n * std::log(std::fabs(x))) * (x < 0 && n % 2 ? -1 : 1);
+            if (std::fabs(n * std::log(std::fabs(x))) >= 1000) continue;
+            ASSERT_TRUE(r.Ok());
+            mpq_class truth = 1;
+            for (int k = 0; k < std::abs(n); ++k)
+                truth *= Exact(x);
+            if (n < 0) truth = 1 / truth;
+            const mpq_class ours = abs(Exact(r.value) - truth), theirs = abs(Exact(old) - truth);
+            ASSERT_LE(ours, theirs) << double(x) << "^" << n;
+            better += ours < theirs;
+        }
+    }
+    EXPECT_GT(better, 10000);  // the logarithm's error grows with the power; this one does not
 }
 
 TEST(CheckNumStr, ValidatesAndRounds) {

@@ -211,6 +211,48 @@ TEST(Sampling, EscInTheSecondGraphStopsThePassAndFinishingSamplesOnlyWhatItLeft)
     EXPECT_FALSE(s.doc.Drawing);
 }
 
+TEST(Sampling, WorkersGiveWhatOneThreadGivesAndEscStopsThemAll) {
+    const auto fill = [](Sampled& s) {
+        s.Add(kYOfX, "tan(x)", -10, 10, 4000);
+        s.Add(kPolarGraph, "1+2*cos(3*x)", 0, 2, 3000);
+        s.Add(kParametric, "sin(2*t)", 0, 7, 3000, "1/cos(t)");
+        s.AddArea(kEquation, "x^2+y^2-25", 0, 60, 60);
+        s.AddArea(kEquation, "sin(x)-y", 1, 60, 60);
+        s.AddArea(kSlopeField, "x*y", 0, 30, 30);
+        s.Add(kYOfX, "sqrt(-1)", -1, 1, 10);
+    };
+    const auto same = [](const Graph& a, const Graph& b) {
+        return a.Values == b.Values && a.CellCodes == b.CellCodes && a.Breaks == b.Breaks &&
+               a.Crossings.columnStarts == b.Crossings.columnStarts &&
+               a.Crossings.edges == b.Crossings.edges &&
+               a.Crossings.fractions == b.Crossings.fractions;
+    };
+    Sampled one;
+    fill(one);
+    one.doc.CalculateGraphs();
+    for (int escAt : {1, 2, 3, 0}) {  // the last pass goes on to a view change
+        Sampled pool;
+        fill(pool);
+        pool.doc.SamplingThreads = 3;
+        pool.feedback.escAtPoll = escAt;
+        pool.doc.CalculateGraphs();
+        EXPECT_TRUE(escAt >= 2 || pool.doc.ContinueSampling == (escAt == 0));  // later: may be done
+        for (std::size_t i = 0; i < one.doc.GraphCount(); ++i) {
+            const Graph& g = pool.doc.GraphAt(i);
+            EXPECT_TRUE(same(g, one.doc.GraphAt(i)) || (escAt != 0 && !g.HasValues())) << i;
+            EXPECT_FALSE(escAt == 1 && g.HasValues());  // Esc waiting before the pass
+        }
+        EXPECT_EQ(pool.feedback.events.back(), "idle");
+        if (escAt != 0) continue;
+        OptionsRecord zoomed = pool.doc.Options;  // a view change resamples and draws
+        zoomed.MaxX = 5;
+        pool.doc.SetOptions(zoomed);
+        one.doc.SetOptions(zoomed);
+        for (std::size_t i = 0; i < one.doc.GraphCount(); ++i)
+            EXPECT_TRUE(same(pool.doc.GraphAt(i), one.doc.GraphAt(i))) << "zoomed " << i;
+    }
+}
+
 TEST(Sampling, AllocationFailureReportsAndTheRunGoesOn) {
     Sampled s;
     Graph& g = s.Add(kYOfX, "x", -1, 1, 20000);
