@@ -60,7 +60,11 @@ DocumentWindow::DocumentWindow(const OptionsRecord& options, const QString& capt
     setContextMenuPolicy(Qt::PreventContextMenu);  // the menu follows the right button's release
 }
 
-DocumentWindow::~DocumentWindow() = default;
+DocumentWindow::~DocumentWindow() {
+    // Observers hear of the document's end while the window they may call is still whole.
+    closing_ = true;
+    document_.reset();
+}
 
 void DocumentWindow::SetCaption(const QString& caption) {
     caption_ = caption;

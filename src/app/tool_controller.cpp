@@ -32,10 +32,20 @@ std::vector<GraphRecord> GraphRecords(const DocumentWindow* child) {
 }
 
 // The document window the Trace window walks; it may close while the window is up (a
-// session ending), after which there is nothing to trace.
-class WindowTraceTarget final : public TraceTarget {
+// session ending), after which there is nothing to trace. The plot stays usable meanwhile,
+// and other tools may open on other documents: the target follows its own document, closes
+// the window when the graphs change and keeps it on its point through a new view.
+class WindowTraceTarget final : public TraceTarget, private DocumentObserver {
   public:
-    explicit WindowTraceTarget(DocumentWindow* child) : child_(child) {}
+    WindowTraceTarget(DocumentWindow* child, TraceWindow& window)
+        : child_(child), window_(window), document_(&child->Doc()) {
+        document_->AddObserver(*this);
+    }
+    ~WindowTraceTarget() override {
+        if (document_ != nullptr) document_->RemoveObserver(*this);
+    }
+    WindowTraceTarget(const WindowTraceTarget&) = delete;
+    WindowTraceTarget& operator=(const WindowTraceTarget&) = delete;
 
     const Document* Doc() const override {
         return child_ != nullptr && !child_->Closing() ? &child_->Doc() : nullptr;
@@ -44,14 +54,26 @@ class WindowTraceTarget final : public TraceTarget {
         if (Doc() != nullptr) child_->MoveTracePointer(x, y);
     }
     void HidePointer() override {
-        if (child_ != nullptr) child_->HideTracePointer();
+        if (Doc() != nullptr) child_->HideTracePointer();
     }
     void ListenToClicks(std::function<void(int px, int py)> click) override {
         if (child_ != nullptr) child_->OnPlotClick = std::move(click);
     }
 
   private:
+    void GraphInserted(std::size_t) override { window_.reject(); }
+    void GraphRemoved(std::size_t, const GraphRecord&) override { window_.reject(); }
+    void GraphReplaced(std::size_t, const GraphRecord&) override { window_.reject(); }
+    void GraphsReset() override { window_.reject(); }
+    void GraphsResampled() override { window_.Resampled(); }
+    void DocumentDestroyed() override {
+        document_ = nullptr;
+        window_.reject();
+    }
+
     QPointer<DocumentWindow> child_;
+    TraceWindow& window_;
+    Document* document_;  // null once it is gone
 };
 
 }  // namespace
@@ -106,8 +128,9 @@ void ToolController::DocumentDestroyed() {
 }
 
 void ToolController::CloseToolWindow() {
+    // The Trace window's target closes it (it may walk another document than these tools).
     for (QDialog* tool :
-         std::initializer_list<QDialog*>{derivative_, tangent_, regress_, trace_, intersections_})
+         std::initializer_list<QDialog*>{derivative_, tangent_, regress_, intersections_})
         if (tool != nullptr && tool->isVisible()) tool->reject();
 }
 
@@ -226,14 +249,13 @@ void ToolController::Regression() {
 void ToolController::Trace() {
     DocumentWindow* child = window_.ActiveDocument();
     if (child == nullptr) return;
-    FollowDocument(child);
     if (trace_ == nullptr) trace_ = new TraceWindow(&window_, &messages_);
     if (trace_->isVisible()) {  // open already: the plot stays usable meanwhile
         trace_->raise();
         trace_->activateWindow();
         return;
     }
-    WindowTraceTarget target(child);
+    WindowTraceTarget target(child, *trace_);
     trace_->Execute(target, window_.GraphBar()->SelectedIndex(),
                     window_.Settings().Common.FieldNotation());
 }

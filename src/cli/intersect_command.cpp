@@ -18,12 +18,11 @@ constexpr char kUsage[] =
     "usage: plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] "
     "[--digits D]";
 
-// The formula of graph text (from 1) when it is a Y(x) graph with one (or, with ofY allowed,
-// an X(y) graph), else the message.
-bool GraphFormula(const DocumentContents& document, const std::string& text, std::string& formula,
-                  std::string& message, bool* ofY = nullptr) {
-    long long n = 0;
-    if (!ReadInteger(text, n) || n < 1 || static_cast<std::size_t>(n) > document.graphs.size()) {
+// The formula of graph n (from 1, as text reads) when it is a Y(x) graph with one (or, with
+// ofY allowed, an X(y) graph), else the message.
+bool GraphFormula(const DocumentContents& document, const std::string& text, long long n,
+                  std::string& formula, std::string& message, bool* ofY = nullptr) {
+    if (n < 1 || static_cast<std::size_t>(n) > document.graphs.size()) {
         message = "the document has no graph " + text;
         return false;
     }
@@ -70,11 +69,17 @@ int RunIntersect(const std::vector<std::string>& args) {
     std::string firstFormula;
     std::string secondFormula;
     std::string message;
-    if (!GraphFormula(document, first, firstFormula, message)) return Fail(message);
+    // Numbers, not texts, name the graphs: "01" is graph 1, and 0 the X axis.
+    long long firstIndex = 0;
+    long long secondIndex = 0;
+    if (!ReadInteger(first, firstIndex)) firstIndex = -1;
+    if (!ReadInteger(second, secondIndex)) secondIndex = -1;
+    if (!GraphFormula(document, first, firstIndex, firstFormula, message)) return Fail(message);
     bool ofY = false;
-    if (second != "0" && !GraphFormula(document, second, secondFormula, message, &ofY))
+    if (secondIndex != 0 &&
+        !GraphFormula(document, second, secondIndex, secondFormula, message, &ofY))
         return Fail(message);
-    if (first == second) return Fail(kSameGraphs);
+    if (firstIndex == secondIndex) return Fail(kSameGraphs);
     Intersections intersections(firstFormula, secondFormula, check.params, ofY);
     intersections.Run(nullptr);
     for (const std::string& line : intersections.BuildReport())

@@ -285,6 +285,7 @@ void Document::ResampleGraphs(const std::vector<bool>& which) {
     SampleGraphs(which);
     Drawing = false;
     Repaint();
+    Notify([](DocumentObserver& o) { o.GraphsResampled(); });
 }
 
 void Document::CalculateGraphAlone(std::size_t index, const OptionsRecord& options) {
@@ -381,6 +382,7 @@ void Document::SetOptions(const OptionsRecord& options) {
         return;
     }
     drawUpTo(GraphCount());
+    Notify([](DocumentObserver& o) { o.GraphsResampled(); });
 }
 
 bool NeedsRecalc(const Graph& graph, const OptionsRecord& old, const OptionsRecord& now) {

@@ -39,6 +39,7 @@ class DocumentObserver {
     virtual void GraphRemoved(std::size_t index, const GraphRecord& removed) = 0;
     virtual void GraphReplaced(std::size_t index, const GraphRecord& previous) = 0;
     virtual void GraphsReset() = 0;        // every graph at once: a file read into the document
+    virtual void GraphsResampled() {}      // the same graphs with new samples (a view change)
     virtual void DocumentDestroyed() = 0;  // the last word: forget the document
 };
 

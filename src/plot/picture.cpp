@@ -38,6 +38,9 @@ void Document::DrawGraph(Graph& graph) {
     const OptionsRecord shown = Shown();
     RenderContext ctx{painter, shown, ScreenMap(), *Reporter};
     ctx.smooth = SmoothLines;
+    // A graph is drawn once it is sampled, also while workers still sample later ones: an Esc
+    // then belongs to that pass, and a poll here would take it and leave the graph cut short.
+    ctx.escEnabled = false;
     DrawGraphOn(ctx, graph);
 }
 

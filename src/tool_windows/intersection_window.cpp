@@ -150,7 +150,7 @@ void IntersectionWindow::Execute(const std::vector<GraphRecord>& graphs, int sel
     Prepare(graphs, selected, options, notation);
     while (exec() == kAddGraphResult) {
         if (addGraph_(PointsRecord())) break;
-        Prepare(graphs, selected, options, notation);
+        ShowRows();  // cancelled: the same fields, results and marks again
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 #include "plot/document.h"
 #include "plot/graph_entry_text.h"
@@ -127,6 +128,19 @@ void TraceWindow::GoToPixel(int px, int py) {
     if (p > 0) traceScrollBar_->setValue(p);
 }
 
+void TraceWindow::Resampled() {
+    const long double at = shownArgument_;
+    SetupTrace();
+    const Graph* graph = ChosenGraph();
+    if (graph != nullptr && traceScrollBar_->isEnabled() && std::isfinite(at)) {
+        const int p =
+            NearestTracePoint(*graph, target_->Doc()->Shown(), traceScrollBar_->maximum(), at);
+        const QSignalBlocker blocker(traceScrollBar_);
+        if (p > 0) traceScrollBar_->setValue(p);
+    }
+    UpdateTraceReadout();
+}
+
 void TraceWindow::Activate(int selected) {
     {
         const QSignalBlocker blocker(funcComboBox_);
@@ -147,7 +161,8 @@ void TraceWindow::Activate(int selected) {
 const Graph* TraceWindow::ChosenGraph() const {
     const Document* document = target_ != nullptr ? target_->Doc() : nullptr;
     const int index = funcComboBox_->currentIndex();
-    if (document == nullptr || index < 0) return nullptr;
+    // While a pass samples, workers are writing the values.
+    if (document == nullptr || document->Drawing || index < 0) return nullptr;
     const auto& graphs = document->Graphs();
     return static_cast<std::size_t>(index) < graphs.size() ? graphs[index].get() : nullptr;
 }
@@ -170,6 +185,7 @@ void TraceWindow::SetupTrace() {
         traceScrollBar_->setValue(1);
         traceScrollBar_->setEnabled(setup.enabled);
     }
+    shownArgument_ = std::numeric_limits<long double>::quiet_NaN();
     HidePointer();
 }
 
@@ -178,6 +194,7 @@ void TraceWindow::UpdateTraceReadout() {
     if (!traceScrollBar_->isEnabled() || graph == nullptr) return;
     const TracedPoint point = TracePoint(*graph, target_->Doc()->Shown(), traceScrollBar_->value());
     const TraceTexts readout = TraceReadout(graph->Record().Kind, point);
+    shownArgument_ = TraceArgument(graph->Record().Kind, point);
     xLabel_->setText(FromRecordText(readout.x));
     yLabel_->setText(FromRecordText(readout.y));
     atLabel_->setText(FromRecordText(readout.argument));

@@ -51,6 +51,9 @@ class TraceWindow final : public QDialog {
     void GoToValue();
     // A click on the plot at pixel (px, py): moves to the point drawn nearest it.
     void GoToPixel(int px, int py);
+    // The graphs were sampled anew (the view changed under the open window): the walk is set
+    // up again and stays at the point nearest the argument it showed.
+    void Resampled();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +67,7 @@ class TraceWindow final : public QDialog {
     void HidePointer();
 
     TraceTarget* target_ = nullptr;  // only while the window is up
+    long double shownArgument_ = 0;  // of the point last shown; NaN: none
     Messages* messages_;
     Notation notation_ = Notation::Strict;
     QComboBox* funcComboBox_;

@@ -180,8 +180,6 @@ std::string TraceArgumentName(std::uint8_t kind) {
     }
 }
 
-namespace {
-
 long double TraceArgument(std::uint8_t kind, const TracedPoint& point) {
     switch (kind) {
         case kXOfY:
@@ -193,6 +191,8 @@ long double TraceArgument(std::uint8_t kind, const TracedPoint& point) {
             return point.x;
     }
 }
+
+namespace {
 
 // The point of 1..maximum with the least distance(point), which is NaN or infinite where
 // the point does not count; 0 when none does.

@@ -48,6 +48,9 @@ TraceTexts TraceReadout(std::uint8_t kind, const TracedPoint& point);
 // (X(y)), "A" (polar, in units of pi), "T" (parametric).
 std::string TraceArgumentName(std::uint8_t kind);
 
+// The value a point of a graph of this kind is walked along (see TraceArgumentName).
+long double TraceArgument(std::uint8_t kind, const TracedPoint& point);
+
 // Of the points 1..maximum of a graph SetupTrace enabled, the one whose argument (as
 // TraceArgumentName names it) lies nearest value, the first on a tie; 0 when none has one.
 int NearestTracePoint(const Graph& graph, const OptionsRecord& options, int maximum,

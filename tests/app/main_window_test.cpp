@@ -323,6 +323,16 @@ TEST_F(MainWindowTest, TraceMarksThePointUntilTheWindowCloses) {
         EXPECT_EQ(child->Picture(), marked);
         document.DrawGraph(document.GraphAt(0));  // drawn over: the cross stays on top
         EXPECT_EQ(child->Picture(), marked);
+        // A new view samples anew under the open window: the trace stays at X = 5.
+        const OptionsRecord view = document.Options;
+        OptionsRecord wider = view;
+        wider.MinX = -20;
+        wider.MaxX = 20;
+        document.SetOptions(wider);
+        EXPECT_EQ(bar->value(), 126);
+        EXPECT_EQ(dialog.findChild<QLabel*>("XLabel")->text(), "X=5");
+        document.SetOptions(view);
+        EXPECT_EQ(bar->value(), 151);
         traced = true;
         dialog.reject();
     });

@@ -104,7 +104,7 @@ TEST(PlotwiseCli, Commands) {
          "Intersections: 3\n      X                  Y                  \n      -9                 2                  \n      -6                 6                  \n      -4                 7                  \n", "", 0},
         {{"intersect", ex + "gallery.plw", "--graphs", "2", "1"}, "", "graph 2 is no Y(x) graph with a formula\n", 2},
         {{"intersect", ex + "gallery.plw", "--graphs", "1", "3"}, "", "graph 3 is no Y(x) or X(y) graph with a formula\n", 2},
-        {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "1"}, "", "Choose two different graphs\n", 2},
+        {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "01"}, "", "Choose two different graphs\n", 2},
         {{"intersect", ex + "y_of_x.plw", "--graphs", "1", "0", "--max", "-20"}, "", order, 2},
         {{"intersect", ex + "y_of_x.plw", "--graphs", "1"}, "", "usage: plotwise-cli intersect FILE --graphs N M [--min A] [--max B] [--steps S] [--digits D]\n", 2},
         {{"tangent", ex + "x_of_y.plw", "--graph", "1", "--at", "2"}, "1*y-6\n", "", 0},
