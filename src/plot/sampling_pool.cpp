@@ -31,7 +31,8 @@ class WorkerFeedback final : public Feedback {
   public:
     WorkerFeedback(PoolState& state, std::size_t task) : state_(state), task_(task) {}
     void ShowStatus(int panel, const std::string& text) override {
-        if (panel != kProgressPanel) return;
+        // A run's closing "Ready" is the pass's to say, once every graph is done.
+        if (panel != kProgressPanel || text == kReadyText) return;
         const std::lock_guard<std::mutex> lock(state_.mutex);
         state_.progress[task_] = text;
     }
