@@ -1,6 +1,7 @@
 // SampleInequality: which cells satisfy f(x, y) < 0 or > 0, refined 4 x 4 along the boundary.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "plot/grid_function.h"
@@ -49,6 +50,14 @@ class InequalityGrid {
 
     bool OnBoundary(int i, int j) {
         const std::uint16_t own = Code(i, j);
+        if (i > 1 && i < nx_ && j > 1 && j < ny_) {
+            // Inside the grid all eight neighbours exist: read them at fixed offsets, with
+            // none of the clamped loops' index arithmetic (most cells are inside).
+            const std::uint16_t* c = &Code(i, j);
+            const std::ptrdiff_t n = ny_;
+            return ((c[-n - 1] ^ own) | (c[-n] ^ own) | (c[-n + 1] ^ own) | (c[-1] ^ own) |
+                    (c[1] ^ own) | (c[n - 1] ^ own) | (c[n] ^ own) | (c[n + 1] ^ own)) != 0;
+        }
         for (int a = std::max(i - 1, 1); a <= std::min(i + 1, nx_); ++a) {
             for (int b = std::max(j - 1, 1); b <= std::min(j + 1, ny_); ++b) {
                 if (Code(a, b) != own) return true;
