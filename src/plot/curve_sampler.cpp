@@ -103,8 +103,10 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
         if (!polar)
             breaksY.emplace([&](long double t) { return formulaY.Evaluate(t); }, graph.Breaks);
     }
+    long double next = a.GridNumber(a.first);  // one sample ahead, as in SampleExplicit
     const bool done = WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const long double t = a.GridNumber(s);
+        const long double t = next;
+        next = a.GridNumber(s + a.h);
         const Evaluation fx = formulaX.Calculate(polar ? t * kPi : t);
         const Evaluation fy = polar ? Evaluation{} : formulaY.Calculate(t);
         const bool hasX = fx.Ok() && !a.PastEnd(s);
