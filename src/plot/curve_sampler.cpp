@@ -60,8 +60,13 @@ bool SampleExplicit(Graph& graph, const OptionsRecord& options, int index, Feedb
     if (findBreaks) {
         breaks.emplace([&](long double t) { return formula.Evaluate(forward(t)); }, graph.Breaks);
     }
+    // Each argument is rounded one sample ahead (s + h is the walk's next s, exactly): the
+    // rounding's long latency then overlaps the evaluation before it instead of delaying
+    // its own.
+    long double next = a.GridNumber(a.first);
     const bool done = WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const long double t = a.GridNumber(s);
+        const long double t = next;
+        next = a.GridNumber(s + a.h);
         const Evaluation v = formula.Calculate(forward(t));
         graph.SetValue(i, v.Ok() && !a.PastEnd(s) ? v.value : kNoPoint);
         if (breaks) breaks->Add(i, t, graph.Value(i));
@@ -98,8 +103,10 @@ bool SamplePolarOrParametric(Graph& graph, const OptionsRecord& options, int ind
         if (!polar)
             breaksY.emplace([&](long double t) { return formulaY.Evaluate(t); }, graph.Breaks);
     }
+    long double next = a.GridNumber(a.first);  // one sample ahead, as in SampleExplicit
     const bool done = WalkArguments(graph, a, n, run, [&](int i, long double s) {
-        const long double t = a.GridNumber(s);
+        const long double t = next;
+        next = a.GridNumber(s + a.h);
         const Evaluation fx = formulaX.Calculate(polar ? t * kPi : t);
         const Evaluation fy = polar ? Evaluation{} : formulaY.Calculate(t);
         const bool hasX = fx.Ok() && !a.PastEnd(s);

@@ -23,14 +23,25 @@ void AddColumnCrossings(Graph& graph, const std::vector<long double>& here,
     c.columnStarts.push_back(static_cast<std::uint32_t>(c.edges.size()));
     GrowSamples(graph, c.edges, 2 * static_cast<std::size_t>(rows) + 2);
     GrowSamples(graph, c.fractions, 2 * static_cast<std::size_t>(rows) + 2);
+    // Each value read once into a local: the appends could otherwise alias the vectors'
+    // pointers and reload every value for each edge it ends.
+    const long double* up = here.data();
+    const long double* side = right != nullptr ? right->data() : nullptr;
     for (int j = 0; j <= rows; ++j) {
-        if (j < rows && CurveGrid::Crosses(here[j], here[j + 1])) {
-            c.edges.push_back(static_cast<std::uint16_t>(2 * j));
-            c.fractions.push_back(CurveGrid::Fraction(here[j], here[j + 1]));
+        const long double a = up[j];
+        if (j < rows) {
+            const long double b = up[j + 1];
+            if (CurveGrid::Crosses(a, b)) {
+                c.edges.push_back(static_cast<std::uint16_t>(2 * j));
+                c.fractions.push_back(CurveGrid::Fraction(a, b));
+            }
         }
-        if (right != nullptr && CurveGrid::Crosses(here[j], (*right)[j])) {
-            c.edges.push_back(static_cast<std::uint16_t>(2 * j + 1));
-            c.fractions.push_back(CurveGrid::Fraction(here[j], (*right)[j]));
+        if (side != nullptr) {
+            const long double b = side[j];
+            if (CurveGrid::Crosses(a, b)) {
+                c.edges.push_back(static_cast<std::uint16_t>(2 * j + 1));
+                c.fractions.push_back(CurveGrid::Fraction(a, b));
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 // SampleInequality: which cells satisfy f(x, y) < 0 or > 0, refined 4 x 4 along the boundary.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "plot/grid_function.h"
@@ -49,6 +50,14 @@ class InequalityGrid {
 
     bool OnBoundary(int i, int j) {
         const std::uint16_t own = Code(i, j);
+        if (i > 1 && i < nx_ && j > 1 && j < ny_) {
+            // Inside the grid all eight neighbours exist: read them at fixed offsets, with
+            // none of the clamped loops' index arithmetic (most cells are inside).
+            const std::uint16_t* c = &Code(i, j);
+            const std::ptrdiff_t n = ny_;
+            return ((c[-n - 1] ^ own) | (c[-n] ^ own) | (c[-n + 1] ^ own) | (c[-1] ^ own) |
+                    (c[1] ^ own) | (c[n - 1] ^ own) | (c[n] ^ own) | (c[n + 1] ^ own)) != 0;
+        }
         for (int a = std::max(i - 1, 1); a <= std::min(i + 1, nx_); ++a) {
             for (int b = std::max(j - 1, 1); b <= std::min(j + 1, ny_); ++b) {
                 if (Code(a, b) != own) return true;
@@ -58,13 +67,23 @@ class InequalityGrid {
     }
 
     void Refine(int i, int j) {
-        // The 4 x 4 points share four columns and four rows: their arguments once each.
-        long double xs[4];
-        long double ys[4];
-        for (int k = 0; k < 4; ++k) {
-            xs[k] = f_.ArgumentX(x0_ + (i - 1) * dx_ + (k + 0.5L) * 0.25L * dx_);
-            ys[k] = f_.ArgumentY(y0_ + (j - 1) * dy_ + (k + 0.5L) * 0.25L * dy_);
+        // The 4 x 4 points share four columns and four rows, and every refined cell of a
+        // row or column the same ones: their arguments once each per grid.
+        if (subRows_.empty()) {
+            subRows_.resize(4 * static_cast<std::size_t>(ny_));
+            for (int b = 1; b <= ny_; ++b) {
+                for (int k = 0; k < 4; ++k)
+                    subRows_[4 * (b - 1) + k] =
+                        f_.ArgumentY(y0_ + (b - 1) * dy_ + (k + 0.5L) * 0.25L * dy_);
+            }
         }
+        if (subColumn_ != i) {
+            subColumn_ = i;
+            for (int k = 0; k < 4; ++k)
+                subColumnXs_[k] = f_.ArgumentX(x0_ + (i - 1) * dx_ + (k + 0.5L) * 0.25L * dx_);
+        }
+        const long double* xs = subColumnXs_;
+        const long double* ys = &subRows_[4 * static_cast<std::size_t>(j - 1)];
         std::uint16_t mask = 0;
         for (int a = 0; a < 4; ++a) {
             for (int b = 0; b < 4; ++b) {
@@ -86,6 +105,9 @@ class InequalityGrid {
     std::vector<long double> rows_;  // the formula's argument at each row's centre
     int column_ = 0;
     long double columnX_ = 0;
+    std::vector<long double> subRows_;  // the four sub-rows' arguments of each row
+    int subColumn_ = 0;                 // the column subColumnXs_ belongs to
+    long double subColumnXs_[4] = {};
 };
 
 }  // namespace
